@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Set-up, build, run, test and bench of Halvo Shutdown on a Debian machine.
+#   ./halvo.sh run      build and start the program
+#   ./halvo.sh test     build and run every test (native, then the Windows build under Wine)
+#   ./halvo.sh bench    build and run the benchmarks, the start-up probe and the fuzzer
+#   ./halvo.sh setup | build | windows | screenshots
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+BUILD="${HALVO_BUILD_DIR:-$ROOT/build}"
+JOBS="$(nproc)"
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libxcb1-dev libxcb-res0-dev
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev
+    dbus dbus-x11 python3 python3-dbusmock
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
+    g++-mingw-w64-x86-64-posix wine64
+)
+
+setup() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if ((${#missing[@]})); then
+        echo "halvo: installing ${missing[*]}"
+        local sudo=""
+        [[ $(id -u) -ne 0 ]] && sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+}
+
+build() {
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE="${HALVO_BUILD_TYPE:-RelWithDebInfo}" \
+        -DHALVO_WERROR="${HALVO_WERROR:-ON}" "$@" >/dev/null
+    cmake --build "$BUILD" -j "$JOBS"
+}
+
+windows() {
+    # The Windows backend and the model, cross-built and tested under Wine.
+    if [[ -x "$ROOT/scripts/windows.sh" ]]; then
+        "$ROOT/scripts/windows.sh" "$@"
+    fi
+}
+
+cmd="${1:-}"
+shift || true
+case "$cmd" in
+setup) setup ;;
+build) setup && build "$@" ;;
+run)
+    setup && build
+    exec "$BUILD/app/halvo-shutdown" "$@"
+    ;;
+test)
+    setup && build
+    (cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300)
+    windows test
+    ;;
+windows) setup && windows "${@:-test}" ;;
+bench)
+    setup && build -DHALVO_BUILD_BENCH=ON
+    "$ROOT/bench/run.sh" "$BUILD"
+    ;;
+screenshots)
+    setup && build
+    "$ROOT/scripts/screenshots.sh" "$BUILD"
+    ;;
+*)
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

@@ -1,0 +1,90 @@
+#pragma once
+
+// The schedule model: the time rule, the schedule item that pairs a task with a rule, and the manager that
+// owns the items in order. The item's index in the manager is its row in the Schedule page's list, its
+// place in the once-a-second evaluation and its record's place in the schedule file.
+
+#include "DateTime.h"
+#include "Tasks.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace halvo {
+
+// TSPTime.Period
+enum TPeriod : std::int32_t { EveryDay = 0, EveryWeek = 1, EveryMonth = 2, Once = 3 };
+
+// TSPTime.CrossState: on which side of the rule's time the clock was last seen.
+enum TCrossState : std::int32_t { NotSeen = 0, Ahead = 1, Passed = 2 };
+
+class TSPTime {
+public:
+    std::int32_t Period = EveryDay; // a stored value outside 0 to 3 is kept as read
+    std::int32_t Day = 0;           // EveryWeek: 1 = Sunday ... 7 = Saturday; EveryMonth: 1 to 31
+    TDateTime OnceDate = 0;         // only its whole day counts
+    TDateTime TimeOfDay = 0;        // only its fraction counts
+    std::string DisplayText;        // composed once by the wizard, never interpreted
+    std::int32_t CrossState = NotSeen;
+
+    // True when the clock's time of day now lies on the other side of TimeOfDay than when last seen;
+    // updates CrossState before returning.
+    bool CheckCrossing(TDateTime now);
+};
+
+class TScheduleItem {
+public:
+    TScheduleItem() = default;
+    TScheduleItem(const TScheduleItem&) = delete;
+    TScheduleItem& operator=(const TScheduleItem&) = delete;
+
+    std::unique_ptr<TTask> Task; // absent in a new item until the wizard's task page is passed
+    TSPTime TimeRule;
+    bool Active = false;
+    bool Spare = false;
+    std::string ItemName;
+    bool DueToday = false;
+    // A task code outside 1 to 11 read from a file: the item has no task, never fires, and is written back
+    // with this code so the file round-trips.
+    std::optional<std::int32_t> UnknownTaskCode;
+
+    // Makes this item a copy of source: the rule (but its CrossState), a new task of the same kind with the
+    // same parameters (only when source has a task), Active, Spare and ItemName. DueToday stays.
+    void Assign(const TScheduleItem* source);
+
+    // Sets DueToday from the rule and today's date; a Period outside 0 to 3 leaves it as it was.
+    void UpdateDueToday(TDateTime today);
+};
+
+class TScheduleManager {
+public:
+    int Count() const { return int(m_items.size()); }
+    TScheduleItem& Item(int index) { return *m_items.at(std::size_t(index)); }
+    const TScheduleItem& Item(int index) const { return *m_items.at(std::size_t(index)); }
+
+    // A new empty item appended as the last one.
+    TScheduleItem& Add();
+    // Destroys the item at index; the later items move up by one.
+    void Delete(int index);
+    void Clear() { m_items.clear(); }
+
+    std::string SettingsPath;
+    void SetSettingsPath(const std::string& path) { SettingsPath = path; }
+
+    // Reads the count from SettingsPath and that many records from the file at path, appending an item for
+    // each. Returns the fault's text, empty on success. After a fault the items read completely stay, the
+    // half-read one is dropped, and a copy of the file is kept as path + ".bak".
+    std::string LoadSchedule(const std::string& path);
+
+    // Writes every item to path (replacing it only once the new file is whole) and the count to
+    // SettingsPath. Returns the fault's text, empty on success; on a fault the old file stays.
+    std::string SaveSchedule(const std::string& path);
+
+private:
+    std::vector<std::unique_ptr<TScheduleItem>> m_items;
+};
+
+} // namespace halvo

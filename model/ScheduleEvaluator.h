@@ -1,0 +1,55 @@
+#pragma once
+
+// The once-a-second evaluation of the schedule: due-day rule, crossing detector, and firing through the
+// reminder dialog or at once. The Schedule page's timer calls Tick(); tests call it with the fake clock.
+
+#include "Schedule.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace halvo {
+
+// The execution reminder as the evaluation sees it.
+class ReminderDialog {
+public:
+    virtual ~ReminderDialog() = default;
+    virtual void SetLabel2(const std::string& text) = 0;
+    // Shows the dialog modally; 1 = run, 2 = cancel. Timers keep ticking meanwhile, so Tick() may be
+    // entered again from inside this call.
+    virtual int ShowModal() = 0;
+};
+
+struct ScheduleHooks {
+    // The main window's Remind flag, read at every firing.
+    std::function<bool()> remind;
+    std::function<std::unique_ptr<ReminderDialog>()> createReminder;
+    // Called when an item has fired (its CrossState already moved) and before its task runs or its
+    // reminder opens: the page stores the schedule here, so a forced shutdown cannot make it fire twice.
+    std::function<void(TScheduleItem& item)> fired;
+};
+
+class ScheduleEvaluator {
+public:
+    static constexpr int SlotCount = 5;
+
+    ScheduleEvaluator(TScheduleManager& manager, ScheduleHooks hooks);
+    ~ScheduleEvaluator();
+
+    // One tick of the schedule timer, at the platform's current local time.
+    void Tick();
+
+    int SlotIndex() const { return m_slotIndex; }
+    // The reminders open right now, in the order they opened.
+    std::size_t OpenReminderCount() const;
+
+private:
+    TScheduleManager& m_manager;
+    ScheduleHooks m_hooks;
+    int m_slotIndex = 0;
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace halvo

@@ -1,0 +1,45 @@
+#pragma once
+
+// The user-interface services the model needs: a plain message box and the sliding notification popup of
+// the message task. The application fills them with the Qt implementations of toolkit/; tests fill them
+// with recorders. No Qt here, so the model stays portable.
+
+#include <memory>
+#include <string>
+
+namespace halvo {
+
+class NotificationPopup {
+public:
+    virtual ~NotificationPopup() = default;
+    virtual void SetMessageText(const std::string& text) = 0;
+    virtual std::string MessageText() const = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual std::string Title() const = 0;
+    // Shows the popup without taking the focus and returns at once; it disappears by itself.
+    virtual void Show() = 0;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+    // A plain message box with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual std::unique_ptr<NotificationPopup> CreateNotificationPopup() = 0;
+};
+
+UiServices& ui();
+void setUi(UiServices* services);
+
+class ScopedUi {
+public:
+    explicit ScopedUi(UiServices& replacement);
+    ~ScopedUi();
+    ScopedUi(const ScopedUi&) = delete;
+    ScopedUi& operator=(const ScopedUi&) = delete;
+
+private:
+    UiServices* m_previous;
+};
+
+} // namespace halvo

@@ -1,0 +1,475 @@
+#include "RecordingPlatform.h"
+
+#include "platform/IniFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace halvo {
+
+std::string hex(std::uint64_t value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "0x%llX", static_cast<unsigned long long>(value));
+    return buffer;
+}
+
+std::string quoted(const char* text) {
+    return text ? "\"" + std::string(text) + "\"" : "null";
+}
+
+namespace {
+
+std::string dec(std::uint64_t value) {
+    return std::to_string(value);
+}
+
+std::string boolText(bool value) {
+    return value ? "true" : "false";
+}
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian).
+long long daysFromCivil(long long y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+void civilFromDays(long long z, int& y, int& m, int& d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+RecordingPlatform::RecordingPlatform() {
+    setNow(2026, 12, 8, 10, 0, 0);
+}
+
+void RecordingPlatform::addProcess(std::uint32_t id, std::set<std::uint32_t> access, std::string moduleFileName) {
+    processes[id] = FakeProcess{id, std::move(access), std::move(moduleFileName)};
+}
+
+void RecordingPlatform::addWindow(Handle handle, std::string title, std::uint32_t processId, bool visible,
+                                  Handle parent) {
+    windows.push_back(FakeWindow{handle, std::move(title), true, visible, parent, processId});
+}
+
+void RecordingPlatform::setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds) {
+    now.year = year;
+    now.month = month;
+    now.day = day;
+    now.hour = hour;
+    now.minute = minute;
+    now.second = second;
+    now.milliseconds = milliseconds;
+    const long long days = daysFromCivil(year, unsigned(month), unsigned(day));
+    now.dayOfWeek = int(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday (4)
+}
+
+void RecordingPlatform::advanceMilliseconds(long long ms) {
+    long long days = daysFromCivil(now.year, unsigned(now.month), unsigned(now.day));
+    long long msOfDay = ((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.milliseconds + ms;
+    const long long msPerDay = 86400000;
+    days += msOfDay >= 0 ? msOfDay / msPerDay : -((-msOfDay + msPerDay - 1) / msPerDay);
+    msOfDay = ((msOfDay % msPerDay) + msPerDay) % msPerDay;
+    int y, m, d;
+    civilFromDays(days, y, m, d);
+    setNow(y, m, d, int(msOfDay / 3600000), int(msOfDay / 60000 % 60), int(msOfDay / 1000 % 60),
+           int(msOfDay % 1000));
+}
+
+std::vector<std::string> RecordingPlatform::callsStartingWith(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const auto& c : calls)
+        if (c.rfind(prefix, 0) == 0)
+            out.push_back(c);
+    return out;
+}
+
+Handle RecordingPlatform::newHandle() {
+    const Handle h = m_nextHandle++;
+    openHandles.insert(h);
+    return h;
+}
+
+const FakeWindow* RecordingPlatform::findWindow(Handle window) const {
+    for (const auto& w : windows)
+        if (w.handle == window)
+            return &w;
+    return nullptr;
+}
+
+// The pseudo handle the platform gives for the own process.
+Handle RecordingPlatform::GetCurrentProcess() {
+    record("GetCurrentProcess()");
+    return static_cast<Handle>(-1);
+}
+
+std::uint32_t RecordingPlatform::GetCurrentProcessId() {
+    return currentProcessId;
+}
+
+bool RecordingPlatform::OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) {
+    record("OpenProcessToken(" + (process == static_cast<Handle>(-1) ? std::string("-1") : dec(process)) + ", " +
+           hex(desiredAccess) + ")");
+    if (!tokenOpens) {
+        if (token)
+            *token = 0;
+        return false;
+    }
+    if (token)
+        *token = newHandle();
+    return true;
+}
+
+bool RecordingPlatform::LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) {
+    record("LookupPrivilegeValueA(" + quoted(systemName) + ", " + quoted(name) + ")");
+    if (!privilegeLookupSucceeds)
+        return false;
+    if (luid)
+        *luid = Luid{19, 0}; // SE_SHUTDOWN_PRIVILEGE on Windows
+    return true;
+}
+
+bool RecordingPlatform::AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
+                                              const TokenPrivileges* newState, std::uint32_t bufferLength,
+                                              TokenPrivileges* previousState, std::uint32_t* returnLength) {
+    std::string state = "null";
+    if (newState)
+        state = "{" + dec(newState->privilegeCount) + ", {" + dec(newState->luid.lowPart) + ", " +
+                std::to_string(newState->luid.highPart) + "}, " + dec(newState->attributes) + "}";
+    record("AdjustTokenPrivileges(" + dec(token) + ", " + boolText(disableAllPrivileges) + ", " + state + ", " +
+           dec(bufferLength) + ", " + (previousState ? "buffer" : "null") + ", " +
+           (returnLength ? "length" : "null") + ")");
+    if (returnLength)
+        *returnLength = 16;
+    return true;
+}
+
+bool RecordingPlatform::CloseHandle(Handle object) {
+    record("CloseHandle(" + dec(object) + ")");
+    const bool known = openHandles.erase(object) > 0;
+    m_processHandles.erase(object);
+    return known;
+}
+
+bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
+    record("ExitWindowsEx(" + dec(flags) + ", " + dec(reason) + ")");
+    return true;
+}
+
+std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                                     std::intptr_t lParam, std::uint32_t flags,
+                                                     std::uint32_t timeoutMs, std::uintptr_t* result) {
+    record("SendMessageTimeoutA(" + hex(window) + ", " + hex(message) + ", " + hex(wParam) + ", " +
+           std::to_string(lParam) + ", " + hex(flags) + ", " + dec(timeoutMs) + ")");
+    if (result)
+        *result = 0;
+    return 1;
+}
+
+Handle RecordingPlatform::GetModuleHandleA(const char* moduleName) {
+    record("GetModuleHandleA(" + quoted(moduleName) + ")");
+    if (user32Present && moduleName && lower(moduleName) == "user32.dll")
+        return 0x7700;
+    return 0;
+}
+
+ProcAddress RecordingPlatform::GetProcAddress(Handle module, const char* procName) {
+    record("GetProcAddress(" + dec(module) + ", " + quoted(procName) + ")");
+    if (module == 0x7700 && lockWorkStationPresent && procName && std::string(procName) == "LockWorkStation")
+        return [this]() -> long {
+            record("LockWorkStation()");
+            return 1;
+        };
+    return {};
+}
+
+bool RecordingPlatform::EnumWindows(const EnumWindowsCallback& callback) {
+    record("EnumWindows()");
+    // A copy, so a callback that changes the script cannot disturb the walk.
+    const auto handles = [this] {
+        std::vector<Handle> h;
+        for (const auto& w : windows)
+            h.push_back(w.handle);
+        return h;
+    }();
+    for (Handle h : handles)
+        if (!callback(h))
+            break;
+    return true;
+}
+
+bool RecordingPlatform::IsWindow(Handle window) {
+    record("IsWindow(" + dec(window) + ")");
+    const auto* w = findWindow(window);
+    return w && w->exists;
+}
+
+bool RecordingPlatform::IsWindowVisible(Handle window) {
+    record("IsWindowVisible(" + dec(window) + ")");
+    const auto* w = findWindow(window);
+    return w && w->exists && w->visible;
+}
+
+Handle RecordingPlatform::GetParent(Handle window) {
+    record("GetParent(" + dec(window) + ")");
+    const auto* w = findWindow(window);
+    return w ? w->parent : 0;
+}
+
+int RecordingPlatform::GetWindowTextA(Handle window, char* buffer, int maxCount) {
+    record("GetWindowTextA(" + dec(window) + ", " + std::to_string(maxCount) + ")");
+    const auto* w = findWindow(window);
+    if (!w || !buffer || maxCount <= 0)
+        return 0;
+    const std::size_t n = std::min<std::size_t>(w->title.size(), std::size_t(maxCount - 1));
+    std::memcpy(buffer, w->title.data(), n);
+    buffer[n] = '\0';
+    return int(n);
+}
+
+std::uint32_t RecordingPlatform::GetWindowThreadProcessId(Handle window, std::uint32_t* processId) {
+    record("GetWindowThreadProcessId(" + dec(window) + ")");
+    const auto* w = findWindow(window);
+    if (processId)
+        *processId = w ? w->processId : 0;
+    return w ? 1 : 0;
+}
+
+Handle RecordingPlatform::OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) {
+    record("OpenProcess(" + hex(desiredAccess) + ", " + boolText(inheritHandle) + ", " + dec(processId) + ")");
+    const auto it = processes.find(processId);
+    if (it == processes.end() || !it->second.grantedAccess.count(desiredAccess))
+        return 0;
+    const Handle h = newHandle();
+    m_processHandles[h] = processId;
+    return h;
+}
+
+bool RecordingPlatform::TerminateProcess(Handle process, std::uint32_t exitCode) {
+    record("TerminateProcess(" + dec(process) + ", " + dec(exitCode) + ")");
+    const auto it = m_processHandles.find(process);
+    if (it == m_processHandles.end())
+        return false;
+    terminatedProcessIds.push_back(it->second);
+    return true;
+}
+
+bool RecordingPlatform::EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
+                                           std::uint32_t* needed) {
+    record("EnumProcessModules(" + dec(process) + ", " + dec(bytes) + ")");
+    const auto it = m_processHandles.find(process);
+    if (it == m_processHandles.end())
+        return false;
+    const auto& p = processes[it->second];
+    if (p.moduleFileName.empty())
+        return false;
+    if (modules && bytes >= sizeof(Handle))
+        modules[0] = 0x400000;
+    if (needed)
+        *needed = sizeof(Handle);
+    return true;
+}
+
+std::uint32_t RecordingPlatform::GetModuleFileNameExA(Handle process, Handle module, char* fileName,
+                                                      std::uint32_t size) {
+    record("GetModuleFileNameExA(" + dec(process) + ", " + dec(module) + ", " + dec(size) + ")");
+    const auto it = m_processHandles.find(process);
+    if (it == m_processHandles.end() || !fileName || size == 0)
+        return 0;
+    const auto& name = processes[it->second].moduleFileName;
+    const std::size_t n = std::min<std::size_t>(name.size(), size - 1);
+    std::memcpy(fileName, name.data(), n);
+    fileName[n] = '\0';
+    return std::uint32_t(n);
+}
+
+Handle RecordingPlatform::ShellExecuteA(Handle window, const char* operation, const char* file,
+                                       const char* parameters, const char* directory, int showCommand) {
+    record("ShellExecuteA(" + dec(window) + ", " + quoted(operation) + ", " + quoted(file) + ", " +
+           quoted(parameters) + ", " + quoted(directory) + ", " + std::to_string(showCommand) + ")");
+    return 42; // above 32: success
+}
+
+long RecordingPlatform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
+                                        const char* className, std::uint32_t options, std::uint32_t desiredAccess,
+                                        Handle* result, std::uint32_t* disposition) {
+    record("RegCreateKeyExA(" + hex(key) + ", " + quoted(subKey) + ", " + dec(reserved) + ", " +
+           quoted(className) + ", " + dec(options) + ", " + hex(desiredAccess) + ")");
+    if (!registryKeyOpens || key != win::HKEY_CURRENT_USER || !subKey) {
+        if (result)
+            *result = 0;
+        return win::ERROR_ACCESS_DENIED;
+    }
+    std::string path = subKey;
+    if (!path.empty() && path.front() == '\\')
+        path.erase(0, 1);
+    const bool existed = registry.count(lower(path)) > 0;
+    registry[lower(path)];
+    if (disposition)
+        *disposition = existed ? 2 : 1; // REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY
+    const Handle h = newHandle();
+    m_keyHandles[h] = lower(path);
+    if (result)
+        *result = h;
+    return win::ERROR_SUCCESS;
+}
+
+long RecordingPlatform::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type,
+                                         unsigned char* data, std::uint32_t* dataSize) {
+    record("RegQueryValueExA(" + dec(key) + ", " + quoted(valueName) + ")");
+    const auto k = m_keyHandles.find(key);
+    if (k == m_keyHandles.end())
+        return 6; // ERROR_INVALID_HANDLE
+    auto& values = registry[k->second];
+    const auto v = values.find(lower(valueName ? valueName : ""));
+    if (v == values.end())
+        return win::ERROR_FILE_NOT_FOUND;
+    if (type)
+        *type = v->second.type;
+    const auto size = std::uint32_t(v->second.data.size());
+    if (!dataSize)
+        return win::ERROR_SUCCESS;
+    if (data && *dataSize < size) {
+        *dataSize = size;
+        return win::ERROR_MORE_DATA;
+    }
+    if (data)
+        std::memcpy(data, v->second.data.data(), size);
+    *dataSize = size;
+    return win::ERROR_SUCCESS;
+}
+
+long RecordingPlatform::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
+                                       std::uint32_t type, const unsigned char* data, std::uint32_t dataSize) {
+    const std::string bytes(reinterpret_cast<const char*>(data), dataSize);
+    record("RegSetValueExA(" + dec(key) + ", " + quoted(valueName) + ", " + dec(reserved) + ", " + dec(type) +
+           ", " + quoted(std::string(bytes.c_str()).c_str()) + ", " + dec(dataSize) + ")");
+    const auto k = m_keyHandles.find(key);
+    if (k == m_keyHandles.end())
+        return 6;
+    if (!registryWritesSucceed)
+        return win::ERROR_ACCESS_DENIED;
+    registry[k->second][lower(valueName ? valueName : "")] = FakeRegistryValue{type, bytes};
+    return win::ERROR_SUCCESS;
+}
+
+long RecordingPlatform::RegDeleteValueA(Handle key, const char* valueName) {
+    record("RegDeleteValueA(" + dec(key) + ", " + quoted(valueName) + ")");
+    const auto k = m_keyHandles.find(key);
+    if (k == m_keyHandles.end())
+        return 6;
+    return registry[k->second].erase(lower(valueName ? valueName : "")) ? win::ERROR_SUCCESS
+                                                                         : win::ERROR_FILE_NOT_FOUND;
+}
+
+long RecordingPlatform::RegCloseKey(Handle key) {
+    record("RegCloseKey(" + dec(key) + ")");
+    openHandles.erase(key);
+    return m_keyHandles.erase(key) ? win::ERROR_SUCCESS : 6;
+}
+
+std::uint32_t RecordingPlatform::GetPrivateProfileStringA(const char* section, const char* key,
+                                                          const char* defaultValue, char* returned,
+                                                          std::uint32_t size, const char* fileName) {
+    record("GetPrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(defaultValue) +
+           ", " + dec(size) + ", " + quoted(fileName) + ")");
+    const std::string path = fileName ? fileName : "";
+    const auto it = files.find(path);
+    const bool readable = it != files.end() && !unreadableFiles.count(path);
+    return ini::GetProfileString(readable ? &it->second : nullptr, section, key, defaultValue, returned, size);
+}
+
+bool RecordingPlatform::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
+                                                   const char* fileName) {
+    record("WritePrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(value) + ", " +
+           quoted(fileName) + ")");
+    const std::string path = fileName ? fileName : "";
+    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)))
+        return false;
+    const auto it = files.find(path);
+    files[path] = ini::WriteProfileString(it == files.end() ? std::string() : it->second, section, key, value);
+    return true;
+}
+
+LocalTime RecordingPlatform::GetLocalTime() {
+    return now;
+}
+
+std::string RecordingPlatform::ExecutablePath() {
+    return executablePath;
+}
+
+std::string RecordingPlatform::ExecutableFolder() {
+    return executableFolder;
+}
+
+std::string RecordingPlatform::UserConfigFolder() {
+    return userConfigFolder;
+}
+
+bool RecordingPlatform::FileExists(const std::string& path) {
+    return files.count(path) > 0;
+}
+
+bool RecordingPlatform::FolderWritable(const std::string& folder) {
+    return !readOnlyFolders.count(folder);
+}
+
+bool RecordingPlatform::MakeFolder(const std::string& folder) {
+    return !readOnlyFolders.count(folder);
+}
+
+bool RecordingPlatform::RemoveFile(const std::string& path) {
+    if (unwritableFiles.count(path))
+        return false;
+    files.erase(path);
+    return true;
+}
+
+bool RecordingPlatform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
+    const auto it = files.find(path);
+    if (it == files.end()) {
+        error = "The system cannot find the file specified";
+        return false;
+    }
+    if (unreadableFiles.count(path)) {
+        error = "Access is denied";
+        return false;
+    }
+    data = it->second;
+    return true;
+}
+
+bool RecordingPlatform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
+    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path))) {
+        error = "Access is denied";
+        return false;
+    }
+    files[path] = data;
+    return true;
+}
+
+} // namespace halvo
