@@ -1,0 +1,50 @@
+#pragma once
+
+// The execution reminder: announces an action, counts one minute down on its Cancel button and ends with
+// run (1: "Execute It!" or the count reaching zero) or cancel (2: Cancel, or any other close).
+
+#include "model/ScheduleEvaluator.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace halvo {
+
+class TFormExecuteTip : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormExecuteTip(QWidget* parent = nullptr); // FormCreate: Remaining = 60, Timer1 running
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QPushButton* Button1; // "Cancel", then "Cancel(N)"
+    QPushButton* Button2; // "Execute It!"
+    QTimer* Timer1;
+    int Remaining = 60;
+
+    void Button1Click();
+    void Button2Click();
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The reminder as the schedule evaluation uses it: the dialog shown through the Dialogs service.
+class ExecuteTipReminder final : public ReminderDialog {
+public:
+    explicit ExecuteTipReminder(QWidget* parent = nullptr);
+    ~ExecuteTipReminder() override;
+    void SetLabel2(const std::string& text) override;
+    int ShowModal() override;
+    TFormExecuteTip& dialog() { return *m_dialog; }
+
+private:
+    TFormExecuteTip* m_dialog;
+};
+
+} // namespace halvo

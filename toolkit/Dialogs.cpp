@@ -1,0 +1,49 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace halvo {
+
+namespace {
+QtDialogs defaultDialogs;
+Dialogs* current = &defaultDialogs;
+} // namespace
+
+Dialogs& dialogs() {
+    return *current;
+}
+
+void setDialogs(Dialogs* service) {
+    current = service ? service : &defaultDialogs;
+}
+
+void QtDialogs::Message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void QtDialogs::Error(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+int QtDialogs::Question(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Ok ? 1 : 2;
+}
+
+int QtDialogs::RunModal(QDialog& dialog) {
+    return dialog.exec() == 1 ? 1 : 2;
+}
+
+QString QtDialogs::OpenFile(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent);
+}
+
+} // namespace halvo
