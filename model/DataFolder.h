@@ -8,8 +8,8 @@
 
 namespace halvo {
 
-std::string DataFolder();        // ends with the path separator
-std::string ScheduleFilePath();  // DataFolder() + "sch.cks"
-std::string SettingsFilePath();  // DataFolder() + "setting.ini"
+std::string DataFolder();       // ends with the path separator
+std::string ScheduleFilePath(); // DataFolder() + "sch.cks"
+std::string SettingsFilePath(); // DataFolder() + "setting.ini"
 
 } // namespace halvo

@@ -17,7 +17,8 @@ std::optional<long long> ParseProfileInteger(const std::string& text) {
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (text.size() > 2 && i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (text.size() > 2 && i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -48,7 +49,8 @@ long long ReadProfileInteger(const std::string& fileName, const char* section, c
     return ParseProfileInteger(buffer).value_or(0);
 }
 
-bool WriteProfileString(const std::string& fileName, const char* section, const char* key, const std::string& value) {
+bool WriteProfileString(const std::string& fileName, const char* section, const char* key,
+                        const std::string& value) {
     return platform().WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str());
 }
 

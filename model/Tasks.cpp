@@ -98,8 +98,9 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
-    platform().ShellExecuteA(0, nullptr, parts.file.c_str(), parts.hasParameters ? parts.parameters.c_str() : nullptr,
-                             nullptr, win::SW_SHOWNORMAL);
+    platform().ShellExecuteA(0, nullptr, parts.file.c_str(),
+                             parts.hasParameters ? parts.parameters.c_str() : nullptr, nullptr,
+                             win::SW_SHOWNORMAL);
 }
 
 void TRestartTask::Run() {

@@ -111,10 +111,16 @@ int ListIndexOfCode(int code);
 std::unique_ptr<TTask> CopyTask(const TTask* source);
 
 // The task lists' item texts, by list index.
-inline constexpr std::array<const char*, 10> TaskListTexts = {
-    "Shutdown the Computer", "Trun off the computer", "Restart the computer", "Logoff user...",
-    "Lock the workstation",  "Start the screensaver", "Close all the program", "Close program",
-    "Execute",               "Message"};
+inline constexpr std::array<const char*, 10> TaskListTexts = {"Shutdown the Computer",
+                                                              "Trun off the computer",
+                                                              "Restart the computer",
+                                                              "Logoff user...",
+                                                              "Lock the workstation",
+                                                              "Start the screensaver",
+                                                              "Close all the program",
+                                                              "Close program",
+                                                              "Execute",
+                                                              "Message"};
 
 // How the execute task cuts its command line into the program and its parameters. hasParameters is false
 // when the line names only a program.

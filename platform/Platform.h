@@ -86,16 +86,16 @@ public:
     virtual std::uint32_t GetCurrentProcessId() = 0;
     virtual bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) = 0;
     virtual bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) = 0;
-    virtual bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges, const TokenPrivileges* newState,
-                                       std::uint32_t bufferLength, TokenPrivileges* previousState,
-                                       std::uint32_t* returnLength) = 0;
+    virtual bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
+                                       const TokenPrivileges* newState, std::uint32_t bufferLength,
+                                       TokenPrivileges* previousState, std::uint32_t* returnLength) = 0;
     virtual bool CloseHandle(Handle object) = 0;
 
     // Session and power
     virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
     virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                              std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
-                                              std::uintptr_t* result) = 0;
+                                              std::intptr_t lParam, std::uint32_t flags,
+                                              std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
     virtual Handle GetModuleHandleA(const char* moduleName) = 0;
     virtual ProcAddress GetProcAddress(Handle module, const char* procName) = 0;
 
@@ -104,7 +104,8 @@ public:
     virtual bool IsWindow(Handle window) = 0;
     virtual bool IsWindowVisible(Handle window) = 0;
     virtual Handle GetParent(Handle window) = 0;
-    // Copies at most maxCount - 1 bytes of the title (UTF-8) and a terminating zero; returns the length copied.
+    // Copies at most maxCount - 1 bytes of the title (UTF-8) and a terminating zero; returns the length
+    // copied.
     virtual int GetWindowTextA(Handle window, char* buffer, int maxCount) = 0;
     virtual std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) = 0;
     virtual Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) = 0;
@@ -116,13 +117,13 @@ public:
                                                std::uint32_t size) = 0;
 
     // Shell. Null pointers stand for the platform's "none".
-    virtual Handle ShellExecuteA(Handle window, const char* operation, const char* file, const char* parameters,
-                                 const char* directory, int showCommand) = 0;
+    virtual Handle ShellExecuteA(Handle window, const char* operation, const char* file,
+                                 const char* parameters, const char* directory, int showCommand) = 0;
 
     // Registry
-    virtual long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved, const char* className,
-                                 std::uint32_t options, std::uint32_t desiredAccess, Handle* result,
-                                 std::uint32_t* disposition) = 0;
+    virtual long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
+                                 const char* className, std::uint32_t options, std::uint32_t desiredAccess,
+                                 Handle* result, std::uint32_t* disposition) = 0;
     virtual long RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type, unsigned char* data,
                                   std::uint32_t* dataSize) = 0;
     virtual long RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
@@ -131,8 +132,9 @@ public:
     virtual long RegCloseKey(Handle key) = 0;
 
     // Profile files
-    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                                   char* returned, std::uint32_t size, const char* fileName) = 0;
+    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                                   const char* defaultValue, char* returned,
+                                                   std::uint32_t size, const char* fileName) = 0;
     virtual bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                             const char* fileName) = 0;
 
@@ -142,13 +144,15 @@ public:
     // The running executable
     virtual std::string ExecutablePath() = 0;
     virtual std::string ExecutableFolder() = 0; // ends with the path separator
-    virtual std::string UserConfigFolder() = 0; // the folder for this program's files when the above is read-only
+    virtual std::string
+    UserConfigFolder() = 0; // the folder for this program's files when the above is read-only
     virtual char PathSeparator() = 0;
 
     // Files
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool FolderWritable(const std::string& folder) = 0;
-    virtual bool MakeFolder(const std::string& folder) = 0; // with its parents; true when it exists afterwards
+    virtual bool
+    MakeFolder(const std::string& folder) = 0;            // with its parents; true when it exists afterwards
     virtual bool RemoveFile(const std::string& path) = 0; // true when it is gone afterwards
     // Reads the whole file; on failure returns false and puts the platform's reason into error.
     virtual bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) = 0;

@@ -21,7 +21,9 @@ private:
 class SilentUi final : public UiServices {
 public:
     void ShowMessage(const std::string&) override {}
-    std::unique_ptr<NotificationPopup> CreateNotificationPopup() override { return std::make_unique<SilentPopup>(); }
+    std::unique_ptr<NotificationPopup> CreateNotificationPopup() override {
+        return std::make_unique<SilentPopup>();
+    }
 };
 
 SilentUi silentUi;

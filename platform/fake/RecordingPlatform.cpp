@@ -66,7 +66,8 @@ RecordingPlatform::RecordingPlatform() {
     setNow(2026, 12, 8, 10, 0, 0);
 }
 
-void RecordingPlatform::addProcess(std::uint32_t id, std::set<std::uint32_t> access, std::string moduleFileName) {
+void RecordingPlatform::addProcess(std::uint32_t id, std::set<std::uint32_t> access,
+                                   std::string moduleFileName) {
     processes[id] = FakeProcess{id, std::move(access), std::move(moduleFileName)};
 }
 
@@ -75,7 +76,8 @@ void RecordingPlatform::addWindow(Handle handle, std::string title, std::uint32_
     windows.push_back(FakeWindow{handle, std::move(title), true, visible, parent, processId});
 }
 
-void RecordingPlatform::setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds) {
+void RecordingPlatform::setNow(int year, int month, int day, int hour, int minute, int second,
+                               int milliseconds) {
     now.year = year;
     now.month = month;
     now.day = day;
@@ -131,8 +133,8 @@ std::uint32_t RecordingPlatform::GetCurrentProcessId() {
 }
 
 bool RecordingPlatform::OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) {
-    record("OpenProcessToken(" + (process == static_cast<Handle>(-1) ? std::string("-1") : dec(process)) + ", " +
-           hex(desiredAccess) + ")");
+    record("OpenProcessToken(" + (process == static_cast<Handle>(-1) ? std::string("-1") : dec(process)) +
+           ", " + hex(desiredAccess) + ")");
     if (!tokenOpens) {
         if (token)
             *token = 0;
@@ -159,8 +161,8 @@ bool RecordingPlatform::AdjustTokenPrivileges(Handle token, bool disableAllPrivi
     if (newState)
         state = "{" + dec(newState->privilegeCount) + ", {" + dec(newState->luid.lowPart) + ", " +
                 std::to_string(newState->luid.highPart) + "}, " + dec(newState->attributes) + "}";
-    record("AdjustTokenPrivileges(" + dec(token) + ", " + boolText(disableAllPrivileges) + ", " + state + ", " +
-           dec(bufferLength) + ", " + (previousState ? "buffer" : "null") + ", " +
+    record("AdjustTokenPrivileges(" + dec(token) + ", " + boolText(disableAllPrivileges) + ", " + state +
+           ", " + dec(bufferLength) + ", " + (previousState ? "buffer" : "null") + ", " +
            (returnLength ? "length" : "null") + ")");
     if (returnLength)
         *returnLength = 16;
@@ -179,9 +181,10 @@ bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason)
     return true;
 }
 
-std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                                     std::intptr_t lParam, std::uint32_t flags,
-                                                     std::uint32_t timeoutMs, std::uintptr_t* result) {
+std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message,
+                                                     std::uintptr_t wParam, std::intptr_t lParam,
+                                                     std::uint32_t flags, std::uint32_t timeoutMs,
+                                                     std::uintptr_t* result) {
     record("SendMessageTimeoutA(" + hex(window) + ", " + hex(message) + ", " + hex(wParam) + ", " +
            std::to_string(lParam) + ", " + hex(flags) + ", " + dec(timeoutMs) + ")");
     if (result)
@@ -258,8 +261,10 @@ std::uint32_t RecordingPlatform::GetWindowThreadProcessId(Handle window, std::ui
     return w ? 1 : 0;
 }
 
-Handle RecordingPlatform::OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) {
-    record("OpenProcess(" + hex(desiredAccess) + ", " + boolText(inheritHandle) + ", " + dec(processId) + ")");
+Handle RecordingPlatform::OpenProcess(std::uint32_t desiredAccess, bool inheritHandle,
+                                      std::uint32_t processId) {
+    record("OpenProcess(" + hex(desiredAccess) + ", " + boolText(inheritHandle) + ", " + dec(processId) +
+           ")");
     const auto it = processes.find(processId);
     if (it == processes.end() || !it->second.grantedAccess.count(desiredAccess))
         return 0;
@@ -307,15 +312,16 @@ std::uint32_t RecordingPlatform::GetModuleFileNameExA(Handle process, Handle mod
 }
 
 Handle RecordingPlatform::ShellExecuteA(Handle window, const char* operation, const char* file,
-                                       const char* parameters, const char* directory, int showCommand) {
+                                        const char* parameters, const char* directory, int showCommand) {
     record("ShellExecuteA(" + dec(window) + ", " + quoted(operation) + ", " + quoted(file) + ", " +
            quoted(parameters) + ", " + quoted(directory) + ", " + std::to_string(showCommand) + ")");
     return 42; // above 32: success
 }
 
 long RecordingPlatform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
-                                        const char* className, std::uint32_t options, std::uint32_t desiredAccess,
-                                        Handle* result, std::uint32_t* disposition) {
+                                        const char* className, std::uint32_t options,
+                                        std::uint32_t desiredAccess, Handle* result,
+                                        std::uint32_t* disposition) {
     record("RegCreateKeyExA(" + hex(key) + ", " + quoted(subKey) + ", " + dec(reserved) + ", " +
            quoted(className) + ", " + dec(options) + ", " + hex(desiredAccess) + ")");
     if (!registryKeyOpens || key != win::HKEY_CURRENT_USER || !subKey) {
@@ -363,7 +369,8 @@ long RecordingPlatform::RegQueryValueExA(Handle key, const char* valueName, std:
 }
 
 long RecordingPlatform::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                                       std::uint32_t type, const unsigned char* data, std::uint32_t dataSize) {
+                                       std::uint32_t type, const unsigned char* data,
+                                       std::uint32_t dataSize) {
     const std::string bytes(reinterpret_cast<const char*>(data), dataSize);
     record("RegSetValueExA(" + dec(key) + ", " + quoted(valueName) + ", " + dec(reserved) + ", " + dec(type) +
            ", " + quoted(std::string(bytes.c_str()).c_str()) + ", " + dec(dataSize) + ")");
@@ -382,7 +389,7 @@ long RecordingPlatform::RegDeleteValueA(Handle key, const char* valueName) {
     if (k == m_keyHandles.end())
         return 6;
     return registry[k->second].erase(lower(valueName ? valueName : "")) ? win::ERROR_SUCCESS
-                                                                         : win::ERROR_FILE_NOT_FOUND;
+                                                                        : win::ERROR_FILE_NOT_FOUND;
 }
 
 long RecordingPlatform::RegCloseKey(Handle key) {
@@ -399,18 +406,20 @@ std::uint32_t RecordingPlatform::GetPrivateProfileStringA(const char* section, c
     const std::string path = fileName ? fileName : "";
     const auto it = files.find(path);
     const bool readable = it != files.end() && !unreadableFiles.count(path);
-    return ini::GetProfileString(readable ? &it->second : nullptr, section, key, defaultValue, returned, size);
+    return ini::GetProfileString(readable ? &it->second : nullptr, section, key, defaultValue, returned,
+                                 size);
 }
 
 bool RecordingPlatform::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                                    const char* fileName) {
-    record("WritePrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(value) + ", " +
-           quoted(fileName) + ")");
+    record("WritePrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(value) +
+           ", " + quoted(fileName) + ")");
     const std::string path = fileName ? fileName : "";
     if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)))
         return false;
     const auto it = files.find(path);
-    files[path] = ini::WriteProfileString(it == files.end() ? std::string() : it->second, section, key, value);
+    files[path] =
+        ini::WriteProfileString(it == files.end() ? std::string() : it->second, section, key, value);
     return true;
 }
 

@@ -104,8 +104,10 @@ public:
     std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) override;
     Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes, std::uint32_t* needed) override;
-    std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName, std::uint32_t size) override;
+    bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
+                            std::uint32_t* needed) override;
+    std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName,
+                                       std::uint32_t size) override;
     Handle ShellExecuteA(Handle window, const char* operation, const char* file, const char* parameters,
                          const char* directory, int showCommand) override;
     long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved, const char* className,

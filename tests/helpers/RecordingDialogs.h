@@ -17,11 +17,11 @@ namespace halvo {
 
 class RecordingDialogs final : public Dialogs {
 public:
-    QStringList messages;        // plain messages, in order
-    QStringList errors;          // error boxes, in order
-    QStringList questions;       // "title|text", in order
-    std::deque<int> answers;     // next Question answers (1 OK, 2 Cancel); OK when empty
-    std::deque<QString> files;   // next OpenFile answers; empty text (cancelled) when none
+    QStringList messages;      // plain messages, in order
+    QStringList errors;        // error boxes, in order
+    QStringList questions;     // "title|text", in order
+    std::deque<int> answers;   // next Question answers (1 OK, 2 Cancel); OK when empty
+    std::deque<QString> files; // next OpenFile answers; empty text (cancelled) when none
     // Next RunModal handlers; each gets the dialog and returns the result to hand back (1 or 2).
     std::deque<std::function<int(QDialog&)>> modalHandlers;
     QList<QDialog*> modalDialogs; // every dialog run, in order (valid only inside the handler)

@@ -5,10 +5,207 @@
 #include <gtest/gtest.h>
 
 using namespace halvo;
+using Calls = std::vector<std::string>;
 
-TEST(Smoke, Builds) {
+namespace {
+
+class TaskRun : public ::testing::Test {
+protected:
     RecordingPlatform fake;
-    ScopedPlatform guard(fake);
+    RecordingUi recordingUi;
+    ScopedPlatform platformGuard{fake};
+    ScopedUi uiGuard{recordingUi};
+};
+
+// The four privilege steps, closing the token afterwards.
+Calls privilegeSteps() {
+    return {"GetCurrentProcess()", "OpenProcessToken(-1, 0x28)",
+            "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+            "AdjustTokenPrivileges(1000, false, {1, {19, 0}, 2}, 16, buffer, length)", "CloseHandle(1000)"};
+}
+
+Calls withPrivilege(std::initializer_list<std::string> rest) {
+    Calls c = privilegeSteps();
+    c.insert(c.end(), rest);
+    return c;
+}
+
+} // namespace
+
+TEST(TaskCatalogue, EveryCodeGivesItsKindNameAndCode) {
+    RecordingUi recordingUi; // the message task needs a popup factory
+    ScopedUi guard{recordingUi};
+    const std::vector<std::pair<int, std::string>> table = {
+        {1, "shutdown the computer"}, {2, "turn off the computer"}, {3, "close the program"},
+        {4, "start the screensaver"}, {5, "log off  user"},         {6, "disconnect the network"},
+        {7, "close all the program"}, {8, "execute the program"},   {9, "restart the computer"},
+        {10, "alarm message"},        {11, "lock the workstation"}};
+    for (const auto& [code, name] : table) {
+        const auto task = TaskFromCode(code);
+        ASSERT_NE(task, nullptr) << code;
+        EXPECT_EQ(task->Code, code);
+        EXPECT_EQ(task->Name, name);
+    }
+    EXPECT_EQ(TaskFromCode(0), nullptr);
+    EXPECT_EQ(TaskFromCode(12), nullptr);
+    EXPECT_EQ(TaskFromCode(-1), nullptr);
+}
+
+TEST(TaskCatalogue, ListIndexAndCodeAreDifferentNumberings) {
+    RecordingUi recordingUi;
+    ScopedUi guard{recordingUi};
+    const int codeOfIndex[10] = {1, 2, 9, 5, 11, 4, 7, 3, 8, 10};
+    for (int index = 0; index < 10; ++index) {
+        const auto task = TaskFromListIndex(index);
+        ASSERT_NE(task, nullptr);
+        EXPECT_EQ(task->Code, codeOfIndex[index]) << "list index " << index;
+        EXPECT_EQ(ListIndexOfCode(task->Code), index);
+    }
+    // A restart chosen in a list must never become a power-off.
+    EXPECT_NE(dynamic_cast<TRestartTask*>(TaskFromListIndex(2).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromCode(2).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromListIndex(1).get()), nullptr);
+    EXPECT_EQ(TaskFromListIndex(3)->Name, "log off  user");
+    EXPECT_EQ(ListIndexOfCode(6), -1);
+    EXPECT_EQ(ListIndexOfCode(0), -1);
+    EXPECT_EQ(ListIndexOfCode(12), -1);
+    EXPECT_EQ(TaskFromListIndex(-1), nullptr);
+    EXPECT_EQ(TaskFromListIndex(10), nullptr);
+    EXPECT_STREQ(TaskListTexts[1], "Trun off the computer");
+    EXPECT_STREQ(TaskListTexts[3], "Logoff user...");
+}
+
+TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
+    RecordingUi recordingUi;
+    ScopedUi guard{recordingUi};
+    TCloseProgramTask close;
+    EXPECT_EQ(close.WindowText, "");
+    EXPECT_EQ(close.ProcessId, 0u);
+    TMessageTask message;
+    EXPECT_TRUE(message.Lines.empty());
+    ASSERT_NE(message.Popup, nullptr);
+
+    message.Lines = {"a", "b", "c"};
+    auto copy = CopyTask(&message);
+    auto& copied = dynamic_cast<TMessageTask&>(*copy);
+    EXPECT_EQ(copied.Lines, (std::vector<std::string>{"a", "b", "c"}));
+    copied.Lines.push_back("d");
+    EXPECT_EQ(message.Lines.size(), 3u);
+    EXPECT_NE(copied.Popup.get(), message.Popup.get());
+
+    close.WindowText = "Editor";
+    close.ProcessId = 1234;
+    auto closeCopy = CopyTask(&close);
+    EXPECT_EQ(dynamic_cast<TCloseProgramTask&>(*closeCopy).WindowText, "Editor");
+    EXPECT_EQ(dynamic_cast<TCloseProgramTask&>(*closeCopy).ProcessId, 1234u);
+    EXPECT_EQ(CopyTask(nullptr), nullptr);
+}
+
+TEST_F(TaskRun, ShutDownAndPowerOffAreForcedRestartAndLogOffAreNot) {
     TShutDownTask().Run();
-    EXPECT_FALSE(fake.calls.empty());
+    EXPECT_EQ(fake.calls, withPrivilege({"ExitWindowsEx(5, 0)"}));
+    fake.clearCalls();
+    TTurnOffTask().Run();
+    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(12, 0)");
+    fake.clearCalls();
+    TRestartTask().Run();
+    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(2, 0)");
+    fake.clearCalls();
+    TLogOffTask().Run();
+    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(0, 0)");
+    EXPECT_TRUE(fake.openHandles.empty()) << "the token handle is closed after use";
+}
+
+TEST_F(TaskRun, PrivilegeStepsDoNotCheckOneAnother) {
+    fake.tokenOpens = false;
+    fake.privilegeLookupSucceeds = false;
+    TShutDownTask().Run();
+    EXPECT_EQ(fake.calls, (Calls{"GetCurrentProcess()", "OpenProcessToken(-1, 0x28)",
+                                 "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+                                 "AdjustTokenPrivileges(0, false, {1, {0, 0}, 2}, 16, buffer, length)",
+                                 "ExitWindowsEx(5, 0)"}));
+}
+
+TEST_F(TaskRun, LockLooksTheFunctionUpAndCallsIt) {
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(fake.calls, withPrivilege({"GetModuleHandleA(\"USER32.DLL\")",
+                                         "GetProcAddress(30464, \"LockWorkStation\")", "LockWorkStation()"}));
+    fake.clearCalls();
+    fake.lockWorkStationPresent = false;
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(fake.calls.back(), "GetProcAddress(30464, \"LockWorkStation\")");
+    fake.clearCalls();
+    fake.user32Present = false;
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(fake.calls.back(), "GetModuleHandleA(\"USER32.DLL\")");
+}
+
+TEST_F(TaskRun, ScreenSaverIsBroadcastWithoutWaitingForHungWindows) {
+    TScreenSaverTask().Run();
+    EXPECT_EQ(fake.calls, (Calls{"SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"}));
+}
+
+TEST_F(TaskRun, DisconnectShowsItsPlainMessage) {
+    TDisconnectNetTask().Run();
+    EXPECT_EQ(recordingUi.messages, (std::vector<std::string>{"TDisconnectNetTask"}));
+    EXPECT_TRUE(fake.calls.empty());
+}
+
+TEST_F(TaskRun, ExecuteTrimsAndCutsAtTheFirstBlankOnly) {
+    TExecuteTask task;
+    task.CommandLine = "  notepad  readme.txt ";
+    task.Run();
+    task.CommandLine = "\t\r\ncalc\x01";
+    task.Run();
+    task.CommandLine = "";
+    task.Run();
+    EXPECT_EQ(fake.calls, (Calls{"ShellExecuteA(0, null, \"notepad\", \" readme.txt\", null, 1)",
+                                 "ShellExecuteA(0, null, \"calc\", null, null, 1)",
+                                 "ShellExecuteA(0, null, \"\", null, null, 1)"}));
+}
+
+TEST_F(TaskRun, ExecuteTakesAQuotedProgramWhole) {
+    TExecuteTask task;
+    task.CommandLine = "\"C:\\Program Files\\App\\app.exe\" --open \"my file.txt\"";
+    task.Run();
+    task.CommandLine = " \"/home/me/My Apps/run\" ";
+    task.Run();
+    task.CommandLine = "\"unterminated quote";
+    task.Run();
+    EXPECT_EQ(fake.calls, (Calls{"ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", \"--open \"my "
+                                 "file.txt\"\", null, 1)",
+                                 "ShellExecuteA(0, null, \"/home/me/My Apps/run\", null, null, 1)",
+                                 "ShellExecuteA(0, null, \"\"unterminated\", \"quote\", null, 1)"}));
+}
+
+TEST_F(TaskRun, MessageEndsEveryLineWithCarriageReturnLineFeed) {
+    TMessageTask task;
+    task.Run();
+    task.Lines = {"Time to go", "Backup first"};
+    task.Run();
+    ASSERT_EQ(recordingUi.popups.size(), 1u);
+    const auto& popup = *recordingUi.popups[0];
+    EXPECT_EQ(popup.shownTexts, (std::vector<std::string>{"", "Time to go\r\nBackup first\r\n"}));
+    EXPECT_EQ(popup.title, "");
+    EXPECT_TRUE(fake.calls.empty());
+}
+
+TEST_F(TaskRun, CloseProgramEndsTheProcessOnlyWhileItShowsThePickedWindow) {
+    fake.addWindow(1, "Untitled - Editor", 1234);
+    fake.addProcess(1234, {0x1F0FFF});
+    TCloseProgramTask task;
+    task.WindowText = "Untitled - Editor";
+    task.ProcessId = 1234;
+    task.Run();
+    EXPECT_EQ(fake.callsStartingWith("OpenProcess"), (Calls{"OpenProcess(0x1F0FFF, false, 1234)"}));
+    EXPECT_EQ(fake.callsStartingWith("TerminateProcess"), (Calls{"TerminateProcess(1000, 0)"}));
+    EXPECT_EQ(fake.callsStartingWith("CloseHandle"), (Calls{"CloseHandle(1000)"}));
+    EXPECT_EQ(fake.terminatedProcessIds, (std::vector<std::uint32_t>{1234}));
+
+    // After a restart the id belongs to something else: it is left alone.
+    fake.clearCalls();
+    fake.windows = {{2, "Build Server", true, true, 0, 1234}, {3, "Untitled - Editor", true, true, 0, 999}};
+    task.Run();
+    EXPECT_TRUE(fake.callsStartingWith("OpenProcess").empty());
+    EXPECT_EQ(fake.terminatedProcessIds.size(), 1u);
 }

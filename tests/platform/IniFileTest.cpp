@@ -20,7 +20,8 @@ TEST(IniFile, ReplacingAKeyKeepsEveryOtherLineAsItWas) {
 
 TEST(IniFile, MissingKeyGoesToTheEndOfItsSectionAndMissingSectionToTheEnd) {
     const std::string text = "[setting]\r\na=1\r\n\r\n[schManager]\r\ncount=0\r\n";
-    EXPECT_EQ(ini::SetValue(text, "setting", "b", "2"), "[setting]\r\na=1\r\nb=2\r\n\r\n[schManager]\r\ncount=0\r\n");
+    EXPECT_EQ(ini::SetValue(text, "setting", "b", "2"),
+              "[setting]\r\na=1\r\nb=2\r\n\r\n[schManager]\r\ncount=0\r\n");
     EXPECT_EQ(ini::SetValue("", "schManager", "count", "3"), "[schManager]\ncount=3\n");
     EXPECT_EQ(ini::SetValue("[a]\nx=1", "b", "y", "2"), "[a]\nx=1\n[b]\ny=2\n");
 }
