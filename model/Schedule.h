@@ -70,6 +70,8 @@ public:
     // Destroys the item at index; the later items move up by one.
     void Delete(int index);
     void Clear() { m_items.clear(); }
+    // The index of item in the manager, or -1 when it is not (or no longer) one of its items.
+    int IndexOf(const TScheduleItem* item) const;
 
     std::string SettingsPath;
     void SetSettingsPath(const std::string& path) { SettingsPath = path; }
@@ -85,6 +87,9 @@ public:
 
 private:
     std::vector<std::unique_ptr<TScheduleItem>> m_items;
+    // A schedule file whose load failed before a copy of it could be kept: the next save of that path
+    // tries to keep the copy before it replaces the file.
+    std::string m_unsavedBackupPath;
 };
 
 } // namespace halvo

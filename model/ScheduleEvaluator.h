@@ -45,6 +45,10 @@ public:
     std::size_t OpenReminderCount() const;
 
 private:
+    // Runs the item's task, at once or after its reminder; the item's crossing state has moved already.
+    void fire(TScheduleItem& item);
+    void advanceSlot();
+
     TScheduleManager& m_manager;
     ScheduleHooks m_hooks;
     int m_slotIndex = 0;

@@ -1,0 +1,153 @@
+#include "Schedule.h"
+
+#include "Profile.h"
+#include "ScheduleFile.h"
+#include "platform/Platform.h"
+
+namespace halvo {
+
+bool TSPTime::CheckCrossing(TDateTime now) {
+    const int side = CompareTime(TimeOfDay, now); // 1: the rule's time is still ahead, -1: it has passed
+    switch (CrossState) {
+    case Ahead:
+        if (side < 0) {
+            CrossState = Passed;
+            return true;
+        }
+        return false;
+    case Passed:
+        if (side > 0) {
+            CrossState = Ahead;
+            return true;
+        }
+        return false;
+    default:
+        // NotSeen, and any other value a damaged file brought in: only learn the side, so a rule whose
+        // state is unknown never fires on its first look.
+        if (side > 0)
+            CrossState = Ahead;
+        else if (side < 0)
+            CrossState = Passed;
+        return false;
+    }
+}
+
+void TScheduleItem::Assign(const TScheduleItem* source) {
+    if (!source || source == this)
+        return;
+    TimeRule.Period = source->TimeRule.Period;
+    TimeRule.Day = source->TimeRule.Day;
+    TimeRule.OnceDate = source->TimeRule.OnceDate;
+    TimeRule.TimeOfDay = source->TimeRule.TimeOfDay;
+    TimeRule.DisplayText = source->TimeRule.DisplayText;
+    if (source->Task) {
+        Task = CopyTask(source->Task.get());
+        UnknownTaskCode.reset();
+    } else if (!Task) {
+        // Both without a task: keep the stored code travelling with the item, so a working copy written
+        // back leaves the file as it was.
+        UnknownTaskCode = source->UnknownTaskCode;
+    }
+    Active = source->Active;
+    Spare = source->Spare;
+    ItemName = source->ItemName;
+}
+
+void TScheduleItem::UpdateDueToday(TDateTime today) {
+    switch (TimeRule.Period) {
+    case EveryDay:
+        DueToday = true;
+        break;
+    case EveryWeek:
+        DueToday = DayOfWeek(today) == TimeRule.Day;
+        break;
+    case EveryMonth:
+        DueToday = DayOfMonth(today) == TimeRule.Day;
+        break;
+    case Once:
+        DueToday = CompareDate(TimeRule.OnceDate, today) == 0;
+        break;
+    default:
+        break;
+    }
+}
+
+TScheduleItem& TScheduleManager::Add() {
+    m_items.push_back(std::make_unique<TScheduleItem>());
+    return *m_items.back();
+}
+
+void TScheduleManager::Delete(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    m_items.erase(m_items.begin() + index);
+}
+
+int TScheduleManager::IndexOf(const TScheduleItem* item) const {
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        if (m_items[i].get() == item)
+            return int(i);
+    return -1;
+}
+
+namespace {
+
+constexpr const char* CountSection = "schManager";
+constexpr const char* CountKey = "count";
+
+std::string backupPathOf(const std::string& path) {
+    return path + ".bak";
+}
+
+// Keeps the bytes of a schedule file that could not be read completely, so the next save cannot lose
+// the items it still holds.
+bool writeBackup(const std::string& path, const std::string& data) {
+    std::string error;
+    return platform().WriteWholeFile(backupPathOf(path), data, error);
+}
+
+} // namespace
+
+std::string TScheduleManager::LoadSchedule(const std::string& path) {
+    std::string data;
+    std::string error;
+    if (!platform().ReadWholeFile(path, data, error)) {
+        // The file stays as it is; the next save of this path first tries again to keep a copy.
+        m_unsavedBackupPath = path;
+        return "Cannot open file \"" + path + "\". " + error;
+    }
+    const long long count = ReadProfileInteger(SettingsPath, CountSection, CountKey);
+    ScheduleReader reader(data);
+    for (long long i = 0; i < count; ++i) {
+        // Read into an item of its own and append it only when its record was whole.
+        auto item = std::make_unique<TScheduleItem>();
+        std::string fault = reader.ReadRecord(*item);
+        if (!fault.empty()) {
+            if (writeBackup(path, data))
+                m_unsavedBackupPath.clear();
+            else
+                m_unsavedBackupPath = path;
+            return fault;
+        }
+        m_items.push_back(std::move(item));
+    }
+    return {};
+}
+
+std::string TScheduleManager::SaveSchedule(const std::string& path) {
+    if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
+        std::string old;
+        std::string error;
+        if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old))
+            m_unsavedBackupPath.clear();
+    }
+    const std::string data = WriteScheduleFile(*this);
+    std::string error;
+    if (!platform().WriteWholeFile(path, data, error))
+        return "Cannot create file \"" + path + "\". " + error;
+    if (!WriteProfileString(SettingsPath, CountSection, CountKey, std::to_string(m_items.size())))
+        return "Unable to write to " + SettingsPath;
+    return {};
+}
+
+} // namespace halvo

@@ -1,0 +1,107 @@
+#include "ScheduleEvaluator.h"
+
+#include "platform/Platform.h"
+
+#include <list>
+
+namespace halvo {
+
+struct ScheduleEvaluator::Impl {
+    struct OpenReminder {
+        int slot;
+        // Shared with the tick that shows it, so the dialog outlives an evaluator destroyed meanwhile.
+        std::shared_ptr<ReminderDialog> dialog;
+    };
+    // Every reminder that is open, oldest first. A list, so a tick inside a tick can add and remove its
+    // own entry while an outer tick holds on to another one.
+    std::list<OpenReminder> openReminders;
+    // Cleared by the destructor; a tick that waited in a reminder looks at it before it goes on.
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+};
+
+ScheduleEvaluator::ScheduleEvaluator(TScheduleManager& manager, ScheduleHooks hooks)
+    : m_manager(manager), m_hooks(std::move(hooks)), m_impl(std::make_unique<Impl>()) {}
+
+ScheduleEvaluator::~ScheduleEvaluator() {
+    *m_impl->alive = false;
+}
+
+std::size_t ScheduleEvaluator::OpenReminderCount() const {
+    return m_impl->openReminders.size();
+}
+
+void ScheduleEvaluator::advanceSlot() {
+    m_slotIndex = m_slotIndex + 1 > SlotCount - 1 ? 0 : m_slotIndex + 1;
+}
+
+namespace {
+
+struct Clock {
+    TDateTime now;
+    TDateTime today;
+};
+
+// Read once per tick, and again after a firing, which may have waited a minute in its reminder.
+Clock readClock() {
+    const LocalTime time = platform().GetLocalTime();
+    return Clock{FromLocalTime(time), EncodeDate(time.year, time.month, time.day)};
+}
+
+} // namespace
+
+void ScheduleEvaluator::Tick() {
+    if (m_manager.Count() == 0)
+        return;
+    const std::shared_ptr<bool> alive = m_impl->alive;
+    const int count = m_manager.Count();
+    Clock clock = readClock();
+    // The set of items cannot change while a reminder is open, but the bound is checked anyway so an
+    // outer tick can never step past the end.
+    for (int i = 0; i < count && i < m_manager.Count(); ++i) {
+        TScheduleItem& item = m_manager.Item(i);
+        item.UpdateDueToday(clock.today);
+        item.Active = true;
+        if (!item.DueToday || !item.Active)
+            continue;
+        if (!item.TimeRule.CheckCrossing(clock.now))
+            continue;
+        // An item read with an unknown task code has nothing to run; its crossing state moved anyway.
+        if (!item.Task)
+            continue;
+        fire(item);
+        if (!*alive)
+            return;
+        clock = readClock();
+    }
+}
+
+void ScheduleEvaluator::fire(TScheduleItem& item) {
+    const std::shared_ptr<bool> alive = m_impl->alive;
+    if (m_hooks.fired) {
+        m_hooks.fired(item);
+        if (!*alive)
+            return;
+    }
+    const bool remind = m_hooks.remind && m_hooks.remind();
+    std::shared_ptr<ReminderDialog> dialog;
+    if (remind && m_hooks.createReminder)
+        dialog = m_hooks.createReminder();
+    if (!dialog) {
+        advanceSlot();
+        item.Task->Run();
+        return;
+    }
+
+    const auto entry = m_impl->openReminders.insert(m_impl->openReminders.end(), {m_slotIndex, dialog});
+    advanceSlot();
+    dialog->SetLabel2(item.Task->Name);
+    const int result = dialog->ShowModal();
+    if (!*alive)
+        return;
+    m_impl->openReminders.erase(entry);
+    // While the reminder was open the item may have been changed or taken out of the schedule.
+    if (result == 1 && m_manager.IndexOf(&item) >= 0 && item.Task)
+        item.Task->Run();
+}
+
+} // namespace halvo
