@@ -12,6 +12,7 @@
 #include <memory>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 class QToolButton;
 class QTimer;
 
@@ -44,10 +45,24 @@ public:
     void SpeedButton3Click();
     void Timer1Timer();
 
+    // Starts Timer1 so that it next runs just after the coming wall-clock second: an item fires within a
+    // few milliseconds after its time instead of up to a second late.
+    void StartTimer1();
+
+    // The row rule: the item's name, its task's name, its rule's display text.
+    static void WriteRow(QTreeWidgetItem& row, const TScheduleItem& item);
+
 private:
+    // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a
+    // notification that does not hold up the item's task.
+    bool store(bool interactive);
+    void appendRow(const TScheduleItem& item);
+    int selectedRow() const;
+
     AppSettings& m_settings;
     std::unique_ptr<TScheduleManager> m_manager;
     std::unique_ptr<ScheduleEvaluator> m_evaluator;
+    std::unique_ptr<NotificationPopup> m_storeFaultPopup;
 };
 
 } // namespace halvo

@@ -1,0 +1,145 @@
+#include "FormProcessList.h"
+
+#include "model/ProcessRoutines.h"
+#include "platform/Platform.h"
+#include "toolkit/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace halvo {
+
+namespace {
+
+// QTreeWidget draws no grid of its own: each cell draws its right and bottom edge.
+class GridLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        const QRect r = option.rect;
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
+
+void SetUpReportList(QTreeWidget& list, const QStringList& captions, const QList<int>& widths) {
+    list.setColumnCount(int(captions.size()));
+    list.setHeaderLabels(captions);
+    for (int i = 0; i < widths.size(); ++i)
+        list.setColumnWidth(i, widths[i]);
+    list.header()->setStretchLastSection(false);
+    list.header()->setSectionsClickable(false);
+    list.header()->setSectionsMovable(false);
+    list.setSortingEnabled(false);
+    list.setRootIsDecorated(false);
+    list.setItemsExpandable(false);
+    list.setUniformRowHeights(true);
+    list.setAllColumnsShowFocus(true);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.setItemDelegate(new GridLineDelegate(&list));
+}
+
+TFormProcessList::TFormProcessList(QWidget* parent) : QDialog(parent) {
+    setObjectName("FormProcessList");
+    setWindowTitle("select the program");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    ListView1 = new QTreeWidget(this);
+    ListView1->setObjectName("ListView1");
+    SetUpReportList(*ListView1, {"window", "processId"}, {150, 100});
+
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setText("OK");
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setFixedSize(75, 25);
+    SpeedButton2 = new QToolButton(this);
+    SpeedButton2->setObjectName("SpeedButton2");
+    SpeedButton2->setText("Cancel");
+    SpeedButton2->setAutoRaise(true);
+    SpeedButton2->setFixedSize(75, 25);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { SpeedButton1Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(SpeedButton2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ListView1, 1);
+    layout->addLayout(buttons);
+    setFixedSize(300, 320);
+
+    FormCreate();
+}
+
+void TFormProcessList::FormCreate() {
+    FillWindowList();
+    SelectedProcessId = 0;
+}
+
+void TFormProcessList::FillWindowList() {
+    Platform& p = platform();
+    const std::vector<WindowEntry> windows = CollectTopLevelWindows();
+    ListView1->clear();
+    // One row per process that the close-all action would end, for those we may query and read: the
+    // module name only tells whether the process can be looked into, it is not shown.
+    ForEachRunEnd(windows, [&](std::size_t index, std::uint32_t processId) {
+        const Handle process =
+            p.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId);
+        if (!process)
+            return;
+        Handle module = 0;
+        std::uint32_t needed = 0;
+        if (p.EnumProcessModules(process, &module, sizeof(Handle), &needed)) {
+            char fileName[256];
+            std::memset(fileName, 0, sizeof fileName);
+            p.GetModuleFileNameExA(process, module, fileName, sizeof fileName);
+            if (fileName[0] != '\0') {
+                auto* row = new QTreeWidgetItem(ListView1);
+                row->setText(0, QString::fromStdString(windows[index].title));
+                row->setText(1, QString::number(processId));
+            }
+        }
+        p.CloseHandle(process);
+    });
+}
+
+void TFormProcessList::SpeedButton1Click() {
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    if (selected.isEmpty()) {
+        dialogs().Message("please select item first");
+        return;
+    }
+    SelectedProcessId = selected.first()->text(1).toUInt();
+    SelectedWindowText = selected.first()->text(0).toStdString();
+    done(1);
+}
+
+void TFormProcessList::SpeedButton2Click() {
+    done(2);
+}
+
+void TFormProcessList::done(int result) {
+    QDialog::done(result == 1 ? 1 : 2);
+}
+
+} // namespace halvo

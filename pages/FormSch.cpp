@@ -1,0 +1,213 @@
+#include "FormSch.h"
+
+#include "FormExecuteTip.h"
+#include "FormProcessList.h"
+#include "FormSchWizard.h"
+
+#include "model/DataFolder.h"
+#include "platform/Platform.h"
+#include "toolkit/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace halvo {
+
+namespace {
+
+// How long after the wall-clock second the timer aims to run: enough to land past the second even when
+// the monotonic timer and the wall clock differ by a millisecond or two.
+constexpr int TickMarginMs = 3;
+
+QToolButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    button->setMinimumWidth(75);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_manager(std::make_unique<TScheduleManager>()) {
+    setObjectName("FormSch");
+
+    AdvListView1 = new QTreeWidget(this);
+    AdvListView1->setObjectName("AdvListView1");
+    SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time"}, {90, 146, 170});
+
+    SpeedButton1 = makeButton(this, "SpeedButton1", "add");
+    SpeedButton2 = makeButton(this, "SpeedButton2", "modify");
+    SpeedButton3 = makeButton(this, "SpeedButton3", "delete");
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(SpeedButton3);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(AdvListView1, 1);
+    layout->addLayout(buttons);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    // The next tick is planned before this one runs: a reminder dialog keeps this tick waiting, and the
+    // other items must go on being evaluated meanwhile.
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        StartTimer1();
+        Timer1Timer();
+    });
+
+    ScheduleHooks hooks;
+    hooks.remind = [this] { return m_settings.Remind; };
+    hooks.createReminder = [] { return std::make_unique<ExecuteTipReminder>(nullptr); };
+    // Stored before the task runs, so the moved crossing state is on disk when the task shuts the
+    // computer down: the item cannot fire a second time at the next start.
+    hooks.fired = [this](TScheduleItem&) { store(false); };
+    m_evaluator = std::make_unique<ScheduleEvaluator>(*m_manager, std::move(hooks));
+
+    const std::string schedulePath = ScheduleFilePath();
+    if (m_settings.AutoSave && platform().FileExists(schedulePath)) {
+        m_manager->SetSettingsPath(SettingsFilePath());
+        const std::string fault = m_manager->LoadSchedule(schedulePath);
+        // The items read before a fault are kept, so they get their rows like the others.
+        for (int i = 0; i < m_manager->Count(); ++i)
+            appendRow(m_manager->Item(i));
+        if (!fault.empty())
+            dialogs().Error(QString::fromStdString(fault));
+    }
+
+    StartTimer1();
+}
+
+TFormSch::~TFormSch() {
+    Timer1->stop();
+    store(true);
+}
+
+bool TFormSch::StoreSchedule() {
+    return store(true);
+}
+
+bool TFormSch::store(bool interactive) {
+    m_manager->SetSettingsPath(SettingsFilePath());
+    const std::string fault = m_manager->SaveSchedule(ScheduleFilePath());
+    if (fault.empty())
+        return true;
+    if (interactive) {
+        dialogs().Error(QString::fromStdString(fault));
+    } else {
+        // A modal box here would hold up the item's task until someone answers it.
+        m_storeFaultPopup = ui().CreateNotificationPopup();
+        m_storeFaultPopup->SetTitle("Halvo Shutdown");
+        m_storeFaultPopup->SetMessageText(fault);
+        m_storeFaultPopup->Show();
+    }
+    return false;
+}
+
+void TFormSch::StartTimer1() {
+    const LocalTime now = platform().GetLocalTime();
+    Timer1->start(1000 - now.milliseconds + TickMarginMs);
+}
+
+void TFormSch::WriteRow(QTreeWidgetItem& row, const TScheduleItem& item) {
+    row.setText(0, QString::fromStdString(item.ItemName));
+    row.setText(1, item.Task ? QString::fromStdString(item.Task->Name) : QString());
+    row.setText(2, QString::fromStdString(item.TimeRule.DisplayText));
+}
+
+void TFormSch::appendRow(const TScheduleItem& item) {
+    auto* row = new QTreeWidgetItem(AdvListView1);
+    WriteRow(*row, item);
+}
+
+int TFormSch::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = AdvListView1->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    return AdvListView1->indexOfTopLevelItem(selected.first());
+}
+
+void TFormSch::SpeedButton1Click() {
+    // No tick may walk over the new item while it has no task yet.
+    Timer1->stop();
+    TScheduleItem& item = m_manager->Add();
+    bool added = false;
+    {
+        TFormSchWizard wizard(this);
+        wizard.SetScheduleItem(&item);
+        wizard.SetIsNew(true);
+        added = dialogs().RunModal(wizard) == 1;
+    }
+    if (added) {
+        appendRow(item);
+        store(true);
+    } else {
+        for (int i = m_manager->Count() - 1; i >= 0; --i) {
+            if (&m_manager->Item(i) == &item) {
+                m_manager->Delete(i);
+                break;
+            }
+        }
+    }
+    StartTimer1();
+}
+
+void TFormSch::SpeedButton2Click() {
+    const int row = selectedRow();
+    if (row < 0) {
+        dialogs().Message("please select item");
+        return;
+    }
+    // The wizard edits a copy that no tick sees; the item itself keeps firing as it was until OK.
+    auto copy = std::make_unique<TScheduleItem>();
+    copy->Assign(&m_manager->Item(row));
+    bool accepted = false;
+    {
+        TFormSchWizard wizard(this);
+        wizard.SetScheduleItem(copy.get());
+        wizard.SetIsNew(false);
+        accepted = dialogs().RunModal(wizard) == 1;
+    }
+    if (!accepted)
+        return;
+    TScheduleItem& target = m_manager->Item(row);
+    target.Assign(copy.get());
+    WriteRow(*AdvListView1->topLevelItem(row), target);
+    store(true);
+}
+
+void TFormSch::SpeedButton3Click() {
+    const int row = selectedRow();
+    if (row < 0) {
+        dialogs().Message("please select a item");
+        return;
+    }
+    if (dialogs().Question("do you want to delete it?", "information") != 1)
+        return;
+    m_manager->Delete(row);
+    delete AdvListView1->takeTopLevelItem(row);
+    store(true);
+}
+
+void TFormSch::Timer1Timer() {
+    m_evaluator->Tick();
+}
+
+} // namespace halvo

@@ -1,0 +1,624 @@
+#include "FormSchWizard.h"
+
+#include "FormProcessList.h"
+
+#include "model/DateTime.h"
+#include "platform/Platform.h"
+#include "toolkit/Dialogs.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStackedWidget>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace halvo {
+
+namespace {
+
+const char* const ModifyWithoutItem = "modify the scheduleItem,but _ScheduleItem=nil";
+
+QToolButton* makeFlatButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QRadioButton* makeRadioButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// Radio buttons of one group cannot be turned off one by one while they are exclusive.
+void turnOff(QRadioButton* button) {
+    if (!button->isChecked())
+        return;
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+QTime timeOfDay(TDateTime value) {
+    int hour = 0, minute = 0, second = 0, milliseconds = 0;
+    DecodeTime(value, hour, minute, second, milliseconds);
+    return QTime(hour, minute, second);
+}
+
+QDate calendarDay(TDateTime value) {
+    int year = 1899, month = 12, day = 30;
+    DecodeDate(value, year, month, day);
+    return QDate(year, month, day);
+}
+
+QDate today() {
+    const LocalTime now = platform().GetLocalTime();
+    return QDate(now.year, now.month, now.day);
+}
+
+// The entry that an editable day box stands for: its text matched against the entries, so a typed day
+// and the stored number cannot disagree. -1 when the text names no entry.
+int entryPosition(const QComboBox& box) {
+    return box.findText(box.currentText(), Qt::MatchFixedString);
+}
+
+} // namespace
+
+QString WithoutTimeZone(const QString& format) {
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        result += c;
+    }
+    result.replace("()", "");
+    return result.simplified();
+}
+
+QString LongTimeFormat(const QLocale& locale) {
+    return WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
+}
+
+QString TimeText(const QTime& time, const QLocale& locale) {
+    return locale.toString(time, LongTimeFormat(locale));
+}
+
+QString CommandLineForPath(const QString& path) {
+    return path.contains(u' ') ? u'"' + path + u'"' : path;
+}
+
+TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
+    setObjectName("FormSchWizard");
+    setWindowTitle("Wizard");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(400, 300);
+
+    PageControl1 = new QStackedWidget(this);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setGeometry(0, 0, 400, 250);
+
+    // Page 0: the name.
+    TabSheet_SchName = new QWidget;
+    TabSheet_SchName->setObjectName("TabSheet_SchName");
+    Label1 = new QLabel("Schedule Name:", TabSheet_SchName);
+    Label1->setObjectName("Label1");
+    Edit1 = new QLineEdit(TabSheet_SchName);
+    Edit1->setObjectName("Edit1");
+    {
+        auto* layout = new QVBoxLayout(TabSheet_SchName);
+        layout->setContentsMargins(40, 40, 40, 20);
+        layout->addWidget(Label1);
+        layout->addWidget(Edit1);
+        layout->addStretch(1);
+    }
+
+    // Page 1: the task and its parameter.
+    TabSheet_Task = new QWidget;
+    TabSheet_Task->setObjectName("TabSheet_Task");
+    Label2 = new QLabel("Select the task:", TabSheet_Task);
+    Label2->setObjectName("Label2");
+    ComboBox1 = new QComboBox(TabSheet_Task);
+    ComboBox1->setObjectName("ComboBox1");
+    for (const char* text : TaskListTexts)
+        ComboBox1->addItem(text);
+    ComboBox1->setCurrentIndex(-1);
+    Label_Para = new QLabel(TabSheet_Task);
+    Label_Para->setObjectName("Label_Para");
+    Label_Para->hide();
+    Edit_Para = new QLineEdit(TabSheet_Task);
+    Edit_Para->setObjectName("Edit_Para");
+    SpeedButton4 = makeFlatButton(TabSheet_Task, "SpeedButton4", "");
+    Memo1 = new QPlainTextEdit(TabSheet_Task);
+    Memo1->setObjectName("Memo1");
+    Memo1->setPlainText("\n"); // one empty line, as a new multi-line box holds
+    {
+        auto* layout = new QGridLayout(TabSheet_Task);
+        layout->setContentsMargins(40, 20, 40, 10);
+        layout->addWidget(Label2, 0, 0, 1, 2);
+        layout->addWidget(ComboBox1, 1, 0, 1, 2);
+        layout->addWidget(Label_Para, 2, 0, 1, 2);
+        layout->addWidget(Edit_Para, 3, 0);
+        layout->addWidget(SpeedButton4, 3, 1);
+        layout->addWidget(Memo1, 4, 0, 1, 2);
+        layout->setRowStretch(5, 1);
+    }
+    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+
+    // Page 2: the time rule.
+    TabSheet_Time = new QWidget;
+    TabSheet_Time->setObjectName("TabSheet_Time");
+    GroupBox1 = new QGroupBox("Time", TabSheet_Time);
+    GroupBox1->setObjectName("GroupBox1");
+    Label3 = new QLabel("Select the Time for schedule", GroupBox1);
+    Label3->setObjectName("Label3");
+    DateTimePicker1 = new QTimeEdit(GroupBox1);
+    DateTimePicker1->setObjectName("DateTimePicker1");
+    DateTimePicker1->setDisplayFormat(LongTimeFormat());
+    DateTimePicker1->setTime(QTime(16, 14, 12));
+    {
+        auto* layout = new QHBoxLayout(GroupBox1);
+        layout->addWidget(Label3);
+        layout->addWidget(DateTimePicker1, 1);
+    }
+    GroupBox2 = new QGroupBox("Date", TabSheet_Time);
+    GroupBox2->setObjectName("GroupBox2");
+    RadioButton1 = makeRadioButton(GroupBox2, "RadioButton1", "Once");
+    DateTimePicker2 = new QDateEdit(GroupBox2);
+    DateTimePicker2->setObjectName("DateTimePicker2");
+    DateTimePicker2->setCalendarPopup(true);
+    DateTimePicker2->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    DateTimePicker2->setDate(QDate(2005, 8, 3));
+    RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", "everyday");
+    RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", "Everyweek");
+    ComboBox2 = new QComboBox(GroupBox2);
+    ComboBox2->setObjectName("ComboBox2");
+    ComboBox2->setEditable(true);
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox2->addItems({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
+    ComboBox2->setCurrentIndex(-1);
+    RadioButton4 = makeRadioButton(GroupBox2, "RadioButton4", "Everymonth");
+    ComboBox3 = new QComboBox(GroupBox2);
+    ComboBox3->setObjectName("ComboBox3");
+    ComboBox3->setEditable(true);
+    ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    for (int day = 1; day <= 31; ++day)
+        ComboBox3->addItem(QString::number(day));
+    ComboBox3->setCurrentIndex(-1);
+    {
+        auto* layout = new QGridLayout(GroupBox2);
+        layout->addWidget(RadioButton1, 0, 0);
+        layout->addWidget(DateTimePicker2, 0, 1);
+        layout->addWidget(RadioButton2, 1, 0);
+        layout->addWidget(RadioButton3, 2, 0);
+        layout->addWidget(ComboBox2, 2, 1);
+        layout->addWidget(RadioButton4, 3, 0);
+        layout->addWidget(ComboBox3, 3, 1);
+        layout->setColumnStretch(1, 1);
+    }
+    {
+        auto* layout = new QVBoxLayout(TabSheet_Time);
+        layout->setContentsMargins(20, 10, 20, 5);
+        layout->addWidget(GroupBox1);
+        layout->addWidget(GroupBox2, 1);
+    }
+    DateTimePicker2->setEnabled(false);
+    ComboBox2->setEnabled(false);
+    ComboBox3->setEnabled(false);
+    // A handler runs when its button becomes selected, by a click or from code; turning a button off and
+    // clicking the selected one run nothing.
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton3Click();
+    });
+    connect(RadioButton4, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton4Click();
+    });
+
+    // Page 3: done.
+    TabSheet_Complete = new QWidget;
+    TabSheet_Complete->setObjectName("TabSheet_Complete");
+    Label4 = new QLabel("complete.", TabSheet_Complete);
+    Label4->setObjectName("Label4");
+    {
+        auto* layout = new QVBoxLayout(TabSheet_Complete);
+        layout->setContentsMargins(40, 40, 40, 20);
+        layout->addWidget(Label4);
+        layout->addStretch(1);
+    }
+
+    PageControl1->addWidget(TabSheet_SchName);
+    PageControl1->addWidget(TabSheet_Task);
+    PageControl1->addWidget(TabSheet_Time);
+    PageControl1->addWidget(TabSheet_Complete);
+
+    SpeedButton1 = makeFlatButton(this, "SpeedButton1", "<<Prev");
+    SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Next>>");
+    SpeedButton3 = makeFlatButton(this, "SpeedButton3", "Help");
+    SpeedButton1->setGeometry(115, 262, 90, 25);
+    SpeedButton2->setGeometry(210, 262, 90, 25);
+    SpeedButton3->setGeometry(305, 262, 90, 25);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+
+    FormCreate();
+}
+
+void TFormSchWizard::FormCreate() {
+    _ScheduleItem = nullptr;
+    PageControl1->setCurrentIndex(SchNamePage);
+}
+
+void TFormSchWizard::FormShow() {
+    setWindowTitle(IsNew ? "new schedule item" : "modify the schedule item");
+}
+
+void TFormSchWizard::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    FormShow();
+    SetActivePage(ActivePage());
+}
+
+void TFormSchWizard::done(int result) {
+    QDialog::done(result == 1 ? 1 : 2);
+}
+
+int TFormSchWizard::ActivePage() const {
+    return PageControl1->currentIndex();
+}
+
+void TFormSchWizard::SetActivePage(int index) {
+    PageControl1->setCurrentIndex(index);
+    switch (index) {
+    case SchNamePage:
+        TabSheet_SchNameShow();
+        break;
+    case TaskPage:
+        TabSheet_TaskShow();
+        break;
+    case TimePage:
+        TabSheet_TimeShow();
+        break;
+    case CompletePage:
+        TabSheet_CompleteShow();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormSchWizard::SpeedButton1Click() {
+    if (ActivePage() > SchNamePage)
+        SetActivePage(ActivePage() - 1);
+}
+
+void TFormSchWizard::SpeedButton2Click() {
+    const int page = ActivePage();
+    if (!pageWork(page))
+        return;
+    // Once the last page has been seen every page's work has been done, so "Complete" ends from any page.
+    if (SpeedButton2->text() == "Complete")
+        done(1);
+    else if (page < CompletePage)
+        SetActivePage(page + 1);
+}
+
+void TFormSchWizard::SpeedButton3Click() {}
+
+bool TFormSchWizard::pageWork(int index) {
+    switch (index) {
+    case SchNamePage:
+        if (Edit1->text().isEmpty()) {
+            dialogs().Message("Schedule item name is null");
+            return false;
+        }
+        if (_ScheduleItem)
+            _ScheduleItem->ItemName = Edit1->text().toStdString();
+        return true;
+    case TaskPage: {
+        const int entry = ComboBox1->currentIndex();
+        if (entry < 0) {
+            dialogs().Message("select a task");
+            return false;
+        }
+        if ((entry == 7 || entry == 8) && Edit_Para->text().isEmpty()) {
+            dialogs().Message("please  select the parameter of the task");
+            return false;
+        }
+        if (entry == 9 && MemoLines().empty()) {
+            dialogs().Message("please inpute the content of message");
+            return false;
+        }
+        BuildTask();
+        return true;
+    }
+    case TimePage: {
+        if (!_ScheduleItem)
+            return true;
+        TSPTime& rule = _ScheduleItem->TimeRule;
+        // Whole seconds, as the picker shows them: the schedule timer runs just after each second.
+        const QTime time = DateTimePicker1->time();
+        rule.TimeOfDay = EncodeTime(time.hour(), time.minute(), time.second());
+        const QString timeText = TimeText(time);
+        switch (rule.Period) {
+        case EveryDay:
+            rule.DisplayText = (timeText + ":EveryDay").toStdString();
+            break;
+        case EveryWeek:
+            rule.Day = entryPosition(*ComboBox2) + 1;
+            rule.DisplayText = (timeText + ":EveryWeek:" + ComboBox2->currentText()).toStdString();
+            break;
+        case EveryMonth:
+            rule.Day = entryPosition(*ComboBox3) + 1;
+            rule.DisplayText = (timeText + ":EveryMonth:" + ComboBox3->currentText()).toStdString();
+            break;
+        case Once: {
+            const QDate date = DateTimePicker2->date();
+            rule.OnceDate = EncodeDate(date.year(), date.month(), date.day());
+            rule.DisplayText =
+                (timeText + ":Once:" + QLocale::system().toString(date, QLocale::ShortFormat)).toStdString();
+            break;
+        }
+        default:
+            break;
+        }
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+std::vector<std::string> TFormSchWizard::MemoLines() const {
+    QStringList lines = Memo1->toPlainText().split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    std::vector<std::string> result;
+    result.reserve(std::size_t(lines.size()));
+    for (const QString& line : lines)
+        result.push_back(line.toStdString());
+    return result;
+}
+
+void TFormSchWizard::BuildTask() {
+    if (!_ScheduleItem)
+        return;
+    _ScheduleItem->Task.reset();
+    const int entry = ComboBox1->currentIndex();
+    std::unique_ptr<TTask> task = TaskFromListIndex(entry);
+    if (auto* close = dynamic_cast<TCloseProgramTask*>(task.get())) {
+        close->WindowText = Edit_Para->text().toStdString();
+        close->ProcessId = std::uint32_t(_ProcessId);
+    } else if (auto* execute = dynamic_cast<TExecuteTask*>(task.get())) {
+        execute->CommandLine = Edit_Para->text().toStdString();
+    } else if (auto* message = dynamic_cast<TMessageTask*>(task.get())) {
+        message->Lines = MemoLines();
+    }
+    if (task)
+        _ScheduleItem->UnknownTaskCode.reset();
+    _ScheduleItem->Task = std::move(task);
+}
+
+void TFormSchWizard::showParameterControls(int entry) {
+    const bool program = entry == 7 || entry == 8;
+    const bool message = entry == 9;
+    Label_Para->setText(program ? "select program" : message ? "message content:" : Label_Para->text());
+    Label_Para->setVisible(program || message);
+    Edit_Para->setVisible(program);
+    SpeedButton4->setText(program ? "Browse" : SpeedButton4->text());
+    SpeedButton4->setVisible(program);
+    Memo1->setVisible(message);
+}
+
+void TFormSchWizard::fillParameterControls(const TTask& task) {
+    if (const auto* close = dynamic_cast<const TCloseProgramTask*>(&task)) {
+        Edit_Para->setText(QString::fromStdString(close->WindowText));
+        _ProcessId = std::int32_t(close->ProcessId);
+    } else if (const auto* execute = dynamic_cast<const TExecuteTask*>(&task)) {
+        Edit_Para->setText(QString::fromStdString(execute->CommandLine));
+    } else if (const auto* message = dynamic_cast<const TMessageTask*>(&task)) {
+        QString text;
+        for (const std::string& line : message->Lines)
+            text += QString::fromStdString(line) + u'\n';
+        Memo1->setPlainText(text);
+    }
+}
+
+void TFormSchWizard::ComboBox1Change() {
+    showParameterControls(ComboBox1->currentIndex());
+}
+
+void TFormSchWizard::SpeedButton4Click() {
+    switch (ComboBox1->currentIndex()) {
+    case 7: {
+        TFormProcessList picker(this);
+        if (dialogs().RunModal(picker) == 1) {
+            Edit_Para->setText(QString::fromStdString(picker.SelectedWindowText));
+            _ProcessId = std::int32_t(picker.SelectedProcessId);
+        }
+        break;
+    }
+    case 8: {
+        const QString path = dialogs().OpenFile(this);
+        if (!path.isEmpty())
+            Edit_Para->setText(CommandLineForPath(QDir::toNativeSeparators(path)));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TFormSchWizard::TabSheet_SchNameShow() {
+    SpeedButton1->setEnabled(false);
+    if (IsNew)
+        Edit1->clear();
+    else if (_ScheduleItem)
+        Edit1->setText(QString::fromStdString(_ScheduleItem->ItemName));
+}
+
+void TFormSchWizard::TabSheet_TaskShow() {
+    SpeedButton1->setEnabled(true);
+    Label_Para->hide();
+    Edit_Para->hide();
+    SpeedButton4->hide();
+    Memo1->hide();
+    if (!IsNew) {
+        if (!_ScheduleItem) {
+            dialogs().Error(ModifyWithoutItem);
+            return;
+        }
+        const TTask* task = _ScheduleItem->Task.get();
+        ComboBox1->setCurrentIndex(task ? ListIndexOfCode(task->Code) : -1);
+        // Passing this page rebuilds the task from these controls, so they must hold what the task
+        // holds; empty ones would wipe a command line or a message.
+        if (task && ComboBox1->currentIndex() >= 0)
+            fillParameterControls(*task);
+    }
+    if (ComboBox1->currentIndex() >= 0)
+        showParameterControls(ComboBox1->currentIndex());
+}
+
+void TFormSchWizard::TabSheet_TimeShow() {
+    if (IsNew) {
+        turnOff(RadioButton1);
+        turnOff(RadioButton3);
+        turnOff(RadioButton4);
+        DateTimePicker2->setEnabled(false);
+        ComboBox2->setEnabled(false);
+        ComboBox3->setEnabled(false);
+        RadioButton2->setChecked(true);
+        return;
+    }
+    if (!_ScheduleItem) {
+        dialogs().Error(ModifyWithoutItem);
+        return;
+    }
+    const TSPTime& rule = _ScheduleItem->TimeRule;
+    DateTimePicker1->setTime(timeOfDay(rule.TimeOfDay));
+    ClearRadioButton();
+    // Each button's handler puts in today's default first; the stored value goes in after it.
+    switch (rule.Period) {
+    case EveryDay:
+        RadioButton2->setChecked(true);
+        break;
+    case EveryWeek:
+        RadioButton3->setChecked(true);
+        ComboBox2->setEnabled(true);
+        ComboBox2->setCurrentIndex(rule.Day >= 1 && rule.Day <= 7 ? rule.Day - 1 : -1);
+        break;
+    case EveryMonth:
+        RadioButton4->setChecked(true);
+        ComboBox3->setEnabled(true);
+        ComboBox3->setCurrentIndex(rule.Day >= 1 && rule.Day <= 31 ? rule.Day - 1 : -1);
+        break;
+    case Once:
+        RadioButton1->setChecked(true);
+        DateTimePicker2->setDate(calendarDay(rule.OnceDate));
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormSchWizard::TabSheet_CompleteShow() {
+    SpeedButton2->setText("Complete");
+}
+
+void TFormSchWizard::setPeriod(std::int32_t period) {
+    if (_ScheduleItem)
+        _ScheduleItem->TimeRule.Period = period;
+}
+
+void TFormSchWizard::RadioButton1Click() {
+    if (!RadioButton1->isChecked())
+        return;
+    turnOff(RadioButton2);
+    turnOff(RadioButton3);
+    turnOff(RadioButton4);
+    DateTimePicker2->setEnabled(true);
+    ComboBox2->setEnabled(false);
+    ComboBox3->setEnabled(false);
+    DateTimePicker2->setDate(today());
+    setPeriod(Once);
+}
+
+void TFormSchWizard::RadioButton2Click() {
+    if (!RadioButton2->isChecked())
+        return;
+    turnOff(RadioButton1);
+    turnOff(RadioButton3);
+    turnOff(RadioButton4);
+    DateTimePicker2->setEnabled(false);
+    ComboBox2->setEnabled(false);
+    ComboBox3->setEnabled(false);
+    setPeriod(EveryDay);
+}
+
+void TFormSchWizard::RadioButton3Click() {
+    if (!RadioButton3->isChecked())
+        return;
+    turnOff(RadioButton1);
+    turnOff(RadioButton2);
+    turnOff(RadioButton4);
+    DateTimePicker2->setEnabled(false);
+    ComboBox2->setEnabled(true);
+    ComboBox3->setEnabled(false);
+    ComboBox2->setCurrentIndex(today().dayOfWeek() % 7); // Qt counts Monday 1 ... Sunday 7
+    setPeriod(EveryWeek);
+}
+
+void TFormSchWizard::RadioButton4Click() {
+    if (!RadioButton4->isChecked())
+        return;
+    turnOff(RadioButton1);
+    turnOff(RadioButton2);
+    turnOff(RadioButton3);
+    DateTimePicker2->setEnabled(false);
+    ComboBox2->setEnabled(false);
+    ComboBox3->setEnabled(true);
+    ComboBox3->setCurrentIndex(today().day() - 1);
+    setPeriod(EveryMonth);
+}
+
+void TFormSchWizard::ClearRadioButton() {
+    turnOff(RadioButton1);
+    turnOff(RadioButton2);
+    turnOff(RadioButton3);
+    turnOff(RadioButton4);
+    DateTimePicker2->setEnabled(false);
+    ComboBox2->setEnabled(false);
+    ComboBox3->setEnabled(false);
+}
+
+} // namespace halvo

@@ -1,0 +1,131 @@
+#pragma once
+
+// The four-page wizard that fills one schedule item: its name, its task with the task's parameter, its
+// time rule with the text shown in the Schedule page's "Time" column, and a closing page. It writes
+// straight into the item it is given; the caller decides what becomes of the item on Cancel.
+
+#include "model/Schedule.h"
+
+#include <QDialog>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QStackedWidget;
+class QTime;
+class QTimeEdit;
+class QToolButton;
+class QWidget;
+
+namespace halvo {
+
+class TFormSchWizard : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormSchWizard(QWidget* parent = nullptr);
+
+    void SetScheduleItem(TScheduleItem* item) { _ScheduleItem = item; }
+    void SetIsNew(bool isNew) { IsNew = isNew; }
+
+    // Page indexes of PageControl1.
+    enum Page { SchNamePage = 0, TaskPage = 1, TimePage = 2, CompletePage = 3 };
+
+    QStackedWidget* PageControl1;
+    QWidget* TabSheet_SchName;
+    QWidget* TabSheet_Task;
+    QWidget* TabSheet_Time;
+    QWidget* TabSheet_Complete;
+
+    QToolButton* SpeedButton1; // "<<Prev"
+    QToolButton* SpeedButton2; // "Next>>", then "Complete"
+    QToolButton* SpeedButton3; // "Help"
+
+    QLabel* Label1;
+    QLineEdit* Edit1;
+
+    QLabel* Label2;
+    QComboBox* ComboBox1;
+    QLabel* Label_Para;
+    QLineEdit* Edit_Para;
+    QToolButton* SpeedButton4; // "Browse" for "Close program" and "Execute"
+    QPlainTextEdit* Memo1;
+
+    QGroupBox* GroupBox1; // "Time"
+    QLabel* Label3;
+    QTimeEdit* DateTimePicker1;
+    QGroupBox* GroupBox2;       // "Date"
+    QRadioButton* RadioButton1; // "Once"
+    QDateEdit* DateTimePicker2;
+    QRadioButton* RadioButton2; // "everyday"
+    QRadioButton* RadioButton3; // "Everyweek"
+    QComboBox* ComboBox2;
+    QRadioButton* RadioButton4; // "Everymonth"
+    QComboBox* ComboBox3;
+
+    QLabel* Label4;
+
+    TScheduleItem* _ScheduleItem = nullptr;
+    bool IsNew = false;
+    std::int32_t _ProcessId = 0;
+
+    void FormCreate();
+    void FormShow();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void TabSheet_SchNameShow();
+    void TabSheet_TaskShow();
+    void TabSheet_TimeShow();
+    void TabSheet_CompleteShow();
+    void ComboBox1Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void ClearRadioButton();
+    void BuildTask();
+
+    // Makes the page active and runs its show handler, as every move between pages does.
+    void SetActivePage(int index);
+    int ActivePage() const;
+
+    // The memo's lines as a multi-line box counts them: a last empty line after a line break is no line
+    // of its own, so the untouched box (one empty line) holds one line and an emptied one none.
+    std::vector<std::string> MemoLines() const;
+
+    // The result is 1 (OK, only through "Complete") or 2 (Cancel) whatever closed the wizard.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool pageWork(int index);
+    void showParameterControls(int taskListIndex);
+    void fillParameterControls(const TTask& task);
+    void selectPeriodButton(QRadioButton* button);
+    void setPeriod(std::int32_t period);
+};
+
+// A time format without its time-zone part: a stored display text must not name the zone it was made in.
+QString WithoutTimeZone(const QString& format);
+// The locale's long time format (with seconds, and AM/PM where the locale has it) without its time zone.
+QString LongTimeFormat(const QLocale& locale = QLocale::system());
+// The time text that starts a time rule's display text.
+QString TimeText(const QTime& time, const QLocale& locale = QLocale::system());
+// A file path for a command line: in double quotes when it holds a blank, since the command line is cut
+// into program and parameters at the first blank outside quotes.
+QString CommandLineForPath(const QString& path);
+
+} // namespace halvo
