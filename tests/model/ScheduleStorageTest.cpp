@@ -1,0 +1,325 @@
+// Loading and saving the schedule: the count in the settings file, faults part-way through a load, the
+// kept copy of an unreadable file, and saves that fail without losing the stored schedule.
+
+#include "model/ScheduleFile.h"
+#include "platform/IniFile.h"
+#include "platform/fake/RecordingPlatform.h"
+#include "platform/fake/RecordingUi.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+using namespace halvo;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << data;
+}
+
+std::string nightRecord() {
+    return readFile(fs::path(HALVO_TEST_DATA_DIR) / "night.cks");
+}
+
+std::string namedRecord(const std::string& name, int code) {
+    TScheduleItem item;
+    item.ItemName = name;
+    item.Task = TaskFromCode(code);
+    std::string out;
+    WriteScheduleRecord(item, out);
+    return out;
+}
+
+std::vector<std::string> namesOf(const TScheduleManager& manager) {
+    std::vector<std::string> names;
+    for (int i = 0; i < manager.Count(); ++i)
+        names.push_back(manager.Item(i).ItemName);
+    return names;
+}
+
+class ScheduleStorage : public ::testing::Test {
+protected:
+    RecordingPlatform fake;
+    RecordingUi recordingUi;
+    ScopedPlatform platformGuard{fake};
+    ScopedUi uiGuard{recordingUi};
+    const std::string schedulePath = "/opt/halvo/sch.cks";
+    const std::string settingsPath = "/opt/halvo/setting.ini";
+    const std::string backupPath = "/opt/halvo/sch.cks.bak";
+    TScheduleManager manager;
+
+    void SetUp() override { manager.SetSettingsPath(settingsPath); }
+
+    void storeCount(const std::string& text) {
+        fake.files[settingsPath] = "[schManager]\ncount=" + text + "\n";
+    }
+    std::string storedCount() {
+        return ini::GetValue(fake.files[settingsPath], "schManager", "count").value_or("<none>");
+    }
+};
+
+} // namespace
+
+TEST_F(ScheduleStorage, SaveWritesTheRecordsThenTheCount) {
+    fake.files[settingsPath] = "[setting]\nSetting_AutoSave=1\n";
+    const std::string night = nightRecord();
+    ScheduleReader reader(night);
+    ASSERT_EQ(reader.ReadRecord(manager.Add()), "");
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[schedulePath], nightRecord());
+    EXPECT_EQ(fake.files[settingsPath], "[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n");
+    EXPECT_EQ(fake.calls,
+              (std::vector<std::string>{"WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", "
+                                        "\"/opt/halvo/setting.ini\")"}));
+    EXPECT_FALSE(fake.files.count(backupPath));
+}
+
+TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
+    fake.files[schedulePath] = nightRecord();
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[schedulePath], "");
+    EXPECT_EQ(storedCount(), "0");
+
+    EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
+    EXPECT_EQ(manager.Count(), 0);
+}
+
+TEST_F(ScheduleStorage, LoadAppendsAsManyRecordsAsTheCountSays) {
+    fake.files[schedulePath] = namedRecord("a", 1) + namedRecord("b", 9) + namedRecord("c", 11);
+    manager.Add().ItemName = "before";
+
+    storeCount("2");
+    EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
+    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"before", "a", "b"}))
+        << "the rest of the file is ignored";
+    EXPECT_EQ(manager.Item(2).Task->Code, 9);
+
+    const std::pair<std::string, int> counts[] = {{"0x2", 2}, {"0X3", 3}, {"$3", 3}, {"3", 3}, {"abc", 0},
+                                                  {"", 0},    {"0x", 0},  {"-1", 0}, {"2x", 0}};
+    for (const auto& [text, expected] : counts) {
+        TScheduleManager other;
+        other.SetSettingsPath(settingsPath);
+        storeCount(text);
+        EXPECT_EQ(other.LoadSchedule(schedulePath), "") << text;
+        EXPECT_EQ(other.Count(), expected) << text;
+    }
+    fake.files.erase(settingsPath);
+    TScheduleManager noSettings;
+    noSettings.SetSettingsPath(settingsPath);
+    EXPECT_EQ(noSettings.LoadSchedule(schedulePath), "");
+    EXPECT_EQ(noSettings.Count(), 0);
+    EXPECT_FALSE(fake.files.count(backupPath));
+}
+
+TEST_F(ScheduleStorage, CountBeyondTheRecordsKeepsTheWholeOnesAndACopyOfTheFile) {
+    const std::string file = namedRecord("a", 1) + namedRecord("b", 2);
+    fake.files[schedulePath] = file;
+    fake.files[backupPath] = "an older copy";
+    storeCount("3");
+    EXPECT_EQ(manager.LoadSchedule(schedulePath), "Stream read error");
+    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(fake.files[schedulePath], file);
+}
+
+TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
+    const std::string first = namedRecord("a", 1);
+    std::string second = namedRecord("b", 2);
+    ASSERT_EQ(second.substr(second.size() - 5), std::string("\x06\x01"
+                                                            "b\0\0",
+                                                            5));
+    second[second.size() - 5] = '\x07'; // no such tag
+    const std::string damaged = first + second + namedRecord("c", 3);
+    fake.files[schedulePath] = damaged;
+    storeCount("3");
+    EXPECT_EQ(manager.LoadSchedule(schedulePath),
+              "Error reading TScheduleItem.OtherProperty: Invalid property value");
+    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(fake.files[backupPath], damaged);
+
+    // The next save replaces the file, but the copy still holds every stored item.
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[schedulePath], first);
+    EXPECT_EQ(fake.files[backupPath], damaged);
+    EXPECT_EQ(storedCount(), "1");
+}
+
+TEST_F(ScheduleStorage, TruncatedAndForeignFilesReportTheirFaults) {
+    const std::string night = nightRecord();
+    storeCount("1");
+    fake.files[schedulePath] = night.substr(0, 60);
+    EXPECT_EQ(manager.LoadSchedule(schedulePath),
+              "Error reading TScheduleItem.SPTimeProperty: Stream read error");
+    fake.files[schedulePath] = "PK\x03\x04" + night.substr(4);
+    EXPECT_EQ(manager.LoadSchedule(schedulePath), "Invalid stream format");
+    fake.files[schedulePath] = night.substr(0, 0x20) + "\x07" + night.substr(0x21);
+    EXPECT_EQ(manager.LoadSchedule(schedulePath),
+              "Error reading TScheduleItem.TaskProperty: Invalid property value");
+    EXPECT_EQ(manager.Count(), 0);
+    EXPECT_EQ(fake.files[backupPath], fake.files[schedulePath])
+        << "the newest unreadable file replaces the copy";
+}
+
+TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt) {
+    fake.files[schedulePath] = nightRecord();
+    fake.unreadableFiles.insert(schedulePath);
+    storeCount("1");
+    EXPECT_EQ(manager.LoadSchedule(schedulePath),
+              "Cannot open file \"/opt/halvo/sch.cks\". Access is denied");
+    EXPECT_EQ(manager.Count(), 0);
+    EXPECT_FALSE(fake.files.count(backupPath));
+
+    fake.unreadableFiles.clear(); // another program let go of it
+    manager.Add().ItemName = "new";
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[backupPath], nightRecord());
+    EXPECT_EQ(storedCount(), "1");
+
+    fake.files.erase(backupPath);
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_FALSE(fake.files.count(backupPath)) << "only the save after the failed load keeps a copy";
+
+    TScheduleManager missing;
+    EXPECT_EQ(missing.LoadSchedule("/opt/halvo/none.cks"),
+              "Cannot open file \"/opt/halvo/none.cks\". The system cannot find the file specified");
+}
+
+TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
+    const std::string stored = nightRecord();
+    fake.files[schedulePath] = stored;
+    storeCount("1");
+    manager.Add().ItemName = "a";
+    manager.Add().ItemName = "b";
+
+    fake.unwritableFiles.insert(schedulePath);
+    EXPECT_EQ(manager.SaveSchedule(schedulePath),
+              "Cannot create file \"/opt/halvo/sch.cks\". Access is denied");
+    EXPECT_EQ(fake.files[schedulePath], stored);
+    EXPECT_EQ(storedCount(), "1") << "the count still matches the file";
+    EXPECT_TRUE(fake.callsStartingWith("WritePrivateProfileStringA").empty());
+
+    fake.unwritableFiles = {settingsPath};
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "Unable to write to /opt/halvo/setting.ini");
+    EXPECT_EQ(fake.files[schedulePath], namedRecord("a", 0) + namedRecord("b", 0));
+}
+
+// The fake platform's files, but on disk: the real INI module reads and writes setting.ini, and the
+// schedule file is a real file replaced by rename.
+class DiskPlatform : public RecordingPlatform {
+public:
+    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
+                                           char* returned, std::uint32_t size,
+                                           const char* fileName) override {
+        std::string text;
+        const bool exists = fs::exists(fileName);
+        if (exists)
+            text = readFile(fileName);
+        return ini::GetProfileString(exists ? &text : nullptr, section, key, defaultValue, returned, size);
+    }
+    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
+                                    const char* fileName) override {
+        std::string error;
+        const std::string text = fs::exists(fileName) ? readFile(fileName) : std::string();
+        return WriteWholeFile(fileName, ini::WriteProfileString(text, section, key, value), error);
+    }
+    bool FileExists(const std::string& path) override { return fs::exists(path); }
+    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            error = "No such file or directory";
+            return false;
+        }
+        data.assign(std::istreambuf_iterator<char>(in), {});
+        return true;
+    }
+    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+        const std::string temporary = path + ".new";
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out << data;
+            if (!out.flush()) {
+                error = "Cannot write";
+                return false;
+            }
+        }
+        std::error_code code;
+        fs::rename(temporary, path, code);
+        if (code)
+            error = code.message();
+        return !code;
+    }
+};
+
+class ScheduleOnDisk : public ::testing::Test {
+protected:
+    DiskPlatform disk;
+    RecordingUi recordingUi;
+    ScopedPlatform platformGuard{disk};
+    ScopedUi uiGuard{recordingUi};
+    fs::path folder;
+
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        // Unique per run, as the native and the cross-built tests may run at the same time.
+        folder = fs::temp_directory_path() / ("halvo-schedule-" + std::string(test->name()) + "-" +
+                                              std::to_string(std::random_device()()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+};
+
+TEST_F(ScheduleOnDisk, StoredFileAndSettingsKeepEveryOtherLine) {
+    const fs::path settings = folder / "setting.ini";
+    const fs::path schedule = folder / "sch.cks";
+    writeFile(settings,
+              "; kept comment\r\n[Setting]\r\nSetting_Remind=1\r\n[SCHMANAGER]\r\nCount=7\r\nother=x\r\n");
+    fs::copy_file(fs::path(HALVO_TEST_DATA_DIR) / "night.cks", schedule);
+    writeFile(folder / "extra.cks", "");
+
+    TScheduleManager manager;
+    manager.SetSettingsPath(settings.string());
+    EXPECT_EQ(manager.LoadSchedule(schedule.string()), "Stream read error") << "7 counted, 1 stored";
+    ASSERT_EQ(manager.Count(), 1);
+    EXPECT_EQ(manager.Item(0).ItemName, "Night");
+    EXPECT_EQ(readFile(folder / "sch.cks.bak"), nightRecord());
+
+    manager.Add().ItemName = "second";
+    EXPECT_EQ(manager.SaveSchedule(schedule.string()), "");
+    EXPECT_EQ(readFile(settings),
+              "; kept comment\r\n[Setting]\r\nSetting_Remind=1\r\n[SCHMANAGER]\r\ncount=2\r\nother=x\r\n");
+    EXPECT_EQ(readFile(schedule).substr(0, 118), nightRecord());
+
+    TScheduleManager again;
+    again.SetSettingsPath(settings.string());
+    EXPECT_EQ(again.LoadSchedule(schedule.string()), "");
+    EXPECT_EQ(namesOf(again), (std::vector<std::string>{"Night", "second"}));
+}
+
+TEST_F(ScheduleOnDisk, SettingsFileCreatedWhenMissingAndHexadecimalCountRead) {
+    const fs::path settings = folder / "setting.ini";
+    const fs::path schedule = folder / "sch.cks";
+    TScheduleManager manager;
+    manager.SetSettingsPath(settings.string());
+    for (int i = 0; i < 3; ++i)
+        manager.Add().ItemName = "item" + std::to_string(i);
+    EXPECT_EQ(manager.SaveSchedule(schedule.string()), "");
+    EXPECT_EQ(readFile(settings), "[schManager]\ncount=3\n");
+
+    writeFile(settings, "[schmanager]\ncount=0x2\n");
+    TScheduleManager two;
+    two.SetSettingsPath(settings.string());
+    EXPECT_EQ(two.LoadSchedule(schedule.string()), "");
+    EXPECT_EQ(namesOf(two), (std::vector<std::string>{"item0", "item1"}));
+}
