@@ -251,8 +251,10 @@ void writeShortName(std::string_view name, std::string& out) {
 }
 
 void writeLittleEndian(std::uint64_t value, std::size_t bytes, std::string& out) {
+    char buffer[8];
     for (std::size_t i = 0; i < bytes; ++i)
-        out += char((value >> (8 * i)) & 0xFF);
+        buffer[i] = char((value >> (8 * i)) & 0xFF);
+    out.append(buffer, bytes);
 }
 
 // The smallest tag that holds the value.
@@ -351,7 +353,12 @@ void WriteScheduleRecord(const TScheduleItem& item, std::string& out) {
 
 std::string WriteScheduleFile(const TScheduleManager& manager) {
     std::string out;
-    for (int i = 0; i < manager.Count(); ++i)
+    if (manager.Count() == 0)
+        return out;
+    // Sized from the first record, so a large schedule is not copied again and again while it grows.
+    WriteScheduleRecord(manager.Item(0), out);
+    out.reserve(out.size() * std::size_t(manager.Count()) * 5 / 4);
+    for (int i = 1; i < manager.Count(); ++i)
         WriteScheduleRecord(manager.Item(i), out);
     return out;
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -419,4 +420,79 @@ TEST_F(ScheduleFile, RecordsFollowEachOtherAndTheWholeFileIsTheirConcatenation) 
     EXPECT_EQ(next.Task->Code, 9);
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_EQ(reader.ReadRecord(beyond), "Stream read error");
+}
+
+TEST_F(ScheduleFile, EveryTaskKindInOneFileByteForByte) {
+    const std::string stored = readDataFile("all-kinds.cks");
+    const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 42};
+    TScheduleManager manager;
+    for (int i = 0; i < 12; ++i) {
+        const int code = codes[i];
+        TScheduleItem& item = manager.Add();
+        item.Task = TaskFromCode(code);
+        if (!item.Task)
+            item.UnknownTaskCode = code;
+        if (auto* close = dynamic_cast<TCloseProgramTask*>(item.Task.get())) {
+            close->WindowText = "Untitled - Editor";
+            close->ProcessId = 4321;
+        } else if (auto* execute = dynamic_cast<TExecuteTask*>(item.Task.get())) {
+            execute->CommandLine = "\"/usr/bin/my tool\" --now";
+        } else if (auto* message = dynamic_cast<TMessageTask*>(item.Task.get())) {
+            message->Lines = {"Time to go", "",
+                              "Bitte speichern: \xC3\x9C"
+                              "berstunden"};
+        }
+        const int period = i % 4;
+        item.TimeRule.Period = period;
+        item.TimeRule.Day = period == EveryWeek ? 1 + i % 7 : period == EveryMonth ? 1 + i % 31 : 0;
+        item.TimeRule.OnceDate = period == Once ? 46000.0 : 0.0;
+        item.TimeRule.TimeOfDay = (8 + i + 0.25) / 24.0;
+        char display[32];
+        std::snprintf(display, sizeof display, "%02d:15:00:kind %d", 8 + i, code);
+        item.TimeRule.DisplayText = display;
+        item.TimeRule.CrossState = i % 3;
+        item.Active = i % 2 == 0;
+        item.Spare = i % 5 == 0;
+        item.DueToday = i % 3 == 0;
+        item.ItemName = "kind " + std::to_string(code);
+    }
+    EXPECT_EQ(WriteScheduleFile(manager), stored);
+
+    ScheduleReader reader(stored);
+    TScheduleManager back;
+    while (!reader.AtEnd())
+        ASSERT_EQ(reader.ReadRecord(back.Add()), "");
+    ASSERT_EQ(back.Count(), 12);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(back.Item(i).Task->Code, codes[i]);
+    EXPECT_EQ(back.Item(11).UnknownTaskCode, 42);
+    EXPECT_EQ(static_cast<TMessageTask&>(*back.Item(9).Task).Lines,
+              static_cast<TMessageTask&>(*manager.Item(9).Task).Lines);
+    EXPECT_EQ(WriteScheduleFile(back), stored);
+}
+
+TEST_F(ScheduleFile, FileOfAnOlderWriterReadsLegibly) {
+    // Windows-1252 text, a UTF-16 string, a whole-day date, property names in other case and order, and
+    // a process id of 2^31 stored as a negative 32-bit value.
+    const std::string stored = readDataFile("legacy.cks");
+    std::unique_ptr<TScheduleItem> item;
+    ASSERT_EQ(read(stored, &item), "");
+    EXPECT_EQ(item->ItemName, "Caf\xC3\xA9 night");
+    EXPECT_TRUE(item->Active);
+    EXPECT_FALSE(item->DueToday);
+    EXPECT_EQ(item->TimeRule.DisplayText, "22:30 \xE2\x80\x93 \xE2\x82\xAC");
+    EXPECT_EQ(item->TimeRule.CrossState, Passed);
+    EXPECT_EQ(item->TimeRule.Period, Once);
+    EXPECT_EQ(item->TimeRule.OnceDate, 46000.0);
+    EXPECT_EQ(item->TimeRule.TimeOfDay, 0.9375);
+    auto& close = dynamic_cast<TCloseProgramTask&>(*item->Task);
+    EXPECT_EQ(close.WindowText, "Gr\xC3\xB6\xC3\x9F"
+                                "e");
+    EXPECT_EQ(close.ProcessId, 2147483648u);
+
+    const auto again = readBack(*item);
+    EXPECT_EQ(again->ItemName, item->ItemName);
+    EXPECT_EQ(again->TimeRule.DisplayText, item->TimeRule.DisplayText);
+    EXPECT_EQ(static_cast<TCloseProgramTask&>(*again->Task).WindowText, close.WindowText);
+    EXPECT_EQ(static_cast<TCloseProgramTask&>(*again->Task).ProcessId, 2147483648u);
 }
