@@ -1,0 +1,292 @@
+#include "Launcher.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <linux/close_range.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace halvo::linuxbackend {
+
+namespace {
+
+// ShellExecuteA's answers.
+constexpr long kStarted = 42;
+constexpr long kFileNotFound = 2;
+constexpr long kPathNotFound = 3;
+constexpr long kAccessDenied = 5;
+constexpr long kBadFormat = 11;
+constexpr long kNoAssociation = 31;
+
+bool isExecutableFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+bool isFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// "https://...", "mailto:...", "file:///...": a scheme of two or more characters before the colon.
+bool looksLikeAddress(const std::string& file) {
+    const auto colon = file.find(':');
+    if (colon == std::string::npos || colon < 2)
+        return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        const char c = file[i];
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool other = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+        if (!letter && !(i > 0 && other))
+            return false;
+    }
+    return true;
+}
+
+std::string inDirectory(const std::string& file, const std::string& directory) {
+    if (file.empty() || file.front() == '/' || directory.empty())
+        return file;
+    return directory.back() == '/' ? directory + file : directory + "/" + file;
+}
+
+long errorCodeOf(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return kFileNotFound;
+    case ENOTDIR:
+        return kPathNotFound;
+    case EACCES:
+    case EPERM:
+        return kAccessDenied;
+    case ENOEXEC:
+    case E2BIG:
+        return kBadFormat;
+    default:
+        return 0; // out of resources: fork or pipe failed
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> SplitShellWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (inWord)
+                words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            ++i;
+        } else if (c == '\'') {
+            const auto close = text.find('\'', i + 1);
+            if (close == std::string_view::npos)
+                return std::nullopt;
+            word.append(text.substr(i + 1, close - i - 1));
+            inWord = true;
+            i = close + 1;
+        } else if (c == '"') {
+            ++i;
+            bool closed = false;
+            while (i < text.size()) {
+                const char d = text[i];
+                if (d == '"') {
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                if (d == '\\' && i + 1 < text.size()) {
+                    const char next = text[i + 1];
+                    if (next == '\n') {
+                        i += 2;
+                        continue;
+                    }
+                    if (next == '$' || next == '`' || next == '"' || next == '\\') {
+                        word += next;
+                        i += 2;
+                        continue;
+                    }
+                }
+                word += d;
+                ++i;
+            }
+            if (!closed)
+                return std::nullopt;
+            inWord = true;
+        } else if (c == '\\') {
+            if (i + 1 < text.size()) {
+                if (text[i + 1] != '\n') {
+                    word += text[i + 1];
+                    inWord = true;
+                }
+                i += 2;
+            } else {
+                // A lone backslash at the very end has nothing to escape and stays itself.
+                word += c;
+                inWord = true;
+                ++i;
+            }
+        } else {
+            word += c;
+            inWord = true;
+            ++i;
+        }
+    }
+    if (inWord)
+        words.push_back(std::move(word));
+    return words;
+}
+
+std::string FindProgram(const std::string& file, const std::string& directory) {
+    if (file.empty())
+        return {};
+    if (file.find('/') != std::string::npos) {
+        const std::string path = inDirectory(file, directory);
+        return isExecutableFile(path) ? path : std::string();
+    }
+    // No PATH at all means the system's default search path, as execvp has it.
+    const char* pathVariable = std::getenv("PATH");
+    const std::string searchPath = pathVariable ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = searchPath.find(':', start);
+        std::string folder =
+            searchPath.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        // An empty entry is the current folder; a relative entry is skipped, for it would make the
+        // program found depend on where we were started.
+        if (!folder.empty() && folder.front() == '/') {
+            const std::string candidate = folder + (folder.back() == '/' ? "" : "/") + file;
+            if (isExecutableFile(candidate))
+                return candidate;
+        }
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return {};
+}
+
+int StartDetached(const std::vector<std::string>& argv, const std::string& directory) {
+    if (argv.empty())
+        return ENOENT;
+    // Everything the children need is made before fork: between fork and exec a child of a threaded
+    // program may only make system calls.
+    std::vector<char*> arguments;
+    arguments.reserve(argv.size() + 1);
+    for (const auto& a : argv)
+        arguments.push_back(const_cast<char*>(a.c_str()));
+    arguments.push_back(nullptr);
+    const char* folder = directory.empty() ? nullptr : directory.c_str();
+
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0)
+        return errno;
+    const int devNull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+
+    const pid_t middle = ::fork();
+    if (middle < 0) {
+        const int e = errno;
+        ::close(report[0]);
+        ::close(report[1]);
+        if (devNull >= 0)
+            ::close(devNull);
+        return e;
+    }
+    if (middle == 0) {
+        // The middle child: a new session, one more fork, and gone, so the program is adopted by the
+        // system's reaper and never becomes our zombie.
+        ::setsid();
+        const pid_t program = ::fork();
+        if (program != 0) {
+            if (program < 0) {
+                const int e = errno;
+                (void)!::write(report[1], &e, sizeof e);
+            }
+            ::_exit(0);
+        }
+        int e = 0;
+        if (folder && ::chdir(folder) != 0)
+            e = errno;
+        if (e == 0) {
+            if (devNull >= 0)
+                ::dup2(devNull, STDIN_FILENO);
+            // Our own descriptors (X connection, D-Bus sockets, pidfds) are none of its business.
+            if (::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
+                for (int fd = 3; fd < 1024; ++fd)
+                    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+            }
+            struct sigaction defaultAction {};
+            defaultAction.sa_handler = SIG_DFL;
+            for (int s = 1; s < NSIG; ++s)
+                ::sigaction(s, &defaultAction, nullptr);
+            sigset_t none;
+            ::sigemptyset(&none);
+            ::sigprocmask(SIG_SETMASK, &none, nullptr);
+            ::execve(arguments[0], arguments.data(), environ);
+            e = errno;
+        }
+        (void)!::write(report[1], &e, sizeof e);
+        ::_exit(127);
+    }
+
+    ::close(report[1]);
+    if (devNull >= 0)
+        ::close(devNull);
+    int status = 0;
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+    // The pipe closes on a successful exec (close-on-exec) or carries the errno of what failed.
+    int failure = 0;
+    ssize_t n;
+    do {
+        n = ::read(report[0], &failure, sizeof failure);
+    } while (n < 0 && errno == EINTR);
+    ::close(report[0]);
+    return n == static_cast<ssize_t>(sizeof failure) ? failure : 0;
+}
+
+long ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) {
+    if (file.empty())
+        return kFileNotFound;
+    if (!directory.empty() && !isFolder(directory))
+        return kPathNotFound;
+
+    if (!looksLikeAddress(file)) {
+        const std::string program = FindProgram(file, directory);
+        if (!program.empty()) {
+            const auto words = SplitShellWords(parameters);
+            if (!words)
+                return kBadFormat;
+            std::vector<std::string> argv{program};
+            argv.insert(argv.end(), words->begin(), words->end());
+            const int e = StartDetached(argv, directory);
+            return e == 0 ? kStarted : errorCodeOf(e);
+        }
+        if (!exists(inDirectory(file, directory)))
+            return kFileNotFound;
+    }
+
+    // A document, a folder or an address: the desktop's default application. Its parameters would mean
+    // nothing to xdg-open, which takes exactly one thing to open.
+    const std::string opener = FindProgram("xdg-open", {});
+    if (opener.empty())
+        return kNoAssociation;
+    const std::string target = looksLikeAddress(file) ? file : inDirectory(file, directory);
+    const int e = StartDetached({opener, target}, directory);
+    return e == 0 ? kStarted : errorCodeOf(e);
+}
+
+} // namespace halvo::linuxbackend

@@ -1,0 +1,94 @@
+#pragma once
+
+// What the backend tests share: temporary folders, environment changes undone at the end, child processes
+// with pipes and time limits, and running a check as an unprivileged user.
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace halvo::linuxtest {
+
+using namespace std::chrono_literals;
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return m_path; } // without a trailing slash
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Sets (or with nullopt unsets) environment variables and restores them when it goes.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const std::string& name, std::optional<std::string> value) {
+        set(name, std::move(value));
+    }
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    void set(const std::string& name, std::optional<std::string> value);
+
+private:
+    std::map<std::string, std::optional<std::string>> m_saved;
+};
+
+// A child process of the test, with its stdin and stdout on pipes. It is killed and reaped on destruction
+// unless it has been reaped already.
+class ChildProcess {
+public:
+    // environment: extra or replaced variables for the child; extraFd: handed to the child as fd 3;
+    // quietErrors: the child's stderr goes to /dev/null (servers that chatter).
+    ChildProcess(const std::vector<std::string>& argv,
+                 const std::map<std::string, std::string>& environment = {}, int extraFd = -1,
+                 bool quietErrors = false);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    pid_t pid() const { return m_pid; }
+    bool writeLine(const std::string& line);
+    void closeInput();
+    // One line of the child's stdout without its line break; nothing on timeout or end of output.
+    std::optional<std::string> readLine(std::chrono::milliseconds timeout = 5000ms);
+    // The wait status once the child has ended within timeout (it is reaped then); nothing otherwise.
+    std::optional<int> waitExit(std::chrono::milliseconds timeout = 5000ms);
+    bool running();   // not ended yet (does not reap)
+    void terminate(); // SIGTERM, a short wait, then SIGKILL; reaps
+
+private:
+    pid_t m_pid = -1;
+    int m_input = -1;
+    int m_output = -1;
+    std::string m_buffer;
+    bool m_reaped = false;
+    int m_status = 0;
+};
+
+// Polls until condition holds or timeout passes; returns the last answer.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 5000ms);
+
+std::string ReadWhole(const std::string& path);
+void WriteWhole(const std::string& path, const std::string& data);
+std::vector<std::string> FolderEntries(const std::string& folder);
+
+// Runs check in a forked child that has dropped to user and group nobody, so permission checks hold even when
+// the tests run as root. Returns the child's answer; nothing when it could not drop privileges or crashed.
+std::optional<bool> RunAsNobody(const std::function<bool()>& check);
+constexpr uid_t kNobody = 65534;
+
+// Children of ours that are zombies right now.
+std::vector<pid_t> ZombieChildren();
+
+} // namespace halvo::linuxtest

@@ -1,0 +1,300 @@
+// The window calls against a real X server (Xvfb on a free display), with helper processes that open
+// windows, once without a window manager (the root's children) and once under openbox
+// (_NET_CLIENT_LIST_STACKING). Close-all is checked on the helpers with waitpid.
+
+#include "LinuxTestSupport.h"
+
+#include "model/ProcessRoutines.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <poll.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace halvo;
+using namespace halvo::linuxtest;
+using halvo::linuxbackend::LinuxPlatform;
+
+namespace {
+
+// Whether a window manager that keeps the EWMH lists runs on the display (its check window names itself).
+bool windowManagerRuns(const std::string& display) {
+    xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
+    bool runs = false;
+    if (!xcb_connection_has_error(c)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        const char* name = "_NET_SUPPORTING_WM_CHECK";
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        auto windowOf = [&](xcb_window_t w) -> xcb_window_t {
+            xcb_get_property_reply_t* r = xcb_get_property_reply(
+                c, xcb_get_property(c, 0, w, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+            xcb_window_t result = 0;
+            if (r && xcb_get_property_value_length(r) == 4)
+                std::memcpy(&result, xcb_get_property_value(r), 4);
+            std::free(r);
+            return result;
+        };
+        if (atom) {
+            const xcb_window_t check = windowOf(root);
+            runs = check != 0 && windowOf(check) == check;
+        }
+        std::free(atom);
+    }
+    xcb_disconnect(c);
+    return runs;
+}
+
+// A window manager claims the display before it handles requests, and one made meanwhile can be lost: a
+// probe window is mapped (again and again) until the manager has shown it.
+bool windowManagerManages(const std::string& display) {
+    xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return false;
+    }
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t probe = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 10, 10, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    const bool managed = WaitUntil(
+        [&] {
+            xcb_map_window(c, probe);
+            xcb_flush(c);
+            std::this_thread::sleep_for(50ms);
+            xcb_get_window_attributes_reply_t* attributes =
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, probe), nullptr);
+            const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+            std::free(attributes);
+            return viewable;
+        },
+        10s);
+    xcb_destroy_window(c, probe);
+    xcb_disconnect(c);
+    return managed;
+}
+
+// Xvfb on a display it picks itself, optionally with openbox on it.
+class XServer {
+public:
+    explicit XServer(bool withWindowManager) {
+        int pipeFds[2];
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+            return;
+        m_xvfb = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
+                                                                         "-nolisten", "tcp", "-screen", "0",
+                                                                         "640x480x24", "-noreset"},
+                                                std::map<std::string, std::string>{}, pipeFds[1], true);
+        ::close(pipeFds[1]);
+        std::string number;
+        pollfd p{pipeFds[0], POLLIN, 0};
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            if (::poll(&p, 1, 100) <= 0)
+                continue;
+            char chunk[16];
+            const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
+            if (n <= 0)
+                break;
+            number.append(chunk, static_cast<std::size_t>(n));
+        }
+        ::close(pipeFds[0]);
+        if (number.find('\n') == std::string::npos)
+            return;
+        display = ":" + number.substr(0, number.find('\n'));
+        if (withWindowManager) {
+            m_wm = std::make_unique<ChildProcess>(
+                std::vector<std::string>{"/usr/bin/openbox", "--sm-disable"},
+                std::map<std::string, std::string>{
+                    {"DISPLAY", display}, {"HOME", m_home.path()}, {"XDG_CONFIG_HOME", m_home / "config"}},
+                -1, true);
+            if (!WaitUntil([&] { return windowManagerRuns(display); }, 10s) || !windowManagerManages(display))
+                display.clear();
+        }
+    }
+
+    std::string display; // ":N"; empty when the server did not come up
+
+private:
+    TempFolder m_home;
+    std::unique_ptr<ChildProcess> m_xvfb;
+    std::unique_ptr<ChildProcess> m_wm;
+};
+
+class WindowHelper {
+public:
+    explicit WindowHelper(const std::string& display)
+        : m_process({HALVO_X11_WINDOW_HELPER}, {{"DISPLAY", display}}) {}
+
+    pid_t pid() const { return m_process.pid(); }
+    ChildProcess& process() { return m_process; }
+
+    // "visible|hidden|popup owner net|wm netWmPid title"; the new window's id, 0 on failure.
+    std::uint32_t open(const std::string& request) {
+        if (!m_process.writeLine("open " + request))
+            return 0;
+        const auto answer = m_process.readLine(10s);
+        if (!answer || answer->empty() || answer->rfind("error", 0) == 0) {
+            ADD_FAILURE() << "helper answered " << answer.value_or("nothing") << " to " << request;
+            return 0;
+        }
+        return static_cast<std::uint32_t>(std::stoul(*answer));
+    }
+
+private:
+    ChildProcess m_process;
+};
+
+std::vector<std::string> titlesOf(const std::vector<WindowEntry>& list) {
+    std::vector<std::string> titles;
+    for (const auto& entry : list)
+        titles.push_back(entry.title);
+    return titles;
+}
+
+std::vector<Handle> handlesOf(const std::vector<WindowEntry>& list) {
+    std::vector<Handle> handles;
+    for (const auto& entry : list)
+        handles.push_back(entry.window);
+    return handles;
+}
+
+bool killedBySigkill(ChildProcess& process) {
+    const auto status = process.waitExit(5s);
+    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
+}
+
+// Four processes lay out their windows from the bottom up; the test then checks what the backend
+// collects and that close-all ends exactly the processes the neighbour rule names.
+void checkWindowsAndCloseAll(const std::string& display) {
+    WindowHelper a(display), b(display), c(display), d(display);
+    const std::string longTitle = std::string(99, 'x') + "\xc3\xa9" + std::string(50, 'y'); // 150 characters
+    const std::string longAscii = std::string(60, 'L') + std::string(90, 'M');
+
+    const auto c0 = c.open("visible 0 net 0 " + longTitle);
+    const auto c1 = c.open("visible 0 wm 0 Charlie \xc3\xa9");
+    const auto b2 = b.open("visible 0 net 0 Bravo 2");
+    const auto b1 = b.open("visible 0 net 0 Bravo 1");
+    // Alpha claims process 1 in _NET_WM_PID: the server's X-Resource answer must win.
+    const auto a1 = a.open("visible 0 net 1 Alpha");
+    a.open("hidden 0 net 0 Alpha hidden");
+    a.open("visible " + std::to_string(a1) + " net 0 Alpha dialog");
+    d.open("visible 0 wm 0 ");
+    d.open("hidden 0 net 0 Delta hidden");
+    d.open("popup 0 net 0 Delta tooltip");
+    const auto b3 = b.open("visible 0 net " + std::to_string(b.pid()) + " " + longAscii);
+    ASSERT_FALSE(testing::Test::HasFailure());
+
+    LinuxPlatform backend(display);
+    ScopedPlatform guard(backend);
+    std::vector<WindowEntry> list;
+    WaitUntil([&] { return (list = CollectTopLevelWindows()).size() >= 6; });
+
+    EXPECT_EQ(titlesOf(list),
+              (std::vector<std::string>{std::string(60, 'L') + std::string(40, 'M'), "Alpha", "Bravo 1",
+                                        "Bravo 2", "Charlie \xc3\xa9", std::string(99, 'x')}));
+    EXPECT_EQ(handlesOf(list), (std::vector<Handle>{b3, a1, b1, b2, c1, c0}));
+
+    std::vector<std::uint32_t> pids;
+    for (const auto& entry : list) {
+        std::uint32_t pid = 0;
+        EXPECT_EQ(backend.GetWindowThreadProcessId(entry.window, &pid), pid);
+        pids.push_back(pid);
+    }
+    const auto pa = static_cast<std::uint32_t>(a.pid()), pb = static_cast<std::uint32_t>(b.pid()),
+               pc = static_cast<std::uint32_t>(c.pid());
+    EXPECT_EQ(pids, (std::vector<std::uint32_t>{pb, pa, pb, pb, pc, pc}));
+
+    // Without X-Resource only the windows' own word is left.
+    LinuxPlatform withoutResources(display, false);
+    std::uint32_t claimed = 0;
+    withoutResources.GetWindowThreadProcessId(a1, &claimed);
+    EXPECT_EQ(claimed, 1u);
+    withoutResources.GetWindowThreadProcessId(b3, &claimed);
+    EXPECT_EQ(claimed, pb);
+    withoutResources.GetWindowThreadProcessId(b1, &claimed);
+    EXPECT_EQ(claimed, 0u);
+
+    // B ends a run at Bravo (long), A at Alpha, B again at Bravo 2; C is last and D never listed.
+    CloseAllPrograms();
+    EXPECT_TRUE(killedBySigkill(a.process()));
+    EXPECT_TRUE(killedBySigkill(b.process()));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(c.process().running());
+    EXPECT_TRUE(d.process().running());
+}
+
+} // namespace
+
+TEST(X11Windows, WithoutWindowManagerTheRootsChildrenAreCollectedAndClosed) {
+    XServer server(false);
+    ASSERT_FALSE(server.display.empty()) << "Xvfb did not start";
+    ASSERT_FALSE(windowManagerRuns(server.display));
+    checkWindowsAndCloseAll(server.display);
+}
+
+TEST(X11Windows, UnderOpenboxTheStackingListIsCollectedAndClosed) {
+    XServer server(true);
+    ASSERT_FALSE(server.display.empty()) << "Xvfb or openbox did not start";
+    checkWindowsAndCloseAll(server.display);
+}
+
+TEST(X11Windows, WindowQueriesAnswerFromTheServer) {
+    XServer server(false);
+    ASSERT_FALSE(server.display.empty());
+    WindowHelper helper(server.display);
+    const auto owner = helper.open("visible 0 net 0 Owner");
+    const auto dialog = helper.open("visible " + std::to_string(owner) + " net 0 Dialog \xe2\x82\xac");
+    const auto hidden = helper.open("hidden 0 net 0 Hidden");
+    ASSERT_FALSE(testing::Test::HasFailure());
+
+    LinuxPlatform backend(server.display);
+    EXPECT_TRUE(backend.IsWindow(hidden));
+    EXPECT_FALSE(backend.IsWindowVisible(hidden));
+    EXPECT_TRUE(backend.IsWindowVisible(dialog));
+    EXPECT_EQ(backend.GetParent(dialog), owner);
+    EXPECT_EQ(backend.GetParent(owner), 0u);
+
+    // "Dialog €" is 11 bytes; a 10-byte buffer holds 9, which would end inside the euro sign.
+    char buffer[16];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 10), 7);
+    EXPECT_STREQ(buffer, "Dialog ");
+    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 16), 10);
+    EXPECT_STREQ(buffer, "Dialog \xe2\x82\xac");
+    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 0), 0);
+
+    helper.process().closeInput();
+    ASSERT_TRUE(helper.process().waitExit(5s));
+    // The helper's windows went with its connection.
+    EXPECT_TRUE(WaitUntil([&] { return !backend.IsWindow(owner); }));
+    EXPECT_FALSE(backend.IsWindowVisible(dialog));
+    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 16), 0);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(X11Windows, WithoutADisplayThereAreNoWindowsAndNothingFails) {
+    ScopedEnvironment noDisplay("DISPLAY", std::nullopt);
+    LinuxPlatform backend;
+    ScopedPlatform guard(backend);
+    EXPECT_TRUE(CollectTopLevelWindows().empty());
+    EXPECT_FALSE(backend.IsWindow(0x200001));
+    std::uint32_t pid = 7;
+    EXPECT_EQ(backend.GetWindowThreadProcessId(0x200001, &pid), 0u);
+    EXPECT_EQ(pid, 0u);
+    CloseAllPrograms();
+
+    // A display that does not exist is the same as none.
+    LinuxPlatform unreachable(":4711");
+    EXPECT_FALSE(unreachable.IsWindow(0x200001));
+    ScopedPlatform second(unreachable);
+    EXPECT_TRUE(CollectTopLevelWindows().empty());
+}
