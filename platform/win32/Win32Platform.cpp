@@ -2,6 +2,26 @@
 
 #include "TextConversion.h"
 
+// The interface's numbers, taken before <windows.h> turns their names into macros, to be checked
+// against the system's own below.
+namespace halvo::interface_values {
+constexpr auto tokenAccess = win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY;
+constexpr auto privilegeEnabled = win::SE_PRIVILEGE_ENABLED;
+constexpr std::uint32_t exitFlags[] = {win::EWX_LOGOFF, win::EWX_SHUTDOWN, win::EWX_REBOOT, win::EWX_FORCE,
+                                       win::EWX_POWEROFF};
+constexpr auto broadcast = win::HWND_BROADCAST;
+constexpr auto sysCommand = win::WM_SYSCOMMAND;
+constexpr auto screenSave = win::SC_SCREENSAVE;
+constexpr auto abortIfHung = win::SMTO_ABORTIFHUNG;
+constexpr auto queryAndRead = win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ;
+constexpr auto showNormal = win::SW_SHOWNORMAL;
+constexpr auto currentUser = win::HKEY_CURRENT_USER;
+constexpr auto allAccess = win::KEY_ALL_ACCESS;
+constexpr std::uint32_t valueTypes[] = {win::REG_SZ, win::REG_EXPAND_SZ, win::REG_DWORD};
+constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::ERROR_ACCESS_DENIED,
+                           win::ERROR_MORE_DATA};
+} // namespace halvo::interface_values
+
 #include <windows.h>
 
 #include <knownfolders.h>
@@ -22,6 +42,22 @@ namespace halvo {
 static_assert(sizeof(Handle) == sizeof(HANDLE));
 static_assert(sizeof(TokenPrivileges) == sizeof(TOKEN_PRIVILEGES));
 static_assert(offsetof(TOKEN_PRIVILEGES, Privileges) == offsetof(TokenPrivileges, luid));
+
+namespace iv = interface_values;
+static_assert(iv::tokenAccess == (TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY) &&
+              iv::privilegeEnabled == SE_PRIVILEGE_ENABLED);
+static_assert(iv::exitFlags[0] == EWX_LOGOFF && iv::exitFlags[1] == EWX_SHUTDOWN &&
+              iv::exitFlags[2] == EWX_REBOOT && iv::exitFlags[3] == EWX_FORCE &&
+              iv::exitFlags[4] == EWX_POWEROFF);
+static_assert(iv::broadcast == 0xFFFF && iv::sysCommand == WM_SYSCOMMAND && iv::screenSave == SC_SCREENSAVE &&
+              iv::abortIfHung == SMTO_ABORTIFHUNG);
+static_assert(iv::queryAndRead == (PROCESS_QUERY_INFORMATION | PROCESS_VM_READ) &&
+              iv::showNormal == SW_SHOWNORMAL);
+static_assert(iv::currentUser == 0x80000001 && iv::allAccess == KEY_ALL_ACCESS);
+static_assert(iv::valueTypes[0] == REG_SZ && iv::valueTypes[1] == REG_EXPAND_SZ &&
+              iv::valueTypes[2] == REG_DWORD);
+static_assert(iv::errors[0] == ERROR_SUCCESS && iv::errors[1] == ERROR_FILE_NOT_FOUND &&
+              iv::errors[2] == ERROR_ACCESS_DENIED && iv::errors[3] == ERROR_MORE_DATA);
 
 namespace {
 
