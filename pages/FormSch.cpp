@@ -10,6 +10,8 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QShortcut>
+#include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -52,6 +54,16 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    // The keyboard and the mouse reach the buttons from the list as well.
+    auto listKey = [this](QKeySequence key, void (TFormSch::*handler)()) {
+        connect(new QShortcut(key, AdvListView1, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+                this, [this, handler] { (this->*handler)(); });
+    };
+    listKey(QKeySequence(Qt::Key_Insert), &TFormSch::SpeedButton1Click);
+    listKey(QKeySequence(Qt::Key_Return), &TFormSch::SpeedButton2Click);
+    listKey(QKeySequence(Qt::Key_Enter), &TFormSch::SpeedButton2Click);
+    listKey(QKeySequence(Qt::Key_Delete), &TFormSch::SpeedButton3Click);
+    connect(AdvListView1, &QTreeWidget::itemDoubleClicked, this, [this] { SpeedButton2Click(); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(SpeedButton1);
@@ -93,6 +105,12 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     }
 
     StartTimer1();
+}
+
+void TFormSch::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        AdvListView1->setFocus();
 }
 
 TFormSch::~TFormSch() {
@@ -158,13 +176,8 @@ void TFormSch::SpeedButton1Click() {
     if (added) {
         appendRow(item);
         store(true);
-    } else {
-        for (int i = m_manager->Count() - 1; i >= 0; --i) {
-            if (&m_manager->Item(i) == &item) {
-                m_manager->Delete(i);
-                break;
-            }
-        }
+    } else if (const int index = m_manager->IndexOf(&item); index >= 0) {
+        m_manager->Delete(index);
     }
     StartTimer1();
 }

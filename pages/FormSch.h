@@ -52,6 +52,10 @@ public:
     // The row rule: the item's name, its task's name, its rule's display text.
     static void WriteRow(QTreeWidgetItem& row, const TScheduleItem& item);
 
+protected:
+    // The list takes the focus when the page comes up: Insert adds, Enter modifies, Delete deletes.
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a
     // notification that does not hold up the item's task.

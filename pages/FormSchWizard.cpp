@@ -480,6 +480,7 @@ void TFormSchWizard::SpeedButton4Click() {
 }
 
 void TFormSchWizard::TabSheet_SchNameShow() {
+    Edit1->setFocus();
     SpeedButton1->setEnabled(false);
     if (IsNew)
         Edit1->clear();
@@ -488,6 +489,7 @@ void TFormSchWizard::TabSheet_SchNameShow() {
 }
 
 void TFormSchWizard::TabSheet_TaskShow() {
+    ComboBox1->setFocus();
     SpeedButton1->setEnabled(true);
     Label_Para->hide();
     Edit_Para->hide();
@@ -510,6 +512,7 @@ void TFormSchWizard::TabSheet_TaskShow() {
 }
 
 void TFormSchWizard::TabSheet_TimeShow() {
+    DateTimePicker1->setFocus();
     if (IsNew) {
         turnOff(RadioButton1);
         turnOff(RadioButton3);
@@ -552,6 +555,7 @@ void TFormSchWizard::TabSheet_TimeShow() {
 }
 
 void TFormSchWizard::TabSheet_CompleteShow() {
+    SpeedButton2->setFocus();
     SpeedButton2->setText("Complete");
 }
 

@@ -1,0 +1,183 @@
+#include "pages/FormProcessList.h"
+#include "platform/fake/RecordingPlatform.h"
+#include "tests/helpers/RecordingDialogs.h"
+
+#include <QHeaderView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace halvo;
+
+namespace {
+
+constexpr std::uint32_t QueryAndRead = 0x410;
+
+struct World {
+    RecordingPlatform platform;
+    ScopedPlatform platformGuard{platform};
+    RecordingDialogs dialogs;
+    ScopedDialogs dialogsGuard{dialogs};
+};
+
+QStringList rows(const QTreeWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.topLevelItemCount(); ++i)
+        out << list.topLevelItem(i)->text(0) + "|" + list.topLevelItem(i)->text(1);
+    return out;
+}
+
+} // namespace
+
+class FormProcessListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listHasItsColumnsAndButtons();
+    void fewerThanTwoWindowsGiveAnEmptyList();
+    void oneRowPerRunEndUnderItsLastTitle();
+    void processesThatCannotBeLookedIntoAreLeftOut();
+    void okHandsOverTheSelectedRow();
+    void okWithoutSelectionTellsTheUserAndStaysOpen();
+    void cancelAndCloseBoxHandOverNothing();
+};
+
+void FormProcessListTest::listHasItsColumnsAndButtons() {
+    World world;
+    TFormProcessList picker;
+    QCOMPARE(picker.ListView1->columnCount(), 2);
+    QCOMPARE(picker.ListView1->headerItem()->text(0), QString("window"));
+    QCOMPARE(picker.ListView1->headerItem()->text(1), QString("processId"));
+    QCOMPARE(picker.ListView1->columnWidth(0), 150);
+    QCOMPARE(picker.ListView1->columnWidth(1), 100);
+    QCOMPARE(picker.ListView1->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(picker.ListView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(picker.SpeedButton1->text(), QString("OK"));
+    QCOMPARE(picker.SpeedButton2->text(), QString("Cancel"));
+    QCOMPARE(picker.findChild<QTreeWidget*>("ListView1"), picker.ListView1);
+    QCOMPARE(picker.SelectedProcessId, 0u);
+}
+
+void FormProcessListTest::fewerThanTwoWindowsGiveAnEmptyList() {
+    World world;
+    world.platform.addProcess(10, {QueryAndRead}, "/usr/bin/editor");
+    {
+        TFormProcessList picker;
+        QCOMPARE(picker.ListView1->topLevelItemCount(), 0);
+    }
+    world.platform.addWindow(1, "Editor", 10);
+    world.platform.addWindow(2, "", 11);              // untitled: not collected
+    world.platform.addWindow(3, "Hidden", 12, false); // invisible: not collected
+    world.platform.clearCalls();
+    TFormProcessList picker;
+    QCOMPARE(picker.ListView1->topLevelItemCount(), 0);
+    QVERIFY(world.platform.callsStartingWith("OpenProcess").empty());
+}
+
+void FormProcessListTest::oneRowPerRunEndUnderItsLastTitle() {
+    World world;
+    // A, A, B, A, C: rows for A (its second title), B and A again; C, being last, is never offered.
+    world.platform.addWindow(1, "A one", 100);
+    world.platform.addWindow(2, "A two", 100);
+    world.platform.addWindow(3, "B", 200);
+    world.platform.addWindow(4, "A three", 100);
+    world.platform.addWindow(5, "C", 300);
+    world.platform.addProcess(100, {QueryAndRead}, "/usr/bin/a");
+    world.platform.addProcess(200, {QueryAndRead}, "/usr/bin/b");
+    world.platform.addProcess(300, {QueryAndRead}, "/usr/bin/c");
+    world.platform.clearCalls();
+    TFormProcessList picker;
+    QCOMPARE(rows(*picker.ListView1), QStringList({"A two|100", "B|200", "A three|100"}));
+
+    // Each opened process is asked for one module and its name, and closed again.
+    const std::vector<std::string> expected = {
+        "OpenProcess(0x410, false, 100)",           "EnumProcessModules(1000, 8)",
+        "GetModuleFileNameExA(1000, 4194304, 256)", "CloseHandle(1000)",
+        "OpenProcess(0x410, false, 200)",           "EnumProcessModules(1001, 8)",
+        "GetModuleFileNameExA(1001, 4194304, 256)", "CloseHandle(1001)",
+        "OpenProcess(0x410, false, 100)",           "EnumProcessModules(1002, 8)",
+        "GetModuleFileNameExA(1002, 4194304, 256)", "CloseHandle(1002)"};
+    std::vector<std::string> processCalls;
+    for (const std::string& call : world.platform.calls)
+        if (call.rfind("OpenProcess", 0) == 0 || call.rfind("EnumProcessModules", 0) == 0 ||
+            call.rfind("GetModuleFileNameExA", 0) == 0 || call.rfind("CloseHandle", 0) == 0)
+            processCalls.push_back(call);
+    QCOMPARE(processCalls, expected);
+    QVERIFY(world.platform.openHandles.empty());
+}
+
+void FormProcessListTest::processesThatCannotBeLookedIntoAreLeftOut() {
+    World world;
+    world.platform.addWindow(1, "System", 1);
+    world.platform.addWindow(2, "Other user", 2);
+    world.platform.addWindow(3, "No module", 3);
+    world.platform.addWindow(4, "Mine", 4);
+    world.platform.addWindow(5, "Last", 5);
+    world.platform.addProcess(1, {});                           // cannot be opened
+    world.platform.addProcess(2, {0x1F0FFF}, "/usr/bin/other"); // not with query and read
+    world.platform.addProcess(3, {QueryAndRead});               // no module name
+    world.platform.addProcess(4, {QueryAndRead}, "/usr/bin/mine");
+    world.platform.clearCalls();
+    TFormProcessList picker;
+    QCOMPARE(rows(*picker.ListView1), QStringList({"Mine|4"}));
+    // A failed module enumeration leaves nothing to ask the name of; the handle is closed all the same.
+    QCOMPARE(world.platform.callsStartingWith("GetModuleFileNameExA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("CloseHandle").size(), std::size_t(2));
+    QVERIFY(world.platform.openHandles.empty());
+}
+
+void FormProcessListTest::okHandsOverTheSelectedRow() {
+    World world;
+    world.platform.addWindow(1, "Report.odt - Writer", 1234);
+    world.platform.addWindow(2, "Terminal", 77);
+    world.platform.addWindow(3, "Desktop", 1);
+    world.platform.addProcess(1234, {QueryAndRead}, "/usr/lib/office/soffice.bin");
+    world.platform.addProcess(77, {QueryAndRead}, "/usr/bin/xterm");
+    TFormProcessList picker;
+    picker.show();
+    picker.ListView1->topLevelItem(0)->setSelected(true);
+    picker.SpeedButton1->click();
+    QCOMPARE(picker.result(), 1);
+    QCOMPARE(picker.SelectedProcessId, 1234u);
+    QCOMPARE(picker.SelectedWindowText, std::string("Report.odt - Writer"));
+    QVERIFY(world.dialogs.messages.isEmpty());
+}
+
+void FormProcessListTest::okWithoutSelectionTellsTheUserAndStaysOpen() {
+    World world;
+    world.platform.addWindow(1, "Terminal", 77);
+    world.platform.addWindow(2, "Desktop", 1);
+    world.platform.addProcess(77, {QueryAndRead}, "/usr/bin/xterm");
+    TFormProcessList picker;
+    picker.show();
+    picker.SpeedButton1Click();
+    QCOMPARE(world.dialogs.messages, QStringList({"please select item first"}));
+    QVERIFY(picker.isVisible());
+    QCOMPARE(picker.result(), 0);
+    QCOMPARE(picker.SelectedProcessId, 0u);
+    QVERIFY(picker.SelectedWindowText.empty());
+}
+
+void FormProcessListTest::cancelAndCloseBoxHandOverNothing() {
+    World world;
+    world.platform.addWindow(1, "Terminal", 77);
+    world.platform.addWindow(2, "Desktop", 1);
+    world.platform.addProcess(77, {QueryAndRead}, "/usr/bin/xterm");
+    {
+        TFormProcessList picker;
+        picker.show();
+        picker.ListView1->topLevelItem(0)->setSelected(true);
+        picker.SpeedButton2->click();
+        QCOMPARE(picker.result(), 2);
+        QCOMPARE(picker.SelectedProcessId, 0u);
+        QVERIFY(picker.SelectedWindowText.empty());
+    }
+    TFormProcessList picker;
+    picker.show();
+    picker.ListView1->topLevelItem(0)->setSelected(true);
+    picker.close();
+    QCOMPARE(picker.result(), 2);
+    QCOMPARE(picker.SelectedProcessId, 0u);
+}
+
+QTEST_MAIN(FormProcessListTest)
+#include "FormProcessListTest.moc"

@@ -1,0 +1,602 @@
+#include "pages/FormSch.h"
+#include "pages/FormExecuteTip.h"
+#include "pages/FormSchWizard.h"
+#include "platform/IniFile.h"
+#include "platform/fake/RecordingPlatform.h"
+#include "platform/fake/RecordingUi.h"
+#include "tests/helpers/RecordingDialogs.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace halvo;
+
+namespace {
+
+const std::string SchedulePath = "/opt/halvo/sch.cks";
+const std::string SettingsPath = "/opt/halvo/setting.ini";
+
+// The fake platform, user interface and dialogs for one test.
+struct World {
+    RecordingPlatform platform;
+    ScopedPlatform platformGuard{platform};
+    RecordingUi ui;
+    ScopedUi uiGuard{ui};
+    RecordingDialogs dialogs;
+    ScopedDialogs dialogsGuard{dialogs};
+    AppSettings settings;
+
+    std::string count() const {
+        const auto it = platform.files.find(SettingsPath);
+        if (it == platform.files.end())
+            return "(no file)";
+        return ini::GetValue(it->second, "schManager", "count").value_or("(no key)");
+    }
+    std::string schedule() const {
+        const auto it = platform.files.find(SchedulePath);
+        return it == platform.files.end() ? "(no file)" : it->second;
+    }
+};
+
+enum class Rule { Daily, Weekly, Monthly };
+
+// What the user enters in the wizard, page by page.
+struct Entry {
+    Entry(QString name, int task = 0, QString parameter = {}, QString memo = "\n",
+          QTime time = QTime(22, 30, 0), Rule rule = Rule::Daily, int dayEntry = -1)
+        : name(std::move(name)), task(task), parameter(std::move(parameter)), memo(std::move(memo)),
+          time(time), rule(rule), dayEntry(dayEntry) {}
+    QString name;
+    int task; // list index
+    QString parameter;
+    QString memo;
+    QTime time;
+    Rule rule;
+    int dayEntry; // ComboBox2 or ComboBox3 entry for the weekly and monthly rules
+};
+
+// Walks an "add" wizard through its four pages with the buttons, as a user does, and completes it.
+int completeNew(QDialog& dialog, const Entry& entry) {
+    auto& w = dynamic_cast<TFormSchWizard&>(dialog);
+    w.show();
+    w.Edit1->setText(entry.name);
+    w.SpeedButton2->click();
+    w.ComboBox1->setCurrentIndex(entry.task);
+    w.ComboBox1Change();
+    if (!entry.parameter.isEmpty())
+        w.Edit_Para->setText(entry.parameter);
+    w.Memo1->setPlainText(entry.memo);
+    w.SpeedButton2->click();
+    w.DateTimePicker1->setTime(entry.time);
+    switch (entry.rule) {
+    case Rule::Daily:
+        w.RadioButton2->click();
+        break;
+    case Rule::Weekly:
+        w.RadioButton3->click();
+        w.ComboBox2->setCurrentIndex(entry.dayEntry);
+        break;
+    case Rule::Monthly:
+        w.RadioButton4->click();
+        w.ComboBox3->setCurrentIndex(entry.dayEntry);
+        break;
+    }
+    w.SpeedButton2->click();
+    w.SpeedButton2->click(); // "Complete"
+    return w.result();
+}
+
+QStringList rowTexts(const QTreeWidget& list, int row) {
+    const QTreeWidgetItem* item = list.topLevelItem(row);
+    return {item->text(0), item->text(1), item->text(2)};
+}
+
+int rowCount(const QTreeWidget& list) {
+    return list.topLevelItemCount();
+}
+
+void addItem(World& world, TFormSch& page, const Entry& entry) {
+    world.dialogs.modalHandlers.push_back([entry](QDialog& d) { return completeNew(d, entry); });
+    page.SpeedButton1Click();
+}
+
+void selectRow(TFormSch& page, int row) {
+    page.AdvListView1->topLevelItem(row)->setSelected(true);
+}
+
+QByteArray bytes(const std::string& s) {
+    return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+class FormSchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listHasItsColumnsAndNoInPlaceEditing();
+    void addThenCloseBoxLeavesScheduleAsBefore();
+    void addThenCompleteAppendsRowAndStoresTheExactRecord();
+    void deleteMiddleOfThreeThenModifyEditsTheFormerThird();
+    void deleteAsksAndCancelKeepsEverything();
+    void modifyThenCancelLeavesTheItem();
+    void modifyWithoutParameterChangesKeepsCommandLineAndMessage();
+    void modifyAndDeleteWithoutSelectionOnlyTellTheUser();
+    void loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction();
+    void loadFaultIsShownAndCompleteItemsStay();
+    void firingStoresTheScheduleBeforeTheTaskRuns();
+    void firingWithReminderRunsOnlyAfterOk();
+    void storeFaultsAreReportedWithoutHoldingUpTheTask();
+    void timerAimsJustPastTheNextSecond();
+    void listKeysReachTheButtons();
+};
+
+void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
+    World world;
+    TFormSch page(world.settings);
+    QTreeWidget& list = *page.AdvListView1;
+    QCOMPARE(list.objectName(), QString("AdvListView1"));
+    QCOMPARE(list.columnCount(), 3);
+    QCOMPARE(list.headerItem()->text(0), QString("schedule name"));
+    QCOMPARE(list.headerItem()->text(1), QString("Task"));
+    QCOMPARE(list.headerItem()->text(2), QString("Time"));
+    QCOMPARE(list.columnWidth(0), 90);
+    QCOMPARE(list.columnWidth(1), 146);
+    QCOMPARE(list.columnWidth(2), 170);
+    QCOMPARE(list.selectionMode(), QAbstractItemView::SingleSelection);
+    QVERIFY(!list.isSortingEnabled());
+    QVERIFY(!list.header()->sectionsClickable());
+    QCOMPARE(list.editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(page.SpeedButton1->text(), QString("add"));
+    QCOMPARE(page.SpeedButton2->text(), QString("modify"));
+    QCOMPARE(page.SpeedButton3->text(), QString("delete"));
+    QVERIFY(page.SpeedButton1->font().bold());
+    QCOMPARE(page.findChild<QToolButton*>("SpeedButton3"), page.SpeedButton3);
+    QVERIFY(page.Timer1->isActive());
+
+    addItem(world, page, Entry{"Night"});
+    QTreeWidgetItem* row = list.topLevelItem(0);
+    QVERIFY(!(row->flags() & Qt::ItemIsEditable));
+    QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
+    list.editItem(row, 0);
+    QVERIFY(!list.viewport()->findChild<QLineEdit*>());
+}
+
+void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
+    World world;
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"First"});
+    const std::string storedBefore = world.schedule();
+
+    bool timerStopped = false;
+    int countDuring = 0;
+    bool newItemWithoutTask = false;
+    QString caption;
+    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        auto& w = dynamic_cast<TFormSchWizard&>(d);
+        timerStopped = !page.Timer1->isActive();
+        countDuring = page.manager().Count();
+        newItemWithoutTask = w._ScheduleItem == &page.manager().Item(1) && !w._ScheduleItem->Task;
+        w.show();
+        caption = w.windowTitle();
+        w.Edit1->setText("Second");
+        w.SpeedButton2->click();
+        w.ComboBox1->setCurrentIndex(0);
+        w.SpeedButton2->click(); // the item now has a task and a name
+        w.close();               // the close box
+        return w.result();
+    });
+    page.SpeedButton1Click();
+
+    QVERIFY(timerStopped);
+    QCOMPARE(caption, QString("new schedule item"));
+    QCOMPARE(countDuring, 2);
+    QVERIFY(newItemWithoutTask);
+    QCOMPARE(page.manager().Count(), 1);
+    QCOMPARE(page.manager().Item(0).ItemName, std::string("First"));
+    QCOMPARE(rowCount(*page.AdvListView1), 1);
+    QCOMPARE(world.schedule(), storedBefore);
+    QVERIFY(page.Timer1->isActive());
+}
+
+void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
+    World world;
+    TFormSch page(world.settings);
+    QCOMPARE(world.schedule(), std::string("(no file)"));
+    addItem(world, page, Entry{"Night"});
+
+    QCOMPARE(page.manager().Count(), 1);
+    QCOMPARE(rowTexts(*page.AdvListView1, 0),
+             QStringList({"Night", "shutdown the computer", "22:30:00:EveryDay"}));
+    // Stored at once, not only at the end of the run: the item has not been evaluated yet.
+    const QByteArray expected = QByteArray::fromHex("54504630"
+                                                    "0D545363686564756C654974656D"
+                                                    "00"
+                                                    "0C5461736B50726F7065727479"
+                                                    "0201"
+                                                    "0E535054696D6550726F7065727479"
+                                                    "061132323A33303A30303A4576657279446179"
+                                                    "0200"
+                                                    "0200"
+                                                    "0200"
+                                                    "110000000000000000"
+                                                    "11000000000000EE3F"
+                                                    "0D4F7468657250726F7065727479"
+                                                    "080808"
+                                                    "06054E69676874"
+                                                    "0000");
+    QCOMPARE(expected.size(), 118);
+    QCOMPARE(bytes(world.schedule()), expected);
+    QCOMPARE(world.count(), std::string("1"));
+
+    addItem(world, page,
+            Entry{"Weekly", 8, "\"/opt/my tools/backup\" --all", "\n", QTime(7, 5, 0), Rule::Weekly, 1});
+    QCOMPARE(rowCount(*page.AdvListView1), 2);
+    QCOMPARE(rowTexts(*page.AdvListView1, 1),
+             QStringList({"Weekly", "execute the program", "07:05:00:EveryWeek:Monday"}));
+    const TScheduleItem& last = page.manager().Item(1);
+    QCOMPARE(last.TimeRule.Day, 2);
+    QCOMPARE(dynamic_cast<const TExecuteTask&>(*last.Task).CommandLine,
+             std::string("\"/opt/my tools/backup\" --all"));
+    QCOMPARE(world.count(), std::string("2"));
+    QVERIFY(bytes(world.schedule()).startsWith(expected));
+}
+
+void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
+    World world;
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"one", 0});
+    addItem(world, page, Entry{"two", 2});
+    addItem(world, page, Entry{"three", 9, {}, "wake up\nnow\n"});
+
+    selectRow(page, 1);
+    page.SpeedButton3Click();
+    QCOMPARE(world.dialogs.questions, QStringList({"information|do you want to delete it?"}));
+    QCOMPARE(page.manager().Count(), 2);
+    QCOMPARE(rowCount(*page.AdvListView1), 2);
+    QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("one"));
+    QCOMPARE(rowTexts(*page.AdvListView1, 1)[0], QString("three"));
+    QCOMPARE(page.manager().Item(1).ItemName, std::string("three"));
+    QCOMPARE(world.count(), std::string("2"));
+
+    const TScheduleItem* itemThree = &page.manager().Item(1);
+    QString nameShown;
+    QString caption;
+    const TScheduleItem* edited = nullptr;
+    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        auto& w = dynamic_cast<TFormSchWizard&>(d);
+        edited = w._ScheduleItem;
+        w.show();
+        caption = w.windowTitle();
+        nameShown = w.Edit1->text();
+        w.Edit1->setText("third");
+        w.SpeedButton2->click();
+        w.SpeedButton2->click(); // the message task as it was
+        w.RadioButton4->click();
+        w.ComboBox3->setCurrentIndex(14);
+        w.SpeedButton2->click();
+        w.SpeedButton2->click();
+        return w.result();
+    });
+    selectRow(page, 1);
+    page.SpeedButton2Click();
+
+    QCOMPARE(caption, QString("modify the schedule item"));
+    QCOMPARE(nameShown, QString("three"));
+    QVERIFY(edited != itemThree); // a working copy, not the item itself
+    QCOMPARE(page.manager().Count(), 2);
+    QCOMPARE(&page.manager().Item(1), itemThree);
+    QCOMPARE(itemThree->ItemName, std::string("third"));
+    QCOMPARE(itemThree->TimeRule.Period, std::int32_t(EveryMonth));
+    QCOMPARE(itemThree->TimeRule.Day, 15);
+    QCOMPARE(dynamic_cast<const TMessageTask&>(*itemThree->Task).Lines,
+             std::vector<std::string>({"wake up", "now"}));
+    QCOMPARE(page.manager().Item(0).ItemName, std::string("one"));
+    // The row shows the item as it is now.
+    QCOMPARE(rowTexts(*page.AdvListView1, 1),
+             QStringList({"third", "alarm message", "22:30:00:EveryMonth:15"}));
+    QCOMPARE(rowTexts(*page.AdvListView1, 0),
+             QStringList({"one", "shutdown the computer", "22:30:00:EveryDay"}));
+    QVERIFY(bytes(world.schedule()).contains("third"));
+    QVERIFY(!bytes(world.schedule()).contains("two"));
+}
+
+void FormSchTest::deleteAsksAndCancelKeepsEverything() {
+    World world;
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"keep"});
+    const std::string stored = world.schedule();
+    world.dialogs.answers = {2};
+    selectRow(page, 0);
+    page.SpeedButton3Click();
+    QCOMPARE(world.dialogs.questions, QStringList({"information|do you want to delete it?"}));
+    QCOMPARE(page.manager().Count(), 1);
+    QCOMPARE(rowCount(*page.AdvListView1), 1);
+    QCOMPARE(world.schedule(), stored);
+
+    page.SpeedButton3Click(); // OK this time
+    QCOMPARE(page.manager().Count(), 0);
+    QCOMPARE(rowCount(*page.AdvListView1), 0);
+    QCOMPARE(world.schedule(), std::string());
+    QCOMPARE(world.count(), std::string("0"));
+}
+
+void FormSchTest::modifyThenCancelLeavesTheItem() {
+    World world;
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"Night"});
+    const std::string stored = world.schedule();
+    world.platform.clearCalls();
+
+    world.dialogs.modalHandlers.push_back([](QDialog& d) {
+        auto& w = dynamic_cast<TFormSchWizard&>(d);
+        w.show();
+        w.Edit1->setText("Morning");
+        w.SpeedButton2->click();
+        w.ComboBox1->setCurrentIndex(2);
+        w.SpeedButton2->click();
+        w.DateTimePicker1->setTime(QTime(6, 0, 0));
+        w.SpeedButton2->click();
+        // The copy holds every change by now.
+        if (w._ScheduleItem->ItemName != "Morning" || w._ScheduleItem->Task->Code != 9)
+            return 0;
+        w.close();
+        return w.result();
+    });
+    selectRow(page, 0);
+    page.SpeedButton2Click();
+
+    QCOMPARE(world.dialogs.modalDialogs.size(), 2);
+    const TScheduleItem& item = page.manager().Item(0);
+    QCOMPARE(item.ItemName, std::string("Night"));
+    QCOMPARE(item.Task->Code, 1);
+    QCOMPARE(item.TimeRule.DisplayText, std::string("22:30:00:EveryDay"));
+    QCOMPARE(rowTexts(*page.AdvListView1, 0),
+             QStringList({"Night", "shutdown the computer", "22:30:00:EveryDay"}));
+    QCOMPARE(world.schedule(), stored);
+    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
+}
+
+void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
+    World world;
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"run", 8, "\"/opt/my tools/backup\" --all"});
+    addItem(world, page, Entry{"say", 9, {}, "line one\n\nline three\n"});
+    auto passThrough = [](QDialog& d) {
+        auto& w = dynamic_cast<TFormSchWizard&>(d);
+        w.show();
+        for (int page = 0; page < 4; ++page)
+            w.SpeedButton2->click();
+        return w.result();
+    };
+    world.dialogs.modalHandlers.push_back(passThrough);
+    selectRow(page, 0);
+    page.SpeedButton2Click();
+    world.dialogs.modalHandlers.push_back(passThrough);
+    page.AdvListView1->clearSelection();
+    selectRow(page, 1);
+    page.SpeedButton2Click();
+
+    QCOMPARE(dynamic_cast<const TExecuteTask&>(*page.manager().Item(0).Task).CommandLine,
+             std::string("\"/opt/my tools/backup\" --all"));
+    QCOMPARE(dynamic_cast<const TMessageTask&>(*page.manager().Item(1).Task).Lines,
+             std::vector<std::string>({"line one", "", "line three"}));
+}
+
+void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
+    World world;
+    TFormSch page(world.settings);
+    page.SpeedButton2Click();
+    page.SpeedButton3Click();
+    addItem(world, page, Entry{"only"});
+    page.AdvListView1->clearSelection();
+    page.SpeedButton2Click();
+    page.SpeedButton3Click();
+    QCOMPARE(world.dialogs.messages, QStringList({"please select item", "please select a item",
+                                                  "please select item", "please select a item"}));
+    QVERIFY(world.dialogs.questions.isEmpty());
+    QCOMPARE(world.dialogs.modalDialogs.size(), 1); // only the wizard of "add"
+    QCOMPARE(page.manager().Count(), 1);
+}
+
+void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
+    World world;
+    {
+        TFormSch page(world.settings);
+        addItem(world, page, Entry{"a"});
+        addItem(world, page, Entry{"b", 4});
+        // A change the wizard does not make reaches the file at the latest when the page goes.
+        page.manager().Item(1).Spare = true;
+    }
+    const std::string stored = world.schedule();
+    QCOMPARE(world.count(), std::string("2"));
+
+    {
+        TFormSch page(world.settings); // AutoSave off: nothing is read
+        QCOMPARE(page.manager().Count(), 0);
+        QCOMPARE(rowCount(*page.AdvListView1), 0);
+        QCOMPARE(world.schedule(), stored); // untouched until something changes
+        world.settings.AutoSave = true;
+    }
+    QCOMPARE(world.schedule(), std::string()); // the run without AutoSave ended with no items
+    world.platform.files[SchedulePath] = stored;
+    world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
+
+    TFormSch page(world.settings);
+    QCOMPARE(page.manager().Count(), 2);
+    QCOMPARE(rowTexts(*page.AdvListView1, 0),
+             QStringList({"a", "shutdown the computer", "22:30:00:EveryDay"}));
+    QCOMPARE(rowTexts(*page.AdvListView1, 1),
+             QStringList({"b", "lock the workstation", "22:30:00:EveryDay"}));
+    QVERIFY(page.manager().Item(1).Spare);
+    QVERIFY(world.dialogs.errors.isEmpty());
+}
+
+void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
+    World world;
+    {
+        TFormSch page(world.settings);
+        addItem(world, page, Entry{"whole"});
+    }
+    world.platform.files[SchedulePath] += "XXXX and more";
+    world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
+    world.settings.AutoSave = true;
+
+    TFormSch page(world.settings);
+    QCOMPARE(world.dialogs.errors, QStringList({"Invalid stream format"}));
+    QCOMPARE(page.manager().Count(), 1);
+    QCOMPARE(rowCount(*page.AdvListView1), 1);
+    QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
+    QVERIFY(page.Timer1->isActive());
+    // The unreadable file is kept aside before anything replaces it.
+    QVERIFY(world.platform.files.count(SchedulePath + ".bak"));
+
+    world.settings.AutoSave = true;
+    world.platform.unreadableFiles.insert(SchedulePath);
+    world.dialogs.errors.clear();
+    TFormSch second(world.settings);
+    QCOMPARE(world.dialogs.errors,
+             QStringList({"Cannot open file \"/opt/halvo/sch.cks\". Access is denied"}));
+    QCOMPARE(second.manager().Count(), 0);
+}
+
+void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
+    World world;
+    world.platform.setNow(2026, 12, 8, 22, 29, 58, 500);
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"backup", 8, "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
+    page.Timer1Timer(); // the time still lies ahead
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(Ahead));
+    world.platform.clearCalls();
+
+    world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
+    page.Timer1Timer();
+
+    const std::vector<std::string> expected = {
+        "WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", \"/opt/halvo/setting.ini\")",
+        "ShellExecuteA(0, null, \"/usr/bin/backup\", \"--now\", null, 1)"};
+    QCOMPARE(world.platform.calls, expected);
+    // On disk the item has passed its time, so a start after a forced shutdown does not fire it again.
+    const std::string stored = world.schedule();
+    const std::string passed = std::string("\x02\x02\x02\x00", 4); // CrossState 2, Period 0
+    QVERIFY(stored.find(std::string("EveryDay") + passed) != std::string::npos);
+
+    world.platform.clearCalls();
+    world.platform.advanceMilliseconds(1000);
+    page.Timer1Timer();
+    QVERIFY(world.platform.calls.empty());
+}
+
+void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
+    World world;
+    world.settings.Remind = true;
+    world.platform.setNow(2026, 12, 8, 7, 59, 59, 0);
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"wake", 8, "/usr/bin/alarm", "\n", QTime(8, 0, 0)});
+    addItem(world, page, Entry{"lock", 4, {}, "\n", QTime(8, 0, 0)});
+    page.Timer1Timer();
+
+    std::string storedWhenAsked;
+    QStringList labels;
+    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        storedWhenAsked = world.schedule();
+        labels << dynamic_cast<TFormExecuteTip&>(d).Label2->text();
+        return 2; // Cancel: the first item's task does not run
+    });
+    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        labels << dynamic_cast<TFormExecuteTip&>(d).Label2->text();
+        return 1;
+    });
+    world.platform.clearCalls();
+    world.platform.setNow(2026, 12, 8, 8, 0, 0, 4);
+    page.Timer1Timer();
+
+    QCOMPARE(labels, QStringList({"execute the program", "lock the workstation"}));
+    QVERIFY(storedWhenAsked.find(std::string("EveryDay\x02\x02", 10)) != std::string::npos);
+    QVERIFY(world.platform.callsStartingWith("ShellExecuteA").empty());
+    QCOMPARE(world.platform.callsStartingWith("GetProcAddress").size(), std::size_t(1));
+}
+
+void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
+    World world;
+    world.platform.unwritableFiles.insert(SchedulePath);
+    world.platform.setNow(2026, 12, 8, 11, 59, 59, 0);
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"noon", 8, "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
+    const QString fault = "Cannot create file \"/opt/halvo/sch.cks\". Access is denied";
+    QCOMPARE(world.dialogs.errors, QStringList({fault}));
+    QCOMPARE(rowCount(*page.AdvListView1), 1); // the item is in the schedule all the same
+    QVERIFY(!page.StoreSchedule());
+    QCOMPARE(world.dialogs.errors.size(), 2);
+
+    page.Timer1Timer();
+    world.platform.setNow(2026, 12, 8, 12, 0, 0, 2);
+    page.Timer1Timer();
+    QCOMPARE(world.dialogs.errors.size(), 2); // no box in the way of the task
+    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.ui.popups.size(), std::size_t(1));
+    QCOMPARE(world.ui.popups[0]->messageText, fault.toStdString());
+    QCOMPARE(world.ui.popups[0]->shown, 1);
+}
+
+void FormSchTest::timerAimsJustPastTheNextSecond() {
+    World world;
+    world.platform.setNow(2026, 12, 8, 10, 0, 0, 250);
+    TFormSch page(world.settings);
+    QVERIFY(page.Timer1->isActive());
+    QCOMPARE(page.Timer1->timerType(), Qt::PreciseTimer);
+    QCOMPARE(page.Timer1->interval(), 753);
+    world.platform.setNow(2026, 12, 8, 10, 0, 1, 2);
+    QMetaObject::invokeMethod(page.Timer1, "timeout"); // what the timer does when it runs out
+    QCOMPARE(page.Timer1->interval(), 1001);
+    world.platform.setNow(2026, 12, 8, 10, 0, 1, 999); // woken a little early
+    page.StartTimer1();
+    QCOMPARE(page.Timer1->interval(), 4);
+}
+
+void FormSchTest::listKeysReachTheButtons() {
+    World world;
+    TFormSch page(world.settings);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QCOMPARE(QApplication::focusWidget(), page.AdvListView1);
+
+    world.dialogs.modalHandlers.push_back([](QDialog& d) { return completeNew(d, Entry{"by key"}); });
+    QTest::keyClick(page.AdvListView1, Qt::Key_Insert);
+    QCOMPARE(page.manager().Count(), 1);
+    page.AdvListView1->setCurrentItem(page.AdvListView1->topLevelItem(0));
+
+    QString caption;
+    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        d.show();
+        caption = d.windowTitle();
+        return 2;
+    });
+    QTest::keyClick(page.AdvListView1, Qt::Key_Return);
+    QCOMPARE(caption, QString("modify the schedule item"));
+
+    world.dialogs.answers = {2};
+    QTest::keyClick(page.AdvListView1, Qt::Key_Delete);
+    QCOMPARE(world.dialogs.questions, QStringList({"information|do you want to delete it?"}));
+    QCOMPARE(page.manager().Count(), 1);
+}
+
+int main(int argc, char** argv) {
+    // Display texts follow the locale; the expected ones are written for the C locale.
+    qputenv("LC_ALL", "C");
+    QApplication app(argc, argv);
+    FormSchTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "FormSchTest.moc"
