@@ -11,7 +11,9 @@
 #   DBUS_SYSTEM_BUS_ADDRESS = DBUS_SESSION_BUS_ADDRESS = the private bus
 #   HALVO_PRIVATE_SESSION_DIR   a temporary folder that lives as long as CMD runs
 #   HALVO_LOGIND_LOG            the logind mock's call log, one line per call: "TIME Method args"
+#                               (it starts with the set-up below; property reads show as Get/GetAll)
 #   HALVO_SCREENSAVER_LOG       the screen-saver mock's call log, same form
+#   XDG_SESSION_ID = c1         a session the logind mock knows (seat0, the current user)
 #
 # Example: tests/helpers/private-session.sh build/app/halvo-shutdown
 #          (then "Shut down" from the tray shows up as "... PowerOff False" in $HALVO_LOGIND_LOG).
@@ -120,6 +122,18 @@ for name in org.freedesktop.login1 org.freedesktop.ScreenSaver; do
         sleep 0.05
     done
 done
+
+# One session of ours on seat0, named by XDG_SESSION_ID as a desktop session would be; and GetUser
+# mended: the template of python3-dbusmock 0.28 fails on its uint32 argument.
+mock_call() {
+    /usr/bin/dbus-send --bus="$address" --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+        "org.freedesktop.DBus.Mock.$1" "${@:2}" >/dev/null 2>>"$dir/logind.mock.err"
+}
+mock_call AddMethod string:org.freedesktop.login1.Manager string:GetUser string:u string:o \
+    "string:ret = '/org/freedesktop/login1/user/%d' % args[0]" || fail "the logind mock refused GetUser"
+mock_call AddSession string:c1 string:seat0 "uint32:$(id -u)" "string:$(id -un)" boolean:true ||
+    fail "the logind mock refused a session"
+export XDG_SESSION_ID=c1
 
 export HALVO_PRIVATE_SESSION_DIR="$dir"
 export HALVO_LOGIND_LOG="$dir/logind.log"

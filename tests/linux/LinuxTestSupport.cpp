@@ -86,6 +86,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
         env.push_back(e.data());
     env.push_back(nullptr);
 
+    // Closes on exec: the constructor returns only once the child runs its own program.
+    int started[2];
+    if (::pipe2(started, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
     m_pid = ::fork();
     if (m_pid < 0)
         throw std::runtime_error("fork failed");
@@ -101,8 +105,19 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv,
             ::dup2(devNull, STDERR_FILENO);
         }
         ::execve(args[0], args.data(), env.data());
+        const int e = errno;
+        (void)!::write(started[1], &e, sizeof e);
         ::_exit(127);
     }
+    ::close(started[1]);
+    int execError = 0;
+    ssize_t n;
+    do {
+        n = ::read(started[0], &execError, sizeof execError);
+    } while (n < 0 && errno == EINTR);
+    ::close(started[0]);
+    if (n > 0)
+        throw std::runtime_error("cannot run " + argv.front() + ": " + std::strerror(execError));
     ::close(input[0]);
     ::close(output[1]);
     m_input = input[1];

@@ -5,6 +5,7 @@
 #include "LinuxTestSupport.h"
 
 #include "model/ProcessRoutines.h"
+#include "model/Tasks.h"
 #include "platform/linux/LinuxPlatform.h"
 
 #include <gtest/gtest.h>
@@ -245,6 +246,26 @@ TEST(X11Windows, UnderOpenboxTheStackingListIsCollectedAndClosed) {
     XServer server(true);
     ASSERT_FALSE(server.display.empty()) << "Xvfb or openbox did not start";
     checkWindowsAndCloseAll(server.display);
+}
+
+TEST(X11Windows, ACloseProgramTaskEndsTheProcessOfItsWindow) {
+    XServer server(false);
+    ASSERT_FALSE(server.display.empty());
+    WindowHelper editor(server.display), other(server.display);
+    editor.open("visible 0 net 0 Editor");
+    other.open("visible 0 net 0 Other");
+    ASSERT_FALSE(testing::Test::HasFailure());
+    LinuxPlatform backend(server.display);
+    ScopedPlatform guard(backend);
+
+    TCloseProgramTask task;
+    task.WindowText = "Editor";
+    task.ProcessId = static_cast<std::uint32_t>(other.pid()); // not the process showing "Editor"
+    task.Run();
+    task.ProcessId = static_cast<std::uint32_t>(editor.pid());
+    task.Run();
+    EXPECT_TRUE(killedBySigkill(editor.process()));
+    EXPECT_TRUE(other.process().running());
 }
 
 TEST(X11Windows, WindowQueriesAnswerFromTheServer) {

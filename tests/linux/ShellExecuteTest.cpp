@@ -1,0 +1,173 @@
+// ShellExecuteA for real: a helper program records how it was started. Parameters arrive as plain words
+// whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
+// on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
+
+#include "LinuxTestSupport.h"
+
+#include "model/Tasks.h"
+#include "platform/linux/Launcher.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace halvo;
+using namespace halvo::linuxtest;
+using halvo::linuxbackend::LinuxPlatform;
+using Words = std::vector<std::string>;
+
+namespace {
+
+struct Started {
+    std::string folder;
+    pid_t parent = 0;
+    pid_t session = 0;
+    Words arguments;
+};
+
+class ShellExecute : public testing::Test {
+protected:
+    void SetUp() override {
+        // A folder of stand-ins first on PATH: the recorder under its own name and as xdg-open.
+        std::filesystem::create_directory(bin);
+        std::filesystem::create_symlink(HALVO_ARGS_RECORDER, bin + "/halvo-args-recorder");
+        std::filesystem::create_symlink(HALVO_ARGS_RECORDER, bin + "/xdg-open");
+        environment.set("PATH",
+                        bin + ":" + std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin"));
+        environment.set("HALVO_ARGS_FILE", record);
+    }
+
+    // What the recorder wrote, once it has; nothing after five seconds.
+    std::optional<Started> started() {
+        if (!WaitUntil([&] { return std::filesystem::exists(record); }))
+            return std::nullopt;
+        const std::string text = ReadWhole(record);
+        std::filesystem::remove(record);
+        Words fields;
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            const auto end = text.find('\0', pos);
+            fields.push_back(text.substr(pos, end - pos));
+            pos = end + 1;
+        }
+        if (fields.size() < 3)
+            return std::nullopt;
+        return Started{fields[0], std::stoi(fields[1]), std::stoi(fields[2]),
+                       Words(fields.begin() + 3, fields.end())};
+    }
+
+    bool nothingStarted() {
+        std::this_thread::sleep_for(200ms);
+        return !std::filesystem::exists(record);
+    }
+
+    TempFolder temp;
+    std::string bin = temp / "bin";
+    std::string record = temp / "record";
+    ScopedEnvironment environment;
+    LinuxPlatform backend;
+};
+
+} // namespace
+
+TEST_F(ShellExecute, ShellSyntaxInParametersArrivesAsPlainWords) {
+    const std::string parameters =
+        R"(one "two words" 'three;$(touch pwned)' $(touch pwned2) four;five \"six\" `touch pwned3` | seven > out)";
+    const Handle result = backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, parameters.c_str(),
+                                                temp.path().c_str(), win::SW_SHOWNORMAL);
+    EXPECT_GT(result, 32u);
+    const auto run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, (Words{"one", "two words", "three;$(touch pwned)", "$(touch", "pwned2)",
+                                     "four;five", "\"six\"", "`touch", "pwned3`", "|", "seven", ">", "out"}));
+    EXPECT_EQ(run->folder, temp.path());
+    for (const char* name : {"pwned", "pwned2", "pwned3", "out"})
+        EXPECT_FALSE(std::filesystem::exists(temp / name)) << name;
+}
+
+TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_GT(backend.ShellExecuteA(0, "open", "halvo-args-recorder", "a  b", nullptr, 1), 32u);
+        const auto run = started();
+        ASSERT_TRUE(run);
+        EXPECT_EQ(run->arguments, (Words{"a", "b"}));
+        EXPECT_NE(run->parent, ::getpid());
+        EXPECT_NE(run->session, ::getsid(0));
+    }
+    EXPECT_EQ(ZombieChildren(), std::vector<pid_t>{});
+}
+
+TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLine) {
+    ScopedPlatform guard(backend);
+    TExecuteTask task;
+    task.CommandLine = "  halvo-args-recorder  x  'y z' \"$HOME\"  ";
+    task.Run();
+    const auto run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, (Words{"x", "y z", "$HOME"}));
+}
+
+TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
+    const std::string document = temp / "notes.txt";
+    WriteWhole(document, "text");
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, document.c_str(), "ignored words", nullptr, 1), 32u);
+    auto run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, Words{document});
+
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, "notes.txt", nullptr, temp.path().c_str(), 1), 32u);
+    run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, Words{document});
+
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, bin.c_str(), nullptr, nullptr, 1), 32u);
+    run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, Words{bin});
+
+    const std::string address = "https://example.org/a b?x=1&y=$(id);z";
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, address.c_str(), nullptr, nullptr, 1), 32u);
+    run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, Words{address});
+
+    // A script without the right to run is a document too.
+    const std::string script = temp / "script.sh";
+    WriteWhole(script, "#!/bin/sh\ntouch ran\n");
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, script.c_str(), nullptr, nullptr, 1), 32u);
+    run = started();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->arguments, Words{script});
+}
+
+TEST_F(ShellExecute, FailuresAnswerWithTheirCodeAndStartNothing) {
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "", nullptr, nullptr, 1), 2u);
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, nullptr, nullptr, nullptr, 1), 2u);
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, (temp / "missing").c_str(), nullptr, nullptr, 1), 2u);
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "no-such-program-anywhere", nullptr, nullptr, 1), 2u);
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, nullptr, (temp / "missing").c_str(), 1),
+              3u);
+    EXPECT_EQ(backend.ShellExecuteA(0, "print", HALVO_ARGS_RECORDER, nullptr, nullptr, 1), 31u);
+    // An unbalanced quote would leave the words to guesswork: nothing runs.
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, "it's", nullptr, 1), 11u);
+    EXPECT_TRUE(nothingStarted());
+
+    environment.set("PATH", "/nonexistent");
+    const std::string document = temp / "notes.txt";
+    WriteWhole(document, "text");
+    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, document.c_str(), nullptr, nullptr, 1), 31u) << "no xdg-open";
+}
+
+TEST(ShellWords, SplitLikeAShellWithoutExpanding) {
+    using halvo::linuxbackend::SplitShellWords;
+    EXPECT_EQ(SplitShellWords(""), Words{});
+    EXPECT_EQ(SplitShellWords(" \t "), Words{});
+    EXPECT_EQ(SplitShellWords(R"(a\ b "c\"d\\e\x" 'f\g' ""  h''i)"),
+              (Words{"a b", "c\"d\\e\\x", "f\\g", "", "hi"}));
+    EXPECT_EQ(SplitShellWords("a\\\nb \"c\\\nd\""), (Words{"ab", "cd"}));
+    EXPECT_EQ(SplitShellWords("end\\"), Words{"end\\"});
+    EXPECT_EQ(SplitShellWords("\"open"), std::nullopt);
+    EXPECT_EQ(SplitShellWords("'open"), std::nullopt);
+}
