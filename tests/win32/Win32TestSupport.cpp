@@ -34,6 +34,11 @@ std::string HelperPath() {
     return self.substr(0, self.find_last_of('\\') + 1) + "halvo_win32_helper.exe";
 }
 
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, base);

@@ -71,6 +71,10 @@ private:
     std::string m_pending;
 };
 
+// True under Wine, where the tests run in a prefix and on an X server of their own. On a user's Windows
+// desktop the tests that close every program's windows must not run: they would end the user's programs.
+bool RunningUnderWine();
+
 // Calls condition every 20 ms until it is true or timeoutMs have passed.
 template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutMs = 10000) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
