@@ -146,7 +146,12 @@ const Win32Platform::ProcessStatusLibrary& Win32Platform::processStatus() {
     std::call_once(m_processStatus->loaded, [this] {
         // By name at first use: the program starts without it, and when it is missing the two calls
         // simply fail, which leaves the window picker empty instead of stopping the program.
-        m_processStatus->module = LoadLibraryW(L"PSAPI.dll");
+        // From the system folder only: a bare name would also find a PSAPI.dll planted beside the program.
+        wchar_t system[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return;
+        m_processStatus->module = LoadLibraryW((std::wstring(system, length) + L"\\PSAPI.dll").c_str());
         if (!m_processStatus->module)
             return;
         m_processStatus->enumProcessModules =
