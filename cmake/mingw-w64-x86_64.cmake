@@ -20,18 +20,3 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 endif()
-
-# Debian's googletest sources (1.11 on) already define GTest::gtest, GTest::gtest_main and GTest::gmock when
-# built as a subdirectory; a second alias of an existing name would stop the configure, so such an alias is
-# passed over. Defined once per configure: a second definition would make _add_library call itself.
-get_property(halvo_alias_guard GLOBAL PROPERTY HALVO_SKIP_DUPLICATE_ALIAS DEFINED)
-if(NOT halvo_alias_guard)
-    define_property(GLOBAL PROPERTY HALVO_SKIP_DUPLICATE_ALIAS BRIEF_DOCS "add_library skips duplicate aliases"
-                    FULL_DOCS "set by the MinGW toolchain file")
-    function(add_library name)
-        if(ARGC EQUAL 3 AND ARGV1 STREQUAL "ALIAS" AND TARGET ${name})
-            return()
-        endif()
-        _add_library(${ARGV})
-    endfunction()
-endif()

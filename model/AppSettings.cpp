@@ -27,7 +27,7 @@ AppSettings LoadSettings(const std::string& settingsFile) {
 
 bool StoreSettings(const AppSettings& settings, const std::string& settingsFile, std::string& error) {
     for (const auto& key : Keys) {
-        if (!WriteProfileString(settingsFile, Section, key.name, settings.*key.flag ? "1" : "0")) {
+        if (!WriteProfileKey(settingsFile, Section, key.name, settings.*key.flag ? "1" : "0")) {
             error = "Unable to write to " + settingsFile;
             return false;
         }

@@ -49,8 +49,8 @@ long long ReadProfileInteger(const std::string& fileName, const char* section, c
     return ParseProfileInteger(buffer).value_or(0);
 }
 
-bool WriteProfileString(const std::string& fileName, const char* section, const char* key,
-                        const std::string& value) {
+bool WriteProfileKey(const std::string& fileName, const char* section, const char* key,
+                     const std::string& value) {
     return platform().WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str());
 }
 

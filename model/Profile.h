@@ -15,7 +15,7 @@ std::optional<long long> ParseProfileInteger(const std::string& text);
 long long ReadProfileInteger(const std::string& fileName, const char* section, const char* key);
 
 // Writes one key; false when the platform could not write the file.
-bool WriteProfileString(const std::string& fileName, const char* section, const char* key,
-                        const std::string& value);
+bool WriteProfileKey(const std::string& fileName, const char* section, const char* key,
+                     const std::string& value);
 
 } // namespace halvo

@@ -145,7 +145,7 @@ std::string TScheduleManager::SaveSchedule(const std::string& path) {
     std::string error;
     if (!platform().WriteWholeFile(path, data, error))
         return "Cannot create file \"" + path + "\". " + error;
-    if (!WriteProfileString(SettingsPath, CountSection, CountKey, std::to_string(m_items.size())))
+    if (!WriteProfileKey(SettingsPath, CountSection, CountKey, std::to_string(m_items.size())))
         return "Unable to write to " + SettingsPath;
     return {};
 }

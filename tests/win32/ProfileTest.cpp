@@ -1,12 +1,9 @@
 // The settings file through the real profile calls, on real files in a folder whose name is not ASCII.
 
-// Before <windows.h>, which makes WriteProfileString a macro for its own WriteProfileStringW.
 #include "model/Profile.h"
 #include "model/AppSettings.h"
 
 #include "Win32TestSupport.h"
-
-#undef WriteProfileString
 
 namespace halvo::test {
 namespace {
@@ -24,7 +21,7 @@ TEST_F(ProfileFile, TheSettingsAreWrittenAsTheSystemWritesProfilesAndReadBack) {
               "[setting]\r\nSetting_AutoStartup=1\r\nSetting_AutoSave=0\r\nSetting_Remind=1\r\n");
 
     // The count of the schedule lives in its own section of the same file; the flags stay as they were.
-    ASSERT_TRUE(WriteProfileString(ini, "schManager", "count", "3"));
+    ASSERT_TRUE(WriteProfileKey(ini, "schManager", "count", "3"));
     const std::string both = ReadFileBytes(ini);
     EXPECT_EQ(
         both.rfind("[setting]\r\nSetting_AutoStartup=1\r\nSetting_AutoSave=0\r\nSetting_Remind=1\r\n", 0), 0u)
@@ -68,7 +65,7 @@ TEST_F(ProfileFile, WritingOneKeyKeepsEveryOtherLine) {
     const std::string before =
         "; comment\r\n[other]\r\nname=kept\r\n\r\n[schManager]\r\ncount=1\r\nextra=x\r\n";
     WriteFileBytes(ini, before);
-    ASSERT_TRUE(WriteProfileString(ini, "SCHMANAGER", "COUNT", "12"));
+    ASSERT_TRUE(WriteProfileKey(ini, "SCHMANAGER", "COUNT", "12"));
     const std::string after = ReadFileBytes(ini);
     EXPECT_NE(after.find("; comment\r\n[other]\r\nname=kept\r\n"), std::string::npos) << after;
     EXPECT_NE(after.find("extra=x\r\n"), std::string::npos) << after;
