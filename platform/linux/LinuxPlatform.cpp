@@ -433,6 +433,9 @@ bool LinuxPlatform::WritePrivateProfileStringA(const char* section, const char* 
 LocalTime LinuxPlatform::GetLocalTime() {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
+    // tzset() first: localtime_r alone never looks again, and a time zone changed while the program runs
+    // (a laptop that travelled) must move the clock the schedule is checked against.
+    ::tzset();
     tm local{};
     ::localtime_r(&now.tv_sec, &local);
     LocalTime result;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -248,6 +249,7 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 }
 
 std::optional<bool> RunAsNobody(const std::function<bool()>& check) {
+    std::fflush(nullptr); // or the child would print the parent's pending output a second time
     const pid_t child = ::fork();
     if (child < 0)
         return std::nullopt;
@@ -259,7 +261,12 @@ std::optional<bool> RunAsNobody(const std::function<bool()>& check) {
             // Not root: there is nobody else to become, and the check would not mean what it says.
             ::_exit(3);
         }
-        ::_exit(check() ? 0 : 1);
+        // Whatever happens, the child ends here: it must never go on running the parent's tests.
+        try {
+            ::_exit(check() ? 0 : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
     }
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {

@@ -1,0 +1,224 @@
+// Profile files, whole files, folders, the executable's paths and the clock on the real system, in
+// temporary folders. Permission cases run as user nobody so they hold when the tests run as root.
+
+#include "LinuxTestSupport.h"
+
+#include "model/AppSettings.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace halvo;
+using namespace halvo::linuxtest;
+using halvo::linuxbackend::LinuxPlatform;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string profileString(LinuxPlatform& backend, const char* section, const char* key,
+                          const std::string& file) {
+    char buffer[2048];
+    backend.GetPrivateProfileStringA(section, key, "default", buffer, sizeof buffer, file.c_str());
+    return buffer;
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+// A folder that user nobody may enter and read but not write, holding a file only root may read.
+void prepareForNobody(const TempFolder& temp) {
+    fs::permissions(temp.path(), fs::perms(0755));
+    WriteWhole(temp / "secret.ini", "[setting]\nSetting_Remind=1\n");
+    fs::permissions(temp / "secret.ini", fs::perms(0600));
+    WriteWhole(temp / "open.ini", "[setting]\nSetting_Remind=1\n");
+    fs::permissions(temp / "open.ini", fs::perms(0666));
+}
+
+} // namespace
+
+TEST(ProfileFiles, WritesCreateTheFileAndKeepEverythingElse) {
+    TempFolder temp;
+    LinuxPlatform backend;
+    const std::string file = temp / "setting.ini";
+    EXPECT_EQ(profileString(backend, "setting", "Setting_Remind", file), "default");
+
+    ASSERT_TRUE(backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", file.c_str()));
+    EXPECT_EQ(ReadWhole(file), "[setting]\nSetting_Remind=1\n");
+
+    WriteWhole(file,
+               "; kept\r\n[schManager]\r\ncount=3\r\n\r\n[Setting]\r\nsetting_remind = 0\r\nOther=x\r\n");
+    ASSERT_TRUE(backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", file.c_str()));
+    ASSERT_TRUE(backend.WritePrivateProfileStringA("schManager", "count", "4", file.c_str()));
+    EXPECT_EQ(ReadWhole(file),
+              "; kept\r\n[schManager]\r\ncount=4\r\n\r\n[Setting]\r\nSetting_Remind=1\r\nOther=x\r\n");
+    EXPECT_EQ(profileString(backend, "SETTING", "other", file), "x");
+    EXPECT_EQ(FolderEntries(temp.path()), std::vector<std::string>{"setting.ini"})
+        << "no temporary file left";
+}
+
+TEST(ProfileFiles, SettingsStoreAndLoadThroughTheRealFile) {
+    TempFolder temp;
+    LinuxPlatform backend;
+    ScopedPlatform guard(backend);
+    const std::string file = temp / "setting.ini";
+    std::string error;
+    ASSERT_TRUE(StoreSettings(AppSettings{true, false, true}, file, error)) << error;
+    EXPECT_EQ(ReadWhole(file), "[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n");
+    const AppSettings loaded = LoadSettings(file);
+    EXPECT_TRUE(loaded.AutoStartup);
+    EXPECT_FALSE(loaded.AutoSave);
+    EXPECT_TRUE(loaded.Remind);
+}
+
+TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
+    TempFolder temp;
+    LinuxPlatform backend;
+    // Something that exists but reads as no text: writing one key must not turn it into a one-key file.
+    fs::create_directory(temp / "setting.ini");
+    EXPECT_FALSE(
+        backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", (temp / "setting.ini").c_str()));
+    EXPECT_TRUE(fs::is_directory(temp / "setting.ini"));
+
+    prepareForNobody(temp);
+    const auto keptSecret = RunAsNobody([&] {
+        LinuxPlatform asNobody;
+        std::error_code refusedToo;
+        fs::permissions(temp.path(), fs::perms(0777), refusedToo); // as nobody the folder stays read-only
+        const bool refused = !asNobody.WritePrivateProfileStringA("setting", "Setting_Remind", "0",
+                                                                  (temp / "secret.ini").c_str());
+        const bool unread =
+            profileString(asNobody, "setting", "Setting_Remind", temp / "secret.ini") == "default";
+        return refused && unread;
+    });
+    if (!keptSecret)
+        GTEST_SKIP() << "needs root to act as another user";
+    EXPECT_TRUE(*keptSecret);
+    EXPECT_EQ(ReadWhole(temp / "secret.ini"), "[setting]\nSetting_Remind=1\n");
+}
+
+TEST(WholeFiles, ReplacementKeepsModeAndLinksAndFailsCleanly) {
+    TempFolder temp;
+    LinuxPlatform backend;
+    std::string error;
+    const std::string file = temp / "sch.cks";
+    std::string data;
+    EXPECT_FALSE(backend.ReadWholeFile(file, data, error));
+    EXPECT_EQ(error, "No such file or directory");
+
+    ASSERT_TRUE(backend.WriteWholeFile(file, std::string("a\0b", 3), error)) << error;
+    ASSERT_TRUE(backend.ReadWholeFile(file, data, error));
+    EXPECT_EQ(data, std::string("a\0b", 3));
+
+    fs::permissions(file, fs::perms(0640));
+    ASSERT_TRUE(backend.WriteWholeFile(file, "new", error));
+    EXPECT_EQ(modeOf(file), 0640u);
+    EXPECT_EQ(ReadWhole(file), "new");
+
+    // A linked file is replaced behind its link; the link stays.
+    fs::create_directory(temp / "real");
+    WriteWhole(temp / "real/target", "old");
+    fs::create_symlink(temp / "real/target", temp / "link");
+    ASSERT_TRUE(backend.WriteWholeFile(temp / "link", "through the link", error));
+    EXPECT_TRUE(fs::is_symlink(temp / "link"));
+    EXPECT_EQ(ReadWhole(temp / "real/target"), "through the link");
+    EXPECT_EQ(FolderEntries(temp / "real"), std::vector<std::string>{"target"});
+
+    EXPECT_FALSE(backend.WriteWholeFile(temp / "missing/sch.cks", "x", error));
+    EXPECT_EQ(error, "No such file or directory");
+
+    prepareForNobody(temp);
+    const auto refused = RunAsNobody([&] {
+        LinuxPlatform asNobody;
+        std::string why;
+        return !asNobody.FolderWritable(temp.path() + "/") &&
+               !asNobody.WriteWholeFile(temp / "open.ini", "x", why) && why == "Permission denied";
+    });
+    if (!refused)
+        GTEST_SKIP() << "needs root to act as another user";
+    EXPECT_TRUE(*refused);
+    EXPECT_EQ(ReadWhole(temp / "open.ini"), "[setting]\nSetting_Remind=1\n");
+    EXPECT_EQ(FolderEntries(temp.path()),
+              (std::vector<std::string>{"link", "open.ini", "real", "sch.cks", "secret.ini"}));
+}
+
+TEST(WholeFiles, FoldersAndFiles) {
+    TempFolder temp;
+    LinuxPlatform backend;
+    EXPECT_TRUE(backend.FolderWritable(temp.path() + "/"));
+    EXPECT_FALSE(backend.FolderWritable(temp / "missing/"));
+    WriteWhole(temp / "file", "x");
+    EXPECT_FALSE(backend.FolderWritable(temp / "file"));
+    EXPECT_TRUE(backend.FileExists(temp / "file"));
+    EXPECT_FALSE(backend.FileExists(temp.path()));
+
+    EXPECT_TRUE(backend.MakeFolder(temp / "a/b/c/"));
+    EXPECT_TRUE(fs::is_directory(temp / "a/b/c"));
+    EXPECT_EQ(modeOf(temp / "a/b/c"), 0700u);
+    EXPECT_TRUE(backend.MakeFolder(temp / "a/b/c/"));
+    EXPECT_FALSE(backend.MakeFolder(temp / "file/sub/"));
+
+    EXPECT_TRUE(backend.RemoveFile(temp / "file"));
+    EXPECT_FALSE(fs::exists(temp / "file"));
+    EXPECT_TRUE(backend.RemoveFile(temp / "file")) << "gone is gone";
+    EXPECT_FALSE(backend.RemoveFile(temp / "a")) << "a folder is not a file";
+}
+
+TEST(Paths, ExecutableAndConfigurationFolders) {
+    LinuxPlatform backend;
+    const std::string self = fs::canonical("/proc/self/exe").string();
+    EXPECT_EQ(backend.ExecutablePath(), self);
+    EXPECT_EQ(backend.ExecutableFolder(), fs::path(self).parent_path().string() + "/");
+    EXPECT_EQ(backend.PathSeparator(), '/');
+
+    ScopedEnvironment environment("XDG_CONFIG_HOME", "/somewhere/config");
+    environment.set("HOME", "/home/tester");
+    EXPECT_EQ(backend.UserConfigFolder(), "/somewhere/config/halvo-shutdown/");
+    environment.set("XDG_CONFIG_HOME", "relative/config");
+    EXPECT_EQ(backend.UserConfigFolder(), "/home/tester/.config/halvo-shutdown/");
+    environment.set("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(backend.UserConfigFolder(), "/home/tester/.config/halvo-shutdown/");
+}
+
+TEST(Clock, LocalTimeFollowsTheTimeZoneWithMilliseconds) {
+    LinuxPlatform backend;
+    ScopedEnvironment zone("TZ", "UTC");
+    auto check = [&](int offsetHours) {
+        const std::time_t before = std::time(nullptr);
+        const LocalTime now = backend.GetLocalTime();
+        const std::time_t after = std::time(nullptr);
+        bool matched = false;
+        for (std::time_t t = before; t <= after && !matched; ++t) {
+            const std::time_t shifted = t + offsetHours * 3600;
+            std::tm expected{};
+            ::gmtime_r(&shifted, &expected);
+            matched = now.year == expected.tm_year + 1900 && now.month == expected.tm_mon + 1 &&
+                      now.day == expected.tm_mday && now.dayOfWeek == expected.tm_wday &&
+                      now.hour == expected.tm_hour && now.minute == expected.tm_min &&
+                      now.second == expected.tm_sec;
+        }
+        EXPECT_TRUE(matched) << now.year << "-" << now.month << "-" << now.day << " " << now.hour << ":"
+                             << now.minute << ":" << now.second << " for offset " << offsetHours;
+        EXPECT_GE(now.milliseconds, 0);
+        EXPECT_LE(now.milliseconds, 999);
+    };
+    check(0);
+    // A zone changed while the program runs takes effect at once.
+    zone.set("TZ", "HLV-5");
+    check(5);
+
+    // Milliseconds move on within a second.
+    std::vector<int> seen;
+    for (int i = 0; i < 4; ++i) {
+        seen.push_back(backend.GetLocalTime().milliseconds);
+        std::this_thread::sleep_for(30ms);
+    }
+    EXPECT_NE(seen.front(), seen.back());
+}
