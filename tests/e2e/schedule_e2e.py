@@ -1,0 +1,342 @@
+#!/usr/bin/python3
+"""End-to-end run of the real program: a schedule item added through its windows fires and is stored.
+
+    tests/helpers/private-session.sh /usr/bin/python3 tests/e2e/schedule_e2e.py BUILD/app/halvo-shutdown
+
+Runs only inside the private D-Bus world of private-session.sh, so nothing the program does can reach this
+machine's session or power management. It copies the program into a temporary folder (its schedule and
+settings files land beside it), starts Xvfb with openbox and trayer, and runs the program with its wall
+clock set to 16:13:56 by faketime, sixteen seconds before the wizard's default time 16:14:12. Then, with
+xdotool, as a user would: a second copy shows the running copy's window; File > Schedule; Insert opens the
+"add" wizard; name, the "Message" task with a line of text, the default time and "everyday"; Complete.
+The item fires at 16:14:12: its notification pops up at the bottom right, and the schedule on disk has
+already moved past the item's time. "Exit" from the tray menu ends the program, which leaves sch.cks and
+setting.ini with exactly the expected contents. Screenshots of each step are kept in the working folder
+when a step fails. Everything started here is stopped at the end; the whole run stays under 90 seconds.
+"""
+
+import os
+import select
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+DEADLINE = time.monotonic() + 85
+FAKE_START = "2026-12-08 16:13:56"
+ITEM_TIME = (16, 14, 12)  # the wizard's time picker starts here
+ITEM_NAME = b"Alarm"
+MESSAGE = b"Time to go"
+SCREEN = (1024, 768)
+FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
+
+
+class Failure(Exception):
+    pass
+
+
+def remaining():
+    left = DEADLINE - time.monotonic()
+    if left <= 0:
+        raise Failure("out of time")
+    return left
+
+
+def wait_for(what, predicate, timeout, interval=0.05):
+    end = time.monotonic() + min(timeout, remaining())
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() >= end:
+            raise Failure("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+class World:
+    def __init__(self, program):
+        self.started = []  # (name, process), in start order
+        self.folder = tempfile.mkdtemp(prefix="halvo-e2e.")
+        self.app_dir = os.path.join(self.folder, "app")
+        os.makedirs(self.app_dir)
+        self.program = os.path.join(self.app_dir, "halvo-shutdown")
+        shutil.copy2(program, self.program)
+        self.env = dict(os.environ)
+        for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_RUNTIME_DIR", "run"),
+                          ("TMPDIR", "tmp")):
+            path = os.path.join(self.folder, sub)
+            os.makedirs(path, mode=0o700)
+            self.env[name] = path
+        self.env["LC_ALL"] = "C"  # display texts in the C locale: 16:14:12:EveryDay
+        self.env["QT_QPA_PLATFORM"] = "xcb"
+        self.env.pop("QT_QPA_PLATFORMTHEME", None)
+        self.display = None
+        self.app = None
+
+    def start(self, name, args, env=None, **kwargs):
+        # Output goes to a file: a full pipe would stall the process.
+        log = open(os.path.join(self.folder, name + ".log"), "wb")
+        process = subprocess.Popen(args, env=env or self.env, stdout=log, stderr=subprocess.STDOUT, **kwargs)
+        log.close()
+        self.started.append((name, process))
+        return process
+
+    def output(self, name):
+        try:
+            with open(os.path.join(self.folder, name + ".log"), "rb") as f:
+                return f.read().decode(errors="replace")
+        except OSError:
+            return ""
+
+    def stop(self):
+        for name, process in reversed(self.started):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait(timeout=3)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def start_display(self):
+        read_end, write_end = os.pipe()
+        self.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
+                            "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        end = time.monotonic() + 10
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0.0, end - time.monotonic()))
+            if not ready:
+                raise Failure("Xvfb did not start")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                raise Failure("Xvfb ended at start")
+            number += chunk
+        os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        self.env["DISPLAY"] = self.display
+        self.start("openbox", ["openbox", "--sm-disable"])
+        wait_for("openbox", self.window_manager_running, 10)
+        self.start("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
+                              "--height", "24", "--SetDockType", "true", "--transparent", "false"])
+        wait_for("trayer", lambda: self.xdo("search", "--onlyvisible", "--class", "trayer", check=False), 10)
+
+    def window_manager_running(self):
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True,
+                             text=True, timeout=5).stdout
+        return "window id" in out
+
+    def xdo(self, *args, check=True, timeout=5):
+        done = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                              timeout=min(timeout, remaining()))
+        if done.returncode != 0:
+            if check:
+                raise Failure("xdotool %s: %s" % (" ".join(args), done.stderr.strip()))
+            return None
+        return done.stdout.strip() or None
+
+    def windows(self, *criteria):
+        out = self.xdo("search", *criteria, check=False)
+        return out.split() if out else []
+
+    def geometry(self, window):
+        values = {}
+        for line in self.xdo("getwindowgeometry", "--shell", window).splitlines():
+            key, _, value = line.partition("=")
+            values[key] = int(value)
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+
+    def screenshot(self, name):
+        path = os.path.join(os.getcwd(), "e2e-" + name + ".png")
+        subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True, timeout=10)
+        return path
+
+    def start_program(self):
+        # libfaketime preloaded into the program itself (the faketime command would stand between as a
+        # parent process). Only the wall clock moves: the timers run on the real monotonic clock.
+        env = dict(self.env, LD_PRELOAD=FAKETIME_LIBRARY, FAKETIME="@" + FAKE_START,
+                   FAKETIME_DONT_FAKE_MONOTONIC="1")
+        self.real_start = time.monotonic()
+        self.app = self.start("halvo-shutdown", [self.program], env=env, cwd=self.folder)
+
+    def fake_seconds_until(self, hour, minute, second):
+        start = [int(x) for x in FAKE_START.split()[1].split(":")]
+        fake_start = start[0] * 3600 + start[1] * 60 + start[2]
+        return (hour * 3600 + minute * 60 + second) - fake_start - (time.monotonic() - self.real_start)
+
+    def program_windows(self, visible=True):
+        criteria = ["--onlyvisible"] if visible else []
+        return set(self.windows(*criteria, "--pid", str(self.app.pid)))
+
+
+def expected_record(cross_state, active, due_today):
+    def short(name):
+        return bytes([len(name)]) + name
+
+    def string(text):
+        return b"\x06" + bytes([len(text)]) + text
+
+    def integer(value):
+        return b"\x02" + struct.pack("<b", value)
+
+    def boolean(value):
+        return b"\x09" if value else b"\x08"
+
+    hour, minute, second = ITEM_TIME
+    time_of_day = (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + 0) / 86400000.0
+    display = b"%02d:%02d:%02d:EveryDay" % ITEM_TIME
+    return (b"TPF0" + short(b"TScheduleItem") + b"\x00" +
+            short(b"TaskProperty") + integer(10) + integer(1) + string(MESSAGE) +
+            short(b"SPTimeProperty") + string(display) + integer(cross_state) + integer(0) + integer(0) +
+            b"\x11" + struct.pack("<d", 0.0) + b"\x11" + struct.pack("<d", time_of_day) +
+            short(b"OtherProperty") + boolean(active) + b"\x08" + boolean(due_today) + string(ITEM_NAME) +
+            b"\x00\x00")
+
+
+def read_ini(path):
+    sections = {}
+    current = None
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if line.startswith("[") and line.endswith("]"):
+                current = sections.setdefault(line[1:-1], {})
+            elif "=" in line and current is not None:
+                key, _, value = line.partition("=")
+                current[key.strip()] = value.strip()
+    return sections
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def run(world):
+    world.start_display()
+    world.start_program()
+    # Running when its single-instance socket is up and its tray icon sits in the tray.
+    wait_for("the program's tray icon", lambda: world.app.poll() is None and world.program_windows(), 15)
+    wait_for("the program's lock", lambda: os.listdir(world.env["XDG_RUNTIME_DIR"]), 5)
+    tray = world.program_windows()
+
+    # A second copy shows the running copy's window and ends.
+    second = subprocess.run([world.program], env=world.env, capture_output=True, timeout=min(10, remaining()))
+    check(second.returncode == 0, "the second copy ended with %d: %s" % (second.returncode, second.stderr))
+    main = wait_for("the main window", lambda: world.windows("--onlyvisible", "--name", "^Halvo ShutDown$"), 10)[0]
+    world.xdo("windowactivate", "--sync", main, timeout=5)
+    time.sleep(0.3)
+
+    # File > Schedule, then Insert in the list opens the "add" wizard.
+    world.xdo("mousemove", "--window", main, "18", "10", "click", "1")
+    time.sleep(0.3)
+    world.xdo("key", "Down", "Down", "Return")
+    time.sleep(0.3)
+    world.xdo("key", "Insert")
+    wizard = wait_for("the wizard", lambda: world.windows("--onlyvisible", "--name", "^new schedule item$"), 5)[0]
+    world.xdo("windowactivate", "--sync", wizard, timeout=5)
+    time.sleep(0.2)
+
+    def next_button():
+        world.xdo("mousemove", "--window", wizard, "255", "274", "click", "1")
+        time.sleep(0.25)
+
+    world.xdo("type", "--delay", "20", ITEM_NAME.decode())
+    next_button()
+    world.xdo("key", "End")  # "Message", the last task: its text box appears
+    world.xdo("key", "Tab")
+    world.xdo("type", "--delay", "20", MESSAGE.decode())
+    next_button()
+    next_button()  # the time page as it starts: 16:14:12, everyday
+    next_button()  # "Complete"
+    wait_for("the wizard to close", lambda: not world.windows("--onlyvisible", "--name", "^new schedule item$"),
+             5)
+
+    schedule = os.path.join(world.app_dir, "sch.cks")
+    settings = os.path.join(world.app_dir, "setting.ini")
+    # Stored as soon as the item was added, not only at the end of the run.
+    check(os.path.exists(schedule), "sch.cks was not written after the add")
+    with open(schedule, "rb") as f:
+        added = f.read()
+    check(added == expected_record(0, False, False), "sch.cks after the add: %r" % added)
+    check(read_ini(settings).get("schManager", {}).get("count") == "1", "count after the add")
+    ahead = world.fake_seconds_until(*ITEM_TIME)
+    check(ahead > 0.5, "the item's time passed before it was added")
+
+    before = world.program_windows()
+
+    wait = world.fake_seconds_until(*ITEM_TIME)
+    popup = wait_for("the message popup", lambda: world.program_windows() - before - tray, wait + 5)
+    fired_after = -world.fake_seconds_until(*ITEM_TIME)
+    time.sleep(0.5)  # let it slide in
+    world.screenshot("popup")
+    x, y, width, height = world.geometry(sorted(popup)[0])
+    check(x + width > SCREEN[0] * 3 // 4 and y + height > SCREEN[1] * 3 // 4,
+          "the popup is not at the bottom right: %d,%d %dx%d" % (x, y, width, height))
+    with open(schedule, "rb") as f:
+        fired = f.read()
+    # On disk the item has passed its time before its task ran.
+    check(fired == expected_record(2, True, True), "sch.cks after the firing: %r" % fired)
+
+    # "Exit" from the tray menu, the last but one item, once the popup has slid away from over the icon.
+    wait_for("the popup to go", lambda: not (world.program_windows() & popup), 8)
+    icon = min(tray, key=lambda w: world.geometry(w)[2] * world.geometry(w)[3])
+    world.xdo("mousemove", "--window", icon, "4", "4", "click", "3")
+    wait_for("the tray menu", lambda: world.program_windows() - before - popup, 5)
+    time.sleep(0.2)
+    world.xdo("key", "Up", "Up", "Return")
+    wait_for("the program to end", lambda: world.app.poll() is not None, 10)
+    check(world.app.returncode == 0, "the program ended with %d" % world.app.returncode)
+
+    with open(schedule, "rb") as f:
+        final = f.read()
+    check(final == expected_record(2, True, True), "sch.cks at the end: %r" % final)
+    ini = read_ini(settings)
+    check(ini.get("schManager") == {"count": "1"}, "section schManager: %r" % ini.get("schManager"))
+    check(ini.get("setting") == {"Setting_AutoStartup": "0", "Setting_AutoSave": "0", "Setting_Remind": "0"},
+          "section setting: %r" % ini.get("setting"))
+    log = os.environ.get("HALVO_LOGIND_LOG")
+    if log and os.path.exists(log):
+        ending = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "TerminateSession", "TerminateUser",
+                  "KillSession", "KillUser", "LockSession", "LockSessions")
+        with open(log) as f:
+            calls = [line for line in f if len(line.split()) > 1 and line.split()[1] in ending]
+        check(not calls, "logind was asked to end something: %r" % calls)
+    print("e2e: added %.1f s before its time; its popup seen %.3f s after it; sch.cks %d bytes; setting.ini %r" %
+          (ahead, fired_after, len(final), ini))
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__.strip(), file=sys.stderr)
+        return 2
+    # Never against this machine's buses: only inside private-session.sh.
+    if not os.environ.get("HALVO_PRIVATE_SESSION_DIR") or not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
+        print("e2e: run me inside tests/helpers/private-session.sh", file=sys.stderr)
+        return 2
+    for tool in ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import"):
+        if not shutil.which(tool):
+            print("e2e: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
+            return 1
+    if not os.path.exists(FAKETIME_LIBRARY):
+        print("e2e: %s is missing (./halvo.sh setup installs faketime)" % FAKETIME_LIBRARY, file=sys.stderr)
+        return 1
+    world = World(sys.argv[1])
+    try:
+        run(world)
+        return 0
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        shot = world.screenshot("failure") if world.display else None
+        print("e2e: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
+        print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
+        return 1
+    finally:
+        world.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
