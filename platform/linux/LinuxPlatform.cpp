@@ -234,8 +234,9 @@ Handle LinuxPlatform::OpenProcess(std::uint32_t desiredAccess, bool, std::uint32
     auto process = std::make_shared<ProcessReference>(static_cast<pid_t>(processId));
     if (!process->valid())
         return 0;
-    // Asking to terminate a process we may not signal fails now, as the platform refuses such access.
-    if ((desiredAccess & kProcessTerminate) && !process->maySignal())
+    // Only processes we may signal open at all, as only a user's own processes open on the platform without
+    // administrator rights; theirs are the only ones whose executable we could read anyway.
+    if (!process->maySignal())
         return 0;
     return addHandle(HandleEntry{HandleKind::Process, desiredAccess, std::move(process)});
 }

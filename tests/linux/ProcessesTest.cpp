@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,20 +98,46 @@ TEST(Processes, OtherUsersProcessesCannotBeEndedOrRead) {
         if (::getuid() != kNobody)
             return false;
         LinuxPlatform backend;
-        // Listing it (query) is allowed; ending it is refused at the open; its executable is unreadable.
-        const bool refusedToEnd = backend.OpenProcess(kAllAccess, false, pid) == 0;
-        const Handle query = backend.OpenProcess(kQueryAndRead, false, pid);
-        Handle module = 0;
-        const bool unreadable =
-            query != 0 && !backend.EnumProcessModules(query, &module, sizeof module, nullptr);
-        char name[64] = "unchanged";
-        const bool noName = backend.GetModuleFileNameExA(query, 0, name, sizeof name) == 0;
-        return refusedToEnd && unreadable && noName;
+        // Neither to end it nor to read its executable.
+        return backend.OpenProcess(kAllAccess, false, pid) == 0 &&
+               backend.OpenProcess(kQueryAndRead, false, pid) == 0;
     });
     if (!asNobody)
         GTEST_SKIP() << "needs root to act as another user";
     EXPECT_TRUE(*asNobody);
     EXPECT_TRUE(child.running());
+}
+
+TEST(Processes, AProcessWhoseExecutableWeMayNotReadHasNoModuleName) {
+    // A process of our own user that made itself non-dumpable (as ssh-agent or gpg-agent do) keeps its
+    // /proc entries from everybody but privileged users; root could still read it, so nobody checks.
+    const auto asNobody = RunAsNobody([] {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return false;
+        const pid_t agent = ::fork();
+        if (agent == 0) {
+            ::prctl(PR_SET_DUMPABLE, 0);
+            (void)!::write(ready[1], "x", 1);
+            ::pause();
+            ::_exit(0);
+        }
+        char byte = 0;
+        (void)!::read(ready[0], &byte, 1);
+        LinuxPlatform backend;
+        const Handle process = backend.OpenProcess(kQueryAndRead, false, static_cast<std::uint32_t>(agent));
+        Handle module = 0;
+        char name[64] = "unchanged";
+        const bool answered =
+            process != 0 && !backend.EnumProcessModules(process, &module, sizeof module, nullptr) &&
+            backend.GetModuleFileNameExA(process, 0, name, sizeof name) == 0 && std::string(name).empty();
+        ::kill(agent, SIGKILL);
+        ::waitpid(agent, nullptr, 0);
+        return answered;
+    });
+    if (!asNobody)
+        GTEST_SKIP() << "needs root to act as another user";
+    EXPECT_TRUE(*asNobody);
 }
 
 TEST(Processes, PrivilegeCallsSucceedWithoutEffect) {
