@@ -103,14 +103,14 @@ export DBUS_SESSION_BUS_ADDRESS="$address"
     >/dev/null 2>"$dir/logind.mock.err" </dev/null &
 started+=($!)
 logind_pid=$!
-/usr/bin/python3 -m dbusmock --session --template "$here/linux-screensaver-mock.py" -l "$dir/screensaver.log" \
-    >/dev/null 2>"$dir/screensaver.mock.err" </dev/null &
+/usr/bin/python3 -m dbusmock --session --template "$here/linux-screensaver-mock.py" \
+    -l "$dir/screensaver.log" >/dev/null 2>"$dir/screensaver.mock.err" </dev/null &
 started+=($!)
 screensaver_pid=$!
 
 has_owner() {
-    /usr/bin/dbus-send --bus="$address" --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q true
+    /usr/bin/dbus-send --bus="$address" --print-reply=literal --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q true
 }
 
 for name in org.freedesktop.login1 org.freedesktop.ScreenSaver; do
@@ -131,7 +131,8 @@ mock_call() {
 }
 mock_call AddMethod string:org.freedesktop.login1.Manager string:GetUser string:u string:o \
     "string:ret = '/org/freedesktop/login1/user/%d' % args[0]" || fail "the logind mock refused GetUser"
-mock_call AddSession string:c1 string:seat0 "uint32:$(id -u)" "string:$(id -un 2>/dev/null || echo user)" boolean:true ||
+user_name="$(id -un 2>/dev/null || echo user)"
+mock_call AddSession string:c1 string:seat0 "uint32:$(id -u)" "string:$user_name" boolean:true ||
     fail "the logind mock refused a session"
 export XDG_SESSION_ID=c1
 
