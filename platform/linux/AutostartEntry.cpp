@@ -255,7 +255,7 @@ AutostartValue ParseAutostartEntry(const std::string& entryText) {
     if (!text)
         return result;
     result.state = AutostartValue::State::Present;
-    result.text = exec->empty() ? std::string() : *text;
+    result.text = *text;
     return result;
 }
 
