@@ -1,0 +1,388 @@
+#include "FormGen.h"
+
+#include "FormExecuteTip.h"
+#include "model/Tasks.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/UpDown.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace halvo {
+
+namespace {
+
+constexpr int SessionActionCount = 6; // list indices 0 to 5: shut down ... screen saver
+constexpr long long SecondsPerDay = 86400;
+
+QToolButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setAutoRaise(true);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    for (int i = 0; i < SessionActionCount; ++i)
+        list->addItem(TaskListTexts[std::size_t(i)]);
+    if (withEmptyItem)
+        list->addItem(QString());
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+QLineEdit* makeEdit(QWidget* parent, const char* name, const char* text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(40);
+    return edit;
+}
+
+} // namespace
+
+TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
+    setObjectName("FormGen");
+
+    GroupBox1 = new QGroupBox("Do It Now!", this);
+    GroupBox1->setObjectName("GroupBox1");
+    ComboBox1 = makeList(GroupBox1, "ComboBox1", true);
+    SpeedButton1 = makeButton(GroupBox1, "SpeedButton1", "Do It Now");
+    auto* now = new QHBoxLayout(GroupBox1);
+    now->addWidget(ComboBox1, 1);
+    now->addSpacing(12);
+    now->addWidget(SpeedButton1);
+
+    GroupBox2 = new QGroupBox("Do It at specific time", this);
+    GroupBox2->setObjectName("GroupBox2");
+    ComboBox2 = makeList(GroupBox2, "ComboBox2", false);
+
+    GroupBox4 = new QGroupBox("At", GroupBox2);
+    GroupBox4->setObjectName("GroupBox4");
+    RadioButton1 = new QRadioButton("None", GroupBox4);
+    RadioButton1->setObjectName("RadioButton1");
+    RadioButton2 = new QRadioButton("After", GroupBox4);
+    RadioButton2->setObjectName("RadioButton2");
+    RadioButton3 = new QRadioButton("At", GroupBox4);
+    RadioButton3->setObjectName("RadioButton3");
+
+    Edit1 = makeEdit(GroupBox4, "Edit1", "0");
+    Edit2 = makeEdit(GroupBox4, "Edit2", "0");
+    Edit3 = makeEdit(GroupBox4, "Edit3", "0");
+    Edit4 = makeEdit(GroupBox4, "Edit4", "1");
+    Edit5 = makeEdit(GroupBox4, "Edit5", "0");
+    Edit6 = makeEdit(GroupBox4, "Edit6", "0");
+    UpDown1 = new UpDown(Edit1, 0, 100, 0, GroupBox4);
+    UpDown2 = new UpDown(Edit2, 0, 59, 0, GroupBox4);
+    UpDown3 = new UpDown(Edit3, 0, 59, 0, GroupBox4);
+    UpDown4 = new UpDown(Edit4, 1, 12, 1, GroupBox4);
+    UpDown5 = new UpDown(Edit5, 0, 59, 0, GroupBox4);
+    UpDown6 = new UpDown(Edit6, 0, 59, 0, GroupBox4);
+    const char* upDownNames[] = {"UpDown1", "UpDown2", "UpDown3", "UpDown4", "UpDown5", "UpDown6"};
+    UpDown* upDowns[] = {UpDown1, UpDown2, UpDown3, UpDown4, UpDown5, UpDown6};
+    for (int i = 0; i < 6; ++i)
+        upDowns[i]->setObjectName(upDownNames[i]);
+    SpeedButton2 = makeButton(GroupBox4, "SpeedButton2", "AM");
+    SpeedButton2->setAutoRaise(false);
+    SpeedButton2->setFixedWidth(40);
+
+    // Radio buttons on the left, each row's fields beside its button.
+    auto* grid = new QGridLayout(GroupBox4);
+    grid->setHorizontalSpacing(4);
+    grid->addWidget(RadioButton1, 0, 0);
+    grid->addWidget(RadioButton2, 1, 0);
+    grid->addWidget(RadioButton3, 2, 0);
+    auto addField = [grid](int row, int column, QLineEdit* edit, UpDown* upDown, const char* caption) {
+        auto* field = new QHBoxLayout;
+        field->setSpacing(0);
+        field->addWidget(edit);
+        field->addWidget(upDown);
+        field->addSpacing(4);
+        field->addWidget(new QLabel(caption));
+        field->addSpacing(10);
+        grid->addLayout(field, row, column);
+    };
+    grid->addWidget(SpeedButton2, 2, 1);
+    addField(1, 2, Edit1, UpDown1, "Hour");
+    addField(1, 3, Edit2, UpDown2, "Min");
+    addField(1, 4, Edit3, UpDown3, "Sec");
+    addField(2, 2, Edit4, UpDown4, "Hour");
+    addField(2, 3, Edit5, UpDown5, "Min");
+    addField(2, 4, Edit6, UpDown6, "Sec");
+    grid->setColumnStretch(5, 1);
+    grid->setColumnMinimumWidth(1, 44);
+
+    SpeedButton3 = makeButton(GroupBox2, "SpeedButton3", "Set");
+    SpeedButton3->setMinimumWidth(90);
+    auto* timed = new QVBoxLayout(GroupBox2);
+    timed->addWidget(ComboBox2);
+    timed->addWidget(GroupBox4);
+    auto* setRow = new QHBoxLayout;
+    setRow->addStretch(1);
+    setRow->addWidget(SpeedButton3);
+    timed->addLayout(setRow);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2, 1);
+    setFixedSize(460, 269);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton3Click();
+    });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    FormCreate();
+    setNoneState();
+}
+
+TFormGen::~TFormGen() {
+    FormClose();
+}
+
+void TFormGen::FormCreate() {
+    m_action = std::make_unique<TSimpleAction>();
+}
+
+void TFormGen::FormShow() {
+    setNoneState();
+}
+
+void TFormGen::FormClose() {
+    Timer1->stop();
+    m_action.reset();
+}
+
+void TFormGen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFormGen::setNoneState() {
+    RadioButton1->setChecked(true);
+    RadioButton2->setChecked(false);
+    RadioButton3->setChecked(false);
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
+        edit->setEnabled(false);
+}
+
+void TFormGen::RadioButton1Click() {
+    if (!RadioButton1->isChecked())
+        return;
+    RadioButton2->setChecked(false);
+    RadioButton3->setChecked(false);
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
+        edit->setEnabled(false);
+}
+
+void TFormGen::RadioButton2Click() {
+    if (!RadioButton2->isChecked())
+        return;
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+        edit->setEnabled(true);
+    RadioButton1->setChecked(false);
+    RadioButton3->setChecked(false);
+    for (QLineEdit* edit : {Edit4, Edit5, Edit6})
+        edit->setEnabled(false);
+}
+
+void TFormGen::RadioButton3Click() {
+    if (!RadioButton3->isChecked())
+        return;
+    for (QLineEdit* edit : {Edit4, Edit5, Edit6})
+        edit->setEnabled(true);
+    RadioButton1->setChecked(false);
+    RadioButton2->setChecked(false);
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+        edit->setEnabled(false);
+}
+
+void TFormGen::SpeedButton1Click() {
+    const int index = ComboBox1->currentIndex();
+    if (index < 0 || index >= SessionActionCount)
+        return;
+    if (auto task = TaskFromListIndex(index))
+        task->Run();
+}
+
+void TFormGen::SpeedButton2Click() {
+    SpeedButton2->setText(SpeedButton2->text() == "AM" ? "PM" : "AM");
+}
+
+std::optional<std::int32_t> TFormGen::readInteger(QLineEdit* edit) {
+    static const QRegularExpression wholeNumber("^\\s*[+-]?[0-9]+\\s*$");
+    bool ok = false;
+    const QString text = edit->text();
+    const int value = wholeNumber.match(text).hasMatch() ? text.trimmed().toInt(&ok) : 0;
+    if (!ok) {
+        dialogs().Error("'" + text + "' is not a valid integer value");
+        return std::nullopt;
+    }
+    return value;
+}
+
+void TFormGen::SpeedButton3Click() {
+    if (ComboBox2->currentIndex() < 0)
+        return;
+
+    if (RadioButton2->isChecked()) {
+        const auto h = readInteger(Edit1);
+        if (!h)
+            return;
+        const auto m = readInteger(Edit2);
+        if (!m)
+            return;
+        const auto s = readInteger(Edit3);
+        if (!s)
+            return;
+        // A delay below zero would never count down to its moment, one beyond the counter's range would
+        // wrap: neither may be confirmed as set.
+        const long long total = *h * 3600LL + *m * 60LL + *s;
+        if (total < 0) {
+            dialogs().Error("The delay must not be negative");
+            return;
+        }
+        if (total > std::numeric_limits<std::int32_t>::max()) {
+            dialogs().Error("The delay is too long");
+            return;
+        }
+        m_action->CountDown = std::int32_t(total);
+        m_action->Mode = TSimpleAction::After;
+        dialogs().Message("set successfully");
+        Timer1->start();
+    } else if (RadioButton3->isChecked()) {
+        // All three fields are read before any is stored, so a typing error cannot leave an armed action
+        // with a new hour and its old minute.
+        const auto h = readInteger(Edit4);
+        if (!h)
+            return;
+        const auto m = readInteger(Edit5);
+        if (!m)
+            return;
+        const auto s = readInteger(Edit6);
+        if (!s)
+            return;
+        long long hour = *h;
+        if (SpeedButton2->text() == "AM")
+            hour = hour == 12 ? 0 : hour;
+        else
+            hour = hour == 12 ? 12 : hour + 12;
+        m_action->Hour = std::int32_t(std::min<long long>(hour, std::numeric_limits<std::int32_t>::max()));
+        m_action->Minute = *m;
+        m_action->Second = *s;
+        m_action->Mode = TSimpleAction::At;
+        m_lastAtCheck = clockSeconds(platform().GetLocalTime());
+        dialogs().Message("set successfully");
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+long long TFormGen::clockSeconds(const LocalTime& t) {
+    // Days from the civil date (proleptic Gregorian), so that midnight and month ends count right.
+    long long y = t.year;
+    const unsigned m = unsigned(t.month);
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = unsigned(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + unsigned(t.day) - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const long long days = era * 146097 + doe;
+    return days * SecondsPerDay + t.hour * 3600LL + t.minute * 60LL + t.second;
+}
+
+void TFormGen::Timer1Timer() {
+    if (!m_action)
+        return;
+    if (m_action->Mode == TSimpleAction::After) {
+        if (m_action->CountDown == 0) {
+            Timer1->stop();
+            RunQuickAction(ComboBox2);
+            setNoneState();
+        }
+        --m_action->CountDown;
+        return;
+    }
+
+    // At: fires on the first tick whose time of day has reached the armed time since the previous tick,
+    // so a late tick or a computer that slept through the moment still fires instead of waiting a day.
+    const long long now = clockSeconds(platform().GetLocalTime());
+    const long long previous = m_lastAtCheck;
+    m_lastAtCheck = now;
+    const TSimpleAction& a = *m_action;
+    if (a.Hour < 0 || a.Hour > 23 || a.Minute < 0 || a.Minute > 59 || a.Second < 0 || a.Second > 59)
+        return; // a time the clock never shows
+    const long long target = a.Hour * 3600LL + a.Minute * 60LL + a.Second;
+    const long long timeOfDay = ((now % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
+    const long long elapsed = now - previous;
+    bool reached = timeOfDay == target;
+    if (!reached && elapsed >= SecondsPerDay) {
+        reached = true;
+    } else if (!reached && elapsed > 0) {
+        // A clock set back (elapsed <= 0) reaches nothing new.
+        const long long previousTimeOfDay = ((previous % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
+        const long long ahead =
+            ((target - previousTimeOfDay) % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
+        reached = ahead > 0 && ahead <= elapsed;
+    }
+    if (!reached)
+        return;
+    Timer1->stop();
+    RunQuickAction(ComboBox2);
+    setNoneState();
+}
+
+void TFormGen::RunQuickAction(QComboBox* list) {
+    int result = 2;
+    {
+        ExecuteTipReminder reminder;
+        reminder.SetLabel2(list->currentText().toStdString());
+        result = reminder.ShowModal();
+    }
+    if (result == 2)
+        return;
+    const int index = list->currentIndex();
+    if (index < 0 || index >= SessionActionCount)
+        return;
+    if (auto task = TaskFromListIndex(index))
+        task->Run();
+}
+
+} // namespace halvo

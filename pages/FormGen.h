@@ -1,0 +1,100 @@
+#pragma once
+
+// The General page: one of the six session actions at once ("Do It Now"), or once after a delay or at a
+// time of day, always announced by the one-minute reminder. Nothing of it is kept between runs.
+
+#include "platform/Platform.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTimer;
+class QToolButton;
+
+namespace halvo {
+
+class UpDown;
+
+// The pending timed action. Which task runs is read from the list when it fires.
+struct TSimpleAction {
+    std::int32_t Hour = 0;
+    std::int32_t Minute = 0;
+    std::int32_t Second = 0;
+    std::int32_t CountDown = 0;
+    std::uint8_t Mode = 0; // 0 = at a time of day, 1 = after a delay
+
+    static constexpr std::uint8_t At = 0;
+    static constexpr std::uint8_t After = 1;
+};
+
+class TFormGen : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormGen(QWidget* parent = nullptr); // FormCreate
+    ~TFormGen() override;                         // FormClose
+
+    QGroupBox* GroupBox1; // "Do It Now!"
+    QComboBox* ComboBox1;
+    QToolButton* SpeedButton1; // "Do It Now"
+    QGroupBox* GroupBox2;      // "Do It at specific time"
+    QComboBox* ComboBox2;
+    QGroupBox* GroupBox4;       // "At"
+    QRadioButton* RadioButton1; // "None"
+    QRadioButton* RadioButton2; // "After"
+    QRadioButton* RadioButton3; // "At"
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QLineEdit* Edit3;
+    QLineEdit* Edit4;
+    QLineEdit* Edit5;
+    QLineEdit* Edit6;
+    UpDown* UpDown1;
+    UpDown* UpDown2;
+    UpDown* UpDown3;
+    UpDown* UpDown4;
+    UpDown* UpDown5;
+    UpDown* UpDown6;
+    QToolButton* SpeedButton2; // "AM" / "PM"
+    QToolButton* SpeedButton3; // "Set"
+    QTimer* Timer1;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void Timer1Timer();
+
+    // Announces the list's current item with the reminder and, unless it is cancelled, runs its task.
+    void RunQuickAction(QComboBox* list);
+
+    const TSimpleAction* action() const { return m_action.get(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setNoneState();
+    // The edit's whole text as an integer, or nothing after telling the user it is none.
+    std::optional<std::int32_t> readInteger(QLineEdit* edit);
+    // Seconds since an arbitrary day 0, from the platform's clock.
+    static long long clockSeconds(const LocalTime& time);
+
+    std::unique_ptr<TSimpleAction> m_action;
+    // The clock at the previous tick of an armed At action (or at Set), in clockSeconds.
+    long long m_lastAtCheck = 0;
+};
+
+} // namespace halvo
