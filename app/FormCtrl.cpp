@@ -1,0 +1,407 @@
+#include "FormCtrl.h"
+
+#include "AutoStart.h"
+#include "FormAbout.h"
+#include "FormOption.h"
+#include "TerminationSignals.h"
+#include "model/DataFolder.h"
+#include "model/Tasks.h"
+#include "pages/FormGen.h"
+#include "pages/FormSch.h"
+#include "platform/Platform.h"
+#include "toolkit/AppIcon.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/SideCaptionMenu.h"
+#include "toolkit/TrayIcon.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTime>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace halvo {
+
+TFormCtrl* FormCtrl = nullptr;
+
+namespace {
+
+constexpr int GeneralSheet = 0;
+constexpr int ScheduleSheet = 1;
+constexpr int OptionSheet = 2;
+constexpr int AboutSheet = 3;
+
+// The locale's long time format without the time zone, as the status line has always shown it.
+QString longTimeFormat(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == '\'')
+            quoted = !quoted;
+        if (!quoted && c == 't')
+            continue;
+        out += c;
+    }
+    return out.simplified();
+}
+
+} // namespace
+
+TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
+    FormCtrl = this;
+    buildWindow();
+    buildTrayMenu();
+    TrayIcon1 = new TrayIcon(this, windowIcon(), PopupMenu1);
+
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        // Agree to the end of the session: store now, and let the window close when asked.
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { SessionEnding(); });
+        app->installEventFilter(this);
+    }
+    FormCreate();
+}
+
+TFormCtrl::~TFormCtrl() {
+    Timer1->stop();
+    if (auto* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+    // The newest page first: the Schedule page stores the schedule as it goes.
+    for (auto page = m_pages.rbegin(); page != m_pages.rend(); ++page)
+        delete *page;
+    m_pages.clear();
+    FormGen = nullptr;
+    FormSch = nullptr;
+    FormOption = nullptr;
+    FormAbout = nullptr;
+    FormDestroy();
+    if (FormCtrl == this)
+        FormCtrl = nullptr;
+}
+
+void TFormCtrl::buildWindow() {
+    setObjectName("FormCtrl");
+    setWindowTitle("Halvo ShutDown");
+    setWindowIcon(appIcon());
+
+    File1 = menuBar()->addMenu("File");
+    File1->setObjectName("File1");
+    General1 = File1->addAction("General", this, [this] { General1Click(); });
+    General1->setObjectName("General1");
+    Schedule1 = File1->addAction("Schedule", this, [this] { Schedule1Click(); });
+    Schedule1->setObjectName("Schedule1");
+    Option1 = File1->addAction("Option", this, [this] { Option1Click(); });
+    Option1->setObjectName("Option1");
+    Help1 = menuBar()->addMenu("Help");
+    Help1->setObjectName("Help1");
+    help2 = Help1->addAction("help", this, [this] { help2Click(); });
+    help2->setObjectName("help2");
+    about1 = Help1->addAction("about", this, [this] { about1Click(); });
+    about1->setObjectName("about1");
+
+    auto* central = new QWidget(this);
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName("PageControl1");
+    const char* names[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
+    const char* captions[] = {"General", "Schedule", "Option", "About"};
+    QWidget** sheets[] = {&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4};
+    for (int i = 0; i < 4; ++i) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(names[i]);
+        // The pages keep their own design size at (0, 0) of the sheet.
+        sheet->setMinimumSize(461, 270);
+        PageControl1->addTab(sheet, captions[i]);
+        *sheets[i] = sheet;
+    }
+
+    Bevel1 = new QFrame(central);
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Label1 = new QLabel("Time", central);
+    Label1->setObjectName("Label1");
+    Label2 = new QLabel("Time", central);
+    Label2->setObjectName("Label2");
+
+    auto* status = new QHBoxLayout;
+    status->setContentsMargins(2, 0, 2, 0);
+    status->addWidget(Label1);
+    status->addSpacing(12);
+    status->addWidget(Label2, 1);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 1, 0, 4);
+    layout->setSpacing(3);
+    layout->addWidget(PageControl1, 1);
+    layout->addWidget(Bevel1);
+    layout->addLayout(status);
+    setCentralWidget(central);
+    setFixedSize(sizeHint());
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TFormCtrl::tabChanged);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+}
+
+void TFormCtrl::buildTrayMenu() {
+    PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    auto add = [this](const char* name, const char* caption, void (TFormCtrl::*handler)()) {
+        QAction* action = PopupMenu1->addAction(caption, this, [this, handler] { (this->*handler)(); });
+        action->setObjectName(name);
+        return action;
+    };
+    Shutdown1 = add("Shutdown1", "Shut down the system", &TFormCtrl::Shutdown1Click);
+    N1 = add("N1", "Power off the computer", &TFormCtrl::N1Click);
+    Logoff1 = add("Logoff1", "Log off ...", &TFormCtrl::Logoff1Click);
+    Restartthecomputer1 =
+        add("Restartthecomputer1", "Restart the computer", &TFormCtrl::Restartthecomputer1Click);
+    Lockthecomputer1 = add("Lockthecomputer1", "Lock the computer", &TFormCtrl::Lockthecomputer1Click);
+    PopupMenu1->addSeparator();
+    Setting1 = add("Setting1", "Setting", &TFormCtrl::Setting1Click);
+    Exit1 = add("Exit1", "Exit", &TFormCtrl::Exit1Click);
+    About2 = add("About2", "About...", &TFormCtrl::About2Click);
+}
+
+void TFormCtrl::FormCreate() {
+    FormGen = nullptr;
+    FormSch = nullptr;
+    FormOption = nullptr;
+    FormAbout = nullptr;
+    Settings = LoadSettings(SettingsFilePath());
+    // Hidden, so no tab-sheet event runs and no page is created by this.
+    PageControl1->setCurrentIndex(ScheduleSheet);
+    m_currentSheet = ScheduleSheet;
+    // A saved schedule runs from the start, not only once the user happens to open the window.
+    if (Settings.AutoSave && platform().FileExists(ScheduleFilePath()))
+        showPage(ScheduleSheet, false);
+}
+
+void TFormCtrl::FormShow() {
+    PageControl1->setCurrentIndex(GeneralSheet);
+}
+
+void TFormCtrl::FormDestroy() {
+    storeSettings();
+}
+
+void TFormCtrl::storeSettings() {
+    std::string error;
+    if (!StoreSettings(Settings, SettingsFilePath(), error))
+        dialogs().Error(QString::fromStdString(error));
+}
+
+void TFormCtrl::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // From hidden to shown: the active sheet shows its page (created the first time), then General comes
+    // in front.
+    showPage(m_currentSheet, true);
+    FormShow();
+}
+
+void TFormCtrl::closeEvent(QCloseEvent* event) {
+    if (m_exitRequested || m_sessionEnding) {
+        event->accept();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+bool TFormCtrl::eventFilter(QObject* watched, QEvent* event) {
+    // The platform asks the application to quit when the session ends (Qt then closes every window).
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit && event->spontaneous() &&
+        !m_exitRequested)
+        SessionEnding();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormCtrl::SessionEnding() {
+    m_sessionEnding = true;
+    storeSettings();
+    if (FormSch)
+        FormSch->StoreSchedule();
+}
+
+void TFormCtrl::tabChanged(int index) {
+    const int previous = m_currentSheet;
+    m_currentSheet = index;
+    if (!isVisible() || previous == index)
+        return;
+    showPage(previous, false);
+    showPage(index, true);
+}
+
+QWidget* TFormCtrl::ensurePage(int sheet) {
+    QWidget* page = nullptr;
+    QSize size;
+    switch (sheet) {
+    case GeneralSheet:
+        if (FormGen)
+            return FormGen;
+        page = FormGen = new TFormGen(TabSheet1);
+        size = QSize(460, 269);
+        break;
+    case ScheduleSheet:
+        if (FormSch)
+            return FormSch;
+        page = FormSch = new TFormSch(Settings, TabSheet2);
+        size = QSize(460, 270);
+        break;
+    case OptionSheet:
+        if (FormOption)
+            return FormOption;
+        page = FormOption = new TFormOption(Settings, TabSheet3);
+        size = QSize(460, 270);
+        break;
+    case AboutSheet:
+        if (FormAbout)
+            return FormAbout;
+        page = FormAbout = new TFormAbout(*this, TabSheet4);
+        size = QSize(461, 270);
+        break;
+    default:
+        return nullptr;
+    }
+    page->setGeometry(QRect(QPoint(0, 0), size));
+    // Shown only by its tab sheet, not along with the window.
+    page->hide();
+    m_pages.push_back(page);
+    return page;
+}
+
+void TFormCtrl::showPage(int sheet, bool show) {
+    try {
+        QWidget* page = ensurePage(sheet);
+        if (!page)
+            return;
+        if (show)
+            page->show();
+        else
+            page->hide();
+    } catch (const std::exception& fault) {
+        // One page failing leaves the window and the other pages working.
+        dialogs().Error(QString::fromUtf8(fault.what()));
+    }
+}
+
+void TFormCtrl::TabSheet1Show() {
+    showPage(GeneralSheet, true);
+}
+void TFormCtrl::TabSheet2Show() {
+    showPage(ScheduleSheet, true);
+}
+void TFormCtrl::TabSheet3Show() {
+    showPage(OptionSheet, true);
+}
+void TFormCtrl::TabSheet4Show() {
+    showPage(AboutSheet, true);
+}
+void TFormCtrl::TabSheet1Hide() {
+    showPage(GeneralSheet, false);
+}
+void TFormCtrl::TabSheet2Hide() {
+    showPage(ScheduleSheet, false);
+}
+void TFormCtrl::TabSheet3Hide() {
+    showPage(OptionSheet, false);
+}
+void TFormCtrl::TabSheet4Hide() {
+    showPage(AboutSheet, false);
+}
+
+void TFormCtrl::General1Click() {
+    PageControl1->setCurrentIndex(GeneralSheet);
+}
+void TFormCtrl::Schedule1Click() {
+    PageControl1->setCurrentIndex(ScheduleSheet);
+}
+void TFormCtrl::Option1Click() {
+    PageControl1->setCurrentIndex(OptionSheet);
+}
+void TFormCtrl::about1Click() {
+    PageControl1->setCurrentIndex(AboutSheet);
+}
+
+void TFormCtrl::help2Click() {
+    Platform& p = platform();
+    const std::string path = p.ExecutableFolder() + HelpFileName;
+    if (!p.FileExists(path)) {
+        dialogs().Error(QString::fromStdString("The help file " + path + " is missing"));
+        return;
+    }
+    p.ShellExecuteA(Handle(winId()), "open", path.c_str(), nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+void TFormCtrl::Timer1Timer() {
+    const LocalTime now = platform().GetLocalTime();
+    const QLocale locale;
+    QString text = locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat);
+    // Midnight shows as the date alone, as the clock always has.
+    if (now.hour != 0 || now.minute != 0 || now.second != 0)
+        text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), longTimeFormat(locale));
+    Label2->setText(text);
+
+    if (TerminationRequested() && !m_exitRequested)
+        Exit1Click();
+}
+
+void TFormCtrl::Shutdown1Click() {
+    TShutDownTask().Run();
+}
+void TFormCtrl::N1Click() {
+    TTurnOffTask().Run();
+}
+void TFormCtrl::Logoff1Click() {
+    TLogOffTask().Run();
+}
+void TFormCtrl::Restartthecomputer1Click() {
+    TRestartTask().Run();
+}
+void TFormCtrl::Lockthecomputer1Click() {
+    TLockWorkStationTask().Run();
+}
+
+void TFormCtrl::Setting1Click() {
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+}
+
+void TFormCtrl::About2Click() {
+    Setting1Click();
+    PageControl1->setCurrentIndex(AboutSheet);
+}
+
+void TFormCtrl::Exit1Click() {
+    m_exitRequested = true;
+    QCoreApplication::exit(0);
+}
+
+void TFormCtrl::EnsureRunValue() {
+    halvo::EnsureRunValue();
+}
+
+void TFormCtrl::OpenHomepage() {
+    platform().ShellExecuteA(Handle(winId()), "open", HomepageAddress, nullptr, nullptr, win::SW_SHOWNORMAL);
+}
+
+} // namespace halvo

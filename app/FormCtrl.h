@@ -1,0 +1,137 @@
+#pragma once
+
+// The main window and the tray: the program lives in the notification area; the window with its four
+// pages (General, Schedule, Option, About) is hidden at start and hides again when closed or minimized.
+// Only "Exit" (or the end of the session) ends the program: the pages go newest first, then the settings
+// are stored.
+
+#include "model/AppSettings.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTimer;
+
+namespace halvo {
+
+class SideCaptionMenu;
+class TFormAbout;
+class TFormGen;
+class TFormOption;
+class TFormSch;
+class TrayIcon;
+
+inline constexpr const char* HomepageAddress = "https://www.example.org/halvo-shutdown/";
+inline constexpr const char* HelpFileName = "AppHelp.html";
+
+class TFormCtrl : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormCtrl(QWidget* parent = nullptr); // loads the design, then FormCreate
+    ~TFormCtrl() override;                         // the pages newest first, then FormDestroy
+
+    // The three settings flags, read and written by the pages.
+    AppSettings Settings;
+
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1; // "General"
+    QWidget* TabSheet2; // "Schedule"
+    QWidget* TabSheet3; // "Option"
+    QWidget* TabSheet4; // "About"
+    QFrame* Bevel1;
+    QLabel* Label1; // "Time"
+    QLabel* Label2; // the clock
+    QMenu* File1;
+    QAction* General1;
+    QAction* Schedule1;
+    QAction* Option1;
+    QMenu* Help1;
+    QAction* help2;
+    QAction* about1;
+    QTimer* Timer1;
+
+    SideCaptionMenu* PopupMenu1; // the tray menu
+    QAction* Shutdown1;
+    QAction* N1;
+    QAction* Logoff1;
+    QAction* Restartthecomputer1;
+    QAction* Lockthecomputer1;
+    QAction* Setting1;
+    QAction* Exit1;
+    QAction* About2;
+    TrayIcon* TrayIcon1;
+
+    // The pages, each null until first needed.
+    TFormGen* FormGen = nullptr;
+    TFormSch* FormSch = nullptr;
+    TFormOption* FormOption = nullptr;
+    TFormAbout* FormAbout = nullptr;
+
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+    void General1Click();
+    void Schedule1Click();
+    void Option1Click();
+    void about1Click();
+    void help2Click();
+    void TabSheet1Show();
+    void TabSheet2Show();
+    void TabSheet3Show();
+    void TabSheet4Show();
+    void TabSheet1Hide();
+    void TabSheet2Hide();
+    void TabSheet3Hide();
+    void TabSheet4Hide();
+    void Timer1Timer();
+    void Shutdown1Click();
+    void N1Click();
+    void Logoff1Click();
+    void Restartthecomputer1Click();
+    void Lockthecomputer1Click();
+    void Setting1Click();
+    void Exit1Click();
+    void About2Click();
+
+    void EnsureRunValue();
+    void OpenHomepage();
+
+    // The session is ending: stores the settings and the schedule now and lets the window close, so the
+    // session (and the program's own restart or log off) is not held up.
+    void SessionEnding();
+
+    // The pages in the order they were created.
+    const std::vector<QWidget*>& pagesInCreationOrder() const { return m_pages; }
+    bool exitRequested() const { return m_exitRequested; }
+    bool sessionEnding() const { return m_sessionEnding; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override; // FormCloseQuery
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildTrayMenu();
+    void tabChanged(int index);
+    // The rule of the eight tab-sheet handlers: create the page when missing, then show or hide it.
+    QWidget* ensurePage(int sheet);
+    void showPage(int sheet, bool show);
+    void storeSettings();
+
+    std::vector<QWidget*> m_pages;
+    int m_currentSheet = 1;
+    bool m_exitRequested = false;
+    bool m_sessionEnding = false;
+};
+
+// The one main window while it exists.
+extern TFormCtrl* FormCtrl;
+
+} // namespace halvo

@@ -1,0 +1,44 @@
+#pragma once
+
+// The Option page: the three settings as check boxes. "Set" takes the boxes into the settings, writes or
+// removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back.
+
+#include "model/AppSettings.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QToolButton;
+
+namespace halvo {
+
+class TFormOption : public QWidget {
+    Q_OBJECT
+public:
+    // settings belongs to the main window and outlives the page.
+    explicit TFormOption(AppSettings& settings, QWidget* parent = nullptr); // FormCreate
+
+    QGroupBox* GroupBox1; // "start"
+    QCheckBox* CheckBox_AutoStartup;
+    QCheckBox* CheckBox_AutoSave;
+    QGroupBox* GroupBox2; // "shutdown"
+    QCheckBox* CheckBox_Remind;
+    QToolButton* SpeedButton1; // "Set"
+    QToolButton* SpeedButton2; // "Cancel Setting"
+
+    void FormCreate();
+    void FormShow();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showFlags();
+
+    AppSettings& m_settings;
+};
+
+} // namespace halvo

@@ -1,0 +1,494 @@
+#include "app/FormCtrl.h"
+#include "app/FormAbout.h"
+#include "app/FormOption.h"
+#include "app/TerminationSignals.h"
+#include "model/Schedule.h"
+#include "pages/FormGen.h"
+#include "pages/FormSch.h"
+#include "platform/fake/RecordingPlatform.h"
+#include "platform/fake/RecordingUi.h"
+#include "tests/helpers/RecordingDialogs.h"
+#include "toolkit/SideCaptionMenu.h"
+#include "toolkit/TrayIcon.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
+
+#include <csignal>
+
+using namespace halvo;
+
+namespace {
+
+// Recorded calls as one text, so a difference shows in full.
+QString lines(const std::vector<std::string>& calls) {
+    QStringList out;
+    for (const auto& c : calls)
+        out << QString::fromStdString(c);
+    return out.join('\n');
+}
+
+const std::string SettingsFile = "/opt/halvo/setting.ini";
+const std::string ScheduleFile = "/opt/halvo/sch.cks";
+
+struct World {
+    RecordingPlatform fake;
+    ScopedPlatform platformGuard{fake};
+    RecordingUi ui;
+    ScopedUi uiGuard{ui};
+    RecordingDialogs dialogs;
+    ScopedDialogs dialogsGuard{dialogs};
+
+    // A schedule file with one daily item, as a previous run left it.
+    void saveOneItemSchedule() {
+        TScheduleManager manager;
+        TScheduleItem& item = manager.Add();
+        item.ItemName = "night";
+        item.Task = TaskFromCode(1);
+        item.TimeRule.Period = EveryDay;
+        item.TimeRule.TimeOfDay = EncodeTime(22, 30, 0);
+        item.TimeRule.DisplayText = "22:30:00:EveryDay";
+        manager.SetSettingsPath(SettingsFile);
+        QCOMPARE(manager.SaveSchedule(ScheduleFile), std::string());
+    }
+};
+
+QStringList menuCaptions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            captions << action->text();
+    return captions;
+}
+
+// The main window with its event filter in reach, to hand it what the platform sends at the session's end.
+struct ExposedFormCtrl : TFormCtrl {
+    using TFormCtrl::eventFilter;
+};
+
+} // namespace
+
+class FormCtrlTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void startsHiddenInTheTrayWithTheSettingsLoaded();
+    void settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly();
+    void firstShowingCreatesScheduleThenGeneral();
+    void savedScheduleRunsFromTheStartWhenAutoSaveIsSet();
+    void aboutAndMenusSwitchPagesAndCreateThemOnDemand();
+    void closingAndMinimizingHide();
+    void trayActionsRunAtOnceWhateverRemindSays();
+    void statusLineClock();
+    void helpOpensTheDocumentBesideTheProgram();
+    void aboutPage();
+    void exitDestroysThePagesNewestFirstThenStoresTheSettings();
+    void exitBeforeTheWindowWasShownLeavesTheScheduleAlone();
+    void settingsThatCannotBeWrittenAreReported();
+    void agreesToTheEndOfTheSession();
+    void exitAndTerminationEndTheProgramInOrder();
+};
+
+void FormCtrlTest::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
+    World w;
+    w.fake.files[SettingsFile] =
+        "[setting]\nSetting_AutoStartup=2\nSetting_AutoSave=0x1\nSetting_Remind=yes\n";
+    TFormCtrl window;
+    QCOMPARE(FormCtrl, &window);
+    QVERIFY(window.Settings.AutoStartup);
+    QVERIFY(window.Settings.AutoSave);
+    QVERIFY(!window.Settings.Remind);
+    QCOMPARE(lines(w.fake.callsStartingWith("GetPrivateProfileStringA")),
+             lines((std::vector<std::string>{
+                 "GetPrivateProfileStringA(\"setting\", \"Setting_AutoStartup\", \"\", 2048, "
+                 "\"/opt/halvo/setting.ini\")",
+                 "GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, "
+                 "\"/opt/halvo/setting.ini\")",
+                 "GetPrivateProfileStringA(\"setting\", \"Setting_Remind\", \"\", 2048, "
+                 "\"/opt/halvo/setting.ini\")",
+             })));
+
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.pagesInCreationOrder().empty());
+    QVERIFY(!window.FormGen && !window.FormSch && !window.FormOption && !window.FormAbout);
+    QCOMPARE(window.PageControl1->currentIndex(), 1);
+    QCOMPARE(window.windowTitle(), QString("Halvo ShutDown"));
+    QVERIFY(!window.windowIcon().isNull());
+
+    QCOMPARE(window.PageControl1->count(), 4);
+    QStringList tabs;
+    for (int i = 0; i < 4; ++i)
+        tabs << window.PageControl1->tabText(i);
+    QCOMPARE(tabs, (QStringList{"General", "Schedule", "Option", "About"}));
+    QCOMPARE(window.File1->title(), QString("File"));
+    QCOMPARE(menuCaptions(window.File1), (QStringList{"General", "Schedule", "Option"}));
+    QCOMPARE(window.Help1->title(), QString("Help"));
+    QCOMPARE(menuCaptions(window.Help1), (QStringList{"help", "about"}));
+    QCOMPARE(window.Label1->text(), QString("Time"));
+    QCOMPARE(window.Label2->text(), QString("Time"));
+    QVERIFY(window.Timer1->isActive());
+    QCOMPARE(window.Timer1->interval(), 1000);
+
+    // The tray: the window's icon, no tooltip, the menu with the side caption and its eight items.
+    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QVERIFY(tray->isVisible());
+    QVERIFY(tray->toolTip().isEmpty());
+    QCOMPARE(tray->contextMenu(), window.PopupMenu1);
+    QCOMPARE(window.PopupMenu1->caption(), QString("Halvo Shutdown"));
+    QCOMPARE(menuCaptions(window.PopupMenu1),
+             (QStringList{"Shut down the system", "Power off the computer", "Log off ...",
+                          "Restart the computer", "Lock the computer", "Setting", "Exit", "About..."}));
+    QCOMPARE(window.Shutdown1->text(), QString("Shut down the system"));
+    QCOMPARE(window.About2->text(), QString("About..."));
+    // Nothing was written and no platform action made.
+    QVERIFY(w.fake.callsStartingWith("Write").empty());
+}
+
+void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
+    World w;
+    w.fake.readOnlyFolders.insert("/opt/halvo/");
+    const std::string userSettings = "/home/user/.config/halvo-shutdown/setting.ini";
+    w.fake.files[userSettings] = "[setting]\nSetting_Remind=1\n";
+    {
+        TFormCtrl window;
+        QVERIFY(window.Settings.Remind);
+        window.Settings.AutoSave = true;
+    }
+    QCOMPARE(w.fake.files[userSettings],
+             std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"));
+    QVERIFY(!w.fake.files.count(SettingsFile));
+}
+
+void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
+    World w;
+    TFormCtrl window;
+    window.Setting1Click();
+    QVERIFY(window.isVisible());
+    QVERIFY(window.FormSch && window.FormGen);
+    QCOMPARE(window.pagesInCreationOrder(), (std::vector<QWidget*>{window.FormSch, window.FormGen}));
+    QCOMPARE(window.PageControl1->currentIndex(), 0);
+    QVERIFY(window.FormGen->isVisible());
+    QVERIFY(!window.FormSch->isVisible());
+    QVERIFY(window.FormSch->Timer1->isActive());
+    QCOMPARE(window.FormGen->parentWidget(), window.TabSheet1);
+    QCOMPARE(window.FormSch->parentWidget(), window.TabSheet2);
+    QCOMPARE(window.FormGen->geometry(), QRect(0, 0, 460, 269));
+    QCOMPARE(window.FormSch->geometry(), QRect(0, 0, 460, 270));
+    QVERIFY(!window.FormOption && !window.FormAbout);
+
+    // "Setting" on a shown window keeps the page.
+    window.Schedule1Click();
+    window.Setting1Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 1);
+    QVERIFY(window.FormSch->isVisible());
+    QVERIFY(!window.FormGen->isVisible());
+
+    // Hidden and shown again: General in front, nothing created anew, the schedule timer ran on.
+    window.hide();
+    QVERIFY(window.FormSch->Timer1->isActive());
+    window.Setting1Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 0);
+    QVERIFY(window.FormGen->isVisible());
+    QCOMPARE(window.pagesInCreationOrder().size(), std::size_t(2));
+}
+
+void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
+    {
+        World w;
+        w.saveOneItemSchedule();
+        w.fake.files[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
+        TFormCtrl window;
+        QVERIFY(window.FormSch);
+        QCOMPARE(window.pagesInCreationOrder(), std::vector<QWidget*>{window.FormSch});
+        QVERIFY(!window.FormSch->isVisibleTo(&window));
+        QVERIFY(!window.FormGen);
+        QCOMPARE(window.FormSch->manager().Count(), 1);
+        QVERIFY(window.FormSch->Timer1->isActive());
+        // The first showing creates only what is missing.
+        window.Setting1Click();
+        QCOMPARE(window.pagesInCreationOrder(), (std::vector<QWidget*>{window.FormSch, window.FormGen}));
+        QCOMPARE(window.PageControl1->currentIndex(), 0);
+    }
+    {
+        // AutoSave without a file, and a file without AutoSave: start-up as always.
+        World w;
+        w.fake.files[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+        TFormCtrl window;
+        QVERIFY(!window.FormSch);
+    }
+    {
+        World w;
+        w.saveOneItemSchedule();
+        TFormCtrl window;
+        QVERIFY(!window.FormSch);
+    }
+}
+
+void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
+    World w;
+    TFormCtrl window;
+    // "About..." on a hidden window: shown, General created on the way, then About in front.
+    window.About2Click();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.PageControl1->currentIndex(), 3);
+    QCOMPARE(window.pagesInCreationOrder(),
+             (std::vector<QWidget*>{window.FormSch, window.FormGen, window.FormAbout}));
+    QVERIFY(window.FormAbout->isVisible());
+    QVERIFY(!window.FormGen->isVisible());
+    QCOMPARE(window.FormAbout->geometry(), QRect(0, 0, 461, 270));
+
+    window.Option1Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 2);
+    QVERIFY(window.FormOption && window.FormOption->isVisible());
+    QVERIFY(!window.FormAbout->isVisible());
+    QCOMPARE(window.FormOption->geometry(), QRect(0, 0, 460, 270));
+    window.General1Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 0);
+    QVERIFY(!window.FormOption->isVisible());
+    window.about1Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 3);
+    // "About..." on a shown window only switches.
+    window.General1Click();
+    window.About2Click();
+    QCOMPARE(window.PageControl1->currentIndex(), 3);
+    QCOMPARE(window.pagesInCreationOrder().size(), std::size_t(4));
+
+    // Clicking a tab does the same as the menu.
+    window.PageControl1->setCurrentIndex(1);
+    QVERIFY(window.FormSch->isVisible());
+    QVERIFY(!window.FormAbout->isVisible());
+}
+
+void FormCtrlTest::closingAndMinimizingHide() {
+    World w;
+    TFormCtrl window;
+    window.Setting1Click();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.close());
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.FormSch->Timer1->isActive());
+    QVERIFY(window.TrayIcon1->isVisible());
+
+    window.Setting1Click();
+    QVERIFY(window.isVisible());
+    window.setWindowState(Qt::WindowMinimized);
+    QVERIFY(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
+    window.Setting1Click();
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QCOMPARE(window.PageControl1->currentIndex(), 0);
+    QVERIFY(!window.exitRequested());
+}
+
+void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
+    World w;
+    w.fake.files[SettingsFile] = "[setting]\nSetting_Remind=1\n";
+    TFormCtrl window;
+    QVERIFY(window.Settings.Remind);
+    w.fake.clearCalls();
+    window.Shutdown1->trigger();
+    QCOMPARE(lines(w.fake.calls),
+             lines((std::vector<std::string>{
+                 "GetCurrentProcess()",
+                 "OpenProcessToken(-1, 0x28)",
+                 "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+                 "AdjustTokenPrivileges(1000, false, {1, {19, 0}, 2}, 16, buffer, length)",
+                 "CloseHandle(1000)",
+                 "ExitWindowsEx(5, 0)",
+             })));
+    window.N1->trigger();
+    window.Logoff1->trigger();
+    window.Restartthecomputer1->trigger();
+    QCOMPARE(lines(w.fake.callsStartingWith("ExitWindowsEx")),
+             lines((std::vector<std::string>{"ExitWindowsEx(5, 0)", "ExitWindowsEx(12, 0)",
+                                             "ExitWindowsEx(0, 0)", "ExitWindowsEx(2, 0)"})));
+    w.fake.clearCalls();
+    window.Lockthecomputer1->trigger();
+    QCOMPARE(w.fake.calls.back(), "LockWorkStation()");
+    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.pagesInCreationOrder().empty());
+}
+
+void FormCtrlTest::statusLineClock() {
+    World w;
+    TFormCtrl window;
+    QCOMPARE(window.Label2->text(), QString("Time"));
+    w.fake.setNow(2026, 12, 8, 10, 0, 1);
+    window.Timer1Timer();
+    QCOMPARE(window.Label2->text(), QString("12/8/26 10:00:01 AM"));
+    w.fake.setNow(2027, 1, 31, 23, 59, 59, 999);
+    window.Timer1Timer();
+    QCOMPARE(window.Label2->text(), QString("1/31/27 11:59:59 PM"));
+    w.fake.setNow(2027, 2, 1, 0, 0, 0, 500);
+    window.Timer1Timer();
+    QCOMPARE(window.Label2->text(), QString("2/1/27"));
+    // The real timer drives it once a second.
+    w.fake.setNow(2027, 2, 1, 0, 0, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), QString("2/1/27 12:00:02 AM"), 2500);
+}
+
+void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
+    World w;
+    TFormCtrl window;
+    window.Setting1Click();
+    w.fake.clearCalls();
+    window.help2Click();
+    QCOMPARE(w.dialogs.errors, QStringList{"The help file /opt/halvo/AppHelp.html is missing"});
+    QVERIFY(w.fake.calls.empty());
+
+    w.fake.files["/opt/halvo/AppHelp.html"] = "<html></html>";
+    window.help2->trigger();
+    const std::string owner = std::to_string(window.winId());
+    QCOMPARE(lines(w.fake.calls),
+             lines(std::vector<std::string>{"ShellExecuteA(" + owner +
+                                            ", \"open\", \"/opt/halvo/AppHelp.html\", null, null, 1)"}));
+}
+
+void FormCtrlTest::aboutPage() {
+    World w;
+    TFormCtrl window;
+    window.About2Click();
+    TFormAbout& about = *window.FormAbout;
+    QCOMPARE(about.Label2->text(),
+             QString("Halvo Shutdown\nVersion 2.01\n"
+                     "Shuts down, restarts or locks the computer, at once or on a schedule.\n"));
+    QCOMPARE(about.LabelHomepage->text(), QString("https://www.example.org/halvo-shutdown/"));
+    QCOMPARE(about.Button1->text(), QString("Visit Homepage"));
+    QCOMPARE(about.Button2->text(), QString("OK"));
+
+    w.fake.clearCalls();
+    QTest::mouseClick(about.Button1, Qt::LeftButton);
+    const std::string owner = std::to_string(window.winId());
+    QCOMPARE(lines(w.fake.calls),
+             lines(std::vector<std::string>{
+                 "ShellExecuteA(" + owner +
+                 ", \"open\", \"https://www.example.org/halvo-shutdown/\", null, null, 1)"}));
+    QVERIFY(window.isVisible());
+
+    // "OK" puts the program back into the tray; "Setting" brings it back on General.
+    QTest::mouseClick(about.Button2, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.FormSch->Timer1->isActive());
+    window.Setting1->trigger();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.PageControl1->currentIndex(), 0);
+}
+
+void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
+    World w;
+    std::vector<std::string> order;
+    {
+        TFormCtrl window;
+        window.Setting1Click();
+        window.Option1Click();
+        window.about1Click();
+        window.Settings.Remind = true;
+        QObject::connect(window.FormAbout, &QObject::destroyed, [&] { order.push_back("About"); });
+        QObject::connect(window.FormOption, &QObject::destroyed, [&] { order.push_back("Option"); });
+        QObject::connect(window.FormGen, &QObject::destroyed, [&] { order.push_back("General"); });
+        QObject::connect(window.FormSch, &QObject::destroyed, [&] { order.push_back("Schedule"); });
+        w.fake.clearCalls();
+    }
+    QCOMPARE(lines(order), lines((std::vector<std::string>{"About", "Option", "General", "Schedule"})));
+    // The Schedule page's count first, then the three flags in order.
+    QCOMPARE(
+        lines(w.fake.callsStartingWith("WritePrivateProfileStringA")),
+        lines((std::vector<std::string>{
+            "WritePrivateProfileStringA(\"schManager\", \"count\", \"0\", \"/opt/halvo/setting.ini\")",
+            "WritePrivateProfileStringA(\"setting\", \"Setting_AutoStartup\", \"0\", "
+            "\"/opt/halvo/setting.ini\")",
+            "WritePrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"0\", "
+            "\"/opt/halvo/setting.ini\")",
+            "WritePrivateProfileStringA(\"setting\", \"Setting_Remind\", \"1\", \"/opt/halvo/setting.ini\")",
+        })));
+    QVERIFY(w.fake.files.count(ScheduleFile));
+    QCOMPARE(FormCtrl, nullptr);
+}
+
+void FormCtrlTest::exitBeforeTheWindowWasShownLeavesTheScheduleAlone() {
+    World w;
+    w.saveOneItemSchedule();
+    const std::string before = w.fake.files[ScheduleFile];
+    w.fake.clearCalls();
+    { TFormCtrl window; }
+    QCOMPARE(w.fake.files[ScheduleFile], before);
+    QCOMPARE(w.fake.files[SettingsFile],
+             std::string("[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\n"
+                         "Setting_AutoSave=0\nSetting_Remind=0\n"));
+    QCOMPARE(w.fake.callsStartingWith("WritePrivateProfileStringA").size(), std::size_t(3));
+}
+
+void FormCtrlTest::settingsThatCannotBeWrittenAreReported() {
+    World w;
+    w.fake.unwritableFiles.insert(SettingsFile);
+    { TFormCtrl window; }
+    QCOMPARE(w.dialogs.errors, QStringList{"Unable to write to /opt/halvo/setting.ini"});
+    // The remaining keys are not tried.
+    QCOMPARE(w.fake.callsStartingWith("WritePrivateProfileStringA").size(), std::size_t(1));
+}
+
+void FormCtrlTest::agreesToTheEndOfTheSession() {
+    World w;
+    ExposedFormCtrl window;
+    window.Setting1Click();
+    window.Settings.AutoSave = true;
+    QVERIFY(!window.close()); // an ordinary close only hides
+    w.fake.clearCalls();
+
+    // What the platform sends when the session ends: the program stores everything and lets go.
+    QEvent quit(QEvent::Quit);
+    QSpontaneKeyEvent::setSpontaneous(&quit);
+    QVERIFY(!window.eventFilter(QCoreApplication::instance(), &quit));
+    QVERIFY(window.sessionEnding());
+    QCOMPARE(w.fake.files[SettingsFile], std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                                                     "Setting_Remind=0\n[schManager]\ncount=0\n"));
+    QVERIFY(w.fake.files.count(ScheduleFile));
+    window.show();
+    QVERIFY(window.close());
+
+    // The session manager's own request does the same.
+    World again;
+    TFormCtrl second;
+    second.Setting1Click();
+    second.SessionEnding();
+    QVERIFY(again.fake.files.count(ScheduleFile));
+    QVERIFY(again.fake.files.count(SettingsFile));
+    QVERIFY(second.close());
+}
+
+void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
+    World w;
+    {
+        TFormCtrl window;
+        window.Exit1->trigger();
+        QVERIFY(window.exitRequested());
+        window.show();
+        QVERIFY(window.close());
+    }
+    {
+        // A termination request is taken at the next clock tick, as an "Exit".
+        InstallTerminationHandlers();
+        TFormCtrl window;
+        window.Timer1Timer();
+        QVERIFY(!window.exitRequested());
+        std::raise(SIGTERM);
+        QVERIFY(TerminationRequested());
+        window.Timer1Timer();
+        QVERIFY(window.exitRequested());
+    }
+}
+
+QTEST_MAIN(FormCtrlTest)
+#include "FormCtrlTest.moc"

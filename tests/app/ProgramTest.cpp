@@ -1,0 +1,101 @@
+// The real program, started as a user would start it (on Qt's offscreen platform, with its own folders
+// and no reachable D-Bus, so nothing of this machine is touched).
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutADisplayItSaysSoInOneLine();
+    void oneCopyPerUserAndAnOrderlyEndOnTermination();
+
+private:
+    QProcessEnvironment isolated(const QTemporaryDir& root) const;
+};
+
+QProcessEnvironment ProgramTest::isolated(const QTemporaryDir& root) const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS",
+                             "DBUS_SYSTEM_BUS_ADDRESS", "DBUS_STARTER_ADDRESS", "XDG_RUNTIME_DIR"})
+        env.remove(name);
+    const QString nowhere = "unix:path=" + root.filePath("no-bus");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", nowhere);
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", nowhere);
+    QDir(root.path()).mkpath("run");
+    QFile::setPermissions(root.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("XDG_RUNTIME_DIR", root.filePath("run"));
+    env.insert("XDG_CONFIG_HOME", root.filePath("config"));
+    env.insert("HOME", root.filePath("home"));
+    return env;
+}
+
+void ProgramTest::withoutADisplayItSaysSoInOneLine() {
+    QTemporaryDir root;
+    QProcess program;
+    program.setProcessEnvironment(isolated(root));
+    program.start(HALVO_PROGRAM, {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort
+    QCOMPARE(program.exitCode(), 2);
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(errors.count('\n'), 1);
+    QVERIFY2(errors.startsWith("halvo-shutdown: cannot start without a display"), qPrintable(errors));
+}
+
+void ProgramTest::oneCopyPerUserAndAnOrderlyEndOnTermination() {
+    QTemporaryDir root;
+    // A copy of its own, so its settings land in a folder of this test.
+    const QString folder = root.filePath("portable");
+    QDir().mkpath(folder);
+    const QString copy = folder + "/halvo-shutdown";
+    QVERIFY(QFile::copy(HALVO_PROGRAM, copy));
+    QProcessEnvironment env = isolated(root);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(copy, {});
+    QVERIFY(first.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(copy, {});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // Terminated from outside (as at the end of the session): it ends in order and stores its settings.
+    ::kill(pid_t(first.processId()), SIGTERM);
+    QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QFile settings(folder + "/setting.ini");
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(settings.readAll());
+    QVERIFY2(text.contains("[setting]") && text.contains("Setting_AutoStartup=0") &&
+                 text.contains("Setting_AutoSave=0") && text.contains("Setting_Remind=0"),
+             qPrintable(text));
+    // Nothing went to the user's configuration folder.
+    QVERIFY(!QFile::exists(root.filePath("config/halvo-shutdown")));
+
+    // The lock went with it: the next start is the running copy again.
+    QProcess third;
+    third.setProcessEnvironment(env);
+    third.start(copy, {});
+    QVERIFY(third.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+    QCOMPARE(third.state(), QProcess::Running);
+    third.terminate();
+    QVERIFY(third.waitForFinished(10000));
+    QCOMPARE(third.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(ProgramTest)
+#include "ProgramTest.moc"
