@@ -33,7 +33,7 @@ QToolButton* makeButton(QWidget* parent, const char* name, const char* caption) 
     QFont font = button->font();
     font.setBold(true);
     button->setFont(font);
-    button->setMinimumWidth(75);
+    button->setMinimumWidth(60);
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return button;
 }
@@ -71,6 +71,8 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     buttons->addWidget(SpeedButton3);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
     layout->addWidget(AdvListView1, 1);
     layout->addLayout(buttons);
 

@@ -185,7 +185,11 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     DateTimePicker2 = new QDateEdit(GroupBox2);
     DateTimePicker2->setObjectName("DateTimePicker2");
     DateTimePicker2->setCalendarPopup(true);
-    DateTimePicker2->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    // The locale's short date, but with the whole year: a two-digit year cannot be typed into the future.
+    QString dateFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains("yyyy"))
+        dateFormat.replace("yy", "yyyy");
+    DateTimePicker2->setDisplayFormat(dateFormat);
     DateTimePicker2->setDate(QDate(2005, 8, 3));
     RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", "everyday");
     RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", "Everyweek");

@@ -251,6 +251,10 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
     QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
     w.SpeedButton2->click();
     QCOMPARE(dynamic_cast<TExecuteTask&>(*item.Task).CommandLine, std::string("/usr/bin/rsync"));
+    // Back on the task page the parameter is shown with the entry it belongs to.
+    w.SpeedButton1->click();
+    QVERIFY(w.Edit_Para->isVisible() && w.SpeedButton4->isVisible());
+    QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
 
     // For any other entry "Browse" does nothing.
     choose(w, 9);
