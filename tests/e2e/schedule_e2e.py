@@ -227,17 +227,18 @@ def run(world):
     # A second copy shows the running copy's window and ends.
     second = subprocess.run([world.program], env=world.env, capture_output=True, timeout=min(10, remaining()))
     check(second.returncode == 0, "the second copy ended with %d: %s" % (second.returncode, second.stderr))
-    main = wait_for("the main window", lambda: world.windows("--onlyvisible", "--name", "^Halvo ShutDown$"), 10)[0]
+    main = wait_for("the main window", lambda: world.windows("--onlyvisible", "--name", "^Halvo ShutDown"), 10)[0]
     world.xdo("windowactivate", "--sync", main, timeout=5)
     time.sleep(0.3)
 
     # File > Schedule, then Insert in the list opens the "add" wizard.
+    shown = world.program_windows()
     world.xdo("mousemove", "--window", main, "18", "10", "click", "1")
-    time.sleep(0.3)
+    wait_for("the File menu", lambda: world.program_windows() - shown, 5)
     world.xdo("key", "Down", "Down", "Return")
     time.sleep(0.3)
     world.xdo("key", "Insert")
-    wizard = wait_for("the wizard", lambda: world.windows("--onlyvisible", "--name", "^new schedule item$"), 5)[0]
+    wizard = wait_for("the wizard", lambda: world.windows("--onlyvisible", "--name", "^new schedule item"), 5)[0]
     world.xdo("windowactivate", "--sync", wizard, timeout=5)
     time.sleep(0.2)
 
@@ -253,7 +254,7 @@ def run(world):
     next_button()
     next_button()  # the time page as it starts: 16:14:12, everyday
     next_button()  # "Complete"
-    wait_for("the wizard to close", lambda: not world.windows("--onlyvisible", "--name", "^new schedule item$"),
+    wait_for("the wizard to close", lambda: not world.windows("--onlyvisible", "--name", "^new schedule item"),
              5)
 
     schedule = os.path.join(world.app_dir, "sch.cks")
