@@ -19,7 +19,7 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
     Label2->setFont(font);
     Label2->setText("Halvo Shutdown\n"
                     "Version 2.01\n"
-                    "Shuts down, restarts or locks the computer, at once or on a schedule.\n");
+                    "Shuts the computer down on a schedule.\n");
     Label2->setGeometry(6, 10, 272, 64);
     Label2->setWordWrap(false);
     Label2->adjustSize();
@@ -35,7 +35,7 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap::fromImage(renderAppIcon(64)));
-    icon->setGeometry(360, 16, 64, 64);
+    icon->setGeometry(376, 12, 64, 64);
 
     Button1 = new QPushButton("Visit Homepage", this);
     Button1->setObjectName("Button1");

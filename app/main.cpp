@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 #include "platform/Platform.h"
+#include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtUiServices.h"
 
@@ -52,8 +53,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previousHandler);
 
     QApplication::setApplicationName("halvo-shutdown");
-    QApplication::setApplicationDisplayName("Halvo Shutdown");
     QApplication::setApplicationVersion("2.01");
+    QApplication::setWindowIcon(halvo::appIcon());
     QGuiApplication::setDesktopFileName("org.example.HalvoShutdown");
     // Closing the window or a dialog never ends the program: only "Exit" does.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,8 @@
 namespace halvo {
 
 namespace {
+// The title of the program's own message boxes.
+const char* const BoxTitle = "Halvo Shutdown";
 QtDialogs defaultDialogs;
 Dialogs* current = &defaultDialogs;
 } // namespace
@@ -21,14 +23,12 @@ void setDialogs(Dialogs* service) {
 }
 
 void QtDialogs::Message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, BoxTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
 void QtDialogs::Error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, BoxTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -25,14 +25,18 @@ bool TrayIcon::isVisible() const {
 }
 
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window && event->type() == QEvent::WindowStateChange && m_window->isMinimized()) {
-        // Hidden after the state change has been handled; the next showing is a normal window again.
+    if (watched != m_window)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::WindowStateChange && m_window->isMinimized()) {
+        // Hidden once the state change has been handled. The state stays minimized while hidden: putting
+        // it back now would make the window system map the window again behind Qt's back.
         QTimer::singleShot(0, this, [this] {
-            if (!m_window || !m_window->isMinimized())
-                return;
-            m_window->hide();
-            m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+            if (m_window && m_window->isMinimized())
+                m_window->hide();
         });
+    } else if (event->type() == QEvent::Show && m_window->isMinimized()) {
+        // The next showing is a normal window again.
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Screenshots of the real program on a private desktop: Xvfb with openbox and a tray (trayer), inside a
+# private D-Bus world with the logind mock (tests/helpers/private-session.sh), with a copy of the program
+# in a temporary folder, so nothing of this machine is touched. It opens the tray menu, shows each page and
+# the reminder, and saves PNG files into docs/screenshots/. It clicks no action item: the window is opened
+# by starting a second copy, and the reminder it shows is cancelled.
+#
+#   scripts/screenshots.sh BUILD_DIR
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+die() {
+    echo "screenshots: $*" >&2
+    exit 1
+}
+
+if [[ "${1:-}" != "--inside" ]]; then
+    [[ $# -eq 1 ]] || die "usage: scripts/screenshots.sh BUILD_DIR"
+    build="$(cd "$1" && pwd)" || die "no build folder $1"
+    [[ -x "$build/app/halvo-shutdown" ]] || die "$build/app/halvo-shutdown is not built"
+    for tool in Xvfb openbox trayer xdotool import convert xwininfo; do
+        command -v "$tool" >/dev/null || die "$tool is missing (./halvo.sh setup installs it)"
+    done
+    work="$(mktemp -d "${TMPDIR:-/tmp}/halvo-shots.XXXXXX")"
+    trap 'rm -rf "$work"' EXIT
+    mkdir -p "$work/bin" "$work/config" "$work/run" "$work/home"
+    chmod 700 "$work/run"
+    # A copy of its own: its settings and schedule land beside it, in the temporary folder.
+    cp "$build/app/halvo-shutdown" "$build/app/AppHelp.html" "$work/bin/"
+    mkdir -p "$ROOT/docs/screenshots"
+    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" "$ROOT/docs/screenshots"
+    exit $?
+fi
+
+work="$2"
+out="$3"
+started=()
+cleanup() {
+    set +e
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        kill -TERM "${started[i]}" 2>/dev/null && wait "${started[i]}" 2>/dev/null
+    done
+    return 0
+}
+trap cleanup EXIT
+
+# wait_for SECONDS COMMAND...: retries COMMAND every 0.1 s.
+wait_for() {
+    local limit=$(($1 * 10))
+    shift
+    for ((i = 0; i < limit; i++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+started+=($!)
+wait_for 10 test -s "$work/display" || die "Xvfb did not start"
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+openbox >"$work/openbox.log" 2>&1 &
+started+=($!)
+wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || die "openbox did not start"
+# A calm blue desktop behind the windows.
+convert -size 1024x768 gradient:'#3a6a9c'-'#15304f' "$work/desktop.png"
+display -window root "$work/desktop.png" 2>/dev/null || true
+trayer --edge bottom --align right --widthtype request --height 26 --tint 0xdcdcdc --transparent false \
+    >"$work/trayer.log" 2>&1 &
+started+=($!)
+wait_for 10 xdotool search --classname '^panel$' || die "trayer did not start"
+
+# A saved schedule with one daily item at 22:30:00 ("Night", shut down), loaded at start because auto save
+# is on, announced by the reminder. The program runs on a clock set a few seconds before that time.
+cp "$ROOT/tests/data/night.cks" "$work/bin/sch.cks"
+printf '[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\nSetting_Remind=1\n' \
+    >"$work/bin/setting.ini"
+FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "@2026-12-08 22:29:54" "$work/bin/halvo-shutdown" \
+    >"$work/program.log" 2>&1 &
+program=$!
+started+=($program)
+
+# Windows of the program, by title, and by size to tell the tray icon (small) from the rest.
+windows_named() { # TITLE (* for any) MIN_WIDTH MAX_WIDTH
+    xdotool search --onlyvisible --classname '^halvo-shutdown$' 2>/dev/null | while read -r id; do
+        [[ "$1" == "*" || "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] || continue
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        ((WIDTH >= $2 && WIDTH <= $3)) && echo "$id"
+    done | head -n 1
+}
+tray_icon() { windows_named "*" 1 63; }
+reminder_window() { windows_named "Halvo Shutdown" 200 2000; }
+has_tray_icon() { [[ -n "$(tray_icon)" ]]; }
+has_reminder() { [[ -n "$(reminder_window)" ]]; }
+
+wait_for 10 has_tray_icon || die "the tray icon did not appear"
+icon="$(tray_icon)"
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+icon_x=$((X + WIDTH / 2))
+icon_y=$((Y + HEIGHT / 2))
+sleep 0.5
+
+shot_region() { # FILE WxH+X+Y
+    import -window root -crop "$2" +repage "$out/$1"
+}
+shot_window() { # FILE WINDOW: the window with its frame
+    import -frame -window "$2" "$out/$1"
+}
+
+shot_region tray.png 160x50+864+718
+mogrify -scale 300% "$out/tray.png"
+
+# The tray menu, opened with the right button on the icon; closed again with Escape.
+xdotool mousemove --sync "$icon_x" "$icon_y" click 3
+sleep 0.8
+shot_region tray-menu.png 400x340+624+428
+xdotool key Escape
+xdotool mousemove --sync 500 300
+sleep 0.3
+
+# The reminder of the saved item, a moment after 22:30:00; cancelled with Escape.
+wait_for 20 has_reminder || die "the reminder did not show"
+reminder="$(reminder_window)"
+sleep 2.2
+shot_window reminder.png "$reminder"
+xdotool windowactivate --sync "$reminder" 2>/dev/null || true
+xdotool key Escape
+reminder_closed() { [[ -z "$(reminder_window)" ]]; }
+wait_for 5 reminder_closed || die "the reminder did not close"
+
+# The window, opened by starting a second copy, as a user would.
+"$work/bin/halvo-shutdown" || die "the second copy failed"
+main_window() { windows_named "Halvo ShutDown" 100 2000; }
+has_main_window() { [[ -n "$(main_window)" ]]; }
+wait_for 10 has_main_window || die "the window did not show"
+window="$(main_window)"
+xdotool windowmove --sync "$window" 150 90
+xdotool windowactivate --sync "$window"
+sleep 0.8
+shot_window general.png "$window"
+
+# The other pages, by Ctrl+Tab.
+for page in schedule option about; do
+    xdotool key ctrl+Tab
+    sleep 0.6
+    shot_window "$page.png" "$window"
+done
+xdotool key ctrl+Tab
+sleep 0.5
+
+# The whole desktop, with the window on the General page and the tray.
+shot_region desktop.png 1024x768+0+0
+
+kill -TERM "$program"
+wait "$program" || true
+started=("${started[@]:0:3}")
+# Nothing may have reached the session: the reminder was cancelled and no action item was clicked.
+if [[ -s "$HALVO_LOGIND_LOG" ]] && grep -Eq "PowerOff|Reboot|TerminateSession|LockSession" "$HALVO_LOGIND_LOG"; then
+    die "an action reached the logind mock: $(cat "$HALVO_LOGIND_LOG")"
+fi
+echo "screenshots: saved in $out"
