@@ -361,9 +361,8 @@ void FormCtrlTest::aboutPage() {
     TFormCtrl window;
     window.About2Click();
     TFormAbout& about = *window.FormAbout;
-    QCOMPARE(about.Label2->text(),
-             QString("Halvo Shutdown\nVersion 2.01\n"
-                     "Shuts down, restarts or locks the computer, at once or on a schedule.\n"));
+    QCOMPARE(about.Label2->text(), QString("Halvo Shutdown\nVersion 2.01\n"
+                                           "Shuts the computer down on a schedule.\n"));
     QCOMPARE(about.LabelHomepage->text(), QString("https://www.example.org/halvo-shutdown/"));
     QCOMPARE(about.Button1->text(), QString("Visit Homepage"));
     QCOMPARE(about.Button2->text(), QString("OK"));
