@@ -28,8 +28,14 @@ if [[ "${1:-}" != "--inside" ]]; then
     mkdir -p "$work/bin" "$work/config" "$work/run" "$work/home"
     chmod 700 "$work/run"
     cp "$build/app/halvo-shutdown" "$work/bin/"
-    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work"
-    exit $?
+    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" &
+    session=$!
+    # Stopped from outside: the private session stops what runs in it.
+    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 143' TERM
+    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 130' INT
+    status=0
+    wait "$session" || status=$?
+    exit "$status"
 fi
 
 work="$2"
@@ -43,6 +49,10 @@ cleanup() {
     return 0
 }
 trap cleanup EXIT
+# Killed from outside: still stop everything started here.
+trap 'exit 143' TERM
+trap 'exit 130' INT
+trap 'exit 129' HUP
 
 wait_for() { # SECONDS COMMAND...
     local limit=$(($1 * 10))
@@ -127,7 +137,8 @@ sleep 1
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$program/stat"; }
 ticks_per_second="$(getconf CLK_TCK)"
 before="$(cpu_ticks)"
-sleep "$idle_seconds"
+sleep "$idle_seconds" &
+wait $!
 after="$(cpu_ticks)"
 cpu_ms=$(((after - before) * 1000 / ticks_per_second))
 kill -0 "$program" || die "the program ended while idle"

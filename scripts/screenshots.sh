@@ -29,8 +29,14 @@ if [[ "${1:-}" != "--inside" ]]; then
     # A copy of its own: its settings and schedule land beside it, in the temporary folder.
     cp "$build/app/halvo-shutdown" "$build/app/AppHelp.html" "$work/bin/"
     mkdir -p "$ROOT/docs/screenshots"
-    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" "$ROOT/docs/screenshots"
-    exit $?
+    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" "$ROOT/docs/screenshots" &
+    session=$!
+    # Stopped from outside: the private session stops what runs in it.
+    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 143' TERM
+    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 130' INT
+    status=0
+    wait "$session" || status=$?
+    exit "$status"
 fi
 
 work="$2"
@@ -44,6 +50,10 @@ cleanup() {
     return 0
 }
 trap cleanup EXIT
+# Killed from outside: still stop everything started here.
+trap 'exit 143' TERM
+trap 'exit 130' INT
+trap 'exit 129' HUP
 
 # wait_for SECONDS COMMAND...: retries COMMAND every 0.1 s.
 wait_for() {
