@@ -59,8 +59,15 @@ run)
     ;;
 test)
     setup && build
-    (cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300)
-    windows test
+    log="$(mktemp)"
+    status=0
+    (cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300) 2>&1 | tee "$log" || status=1
+    windows test 2>&1 | tee -a "$log" || status=1
+    # One closing line over both runs (native and Wine).
+    awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
+         END { printf "tests: %d passed, %d failed\n", total - failed, failed }' "$log"
+    rm -f "$log"
+    exit "$status"
     ;;
 windows) setup && windows "${@:-test}" ;;
 bench)
