@@ -3,6 +3,7 @@
 #include "AutoStart.h"
 #include "model/DataFolder.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FlatButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,18 +13,6 @@
 namespace halvo {
 
 namespace {
-
-QToolButton* makeButton(QWidget* parent, const char* name, const char* caption, const QRect& geometry) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    button->setGeometry(geometry);
-    return button;
-}
 
 QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption, const QPoint& at) {
     auto* box = new QCheckBox(caption, parent);
@@ -53,8 +42,10 @@ TFormOption::TFormOption(AppSettings& settings, QWidget* parent) : QWidget(paren
     CheckBox_Remind =
         makeBox(GroupBox2, "CheckBox_Remind", "remind me before shutdown/restart/log off", QPoint(17, 24));
 
-    SpeedButton1 = makeButton(this, "SpeedButton1", "Set", QRect(43, 176, 129, 33));
-    SpeedButton2 = makeButton(this, "SpeedButton2", "Cancel Setting", QRect(269, 176, 129, 33));
+    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "Set");
+    SpeedButton1->setGeometry(43, 176, 129, 33);
+    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "Cancel Setting");
+    SpeedButton2->setGeometry(269, 176, 129, 33);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
 

@@ -3,6 +3,7 @@
 #include "FormExecuteTip.h"
 #include "model/Tasks.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FlatButton.h"
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
@@ -26,17 +27,6 @@ namespace {
 
 constexpr int SessionActionCount = 6; // list indices 0 to 5: shut down ... screen saver
 constexpr long long SecondsPerDay = 86400;
-
-QToolButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
 
 QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     auto* list = new QComboBox(parent);
@@ -65,7 +55,7 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     GroupBox1 = new QGroupBox("Do It Now!", this);
     GroupBox1->setObjectName("GroupBox1");
     ComboBox1 = makeList(GroupBox1, "ComboBox1", true);
-    SpeedButton1 = makeButton(GroupBox1, "SpeedButton1", "Do It Now");
+    SpeedButton1 = makeBoldFlatButton(GroupBox1, "SpeedButton1", "Do It Now");
     auto* now = new QHBoxLayout(GroupBox1);
     now->addWidget(ComboBox1, 1);
     now->addSpacing(12);
@@ -100,7 +90,7 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     UpDown* upDowns[] = {UpDown1, UpDown2, UpDown3, UpDown4, UpDown5, UpDown6};
     for (int i = 0; i < 6; ++i)
         upDowns[i]->setObjectName(upDownNames[i]);
-    SpeedButton2 = makeButton(GroupBox4, "SpeedButton2", "AM");
+    SpeedButton2 = makeBoldFlatButton(GroupBox4, "SpeedButton2", "AM");
     SpeedButton2->setAutoRaise(false);
     SpeedButton2->setFixedWidth(40);
 
@@ -130,7 +120,7 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     grid->setColumnStretch(5, 1);
     grid->setColumnMinimumWidth(1, 44);
 
-    SpeedButton3 = makeButton(GroupBox2, "SpeedButton3", "Set");
+    SpeedButton3 = makeBoldFlatButton(GroupBox2, "SpeedButton3", "Set");
     SpeedButton3->setMinimumWidth(90);
     auto* timed = new QVBoxLayout(GroupBox2);
     timed->addWidget(ComboBox2);

@@ -3,6 +3,7 @@
 #include "model/ProcessRoutines.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FlatButton.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,15 +66,9 @@ TFormProcessList::TFormProcessList(QWidget* parent) : QDialog(parent) {
     ListView1->setObjectName("ListView1");
     SetUpReportList(*ListView1, {"window", "processId"}, {150, 100});
 
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName("SpeedButton1");
-    SpeedButton1->setText("OK");
-    SpeedButton1->setAutoRaise(true);
+    SpeedButton1 = makeFlatButton(this, "SpeedButton1", "OK");
     SpeedButton1->setFixedSize(75, 25);
-    SpeedButton2 = new QToolButton(this);
-    SpeedButton2->setObjectName("SpeedButton2");
-    SpeedButton2->setText("Cancel");
-    SpeedButton2->setAutoRaise(true);
+    SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Cancel");
     SpeedButton2->setFixedSize(75, 25);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });

@@ -7,6 +7,7 @@
 #include "model/DataFolder.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FlatButton.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,19 +26,6 @@ namespace {
 // the monotonic timer and the wall clock differ by a millisecond or two.
 constexpr int TickMarginMs = 3;
 
-QToolButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    button->setMinimumWidth(60);
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return button;
-}
-
 } // namespace
 
 TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
@@ -48,9 +36,13 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     AdvListView1->setObjectName("AdvListView1");
     SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time"}, {90, 146, 170});
 
-    SpeedButton1 = makeButton(this, "SpeedButton1", "add");
-    SpeedButton2 = makeButton(this, "SpeedButton2", "modify");
-    SpeedButton3 = makeButton(this, "SpeedButton3", "delete");
+    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "add");
+    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "modify");
+    SpeedButton3 = makeBoldFlatButton(this, "SpeedButton3", "delete");
+    for (QToolButton* button : {SpeedButton1, SpeedButton2, SpeedButton3}) {
+        button->setMinimumWidth(60);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });

@@ -5,6 +5,7 @@
 #include "model/DateTime.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FlatButton.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -28,14 +29,6 @@ namespace halvo {
 namespace {
 
 const char* const ModifyWithoutItem = "modify the scheduleItem,but _ScheduleItem=nil";
-
-QToolButton* makeFlatButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    return button;
-}
 
 QRadioButton* makeRadioButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QRadioButton(caption, parent);
