@@ -1,5 +1,7 @@
 #include "DateTime.h"
 
+#include "platform/CivilDate.h"
+
 #include <cmath>
 
 namespace halvo {
@@ -8,27 +10,6 @@ namespace {
 
 // Day 0 (30 December 1899) counted from 1970-01-01.
 constexpr long long EpochOffsetDays = -25569;
-
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-void civilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
-}
 
 // The whole day a value belongs to. Values before day 0 carry the time as a positive fraction after the
 // minus sign (-1.25 is 29 December 1899, 06:00), so the day is the value truncated toward zero.
@@ -39,7 +20,7 @@ long long wholeDay(TDateTime value) {
 } // namespace
 
 TDateTime EncodeDate(int year, int month, int day) {
-    return static_cast<double>(daysFromCivil(year, unsigned(month), unsigned(day)) - EpochOffsetDays);
+    return static_cast<double>(civil::DaysFromDate(year, unsigned(month), unsigned(day)) - EpochOffsetDays);
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int milliseconds) {
@@ -62,7 +43,7 @@ TDateTime Today() {
 }
 
 void DecodeDate(TDateTime value, int& year, int& month, int& day) {
-    civilFromDays(wholeDay(value) + EpochOffsetDays, year, month, day);
+    civil::DateFromDays(wholeDay(value) + EpochOffsetDays, year, month, day);
 }
 
 double TimeFraction(TDateTime value) {

@@ -1,5 +1,6 @@
 #include "RecordingPlatform.h"
 
+#include "platform/CivilDate.h"
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -26,28 +27,6 @@ std::string dec(std::uint64_t value) {
 
 std::string boolText(bool value) {
     return value ? "true" : "false";
-}
-
-// Days since 1970-01-01 of a civil date (proleptic Gregorian).
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-void civilFromDays(long long z, int& y, int& m, int& d) {
-    z += 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(static_cast<long long>(yoe) + era * 400 + (m <= 2));
 }
 
 std::string lower(std::string s) {
@@ -85,18 +64,18 @@ void RecordingPlatform::setNow(int year, int month, int day, int hour, int minut
     now.minute = minute;
     now.second = second;
     now.milliseconds = milliseconds;
-    const long long days = daysFromCivil(year, unsigned(month), unsigned(day));
+    const long long days = civil::DaysFromDate(year, unsigned(month), unsigned(day));
     now.dayOfWeek = int(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday (4)
 }
 
 void RecordingPlatform::advanceMilliseconds(long long ms) {
-    long long days = daysFromCivil(now.year, unsigned(now.month), unsigned(now.day));
+    long long days = civil::DaysFromDate(now.year, unsigned(now.month), unsigned(now.day));
     long long msOfDay = ((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.milliseconds + ms;
     const long long msPerDay = 86400000;
     days += msOfDay >= 0 ? msOfDay / msPerDay : -((-msOfDay + msPerDay - 1) / msPerDay);
     msOfDay = ((msOfDay % msPerDay) + msPerDay) % msPerDay;
     int y, m, d;
-    civilFromDays(days, y, m, d);
+    civil::DateFromDays(days, y, m, d);
     setNow(y, m, d, int(msOfDay / 3600000), int(msOfDay / 60000 % 60), int(msOfDay / 1000 % 60),
            int(msOfDay % 1000));
 }
