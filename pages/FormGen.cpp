@@ -4,6 +4,7 @@
 #include "model/Tasks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
+#include "toolkit/RadioSelection.h"
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
@@ -140,18 +141,9 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
 
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton1Click();
-    });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton2Click();
-    });
-    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton3Click();
-    });
+    runWhenSelected(RadioButton1, this, [this] { RadioButton1Click(); });
+    runWhenSelected(RadioButton2, this, [this] { RadioButton2Click(); });
+    runWhenSelected(RadioButton3, this, [this] { RadioButton3Click(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });

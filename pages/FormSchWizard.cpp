@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
+#include "toolkit/RadioSelection.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -220,24 +221,10 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     DateTimePicker2->setEnabled(false);
     ComboBox2->setEnabled(false);
     ComboBox3->setEnabled(false);
-    // A handler runs when its button becomes selected, by a click or from code; turning a button off and
-    // clicking the selected one run nothing.
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton1Click();
-    });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton2Click();
-    });
-    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton3Click();
-    });
-    connect(RadioButton4, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton4Click();
-    });
+    runWhenSelected(RadioButton1, this, [this] { RadioButton1Click(); });
+    runWhenSelected(RadioButton2, this, [this] { RadioButton2Click(); });
+    runWhenSelected(RadioButton3, this, [this] { RadioButton3Click(); });
+    runWhenSelected(RadioButton4, this, [this] { RadioButton4Click(); });
 
     // Page 3: done.
     TabSheet_Complete = new QWidget;
