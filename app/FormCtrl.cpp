@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QShowEvent>
@@ -55,6 +56,14 @@ QString longTimeFormat(const QLocale& locale) {
         out += c;
     }
     return out.simplified();
+}
+
+// A menu item named name (the object name tests find it by) that runs the window's handler.
+QAction* addNamedAction(QMenu* menu, const char* name, const char* caption, TFormCtrl* window,
+                        void (TFormCtrl::*handler)()) {
+    QAction* action = menu->addAction(caption, window, [window, handler] { (window->*handler)(); });
+    action->setObjectName(name);
+    return action;
 }
 
 } // namespace
@@ -98,18 +107,13 @@ void TFormCtrl::buildWindow() {
 
     File1 = menuBar()->addMenu("File");
     File1->setObjectName("File1");
-    General1 = File1->addAction("General", this, [this] { General1Click(); });
-    General1->setObjectName("General1");
-    Schedule1 = File1->addAction("Schedule", this, [this] { Schedule1Click(); });
-    Schedule1->setObjectName("Schedule1");
-    Option1 = File1->addAction("Option", this, [this] { Option1Click(); });
-    Option1->setObjectName("Option1");
+    General1 = addNamedAction(File1, "General1", "General", this, &TFormCtrl::General1Click);
+    Schedule1 = addNamedAction(File1, "Schedule1", "Schedule", this, &TFormCtrl::Schedule1Click);
+    Option1 = addNamedAction(File1, "Option1", "Option", this, &TFormCtrl::Option1Click);
     Help1 = menuBar()->addMenu("Help");
     Help1->setObjectName("Help1");
-    help2 = Help1->addAction("help", this, [this] { help2Click(); });
-    help2->setObjectName("help2");
-    about1 = Help1->addAction("about", this, [this] { about1Click(); });
-    about1->setObjectName("about1");
+    help2 = addNamedAction(Help1, "help2", "help", this, &TFormCtrl::help2Click);
+    about1 = addNamedAction(Help1, "about1", "about", this, &TFormCtrl::about1Click);
 
     auto* central = new QWidget(this);
     PageControl1 = new QTabWidget(central);
@@ -162,9 +166,7 @@ void TFormCtrl::buildTrayMenu() {
     PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", this);
     PopupMenu1->setObjectName("PopupMenu1");
     auto add = [this](const char* name, const char* caption, void (TFormCtrl::*handler)()) {
-        QAction* action = PopupMenu1->addAction(caption, this, [this, handler] { (this->*handler)(); });
-        action->setObjectName(name);
-        return action;
+        return addNamedAction(PopupMenu1, name, caption, this, handler);
     };
     Shutdown1 = add("Shutdown1", "Shut down the system", &TFormCtrl::Shutdown1Click);
     N1 = add("N1", "Power off the computer", &TFormCtrl::N1Click);

@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <array>
 #include <limits>
 
 namespace halvo {
@@ -178,41 +179,41 @@ void TFormGen::showEvent(QShowEvent* event) {
 
 void TFormGen::setNoneState() {
     RadioButton1->setChecked(true);
-    RadioButton2->setChecked(false);
-    RadioButton3->setChecked(false);
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
-        edit->setEnabled(false);
+    selectTiming(RadioButton1);
+}
+
+void TFormGen::selectTiming(QRadioButton* button) {
+    const std::array<QLineEdit*, 3> delayFields{Edit1, Edit2, Edit3};
+    const std::array<QLineEdit*, 3> timeFields{Edit4, Edit5, Edit6};
+    const std::array<QLineEdit*, 3>* opened = button == RadioButton2   ? &delayFields
+                                              : button == RadioButton3 ? &timeFields
+                                                                       : nullptr;
+    // The chosen fields open before the others close, so focus leaving a closed field can land in them.
+    if (opened)
+        for (QLineEdit* edit : *opened)
+            edit->setEnabled(true);
+    for (QRadioButton* other : {RadioButton1, RadioButton2, RadioButton3})
+        if (other != button)
+            other->setChecked(false);
+    for (const std::array<QLineEdit*, 3>* fields : {&delayFields, &timeFields})
+        if (fields != opened)
+            for (QLineEdit* edit : *fields)
+                edit->setEnabled(false);
 }
 
 void TFormGen::RadioButton1Click() {
-    if (!RadioButton1->isChecked())
-        return;
-    RadioButton2->setChecked(false);
-    RadioButton3->setChecked(false);
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6})
-        edit->setEnabled(false);
+    if (RadioButton1->isChecked())
+        selectTiming(RadioButton1);
 }
 
 void TFormGen::RadioButton2Click() {
-    if (!RadioButton2->isChecked())
-        return;
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
-        edit->setEnabled(true);
-    RadioButton1->setChecked(false);
-    RadioButton3->setChecked(false);
-    for (QLineEdit* edit : {Edit4, Edit5, Edit6})
-        edit->setEnabled(false);
+    if (RadioButton2->isChecked())
+        selectTiming(RadioButton2);
 }
 
 void TFormGen::RadioButton3Click() {
-    if (!RadioButton3->isChecked())
-        return;
-    for (QLineEdit* edit : {Edit4, Edit5, Edit6})
-        edit->setEnabled(true);
-    RadioButton1->setChecked(false);
-    RadioButton2->setChecked(false);
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
-        edit->setEnabled(false);
+    if (RadioButton3->isChecked())
+        selectTiming(RadioButton3);
 }
 
 void TFormGen::SpeedButton1Click() {
@@ -239,23 +240,31 @@ std::optional<std::int32_t> TFormGen::readInteger(QLineEdit* edit) {
     return value;
 }
 
+std::optional<std::array<std::int32_t, 3>> TFormGen::readHourMinuteSecond(QLineEdit* hour, QLineEdit* minute,
+                                                                          QLineEdit* second) {
+    std::array<std::int32_t, 3> values{};
+    const std::array<QLineEdit*, 3> edits{hour, minute, second};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        const auto value = readInteger(edits[i]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    return values;
+}
+
 void TFormGen::SpeedButton3Click() {
     if (ComboBox2->currentIndex() < 0)
         return;
 
     if (RadioButton2->isChecked()) {
-        const auto h = readInteger(Edit1);
-        if (!h)
+        const auto fields = readHourMinuteSecond(Edit1, Edit2, Edit3);
+        if (!fields)
             return;
-        const auto m = readInteger(Edit2);
-        if (!m)
-            return;
-        const auto s = readInteger(Edit3);
-        if (!s)
-            return;
+        const auto [h, m, s] = *fields;
         // A delay below zero would never count down to its moment, one beyond the counter's range would
         // wrap: neither may be confirmed as set.
-        const long long total = *h * 3600LL + *m * 60LL + *s;
+        const long long total = h * 3600LL + m * 60LL + s;
         if (total < 0) {
             dialogs().Error("The delay must not be negative");
             return;
@@ -271,23 +280,18 @@ void TFormGen::SpeedButton3Click() {
     } else if (RadioButton3->isChecked()) {
         // All three fields are read before any is stored, so a typing error cannot leave an armed action
         // with a new hour and its old minute.
-        const auto h = readInteger(Edit4);
-        if (!h)
+        const auto fields = readHourMinuteSecond(Edit4, Edit5, Edit6);
+        if (!fields)
             return;
-        const auto m = readInteger(Edit5);
-        if (!m)
-            return;
-        const auto s = readInteger(Edit6);
-        if (!s)
-            return;
-        long long hour = *h;
+        const auto [h, m, s] = *fields;
+        long long hour = h;
         if (SpeedButton2->text() == "AM")
             hour = hour == 12 ? 0 : hour;
         else
             hour = hour == 12 ? 12 : hour + 12;
         m_action->Hour = std::int32_t(std::min<long long>(hour, std::numeric_limits<std::int32_t>::max()));
-        m_action->Minute = *m;
-        m_action->Second = *s;
+        m_action->Minute = m;
+        m_action->Second = s;
         m_action->Mode = TSimpleAction::At;
         m_lastAtCheck = clockSeconds(platform().GetLocalTime());
         dialogs().Message("set successfully");

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -87,8 +88,13 @@ protected:
 
 private:
     void setNoneState();
+    // Turns the other timing buttons off and opens only the fields of button (none for "None").
+    void selectTiming(QRadioButton* button);
     // The edit's whole text as an integer, or nothing after telling the user it is none.
     std::optional<std::int32_t> readInteger(QLineEdit* edit);
+    // The three edits' integers, read in order, or nothing after telling the user of the first that is none.
+    std::optional<std::array<std::int32_t, 3>> readHourMinuteSecond(QLineEdit* hour, QLineEdit* minute,
+                                                                    QLineEdit* second);
     // Seconds since an arbitrary day 0, from the platform's clock.
     static long long clockSeconds(const LocalTime& time);
 

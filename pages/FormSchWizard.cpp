@@ -498,12 +498,7 @@ void TFormSchWizard::TabSheet_TaskShow() {
 void TFormSchWizard::TabSheet_TimeShow() {
     DateTimePicker1->setFocus();
     if (IsNew) {
-        turnOff(RadioButton1);
-        turnOff(RadioButton3);
-        turnOff(RadioButton4);
-        DateTimePicker2->setEnabled(false);
-        ComboBox2->setEnabled(false);
-        ComboBox3->setEnabled(false);
+        selectPeriodButton(RadioButton2);
         RadioButton2->setChecked(true);
         return;
     }
@@ -548,15 +543,28 @@ void TFormSchWizard::setPeriod(std::int32_t period) {
         _ScheduleItem->TimeRule.Period = period;
 }
 
+void TFormSchWizard::selectPeriodButton(QRadioButton* button) {
+    // Each period button with the day control it opens ("everyday" has none).
+    struct PeriodChoice {
+        QRadioButton* button;
+        QWidget* dayControl;
+    };
+    const PeriodChoice choices[] = {{RadioButton1, DateTimePicker2},
+                                    {RadioButton2, nullptr},
+                                    {RadioButton3, ComboBox2},
+                                    {RadioButton4, ComboBox3}};
+    for (const PeriodChoice& choice : choices)
+        if (choice.button != button)
+            turnOff(choice.button);
+    for (const PeriodChoice& choice : choices)
+        if (choice.dayControl)
+            choice.dayControl->setEnabled(choice.button == button);
+}
+
 void TFormSchWizard::RadioButton1Click() {
     if (!RadioButton1->isChecked())
         return;
-    turnOff(RadioButton2);
-    turnOff(RadioButton3);
-    turnOff(RadioButton4);
-    DateTimePicker2->setEnabled(true);
-    ComboBox2->setEnabled(false);
-    ComboBox3->setEnabled(false);
+    selectPeriodButton(RadioButton1);
     DateTimePicker2->setDate(today());
     setPeriod(Once);
 }
@@ -564,24 +572,14 @@ void TFormSchWizard::RadioButton1Click() {
 void TFormSchWizard::RadioButton2Click() {
     if (!RadioButton2->isChecked())
         return;
-    turnOff(RadioButton1);
-    turnOff(RadioButton3);
-    turnOff(RadioButton4);
-    DateTimePicker2->setEnabled(false);
-    ComboBox2->setEnabled(false);
-    ComboBox3->setEnabled(false);
+    selectPeriodButton(RadioButton2);
     setPeriod(EveryDay);
 }
 
 void TFormSchWizard::RadioButton3Click() {
     if (!RadioButton3->isChecked())
         return;
-    turnOff(RadioButton1);
-    turnOff(RadioButton2);
-    turnOff(RadioButton4);
-    DateTimePicker2->setEnabled(false);
-    ComboBox2->setEnabled(true);
-    ComboBox3->setEnabled(false);
+    selectPeriodButton(RadioButton3);
     ComboBox2->setCurrentIndex(today().dayOfWeek() % 7); // Qt counts Monday 1 ... Sunday 7
     setPeriod(EveryWeek);
 }
@@ -589,24 +587,13 @@ void TFormSchWizard::RadioButton3Click() {
 void TFormSchWizard::RadioButton4Click() {
     if (!RadioButton4->isChecked())
         return;
-    turnOff(RadioButton1);
-    turnOff(RadioButton2);
-    turnOff(RadioButton3);
-    DateTimePicker2->setEnabled(false);
-    ComboBox2->setEnabled(false);
-    ComboBox3->setEnabled(true);
+    selectPeriodButton(RadioButton4);
     ComboBox3->setCurrentIndex(today().day() - 1);
     setPeriod(EveryMonth);
 }
 
 void TFormSchWizard::ClearRadioButton() {
-    turnOff(RadioButton1);
-    turnOff(RadioButton2);
-    turnOff(RadioButton3);
-    turnOff(RadioButton4);
-    DateTimePicker2->setEnabled(false);
-    ComboBox2->setEnabled(false);
-    ComboBox3->setEnabled(false);
+    selectPeriodButton(nullptr);
 }
 
 } // namespace halvo

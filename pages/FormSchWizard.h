@@ -114,6 +114,7 @@ private:
     bool pageWork(int index);
     void showParameterControls(int taskListIndex);
     void fillParameterControls(const TTask& task);
+    // Turns every period button but button off and opens only button's day control (none for nullptr).
     void selectPeriodButton(QRadioButton* button);
     void setPeriod(std::int32_t period);
 };
