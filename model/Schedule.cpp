@@ -138,8 +138,13 @@ std::string TScheduleManager::SaveSchedule(const std::string& path) {
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
-        if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old))
+        if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old)) {
             m_unsavedBackupPath.clear();
+        } else if (platform().FileExists(path)) {
+            // The items of the earlier file could not be kept anywhere: leave that file in place.
+            return "Cannot create file \"" + path + "\". The earlier file could not be kept as " +
+                   backupPathOf(path) + (error.empty() ? std::string() : ": " + error);
+        }
     }
     const std::string data = WriteScheduleFile(*this);
     std::string error;

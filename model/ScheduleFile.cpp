@@ -353,12 +353,8 @@ void WriteScheduleRecord(const TScheduleItem& item, std::string& out) {
 
 std::string WriteScheduleFile(const TScheduleManager& manager) {
     std::string out;
-    if (manager.Count() == 0)
-        return out;
-    // Sized from the first record, so a large schedule is not copied again and again while it grows.
-    WriteScheduleRecord(manager.Item(0), out);
-    out.reserve(out.size() * std::size_t(manager.Count()) * 5 / 4);
-    for (int i = 1; i < manager.Count(); ++i)
+    // The buffer grows geometrically; sizing it from one record would guess wrong for uneven items.
+    for (int i = 0; i < manager.Count(); ++i)
         WriteScheduleRecord(manager.Item(i), out);
     return out;
 }

@@ -16,10 +16,13 @@ void TTurnOffTask::Run() {
 }
 
 void TCloseProgramTask::Run() {
+    Platform& p = platform();
+    // Ending ourselves would stop the schedule with us.
+    if (ProcessId == p.GetCurrentProcessId())
+        return;
     // A process id outlives the program it was picked for: after a restart it may name any other
     // process. Only end the process while it still shows the window the user picked.
     bool stillOwnsWindow = false;
-    Platform& p = platform();
     for (const auto& entry : CollectTopLevelWindows()) {
         if (entry.title != WindowText)
             continue;
@@ -77,9 +80,11 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
         const std::size_t close = text.find('"', 1);
         if (close != std::string::npos) {
             parts.file = text.substr(1, close - 1);
-            const std::size_t blank = text.find(' ', close + 1);
-            if (blank != std::string::npos) {
-                parts.parameters = text.substr(blank + 1);
+            std::size_t rest = close + 1;
+            if (rest < text.size() && text[rest] == ' ')
+                ++rest;
+            if (rest < text.size()) {
+                parts.parameters = text.substr(rest);
                 parts.hasParameters = true;
             }
             return parts;

@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include "platform/Platform.h"
+
 #include <cstdint>
 
 namespace halvo {
@@ -104,6 +106,8 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 std::string SingleByteTextToUtf8(std::string_view bytes) {
     if (IsValidUtf8(bytes))
         return std::string(bytes);
+    if (auto text = platform().AnsiToUtf8(std::string(bytes)))
+        return *text;
     return Windows1252ToUtf8(bytes);
 }
 

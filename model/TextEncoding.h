@@ -19,7 +19,8 @@ bool IsValidUtf8(std::string_view text);
 // of the same number, as Windows itself maps them.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// Single-byte text of unknown origin: kept when it is valid UTF-8, else read as Windows-1252.
+// Single-byte text of unknown origin: kept when it is valid UTF-8, else read in the user's ANSI code page
+// where the platform has one, and as Windows-1252 elsewhere.
 std::string SingleByteTextToUtf8(std::string_view bytes);
 
 // The bytes with every ill-formed UTF-8 sequence replaced by U+FFFD.

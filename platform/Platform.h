@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace halvo {
@@ -137,6 +138,10 @@ public:
                                                    std::uint32_t size, const char* fileName) = 0;
     virtual bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                             const char* fileName) = 0;
+
+    // Text in the user's ANSI code page as UTF-8; nothing where the platform has no such code page (the
+    // caller then reads it as Windows-1252, which most older schedule files were written in).
+    virtual std::optional<std::string> AnsiToUtf8(const std::string& bytes) = 0;
 
     // Clock
     virtual LocalTime GetLocalTime() = 0;

@@ -402,6 +402,10 @@ bool RecordingPlatform::WritePrivateProfileStringA(const char* section, const ch
     return true;
 }
 
+std::optional<std::string> RecordingPlatform::AnsiToUtf8(const std::string& bytes) {
+    return ansiToUtf8 ? ansiToUtf8(bytes) : std::nullopt;
+}
+
 LocalTime RecordingPlatform::GetLocalTime() {
     return now;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -62,6 +63,9 @@ public:
     std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
     bool registryKeyOpens = true;
     bool registryWritesSucceed = true;
+
+    // The ANSI code page's conversion; unset answers that there is none.
+    std::function<std::optional<std::string>(const std::string&)> ansiToUtf8;
 
     std::string executablePath = "/opt/halvo/halvo-shutdown";
     std::string executableFolder = "/opt/halvo/";
@@ -123,6 +127,7 @@ public:
                                            char* returned, std::uint32_t size, const char* fileName) override;
     bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                     const char* fileName) override;
+    std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
     LocalTime GetLocalTime() override;
     std::string ExecutablePath() override;
     std::string ExecutableFolder() override;

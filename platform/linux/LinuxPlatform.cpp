@@ -429,6 +429,13 @@ bool LinuxPlatform::WritePrivateProfileStringA(const char* section, const char* 
     return ReplaceFile(fileName, ini::WriteProfileString(text, section, key, value), error);
 }
 
+// ---- Text
+
+// No ANSI code page here: the model reads such text as Windows-1252.
+std::optional<std::string> LinuxPlatform::AnsiToUtf8(const std::string&) {
+    return std::nullopt;
+}
+
 // ---- Clock
 
 LocalTime LinuxPlatform::GetLocalTime() {

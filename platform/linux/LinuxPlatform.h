@@ -65,6 +65,7 @@ public:
                                            char* returned, std::uint32_t size, const char* fileName) override;
     bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                     const char* fileName) override;
+    std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
     LocalTime GetLocalTime() override;
     std::string ExecutablePath() override;
     std::string ExecutableFolder() override;

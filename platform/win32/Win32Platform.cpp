@@ -503,6 +503,20 @@ bool Win32Platform::WritePrivateProfileStringA(const char* section, const char* 
                                         pointerOf(wideFile));
 }
 
+// ---- Text ----
+
+// Older schedule files hold names in the code page of the machine that wrote them.
+std::optional<std::string> Win32Platform::AnsiToUtf8(const std::string& bytes) {
+    if (bytes.empty())
+        return std::string();
+    const int units = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (units <= 0)
+        return std::nullopt;
+    std::wstring wide(std::size_t(units), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), wide.data(), units);
+    return win32::Narrow(wide);
+}
+
 // ---- Clock ----
 
 LocalTime Win32Platform::GetLocalTime() {

@@ -62,6 +62,7 @@ public:
     bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                     const char* fileName) override;
 
+    std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
     LocalTime GetLocalTime() override;
 
     std::string ExecutablePath() override;

@@ -190,6 +190,21 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
     EXPECT_FALSE(fake.files.count(backupPath)) << "only the save after the failed load keeps a copy";
 
+    // While the earlier file can neither be read nor kept, a save leaves it where it is.
+    TScheduleManager locked;
+    locked.SetSettingsPath(settingsPath);
+    fake.unreadableFiles.insert(schedulePath);
+    EXPECT_NE(locked.LoadSchedule(schedulePath), "");
+    locked.Add().ItemName = "newer";
+    const std::string before = fake.files[schedulePath];
+    EXPECT_EQ(locked.SaveSchedule(schedulePath),
+              "Cannot create file \"/opt/halvo/sch.cks\". The earlier file could not be kept as "
+              "/opt/halvo/sch.cks.bak: Access is denied");
+    EXPECT_EQ(fake.files[schedulePath], before);
+    fake.unreadableFiles.clear();
+    EXPECT_EQ(locked.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[backupPath], before);
+
     TScheduleManager missing;
     EXPECT_EQ(missing.LoadSchedule("/opt/halvo/none.cks"),
               "Cannot open file \"/opt/halvo/none.cks\". The system cannot find the file specified");

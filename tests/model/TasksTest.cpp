@@ -101,19 +101,20 @@ TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
     EXPECT_EQ(CopyTask(nullptr), nullptr);
 }
 
-TEST_F(TaskRun, ShutDownAndPowerOffAreForcedRestartAndLogOffAreNot) {
-    TShutDownTask().Run();
-    EXPECT_EQ(fake.calls, withPrivilege({"ExitWindowsEx(5, 0)"}));
-    fake.clearCalls();
-    TTurnOffTask().Run();
-    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(12, 0)");
-    fake.clearCalls();
-    TRestartTask().Run();
-    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(2, 0)");
-    fake.clearCalls();
-    TLogOffTask().Run();
-    EXPECT_EQ(fake.calls.back(), "ExitWindowsEx(0, 0)");
-    EXPECT_TRUE(fake.openHandles.empty()) << "the token handle is closed after use";
+TEST(TaskActions, ShutDownAndPowerOffAreForcedRestartAndLogOffAreNot) {
+    RecordingUi recordingUi;
+    ScopedUi uiGuard{recordingUi};
+    const std::vector<std::pair<int, std::string>> exitCallOfCode = {{1, "ExitWindowsEx(5, 0)"},
+                                                                     {2, "ExitWindowsEx(12, 0)"},
+                                                                     {9, "ExitWindowsEx(2, 0)"},
+                                                                     {5, "ExitWindowsEx(0, 0)"}};
+    for (const auto& [code, exitCall] : exitCallOfCode) {
+        RecordingPlatform fake;
+        ScopedPlatform guard(fake);
+        TaskFromCode(code)->Run();
+        EXPECT_EQ(fake.calls, withPrivilege({exitCall})) << "task code " << code;
+        EXPECT_TRUE(fake.openHandles.empty()) << "the token handle is closed after use";
+    }
 }
 
 TEST_F(TaskRun, PrivilegeStepsDoNotCheckOneAnother) {
@@ -172,10 +173,13 @@ TEST_F(TaskRun, ExecuteTakesAQuotedProgramWhole) {
     task.Run();
     task.CommandLine = "\"unterminated quote";
     task.Run();
+    task.CommandLine = "\"C:\\a b\"--x y";
+    task.Run();
     EXPECT_EQ(fake.calls, (Calls{"ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", \"--open \"my "
                                  "file.txt\"\", null, 1)",
                                  "ShellExecuteA(0, null, \"/home/me/My Apps/run\", null, null, 1)",
-                                 "ShellExecuteA(0, null, \"\"unterminated\", \"quote\", null, 1)"}));
+                                 "ShellExecuteA(0, null, \"\"unterminated\", \"quote\", null, 1)",
+                                 "ShellExecuteA(0, null, \"C:\\a b\", \"--x y\", null, 1)"}));
 }
 
 TEST_F(TaskRun, MessageEndsEveryLineWithCarriageReturnLineFeed) {
@@ -208,4 +212,43 @@ TEST_F(TaskRun, CloseProgramEndsTheProcessOnlyWhileItShowsThePickedWindow) {
     task.Run();
     EXPECT_TRUE(fake.callsStartingWith("OpenProcess").empty());
     EXPECT_EQ(fake.terminatedProcessIds.size(), 1u);
+}
+
+TEST_F(TaskRun, CloseProgramNeverEndsOurOwnProcess) {
+    fake.currentProcessId = 77;
+    fake.addWindow(1, "Halvo ShutDown", 77);
+    fake.addProcess(77, {0x1F0FFF});
+    TCloseProgramTask task;
+    task.WindowText = "Halvo ShutDown";
+    task.ProcessId = 77;
+    task.Run();
+    EXPECT_TRUE(fake.calls.empty());
+}
+
+TEST_F(TaskRun, CloseAllWalksTheWindowsWithoutAPrivilegeStep) {
+    fake.addProcess(10, {0x1F0FFF});
+    fake.addWindow(1, "A1", 10);
+    fake.addWindow(2, "A2", 10);
+    fake.addWindow(3, "B", 20);
+    TCloseAllProgramTask().Run();
+    EXPECT_EQ(fake.calls, (Calls{"EnumWindows()",
+                                 "IsWindow(1)",
+                                 "IsWindowVisible(1)",
+                                 "GetParent(1)",
+                                 "GetWindowTextA(1, 101)",
+                                 "IsWindow(2)",
+                                 "IsWindowVisible(2)",
+                                 "GetParent(2)",
+                                 "GetWindowTextA(2, 101)",
+                                 "IsWindow(3)",
+                                 "IsWindowVisible(3)",
+                                 "GetParent(3)",
+                                 "GetWindowTextA(3, 101)",
+                                 "GetWindowThreadProcessId(1)",
+                                 "GetWindowThreadProcessId(2)",
+                                 "GetWindowThreadProcessId(2)",
+                                 "GetWindowThreadProcessId(3)",
+                                 "OpenProcess(0x1F0FFF, false, 10)",
+                                 "TerminateProcess(1000, 0)",
+                                 "CloseHandle(1000)"}));
 }
