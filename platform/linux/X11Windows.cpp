@@ -5,9 +5,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace halvo::linuxbackend {
 
@@ -253,26 +255,40 @@ std::uint32_t X11Windows::ProcessId(std::uint32_t window) {
     if (window == 0 || !connected())
         return 0;
     if (m_hasResourceExtension) {
-        // The server knows which local client made the window: a window cannot claim another's process.
+        // The server knows which local client made the window: a window cannot claim another's process. A
+        // client it knows no process of came over the network, and whatever _NET_WM_PID it set counts on
+        // its own machine: here that number may belong to anyone, so there is no process to name.
         xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
         xcb_generic_error_t* error = nullptr;
         Reply<xcb_res_query_client_ids_reply_t> reply(xcb_res_query_client_ids_reply(
             m_connection, xcb_res_query_client_ids(m_connection, 1, &spec), &error));
         std::free(error);
-        if (reply) {
-            for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem;
-                 xcb_res_client_id_value_next(&it)) {
-                if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
-                    xcb_res_client_id_value_value_length(it.data) >= 1) {
-                    const std::uint32_t pid = xcb_res_client_id_value_value(it.data)[0];
-                    if (pid != 0)
-                        return pid;
-                }
-            }
+        if (!reply)
+            return 0;
+        for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem;
+             xcb_res_client_id_value_next(&it)) {
+            if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
+                xcb_res_client_id_value_value_length(it.data) >= 1)
+                return xcb_res_client_id_value_value(it.data)[0];
         }
+        return 0;
     }
-    // Remote clients have no local process id; the window's own word is all there is.
+    // Only the window's own word is left, and a process id means something only on the machine it came
+    // from: WM_CLIENT_MACHINE must name this one.
+    if (!onThisMachine(window))
+        return 0;
     return cardinalProperty(window, atom(NetWmPid), XCB_ATOM_CARDINAL);
+}
+
+bool X11Windows::onThisMachine(std::uint32_t window) {
+    std::string machine = property(window, XCB_ATOM_WM_CLIENT_MACHINE, nullptr);
+    // Some clients count the terminating zero into the property.
+    while (!machine.empty() && machine.back() == '\0')
+        machine.pop_back();
+    char host[HOST_NAME_MAX + 1] = {};
+    if (machine.empty() || ::gethostname(host, sizeof host - 1) != 0)
+        return false;
+    return machine == host;
 }
 
 } // namespace halvo::linuxbackend

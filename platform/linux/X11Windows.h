@@ -14,7 +14,7 @@ namespace halvo::linuxbackend {
 
 class X11Windows {
 public:
-    // displayName empty: $DISPLAY. useResourceExtension false skips X-Resource and reads only _NET_WM_PID.
+    // displayName empty: $DISPLAY. useResourceExtension false skips X-Resource, as on servers without it.
     explicit X11Windows(std::string displayName = {}, bool useResourceExtension = true);
     ~X11Windows();
     X11Windows(const X11Windows&) = delete;
@@ -31,7 +31,9 @@ public:
     std::uint32_t Owner(std::uint32_t window);
     // _NET_WM_NAME (UTF-8), else WM_NAME (Latin-1, given back as UTF-8).
     std::string Title(std::uint32_t window);
-    // The process of the client that made the window (X-Resource), else _NET_WM_PID; 0 when unknown.
+    // The process of the local client that made the window (X-Resource): 0 for a client the server knows
+    // no local process of (one connected over the network). Without X-Resource, _NET_WM_PID when the
+    // window's WM_CLIENT_MACHINE is this machine's host name. 0 when unknown.
     std::uint32_t ProcessId(std::uint32_t window);
 
 private:
@@ -41,6 +43,7 @@ private:
     std::string property(std::uint32_t window, std::uint32_t name, std::uint32_t* type);
     std::uint32_t cardinalProperty(std::uint32_t window, std::uint32_t name, std::uint32_t type);
     bool windowManagerKeepsStacking();
+    bool onThisMachine(std::uint32_t window);
 
     std::string m_displayName;
     bool m_useResourceExtension;

@@ -83,17 +83,19 @@ bool windowManagerManages(const std::string& display) {
     return managed;
 }
 
-// Xvfb on a display it picks itself, optionally with openbox on it.
+// Xvfb on a display it picks itself, optionally with openbox on it, and optionally listening on TCP too, for
+// clients that come over the network (whose processes the server does not know).
 class XServer {
 public:
-    explicit XServer(bool withWindowManager) {
+    explicit XServer(bool withWindowManager, bool listenOnTcp = false) {
         int pipeFds[2];
         if (::pipe2(pipeFds, O_CLOEXEC) != 0)
             return;
-        m_xvfb = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
-                                                                         "-nolisten", "tcp", "-screen", "0",
-                                                                         "640x480x24", "-noreset"},
-                                                std::map<std::string, std::string>{}, pipeFds[1], true);
+        m_xvfb = std::make_unique<ChildProcess>(
+            std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
+                                     listenOnTcp ? "-listen" : "-nolisten", "tcp", "-screen", "0",
+                                     "640x480x24", "-noreset"},
+            std::map<std::string, std::string>{}, pipeFds[1], true);
         ::close(pipeFds[1]);
         std::string number;
         pollfd p{pipeFds[0], POLLIN, 0};
@@ -150,6 +152,14 @@ public:
         return static_cast<std::uint32_t>(std::stoul(*answer));
     }
 
+    // WM_CLIENT_MACHINE of the windows opened from now on; "-" for none.
+    void setMachine(const std::string& machine) {
+        m_process.writeLine("machine " + machine);
+        const auto answer = m_process.readLine(10s);
+        if (answer != "ok")
+            ADD_FAILURE() << "helper answered " << answer.value_or("nothing") << " to machine " << machine;
+    }
+
 private:
     ChildProcess m_process;
 };
@@ -166,6 +176,17 @@ std::vector<Handle> handlesOf(const std::vector<WindowEntry>& list) {
     for (const auto& entry : list)
         handles.push_back(entry.window);
     return handles;
+}
+
+std::string hostName() {
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    return host;
+}
+
+// A process of this machine that only shares its number with a remote client's: it must outlive close-all.
+bool survives(ChildProcess& process) {
+    return !process.waitExit(300ms) && ::kill(process.pid(), 0) == 0;
 }
 
 bool killedBySigkill(ChildProcess& process) {
@@ -214,7 +235,7 @@ void checkWindowsAndCloseAll(const std::string& display) {
                pc = static_cast<std::uint32_t>(c.pid());
     EXPECT_EQ(pids, (std::vector<std::uint32_t>{pb, pa, pb, pb, pc, pc}));
 
-    // Without X-Resource only the windows' own word is left.
+    // Without X-Resource only the windows' own word is left; the helpers' windows say they run here.
     LinuxPlatform withoutResources(display, false);
     std::uint32_t claimed = 0;
     withoutResources.GetWindowThreadProcessId(a1, &claimed);
@@ -300,6 +321,73 @@ TEST(X11Windows, WindowQueriesAnswerFromTheServer) {
     EXPECT_FALSE(backend.IsWindowVisible(dialog));
     EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 16), 0);
     EXPECT_STREQ(buffer, "");
+}
+
+// A client over TCP is one the server knows no local process of, as with any remote client. Its
+// _NET_WM_PID counts on its own machine, whatever WM_CLIENT_MACHINE says; here that number is a child of
+// the test, which close-all must not end.
+TEST(X11Windows, AWindowOfARemoteClientHasNoLocalProcess) {
+    XServer server(false, true);
+    ASSERT_FALSE(server.display.empty());
+    ChildProcess bystander({"/bin/sleep", "60"});
+    const std::string bystanderPid = std::to_string(bystander.pid());
+    WindowHelper bottom(server.display), top(server.display), remote("127.0.0.1" + server.display);
+    bottom.open("visible 0 net 0 Local bottom");
+    remote.setMachine(hostName() + ".elsewhere.example");
+    const auto foreign = remote.open("visible 0 net " + bystanderPid + " Remote elsewhere");
+    remote.setMachine(hostName());
+    const auto namedHere = remote.open("visible 0 net " + bystanderPid + " Remote named here");
+    top.open("visible 0 net 0 Local top");
+    ASSERT_FALSE(testing::Test::HasFailure());
+
+    LinuxPlatform backend(server.display);
+    ScopedPlatform guard(backend);
+    std::uint32_t pid = 7;
+    EXPECT_EQ(backend.GetWindowThreadProcessId(foreign, &pid), 0u);
+    EXPECT_EQ(pid, 0u);
+    pid = 7;
+    EXPECT_EQ(backend.GetWindowThreadProcessId(namedHere, &pid), 0u);
+    EXPECT_EQ(pid, 0u);
+
+    // Runs: top, the two remote windows, bottom. The top's run ends at a window of another process.
+    ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
+    CloseAllPrograms();
+    EXPECT_TRUE(killedBySigkill(top.process()));
+    EXPECT_TRUE(survives(bystander));
+    EXPECT_TRUE(remote.process().running());
+    EXPECT_TRUE(bottom.process().running());
+}
+
+// Without X-Resource, _NET_WM_PID is taken only from a window that says it runs on this machine.
+TEST(X11Windows, WithoutXResourceOnlyAWindowOfThisMachineNamesItsProcess) {
+    XServer server(false);
+    ASSERT_FALSE(server.display.empty());
+    ChildProcess bystander({"/bin/sleep", "60"});
+    const std::string bystanderPid = std::to_string(bystander.pid());
+    WindowHelper bottom(server.display), top(server.display), claims(server.display);
+    bottom.open("visible 0 net " + std::to_string(bottom.pid()) + " Local bottom");
+    claims.setMachine(hostName() + ".elsewhere.example");
+    const auto foreign = claims.open("visible 0 net " + bystanderPid + " Elsewhere");
+    claims.setMachine("-");
+    const auto nameless = claims.open("visible 0 net " + bystanderPid + " No machine");
+    top.open("visible 0 net " + std::to_string(top.pid()) + " Local top");
+    ASSERT_FALSE(testing::Test::HasFailure());
+
+    LinuxPlatform backend(server.display, false);
+    ScopedPlatform guard(backend);
+    std::uint32_t pid = 7;
+    EXPECT_EQ(backend.GetWindowThreadProcessId(foreign, &pid), 0u);
+    EXPECT_EQ(pid, 0u);
+    pid = 7;
+    EXPECT_EQ(backend.GetWindowThreadProcessId(nameless, &pid), 0u);
+    EXPECT_EQ(pid, 0u);
+
+    ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
+    CloseAllPrograms();
+    EXPECT_TRUE(killedBySigkill(top.process()));
+    EXPECT_TRUE(survives(bystander));
+    EXPECT_TRUE(claims.process().running());
+    EXPECT_TRUE(bottom.process().running());
 }
 
 TEST(X11Windows, WithoutADisplayThereAreNoWindowsAndNothingFails) {

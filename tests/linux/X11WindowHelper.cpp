@@ -6,6 +6,9 @@
 //       that must not be used; wm: only WM_NAME, in Latin-1), transient for the owner when one is given,
 //       maps it when visible and waits until it is viewable; answers the window id in decimal.
 //   open popup ... the same, for an override-redirect window (a menu or tooltip), mapped.
+//   machine <host name|->
+//       WM_CLIENT_MACHINE of the windows opened after it ("-": none); answers "ok". Until then it is this
+//       machine's host name, as ordinary clients set it.
 //   pid      answers the helper's process id.
 //
 // The helper ends when stdin closes. Any failure is answered with a line starting "error".
@@ -13,6 +16,7 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -80,6 +84,10 @@ int main() {
     const xcb_atom_t netWmPid = internAtom(c, "_NET_WM_PID");
     const xcb_atom_t utf8String = internAtom(c, "UTF8_STRING");
 
+    char host[HOST_NAME_MAX + 1] = {};
+    ::gethostname(host, sizeof host - 1);
+    std::string machine = host;
+
     std::string line;
     int offset = 0;
     while (std::getline(std::cin, line)) {
@@ -88,6 +96,13 @@ int main() {
         in >> command;
         if (command == "pid") {
             std::cout << ::getpid() << std::endl;
+            continue;
+        }
+        if (command == "machine") {
+            in >> machine;
+            if (machine == "-")
+                machine.clear();
+            std::cout << "ok" << std::endl;
             continue;
         }
         if (command != "open") {
@@ -117,6 +132,9 @@ int main() {
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                                 static_cast<std::uint32_t>(latin1.size()), latin1.data());
         }
+        if (!machine.empty())
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING,
+                                8, static_cast<std::uint32_t>(machine.size()), machine.data());
         if (pid != 0)
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, netWmPid, XCB_ATOM_CARDINAL, 32, 1, &pid);
         if (owner != 0)
