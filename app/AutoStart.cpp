@@ -1,92 +1,26 @@
 #include "AutoStart.h"
 
-#include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
-
-#include <string>
 
 namespace halvo {
 
 namespace {
 
-// The Run key, open for as long as the object lives.
-class RunKey {
-public:
-    RunKey() {
-        std::uint32_t disposition = 0;
-        if (platform().RegCreateKeyExA(win::HKEY_CURRENT_USER, RunKeyPath, 0, nullptr,
-                                       win::REG_OPTION_NON_VOLATILE, win::KEY_ALL_ACCESS, &m_key,
-                                       &disposition) != win::ERROR_SUCCESS)
-            m_key = 0;
-    }
-    ~RunKey() {
-        if (m_key)
-            platform().RegCloseKey(m_key);
-    }
-    RunKey(const RunKey&) = delete;
-    RunKey& operator=(const RunKey&) = delete;
-
-    explicit operator bool() const { return m_key != 0; }
-    Handle handle() const { return m_key; }
-
-private:
-    Handle m_key = 0;
-};
-
-std::string quotedExecutablePath() {
-    return "\"" + platform().ExecutablePath() + "\"";
-}
-
-bool writeValue(const RunKey& key) {
-    const std::string text = quotedExecutablePath();
-    if (platform().RegSetValueExA(key.handle(), RunValueName, 0, win::REG_SZ,
-                                  reinterpret_cast<const unsigned char*>(text.c_str()),
-                                  std::uint32_t(text.size() + 1)) != win::ERROR_SUCCESS) {
-        dialogs().Error(QString("Failed to set data for '%1'").arg(RunValueName));
+bool shown(const std::string& fault) {
+    if (fault.empty())
         return false;
-    }
+    dialogs().Error(QString::fromStdString(fault));
     return true;
 }
 
 } // namespace
 
-void EnsureRunValue() {
-    RunKey key;
-    if (!key)
-        return;
-    // The size first, then the data; a missing value reads as empty.
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    std::string text;
-    if (platform().RegQueryValueExA(key.handle(), RunValueName, &type, nullptr, &size) ==
-            win::ERROR_SUCCESS &&
-        size > 0) {
-        std::string data(size, '\0');
-        if (platform().RegQueryValueExA(key.handle(), RunValueName, &type,
-                                        reinterpret_cast<unsigned char*>(data.data()),
-                                        &size) != win::ERROR_SUCCESS)
-            return;
-        if (type != win::REG_SZ && type != win::REG_EXPAND_SZ) {
-            dialogs().Error(QString("Invalid data type for '%1'").arg(RunValueName));
-            return;
-        }
-        text = data.c_str();
-    }
-    if (text.empty())
-        writeValue(key);
+void EnsureRunValueShowingFaults() {
+    shown(EnsureRunValue());
 }
 
-bool WriteRunValue() {
-    RunKey key;
-    if (!key)
-        return true;
-    return writeValue(key);
-}
-
-void DeleteRunValue() {
-    RunKey key;
-    if (key)
-        platform().RegDeleteValueA(key.handle(), RunValueName);
+bool WriteRunValueShowingFaults() {
+    return !shown(WriteRunValue());
 }
 
 } // namespace halvo

@@ -399,7 +399,7 @@ void TFormCtrl::Exit1Click() {
 }
 
 void TFormCtrl::EnsureRunValue() {
-    halvo::EnsureRunValue();
+    EnsureRunValueShowingFaults();
 }
 
 void TFormCtrl::OpenHomepage() {

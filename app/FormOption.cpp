@@ -71,12 +71,12 @@ void TFormOption::showEvent(QShowEvent* event) {
 void TFormOption::FormShow() {
     // The box counts, not the flag: a box ticked without "Set" still keeps the value in place.
     if (CheckBox_AutoStartup->isChecked())
-        EnsureRunValue();
+        EnsureRunValueShowingFaults();
 }
 
 void TFormOption::SpeedButton1Click() {
     if (CheckBox_AutoStartup->isChecked()) {
-        if (!WriteRunValue())
+        if (!WriteRunValueShowingFaults())
             return;
         m_settings.AutoStartup = true;
     } else {

@@ -1,5 +1,7 @@
 // The auto-start value under the current user's Run key, through the real registry calls.
 
+#include "model/RunValue.h"
+
 #include "Win32TestSupport.h"
 
 namespace halvo::test {
@@ -140,6 +142,55 @@ TEST(RegistryFailures, AKeyThatCannotBeOpenedAnswersTheSystemsErrorAndNoHandle) 
     EXPECT_NE(real.RegCreateKeyExA(0, "Software", 0, nullptr, 0, KEY_ALL_ACCESS, &key, nullptr),
               ERROR_SUCCESS);
     EXPECT_EQ(key, 0u);
+}
+
+// The program's own value, through the same code the Option page runs. Only in a prefix of its own.
+TEST_F(RunValue, OwnValueWrittenKeptRefusedAsANumberAndDeleted) {
+    if (!RunningUnderWine())
+        GTEST_SKIP() << "writes the real auto-start value";
+    ScopedPlatform guard(real);
+    const std::wstring own = L"Halvo Shutdown";
+    const auto stored = [&](DWORD& type) {
+        wchar_t data[512] = {};
+        DWORD size = sizeof data;
+        type = 0;
+        const LSTATUS status =
+            RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", own.c_str(),
+                         RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size);
+        return status == ERROR_SUCCESS ? std::wstring(data) : std::wstring(L"<missing>");
+    };
+    DeleteRunValue();
+    DWORD type = 0;
+    ASSERT_EQ(stored(type), L"<missing>");
+
+    const std::wstring quotedPath = L"\"" + Widen(real.ExecutablePath()) + L"\"";
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(stored(type), quotedPath);
+    EXPECT_EQ(type, DWORD(REG_SZ));
+
+    // Another path stays when the value is only ensured, and is replaced when it is written.
+    const std::string other = "\"C:\\Elsewhere\\halvo.exe\"";
+    ASSERT_EQ(real.RegSetValueExA(key, RunValueName, 0, REG_SZ,
+                                  reinterpret_cast<const unsigned char*>(other.c_str()),
+                                  std::uint32_t(other.size() + 1)),
+              ERROR_SUCCESS);
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(stored(type), Widen(other));
+    EXPECT_EQ(WriteRunValue(), "");
+    EXPECT_EQ(stored(type), quotedPath);
+
+    // A number is no path: it is reported and left as it is.
+    const std::string four = {'\x01', '\x00', '\x00', '\x00'};
+    ASSERT_EQ(real.RegSetValueExA(key, RunValueName, 0, REG_DWORD,
+                                  reinterpret_cast<const unsigned char*>(four.data()), 4),
+              ERROR_SUCCESS);
+    EXPECT_EQ(EnsureRunValue(), "Invalid data type for 'Halvo Shutdown'");
+    stored(type);
+    EXPECT_EQ(type, DWORD(REG_DWORD));
+
+    DeleteRunValue();
+    DeleteRunValue(); // a missing value is no fault
+    EXPECT_EQ(stored(type), L"<missing>");
 }
 
 } // namespace
