@@ -15,69 +15,22 @@ die() {
     echo "probe-startup: $*" >&2
     exit 1
 }
+# shellcheck source=scripts/x-session.sh
+source "$ROOT/scripts/x-session.sh"
 
 if [[ "${1:-}" != "--inside" ]]; then
     [[ $# -eq 1 ]] || die "usage: bench/probe-startup.sh BUILD_DIR"
-    build="$(cd "$1" && pwd)" || die "no build folder $1"
-    [[ -x "$build/app/halvo-shutdown" ]] || die "$build/app/halvo-shutdown is not built"
-    for tool in Xvfb openbox trayer xdotool xprop; do
-        command -v "$tool" >/dev/null || die "$tool is missing (./halvo.sh setup installs it)"
-    done
-    work="$(mktemp -d "${TMPDIR:-/tmp}/halvo-probe.XXXXXX")"
-    trap 'rm -rf "$work"' EXIT
-    mkdir -p "$work/bin" "$work/config" "$work/run" "$work/home"
-    chmod 700 "$work/run"
+    x_session_check "$1" Xvfb openbox trayer xdotool xprop
+    x_session_make_work halvo-probe
     cp "$build/app/halvo-shutdown" "$work/bin/"
-    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" &
-    session=$!
-    # Stopped from outside: the private session stops what runs in it.
-    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 143' TERM
-    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 130' INT
-    status=0
-    wait "$session" || status=$?
-    exit "$status"
+    x_session_run_inside "${BASH_SOURCE[0]}" "$work"
 fi
 
 work="$2"
 idle_seconds="${HALVO_PROBE_IDLE_SECONDS:-60}"
-started=()
-cleanup() {
-    set +e
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        kill -TERM "${started[i]}" 2>/dev/null && wait "${started[i]}" 2>/dev/null
-    done
-    return 0
-}
-trap cleanup EXIT
-# Killed from outside: still stop everything started here.
-trap 'exit 143' TERM
-trap 'exit 130' INT
-trap 'exit 129' HUP
-
-wait_for() { # SECONDS COMMAND...
-    local limit=$(($1 * 10))
-    shift
-    for ((i = 0; i < limit; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-started+=($!)
-wait_for 10 test -s "$work/display" || die "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-started+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || die "openbox did not start"
-trayer --edge bottom --align right --widthtype request --height 26 >"$work/trayer.log" 2>&1 &
-started+=($!)
-wait_for 10 xdotool search --classname '^panel$' || die "trayer did not start"
-panel="$(xdotool search --classname '^panel$' | head -n 1)"
+x_session_enter "$work"
+x_session_start_desktop
+x_session_start_tray
 
 # The tray icon is docked when the panel holds a mapped window of the program.
 icon_docked() {

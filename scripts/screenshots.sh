@@ -14,77 +14,29 @@ die() {
     echo "screenshots: $*" >&2
     exit 1
 }
+# shellcheck source=scripts/x-session.sh
+source "$ROOT/scripts/x-session.sh"
 
 if [[ "${1:-}" != "--inside" ]]; then
     [[ $# -eq 1 ]] || die "usage: scripts/screenshots.sh BUILD_DIR"
-    build="$(cd "$1" && pwd)" || die "no build folder $1"
-    [[ -x "$build/app/halvo-shutdown" ]] || die "$build/app/halvo-shutdown is not built"
-    for tool in Xvfb openbox trayer xdotool import convert xwininfo; do
-        command -v "$tool" >/dev/null || die "$tool is missing (./halvo.sh setup installs it)"
-    done
-    work="$(mktemp -d "${TMPDIR:-/tmp}/halvo-shots.XXXXXX")"
-    trap 'rm -rf "$work"' EXIT
-    mkdir -p "$work/bin" "$work/config" "$work/run" "$work/home"
-    chmod 700 "$work/run"
+    x_session_check "$1" Xvfb openbox trayer xdotool import convert xwininfo
+    x_session_make_work halvo-shots
     # A copy of its own: its settings and schedule land beside it, in the temporary folder.
     cp "$build/app/halvo-shutdown" "$build/app/AppHelp.html" "$work/bin/"
     mkdir -p "$ROOT/docs/screenshots"
-    "$ROOT/tests/helpers/private-session.sh" "${BASH_SOURCE[0]}" --inside "$work" "$ROOT/docs/screenshots" &
-    session=$!
-    # Stopped from outside: the private session stops what runs in it.
-    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 143' TERM
-    trap 'kill -TERM "$session" 2>/dev/null; wait "$session"; exit 130' INT
-    status=0
-    wait "$session" || status=$?
-    exit "$status"
+    x_session_run_inside "${BASH_SOURCE[0]}" "$work" "$ROOT/docs/screenshots"
 fi
 
 work="$2"
 out="$3"
-started=()
-cleanup() {
-    set +e
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        kill -TERM "${started[i]}" 2>/dev/null && wait "${started[i]}" 2>/dev/null
-    done
-    return 0
-}
-trap cleanup EXIT
-# Killed from outside: still stop everything started here.
-trap 'exit 143' TERM
-trap 'exit 130' INT
-trap 'exit 129' HUP
-
-# wait_for SECONDS COMMAND...: retries COMMAND every 0.1 s.
-wait_for() {
-    local limit=$(($1 * 10))
-    shift
-    for ((i = 0; i < limit; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+x_session_enter "$work"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-started+=($!)
-wait_for 10 test -s "$work/display" || die "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$work/display")"
-
-openbox >"$work/openbox.log" 2>&1 &
-started+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || die "openbox did not start"
+x_session_start_desktop
 # A calm blue desktop behind the windows.
 convert -size 1024x768 gradient:'#3a6a9c'-'#15304f' "$work/desktop.png"
 display -window root "$work/desktop.png" 2>/dev/null || true
-trayer --edge bottom --align right --widthtype request --height 26 --tint 0xdcdcdc --transparent false \
-    >"$work/trayer.log" 2>&1 &
-started+=($!)
-wait_for 10 xdotool search --classname '^panel$' || die "trayer did not start"
+x_session_start_tray --tint 0xdcdcdc --transparent false
 
 # A saved schedule with one daily item at 22:30:00 ("Night", shut down), loaded at start because auto save
 # is on, announced by the reminder. The program runs on a clock set a few seconds before that time.
