@@ -5,9 +5,7 @@
 #include "model/Schedule.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -26,24 +24,11 @@ using namespace halvo;
 
 namespace {
 
-// Recorded calls as one text, so a difference shows in full.
-QString lines(const std::vector<std::string>& calls) {
-    QStringList out;
-    for (const auto& c : calls)
-        out << QString::fromStdString(c);
-    return out.join('\n');
-}
-
 const std::string SettingsFile = "/opt/halvo/setting.ini";
 const std::string ScheduleFile = "/opt/halvo/sch.cks";
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
+struct World : WindowTestWorld<> {
+    RecordingPlatform& fake = platform; // the name these tests know the platform by
 
     // A schedule file with one daily item, as a previous run left it.
     void saveOneItemSchedule() {

@@ -1,8 +1,6 @@
 #include "app/FormOption.h"
 #include "app/FormCtrl.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,14 +10,6 @@
 using namespace halvo;
 
 namespace {
-
-// Recorded calls as one text, so a difference shows in full.
-QString lines(const std::vector<std::string>& calls) {
-    QStringList out;
-    for (const auto& c : calls)
-        out << QString::fromStdString(c);
-    return out.join('\n');
-}
 
 const std::string SettingsFile = "/opt/halvo/setting.ini";
 const std::string RunKey = "software\\microsoft\\windows\\currentversion\\run"; // as the fake keeps it
@@ -41,13 +31,8 @@ std::string Close(int key = 1000) {
     return "RegCloseKey(" + std::to_string(key) + ")";
 }
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
+struct World : WindowTestWorld<> {
+    RecordingPlatform& fake = platform; // the name these tests know the platform by
 
     void setRunValue(std::uint32_t type, const std::string& bytes) {
         fake.registry[RunKey]["halvo shutdown"] = FakeRegistryValue{type, bytes};

@@ -1,8 +1,6 @@
 #include "pages/FormGen.h"
 #include "pages/FormExecuteTip.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
@@ -18,24 +16,11 @@ using namespace halvo;
 
 namespace {
 
-// Recorded calls as one text, so a difference shows in full.
-QString lines(const std::vector<std::string>& calls) {
-    QStringList out;
-    for (const auto& c : calls)
-        out << QString::fromStdString(c);
-    return out.join('\n');
-}
-
 const QString SetSuccessfully = "set successfully";
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
-    QStringList reminderNames; // Label2 of every reminder shown
+struct World : WindowTestWorld<> {
+    RecordingPlatform& fake = platform; // the name these tests know the platform by
+    QStringList reminderNames;          // Label2 of every reminder shown
 
     // The next reminder answers with result (1 run, 2 cancel) after noting its name.
     void answerReminder(int result) {

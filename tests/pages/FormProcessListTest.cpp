@@ -1,6 +1,5 @@
 #include "pages/FormProcessList.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 
 #include <QHeaderView>
 #include <QToolButton>
@@ -13,12 +12,7 @@ namespace {
 
 constexpr std::uint32_t QueryAndRead = 0x410;
 
-struct World {
-    RecordingPlatform platform;
-    ScopedPlatform platformGuard{platform};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
-};
+using World = WindowTestWorld<>;
 
 QStringList rows(const QTreeWidget& list) {
     QStringList out;

@@ -2,9 +2,7 @@
 #include "pages/FormExecuteTip.h"
 #include "pages/FormSchWizard.h"
 #include "platform/IniFile.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -27,14 +25,8 @@ namespace {
 const std::string SchedulePath = "/opt/halvo/sch.cks";
 const std::string SettingsPath = "/opt/halvo/setting.ini";
 
-// The fake platform, user interface and dialogs for one test.
-struct World {
-    RecordingPlatform platform;
-    ScopedPlatform platformGuard{platform};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
+// The fake platform, user interface and dialogs for one test, with the settings the page works on.
+struct World : WindowTestWorld<> {
     AppSettings settings;
 
     std::string count() const {

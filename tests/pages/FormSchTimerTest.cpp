@@ -3,9 +3,7 @@
 
 #include "pages/FormSch.h"
 #include "pages/FormSchWizard.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -48,13 +46,7 @@ public:
     QList<QDateTime> runAt;
 };
 
-struct World {
-    RealClockPlatform platform;
-    ScopedPlatform platformGuard{platform};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
+struct World : WindowTestWorld<RealClockPlatform> {
     AppSettings settings;
 };
 

@@ -1,8 +1,6 @@
 #include "pages/FormSchWizard.h"
 #include "pages/FormProcessList.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
-#include "tests/helpers/RecordingDialogs.h"
+#include "tests/helpers/WindowTestSupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,14 +19,7 @@ using namespace halvo;
 
 namespace {
 
-struct World {
-    RecordingPlatform platform;
-    ScopedPlatform platformGuard{platform};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingDialogs dialogs;
-    ScopedDialogs dialogsGuard{dialogs};
-};
+using World = WindowTestWorld<>;
 
 QStringList entries(const QComboBox& box) {
     QStringList out;
