@@ -218,13 +218,15 @@ void TFormCtrl::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TFormCtrl::closeEvent(QCloseEvent* event) {
-    if (m_exitRequested || m_sessionEnding) {
-        event->accept();
-        return;
-    }
+bool TFormCtrl::FormCloseQuery() {
+    if (m_exitRequested || m_sessionEnding)
+        return true;
     hide();
-    event->ignore();
+    return false;
+}
+
+void TFormCtrl::closeEvent(QCloseEvent* event) {
+    event->setAccepted(FormCloseQuery());
 }
 
 bool TFormCtrl::eventFilter(QObject* watched, QEvent* event) {

@@ -104,6 +104,8 @@ public:
 
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
     // session (and the program's own restart or log off) is not held up.
+    // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
+    bool FormCloseQuery();
     void SessionEnding();
 
     // The pages in the order they were created.
@@ -113,7 +115,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override; // FormCloseQuery
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

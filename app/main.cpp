@@ -88,7 +88,9 @@ int main(int argc, char** argv) {
                     window.Setting1Click();
             });
         }
-        result = app.exec();
+        // An "Exit" taken inside an error box shown during start-up ended that box's loop only; the main
+        // loop would forget it.
+        result = window.exitRequested() ? 0 : app.exec();
     }
     halvo::setUi(nullptr);
     halvo::setDialogs(nullptr);

@@ -134,7 +134,7 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
     return {};
 }
 
-std::string TScheduleManager::SaveSchedule(const std::string& path) {
+std::string TScheduleManager::SaveSchedule(const std::string& path, const TScheduleItem* leaveOut) {
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
@@ -146,11 +146,12 @@ std::string TScheduleManager::SaveSchedule(const std::string& path) {
                    backupPathOf(path) + (error.empty() ? std::string() : ": " + error);
         }
     }
-    const std::string data = WriteScheduleFile(*this);
+    const std::string data = WriteScheduleFile(*this, leaveOut);
     std::string error;
     if (!platform().WriteWholeFile(path, data, error))
         return "Cannot create file \"" + path + "\". " + error;
-    if (!WriteProfileKey(SettingsPath, CountSection, CountKey, std::to_string(m_items.size())))
+    if (!WriteProfileKey(SettingsPath, CountSection, CountKey,
+                         std::to_string(m_items.size() - (IndexOf(leaveOut) >= 0 ? 1 : 0))))
         return "Unable to write to " + SettingsPath;
     return {};
 }

@@ -83,7 +83,8 @@ public:
 
     // Writes every item to path (replacing it only once the new file is whole) and the count to
     // SettingsPath. Returns the fault's text, empty on success; on a fault the old file stays.
-    std::string SaveSchedule(const std::string& path);
+    // leaveOut: an item not to store (one the user is still creating and may yet cancel).
+    std::string SaveSchedule(const std::string& path, const TScheduleItem* leaveOut = nullptr);
 
 private:
     std::vector<std::unique_ptr<TScheduleItem>> m_items;

@@ -351,11 +351,12 @@ void WriteScheduleRecord(const TScheduleItem& item, std::string& out) {
     out += char(tag::EndOfList); // child objects
 }
 
-std::string WriteScheduleFile(const TScheduleManager& manager) {
+std::string WriteScheduleFile(const TScheduleManager& manager, const TScheduleItem* leaveOut) {
     std::string out;
     // The buffer grows geometrically; sizing it from one record would guess wrong for uneven items.
     for (int i = 0; i < manager.Count(); ++i)
-        WriteScheduleRecord(manager.Item(i), out);
+        if (&manager.Item(i) != leaveOut)
+            WriteScheduleRecord(manager.Item(i), out);
     return out;
 }
 

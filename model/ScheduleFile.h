@@ -55,6 +55,6 @@ private:
 void WriteScheduleRecord(const TScheduleItem& item, std::string& out);
 
 // The whole file of a schedule: the records of all its items in order.
-std::string WriteScheduleFile(const TScheduleManager& manager);
+std::string WriteScheduleFile(const TScheduleManager& manager, const TScheduleItem* leaveOut = nullptr);
 
 } // namespace halvo

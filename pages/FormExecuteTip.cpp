@@ -58,8 +58,12 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     // Once a decision is made the countdown must not decide a second time.
     connect(this, &QDialog::finished, Timer1, &QTimer::stop);
 
-    Remaining = 60;
     Timer1->setInterval(1000);
+    FormCreate();
+}
+
+void TFormExecuteTip::FormCreate() {
+    Remaining = 60;
     Timer1->start();
 }
 

@@ -16,7 +16,7 @@ namespace halvo {
 class TFormExecuteTip : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormExecuteTip(QWidget* parent = nullptr); // FormCreate: Remaining = 60, Timer1 running
+    explicit TFormExecuteTip(QWidget* parent = nullptr);
 
     QLabel* Label1;
     QLabel* Label2;
@@ -25,6 +25,7 @@ public:
     QTimer* Timer1;
     int Remaining = 60;
 
+    void FormCreate(); // Remaining = 60, Timer1 running
     void Button1Click();
     void Button2Click();
     void Timer1Timer();

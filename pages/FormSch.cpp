@@ -118,7 +118,8 @@ bool TFormSch::StoreSchedule() {
 
 bool TFormSch::store(bool interactive) {
     m_manager->SetSettingsPath(SettingsFilePath());
-    const std::string fault = m_manager->SaveSchedule(ScheduleFilePath());
+    // An item still in its "add" wizard is not confirmed yet: the file holds every confirmed change.
+    const std::string fault = m_manager->SaveSchedule(ScheduleFilePath(), m_adding);
     if (fault.empty())
         return true;
     if (interactive) {
@@ -161,12 +162,14 @@ void TFormSch::SpeedButton1Click() {
     Timer1->stop();
     TScheduleItem& item = m_manager->Add();
     bool added = false;
+    m_adding = &item;
     {
         TFormSchWizard wizard(this);
         wizard.SetScheduleItem(&item);
         wizard.SetIsNew(true);
         added = dialogs().RunModal(wizard) == 1;
     }
+    m_adding = nullptr;
     if (added) {
         appendRow(item);
         store(true);

@@ -63,6 +63,7 @@ private:
     void appendRow(const TScheduleItem& item);
     int selectedRow() const;
 
+    TScheduleItem* m_adding = nullptr; // the item of an open "add" wizard
     AppSettings& m_settings;
     std::unique_ptr<TScheduleManager> m_manager;
     std::unique_ptr<ScheduleEvaluator> m_evaluator;

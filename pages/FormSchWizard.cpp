@@ -273,8 +273,12 @@ void TFormSchWizard::showEvent(QShowEvent* event) {
     SetActivePage(ActivePage());
 }
 
+int TFormSchWizard::FormCloseQuery(int result) {
+    return result == 1 ? 1 : 2;
+}
+
 void TFormSchWizard::done(int result) {
-    QDialog::done(result == 1 ? 1 : 2);
+    QDialog::done(FormCloseQuery(result));
 }
 
 int TFormSchWizard::ActivePage() const {

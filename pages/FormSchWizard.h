@@ -80,6 +80,8 @@ public:
 
     void FormCreate();
     void FormShow();
+    // Closing is always allowed; any result but OK (only through "Complete") becomes Cancel.
+    int FormCloseQuery(int result);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -104,7 +106,6 @@ public:
     // of its own, so the untouched box (one empty line) holds one line and an emptied one none.
     std::vector<std::string> MemoLines() const;
 
-    // The result is 1 (OK, only through "Complete") or 2 (Cancel) whatever closed the wizard.
     void done(int result) override;
 
 protected:

@@ -174,6 +174,9 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
     int countDuring = 0;
     bool newItemWithoutTask = false;
     QString caption;
+    bool storedWhileOpen = false;
+    std::string storedDuring;
+    std::string countStoredDuring;
     world.dialogs.modalHandlers.push_back([&](QDialog& d) {
         auto& w = dynamic_cast<TFormSchWizard&>(d);
         timerStopped = !page.Timer1->isActive();
@@ -185,11 +188,18 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
         w.SpeedButton2->click();
         w.ComboBox1->setCurrentIndex(0);
         w.SpeedButton2->click(); // the item now has a task and a name
-        w.close();               // the close box
+        // The session ends while the wizard is open: only confirmed items reach the file.
+        storedWhileOpen = page.StoreSchedule();
+        storedDuring = world.schedule();
+        countStoredDuring = world.count();
+        w.close(); // the close box
         return w.result();
     });
     page.SpeedButton1Click();
 
+    QVERIFY(storedWhileOpen);
+    QCOMPARE(storedDuring, storedBefore);
+    QCOMPARE(countStoredDuring, std::string("1"));
     QVERIFY(timerStopped);
     QCOMPARE(caption, QString("new schedule item"));
     QCOMPARE(countDuring, 2);
