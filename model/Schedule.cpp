@@ -4,22 +4,34 @@
 #include "ScheduleFile.h"
 #include "platform/Platform.h"
 
+#include <cmath>
+
 namespace halvo {
 
 bool TSPTime::CheckCrossing(TDateTime now) {
+    const auto day = std::int64_t(std::floor(now));
+    // A new calendar day since the last look: midnight came in between and put the clock below the rule's
+    // time, so the rule's time lies ahead again (a rule at 00:00:00 is passed on the day's first look).
+    if (m_seenDay && day > *m_seenDay && (CrossState == Ahead || CrossState == Passed))
+        CrossState = Ahead;
+    m_seenDay = day;
+
     const int side = CompareTime(TimeOfDay, now); // 1: the rule's time is still ahead, -1: it has passed
     switch (CrossState) {
     case Ahead:
-        if (side < 0) {
-            CrossState = Passed;
-            return true;
-        }
-        return false;
+        if (side >= 0)
+            return false;
+        CrossState = Passed;
+        // A clock put back after the firing (the autumn hour, a correction) passes the time once more on
+        // the same day; the item has run today already.
+        if (m_firedDay == day)
+            return false;
+        m_firedDay = day;
+        return true;
     case Passed:
-        if (side > 0) {
+        // Midnight, a start on a later day or a clock set back: the time lies ahead again, nothing runs.
+        if (side > 0)
             CrossState = Ahead;
-            return true;
-        }
         return false;
     default:
         // NotSeen, and any other value a damaged file brought in: only learn the side, so a rule whose
@@ -30,6 +42,12 @@ bool TSPTime::CheckCrossing(TDateTime now) {
             CrossState = Passed;
         return false;
     }
+}
+
+void TSPTime::StartOver() {
+    CrossState = NotSeen;
+    m_seenDay.reset();
+    m_firedDay.reset();
 }
 
 void TScheduleItem::Assign(const TScheduleItem* source) {
@@ -101,8 +119,7 @@ std::string backupPathOf(const std::string& path) {
 
 // Keeps the bytes of a schedule file that could not be read completely, so the next save cannot lose
 // the items it still holds.
-bool writeBackup(const std::string& path, const std::string& data) {
-    std::string error;
+bool writeBackup(const std::string& path, const std::string& data, std::string& error) {
     return platform().WriteWholeFile(backupPathOf(path), data, error);
 }
 
@@ -118,29 +135,38 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
     }
     const long long count = ReadProfileInteger(SettingsPath, CountSection, CountKey);
     ScheduleReader reader(data);
+    std::string fault;
     for (long long i = 0; i < count; ++i) {
         // Read into an item of its own and append it only when its record was whole.
         auto item = std::make_unique<TScheduleItem>();
-        std::string fault = reader.ReadRecord(*item);
-        if (!fault.empty()) {
-            if (writeBackup(path, data))
-                m_unsavedBackupPath.clear();
-            else
-                m_unsavedBackupPath = path;
-            return fault;
-        }
+        fault = reader.ReadRecord(*item);
+        if (!fault.empty())
+            break;
         m_items.push_back(std::move(item));
     }
-    return {};
+    // Records beyond the count are not read, but the next save would drop them: keep them too.
+    if (fault.empty() && reader.AtEnd())
+        return {};
+    std::string backupError;
+    if (writeBackup(path, data, backupError)) {
+        m_unsavedBackupPath.clear();
+        m_keptCopyPath = backupPathOf(path);
+    } else {
+        m_unsavedBackupPath = path;
+    }
+    return fault;
 }
 
 std::string TScheduleManager::SaveSchedule(const std::string& path, const TScheduleItem* leaveOut) {
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
-        if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old)) {
+        if (!platform().FileExists(path)) {
+            m_unsavedBackupPath.clear(); // nothing stored that could be lost
+        } else if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old, error)) {
             m_unsavedBackupPath.clear();
-        } else if (platform().FileExists(path)) {
+            m_keptCopyPath = backupPathOf(path);
+        } else {
             // The items of the earlier file could not be kept anywhere: leave that file in place.
             return "Cannot create file \"" + path + "\". The earlier file could not be kept as " +
                    backupPathOf(path) + (error.empty() ? std::string() : ": " + error);

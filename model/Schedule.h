@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace halvo {
@@ -30,9 +31,19 @@ public:
     std::string DisplayText;        // composed once by the wizard, never interpreted
     std::int32_t CrossState = NotSeen;
 
-    // True when the clock's time of day now lies on the other side of TimeOfDay than when last seen;
-    // updates CrossState before returning.
+    // now: the local date and time. True when the clock has passed TimeOfDay (Ahead -> Passed) since the
+    // last call, at most once per calendar day; the time of day falling below TimeOfDay again (midnight, a
+    // later day, the clock set back) only makes the state Ahead. Updates CrossState before returning.
     bool CheckCrossing(TDateTime now);
+
+    // Forgets what the detector has seen, as for a new rule: the next look only learns the side of the
+    // clock. Used when the user has changed the item, so a changed time never fires at once.
+    void StartOver();
+
+private:
+    // Kept for this run only, never stored: the calendar day of the last look and of the last firing.
+    std::optional<std::int64_t> m_seenDay;
+    std::optional<std::int64_t> m_firedDay;
 };
 
 class TScheduleItem {
@@ -78,7 +89,8 @@ public:
 
     // Reads the count from SettingsPath and that many records from the file at path, appending an item for
     // each. Returns the fault's text, empty on success. After a fault the items read completely stay, the
-    // half-read one is dropped, and a copy of the file is kept as path + ".bak".
+    // half-read one is dropped, and a copy of the file is kept as path + ".bak"; so it is when bytes remain
+    // after the counted records (a count that is missing or too small), which the next save would drop.
     std::string LoadSchedule(const std::string& path);
 
     // Writes every item to path (replacing it only once the new file is whole) and the count to
@@ -86,11 +98,20 @@ public:
     // leaveOut: an item not to store (one the user is still creating and may yet cancel).
     std::string SaveSchedule(const std::string& path, const TScheduleItem* leaveOut = nullptr);
 
+    // The next save of path first keeps the file found there as path + ".bak" (a stored schedule that this
+    // run never loaded must not be lost by replacing it).
+    void KeepCopyAtNextSave(const std::string& path) { m_unsavedBackupPath = path; }
+
+    // The path of the copy kept by a load or a save since the last call, empty when none was; the caller
+    // tells the user once.
+    std::string TakeKeptCopy() { return std::exchange(m_keptCopyPath, {}); }
+
 private:
     std::vector<std::unique_ptr<TScheduleItem>> m_items;
-    // A schedule file whose load failed before a copy of it could be kept: the next save of that path
-    // tries to keep the copy before it replaces the file.
+    // A schedule file whose load failed before a copy of it could be kept (or one this run did not load):
+    // the next save of that path tries to keep the copy before it replaces the file.
     std::string m_unsavedBackupPath;
+    std::string m_keptCopyPath;
 };
 
 } // namespace halvo

@@ -95,31 +95,45 @@ TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
     EXPECT_EQ(manager.Count(), 0);
 }
 
-TEST_F(ScheduleStorage, LoadAppendsAsManyRecordsAsTheCountSays) {
-    fake.files[schedulePath] = namedRecord("a", 1) + namedRecord("b", 9) + namedRecord("c", 11);
+TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRest) {
+    const std::string file = namedRecord("a", 1) + namedRecord("b", 9) + namedRecord("c", 11);
+    fake.files[schedulePath] = file;
     manager.Add().ItemName = "before";
 
     storeCount("2");
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
-    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"before", "a", "b"}))
-        << "the rest of the file is ignored";
+    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"before", "a", "b"}));
     EXPECT_EQ(manager.Item(2).Task->Code, 9);
+    // The third record is not read, but the next save would drop it: the whole file is kept first.
+    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
+    EXPECT_EQ(manager.TakeKeptCopy(), "") << "said once";
+    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(storedCount(), "3");
 
-    const std::pair<std::string, int> counts[] = {{"0x2", 2}, {"0X3", 3}, {"$3", 3}, {"3", 3}, {"abc", 0},
-                                                  {"", 0},    {"0x", 0},  {"-1", 0}, {"2x", 0}};
-    for (const auto& [text, expected] : counts) {
+    struct Count {
+        std::string text;
+        int items;
+    };
+    const Count counts[] = {{"0x2", 2}, {"0X3", 3}, {"$3", 3}, {"3", 3},  {"abc", 0},
+                            {"", 0},    {"0x", 0},  {"-1", 0}, {"2x", 0}, {"<none>", 0}};
+    for (const auto& [text, items] : counts) {
         TScheduleManager other;
         other.SetSettingsPath(settingsPath);
-        storeCount(text);
+        fake.files[schedulePath] = file;
+        if (text == "<none>")
+            fake.files.erase(settingsPath);
+        else
+            storeCount(text);
+        fake.files.erase(backupPath);
         EXPECT_EQ(other.LoadSchedule(schedulePath), "") << text;
-        EXPECT_EQ(other.Count(), expected) << text;
+        EXPECT_EQ(other.Count(), items) << text;
+        EXPECT_EQ(fake.files.count(backupPath) ? fake.files[backupPath] : "<none>",
+                  items < 3 ? file : "<none>")
+            << text;
+        EXPECT_EQ(other.TakeKeptCopy(), items < 3 ? backupPath : "") << text;
     }
-    fake.files.erase(settingsPath);
-    TScheduleManager noSettings;
-    noSettings.SetSettingsPath(settingsPath);
-    EXPECT_EQ(noSettings.LoadSchedule(schedulePath), "");
-    EXPECT_EQ(noSettings.Count(), 0);
-    EXPECT_FALSE(fake.files.count(backupPath));
 }
 
 TEST_F(ScheduleStorage, CountBeyondTheRecordsKeepsTheWholeOnesAndACopyOfTheFile) {
@@ -130,6 +144,7 @@ TEST_F(ScheduleStorage, CountBeyondTheRecordsKeepsTheWholeOnesAndACopyOfTheFile)
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "Stream read error");
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
     EXPECT_EQ(fake.files[schedulePath], file);
 }
 
@@ -180,10 +195,13 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
     EXPECT_EQ(manager.Count(), 0);
     EXPECT_FALSE(fake.files.count(backupPath));
 
+    EXPECT_EQ(manager.TakeKeptCopy(), "");
+
     fake.unreadableFiles.clear(); // another program let go of it
     manager.Add().ItemName = "new";
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
     EXPECT_EQ(fake.files[backupPath], nightRecord());
+    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
     EXPECT_EQ(storedCount(), "1");
 
     fake.files.erase(backupPath);

@@ -44,7 +44,7 @@ TEST(TimeRule, CrossingTableEveryCell) {
     const Cell cells[] = {
         {NotSeen, ahead, false, Ahead}, {NotSeen, equal, false, NotSeen}, {NotSeen, passed, false, Passed},
         {Ahead, ahead, false, Ahead},   {Ahead, equal, false, Ahead},     {Ahead, passed, true, Passed},
-        {Passed, ahead, true, Ahead},   {Passed, equal, false, Passed},   {Passed, passed, false, Passed},
+        {Passed, ahead, false, Ahead},  {Passed, equal, false, Passed},   {Passed, passed, false, Passed},
     };
     for (const Cell& cell : cells) {
         TSPTime rule;
@@ -64,12 +64,20 @@ TEST(TimeRule, UnknownCrossStateOnlyLearnsTheSide) {
     EXPECT_EQ(rule.CrossState, Passed);
 }
 
-TEST(TimeRule, MidnightRuleNeverFires) {
-    TSPTime rule; // TimeOfDay 0: never later than the clock
-    for (int hour : {0, 6, 12, 23, 0, 1}) {
-        EXPECT_FALSE(rule.CheckCrossing(EncodeTime(hour, 0, 1)));
+TEST(TimeRule, MidnightRuleFiresOnTheFirstLookOfEachDay) {
+    TSPTime rule; // TimeOfDay 0: never later than the clock within a day
+    const TDateTime day = 46000.0;
+    for (int hour : {0, 6, 12, 23}) {
+        EXPECT_FALSE(rule.CheckCrossing(day + EncodeTime(hour, 0, 1)));
         EXPECT_EQ(rule.CrossState, Passed);
     }
+    // Within a millisecond of midnight nothing changes yet; the next look fires.
+    EXPECT_FALSE(rule.CheckCrossing(day + 1 + HalfMillisecond));
+    EXPECT_EQ(rule.CrossState, Ahead);
+    EXPECT_TRUE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 1)));
+    EXPECT_FALSE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 2)));
+    EXPECT_TRUE(rule.CheckCrossing(day + 2 + EncodeTime(0, 0, 0, 500)));
+    EXPECT_EQ(rule.CrossState, Passed);
 }
 
 TEST(TimeRule, DueDayByPeriod) {
