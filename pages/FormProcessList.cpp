@@ -96,8 +96,12 @@ void TFormProcessList::FillWindowList() {
     const std::vector<WindowEntry> windows = CollectTopLevelWindows();
     ListView1->clear();
     // One row per process that the close-all action would end, for those we may query and read: the
-    // module name only tells whether the process can be looked into, it is not shown.
+    // module name only tells whether the process can be looked into, it is not shown. Our own windows are
+    // left out: closing this program from its own schedule does nothing.
+    const std::uint32_t ownProcessId = p.GetCurrentProcessId();
     ForEachRunEnd(windows, [&](std::size_t index, std::uint32_t processId) {
+        if (processId == ownProcessId)
+            return;
         const Handle process =
             p.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId);
         if (!process)

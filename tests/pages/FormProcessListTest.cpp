@@ -30,6 +30,7 @@ private slots:
     void fewerThanTwoWindowsGiveAnEmptyList();
     void oneRowPerRunEndUnderItsLastTitle();
     void processesThatCannotBeLookedIntoAreLeftOut();
+    void ownWindowsAreNotOffered();
     void okHandsOverTheSelectedRow();
     void okWithoutSelectionTellsTheUserAndStaysOpen();
     void cancelAndCloseBoxHandOverNothing();
@@ -117,6 +118,24 @@ void FormProcessListTest::processesThatCannotBeLookedIntoAreLeftOut() {
     QCOMPARE(world.platform.callsStartingWith("GetModuleFileNameExA").size(), std::size_t(1));
     QCOMPARE(world.platform.callsStartingWith("CloseHandle").size(), std::size_t(2));
     QVERIFY(world.platform.openHandles.empty());
+}
+
+void FormProcessListTest::ownWindowsAreNotOffered() {
+    World world;
+    const std::uint32_t own = world.platform.currentProcessId;
+    world.platform.addWindow(1, "Editor", 100);
+    world.platform.addWindow(2, "Halvo ShutDown", own);
+    world.platform.addWindow(3, "Terminal", 200);
+    world.platform.addWindow(4, "Time to go", own); // an alarm message of ours
+    world.platform.addWindow(5, "Desktop", 300);
+    world.platform.addProcess(100, {QueryAndRead}, "/usr/bin/editor");
+    world.platform.addProcess(200, {QueryAndRead}, "/usr/bin/xterm");
+    world.platform.addProcess(own, {QueryAndRead}, "/opt/halvo/halvo-shutdown");
+    world.platform.clearCalls();
+    TFormProcessList picker;
+    QCOMPARE(rows(*picker.ListView1), QStringList({"Editor|100", "Terminal|200"}));
+    QCOMPARE(world.platform.callsStartingWith("OpenProcess"),
+             (std::vector<std::string>{"OpenProcess(0x410, false, 100)", "OpenProcess(0x410, false, 200)"}));
 }
 
 void FormProcessListTest::okHandsOverTheSelectedRow() {
