@@ -273,6 +273,11 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
         if (FormOption)
             return FormOption;
         page = FormOption = new TFormOption(Settings, TabSheet3);
+        // The schedule of this run is stored from the moment AutoSave is on, not only at its next change.
+        connect(FormOption, &TFormOption::autoSaveTurnedOn, this, [this] {
+            if (FormSch)
+                FormSch->StoreSchedule();
+        });
         size = QSize(460, 270);
         break;
     case AboutSheet:

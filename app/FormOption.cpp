@@ -69,8 +69,8 @@ void TFormOption::showEvent(QShowEvent* event) {
 }
 
 void TFormOption::FormShow() {
-    // The box counts, not the flag: a box ticked without "Set" still keeps the value in place.
-    if (CheckBox_AutoStartup->isChecked())
+    // The flag counts, not the box: a box ticked without "Set" is no request to start with the desktop.
+    if (m_settings.AutoStartup)
         EnsureRunValueShowingFaults();
 }
 
@@ -83,12 +83,15 @@ void TFormOption::SpeedButton1Click() {
         DeleteRunValue();
         m_settings.AutoStartup = false;
     }
+    const bool autoSaveWasOn = m_settings.AutoSave;
     m_settings.AutoSave = CheckBox_AutoSave->isChecked();
     m_settings.Remind = CheckBox_Remind->isChecked();
     // Stored at once, so the file agrees with the Run value even if the program never reaches "Exit".
     std::string error;
     if (!StoreSettings(m_settings, SettingsFilePath(), error))
         dialogs().Error(QString::fromStdString(error));
+    if (!autoSaveWasOn && m_settings.AutoSave)
+        emit autoSaveTurnedOn();
 }
 
 void TFormOption::SpeedButton2Click() {

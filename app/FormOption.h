@@ -1,7 +1,8 @@
 #pragma once
 
 // The Option page: the three settings as check boxes. "Set" takes the boxes into the settings, writes or
-// removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back.
+// removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back. Only "Set"
+// acts: a box ticked without it changes nothing, not even the auto-start value.
 
 #include "model/AppSettings.h"
 
@@ -31,6 +32,10 @@ public:
     void FormShow();
     void SpeedButton1Click();
     void SpeedButton2Click();
+
+signals:
+    // "Set" has turned AutoSave on: the schedule is to be stored from now on.
+    void autoSaveTurnedOn();
 
 protected:
     void showEvent(QShowEvent* event) override;

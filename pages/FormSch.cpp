@@ -26,6 +26,8 @@ namespace {
 // the monotonic timer and the wall clock differ by a millisecond or two.
 constexpr int TickMarginMs = 3;
 
+constexpr const char* KeptCopyText = "A copy of the stored schedule was kept as ";
+
 } // namespace
 
 TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
@@ -87,6 +89,9 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     hooks.fired = [this](TScheduleItem&) { store(false); };
     m_evaluator = std::make_unique<ScheduleEvaluator>(*m_manager, std::move(hooks));
 
+    // With AutoSave off the stored file is left alone for the whole run; turned on later, the first
+    // store keeps a copy of what this run never loaded.
+    m_storedFileIsOurs = m_settings.AutoSave;
     const std::string schedulePath = ScheduleFilePath();
     if (m_settings.AutoSave && platform().FileExists(schedulePath)) {
         m_manager->SetSettingsPath(SettingsFilePath());
@@ -94,8 +99,7 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
         // The items read before a fault are kept, so they get their rows like the others.
         for (int i = 0; i < m_manager->Count(); ++i)
             appendRow(m_manager->Item(i));
-        if (!fault.empty())
-            dialogs().Error(QString::fromStdString(fault));
+        report(fault, true);
     }
 
     StartTimer1();
@@ -117,21 +121,39 @@ bool TFormSch::StoreSchedule() {
 }
 
 bool TFormSch::store(bool interactive) {
+    if (!m_settings.AutoSave)
+        return true;
+    if (!m_storedFileIsOurs) {
+        m_manager->KeepCopyAtNextSave(ScheduleFilePath());
+        m_storedFileIsOurs = true;
+    }
     m_manager->SetSettingsPath(SettingsFilePath());
     // An item still in its "add" wizard is not confirmed yet: the file holds every confirmed change.
     const std::string fault = m_manager->SaveSchedule(ScheduleFilePath(), m_adding);
-    if (fault.empty())
-        return true;
-    if (interactive) {
-        dialogs().Error(QString::fromStdString(fault));
-    } else {
-        // A modal box here would hold up the item's task until someone answers it.
-        m_storeFaultPopup = ui().CreateNotificationPopup();
-        m_storeFaultPopup->SetTitle("Halvo Shutdown");
-        m_storeFaultPopup->SetMessageText(fault);
-        m_storeFaultPopup->Show();
+    report(fault, interactive);
+    return fault.empty();
+}
+
+void TFormSch::report(const std::string& fault, bool interactive) {
+    const std::string kept = m_manager->TakeKeptCopy();
+    const std::string notice = kept.empty() ? std::string() : KeptCopyText + kept;
+    if (fault.empty()) {
+        if (!notice.empty())
+            notify(notice);
+        return;
     }
-    return false;
+    const std::string text = notice.empty() ? fault : fault + "\n" + notice;
+    if (interactive)
+        dialogs().Error(QString::fromStdString(text));
+    else
+        notify(text); // a modal box here would hold up the item's task until someone answers it
+}
+
+void TFormSch::notify(const std::string& text) {
+    m_notice = ui().CreateNotificationPopup();
+    m_notice->SetTitle("Halvo Shutdown");
+    m_notice->SetMessageText(text);
+    m_notice->Show();
 }
 
 void TFormSch::StartTimer1() {
@@ -199,6 +221,9 @@ void TFormSch::SpeedButton2Click() {
         return;
     TScheduleItem& target = m_manager->Item(row);
     target.Assign(copy.get());
+    // A changed item starts over as a new one: it runs at its new time, even on a day it already ran,
+    // and a time moved into the past does not run it at once.
+    target.TimeRule.StartOver();
     WriteRow(*AdvListView1->topLevelItem(row), target);
     store(true);
 }

@@ -23,13 +23,14 @@ class TFormSch : public QWidget {
 public:
     // FormCreate: creates the manager; loads the schedule file (and appends its rows) when
     // settings.AutoSave is set and the file exists, showing a load fault in an error box; starts Timer1.
-    // settings belongs to the main window and outlives the page.
+    // settings belongs to the main window and outlives the page. With AutoSave off the stored schedule is
+    // neither loaded nor written.
     explicit TFormSch(AppSettings& settings, QWidget* parent = nullptr);
     // FormDestroy: stores the schedule.
     ~TFormSch() override;
 
-    // Writes the schedule file and the count now (also used when the session ends); false on a fault,
-    // whose text has then been shown.
+    // Writes the schedule file and the count now when AutoSave is set (also used when the session ends
+    // and when AutoSave is turned on); false on a fault, whose text has then been shown.
     bool StoreSchedule();
 
     TScheduleManager& manager() { return *m_manager; }
@@ -60,14 +61,21 @@ private:
     // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a
     // notification that does not hold up the item's task.
     bool store(bool interactive);
+    // Shows fault (if any) and says where a copy of the stored schedule was kept (if one was): the copy
+    // as a second line of the fault's box, or alone in a notification.
+    void report(const std::string& fault, bool interactive);
+    void notify(const std::string& text);
     void appendRow(const TScheduleItem& item);
     int selectedRow() const;
 
     TScheduleItem* m_adding = nullptr; // the item of an open "add" wizard
     AppSettings& m_settings;
+    // False while the stored file is one this run did not load (AutoSave was off at the start): the first
+    // store keeps it as a copy before replacing it.
+    bool m_storedFileIsOurs = false;
     std::unique_ptr<TScheduleManager> m_manager;
     std::unique_ptr<ScheduleEvaluator> m_evaluator;
-    std::unique_ptr<NotificationPopup> m_storeFaultPopup;
+    std::unique_ptr<NotificationPopup> m_notice;
 };
 
 } // namespace halvo

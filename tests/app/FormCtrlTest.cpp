@@ -379,6 +379,7 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
         window.Option1Click();
         window.about1Click();
         window.Settings.Remind = true;
+        window.Settings.AutoSave = true;
         QObject::connect(window.FormAbout, &QObject::destroyed, [&] { order.push_back("About"); });
         QObject::connect(window.FormOption, &QObject::destroyed, [&] { order.push_back("Option"); });
         QObject::connect(window.FormGen, &QObject::destroyed, [&] { order.push_back("General"); });
@@ -393,7 +394,7 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
             "WritePrivateProfileStringA(\"schManager\", \"count\", \"0\", \"/opt/halvo/setting.ini\")",
             "WritePrivateProfileStringA(\"setting\", \"Setting_AutoStartup\", \"0\", "
             "\"/opt/halvo/setting.ini\")",
-            "WritePrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"0\", "
+            "WritePrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"1\", "
             "\"/opt/halvo/setting.ini\")",
             "WritePrivateProfileStringA(\"setting\", \"Setting_Remind\", \"1\", \"/opt/halvo/setting.ini\")",
         })));
@@ -446,6 +447,7 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     World again;
     TFormCtrl second;
     second.Setting1Click();
+    second.Settings.AutoSave = true;
     second.SessionEnding();
     QVERIFY(again.fake.files.count(ScheduleFile));
     QVERIFY(again.fake.files.count(SettingsFile));

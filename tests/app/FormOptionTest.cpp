@@ -12,6 +12,7 @@ using namespace halvo;
 namespace {
 
 const std::string SettingsFile = "/opt/halvo/setting.ini";
+const std::string ScheduleFile = "/opt/halvo/sch.cks";
 const std::string RunKey = "software\\microsoft\\windows\\currentversion\\run"; // as the fake keeps it
 const std::string Open =
     "RegCreateKeyExA(0x80000001, \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\", 0, "
@@ -55,13 +56,14 @@ class FormOptionTest : public QObject {
     Q_OBJECT
 private slots:
     void controlsAndTheBoxesFromTheFlags();
-    void showingWithTheBoxTickedKeepsTheRunValueInPlace();
+    void showingWithTheFlagSetKeepsTheRunValueInPlace();
     void otherValuesAtShowing();
     void setWritesOrRemovesTheRunValueAndStoresTheFlags();
     void setStopsWhenTheValueCannotBeWritten();
     void setWithoutARunKeyStillChangesTheFlags();
     void cancelSettingPutsTheBoxesBack();
     void boxTickedWithoutSetInTheRunningProgram();
+    void turningAutoSaveOnKeepsTheStoredScheduleAsACopy();
 };
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
@@ -92,19 +94,25 @@ void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
     QVERIFY(!page.CheckBox_AutoSave->isChecked());
 }
 
-void FormOptionTest::showingWithTheBoxTickedKeepsTheRunValueInPlace() {
+void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
     World w;
     AppSettings settings;
     TFormOption page(settings);
     page.show();
     QVERIFY(w.registryCalls().empty()); // unticked: the registry stays untouched
 
+    // A box ticked without "Set" asks for nothing.
     page.hide();
     page.CheckBox_AutoStartup->setChecked(true);
     page.show();
+    QVERIFY(w.registryCalls().empty());
+    QVERIFY(!w.runValue());
+
+    settings.AutoStartup = true; // as "Set" left it
+    page.hide();
+    page.show();
     QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Query(), Write(), Close()})));
     QCOMPARE(w.runValue(), QuotedPath);
-    QVERIFY(!settings.AutoStartup);
 
     // Present: read (size, then data) and left as it is.
     w.fake.clearCalls();
@@ -232,17 +240,46 @@ void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
         window.Setting1Click();
         window.Option1Click();
         window.FormOption->CheckBox_AutoStartup->setChecked(true);
+        window.General1Click();
+        window.Option1Click();
         QVERIFY(!w.runValue());
+        QVERIFY(!window.Settings.AutoStartup);
+        // "Set" then writes it, and coming back to the page puts it back when it has gone.
+        window.FormOption->SpeedButton1Click();
+        QCOMPARE(w.runValue(), QuotedPath);
+        w.setRunValue(win::REG_SZ, std::string(1, '\0'));
         window.General1Click();
         window.Option1Click();
         QCOMPARE(w.runValue(), QuotedPath);
-        QVERIFY(!window.Settings.AutoStartup);
     }
     QCOMPARE(w.fake.files[SettingsFile],
-             std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\n"
-                         "Setting_Remind=0\n"));
+             std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=0\n"));
     // The Run value is never removed at the end.
     QCOMPARE(w.runValue(), QuotedPath);
+}
+
+void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
+    World w;
+    const std::string stored = "the records of an earlier run";
+    w.fake.files[ScheduleFile] = stored;
+    w.fake.files[SettingsFile] = "[schManager]\ncount=1\n";
+    TFormCtrl window;
+    window.Setting1Click(); // the Schedule page starts empty: AutoSave is off
+    window.Option1Click();
+    window.FormOption->CheckBox_AutoSave->setChecked(true);
+    window.FormOption->SpeedButton1Click();
+    // This run's schedule is stored from now on; the one it never loaded is kept, and the user told.
+    QCOMPARE(w.fake.files[ScheduleFile + ".bak"], stored);
+    QCOMPARE(w.fake.files[ScheduleFile], std::string());
+    QCOMPARE(w.fake.files[SettingsFile],
+             std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
+                         "Setting_AutoSave=1\nSetting_Remind=0\n"));
+    QCOMPARE(w.ui.popups.size(), std::size_t(1));
+    QCOMPARE(w.ui.popups[0]->messageText,
+             std::string("A copy of the stored schedule was kept as /opt/halvo/sch.cks.bak"));
+    window.FormOption->SpeedButton1Click();
+    QCOMPARE(w.ui.popups.size(), std::size_t(1));
+    QVERIFY(w.dialogs.errors.isEmpty());
 }
 
 QTEST_MAIN(FormOptionTest)

@@ -28,6 +28,7 @@ const std::string SettingsPath = "/opt/halvo/setting.ini";
 // The fake platform, user interface and dialogs for one test, with the settings the page works on.
 struct World : WindowTestWorld<> {
     AppSettings settings;
+    World() { settings.AutoSave = true; } // the schedule is stored; without it, the file is left alone
 
     std::string count() const {
         const auto it = platform.files.find(SettingsPath);
@@ -107,6 +108,32 @@ void selectRow(TFormSch& page, int row) {
     page.AdvListView1->topLevelItem(row)->setSelected(true);
 }
 
+// "modify" on a row that changes only the item's time, completed.
+void modifyTime(World& world, TFormSch& page, int row, QTime time) {
+    world.dialogs.modalHandlers.push_back([time](QDialog& d) {
+        auto& w = dynamic_cast<TFormSchWizard&>(d);
+        w.show();
+        w.SpeedButton2->click();
+        w.SpeedButton2->click();
+        w.DateTimePicker1->setTime(time);
+        w.SpeedButton2->click();
+        w.SpeedButton2->click();
+        return w.result();
+    });
+    page.AdvListView1->clearSelection();
+    selectRow(page, row);
+    page.SpeedButton2Click();
+}
+
+std::vector<std::string> popupTexts(const World& world) {
+    std::vector<std::string> texts;
+    for (const auto& popup : world.ui.popups)
+        texts.push_back(popup->messageText);
+    return texts;
+}
+
+const std::string KeptCopy = "A copy of the stored schedule was kept as /opt/halvo/sch.cks.bak";
+
 QByteArray bytes(const std::string& s) {
     return QByteArray(s.data(), qsizetype(s.size()));
 }
@@ -124,7 +151,9 @@ private slots:
     void modifyThenCancelLeavesTheItem();
     void modifyWithoutParameterChangesKeepsCommandLineAndMessage();
     void modifyAndDeleteWithoutSelectionOnlyTellTheUser();
+    void modifiedItemStartsOverAndNeverRunsAtOnce();
     void loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction();
+    void withoutAutoSaveTheStoredScheduleStaysByteForByte();
     void loadFaultIsShownAndCompleteItemsStay();
     void firingStoresTheScheduleBeforeTheTaskRuns();
     void firingWithReminderRunsOnlyAfterOk();
@@ -411,6 +440,35 @@ void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
     QCOMPARE(page.manager().Count(), 1);
 }
 
+void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
+    World world;
+    world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
+    TFormSch page(world.settings);
+    addItem(world, page, Entry{"backup", 8, "/usr/bin/backup", "\n", QTime(22, 30, 0)});
+    page.Timer1Timer();
+    world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
+    page.Timer1Timer();
+    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+
+    // Moved to a time that has passed already: nothing runs.
+    world.platform.setNow(2026, 12, 8, 22, 45, 0, 3);
+    modifyTime(world, page, 0, QTime(22, 40, 0));
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(NotSeen));
+    page.Timer1Timer();
+    world.platform.advanceMilliseconds(1000);
+    page.Timer1Timer();
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+
+    // Moved to a time still to come: it runs then, although it ran today.
+    modifyTime(world, page, 0, QTime(23, 0, 0));
+    page.Timer1Timer();
+    world.platform.setNow(2026, 12, 8, 23, 0, 0, 3);
+    page.Timer1Timer();
+    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(2));
+    QCOMPARE(rowTexts(*page.AdvListView1, 0)[2], QString("23:00:00:EveryDay"));
+}
+
 void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     World world;
     {
@@ -420,19 +478,7 @@ void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
         // A change the wizard does not make reaches the file at the latest when the page goes.
         page.manager().Item(1).Spare = true;
     }
-    const std::string stored = world.schedule();
     QCOMPARE(world.count(), std::string("2"));
-
-    {
-        TFormSch page(world.settings); // AutoSave off: nothing is read
-        QCOMPARE(page.manager().Count(), 0);
-        QCOMPARE(rowCount(*page.AdvListView1), 0);
-        QCOMPARE(world.schedule(), stored); // untouched until something changes
-        world.settings.AutoSave = true;
-    }
-    QCOMPARE(world.schedule(), std::string()); // the run without AutoSave ended with no items
-    world.platform.files[SchedulePath] = stored;
-    world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
 
     TFormSch page(world.settings);
     QCOMPARE(page.manager().Count(), 2);
@@ -442,6 +488,62 @@ void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
              QStringList({"b", "lock the workstation", "22:30:00:EveryDay"}));
     QVERIFY(page.manager().Item(1).Spare);
     QVERIFY(world.dialogs.errors.isEmpty());
+    QVERIFY(world.ui.popups.empty());
+}
+
+void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
+    World world;
+    world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
+    {
+        TFormSch page(world.settings);
+        addItem(world, page, Entry{"a"});
+        addItem(world, page, Entry{"b", 4});
+    }
+    const std::string stored = world.schedule();
+    const std::string settings = world.platform.files[SettingsPath];
+    world.platform.clearCalls();
+
+    // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
+    world.settings.AutoSave = false;
+    {
+        TFormSch page(world.settings);
+        QCOMPARE(page.manager().Count(), 0);
+        addItem(world, page, Entry{"c", 8, "/usr/bin/true", "\n", QTime(22, 30, 0)});
+        addItem(world, page, Entry{"d"});
+        selectRow(page, 1);
+        page.SpeedButton3Click();
+        page.Timer1Timer();
+        world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
+        page.Timer1Timer();
+        QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+        QVERIFY(page.StoreSchedule()); // the session ends
+    }
+    QCOMPARE(world.schedule(), stored);
+    QCOMPARE(world.platform.files[SettingsPath], settings);
+    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
+    QVERIFY(!world.platform.files.count(SchedulePath + ".bak"));
+
+    // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
+    // the user is told once.
+    {
+        TFormSch page(world.settings);
+        addItem(world, page, Entry{"e"});
+        QCOMPARE(world.schedule(), stored);
+        world.settings.AutoSave = true;
+        QVERIFY(page.StoreSchedule()); // what "Set" does
+        QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+        QCOMPARE(world.count(), std::string("1"));
+        QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
+        QCOMPARE(world.ui.popups[0]->shown, 1);
+        addItem(world, page, Entry{"f"});
+        QCOMPARE(world.count(), std::string("2"));
+    }
+    QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+    QCOMPARE(world.ui.popups.size(), std::size_t(1));
+    QVERIFY(world.dialogs.errors.isEmpty());
+
+    TFormSch page(world.settings);
+    QCOMPARE(rowTexts(*page.AdvListView1, 1)[0], QString("f"));
 }
 
 void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
@@ -450,26 +552,46 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         TFormSch page(world.settings);
         addItem(world, page, Entry{"whole"});
     }
+    const std::string one = world.schedule();
     world.platform.files[SchedulePath] += "XXXX and more";
     world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
-    world.settings.AutoSave = true;
+    const std::string damaged = world.schedule();
 
-    TFormSch page(world.settings);
-    QCOMPARE(world.dialogs.errors, QStringList({"Invalid stream format"}));
-    QCOMPARE(page.manager().Count(), 1);
-    QCOMPARE(rowCount(*page.AdvListView1), 1);
-    QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
-    QVERIFY(page.Timer1->isActive());
-    // The unreadable file is kept aside before anything replaces it.
-    QVERIFY(world.platform.files.count(SchedulePath + ".bak"));
+    {
+        TFormSch page(world.settings);
+        // The fault's own text, and where the file that could not be read was kept.
+        QCOMPARE(world.dialogs.errors,
+                 QStringList({QString::fromStdString("Invalid stream format\n" + KeptCopy)}));
+        QCOMPARE(page.manager().Count(), 1);
+        QCOMPARE(rowCount(*page.AdvListView1), 1);
+        QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
+        QVERIFY(page.Timer1->isActive());
+        QCOMPARE(world.platform.files[SchedulePath + ".bak"], damaged);
+        QVERIFY(world.ui.popups.empty());
+    }
 
-    world.settings.AutoSave = true;
     world.platform.unreadableFiles.insert(SchedulePath);
     world.dialogs.errors.clear();
-    TFormSch second(world.settings);
-    QCOMPARE(world.dialogs.errors,
-             QStringList({"Cannot open file \"/opt/halvo/sch.cks\". Access is denied"}));
-    QCOMPARE(second.manager().Count(), 0);
+    {
+        TFormSch second(world.settings);
+        QCOMPARE(world.dialogs.errors,
+                 QStringList({"Cannot open file \"/opt/halvo/sch.cks\". Access is denied"}));
+        QCOMPARE(second.manager().Count(), 0);
+        world.platform.unreadableFiles.clear();
+    }
+    // Its first store kept the file it could not open, and said so then.
+    QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
+    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one);
+
+    // Whole records beyond the count load without a fault: the notification alone says where they are.
+    world.platform.files[SchedulePath] = one + one + one;
+    world.platform.WritePrivateProfileStringA("schManager", "count", "1", SettingsPath.c_str());
+    world.dialogs.errors.clear();
+    TFormSch counted(world.settings);
+    QCOMPARE(counted.manager().Count(), 1);
+    QVERIFY(world.dialogs.errors.isEmpty());
+    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one + one + one);
+    QCOMPARE(popupTexts(world), (std::vector<std::string>{KeptCopy, KeptCopy}));
 }
 
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
