@@ -11,7 +11,8 @@ xdotool, as a user would: a second copy shows the running copy's window; File > 
 "add" wizard; name, the "Message" task with a line of text, the default time and "everyday"; Complete.
 The item fires at 16:14:12: its notification pops up at the bottom right, and the schedule on disk has
 already moved past the item's time. "Exit" from the tray menu ends the program, which leaves sch.cks and
-setting.ini with exactly the expected contents. Screenshots of each step are kept in the working folder
+setting.ini with exactly the expected contents (the settings start with "auto save the schedule setting" on:
+without it the stored schedule is left alone). Screenshots of each step are kept in the working folder
 when a step fails. Everything started here is stopped at the end; the whole run stays under 90 seconds.
 """
 
@@ -123,7 +124,9 @@ class World:
         wait_for("openbox", self.window_manager_running, 10)
         self.start("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
                               "--height", "24", "--SetDockType", "true", "--transparent", "false"])
-        wait_for("trayer", lambda: self.xdo("search", "--onlyvisible", "--class", "trayer", check=False), 10)
+        # Its panel window exists once trayer owns the tray; an empty panel may stay unmapped until the
+        # first icon docks, so it is not looked for among the visible windows.
+        wait_for("trayer", lambda: self.xdo("search", "--classname", "^panel$", check=False), 10)
 
     def window_manager_running(self):
         out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True,
@@ -217,6 +220,8 @@ def check(condition, message):
 
 
 def run(world):
+    with open(os.path.join(world.app_dir, "setting.ini"), "w", encoding="utf-8") as f:
+        f.write("[setting]\nSetting_AutoSave=1\n")
     world.start_display()
     world.start_program()
     # Running when its single-instance socket is up and its tray icon sits in the tray.
@@ -298,7 +303,7 @@ def run(world):
     check(final == expected_record(2, True, True), "sch.cks at the end: %r" % final)
     ini = read_ini(settings)
     check(ini.get("schManager") == {"count": "1"}, "section schManager: %r" % ini.get("schManager"))
-    check(ini.get("setting") == {"Setting_AutoStartup": "0", "Setting_AutoSave": "0", "Setting_Remind": "0"},
+    check(ini.get("setting") == {"Setting_AutoStartup": "0", "Setting_AutoSave": "1", "Setting_Remind": "0"},
           "section setting: %r" % ini.get("setting"))
     log = os.environ.get("HALVO_LOGIND_LOG")
     if log and os.path.exists(log):

@@ -78,6 +78,7 @@ private slots:
     void twelveHourRule_data();
     void twelveHourRule();
     void atFiresOnTheFirstTickThatReachedItsTime();
+    void atTwelveAmFiresAtMidnight();
     void atTimeTheClockNeverShowsNeverFires();
     void reminderCancelRunsNothingAndTheListIsReadWhenItFires();
     void doItNowRunsAtOnceWithoutReminder();
@@ -372,6 +373,25 @@ void FormGenTest::atFiresOnTheFirstTickThatReachedItsTime() {
     page.Timer1Timer();
     QCOMPARE(w.reminderNames.size(), 5);
     QCOMPARE(w.exits().size(), std::size_t(1));
+}
+
+void FormGenTest::atTwelveAmFiresAtMidnight() {
+    // 12:00:00 AM, on the tick in the first second of the day and on a tick that came a second late.
+    for (const int lateSeconds : {0, 1}) {
+        World w;
+        TFormGen page;
+        choose(page.ComboBox2, 4);
+        w.fake.setNow(2026, 12, 8, 23, 59, 58, 3);
+        armAt(page, "AM", "12", "0", "0");
+        w.fake.setNow(2026, 12, 8, 23, 59, 59, 3);
+        page.Timer1Timer();
+        QVERIFY(w.reminderNames.isEmpty());
+        w.fake.setNow(2026, 12, 9, 0, 0, lateSeconds, 3);
+        w.answerReminder(1);
+        page.Timer1Timer();
+        QCOMPARE(w.reminderNames, QStringList{"Lock the workstation"});
+        QVERIFY(!page.Timer1->isActive());
+    }
 }
 
 void FormGenTest::atTimeTheClockNeverShowsNeverFires() {
