@@ -5,15 +5,15 @@
 
 Runs only inside the private D-Bus world of private-session.sh. A portable copy of the program starts with
 "auto save the schedule setting" on, the reminder off, and a stored schedule of four daily items, on the
-private desktop of schedule_e2e.py, under Debian's faketime with its wall clock set to 23:59:55 on
-8 December 2026 (the monotonic clock left real):
+private desktop of schedule_e2e.py, under Debian's faketime with its wall clock set to 23:59:45 on
+8 December 2026 (the monotonic clock left real; the first seconds leave room for a slow start):
 
     Night     22:30:00  shut down     stored as passed (it ran this evening)
     Late      23:59:58  restart       stored as ahead
     Midnight  00:00:00  lock          stored as passed (it ran last midnight)
     Early     00:00:05  run a script  stored as passed (it ran this morning)
 
-Twelve seconds later the session requests that reached the mocks are counted, with the fake time each one
+At 00:00:07 the session requests that reached the mocks are counted, with the fake time each one
 came at: exactly one restart at 23:59:58, one lock in the first second of 9 December, the script once at
 00:00:05, and no shutdown. Then the program is ended as a desktop ends it (SIGTERM) and the stored
 schedule holds each item on its side of the clock. The whole run stays under 40 seconds.
@@ -33,9 +33,11 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from schedule_e2e import Failure, World, check, read_ini, wait_for  # noqa: E402
 
-FAKE_START = "2026-12-08 23:59:55"
-FAKE_START_SECONDS = 23 * 3600 + 59 * 60 + 55
-RUN_SECONDS = 12  # fake 23:59:55 to 00:00:07
+FAKE_START = "2026-12-08 23:59:45"
+FAKE_START_SECONDS = 23 * 3600 + 59 * 60 + 45
+RUN_SECONDS = 22  # fake 23:59:45 to 00:00:07
+# The program must be up and ticking before the first item's time, also on a busy machine.
+READY_SECONDS = 11  # fake 23:59:56
 NOT_SEEN, AHEAD, PASSED = 0, 1, 2
 SCRIPT_NAME = "count-run.sh"
 
@@ -131,6 +133,10 @@ def run(world):
     world.app = world.start("halvo-shutdown", ["faketime", "-m", "-f", "@" + FAKE_START, world.program],
                             env=env, cwd=world.folder)
     program = wait_for("the program under faketime", lambda: child_of(world.app.pid), 5)
+    wait_for("the program's tray icon", lambda: world.windows("--onlyvisible", "--pid", str(program)),
+             READY_SECONDS)
+    started = time.monotonic() - real_start
+    check(started < READY_SECONDS, "the program took %.1f s to start" % started)
 
     # The script's runs, noted as they come (its own clock would start again at 23:59:55).
     script_runs = []
@@ -150,11 +156,11 @@ def run(world):
     requests = sorted(mock_requests(os.environ.get("HALVO_LOGIND_LOG"), wall_start) +
                       mock_requests(os.environ.get("HALVO_SCREENSAVER_LOG"), wall_start) + script_runs)
     seen = ["%s at %s" % (what, fake_clock(at)) for at, what in requests]
-    print("e2e: through midnight: " + (", ".join(seen) or "nothing ran"))
+    print("e2e: started in %.1f s; through midnight: %s" % (started, ", ".join(seen) or "nothing ran"))
     kinds = [what for _, what in requests]
     check(kinds == ["restart", "lock", "run the script"], "ran: %r" % seen)
     # Each at its own time, within the tick after it (a second, and a little for the bus and the start).
-    for (at, what), due in zip(requests, (3, 5, 10)):
+    for (at, what), due in zip(requests, (13, 15, 20)):
         check(due <= at + 0.1 < due + 1.5, "%s ran at %s" % (what, fake_clock(at)))
 
     with open(os.path.join(world.app_dir, "sch.cks"), "rb") as f:
