@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <typeinfo>
+
 using namespace halvo;
 using Calls = std::vector<std::string>;
 
@@ -51,28 +54,78 @@ TEST(TaskCatalogue, EveryCodeGivesItsKindNameAndCode) {
     EXPECT_EQ(TaskFromCode(-1), nullptr);
 }
 
-TEST(TaskCatalogue, ListIndexAndCodeAreDifferentNumberings) {
+namespace {
+
+// The codes and texts a list or menu shows, in its order.
+std::vector<std::pair<int, std::string>> shown(const std::vector<const TaskKind*>& kinds,
+                                               const char* TaskKind::*text) {
+    std::vector<std::pair<int, std::string>> items;
+    for (const TaskKind* kind : kinds)
+        items.emplace_back(kind->Code, kind->*text);
+    return items;
+}
+
+} // namespace
+
+TEST(TaskCatalogue, ListsAndTrayShowTheirKindsInOrder) {
+    using Items = std::vector<std::pair<int, std::string>>;
+    // A restart chosen in a list must never become a power-off: the list order is not the code order.
+    EXPECT_EQ(shown(GeneralListKinds(), &TaskKind::ListText), (Items{{1, "Shutdown the Computer"},
+                                                                     {2, "Trun off the computer"},
+                                                                     {9, "Restart the computer"},
+                                                                     {5, "Logoff user..."},
+                                                                     {11, "Lock the workstation"},
+                                                                     {4, "Start the screensaver"}}));
+    EXPECT_EQ(shown(WizardListKinds(), &TaskKind::ListText), (Items{{1, "Shutdown the Computer"},
+                                                                    {2, "Trun off the computer"},
+                                                                    {9, "Restart the computer"},
+                                                                    {5, "Logoff user..."},
+                                                                    {11, "Lock the workstation"},
+                                                                    {4, "Start the screensaver"},
+                                                                    {7, "Close all the program"},
+                                                                    {3, "Close program"},
+                                                                    {8, "Execute"},
+                                                                    {10, "Message"}}));
+    EXPECT_EQ(shown(TrayKinds(), &TaskKind::TrayCaption), (Items{{1, "Shut down the system"},
+                                                                 {2, "Power off the computer"},
+                                                                 {5, "Log off ..."},
+                                                                 {9, "Restart the computer"},
+                                                                 {11, "Lock the computer"}}));
+    // Each list's positions run 0, 1, 2 ... without a gap or a double.
+    for (int TaskKind::*position :
+         {&TaskKind::GeneralPosition, &TaskKind::WizardPosition, &TaskKind::TrayPosition}) {
+        std::vector<int> positions;
+        for (const TaskKind& kind : TaskCatalogue())
+            if (kind.*position != NotListed)
+                positions.push_back(kind.*position);
+        std::sort(positions.begin(), positions.end());
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            EXPECT_EQ(positions[i], int(i));
+    }
+}
+
+TEST(TaskCatalogue, EachEntryCreatesItsOwnClassAndKeepsOnlyItsParameters) {
     RecordingUi recordingUi;
     ScopedUi guard{recordingUi};
-    const int codeOfIndex[10] = {1, 2, 9, 5, 11, 4, 7, 3, 8, 10};
-    for (int index = 0; index < 10; ++index) {
-        const auto task = TaskFromListIndex(index);
-        ASSERT_NE(task, nullptr);
-        EXPECT_EQ(task->Code, codeOfIndex[index]) << "list index " << index;
-        EXPECT_EQ(ListIndexOfCode(task->Code), index);
+    TaskParameterValues given;
+    given.Text = "text";
+    given.ProcessId = 77;
+    given.Lines = {"one", "two"};
+    for (const TaskKind& kind : TaskCatalogue()) {
+        EXPECT_EQ(KindOfCode(kind.Code), &kind);
+        const auto task = kind.Create();
+        EXPECT_EQ(task->Code, kind.Code);
+        EXPECT_NE(std::string(typeid(*task).name()).find(kind.ClassName), std::string::npos) << kind.Code;
+        task->SetParameters(given);
+        const TaskParameterValues kept = task->Parameters();
+        const bool text =
+            kind.Parameters == TaskParameterKind::Window || kind.Parameters == TaskParameterKind::CommandLine;
+        EXPECT_EQ(kept.Text, text ? "text" : "") << kind.Code;
+        EXPECT_EQ(kept.ProcessId, kind.Parameters == TaskParameterKind::Window ? 77u : 0u) << kind.Code;
+        EXPECT_EQ(kept.Lines.size(), kind.Parameters == TaskParameterKind::MessageLines ? 2u : 0u)
+            << kind.Code;
     }
-    // A restart chosen in a list must never become a power-off.
-    EXPECT_NE(dynamic_cast<TRestartTask*>(TaskFromListIndex(2).get()), nullptr);
-    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromCode(2).get()), nullptr);
-    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromListIndex(1).get()), nullptr);
-    EXPECT_EQ(TaskFromListIndex(3)->Name, "log off  user");
-    EXPECT_EQ(ListIndexOfCode(6), -1);
-    EXPECT_EQ(ListIndexOfCode(0), -1);
-    EXPECT_EQ(ListIndexOfCode(12), -1);
-    EXPECT_EQ(TaskFromListIndex(-1), nullptr);
-    EXPECT_EQ(TaskFromListIndex(10), nullptr);
-    EXPECT_STREQ(TaskListTexts[1], "Trun off the computer");
-    EXPECT_STREQ(TaskListTexts[3], "Logoff user...");
+    EXPECT_EQ(KindOfCode(0), nullptr);
 }
 
 TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
