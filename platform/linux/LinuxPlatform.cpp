@@ -6,6 +6,7 @@
 #include "Processes.h"
 
 #include "platform/IniFile.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,7 +60,7 @@ bool isFolder(const std::string& path) {
 std::uint32_t copyCut(const std::string& text, char* buffer, std::uint32_t size) {
     if (!buffer || size == 0)
         return 0;
-    const std::string cut = CutOnCharacterBoundary(text, size - 1);
+    const std::string_view cut = CutUtf8(text, size - 1);
     std::memcpy(buffer, cut.data(), cut.size());
     buffer[cut.size()] = '\0';
     return static_cast<std::uint32_t>(cut.size());

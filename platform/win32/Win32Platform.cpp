@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "TextConversion.h"
+#include "platform/Utf8.h"
 
 // The interface's numbers, taken before <windows.h> turns their names into macros, to be checked
 // against the system's own below.
@@ -105,7 +106,7 @@ DWORD attributesOf(const std::string& path) {
 std::uint32_t copyOut(std::string_view text, char* buffer, std::uint32_t size) {
     if (!buffer || size == 0)
         return 0;
-    const std::string_view cut = win32::CutUtf8(text, size - 1);
+    const std::string_view cut = CutUtf8(text, size - 1);
     std::memcpy(buffer, cut.data(), cut.size());
     buffer[cut.size()] = '\0';
     return std::uint32_t(cut.size());
@@ -486,7 +487,7 @@ std::uint32_t Win32Platform::GetPrivateProfileStringA(const char* section, const
         returned[0] = '\0';
         return 0;
     }
-    std::string_view list = win32::CutUtf8(text, size - 2);
+    std::string_view list = CutUtf8(text, size - 2);
     std::memcpy(returned, list.data(), list.size());
     returned[list.size()] = '\0';
     returned[list.size() + 1] = '\0';
