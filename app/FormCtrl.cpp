@@ -65,6 +65,11 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
                 [this](QSessionManager&) { SessionEnding(); });
         app->installEventFilter(this);
     }
+    // The schedule is stored before the computer goes to sleep, as before every task a schedule item runs.
+    SetBeforeSuspend([this] {
+        if (FormSch)
+            FormSch->StoreSchedule();
+    });
     FormCreate();
 }
 
@@ -81,6 +86,7 @@ TFormCtrl::~TFormCtrl() {
     FormOption = nullptr;
     FormAbout = nullptr;
     FormDestroy();
+    SetBeforeSuspend({});
     if (FormCtrl == this)
         FormCtrl = nullptr;
 }
@@ -164,6 +170,9 @@ void TFormCtrl::buildTrayMenu() {
     Logoff1 = trayAction("Logoff1");
     Restartthecomputer1 = trayAction("Restartthecomputer1");
     Lockthecomputer1 = trayAction("Lockthecomputer1");
+    Sleep1 = trayAction("Sleep1");
+    Hibernate1 = trayAction("Hibernate1");
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
     PopupMenu1->addSeparator();
     Setting1 = add("Setting1", "Setting", &TFormCtrl::Setting1Click);
     Exit1 = add("Exit1", "Exit", &TFormCtrl::Exit1Click);
@@ -335,6 +344,13 @@ void TFormCtrl::Timer1Timer() {
 void TFormCtrl::RunTrayTask(int taskCode) {
     if (auto task = TaskFromCode(taskCode))
         task->Run();
+}
+
+void TFormCtrl::UpdateTrayItems() {
+    // Asked each time: the answer changes with the power source, the swap space and the policy.
+    for (const TaskKind* kind : TrayKinds())
+        if (QAction* item = PopupMenu1->findChild<QAction*>(kind->TrayName))
+            item->setEnabled(kind->Create()->Available());
 }
 
 void TFormCtrl::Setting1Click() {

@@ -62,6 +62,8 @@ public:
     QAction* Logoff1;
     QAction* Restartthecomputer1;
     QAction* Lockthecomputer1;
+    QAction* Sleep1;
+    QAction* Hibernate1;
     QAction* Setting1;
     QAction* Exit1;
     QAction* About2;
@@ -84,6 +86,8 @@ public:
     void Timer1Timer();
     // A tray menu item: runs the task of the kind with taskCode at once.
     void RunTrayTask(int taskCode);
+    // Before the tray menu opens: an action the system does not offer (sleep, hibernate) is disabled.
+    void UpdateTrayItems();
     void Setting1Click();
     void Exit1Click();
     void About2Click();

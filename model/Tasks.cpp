@@ -7,14 +7,54 @@
 
 namespace halvo {
 
+namespace {
+
+std::function<void()> beforeSuspend;
+
+// Tells the user, in the notification popup, that the system refused the action of the kind with code
+// and, where it gave one, why: a shutdown that silently did not happen leaves the computer running all
+// night.
+void reportRefusal(std::int32_t code, const std::string& reason) {
+    std::string text = std::string(KindOfCode(code)->ActionText) + " failed";
+    if (!reason.empty())
+        text += ": " + reason;
+    // The popup finishes showing by itself after this one goes.
+    auto popup = ui().CreateNotificationPopup();
+    popup->SetMessageText(text);
+    popup->Show();
+}
+
+void checkAnswer(std::int32_t code, bool accepted) {
+    if (!accepted)
+        reportRefusal(code, platform().LastErrorText());
+}
+
+void suspend(std::int32_t code, bool hibernate) {
+    Platform& p = platform();
+    if (!(hibernate ? p.IsPwrHibernateAllowed() : p.IsPwrSuspendAllowed())) {
+        reportRefusal(code, "not available on this computer");
+        return;
+    }
+    if (beforeSuspend)
+        beforeSuspend();
+    EnableShutdownPrivilege();
+    checkAnswer(code, p.SetSuspendState(hibernate, false, false));
+}
+
+} // namespace
+
+void SetBeforeSuspend(std::function<void()> store) {
+    beforeSuspend = std::move(store);
+}
+
 void TShutDownTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0));
 }
 
 void TTurnOffTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_POWEROFF | win::EWX_FORCE, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_POWEROFF | win::EWX_FORCE, 0));
 }
 
 void TCloseProgramTask::Run() {
@@ -48,7 +88,7 @@ void TScreenSaverTask::Run() {
 
 void TLogOffTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_LOGOFF, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_LOGOFF, 0));
 }
 
 void TDisconnectNetTask::Run() {
@@ -112,7 +152,7 @@ void TExecuteTask::Run() {
 
 void TRestartTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_REBOOT, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_REBOOT, 0));
 }
 
 void TMessageTask::Run() {
@@ -133,7 +173,23 @@ void TLockWorkStationTask::Run() {
         return;
     const ProcAddress lockWorkStation = p.GetProcAddress(user32, "LockWorkStation");
     if (lockWorkStation)
-        lockWorkStation();
+        checkAnswer(Code, lockWorkStation() != 0);
+}
+
+void TSleepTask::Run() {
+    suspend(Code, false);
+}
+
+bool TSleepTask::Available() const {
+    return platform().IsPwrSuspendAllowed();
+}
+
+void THibernateTask::Run() {
+    suspend(Code, true);
+}
+
+bool THibernateTask::Available() const {
+    return platform().IsPwrHibernateAllowed();
 }
 
 namespace {
@@ -147,18 +203,20 @@ constexpr int No = NotListed;
 
 // clang-format off
 const TaskKind Catalogue[] = {
-//   code class                   Name                      list text                General wizard parameters      ends   tray tray name              tray caption
-    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer", 0,  0,  P::None,         true,  0,  "Shutdown1",            "Shut down the system",   &create<TShutDownTask>},
-    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer", 1,  1,  P::None,         true,  1,  "N1",                   "Power off the computer", &create<TTurnOffTask>},
-    {3,  "TCloseProgramTask",    "close the program",      "Close program",         No, 7,  P::Window,       false, No, nullptr,                nullptr,                  &create<TCloseProgramTask>},
-    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver", 5,  5,  P::None,         false, No, nullptr,                nullptr,                  &create<TScreenSaverTask>},
-    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",        3,  3,  P::None,         true,  2,  "Logoff1",              "Log off ...",            &create<TLogOffTask>},
-    {6,  "TDisconnectNetTask",   "disconnect the network", "",                      No, No, P::None,         false, No, nullptr,                nullptr,                  &create<TDisconnectNetTask>},
-    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program", No, 6,  P::None,         false, No, nullptr,                nullptr,                  &create<TCloseAllProgramTask>},
-    {8,  "TExecuteTask",         "execute the program",    "Execute",               No, 8,  P::CommandLine,  false, No, nullptr,                nullptr,                  &create<TExecuteTask>},
-    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",  2,  2,  P::None,         true,  3,  "Restartthecomputer1",  "Restart the computer",   &create<TRestartTask>},
-    {10, "TMessageTask",         "alarm message",          "Message",               No, 9,  P::MessageLines, false, No, nullptr,                nullptr,                  &create<TMessageTask>},
-    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",  4,  4,  P::None,         true,  4,  "Lockthecomputer1",     "Lock the computer",      &create<TLockWorkStationTask>},
+//   code class                   Name                      list text                 General wizard parameters      ends   tray tray name             tray caption              refused action            factory
+    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer",  0,  0,  P::None,         true,  0,  "Shutdown1",           "Shut down the system",   "Shut down the computer", &create<TShutDownTask>},
+    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer",  1,  1,  P::None,         true,  1,  "N1",                  "Power off the computer", "Power off the computer", &create<TTurnOffTask>},
+    {3,  "TCloseProgramTask",    "close the program",      "Close program",          No, 7,  P::Window,       false, No, nullptr,               nullptr,                  "Close the program",      &create<TCloseProgramTask>},
+    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         false, No, nullptr,               nullptr,                  "Start the screensaver",  &create<TScreenSaverTask>},
+    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",         3,  3,  P::None,         true,  2,  "Logoff1",             "Log off ...",            "Log off",                &create<TLogOffTask>},
+    {6,  "TDisconnectNetTask",   "disconnect the network", "",                       No, No, P::None,         false, No, nullptr,               nullptr,                  "Disconnect the network", &create<TDisconnectNetTask>},
+    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program",  No, 6,  P::None,         false, No, nullptr,               nullptr,                  "Close all programs",     &create<TCloseAllProgramTask>},
+    {8,  "TExecuteTask",         "execute the program",    "Execute",                No, 8,  P::CommandLine,  false, No, nullptr,               nullptr,                  "Run the program",        &create<TExecuteTask>},
+    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",   2,  2,  P::None,         true,  3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   &create<TRestartTask>},
+    {10, "TMessageTask",         "alarm message",          "Message",                No, 9,  P::MessageLines, false, No, nullptr,               nullptr,                  "Show the message",       &create<TMessageTask>},
+    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         true,  4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      &create<TLockWorkStationTask>},
+    {12, "TSleepTask",           "sleep the computer",     "Sleep the computer",     6,  10, P::None,         true,  5,  "Sleep1",              "Sleep",                  "Sleep the computer",     &create<TSleepTask>},
+    {13, "THibernateTask",       "hibernate the computer", "Hibernate the computer", 7,  11, P::None,         true,  6,  "Hibernate1",          "Hibernate",              "Hibernate the computer", &create<THibernateTask>},
 };
 // clang-format on
 

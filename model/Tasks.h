@@ -7,6 +7,7 @@
 #include "platform/UiServices.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -30,6 +31,8 @@ public:
     // The one place each kind maps its own fields to and from the shared parameter values.
     virtual TaskParameterValues Parameters() const { return {}; }
     virtual void SetParameters(const TaskParameterValues&) {}
+    // Whether the system offers the action at all (sleep and hibernate may be switched off).
+    virtual bool Available() const { return true; }
 
     const std::string Name;
     const std::int32_t Code;
@@ -120,6 +123,20 @@ public:
     void Run() override;
 };
 
+class TSleepTask final : public TTask {
+public:
+    TSleepTask() : TTask(12) {}
+    void Run() override;
+    bool Available() const override;
+};
+
+class THibernateTask final : public TTask {
+public:
+    THibernateTask() : TTask(13) {}
+    void Run() override;
+    bool Available() const override;
+};
+
 // Which parameters a kind carries, and so how the file, the copy and the wizard treat them.
 enum class TaskParameterKind { None, Window, CommandLine, MessageLines };
 
@@ -138,6 +155,7 @@ struct TaskKind {
     int TrayPosition;        // in the tray menu, or NotListed
     const char* TrayName;    // the tray item's object name
     const char* TrayCaption; // the tray item's caption
+    const char* ActionText;  // names the action when the system refuses it
     std::unique_ptr<TTask> (*Create)();
 };
 
@@ -152,6 +170,10 @@ std::vector<const TaskKind*> TrayKinds();
 
 // A new task of the kind with that code, or none.
 std::unique_ptr<TTask> TaskFromCode(int code);
+
+// Called before the program sends the computer to sleep or into hibernation, so what it holds (the
+// schedule) is stored first; empty for none.
+void SetBeforeSuspend(std::function<void()> store);
 // A new task of the same kind as source with copies of its parameters; none when source is null.
 std::unique_ptr<TTask> CopyTask(const TTask* source);
 

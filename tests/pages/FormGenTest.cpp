@@ -98,15 +98,16 @@ void FormGenTest::controlsCaptionsAndItems() {
     QCOMPARE(page.RadioButton1->text(), QString("None"));
     QCOMPARE(page.RadioButton2->text(), QString("After"));
     QCOMPARE(page.RadioButton3->text(), QString("At"));
-    const QStringList six = {"Shutdown the Computer", "Trun off the computer", "Restart the computer",
-                             "Logoff user...",        "Lock the workstation",  "Start the screensaver"};
+    const QStringList sessionActions = {
+        "Shutdown the Computer", "Trun off the computer", "Restart the computer", "Logoff user...",
+        "Lock the workstation",  "Start the screensaver", "Sleep the computer",   "Hibernate the computer"};
     QStringList items1, items2;
     for (int i = 0; i < page.ComboBox1->count(); ++i)
         items1 << page.ComboBox1->itemText(i);
     for (int i = 0; i < page.ComboBox2->count(); ++i)
         items2 << page.ComboBox2->itemText(i);
-    QCOMPARE(items1, six + QStringList{""});
-    QCOMPARE(items2, six);
+    QCOMPARE(items1, sessionActions + QStringList{""});
+    QCOMPARE(items2, sessionActions);
     QCOMPARE(page.ComboBox1->currentIndex(), -1);
     QCOMPARE(page.ComboBox2->currentIndex(), -1);
     QVERIFY(!page.ComboBox1->isEditable());
@@ -455,7 +456,9 @@ void FormGenTest::everyListIndexRunsItsOwnTask() {
         {"Restart the computer", "ExitWindowsEx(2, 0)"},
         {"Logoff user...", "ExitWindowsEx(0, 0)"},
         {"Lock the workstation", "LockWorkStation()"},
-        {"Start the screensaver", "SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"}};
+        {"Start the screensaver", "SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"},
+        {"Sleep the computer", "SetSuspendState(false, false, false)"},
+        {"Hibernate the computer", "SetSuspendState(true, false, false)"}};
     for (const auto& [item, lastCall] : lastCallOfItem) {
         w.fake.clearCalls();
         choose(page.ComboBox1, item);

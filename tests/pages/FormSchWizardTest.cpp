@@ -85,7 +85,8 @@ void FormSchWizardTest::newWizardShowsItsPagesAndControls() {
     QCOMPARE(entries(*w.ComboBox1),
              QStringList({"Shutdown the Computer", "Trun off the computer", "Restart the computer",
                           "Logoff user...", "Lock the workstation", "Start the screensaver",
-                          "Close all the program", "Close program", "Execute", "Message"}));
+                          "Close all the program", "Close program", "Execute", "Message",
+                          "Sleep the computer", "Hibernate the computer"}));
     QVERIFY(!w.ComboBox1->isEditable());
     QCOMPARE(w.SpeedButton4->text(), QString());
     QCOMPARE(w.Memo1->toPlainText(), QString("\n"));
