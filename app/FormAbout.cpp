@@ -18,7 +18,7 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
     Label2->setObjectName("Label2");
     Label2->setFont(font);
     Label2->setText("Halvo Shutdown\n"
-                    "Version 2.01\n"
+                    "Version " HALVO_VERSION "\n"
                     "Shuts the computer down on a schedule.\n");
     Label2->setGeometry(6, 10, 272, 64);
     Label2->setWordWrap(false);

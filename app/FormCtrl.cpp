@@ -1,6 +1,5 @@
 #include "FormCtrl.h"
 
-#include "AutoStart.h"
 #include "FormAbout.h"
 #include "FormOption.h"
 #include "TerminationSignals.h"
@@ -12,6 +11,7 @@
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/SideCaptionMenu.h"
+#include "toolkit/TimeFormat.h"
 #include "toolkit/TrayIcon.h"
 
 #include <QApplication>
@@ -43,21 +43,6 @@ constexpr int ScheduleSheet = 1;
 constexpr int OptionSheet = 2;
 constexpr int AboutSheet = 3;
 
-// The locale's long time format without the time zone, as the status line has always shown it.
-QString longTimeFormat(const QLocale& locale) {
-    const QString format = locale.timeFormat(QLocale::LongFormat);
-    QString out;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == '\'')
-            quoted = !quoted;
-        if (!quoted && c == 't')
-            continue;
-        out += c;
-    }
-    return out.simplified();
-}
-
 // A menu item named name (the object name tests find it by) that runs the window's handler.
 QAction* addNamedAction(QMenu* menu, const char* name, const char* caption, TFormCtrl* window,
                         void (TFormCtrl::*handler)()) {
@@ -80,6 +65,11 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
                 [this](QSessionManager&) { SessionEnding(); });
         app->installEventFilter(this);
     }
+    // The schedule is stored before the computer goes to sleep, as before every task a schedule item runs.
+    SetBeforeSuspend([this] {
+        if (FormSch)
+            FormSch->StoreSchedule();
+    });
     FormCreate();
 }
 
@@ -96,6 +86,7 @@ TFormCtrl::~TFormCtrl() {
     FormOption = nullptr;
     FormAbout = nullptr;
     FormDestroy();
+    SetBeforeSuspend({});
     if (FormCtrl == this)
         FormCtrl = nullptr;
 }
@@ -168,12 +159,20 @@ void TFormCtrl::buildTrayMenu() {
     auto add = [this](const char* name, const char* caption, void (TFormCtrl::*handler)()) {
         return addNamedAction(PopupMenu1, name, caption, this, handler);
     };
-    Shutdown1 = add("Shutdown1", "Shut down the system", &TFormCtrl::Shutdown1Click);
-    N1 = add("N1", "Power off the computer", &TFormCtrl::N1Click);
-    Logoff1 = add("Logoff1", "Log off ...", &TFormCtrl::Logoff1Click);
-    Restartthecomputer1 =
-        add("Restartthecomputer1", "Restart the computer", &TFormCtrl::Restartthecomputer1Click);
-    Lockthecomputer1 = add("Lockthecomputer1", "Lock the computer", &TFormCtrl::Lockthecomputer1Click);
+    for (const TaskKind* kind : TrayKinds()) {
+        const int code = kind->Code;
+        QAction* action = PopupMenu1->addAction(kind->TrayCaption, this, [this, code] { RunTrayTask(code); });
+        action->setObjectName(kind->TrayName);
+    }
+    const auto trayAction = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
+    Shutdown1 = trayAction("Shutdown1");
+    N1 = trayAction("N1");
+    Logoff1 = trayAction("Logoff1");
+    Restartthecomputer1 = trayAction("Restartthecomputer1");
+    Lockthecomputer1 = trayAction("Lockthecomputer1");
+    Sleep1 = trayAction("Sleep1");
+    Hibernate1 = trayAction("Hibernate1");
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
     PopupMenu1->addSeparator();
     Setting1 = add("Setting1", "Setting", &TFormCtrl::Setting1Click);
     Exit1 = add("Exit1", "Exit", &TFormCtrl::Exit1Click);
@@ -311,31 +310,6 @@ void TFormCtrl::showPage(int sheet, bool show) {
     }
 }
 
-void TFormCtrl::TabSheet1Show() {
-    showPage(GeneralSheet, true);
-}
-void TFormCtrl::TabSheet2Show() {
-    showPage(ScheduleSheet, true);
-}
-void TFormCtrl::TabSheet3Show() {
-    showPage(OptionSheet, true);
-}
-void TFormCtrl::TabSheet4Show() {
-    showPage(AboutSheet, true);
-}
-void TFormCtrl::TabSheet1Hide() {
-    showPage(GeneralSheet, false);
-}
-void TFormCtrl::TabSheet2Hide() {
-    showPage(ScheduleSheet, false);
-}
-void TFormCtrl::TabSheet3Hide() {
-    showPage(OptionSheet, false);
-}
-void TFormCtrl::TabSheet4Hide() {
-    showPage(AboutSheet, false);
-}
-
 void TFormCtrl::General1Click() {
     PageControl1->setCurrentIndex(GeneralSheet);
 }
@@ -365,27 +339,23 @@ void TFormCtrl::Timer1Timer() {
     QString text = locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat);
     // Midnight shows as the date alone, as the clock always has.
     if (now.hour != 0 || now.minute != 0 || now.second != 0)
-        text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), longTimeFormat(locale));
+        text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), LongTimeFormat(locale));
     Label2->setText(text);
 
     if (TerminationRequested() && !m_exitRequested)
         Exit1Click();
 }
 
-void TFormCtrl::Shutdown1Click() {
-    TShutDownTask().Run();
+void TFormCtrl::RunTrayTask(int taskCode) {
+    if (auto task = TaskFromCode(taskCode))
+        task->Run();
 }
-void TFormCtrl::N1Click() {
-    TTurnOffTask().Run();
-}
-void TFormCtrl::Logoff1Click() {
-    TLogOffTask().Run();
-}
-void TFormCtrl::Restartthecomputer1Click() {
-    TRestartTask().Run();
-}
-void TFormCtrl::Lockthecomputer1Click() {
-    TLockWorkStationTask().Run();
+
+void TFormCtrl::UpdateTrayItems() {
+    // Asked each time: the answer changes with the power source, the swap space and the policy.
+    for (const TaskKind* kind : TrayKinds())
+        if (QAction* item = PopupMenu1->findChild<QAction*>(kind->TrayName))
+            item->setEnabled(kind->Create()->Available());
 }
 
 void TFormCtrl::Setting1Click() {
@@ -403,10 +373,6 @@ void TFormCtrl::About2Click() {
 void TFormCtrl::Exit1Click() {
     m_exitRequested = true;
     QCoreApplication::exit(0);
-}
-
-void TFormCtrl::EnsureRunValue() {
-    EnsureRunValueShowingFaults();
 }
 
 void TFormCtrl::OpenHomepage() {

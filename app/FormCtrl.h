@@ -62,6 +62,8 @@ public:
     QAction* Logoff1;
     QAction* Restartthecomputer1;
     QAction* Lockthecomputer1;
+    QAction* Sleep1;
+    QAction* Hibernate1;
     QAction* Setting1;
     QAction* Exit1;
     QAction* About2;
@@ -81,25 +83,15 @@ public:
     void Option1Click();
     void about1Click();
     void help2Click();
-    void TabSheet1Show();
-    void TabSheet2Show();
-    void TabSheet3Show();
-    void TabSheet4Show();
-    void TabSheet1Hide();
-    void TabSheet2Hide();
-    void TabSheet3Hide();
-    void TabSheet4Hide();
     void Timer1Timer();
-    void Shutdown1Click();
-    void N1Click();
-    void Logoff1Click();
-    void Restartthecomputer1Click();
-    void Lockthecomputer1Click();
+    // A tray menu item: runs the task of the kind with taskCode at once.
+    void RunTrayTask(int taskCode);
+    // Before the tray menu opens: an action the system does not offer (sleep, hibernate) is disabled.
+    void UpdateTrayItems();
     void Setting1Click();
     void Exit1Click();
     void About2Click();
 
-    void EnsureRunValue();
     void OpenHomepage();
 
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
@@ -122,7 +114,7 @@ private:
     void buildWindow();
     void buildTrayMenu();
     void tabChanged(int index);
-    // The rule of the eight tab-sheet handlers: create the page when missing, then show or hide it.
+    // A tab sheet's page: created when missing, then shown or hidden.
     QWidget* ensurePage(int sheet);
     void showPage(int sheet, bool show);
     void storeSettings();

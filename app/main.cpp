@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(previousHandler);
 
     QApplication::setApplicationName("halvo-shutdown");
-    QApplication::setApplicationVersion("2.01");
+    QApplication::setApplicationVersion(HALVO_VERSION);
     QApplication::setWindowIcon(halvo::appIcon());
     QGuiApplication::setDesktopFileName("org.example.HalvoShutdown");
     // Closing the window or a dialog never ends the program: only "Exit" does.

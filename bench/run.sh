@@ -12,6 +12,11 @@ FUZZ_SECONDS="${HALVO_FUZZ_SECONDS:-180}"
 echo "== schedule benchmarks"
 "$BUILD/bench/schedule_bench" --benchmark_counters_tabular=true
 
+if [[ -x "$BUILD/bench/schedule_timer_lateness" ]]; then
+    echo "== schedule timer lateness"
+    QT_QPA_PLATFORM=offscreen "$BUILD/bench/schedule_timer_lateness"
+fi
+
 echo "== fuzzing the schedule file reader for ${FUZZ_SECONDS}s"
 FUZZ_BUILD="$BUILD/fuzz"
 cmake -S "$ROOT" -B "$FUZZ_BUILD" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \

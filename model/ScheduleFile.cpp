@@ -166,24 +166,33 @@ void ScheduleReader::readTaskProperty(TScheduleItem& item) {
     item.Task.reset();
     item.UnknownTaskCode.reset();
     const std::int32_t code = readInteger();
-    auto task = TaskFromCode(code);
-    if (!task) {
+    const TaskKind* kind = KindOfCode(code);
+    if (!kind) {
         // Kept so the item is written back as it was read; it has nothing to run.
         item.UnknownTaskCode = code;
         return;
     }
-    if (auto* closeProgram = dynamic_cast<TCloseProgramTask*>(task.get())) {
-        closeProgram->WindowText = readString();
-        closeProgram->ProcessId = readProcessId();
-    } else if (auto* execute = dynamic_cast<TExecuteTask*>(task.get())) {
-        execute->CommandLine = readString();
-    } else if (auto* message = dynamic_cast<TMessageTask*>(task.get())) {
+    TaskParameterValues values;
+    switch (kind->Parameters) {
+    case TaskParameterKind::Window:
+        values.Text = readString();
+        values.ProcessId = readProcessId();
+        break;
+    case TaskParameterKind::CommandLine:
+        values.Text = readString();
+        break;
+    case TaskParameterKind::MessageLines: {
         // No room is made from the count: each line has to be in the data before it is kept.
         const std::int32_t lines = readInteger();
         for (std::int32_t i = 0; i < lines; ++i)
-            message->Lines.push_back(readString());
+            values.Lines.push_back(readString());
+        break;
     }
-    item.Task = std::move(task);
+    case TaskParameterKind::None:
+        break;
+    }
+    item.Task = kind->Create();
+    item.Task->SetParameters(values);
 }
 
 void ScheduleReader::readTimeRuleProperty(TSPTime& rule) {
@@ -310,15 +319,22 @@ void writeTask(const TScheduleItem& item, std::string& out) {
         return;
     }
     writeInteger(task->Code, out);
-    if (auto* closeProgram = dynamic_cast<const TCloseProgramTask*>(task)) {
-        writeString(closeProgram->WindowText, out);
-        writeInteger(closeProgram->ProcessId, out);
-    } else if (auto* execute = dynamic_cast<const TExecuteTask*>(task)) {
-        writeString(execute->CommandLine, out);
-    } else if (auto* message = dynamic_cast<const TMessageTask*>(task)) {
-        writeInteger(std::int64_t(message->Lines.size()), out);
-        for (const auto& line : message->Lines)
+    const TaskParameterValues values = task->Parameters();
+    switch (KindOfCode(task->Code)->Parameters) {
+    case TaskParameterKind::Window:
+        writeString(values.Text, out);
+        writeInteger(values.ProcessId, out);
+        break;
+    case TaskParameterKind::CommandLine:
+        writeString(values.Text, out);
+        break;
+    case TaskParameterKind::MessageLines:
+        writeInteger(std::int64_t(values.Lines.size()), out);
+        for (const auto& line : values.Lines)
             writeString(line, out);
+        break;
+    case TaskParameterKind::None:
+        break;
     }
 }
 

@@ -3,16 +3,58 @@
 #include "ProcessRoutines.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
+
 namespace halvo {
+
+namespace {
+
+std::function<void()> beforeSuspend;
+
+// Tells the user, in the notification popup, that the system refused the action of the kind with code
+// and, where it gave one, why: a shutdown that silently did not happen leaves the computer running all
+// night.
+void reportRefusal(std::int32_t code, const std::string& reason) {
+    std::string text = std::string(KindOfCode(code)->ActionText) + " failed";
+    if (!reason.empty())
+        text += ": " + reason;
+    // The popup finishes showing by itself after this one goes.
+    auto popup = ui().CreateNotificationPopup();
+    popup->SetMessageText(text);
+    popup->Show();
+}
+
+void checkAnswer(std::int32_t code, bool accepted) {
+    if (!accepted)
+        reportRefusal(code, platform().LastErrorText());
+}
+
+void suspend(std::int32_t code, bool hibernate) {
+    Platform& p = platform();
+    if (!(hibernate ? p.IsPwrHibernateAllowed() : p.IsPwrSuspendAllowed())) {
+        reportRefusal(code, "not available on this computer");
+        return;
+    }
+    if (beforeSuspend)
+        beforeSuspend();
+    EnableShutdownPrivilege();
+    checkAnswer(code, p.SetSuspendState(hibernate, false, false));
+}
+
+} // namespace
+
+void SetBeforeSuspend(std::function<void()> store) {
+    beforeSuspend = std::move(store);
+}
 
 void TShutDownTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0));
 }
 
 void TTurnOffTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_POWEROFF | win::EWX_FORCE, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_POWEROFF | win::EWX_FORCE, 0));
 }
 
 void TCloseProgramTask::Run() {
@@ -46,7 +88,7 @@ void TScreenSaverTask::Run() {
 
 void TLogOffTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_LOGOFF, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_LOGOFF, 0));
 }
 
 void TDisconnectNetTask::Run() {
@@ -110,7 +152,7 @@ void TExecuteTask::Run() {
 
 void TRestartTask::Run() {
     EnableShutdownPrivilege();
-    platform().ExitWindowsEx(win::EWX_REBOOT, 0);
+    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_REBOOT, 0));
 }
 
 void TMessageTask::Run() {
@@ -131,70 +173,132 @@ void TLockWorkStationTask::Run() {
         return;
     const ProcAddress lockWorkStation = p.GetProcAddress(user32, "LockWorkStation");
     if (lockWorkStation)
-        lockWorkStation();
+        checkAnswer(Code, lockWorkStation() != 0);
 }
 
-std::unique_ptr<TTask> TaskFromCode(int code) {
-    switch (code) {
-    case 1:
-        return std::make_unique<TShutDownTask>();
-    case 2:
-        return std::make_unique<TTurnOffTask>();
-    case 3:
-        return std::make_unique<TCloseProgramTask>();
-    case 4:
-        return std::make_unique<TScreenSaverTask>();
-    case 5:
-        return std::make_unique<TLogOffTask>();
-    case 6:
-        return std::make_unique<TDisconnectNetTask>();
-    case 7:
-        return std::make_unique<TCloseAllProgramTask>();
-    case 8:
-        return std::make_unique<TExecuteTask>();
-    case 9:
-        return std::make_unique<TRestartTask>();
-    case 10:
-        return std::make_unique<TMessageTask>();
-    case 11:
-        return std::make_unique<TLockWorkStationTask>();
-    default:
-        return nullptr;
-    }
+void TSleepTask::Run() {
+    suspend(Code, false);
+}
+
+bool TSleepTask::Available() const {
+    return platform().IsPwrSuspendAllowed();
+}
+
+void THibernateTask::Run() {
+    suspend(Code, true);
+}
+
+bool THibernateTask::Available() const {
+    return platform().IsPwrHibernateAllowed();
 }
 
 namespace {
 
-// Task codes by list index: the one table between the two numberings.
-constexpr int CodeOfListIndex[10] = {1, 2, 9, 5, 11, 4, 7, 3, 8, 10};
+template <class Kind> std::unique_ptr<TTask> create() {
+    return std::make_unique<Kind>();
+}
+
+using P = TaskParameterKind;
+constexpr int No = NotListed;
+
+// clang-format off
+const TaskKind Catalogue[] = {
+//   code class                   Name                      list text                 General wizard parameters      ends   tray tray name             tray caption              refused action            factory
+    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer",  0,  0,  P::None,         true,  0,  "Shutdown1",           "Shut down the system",   "Shut down the computer", &create<TShutDownTask>},
+    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer",  1,  1,  P::None,         true,  1,  "N1",                  "Power off the computer", "Power off the computer", &create<TTurnOffTask>},
+    {3,  "TCloseProgramTask",    "close the program",      "Close program",          No, 7,  P::Window,       false, No, nullptr,               nullptr,                  "Close the program",      &create<TCloseProgramTask>},
+    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         false, No, nullptr,               nullptr,                  "Start the screensaver",  &create<TScreenSaverTask>},
+    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",         3,  3,  P::None,         true,  2,  "Logoff1",             "Log off ...",            "Log off",                &create<TLogOffTask>},
+    {6,  "TDisconnectNetTask",   "disconnect the network", "",                       No, No, P::None,         false, No, nullptr,               nullptr,                  "Disconnect the network", &create<TDisconnectNetTask>},
+    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program",  No, 6,  P::None,         false, No, nullptr,               nullptr,                  "Close all programs",     &create<TCloseAllProgramTask>},
+    {8,  "TExecuteTask",         "execute the program",    "Execute",                No, 8,  P::CommandLine,  false, No, nullptr,               nullptr,                  "Run the program",        &create<TExecuteTask>},
+    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",   2,  2,  P::None,         true,  3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   &create<TRestartTask>},
+    {10, "TMessageTask",         "alarm message",          "Message",                No, 9,  P::MessageLines, false, No, nullptr,               nullptr,                  "Show the message",       &create<TMessageTask>},
+    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         true,  4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      &create<TLockWorkStationTask>},
+    {12, "TSleepTask",           "sleep the computer",     "Sleep the computer",     6,  10, P::None,         true,  5,  "Sleep1",              "Sleep",                  "Sleep the computer",     &create<TSleepTask>},
+    {13, "THibernateTask",       "hibernate the computer", "Hibernate the computer", 7,  11, P::None,         true,  6,  "Hibernate1",          "Hibernate",              "Hibernate the computer", &create<THibernateTask>},
+};
+// clang-format on
+
+std::vector<const TaskKind*> kindsBy(int TaskKind::*position) {
+    std::vector<const TaskKind*> kinds;
+    for (const TaskKind& kind : Catalogue)
+        if (kind.*position != NotListed)
+            kinds.push_back(&kind);
+    std::sort(kinds.begin(), kinds.end(),
+              [position](const TaskKind* a, const TaskKind* b) { return a->*position < b->*position; });
+    return kinds;
+}
 
 } // namespace
 
-std::unique_ptr<TTask> TaskFromListIndex(int index) {
-    if (index < 0 || index > 9)
-        return nullptr;
-    return TaskFromCode(CodeOfListIndex[index]);
+std::span<const TaskKind> TaskCatalogue() {
+    return Catalogue;
 }
 
-int ListIndexOfCode(int code) {
-    for (int i = 0; i < 10; ++i)
-        if (CodeOfListIndex[i] == code)
-            return i;
-    return -1;
+const TaskKind* KindOfCode(int code) {
+    for (const TaskKind& kind : Catalogue)
+        if (kind.Code == code)
+            return &kind;
+    return nullptr;
+}
+
+std::vector<const TaskKind*> GeneralListKinds() {
+    return kindsBy(&TaskKind::GeneralPosition);
+}
+
+std::vector<const TaskKind*> WizardListKinds() {
+    return kindsBy(&TaskKind::WizardPosition);
+}
+
+std::vector<const TaskKind*> TrayKinds() {
+    return kindsBy(&TaskKind::TrayPosition);
+}
+
+TTask::TTask(std::int32_t code) : Name(KindOfCode(code)->Name), Code(code) {}
+
+TaskParameterValues TCloseProgramTask::Parameters() const {
+    TaskParameterValues values;
+    values.Text = WindowText;
+    values.ProcessId = ProcessId;
+    return values;
+}
+
+void TCloseProgramTask::SetParameters(const TaskParameterValues& values) {
+    WindowText = values.Text;
+    ProcessId = values.ProcessId;
+}
+
+TaskParameterValues TExecuteTask::Parameters() const {
+    TaskParameterValues values;
+    values.Text = CommandLine;
+    return values;
+}
+
+void TExecuteTask::SetParameters(const TaskParameterValues& values) {
+    CommandLine = values.Text;
+}
+
+TaskParameterValues TMessageTask::Parameters() const {
+    TaskParameterValues values;
+    values.Lines = Lines;
+    return values;
+}
+
+void TMessageTask::SetParameters(const TaskParameterValues& values) {
+    Lines = values.Lines;
+}
+
+std::unique_ptr<TTask> TaskFromCode(int code) {
+    const TaskKind* kind = KindOfCode(code);
+    return kind ? kind->Create() : nullptr;
 }
 
 std::unique_ptr<TTask> CopyTask(const TTask* source) {
     if (!source)
         return nullptr;
     auto copy = TaskFromCode(source->Code);
-    if (auto* from = dynamic_cast<const TExecuteTask*>(source))
-        static_cast<TExecuteTask&>(*copy).CommandLine = from->CommandLine;
-    else if (auto* from = dynamic_cast<const TCloseProgramTask*>(source)) {
-        auto& to = static_cast<TCloseProgramTask&>(*copy);
-        to.WindowText = from->WindowText;
-        to.ProcessId = from->ProcessId;
-    } else if (auto* from = dynamic_cast<const TMessageTask*>(source))
-        static_cast<TMessageTask&>(*copy).Lines = from->Lines;
+    copy->SetParameters(source->Parameters());
     return copy;
 }
 

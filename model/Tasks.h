@@ -1,18 +1,26 @@
 #pragma once
 
-// The catalogue of actions. Two numberings name a kind and must never stand in for each other: the task
-// code (1 to 11, stored in every task and in the schedule file) and the task list index (the position in
-// the drop-down lists). Only the functions below convert between them.
+// The kinds of task and their catalogue. A kind is named by its task code (stored in every task and in the
+// schedule file); where a list, the wizard or the tray menu shows it is a column of the catalogue, so no
+// list position ever stands in for a code.
 
 #include "platform/UiServices.h"
 
-#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace halvo {
+
+// The parameters a task may carry; which of them a kind has is its catalogue entry's Parameters.
+struct TaskParameterValues {
+    std::string Text; // the window title of close program, the command line of execute
+    std::uint32_t ProcessId = 0;
+    std::vector<std::string> Lines;
+};
 
 class TTask {
 public:
@@ -20,29 +28,39 @@ public:
     // Carries the action out through the current platform; reports nothing.
     virtual void Run() = 0;
 
+    // The one place each kind maps its own fields to and from the shared parameter values.
+    virtual TaskParameterValues Parameters() const { return {}; }
+    virtual void SetParameters(const TaskParameterValues&) {}
+    // Whether the system offers the action at all (sleep and hibernate may be switched off).
+    virtual bool Available() const { return true; }
+
     const std::string Name;
     const std::int32_t Code;
 
 protected:
-    TTask(std::string name, std::int32_t code) : Name(std::move(name)), Code(code) {}
+    // Name comes from the catalogue entry of code.
+    explicit TTask(std::int32_t code);
 };
 
 class TShutDownTask final : public TTask {
 public:
-    TShutDownTask() : TTask("shutdown the computer", 1) {}
+    TShutDownTask() : TTask(1) {}
     void Run() override;
 };
 
 class TTurnOffTask final : public TTask {
 public:
-    TTurnOffTask() : TTask("turn off the computer", 2) {}
+    TTurnOffTask() : TTask(2) {}
     void Run() override;
 };
 
 class TCloseProgramTask final : public TTask {
 public:
-    TCloseProgramTask() : TTask("close the program", 3) {}
+    TCloseProgramTask() : TTask(3) {}
     void Run() override;
+
+    TaskParameterValues Parameters() const override;
+    void SetParameters(const TaskParameterValues& values) override;
 
     std::string WindowText;
     std::uint32_t ProcessId = 0;
@@ -50,46 +68,50 @@ public:
 
 class TScreenSaverTask final : public TTask {
 public:
-    TScreenSaverTask() : TTask("start the screensaver", 4) {}
+    TScreenSaverTask() : TTask(4) {}
     void Run() override;
 };
 
 class TLogOffTask final : public TTask {
 public:
-    TLogOffTask() : TTask("log off  user", 5) {}
+    TLogOffTask() : TTask(5) {}
     void Run() override;
 };
 
 class TDisconnectNetTask final : public TTask {
 public:
-    TDisconnectNetTask() : TTask("disconnect the network", 6) {}
+    TDisconnectNetTask() : TTask(6) {}
     void Run() override;
 };
 
 class TCloseAllProgramTask final : public TTask {
 public:
-    TCloseAllProgramTask() : TTask("close all the program", 7) {}
+    TCloseAllProgramTask() : TTask(7) {}
     void Run() override;
 };
 
 class TExecuteTask final : public TTask {
 public:
-    TExecuteTask() : TTask("execute the program", 8) {}
+    TExecuteTask() : TTask(8) {}
     void Run() override;
+    TaskParameterValues Parameters() const override;
+    void SetParameters(const TaskParameterValues& values) override;
 
     std::string CommandLine;
 };
 
 class TRestartTask final : public TTask {
 public:
-    TRestartTask() : TTask("restart the computer", 9) {}
+    TRestartTask() : TTask(9) {}
     void Run() override;
 };
 
 class TMessageTask final : public TTask {
 public:
-    TMessageTask() : TTask("alarm message", 10), Popup(ui().CreateNotificationPopup()) {}
+    TMessageTask() : TTask(10), Popup(ui().CreateNotificationPopup()) {}
     void Run() override;
+    TaskParameterValues Parameters() const override;
+    void SetParameters(const TaskParameterValues& values) override;
 
     std::vector<std::string> Lines;
     std::unique_ptr<NotificationPopup> Popup;
@@ -97,30 +119,63 @@ public:
 
 class TLockWorkStationTask final : public TTask {
 public:
-    TLockWorkStationTask() : TTask("lock the workstation", 11) {}
+    TLockWorkStationTask() : TTask(11) {}
     void Run() override;
 };
 
-// A new task of the kind with that code (1 to 11), or none.
+class TSleepTask final : public TTask {
+public:
+    TSleepTask() : TTask(12) {}
+    void Run() override;
+    bool Available() const override;
+};
+
+class THibernateTask final : public TTask {
+public:
+    THibernateTask() : TTask(13) {}
+    void Run() override;
+    bool Available() const override;
+};
+
+// Which parameters a kind carries, and so how the file, the copy and the wizard treat them.
+enum class TaskParameterKind { None, Window, CommandLine, MessageLines };
+
+// Where a list or menu has no place for a kind.
+inline constexpr int NotListed = -1;
+
+struct TaskKind {
+    std::int32_t Code;
+    const char* ClassName;
+    const char* Name;
+    const char* ListText; // the item text in the General page's lists and the wizard's list
+    int GeneralPosition;  // in the General page's lists, or NotListed
+    int WizardPosition;   // in the wizard's task list, or NotListed
+    TaskParameterKind Parameters;
+    bool EndsSession;        // ends or interrupts the session (shut down ... hibernate)
+    int TrayPosition;        // in the tray menu, or NotListed
+    const char* TrayName;    // the tray item's object name
+    const char* TrayCaption; // the tray item's caption
+    const char* ActionText;  // names the action when the system refuses it
+    std::unique_ptr<TTask> (*Create)();
+};
+
+// Every kind, in order of their codes.
+std::span<const TaskKind> TaskCatalogue();
+// The kind with that code, or none.
+const TaskKind* KindOfCode(int code);
+// The kinds a list or menu offers, in the order it shows them.
+std::vector<const TaskKind*> GeneralListKinds();
+std::vector<const TaskKind*> WizardListKinds();
+std::vector<const TaskKind*> TrayKinds();
+
+// A new task of the kind with that code, or none.
 std::unique_ptr<TTask> TaskFromCode(int code);
-// A new task of the kind at that list index (0 to 9), or none.
-std::unique_ptr<TTask> TaskFromListIndex(int index);
-// The list index of the kind with that code; -1 for code 6 and for any value outside 1 to 11.
-int ListIndexOfCode(int code);
+
+// Called before the program sends the computer to sleep or into hibernation, so what it holds (the
+// schedule) is stored first; empty for none.
+void SetBeforeSuspend(std::function<void()> store);
 // A new task of the same kind as source with copies of its parameters; none when source is null.
 std::unique_ptr<TTask> CopyTask(const TTask* source);
-
-// The task lists' item texts, by list index.
-inline constexpr std::array<const char*, 10> TaskListTexts = {"Shutdown the Computer",
-                                                              "Trun off the computer",
-                                                              "Restart the computer",
-                                                              "Logoff user...",
-                                                              "Lock the workstation",
-                                                              "Start the screensaver",
-                                                              "Close all the program",
-                                                              "Close program",
-                                                              "Execute",
-                                                              "Message"};
 
 // How the execute task cuts its command line into the program and its parameters. hasParameters is false
 // when the line names only a program.

@@ -27,15 +27,13 @@ namespace halvo {
 
 namespace {
 
-constexpr int SessionActionCount = 6; // list indices 0 to 5: shut down ... screen saver
-constexpr long long SecondsPerDay = 86400;
-
 QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(false);
-    for (int i = 0; i < SessionActionCount; ++i)
-        list->addItem(TaskListTexts[std::size_t(i)]);
+    // Each item carries its task code; the empty item carries none.
+    for (const TaskKind* kind : GeneralListKinds())
+        list->addItem(kind->ListText, kind->Code);
     if (withEmptyItem)
         list->addItem(QString());
     list->setCurrentIndex(-1);
@@ -149,6 +147,11 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    // The armed action runs what the list shows when it comes due.
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_action.Armed() && ComboBox2->currentIndex() >= 0)
+            m_action.SetTaskCode(selectedCode(ComboBox2));
+    });
 
     FormCreate();
     setNoneState();
@@ -159,7 +162,7 @@ TFormGen::~TFormGen() {
 }
 
 void TFormGen::FormCreate() {
-    m_action = std::make_unique<TSimpleAction>();
+    m_action = TSimpleAction();
 }
 
 void TFormGen::FormShow() {
@@ -168,7 +171,7 @@ void TFormGen::FormShow() {
 
 void TFormGen::FormClose() {
     Timer1->stop();
-    m_action.reset();
+    m_action.Disarm();
 }
 
 void TFormGen::showEvent(QShowEvent* event) {
@@ -216,11 +219,12 @@ void TFormGen::RadioButton3Click() {
         selectTiming(RadioButton3);
 }
 
+std::int32_t TFormGen::selectedCode(const QComboBox* list) {
+    return list->currentIndex() < 0 ? 0 : list->currentData().toInt();
+}
+
 void TFormGen::SpeedButton1Click() {
-    const int index = ComboBox1->currentIndex();
-    if (index < 0 || index >= SessionActionCount)
-        return;
-    if (auto task = TaskFromListIndex(index))
+    if (auto task = TaskFromCode(selectedCode(ComboBox1)))
         task->Run();
 }
 
@@ -273,8 +277,7 @@ void TFormGen::SpeedButton3Click() {
             dialogs().Error("The delay is too long");
             return;
         }
-        m_action->CountDown = std::int32_t(total);
-        m_action->Mode = TSimpleAction::After;
+        m_action.ArmAfter(selectedCode(ComboBox2), std::int32_t(total));
         dialogs().Message("set successfully");
         Timer1->start();
     } else if (RadioButton3->isChecked()) {
@@ -284,91 +287,41 @@ void TFormGen::SpeedButton3Click() {
         if (!fields)
             return;
         const auto [h, m, s] = *fields;
-        long long hour = h;
-        if (SpeedButton2->text() == "AM")
-            hour = hour == 12 ? 0 : hour;
-        else
-            hour = hour == 12 ? 12 : hour + 12;
-        m_action->Hour = std::int32_t(std::min<long long>(hour, std::numeric_limits<std::int32_t>::max()));
-        m_action->Minute = m;
-        m_action->Second = s;
-        m_action->Mode = TSimpleAction::At;
-        m_lastAtCheck = clockSeconds(platform().GetLocalTime());
+        m_action.ArmAt(selectedCode(ComboBox2),
+                       TSimpleAction::HourOf12HourClock(h, SpeedButton2->text() == "PM"), m, s,
+                       platform().GetLocalTime());
         dialogs().Message("set successfully");
         Timer1->start();
     } else {
         Timer1->stop();
+        m_action.Disarm();
     }
-}
-
-long long TFormGen::clockSeconds(const LocalTime& t) {
-    // Days from the civil date (proleptic Gregorian), so that midnight and month ends count right.
-    long long y = t.year;
-    const unsigned m = unsigned(t.month);
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = unsigned(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + unsigned(t.day) - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long long days = era * 146097 + doe;
-    return days * SecondsPerDay + t.hour * 3600LL + t.minute * 60LL + t.second;
 }
 
 void TFormGen::Timer1Timer() {
-    if (!m_action)
-        return;
-    if (m_action->Mode == TSimpleAction::After) {
-        if (m_action->CountDown == 0) {
+    if (!m_action.Tick(platform().GetLocalTime())) {
+        if (!m_action.Armed())
             Timer1->stop();
-            RunQuickAction(ComboBox2);
-            setNoneState();
-        }
-        --m_action->CountDown;
         return;
     }
-
-    // At: fires on the first tick whose time of day has reached the armed time since the previous tick,
-    // so a late tick or a computer that slept through the moment still fires instead of waiting a day.
-    const long long now = clockSeconds(platform().GetLocalTime());
-    const long long previous = m_lastAtCheck;
-    m_lastAtCheck = now;
-    const TSimpleAction& a = *m_action;
-    if (a.Hour < 0 || a.Hour > 23 || a.Minute < 0 || a.Minute > 59 || a.Second < 0 || a.Second > 59)
-        return; // a time the clock never shows
-    const long long target = a.Hour * 3600LL + a.Minute * 60LL + a.Second;
-    const long long timeOfDay = ((now % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
-    const long long elapsed = now - previous;
-    bool reached = timeOfDay == target;
-    if (!reached && elapsed >= SecondsPerDay) {
-        reached = true;
-    } else if (!reached && elapsed > 0) {
-        // A clock set back (elapsed <= 0) reaches nothing new.
-        const long long previousTimeOfDay = ((previous % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
-        const long long ahead =
-            ((target - previousTimeOfDay) % SecondsPerDay + SecondsPerDay) % SecondsPerDay;
-        reached = ahead > 0 && ahead <= elapsed;
-    }
-    if (!reached)
-        return;
     Timer1->stop();
-    RunQuickAction(ComboBox2);
+    RunQuickAction(m_action.TaskCode());
     setNoneState();
 }
 
-void TFormGen::RunQuickAction(QComboBox* list) {
+void TFormGen::RunQuickAction(std::int32_t taskCode) {
+    const TaskKind* kind = KindOfCode(taskCode);
+    if (!kind)
+        return;
     int result = 2;
     {
         ExecuteTipReminder reminder;
-        reminder.SetLabel2(list->currentText().toStdString());
+        reminder.SetLabel2(kind->ListText);
         result = reminder.ShowModal();
     }
     if (result == 2)
         return;
-    const int index = list->currentIndex();
-    if (index < 0 || index >= SessionActionCount)
-        return;
-    if (auto task = TaskFromListIndex(index))
-        task->Run();
+    kind->Create()->Run();
 }
 
 } // namespace halvo

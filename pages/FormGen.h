@@ -1,15 +1,14 @@
 #pragma once
 
-// The General page: one of the six session actions at once ("Do It Now"), or once after a delay or at a
+// The General page: one of the session actions at once ("Do It Now"), or once after a delay or at a
 // time of day, always announced by the one-minute reminder. Nothing of it is kept between runs.
 
-#include "platform/Platform.h"
+#include "model/SimpleAction.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -23,18 +22,6 @@ class QToolButton;
 namespace halvo {
 
 class UpDown;
-
-// The pending timed action. Which task runs is read from the list when it fires.
-struct TSimpleAction {
-    std::int32_t Hour = 0;
-    std::int32_t Minute = 0;
-    std::int32_t Second = 0;
-    std::int32_t CountDown = 0;
-    std::uint8_t Mode = 0; // 0 = at a time of day, 1 = after a delay
-
-    static constexpr std::uint8_t At = 0;
-    static constexpr std::uint8_t After = 1;
-};
 
 class TFormGen : public QWidget {
     Q_OBJECT
@@ -78,10 +65,10 @@ public:
     void SpeedButton3Click();
     void Timer1Timer();
 
-    // Announces the list's current item with the reminder and, unless it is cancelled, runs its task.
-    void RunQuickAction(QComboBox* list);
+    // Announces the kind with taskCode with the reminder and, unless it is cancelled, runs its task.
+    void RunQuickAction(std::int32_t taskCode);
 
-    const TSimpleAction* action() const { return m_action.get(); }
+    const TSimpleAction& action() const { return m_action; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,12 +82,10 @@ private:
     // The three edits' integers, read in order, or nothing after telling the user of the first that is none.
     std::optional<std::array<std::int32_t, 3>> readHourMinuteSecond(QLineEdit* hour, QLineEdit* minute,
                                                                     QLineEdit* second);
-    // Seconds since an arbitrary day 0, from the platform's clock.
-    static long long clockSeconds(const LocalTime& time);
+    // The task code of the list's current item, 0 for none.
+    static std::int32_t selectedCode(const QComboBox* list);
 
-    std::unique_ptr<TSimpleAction> m_action;
-    // The clock at the previous tick of an armed At action (or at Set), in clockSeconds.
-    long long m_lastAtCheck = 0;
+    TSimpleAction m_action;
 };
 
 } // namespace halvo

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
+#include "toolkit/ReportList.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -37,6 +37,11 @@ QRadioButton* makeRadioButton(QWidget* parent, const char* name, const char* cap
     return button;
 }
 
+// Close program and execute both take their parameter from the one line edit.
+bool takesTextParameter(const TaskKind& kind) {
+    return kind.Parameters == TaskParameterKind::Window || kind.Parameters == TaskParameterKind::CommandLine;
+}
+
 // Radio buttons of one group cannot be turned off one by one while they are exclusive.
 void turnOff(QRadioButton* button) {
     if (!button->isChecked())
@@ -70,25 +75,6 @@ int entryPosition(const QComboBox& box) {
 }
 
 } // namespace
-
-QString WithoutTimeZone(const QString& format) {
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'')
-            quoted = !quoted;
-        if (!quoted && c == u't')
-            continue;
-        result += c;
-    }
-    result.replace("()", "");
-    return result.simplified();
-}
-
-QString LongTimeFormat(const QLocale& locale) {
-    return WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
-}
 
 QString TimeText(const QTime& time, const QLocale& locale) {
     return locale.toString(time, LongTimeFormat(locale));
@@ -131,8 +117,9 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     Label2->setObjectName("Label2");
     ComboBox1 = new QComboBox(TabSheet_Task);
     ComboBox1->setObjectName("ComboBox1");
-    for (const char* text : TaskListTexts)
-        ComboBox1->addItem(text);
+    // Each item carries its task code, the one thing the page reads back from the list.
+    for (const TaskKind* kind : WizardListKinds())
+        ComboBox1->addItem(kind->ListText, kind->Code);
     ComboBox1->setCurrentIndex(-1);
     Label_Para = new QLabel(TabSheet_Task);
     Label_Para->setObjectName("Label_Para");
@@ -257,7 +244,7 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormSchWizard::FormCreate() {
-    _ScheduleItem = nullptr;
+    ScheduleItem = nullptr;
     PageControl1->setCurrentIndex(SchNamePage);
 }
 
@@ -330,20 +317,20 @@ bool TFormSchWizard::pageWork(int index) {
             dialogs().Message("Schedule item name is null");
             return false;
         }
-        if (_ScheduleItem)
-            _ScheduleItem->ItemName = Edit1->text().toStdString();
+        if (ScheduleItem)
+            ScheduleItem->ItemName = Edit1->text().toStdString();
         return true;
     case TaskPage: {
-        const int entry = ComboBox1->currentIndex();
-        if (entry < 0) {
+        const TaskKind* kind = SelectedKind();
+        if (!kind) {
             dialogs().Message("select a task");
             return false;
         }
-        if ((entry == 7 || entry == 8) && Edit_Para->text().isEmpty()) {
+        if (takesTextParameter(*kind) && Edit_Para->text().isEmpty()) {
             dialogs().Message("please  select the parameter of the task");
             return false;
         }
-        if (entry == 9 && MemoLines().empty()) {
+        if (kind->Parameters == TaskParameterKind::MessageLines && MemoLines().empty()) {
             dialogs().Message("please inpute the content of message");
             return false;
         }
@@ -351,9 +338,9 @@ bool TFormSchWizard::pageWork(int index) {
         return true;
     }
     case TimePage: {
-        if (!_ScheduleItem)
+        if (!ScheduleItem)
             return true;
-        TSPTime& rule = _ScheduleItem->TimeRule;
+        TSPTime& rule = ScheduleItem->TimeRule;
         // Whole seconds, as the picker shows them: the schedule timer runs just after each second.
         const QTime time = DateTimePicker1->time();
         rule.TimeOfDay = EncodeTime(time.hour(), time.minute(), time.second());
@@ -398,28 +385,30 @@ std::vector<std::string> TFormSchWizard::MemoLines() const {
     return result;
 }
 
-void TFormSchWizard::BuildTask() {
-    if (!_ScheduleItem)
-        return;
-    _ScheduleItem->Task.reset();
+const TaskKind* TFormSchWizard::SelectedKind() const {
     const int entry = ComboBox1->currentIndex();
-    std::unique_ptr<TTask> task = TaskFromListIndex(entry);
-    if (auto* close = dynamic_cast<TCloseProgramTask*>(task.get())) {
-        close->WindowText = Edit_Para->text().toStdString();
-        close->ProcessId = std::uint32_t(_ProcessId);
-    } else if (auto* execute = dynamic_cast<TExecuteTask*>(task.get())) {
-        execute->CommandLine = Edit_Para->text().toStdString();
-    } else if (auto* message = dynamic_cast<TMessageTask*>(task.get())) {
-        message->Lines = MemoLines();
-    }
-    if (task)
-        _ScheduleItem->UnknownTaskCode.reset();
-    _ScheduleItem->Task = std::move(task);
+    return entry < 0 ? nullptr : KindOfCode(ComboBox1->itemData(entry).toInt());
 }
 
-void TFormSchWizard::showParameterControls(int entry) {
-    const bool program = entry == 7 || entry == 8;
-    const bool message = entry == 9;
+void TFormSchWizard::BuildTask() {
+    if (!ScheduleItem)
+        return;
+    ScheduleItem->Task.reset();
+    const TaskKind* kind = SelectedKind();
+    if (!kind)
+        return;
+    TaskParameterValues values;
+    values.Text = Edit_Para->text().toStdString();
+    values.ProcessId = std::uint32_t(ProcessId);
+    values.Lines = MemoLines();
+    ScheduleItem->Task = kind->Create();
+    ScheduleItem->Task->SetParameters(values);
+    ScheduleItem->UnknownTaskCode.reset();
+}
+
+void TFormSchWizard::showParameterControls(const TaskKind* kind) {
+    const bool program = kind && takesTextParameter(*kind);
+    const bool message = kind && kind->Parameters == TaskParameterKind::MessageLines;
     Label_Para->setText(program ? "select program" : message ? "message content:" : Label_Para->text());
     Label_Para->setVisible(program || message);
     Edit_Para->setVisible(program);
@@ -429,34 +418,43 @@ void TFormSchWizard::showParameterControls(int entry) {
 }
 
 void TFormSchWizard::fillParameterControls(const TTask& task) {
-    if (const auto* close = dynamic_cast<const TCloseProgramTask*>(&task)) {
-        Edit_Para->setText(QString::fromStdString(close->WindowText));
-        _ProcessId = std::int32_t(close->ProcessId);
-    } else if (const auto* execute = dynamic_cast<const TExecuteTask*>(&task)) {
-        Edit_Para->setText(QString::fromStdString(execute->CommandLine));
-    } else if (const auto* message = dynamic_cast<const TMessageTask*>(&task)) {
+    const TaskParameterValues values = task.Parameters();
+    switch (KindOfCode(task.Code)->Parameters) {
+    case TaskParameterKind::Window:
+        Edit_Para->setText(QString::fromStdString(values.Text));
+        ProcessId = std::int32_t(values.ProcessId);
+        break;
+    case TaskParameterKind::CommandLine:
+        Edit_Para->setText(QString::fromStdString(values.Text));
+        break;
+    case TaskParameterKind::MessageLines: {
         QString text;
-        for (const std::string& line : message->Lines)
+        for (const std::string& line : values.Lines)
             text += QString::fromStdString(line) + u'\n';
         Memo1->setPlainText(text);
+        break;
+    }
+    case TaskParameterKind::None:
+        break;
     }
 }
 
 void TFormSchWizard::ComboBox1Change() {
-    showParameterControls(ComboBox1->currentIndex());
+    showParameterControls(SelectedKind());
 }
 
 void TFormSchWizard::SpeedButton4Click() {
-    switch (ComboBox1->currentIndex()) {
-    case 7: {
+    const TaskKind* kind = SelectedKind();
+    switch (kind ? kind->Parameters : TaskParameterKind::None) {
+    case TaskParameterKind::Window: {
         TFormProcessList picker(this);
         if (dialogs().RunModal(picker) == 1) {
             Edit_Para->setText(QString::fromStdString(picker.SelectedWindowText));
-            _ProcessId = std::int32_t(picker.SelectedProcessId);
+            ProcessId = std::int32_t(picker.SelectedProcessId);
         }
         break;
     }
-    case 8: {
+    case TaskParameterKind::CommandLine: {
         const QString path = dialogs().OpenFile(this);
         if (!path.isEmpty())
             Edit_Para->setText(CommandLineForPath(QDir::toNativeSeparators(path)));
@@ -472,8 +470,8 @@ void TFormSchWizard::TabSheet_SchNameShow() {
     SpeedButton1->setEnabled(false);
     if (IsNew)
         Edit1->clear();
-    else if (_ScheduleItem)
-        Edit1->setText(QString::fromStdString(_ScheduleItem->ItemName));
+    else if (ScheduleItem)
+        Edit1->setText(QString::fromStdString(ScheduleItem->ItemName));
 }
 
 void TFormSchWizard::TabSheet_TaskShow() {
@@ -484,19 +482,19 @@ void TFormSchWizard::TabSheet_TaskShow() {
     SpeedButton4->hide();
     Memo1->hide();
     if (!IsNew) {
-        if (!_ScheduleItem) {
+        if (!ScheduleItem) {
             dialogs().Error(ModifyWithoutItem);
             return;
         }
-        const TTask* task = _ScheduleItem->Task.get();
-        ComboBox1->setCurrentIndex(task ? ListIndexOfCode(task->Code) : -1);
+        const TTask* task = ScheduleItem->Task.get();
+        ComboBox1->setCurrentIndex(task ? ComboBox1->findData(task->Code) : -1);
         // Passing this page rebuilds the task from these controls, so they must hold what the task
         // holds; empty ones would wipe a command line or a message.
         if (task && ComboBox1->currentIndex() >= 0)
             fillParameterControls(*task);
     }
     if (ComboBox1->currentIndex() >= 0)
-        showParameterControls(ComboBox1->currentIndex());
+        showParameterControls(SelectedKind());
 }
 
 void TFormSchWizard::TabSheet_TimeShow() {
@@ -506,11 +504,11 @@ void TFormSchWizard::TabSheet_TimeShow() {
         RadioButton2->setChecked(true);
         return;
     }
-    if (!_ScheduleItem) {
+    if (!ScheduleItem) {
         dialogs().Error(ModifyWithoutItem);
         return;
     }
-    const TSPTime& rule = _ScheduleItem->TimeRule;
+    const TSPTime& rule = ScheduleItem->TimeRule;
     DateTimePicker1->setTime(timeOfDay(rule.TimeOfDay));
     ClearRadioButton();
     // Each button's handler puts in today's default first; the stored value goes in after it.
@@ -543,8 +541,8 @@ void TFormSchWizard::TabSheet_CompleteShow() {
 }
 
 void TFormSchWizard::setPeriod(std::int32_t period) {
-    if (_ScheduleItem)
-        _ScheduleItem->TimeRule.Period = period;
+    if (ScheduleItem)
+        ScheduleItem->TimeRule.Period = period;
 }
 
 void TFormSchWizard::selectPeriodButton(QRadioButton* button) {

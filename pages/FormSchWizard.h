@@ -5,6 +5,7 @@
 // straight into the item it is given; the caller decides what becomes of the item on Cancel.
 
 #include "model/Schedule.h"
+#include "toolkit/TimeFormat.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -34,7 +35,7 @@ class TFormSchWizard : public QDialog {
 public:
     explicit TFormSchWizard(QWidget* parent = nullptr);
 
-    void SetScheduleItem(TScheduleItem* item) { _ScheduleItem = item; }
+    void SetScheduleItem(TScheduleItem* item) { ScheduleItem = item; }
     void SetIsNew(bool isNew) { IsNew = isNew; }
 
     // Page indexes of PageControl1.
@@ -74,9 +75,9 @@ public:
 
     QLabel* Label4;
 
-    TScheduleItem* _ScheduleItem = nullptr;
+    TScheduleItem* ScheduleItem = nullptr;
     bool IsNew = false;
-    std::int32_t _ProcessId = 0;
+    std::int32_t ProcessId = 0;
 
     void FormCreate();
     void FormShow();
@@ -97,6 +98,8 @@ public:
     void RadioButton4Click();
     void ClearRadioButton();
     void BuildTask();
+    // The kind chosen in the task list, or none.
+    const TaskKind* SelectedKind() const;
 
     // Makes the page active and runs its show handler, as every move between pages does.
     void SetActivePage(int index);
@@ -113,17 +116,13 @@ protected:
 
 private:
     bool pageWork(int index);
-    void showParameterControls(int taskListIndex);
+    void showParameterControls(const TaskKind* kind);
     void fillParameterControls(const TTask& task);
     // Turns every period button but button off and opens only button's day control (none for nullptr).
     void selectPeriodButton(QRadioButton* button);
     void setPeriod(std::int32_t period);
 };
 
-// A time format without its time-zone part: a stored display text must not name the zone it was made in.
-QString WithoutTimeZone(const QString& format);
-// The locale's long time format (with seconds, and AM/PM where the locale has it) without its time zone.
-QString LongTimeFormat(const QLocale& locale = QLocale::system());
 // The time text that starts a time rule's display text.
 QString TimeText(const QTime& time, const QLocale& locale = QLocale::system());
 // A file path for a command line: in double quotes when it holds a blank, since the command line is cut

@@ -94,11 +94,18 @@ public:
 
     // Session and power
     virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    // The system's reason for the last session or power request it refused, in its own words; empty when
+    // none.
+    virtual std::string LastErrorText() = 0;
     virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                               std::intptr_t lParam, std::uint32_t flags,
                                               std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
     virtual Handle GetModuleHandleA(const char* moduleName) = 0;
     virtual ProcAddress GetProcAddress(Handle module, const char* procName) = 0;
+    // PowrProf's sleep (hibernate false) or hibernation; true when the system took the request.
+    virtual bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) = 0;
+    virtual bool IsPwrSuspendAllowed() = 0;
+    virtual bool IsPwrHibernateAllowed() = 0;
 
     // Windows and processes
     virtual bool EnumWindows(const EnumWindowsCallback& callback) = 0;

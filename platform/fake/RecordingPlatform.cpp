@@ -157,7 +157,12 @@ bool RecordingPlatform::CloseHandle(Handle object) {
 
 bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     record("ExitWindowsEx(" + dec(flags) + ", " + dec(reason) + ")");
-    return true;
+    return exitRefusal.empty();
+}
+
+std::string RecordingPlatform::LastErrorText() {
+    record("LastErrorText()");
+    return exitRefusal;
 }
 
 std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message,
@@ -183,9 +188,26 @@ ProcAddress RecordingPlatform::GetProcAddress(Handle module, const char* procNam
     if (module == 0x7700 && lockWorkStationPresent && procName && std::string(procName) == "LockWorkStation")
         return [this]() -> long {
             record("LockWorkStation()");
-            return 1;
+            return exitRefusal.empty() ? 1 : 0;
         };
     return {};
+}
+
+bool RecordingPlatform::SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) {
+    const auto flag = [](bool value) { return std::string(value ? "true" : "false"); };
+    record("SetSuspendState(" + flag(hibernate) + ", " + flag(force) + ", " + flag(wakeupEventsDisabled) +
+           ")");
+    return exitRefusal.empty();
+}
+
+bool RecordingPlatform::IsPwrSuspendAllowed() {
+    record("IsPwrSuspendAllowed()");
+    return suspendAllowed;
+}
+
+bool RecordingPlatform::IsPwrHibernateAllowed() {
+    record("IsPwrHibernateAllowed()");
+    return hibernateAllowed;
 }
 
 bool RecordingPlatform::EnumWindows(const EnumWindowsCallback& callback) {

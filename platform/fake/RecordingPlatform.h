@@ -56,8 +56,13 @@ public:
     std::uint32_t currentProcessId = 4242;
     bool user32Present = true;
     bool lockWorkStationPresent = true;
+    // Whether the system offers sleep and hibernation; exitRefusal refuses them and the lock as well.
+    bool suspendAllowed = true;
+    bool hibernateAllowed = true;
     bool tokenOpens = true;
     bool privilegeLookupSucceeds = true;
+    // Set: ExitWindowsEx refuses, and LastErrorText gives this as the system's reason.
+    std::string exitRefusal;
 
     // Registry: key path as created (backslashes, case kept) under HKEY_CURRENT_USER -> values by name.
     std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
@@ -95,11 +100,15 @@ public:
                                std::uint32_t* returnLength) override;
     bool CloseHandle(Handle object) override;
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override;
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;
     Handle GetModuleHandleA(const char* moduleName) override;
     ProcAddress GetProcAddress(Handle module, const char* procName) override;
+    bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) override;
+    bool IsPwrSuspendAllowed() override;
+    bool IsPwrHibernateAllowed() override;
     bool EnumWindows(const EnumWindowsCallback& callback) override;
     bool IsWindow(Handle window) override;
     bool IsWindowVisible(Handle window) override;

@@ -5,6 +5,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QStringList>
 #include <QVariant>
 
 #include <cstdlib>
@@ -41,6 +42,40 @@ QVariant logindProperty(const QString& path, const QString& interface, const QSt
     if (!succeeded(reply) || reply.arguments().isEmpty())
         return {};
     return reply.arguments().first().value<QDBusVariant>().variant();
+}
+
+// Who holds a block inhibitor on what and why, as "blocked by WHO: WHY"; empty unless logind's
+// BlockInhibited names what.
+std::string blockingInhibitor(const QString& what) {
+    const QStringList blocked =
+        logindProperty(kLogindPath, kLogindManager, QStringLiteral("BlockInhibited")).toString().split(u':');
+    if (!blocked.contains(what))
+        return {};
+    const QDBusMessage reply = callLogind(QStringLiteral("ListInhibitors"), {});
+    if (!succeeded(reply) || reply.arguments().isEmpty())
+        return {};
+    // a(ssssuu): what (colon-separated), who, why, mode, uid, pid
+    const QDBusArgument list = reply.arguments().first().value<QDBusArgument>();
+    std::string found;
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString whatList, who, why, mode;
+        uint uid = 0, pid = 0;
+        list.beginStructure();
+        list >> whatList >> who >> why >> mode >> uid >> pid;
+        list.endStructure();
+        if (found.empty() && mode == QStringLiteral("block") && whatList.split(u':').contains(what))
+            found = ("blocked by " + who + ": " + why).toStdString();
+    }
+    list.endArray();
+    return found;
+}
+
+bool offered(const QDBusMessage& reply) {
+    if (!succeeded(reply) || reply.arguments().isEmpty())
+        return false;
+    const QString answer = reply.arguments().first().toString();
+    return answer != QStringLiteral("na") && answer != QStringLiteral("no");
 }
 
 QString objectPathOf(const QDBusMessage& reply) {
@@ -82,26 +117,57 @@ std::string DesktopSession::OwnSessionId() {
     return id.toStdString();
 }
 
+bool DesktopSession::accepted(const QDBusMessage& reply, const QString& inhibited) {
+    if (succeeded(reply)) {
+        m_refusal.clear();
+        return true;
+    }
+    m_refusal = inhibited.isEmpty() ? std::string() : blockingInhibitor(inhibited);
+    if (m_refusal.empty())
+        m_refusal = (reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage()).toStdString();
+    return false;
+}
+
 bool DesktopSession::PowerOff() {
-    return succeeded(callLogind(QStringLiteral("PowerOff"), {false}));
+    return accepted(callLogind(QStringLiteral("PowerOff"), {false}), QStringLiteral("shutdown"));
 }
 
 bool DesktopSession::Reboot() {
-    return succeeded(callLogind(QStringLiteral("Reboot"), {false}));
+    return accepted(callLogind(QStringLiteral("Reboot"), {false}), QStringLiteral("shutdown"));
+}
+
+bool DesktopSession::Suspend() {
+    return accepted(callLogind(QStringLiteral("Suspend"), {false}), QStringLiteral("sleep"));
+}
+
+bool DesktopSession::Hibernate() {
+    return accepted(callLogind(QStringLiteral("Hibernate"), {false}), QStringLiteral("sleep"));
+}
+
+bool DesktopSession::CanSuspend() {
+    return offered(callLogind(QStringLiteral("CanSuspend"), {}));
+}
+
+bool DesktopSession::CanHibernate() {
+    return offered(callLogind(QStringLiteral("CanHibernate"), {}));
 }
 
 bool DesktopSession::TerminateOwnSession() {
     const std::string id = OwnSessionId();
-    if (id.empty())
+    if (id.empty()) {
+        m_refusal = "no login session of this user is known";
         return false;
-    return succeeded(callLogind(QStringLiteral("TerminateSession"), {QString::fromStdString(id)}));
+    }
+    return accepted(callLogind(QStringLiteral("TerminateSession"), {QString::fromStdString(id)}), {});
 }
 
 bool DesktopSession::LockOwnSession() {
     const std::string id = OwnSessionId();
-    if (id.empty())
+    if (id.empty()) {
+        m_refusal = "no login session of this user is known";
         return false;
-    return succeeded(callLogind(QStringLiteral("LockSession"), {QString::fromStdString(id)}));
+    }
+    return accepted(callLogind(QStringLiteral("LockSession"), {QString::fromStdString(id)}), {});
 }
 
 bool DesktopSession::ActivateScreenSaver(int timeoutMs) {

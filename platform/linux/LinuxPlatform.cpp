@@ -6,6 +6,7 @@
 #include "Processes.h"
 
 #include "platform/IniFile.h"
+#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,7 +60,7 @@ bool isFolder(const std::string& path) {
 std::uint32_t copyCut(const std::string& text, char* buffer, std::uint32_t size) {
     if (!buffer || size == 0)
         return 0;
-    const std::string cut = CutOnCharacterBoundary(text, size - 1);
+    const std::string_view cut = CutUtf8(text, size - 1);
     std::memcpy(buffer, cut.data(), cut.size());
     buffer[cut.size()] = '\0';
     return static_cast<std::uint32_t>(cut.size());
@@ -150,14 +151,25 @@ bool LinuxPlatform::CloseHandle(Handle object) {
 // ---- Session and power
 
 bool LinuxPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t) {
+    m_lastErrorText.clear();
     // Shut down and power off are both logind's PowerOff: a halted but powered machine helps no desktop user.
     if (flags & (win::EWX_SHUTDOWN | win::EWX_POWEROFF))
-        return m_session.PowerOff();
+        return answered(m_session.PowerOff());
     // Restart is logind's Reboot; whether applications may object is logind's inhibitors' business.
     if (flags & win::EWX_REBOOT)
-        return m_session.Reboot();
+        return answered(m_session.Reboot());
     // Log off (0, with or without force) ends our own session, not every session of the user.
-    return m_session.TerminateOwnSession();
+    return answered(m_session.TerminateOwnSession());
+}
+
+bool LinuxPlatform::answered(bool accepted) {
+    m_lastErrorText = accepted ? std::string() : m_session.LastRefusal();
+    return accepted;
+}
+
+bool LinuxPlatform::SetSuspendState(bool hibernate, bool, bool) {
+    // logind decides about force and wake events itself.
+    return answered(hibernate ? m_session.Hibernate() : m_session.Suspend());
 }
 
 std::intptr_t LinuxPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
@@ -182,7 +194,7 @@ Handle LinuxPlatform::GetModuleHandleA(const char* moduleName) {
 
 ProcAddress LinuxPlatform::GetProcAddress(Handle module, const char* procName) {
     if (module == kUser32Module && procName && std::strcmp(procName, "LockWorkStation") == 0)
-        return [this]() -> long { return m_session.LockOwnSession() ? 1 : 0; };
+        return [this]() -> long { return answered(m_session.LockOwnSession()) ? 1 : 0; };
     return {};
 }
 

@@ -33,11 +33,15 @@ public:
                                std::uint32_t* returnLength) override;
     bool CloseHandle(Handle object) override;
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override { return m_lastErrorText; }
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;
     Handle GetModuleHandleA(const char* moduleName) override;
     ProcAddress GetProcAddress(Handle module, const char* procName) override;
+    bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) override;
+    bool IsPwrSuspendAllowed() override { return m_session.CanSuspend(); }
+    bool IsPwrHibernateAllowed() override { return m_session.CanHibernate(); }
     bool EnumWindows(const EnumWindowsCallback& callback) override;
     bool IsWindow(Handle window) override;
     bool IsWindowVisible(Handle window) override;
@@ -89,9 +93,12 @@ private:
     Handle addHandle(HandleEntry entry);
     bool findHandle(Handle handle, HandleKind kind, HandleEntry& entry);
     bool dropHandle(Handle handle, bool keys);
+    // Whether logind accepted a request; keeps its refusal for LastErrorText.
+    bool answered(bool accepted);
 
     DesktopSession m_session;
     X11Windows m_windows;
+    std::string m_lastErrorText;
     std::mutex m_handlesMutex; // the handle table only; everything else runs on the caller's thread
     std::map<Handle, HandleEntry> m_handles;
     Handle m_nextHandle = 0x100;

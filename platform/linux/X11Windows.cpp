@@ -59,16 +59,6 @@ std::string latin1ToUtf8(const std::string& text) {
 
 } // namespace
 
-std::string CutOnCharacterBoundary(const std::string& text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes)
-        return text;
-    std::size_t end = maxBytes;
-    // Back off over continuation bytes (10xxxxxx) to the start of the character that was cut.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 X11Windows::X11Windows(std::string displayName, bool useResourceExtension)
     : m_displayName(std::move(displayName)), m_useResourceExtension(useResourceExtension) {}
 

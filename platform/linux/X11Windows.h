@@ -54,7 +54,4 @@ private:
     std::vector<std::uint32_t> m_atoms;
 };
 
-// The longest prefix of text of at most maxBytes bytes that does not end inside a UTF-8 character.
-std::string CutOnCharacterBoundary(const std::string& text, std::size_t maxBytes);
-
 } // namespace halvo::linuxbackend

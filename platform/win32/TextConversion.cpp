@@ -25,14 +25,4 @@ std::string Narrow(std::wstring_view utf16) {
     return narrow;
 }
 
-std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes)
-        return text;
-    std::size_t end = maxBytes;
-    // Back off over continuation bytes (10xxxxxx) to the start of the character that would be split.
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
 } // namespace halvo::win32

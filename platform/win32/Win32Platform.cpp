@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "TextConversion.h"
+#include "platform/Utf8.h"
 
 // The interface's numbers, taken before <windows.h> turns their names into macros, to be checked
 // against the system's own below.
@@ -105,7 +106,7 @@ DWORD attributesOf(const std::string& path) {
 std::uint32_t copyOut(std::string_view text, char* buffer, std::uint32_t size) {
     if (!buffer || size == 0)
         return 0;
-    const std::string_view cut = win32::CutUtf8(text, size - 1);
+    const std::string_view cut = CutUtf8(text, size - 1);
     std::memcpy(buffer, cut.data(), cut.size());
     buffer[cut.size()] = '\0';
     return std::uint32_t(cut.size());
@@ -120,6 +121,8 @@ void ensureComOnThisThread() {
     (void)initialized;
 }
 
+using SetSuspendStateFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
+using PowerAllowedFunction = BOOLEAN(WINAPI*)();
 using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
 using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 
@@ -138,7 +141,16 @@ struct Win32Platform::ProcessStatusLibrary {
     GetModuleFileNameExFunction getModuleFileNameEx = nullptr;
 };
 
-Win32Platform::Win32Platform() : m_processStatus(std::make_unique<ProcessStatusLibrary>()) {}
+struct Win32Platform::PowerLibrary {
+    std::once_flag loaded;
+    HMODULE module = nullptr;
+    SetSuspendStateFunction setSuspendState = nullptr;
+    PowerAllowedFunction isPwrSuspendAllowed = nullptr;
+    PowerAllowedFunction isPwrHibernateAllowed = nullptr;
+};
+
+Win32Platform::Win32Platform()
+    : m_processStatus(std::make_unique<ProcessStatusLibrary>()), m_power(std::make_unique<PowerLibrary>()) {}
 
 Win32Platform::~Win32Platform() = default;
 
@@ -160,6 +172,24 @@ const Win32Platform::ProcessStatusLibrary& Win32Platform::processStatus() {
             lookUp<GetModuleFileNameExFunction>(m_processStatus->module, "GetModuleFileNameExW");
     });
     return *m_processStatus;
+}
+
+const Win32Platform::PowerLibrary& Win32Platform::power() {
+    std::call_once(m_power->loaded, [this] {
+        // From the system folder only, as PSAPI.dll above; missing, sleep and hibernation are not offered.
+        wchar_t system[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return;
+        m_power->module = LoadLibraryW((std::wstring(system, length) + L"\\PowrProf.dll").c_str());
+        if (!m_power->module)
+            return;
+        m_power->setSuspendState = lookUp<SetSuspendStateFunction>(m_power->module, "SetSuspendState");
+        m_power->isPwrSuspendAllowed = lookUp<PowerAllowedFunction>(m_power->module, "IsPwrSuspendAllowed");
+        m_power->isPwrHibernateAllowed =
+            lookUp<PowerAllowedFunction>(m_power->module, "IsPwrHibernateAllowed");
+    });
+    return *m_power;
 }
 
 // ---- Privilege ----
@@ -223,7 +253,35 @@ bool Win32Platform::CloseHandle(Handle object) {
 // ---- Session and power ----
 
 bool Win32Platform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    return ::ExitWindowsEx(flags, reason);
+    const bool ok = ::ExitWindowsEx(flags, reason);
+    // Taken at once: any later call may overwrite the thread's last error.
+    m_exitError = ok ? 0 : ::GetLastError();
+    return ok;
+}
+
+std::string Win32Platform::LastErrorText() {
+    return m_exitError ? SystemErrorText(m_exitError) : std::string();
+}
+
+bool Win32Platform::SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) {
+    const PowerLibrary& library = power();
+    if (!library.setSuspendState) {
+        m_exitError = ERROR_PROC_NOT_FOUND;
+        return false;
+    }
+    const bool ok = library.setSuspendState(hibernate, force, wakeupEventsDisabled);
+    m_exitError = ok ? 0 : ::GetLastError();
+    return ok;
+}
+
+bool Win32Platform::IsPwrSuspendAllowed() {
+    const PowerLibrary& library = power();
+    return library.isPwrSuspendAllowed && library.isPwrSuspendAllowed();
+}
+
+bool Win32Platform::IsPwrHibernateAllowed() {
+    const PowerLibrary& library = power();
+    return library.isPwrHibernateAllowed && library.isPwrHibernateAllowed();
 }
 
 std::intptr_t Win32Platform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
@@ -245,8 +303,13 @@ ProcAddress Win32Platform::GetProcAddress(Handle module, const char* procName) {
     const FARPROC function = ::GetProcAddress(as<HMODULE>(module), procName);
     if (!function)
         return {};
-    // The functions looked up this way take no arguments and answer a BOOL or an int.
-    return [function]() -> long { return static_cast<long>(function()); };
+    // The functions looked up this way take no arguments and answer a BOOL or an int. A failure is kept
+    // for LastErrorText, as LockWorkStation is a session request the system may refuse.
+    return [this, function]() -> long {
+        const long answer = static_cast<long>(function());
+        m_exitError = answer ? 0 : ::GetLastError();
+        return answer;
+    };
 }
 
 // ---- Windows and processes ----
@@ -486,7 +549,7 @@ std::uint32_t Win32Platform::GetPrivateProfileStringA(const char* section, const
         returned[0] = '\0';
         return 0;
     }
-    std::string_view list = win32::CutUtf8(text, size - 2);
+    std::string_view list = CutUtf8(text, size - 2);
     std::memcpy(returned, list.data(), list.size());
     returned[list.size()] = '\0';
     returned[list.size() + 1] = '\0';

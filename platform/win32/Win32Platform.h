@@ -25,11 +25,15 @@ public:
     bool CloseHandle(Handle object) override;
 
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override;
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;
     Handle GetModuleHandleA(const char* moduleName) override;
     ProcAddress GetProcAddress(Handle module, const char* procName) override;
+    bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) override;
+    bool IsPwrSuspendAllowed() override;
+    bool IsPwrHibernateAllowed() override;
 
     bool EnumWindows(const EnumWindowsCallback& callback) override;
     bool IsWindow(Handle window) override;
@@ -82,6 +86,11 @@ private:
     // PSAPI.dll with its two functions, loaded at the first call that needs it.
     const ProcessStatusLibrary& processStatus();
     std::unique_ptr<ProcessStatusLibrary> m_processStatus;
+    struct PowerLibrary;
+    // PowrProf.dll with its three functions, loaded at the first call that needs it.
+    const PowerLibrary& power();
+    std::unique_ptr<PowerLibrary> m_power;
+    unsigned long m_exitError = 0; // GetLastError of the last ExitWindowsEx that failed; 0 after success
 };
 
 // The platform's text for a Win32 error code, in UTF-8, without the trailing line break.

@@ -18,6 +18,8 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <csignal>
 
 using namespace halvo;
@@ -70,6 +72,7 @@ private slots:
     void aboutAndMenusSwitchPagesAndCreateThemOnDemand();
     void closingAndMinimizingHide();
     void trayActionsRunAtOnceWhateverRemindSays();
+    void traySleepsOnlyWhereOfferedAndReportsRefusals();
     void statusLineClock();
     void helpOpensTheDocumentBesideTheProgram();
     void aboutPage();
@@ -124,15 +127,16 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
     QVERIFY(window.Timer1->isActive());
     QCOMPARE(window.Timer1->interval(), 1000);
 
-    // The tray: the window's icon, no tooltip, the menu with the side caption and its eight items.
+    // The tray: the window's icon, no tooltip, the menu with the side caption and its ten items.
     QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
     QVERIFY(tray->isVisible());
     QVERIFY(tray->toolTip().isEmpty());
     QCOMPARE(tray->contextMenu(), window.PopupMenu1);
     QCOMPARE(window.PopupMenu1->caption(), QString("Halvo Shutdown"));
-    QCOMPARE(menuCaptions(window.PopupMenu1),
-             (QStringList{"Shut down the system", "Power off the computer", "Log off ...",
-                          "Restart the computer", "Lock the computer", "Setting", "Exit", "About..."}));
+    QCOMPARE(
+        menuCaptions(window.PopupMenu1),
+        (QStringList{"Shut down the system", "Power off the computer", "Log off ...", "Restart the computer",
+                     "Lock the computer", "Sleep", "Hibernate", "Setting", "Exit", "About..."}));
     QCOMPARE(window.Shutdown1->text(), QString("Shut down the system"));
     QCOMPARE(window.About2->text(), QString("About..."));
     // Nothing was written and no platform action made.
@@ -304,6 +308,36 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     QVERIFY(w.dialogs.messages.isEmpty());
     QVERIFY(!window.isVisible());
     QVERIFY(window.pagesInCreationOrder().empty());
+}
+
+void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
+    World w;
+    w.saveOneItemSchedule();
+    w.fake.files[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
+    TFormCtrl window;
+    w.fake.suspendAllowed = false;
+    emit window.PopupMenu1->aboutToShow();
+    QVERIFY(!window.Sleep1->isEnabled());
+    QVERIFY(window.Hibernate1->isEnabled());
+    QVERIFY(window.Shutdown1->isEnabled());
+
+    // The schedule is stored before the computer goes into hibernation.
+    w.fake.clearCalls();
+    window.Hibernate1->trigger();
+    const std::vector<std::string>& calls = w.fake.calls;
+    const auto stored = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("WritePrivateProfileStringA(\"schManager\", \"count\", \"1\"", 0) == 0;
+    });
+    const auto hibernated = std::find(calls.begin(), calls.end(), "SetSuspendState(true, false, false)");
+    QVERIFY(stored != calls.end() && hibernated != calls.end() && stored < hibernated);
+    QVERIFY(w.ui.popups.empty());
+
+    // A refusal says which action failed and why.
+    w.fake.exitRefusal = "Permission denied";
+    window.N1->trigger();
+    QCOMPARE(w.ui.popups.size(), std::size_t(1));
+    QCOMPARE(w.ui.popups[0]->shownTexts,
+             std::vector<std::string>{"Power off the computer failed: Permission denied"});
 }
 
 void FormCtrlTest::statusLineClock() {

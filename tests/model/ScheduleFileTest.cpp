@@ -300,7 +300,7 @@ TEST_F(ScheduleFile, BooleansReadTrueOnlyFromTheTrueTag) {
 }
 
 TEST_F(ScheduleFile, TaskCodesWithoutAKindOrAListEntryRoundTrip) {
-    for (int code : {6, 0, 12, 42, -5, 100000}) {
+    for (int code : {6, 0, 14, 42, -5, 100000}) {
         Record record;
         std::string codeBytes;
         if (code == 100000)
@@ -501,4 +501,30 @@ TEST_F(ScheduleFile, FileOfAnOlderWriterReadsLegibly) {
     EXPECT_EQ(again->TimeRule.DisplayText, item->TimeRule.DisplayText);
     EXPECT_EQ(static_cast<TCloseProgramTask&>(*again->Task).WindowText, close.WindowText);
     EXPECT_EQ(static_cast<TCloseProgramTask&>(*again->Task).ProcessId, 2147483648u);
+}
+
+TEST_F(ScheduleFile, SleepAndHibernateRoundTrip) {
+    TScheduleManager manager;
+    for (const int code : {12, 13}) {
+        TScheduleItem& item = manager.Add();
+        item.Task = TaskFromCode(code);
+        item.ItemName = "night";
+    }
+    const std::string data = WriteScheduleFile(manager);
+    // The code as one small integer right after the property's name, and no parameters after it.
+    for (const char code : {'\x0C', '\x0D'})
+        EXPECT_NE(data.find(std::string("\x0C"
+                                        "TaskProperty\x02") +
+                            code + "\x0E" + "SPTimeProperty"),
+                  std::string::npos)
+            << int(code);
+
+    ScheduleReader reader(data);
+    TScheduleManager back;
+    while (!reader.AtEnd())
+        ASSERT_EQ(reader.ReadRecord(back.Add()), "");
+    ASSERT_EQ(back.Count(), 2);
+    EXPECT_NE(dynamic_cast<TSleepTask*>(back.Item(0).Task.get()), nullptr);
+    EXPECT_NE(dynamic_cast<THibernateTask*>(back.Item(1).Task.get()), nullptr);
+    EXPECT_EQ(WriteScheduleFile(back), data);
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <typeinfo>
+
 using namespace halvo;
 using Calls = std::vector<std::string>;
 
@@ -36,10 +40,11 @@ TEST(TaskCatalogue, EveryCodeGivesItsKindNameAndCode) {
     RecordingUi recordingUi; // the message task needs a popup factory
     ScopedUi guard{recordingUi};
     const std::vector<std::pair<int, std::string>> table = {
-        {1, "shutdown the computer"}, {2, "turn off the computer"}, {3, "close the program"},
-        {4, "start the screensaver"}, {5, "log off  user"},         {6, "disconnect the network"},
-        {7, "close all the program"}, {8, "execute the program"},   {9, "restart the computer"},
-        {10, "alarm message"},        {11, "lock the workstation"}};
+        {1, "shutdown the computer"},  {2, "turn off the computer"}, {3, "close the program"},
+        {4, "start the screensaver"},  {5, "log off  user"},         {6, "disconnect the network"},
+        {7, "close all the program"},  {8, "execute the program"},   {9, "restart the computer"},
+        {10, "alarm message"},         {11, "lock the workstation"}, {12, "sleep the computer"},
+        {13, "hibernate the computer"}};
     for (const auto& [code, name] : table) {
         const auto task = TaskFromCode(code);
         ASSERT_NE(task, nullptr) << code;
@@ -47,32 +52,88 @@ TEST(TaskCatalogue, EveryCodeGivesItsKindNameAndCode) {
         EXPECT_EQ(task->Name, name);
     }
     EXPECT_EQ(TaskFromCode(0), nullptr);
-    EXPECT_EQ(TaskFromCode(12), nullptr);
+    EXPECT_EQ(TaskFromCode(14), nullptr);
     EXPECT_EQ(TaskFromCode(-1), nullptr);
 }
 
-TEST(TaskCatalogue, ListIndexAndCodeAreDifferentNumberings) {
+namespace {
+
+// The codes and texts a list or menu shows, in its order.
+std::vector<std::pair<int, std::string>> shown(const std::vector<const TaskKind*>& kinds,
+                                               const char* TaskKind::*text) {
+    std::vector<std::pair<int, std::string>> items;
+    for (const TaskKind* kind : kinds)
+        items.emplace_back(kind->Code, kind->*text);
+    return items;
+}
+
+} // namespace
+
+TEST(TaskCatalogue, ListsAndTrayShowTheirKindsInOrder) {
+    using Items = std::vector<std::pair<int, std::string>>;
+    // A restart chosen in a list must never become a power-off: the list order is not the code order.
+    EXPECT_EQ(shown(GeneralListKinds(), &TaskKind::ListText), (Items{{1, "Shutdown the Computer"},
+                                                                     {2, "Trun off the computer"},
+                                                                     {9, "Restart the computer"},
+                                                                     {5, "Logoff user..."},
+                                                                     {11, "Lock the workstation"},
+                                                                     {4, "Start the screensaver"},
+                                                                     {12, "Sleep the computer"},
+                                                                     {13, "Hibernate the computer"}}));
+    EXPECT_EQ(shown(WizardListKinds(), &TaskKind::ListText), (Items{{1, "Shutdown the Computer"},
+                                                                    {2, "Trun off the computer"},
+                                                                    {9, "Restart the computer"},
+                                                                    {5, "Logoff user..."},
+                                                                    {11, "Lock the workstation"},
+                                                                    {4, "Start the screensaver"},
+                                                                    {7, "Close all the program"},
+                                                                    {3, "Close program"},
+                                                                    {8, "Execute"},
+                                                                    {10, "Message"},
+                                                                    {12, "Sleep the computer"},
+                                                                    {13, "Hibernate the computer"}}));
+    EXPECT_EQ(shown(TrayKinds(), &TaskKind::TrayCaption), (Items{{1, "Shut down the system"},
+                                                                 {2, "Power off the computer"},
+                                                                 {5, "Log off ..."},
+                                                                 {9, "Restart the computer"},
+                                                                 {11, "Lock the computer"},
+                                                                 {12, "Sleep"},
+                                                                 {13, "Hibernate"}}));
+    // Each list's positions run 0, 1, 2 ... without a gap or a double.
+    for (int TaskKind::*position :
+         {&TaskKind::GeneralPosition, &TaskKind::WizardPosition, &TaskKind::TrayPosition}) {
+        std::vector<int> positions;
+        for (const TaskKind& kind : TaskCatalogue())
+            if (kind.*position != NotListed)
+                positions.push_back(kind.*position);
+        std::sort(positions.begin(), positions.end());
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            EXPECT_EQ(positions[i], int(i));
+    }
+}
+
+TEST(TaskCatalogue, EachEntryCreatesItsOwnClassAndKeepsOnlyItsParameters) {
     RecordingUi recordingUi;
     ScopedUi guard{recordingUi};
-    const int codeOfIndex[10] = {1, 2, 9, 5, 11, 4, 7, 3, 8, 10};
-    for (int index = 0; index < 10; ++index) {
-        const auto task = TaskFromListIndex(index);
-        ASSERT_NE(task, nullptr);
-        EXPECT_EQ(task->Code, codeOfIndex[index]) << "list index " << index;
-        EXPECT_EQ(ListIndexOfCode(task->Code), index);
+    TaskParameterValues given;
+    given.Text = "text";
+    given.ProcessId = 77;
+    given.Lines = {"one", "two"};
+    for (const TaskKind& kind : TaskCatalogue()) {
+        EXPECT_EQ(KindOfCode(kind.Code), &kind);
+        const auto task = kind.Create();
+        EXPECT_EQ(task->Code, kind.Code);
+        EXPECT_NE(std::string(typeid(*task).name()).find(kind.ClassName), std::string::npos) << kind.Code;
+        task->SetParameters(given);
+        const TaskParameterValues kept = task->Parameters();
+        const bool text =
+            kind.Parameters == TaskParameterKind::Window || kind.Parameters == TaskParameterKind::CommandLine;
+        EXPECT_EQ(kept.Text, text ? "text" : "") << kind.Code;
+        EXPECT_EQ(kept.ProcessId, kind.Parameters == TaskParameterKind::Window ? 77u : 0u) << kind.Code;
+        EXPECT_EQ(kept.Lines.size(), kind.Parameters == TaskParameterKind::MessageLines ? 2u : 0u)
+            << kind.Code;
     }
-    // A restart chosen in a list must never become a power-off.
-    EXPECT_NE(dynamic_cast<TRestartTask*>(TaskFromListIndex(2).get()), nullptr);
-    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromCode(2).get()), nullptr);
-    EXPECT_NE(dynamic_cast<TTurnOffTask*>(TaskFromListIndex(1).get()), nullptr);
-    EXPECT_EQ(TaskFromListIndex(3)->Name, "log off  user");
-    EXPECT_EQ(ListIndexOfCode(6), -1);
-    EXPECT_EQ(ListIndexOfCode(0), -1);
-    EXPECT_EQ(ListIndexOfCode(12), -1);
-    EXPECT_EQ(TaskFromListIndex(-1), nullptr);
-    EXPECT_EQ(TaskFromListIndex(10), nullptr);
-    EXPECT_STREQ(TaskListTexts[1], "Trun off the computer");
-    EXPECT_STREQ(TaskListTexts[3], "Logoff user...");
+    EXPECT_EQ(KindOfCode(0), nullptr);
 }
 
 TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
@@ -251,4 +312,74 @@ TEST_F(TaskRun, CloseAllWalksTheWindowsWithoutAPrivilegeStep) {
                                  "OpenProcess(0x1F0FFF, false, 10)",
                                  "TerminateProcess(1000, 0)",
                                  "CloseHandle(1000)"}));
+}
+
+TEST_F(TaskRun, SleepAndHibernateAskFirstStoreFirstAndTakeThePrivilege) {
+    std::size_t callsWhenStored = 0;
+    SetBeforeSuspend([&] { callsWhenStored = fake.calls.size(); });
+    TSleepTask().Run();
+    Calls expected = {"IsPwrSuspendAllowed()"};
+    const Calls privilege = privilegeSteps();
+    expected.insert(expected.end(), privilege.begin(), privilege.end());
+    expected.push_back("SetSuspendState(false, false, false)");
+    EXPECT_EQ(fake.calls, expected);
+    EXPECT_EQ(callsWhenStored, 1u) << "stored before the privilege step and the request";
+
+    fake.clearCalls();
+    THibernateTask().Run();
+    EXPECT_EQ(fake.calls.front(), "IsPwrHibernateAllowed()");
+    EXPECT_EQ(fake.calls.back(), "SetSuspendState(true, false, false)");
+    EXPECT_TRUE(recordingUi.popups.empty());
+
+    // Not offered: nothing is asked of the system and the user is told.
+    fake.clearCalls();
+    callsWhenStored = 0;
+    fake.suspendAllowed = false;
+    fake.hibernateAllowed = false;
+    EXPECT_FALSE(TSleepTask().Available());
+    EXPECT_FALSE(THibernateTask().Available());
+    TSleepTask().Run();
+    THibernateTask().Run();
+    EXPECT_EQ(fake.callsStartingWith("SetSuspendState"), Calls{});
+    EXPECT_EQ(callsWhenStored, 0u);
+    ASSERT_EQ(recordingUi.popups.size(), 2u);
+    EXPECT_EQ(recordingUi.popups[0]->shownTexts,
+              Calls{"Sleep the computer failed: not available on this computer"});
+    EXPECT_EQ(recordingUi.popups[1]->shownTexts,
+              Calls{"Hibernate the computer failed: not available on this computer"});
+    SetBeforeSuspend({});
+}
+
+TEST(TaskRefusal, EveryActionThatEndsTheSessionSaysWhenTheSystemRefuses) {
+    RecordingUi recordingUi;
+    ScopedUi uiGuard{recordingUi};
+    const std::map<int, std::string> refusalOfCode = {
+        {1, "Shut down the computer failed: Permission denied"},
+        {2, "Power off the computer failed: Permission denied"},
+        {5, "Log off failed: Permission denied"},
+        {9, "Restart the computer failed: Permission denied"},
+        {11, "Lock the computer failed: Permission denied"},
+        {12, "Sleep the computer failed: Permission denied"},
+        {13, "Hibernate the computer failed: Permission denied"}};
+    for (const TaskKind& kind : TaskCatalogue()) {
+        EXPECT_EQ(kind.EndsSession, refusalOfCode.count(kind.Code) == 1) << kind.Code;
+        if (!kind.EndsSession)
+            continue;
+        // Accepted: not a word, and the call sequence as it always was.
+        {
+            RecordingPlatform fake;
+            ScopedPlatform guard(fake);
+            recordingUi.popups.clear();
+            kind.Create()->Run();
+            EXPECT_TRUE(recordingUi.popups.empty()) << kind.Code;
+            EXPECT_TRUE(fake.callsStartingWith("LastErrorText").empty()) << kind.Code;
+        }
+        RecordingPlatform fake;
+        ScopedPlatform guard(fake);
+        fake.exitRefusal = "Permission denied";
+        kind.Create()->Run();
+        EXPECT_EQ(fake.calls.back(), "LastErrorText()") << kind.Code;
+        ASSERT_EQ(recordingUi.popups.size(), 1u) << kind.Code;
+        EXPECT_EQ(recordingUi.popups[0]->shownTexts, Calls{refusalOfCode.at(kind.Code)});
+    }
 }

@@ -1,4 +1,5 @@
 #include "pages/FormGen.h"
+#include "model/Tasks.h"
 #include "pages/FormExecuteTip.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
@@ -33,8 +34,8 @@ struct World : WindowTestWorld<> {
     std::vector<std::string> exits() const { return fake.callsStartingWith("ExitWindowsEx"); }
 };
 
-void choose(QComboBox* list, int index) {
-    list->setCurrentIndex(index);
+void choose(QComboBox* list, const char* text) {
+    list->setCurrentIndex(list->findText(text));
 }
 
 void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
@@ -98,15 +99,16 @@ void FormGenTest::controlsCaptionsAndItems() {
     QCOMPARE(page.RadioButton1->text(), QString("None"));
     QCOMPARE(page.RadioButton2->text(), QString("After"));
     QCOMPARE(page.RadioButton3->text(), QString("At"));
-    const QStringList six = {"Shutdown the Computer", "Trun off the computer", "Restart the computer",
-                             "Logoff user...",        "Lock the workstation",  "Start the screensaver"};
+    const QStringList sessionActions = {
+        "Shutdown the Computer", "Trun off the computer", "Restart the computer", "Logoff user...",
+        "Lock the workstation",  "Start the screensaver", "Sleep the computer",   "Hibernate the computer"};
     QStringList items1, items2;
     for (int i = 0; i < page.ComboBox1->count(); ++i)
         items1 << page.ComboBox1->itemText(i);
     for (int i = 0; i < page.ComboBox2->count(); ++i)
         items2 << page.ComboBox2->itemText(i);
-    QCOMPARE(items1, six + QStringList{""});
-    QCOMPARE(items2, six);
+    QCOMPARE(items1, sessionActions + QStringList{""});
+    QCOMPARE(items2, sessionActions);
     QCOMPARE(page.ComboBox1->currentIndex(), -1);
     QCOMPARE(page.ComboBox2->currentIndex(), -1);
     QVERIFY(!page.ComboBox1->isEditable());
@@ -129,11 +131,7 @@ void FormGenTest::controlsCaptionsAndItems() {
     QVERIFY(inNoneState(page));
     QCOMPARE(page.findChild<QComboBox*>("ComboBox2"), page.ComboBox2);
     QCOMPARE(page.findChild<QLineEdit*>("Edit6"), page.Edit6);
-    const TSimpleAction* a = page.action();
-    QVERIFY(a);
-    QCOMPARE(a->Hour, 0);
-    QCOMPARE(a->CountDown, 0);
-    QCOMPARE(a->Mode, std::uint8_t(0));
+    QVERIFY(!page.action().Armed());
 }
 
 void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
@@ -162,14 +160,14 @@ void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
     QCOMPARE(page.SpeedButton2->text(), QString("AM"));
 
     // Armed, then shown again (another tab and back): the controls say None, the action keeps counting.
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "5");
     QVERIFY(page.Timer1->isActive());
     page.hide();
     page.show();
     QVERIFY(inNoneState(page));
     QVERIFY(page.Timer1->isActive());
-    QCOMPARE(page.action()->CountDown, 5);
+    QCOMPARE(page.action().CountDown(), 5);
 
     page.RadioButton1->click();
     QVERIFY(inNoneState(page));
@@ -183,7 +181,7 @@ void FormGenTest::setWithoutChoiceOrWithNone() {
     QVERIFY(w.dialogs.messages.isEmpty());
     QVERIFY(!page.Timer1->isActive());
 
-    choose(page.ComboBox2, 2);
+    choose(page.ComboBox2, "Restart the computer");
     armAfter(page, "0", "0", "5");
     QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
     QVERIFY(page.Timer1->isActive());
@@ -198,14 +196,14 @@ void FormGenTest::setWithoutChoiceOrWithNone() {
 void FormGenTest::afterDelayFiresOnTheTickAfterItRunsOut() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "1", "30", "15");
-    QCOMPARE(page.action()->CountDown, 5415);
-    QCOMPARE(page.action()->Mode, TSimpleAction::After);
+    QCOMPARE(page.action().CountDown(), 5415);
+    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::After);
 
     // Set again replaces the armed action and restarts the delay: 3 seconds fire on the 4th tick.
     armAfter(page, "0", "0", "3");
-    QCOMPARE(page.action()->CountDown, 3);
+    QCOMPARE(page.action().CountDown(), 3);
     w.answerReminder(1);
     for (int tick = 1; tick <= 3; ++tick) {
         page.Timer1Timer();
@@ -218,7 +216,7 @@ void FormGenTest::afterDelayFiresOnTheTickAfterItRunsOut() {
     QVERIFY(inNoneState(page));
 
     // A delay of 0 fires on the first tick.
-    choose(page.ComboBox2, 1);
+    choose(page.ComboBox2, "Trun off the computer");
     armAfter(page, "0", "0", "0");
     w.answerReminder(1);
     page.Timer1Timer();
@@ -230,22 +228,22 @@ void FormGenTest::afterDelayFiresOnTheTickAfterItRunsOut() {
 void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     armAt(page, "PM", "1", "5", "0");
-    QCOMPARE(page.action()->Hour, 13);
+    QCOMPARE(page.action().Hour(), 13);
     QVERIFY(page.Timer1->isActive());
 
     // A typing error in a later field leaves the armed hour as it was.
     armAt(page, "AM", "7", "x5", "0");
     QCOMPARE(w.dialogs.errors, QStringList{"'x5' is not a valid integer value"});
-    QCOMPARE(page.action()->Hour, 13);
-    QCOMPARE(page.action()->Minute, 5);
-    QCOMPARE(page.action()->Mode, TSimpleAction::At);
+    QCOMPARE(page.action().Hour(), 13);
+    QCOMPARE(page.action().Minute(), 5);
+    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
     QVERIFY(page.Timer1->isActive());
 
     armAfter(page, "1", " 2 x", "3");
     QCOMPARE(w.dialogs.errors.last(), QString("' 2 x' is not a valid integer value"));
-    QCOMPARE(page.action()->Mode, TSimpleAction::At);
+    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
     armAfter(page, "", "0", "0");
     QCOMPARE(w.dialogs.errors.last(), QString("'' is not a valid integer value"));
     armAfter(page, "99999999999", "0", "0");
@@ -254,14 +252,14 @@ void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
 
     // Blanks around a number and an explicit sign are numbers.
     armAfter(page, " 2 ", "+0", "-0");
-    QCOMPARE(page.action()->CountDown, 7200);
+    QCOMPARE(page.action().CountDown(), 7200);
     QCOMPARE(w.dialogs.errors.size(), 4);
 }
 
 void FormGenTest::unreachableDelaysAreRefused() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     // A negative delay would never come; "set successfully" would be a lie.
     armAfter(page, "0", "-1", "30");
     QCOMPARE(w.dialogs.errors, QStringList{"The delay must not be negative"});
@@ -272,7 +270,7 @@ void FormGenTest::unreachableDelaysAreRefused() {
     QVERIFY(w.dialogs.messages.isEmpty());
     // Minus a minute within an hour is still a delay ahead.
     armAfter(page, "1", "-1", "0");
-    QCOMPARE(page.action()->CountDown, 3540);
+    QCOMPARE(page.action().CountDown(), 3540);
 }
 
 void FormGenTest::twelveHourRule_data() {
@@ -301,18 +299,18 @@ void FormGenTest::twelveHourRule() {
     QFETCH(int, armedHour);
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 4);
+    choose(page.ComboBox2, "Lock the workstation");
     armAt(page, qPrintable(amPm), qPrintable(hour), "5", "9");
-    QCOMPARE(page.action()->Hour, armedHour);
-    QCOMPARE(page.action()->Minute, 5);
-    QCOMPARE(page.action()->Second, 9);
-    QCOMPARE(page.action()->Mode, TSimpleAction::At);
+    QCOMPARE(page.action().Hour(), armedHour);
+    QCOMPARE(page.action().Minute(), 5);
+    QCOMPARE(page.action().Second(), 9);
+    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
 }
 
 void FormGenTest::atFiresOnTheFirstTickThatReachedItsTime() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 3);
+    choose(page.ComboBox2, "Logoff user...");
     w.fake.setNow(2026, 12, 8, 13, 4, 58, 400);
     armAt(page, "PM", "1", "5", "0");
 
@@ -397,9 +395,9 @@ void FormGenTest::atTwelveAmFiresAtMidnight() {
 void FormGenTest::atTimeTheClockNeverShowsNeverFires() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     armAt(page, "PM", "12", "60", "0"); // 12:60:00
-    QCOMPARE(page.action()->Minute, 60);
+    QCOMPARE(page.action().Minute(), 60);
     for (int hour = 0; hour < 24; ++hour) {
         w.fake.setNow(2026, 12, 8, hour, 0, 0);
         page.Timer1Timer();
@@ -415,10 +413,10 @@ void FormGenTest::atTimeTheClockNeverShowsNeverFires() {
 void FormGenTest::reminderCancelRunsNothingAndTheListIsReadWhenItFires() {
     World w;
     TFormGen page;
-    choose(page.ComboBox2, 0);
+    choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "1");
     // Changed after Set: the new item is announced and would run.
-    choose(page.ComboBox2, 5);
+    choose(page.ComboBox2, "Start the screensaver");
     page.Timer1Timer();
     w.answerReminder(2);
     page.Timer1Timer();
@@ -436,13 +434,13 @@ void FormGenTest::reminderCancelRunsNothingAndTheListIsReadWhenItFires() {
 
     // The real dialog is what the page shows: its "Execute It!" runs the action.
     w.fake.clearCalls();
-    choose(page.ComboBox2, 4);
+    choose(page.ComboBox2, "Lock the workstation");
     w.dialogs.modalHandlers.push_back([](QDialog& d) {
         auto& tip = static_cast<TFormExecuteTip&>(d);
         tip.Button2Click();
         return tip.result();
     });
-    page.RunQuickAction(page.ComboBox2);
+    page.RunQuickAction(TLockWorkStationTask().Code);
     QCOMPARE(w.fake.calls.back(), "LockWorkStation()");
 }
 
@@ -450,11 +448,11 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
     World w;
     TFormGen page;
     page.SpeedButton1Click(); // nothing chosen
-    choose(page.ComboBox1, 6);
+    choose(page.ComboBox1, "");
     page.SpeedButton1Click(); // the empty item
     QVERIFY(w.fake.calls.empty());
 
-    choose(page.ComboBox1, 0);
+    choose(page.ComboBox1, "Shutdown the Computer");
     QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
     QVERIFY(w.dialogs.modalDialogs.isEmpty());
     QVERIFY(w.dialogs.messages.isEmpty());
@@ -472,14 +470,20 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
 void FormGenTest::everyListIndexRunsItsOwnTask() {
     World w;
     TFormGen page;
-    const char* last[] = {"ExitWindowsEx(5, 0)", "ExitWindowsEx(12, 0)",
-                          "ExitWindowsEx(2, 0)", "ExitWindowsEx(0, 0)",
-                          "LockWorkStation()",   "SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"};
-    for (int index = 0; index < 6; ++index) {
+    const std::pair<const char*, const char*> lastCallOfItem[] = {
+        {"Shutdown the Computer", "ExitWindowsEx(5, 0)"},
+        {"Trun off the computer", "ExitWindowsEx(12, 0)"},
+        {"Restart the computer", "ExitWindowsEx(2, 0)"},
+        {"Logoff user...", "ExitWindowsEx(0, 0)"},
+        {"Lock the workstation", "LockWorkStation()"},
+        {"Start the screensaver", "SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"},
+        {"Sleep the computer", "SetSuspendState(false, false, false)"},
+        {"Hibernate the computer", "SetSuspendState(true, false, false)"}};
+    for (const auto& [item, lastCall] : lastCallOfItem) {
         w.fake.clearCalls();
-        choose(page.ComboBox1, index);
+        choose(page.ComboBox1, item);
         page.SpeedButton1Click();
-        QCOMPARE(w.fake.calls.back(), std::string(last[index]));
+        QCOMPARE(w.fake.calls.back(), std::string(lastCall));
     }
 }
 

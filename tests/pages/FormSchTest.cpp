@@ -46,12 +46,12 @@ enum class Rule { Daily, Weekly, Monthly };
 
 // What the user enters in the wizard, page by page.
 struct Entry {
-    Entry(QString name, int task = 0, QString parameter = {}, QString memo = "\n",
+    Entry(QString name, QString task = "Shutdown the Computer", QString parameter = {}, QString memo = "\n",
           QTime time = QTime(22, 30, 0), Rule rule = Rule::Daily, int dayEntry = -1)
-        : name(std::move(name)), task(task), parameter(std::move(parameter)), memo(std::move(memo)),
-          time(time), rule(rule), dayEntry(dayEntry) {}
+        : name(std::move(name)), task(std::move(task)), parameter(std::move(parameter)),
+          memo(std::move(memo)), time(time), rule(rule), dayEntry(dayEntry) {}
     QString name;
-    int task; // list index
+    QString task; // the task list item
     QString parameter;
     QString memo;
     QTime time;
@@ -65,7 +65,7 @@ int completeNew(QDialog& dialog, const Entry& entry) {
     w.show();
     w.Edit1->setText(entry.name);
     w.SpeedButton2->click();
-    w.ComboBox1->setCurrentIndex(entry.task);
+    w.ComboBox1->setCurrentIndex(w.ComboBox1->findText(entry.task));
     w.ComboBox1Change();
     if (!entry.parameter.isEmpty())
         w.Edit_Para->setText(entry.parameter);
@@ -210,12 +210,12 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
         auto& w = dynamic_cast<TFormSchWizard&>(d);
         timerStopped = !page.Timer1->isActive();
         countDuring = page.manager().Count();
-        newItemWithoutTask = w._ScheduleItem == &page.manager().Item(1) && !w._ScheduleItem->Task;
+        newItemWithoutTask = w.ScheduleItem == &page.manager().Item(1) && !w.ScheduleItem->Task;
         w.show();
         caption = w.windowTitle();
         w.Edit1->setText("Second");
         w.SpeedButton2->click();
-        w.ComboBox1->setCurrentIndex(0);
+        w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("Shutdown the Computer"));
         w.SpeedButton2->click(); // the item now has a task and a name
         // The session ends while the wizard is open: only confirmed items reach the file.
         storedWhileOpen = page.StoreSchedule();
@@ -270,8 +270,9 @@ void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
     QCOMPARE(bytes(world.schedule()), expected);
     QCOMPARE(world.count(), std::string("1"));
 
-    addItem(world, page,
-            Entry{"Weekly", 8, "\"/opt/my tools/backup\" --all", "\n", QTime(7, 5, 0), Rule::Weekly, 1});
+    addItem(
+        world, page,
+        Entry{"Weekly", "Execute", "\"/opt/my tools/backup\" --all", "\n", QTime(7, 5, 0), Rule::Weekly, 1});
     QCOMPARE(rowCount(*page.AdvListView1), 2);
     QCOMPARE(rowTexts(*page.AdvListView1, 1),
              QStringList({"Weekly", "execute the program", "07:05:00:EveryWeek:Monday"}));
@@ -286,9 +287,9 @@ void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
 void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
     World world;
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"one", 0});
-    addItem(world, page, Entry{"two", 2});
-    addItem(world, page, Entry{"three", 9, {}, "wake up\nnow\n"});
+    addItem(world, page, Entry{"one"});
+    addItem(world, page, Entry{"two", "Restart the computer"});
+    addItem(world, page, Entry{"three", "Message", {}, "wake up\nnow\n"});
 
     selectRow(page, 1);
     page.SpeedButton3Click();
@@ -306,7 +307,7 @@ void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
     const TScheduleItem* edited = nullptr;
     world.dialogs.modalHandlers.push_back([&](QDialog& d) {
         auto& w = dynamic_cast<TFormSchWizard&>(d);
-        edited = w._ScheduleItem;
+        edited = w.ScheduleItem;
         w.show();
         caption = w.windowTitle();
         nameShown = w.Edit1->text();
@@ -374,12 +375,12 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
         w.show();
         w.Edit1->setText("Morning");
         w.SpeedButton2->click();
-        w.ComboBox1->setCurrentIndex(2);
+        w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("Restart the computer"));
         w.SpeedButton2->click();
         w.DateTimePicker1->setTime(QTime(6, 0, 0));
         w.SpeedButton2->click();
         // The copy holds every change by now.
-        if (w._ScheduleItem->ItemName != "Morning" || w._ScheduleItem->Task->Code != 9)
+        if (w.ScheduleItem->ItemName != "Morning" || w.ScheduleItem->Task->Code != 9)
             return 0;
         w.close();
         return w.result();
@@ -401,8 +402,8 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
 void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
     World world;
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"run", 8, "\"/opt/my tools/backup\" --all"});
-    addItem(world, page, Entry{"say", 9, {}, "line one\n\nline three\n"});
+    addItem(world, page, Entry{"run", "Execute", "\"/opt/my tools/backup\" --all"});
+    addItem(world, page, Entry{"say", "Message", {}, "line one\n\nline three\n"});
     auto passThrough = [](QDialog& d) {
         auto& w = dynamic_cast<TFormSchWizard&>(d);
         w.show();
@@ -474,7 +475,7 @@ void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     {
         TFormSch page(world.settings);
         addItem(world, page, Entry{"a"});
-        addItem(world, page, Entry{"b", 4});
+        addItem(world, page, Entry{"b", "Lock the workstation"});
         // A change the wizard does not make reaches the file at the latest when the page goes.
         page.manager().Item(1).Spare = true;
     }
@@ -598,7 +599,7 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 58, 500);
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"backup", 8, "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
+    addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
     page.Timer1Timer(); // the time still lies ahead
     QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(Ahead));
     world.platform.clearCalls();
@@ -626,8 +627,8 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
     world.settings.Remind = true;
     world.platform.setNow(2026, 12, 8, 7, 59, 59, 0);
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"wake", 8, "/usr/bin/alarm", "\n", QTime(8, 0, 0)});
-    addItem(world, page, Entry{"lock", 4, {}, "\n", QTime(8, 0, 0)});
+    addItem(world, page, Entry{"wake", "Execute", "/usr/bin/alarm", "\n", QTime(8, 0, 0)});
+    addItem(world, page, Entry{"lock", "Lock the workstation", {}, "\n", QTime(8, 0, 0)});
     page.Timer1Timer();
 
     std::string storedWhenAsked;
@@ -656,7 +657,7 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     world.platform.unwritableFiles.insert(SchedulePath);
     world.platform.setNow(2026, 12, 8, 11, 59, 59, 0);
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"noon", 8, "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
+    addItem(world, page, Entry{"noon", "Execute", "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
     const QString fault = "Cannot create file \"/opt/halvo/sch.cks\". Access is denied";
     QCOMPARE(world.dialogs.errors, QStringList({fault}));
     QCOMPARE(rowCount(*page.AdvListView1), 1); // the item is in the schedule all the same

@@ -38,8 +38,8 @@ struct Wizard {
     TFormSchWizard w;
 };
 
-void choose(TFormSchWizard& w, int entry) {
-    w.ComboBox1->setCurrentIndex(entry);
+void choose(TFormSchWizard& w, const char* text) {
+    w.ComboBox1->setCurrentIndex(w.ComboBox1->findText(text));
     w.ComboBox1Change();
 }
 
@@ -71,7 +71,7 @@ void FormSchWizardTest::newWizardShowsItsPagesAndControls() {
     TScheduleItem item;
     TFormSchWizard w;
     QCOMPARE(w.windowTitle(), QString("Wizard"));
-    QVERIFY(w._ScheduleItem == nullptr);
+    QVERIFY(w.ScheduleItem == nullptr);
     QCOMPARE(w.size(), QSize(400, 300));
     QCOMPARE(w.PageControl1->geometry(), QRect(0, 0, 400, 250));
     QCOMPARE(w.PageControl1->count(), 4);
@@ -85,7 +85,8 @@ void FormSchWizardTest::newWizardShowsItsPagesAndControls() {
     QCOMPARE(entries(*w.ComboBox1),
              QStringList({"Shutdown the Computer", "Trun off the computer", "Restart the computer",
                           "Logoff user...", "Lock the workstation", "Start the screensaver",
-                          "Close all the program", "Close program", "Execute", "Message"}));
+                          "Close all the program", "Close program", "Execute", "Message",
+                          "Sleep the computer", "Hibernate the computer"}));
     QVERIFY(!w.ComboBox1->isEditable());
     QCOMPARE(w.SpeedButton4->text(), QString());
     QCOMPARE(w.Memo1->toPlainText(), QString("\n"));
@@ -153,17 +154,17 @@ void FormSchWizardTest::taskChecksAndParameterControls() {
             !w.Memo1->isVisible());
 
     w.SpeedButton2->click();
-    choose(w, 8);
+    choose(w, "Execute");
     QVERIFY(w.Label_Para->isVisible() && w.Edit_Para->isVisible() && w.SpeedButton4->isVisible());
     QVERIFY(!w.Memo1->isVisible());
     QCOMPARE(w.Label_Para->text(), QString("select program"));
     QCOMPARE(w.SpeedButton4->text(), QString("Browse"));
     w.SpeedButton2->click();
-    choose(w, 7);
+    choose(w, "Close program");
     QCOMPARE(w.Label_Para->text(), QString("select program"));
     w.SpeedButton2->click();
 
-    choose(w, 9);
+    choose(w, "Message");
     QCOMPARE(w.Label_Para->text(), QString("message content:"));
     QVERIFY(w.Label_Para->isVisible() && w.Memo1->isVisible());
     QVERIFY(!w.Edit_Para->isVisible() && !w.SpeedButton4->isVisible());
@@ -175,11 +176,11 @@ void FormSchWizardTest::taskChecksAndParameterControls() {
     QCOMPARE(w.ActivePage(), 1);
     QVERIFY(!item.Task);
 
-    choose(w, 3);
+    choose(w, "Logoff user...");
     QVERIFY(!w.Label_Para->isVisible() && !w.Memo1->isVisible() && !w.Edit_Para->isVisible());
 
     // The untouched memo holds one empty line, which passes.
-    choose(w, 9);
+    choose(w, "Message");
     w.Memo1->setPlainText("\n");
     w.SpeedButton2->click();
     QCOMPARE(w.ActivePage(), 2);
@@ -192,7 +193,7 @@ void FormSchWizardTest::buildTaskMakesAFreshTaskWithItsParameters() {
     item.UnknownTaskCode = 42;
     Wizard wiz(item, true);
     TFormSchWizard& w = wiz.w;
-    choose(w, 8);
+    choose(w, "Execute");
     w.Edit_Para->setText("/bin/true");
     w.BuildTask();
     const TTask* first = item.Task.get();
@@ -200,23 +201,23 @@ void FormSchWizardTest::buildTaskMakesAFreshTaskWithItsParameters() {
     QCOMPARE(dynamic_cast<const TExecuteTask*>(first)->CommandLine, std::string("/bin/true"));
     QVERIFY(!item.UnknownTaskCode);
 
-    choose(w, 7); // the box keeps its text when the entry changes
-    w._ProcessId = 4321;
+    choose(w, "Close program"); // the box keeps its text when the entry changes
+    w.ProcessId = 4321;
     w.BuildTask();
     auto& close = dynamic_cast<TCloseProgramTask&>(*item.Task);
     QCOMPARE(close.WindowText, std::string("/bin/true"));
     QCOMPARE(close.ProcessId, 4321u);
 
-    choose(w, 9);
+    choose(w, "Message");
     w.Memo1->setPlainText("one\ntwo\n\nfour");
     w.BuildTask();
     QCOMPARE(dynamic_cast<TMessageTask&>(*item.Task).Lines,
              std::vector<std::string>({"one", "two", "", "four"}));
 
-    for (int entry = 0; entry <= 6; ++entry) {
-        choose(w, entry);
+    for (const TaskKind* kind : WizardListKinds()) {
+        choose(w, kind->ListText);
         w.BuildTask();
-        QCOMPARE(ListIndexOfCode(item.Task->Code), entry);
+        QCOMPARE(item.Task->Code, kind->Code);
     }
 }
 
@@ -227,7 +228,7 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
     TFormSchWizard& w = wiz.w;
     w.Edit1->setText("run");
     w.SpeedButton2->click();
-    choose(w, 8);
+    choose(w, "Execute");
     world.dialogs.files = {"/opt/My Tools/backup now", "/usr/bin/rsync", ""};
     w.SpeedButton4->click();
     QCOMPARE(w.Edit_Para->text(), QString("\"/opt/My Tools/backup now\""));
@@ -248,7 +249,7 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
     QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
 
     // For any other entry "Browse" does nothing.
-    choose(w, 9);
+    choose(w, "Message");
     w.SpeedButton4Click();
     QCOMPARE(world.dialogs.modalDialogs.size(), 0);
 }
@@ -261,7 +262,7 @@ void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
     TScheduleItem item;
     Wizard wiz(item, true);
     TFormSchWizard& w = wiz.w;
-    choose(w, 7);
+    choose(w, "Close program");
 
     world.dialogs.modalHandlers.push_back([](QDialog& d) {
         auto& picker = dynamic_cast<TFormProcessList&>(d);
@@ -271,7 +272,7 @@ void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
     });
     w.SpeedButton4->click();
     QVERIFY(w.Edit_Para->text().isEmpty());
-    QCOMPARE(w._ProcessId, 0);
+    QCOMPARE(w.ProcessId, 0);
 
     world.dialogs.modalHandlers.push_back([](QDialog& d) {
         auto& picker = dynamic_cast<TFormProcessList&>(d);
@@ -281,7 +282,7 @@ void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
     });
     w.SpeedButton4->click();
     QCOMPARE(w.Edit_Para->text(), QString("Mail"));
-    QCOMPARE(w._ProcessId, 555);
+    QCOMPARE(w.ProcessId, 555);
     w.BuildTask();
     auto& task = dynamic_cast<TCloseProgramTask&>(*item.Task);
     QCOMPARE(task.WindowText, std::string("Mail"));
@@ -413,7 +414,7 @@ void FormSchWizardTest::prevAfterCompleteStillCompletesFromAnEarlierPage() {
     TFormSchWizard& w = wiz.w;
     w.Edit1->setText("n");
     w.SpeedButton2->click();
-    choose(w, 2);
+    choose(w, "Restart the computer");
     w.SpeedButton2->click();
     w.SpeedButton2->click();
     QCOMPARE(w.ActivePage(), 3);
@@ -425,7 +426,7 @@ void FormSchWizardTest::prevAfterCompleteStillCompletesFromAnEarlierPage() {
     QCOMPARE(w.ActivePage(), 1);
     QCOMPARE(w.SpeedButton2->text(), QString("Complete"));
     QCOMPARE(item.Task->Code, 9);
-    choose(w, 0);
+    choose(w, "Shutdown the Computer");
     w.SpeedButton2->click();
     QCOMPARE(w.result(), 1);
     QVERIFY(!w.isVisible());
@@ -516,7 +517,7 @@ void FormSchWizardTest::editFillsAndShowsTheParameterControls() {
         Wizard wiz(execute, false);
         TFormSchWizard& w = wiz.w;
         w.SpeedButton2->click();
-        QCOMPARE(w.ComboBox1->currentIndex(), 8);
+        QCOMPARE(w.ComboBox1->currentText(), QString("Execute"));
         QCOMPARE(w.Edit_Para->text(), QString("\"/opt/my tools/sync\" --quiet"));
         QVERIFY(w.Edit_Para->isVisible() && w.Label_Para->isVisible() && w.SpeedButton4->isVisible());
         w.SpeedButton2->click();

@@ -1,5 +1,6 @@
 // The schedule timer against the real clock: its ticks land just after each wall-clock second, so an item
-// fires within a few milliseconds after its time. HALVO_TICK_SECONDS=60 measures a minute of ticks.
+// fires within a few milliseconds after its time. HALVO_TICK_SECONDS=60 measures a minute of ticks. A
+// measurement, not a test: a busy machine makes it fail, so it runs with the benchmarks.
 
 #include "pages/FormSch.h"
 #include "pages/FormSchWizard.h"
@@ -119,7 +120,7 @@ void FormSchTimerTest::itemFiresWithinFiftyMillisecondsOfItsTime() {
         w.show();
         w.Edit1->setText("soon");
         w.SpeedButton2->click();
-        w.ComboBox1->setCurrentIndex(8);
+        w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("Execute"));
         w.ComboBox1Change();
         w.Edit_Para->setText("/bin/true");
         w.SpeedButton2->click();
@@ -140,4 +141,4 @@ void FormSchTimerTest::itemFiresWithinFiftyMillisecondsOfItsTime() {
 }
 
 QTEST_MAIN(FormSchTimerTest)
-#include "FormSchTimerTest.moc"
+#include "ScheduleTimerLateness.moc"

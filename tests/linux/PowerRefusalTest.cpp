@@ -1,0 +1,200 @@
+// Sleep, hibernation and refused session requests against the logind mock on a private D-Bus daemon: what
+// logind is asked, whether sleep is offered, and the popup's text when logind refuses (its error message,
+// or who holds a block inhibitor and why). The test re-runs itself under tests/helpers/private-session.sh
+// and refuses to run anywhere else, so no call can reach this machine's own buses.
+
+#include "LinuxTestSupport.h"
+
+#include "model/Tasks.h"
+#include "platform/fake/RecordingUi.h"
+#include "platform/linux/LinuxPlatform.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace halvo;
+using namespace halvo::linuxtest;
+using halvo::linuxbackend::LinuxPlatform;
+
+namespace {
+
+const QString kLogind = QStringLiteral("org.freedesktop.login1");
+const QString kPath = QStringLiteral("/org/freedesktop/login1");
+const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
+
+using Lines = std::vector<std::string>;
+
+QDBusMessage callLogindMock(const QString& interface, const QString& method, const QVariantList& arguments) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kLogind, kPath, interface, method);
+    call.setArguments(arguments);
+    return QDBusConnection::systemBus().call(call, QDBus::Block, 5000);
+}
+
+// Makes the mock's method run code (Python) from now on.
+void scriptMethod(const QString& method, const QString& in, const QString& out, const QString& code) {
+    const QDBusMessage reply =
+        callLogindMock(kMock, QStringLiteral("AddMethod"), {kManager, method, in, out, code});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+}
+
+QString refusing(const char* message) {
+    return QStringLiteral("raise dbus.exceptions.DBusException('%1', "
+                          "name='org.freedesktop.DBus.Error.AccessDenied')")
+        .arg(QString::fromUtf8(message));
+}
+
+class PowerRefusal : public testing::Test {
+protected:
+    void SetUp() override {
+        const char* folder = std::getenv("HALVO_PRIVATE_SESSION_DIR");
+        const char* system = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
+        ASSERT_TRUE(folder && system);
+        ASSERT_EQ(std::string(system).rfind(std::string("unix:path=") + folder + "/bus", 0), 0u) << system;
+        m_logSeen = ReadWhole(logPath()).size();
+    }
+
+    static std::string logPath() { return std::getenv("HALVO_LOGIND_LOG"); }
+
+    // The logind methods called since the last look, without time stamps and property traffic.
+    Lines logindCalls() {
+        const std::string text = ReadWhole(logPath());
+        Lines calls;
+        std::size_t pos = m_logSeen;
+        for (std::size_t end; (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
+            std::string call = text.substr(pos, end - pos);
+            call = call.substr(call.find(' ') + 1);
+            while (!call.empty() && call.back() == ' ')
+                call.pop_back();
+            const std::string method = call.substr(0, call.find(' '));
+            if (method != "Get" && method != "GetAll" && method != "Set" && method != "emit")
+                calls.push_back(call);
+        }
+        m_logSeen = pos;
+        return calls;
+    }
+
+    // The texts of the popups shown since the last look.
+    Lines popups() {
+        Lines texts;
+        for (const auto& popup : ui.popups)
+            texts.insert(texts.end(), popup->shownTexts.begin(), popup->shownTexts.end());
+        ui.popups.clear();
+        return texts;
+    }
+
+    LinuxPlatform backend{"", true};
+    ScopedPlatform guard{backend};
+    RecordingUi ui;
+    ScopedUi uiGuard{ui};
+    std::size_t m_logSeen = 0;
+};
+
+} // namespace
+
+TEST_F(PowerRefusal, SleepAndHibernateAskLogindWhetherTheyAreOffered) {
+    TSleepTask().Run();
+    THibernateTask().Run();
+    EXPECT_EQ(logindCalls(), (Lines{"CanSuspend", "Suspend False", "CanHibernate", "Hibernate False"}));
+    EXPECT_EQ(popups(), Lines{});
+
+    for (const char* answer : {"yes", "challenge", "no", "na"}) {
+        scriptMethod(QStringLiteral("CanSuspend"), {}, QStringLiteral("s"),
+                     QStringLiteral("ret = '%1'").arg(answer));
+        const bool offered = std::string(answer) == "yes" || std::string(answer) == "challenge";
+        EXPECT_EQ(backend.IsPwrSuspendAllowed(), offered) << answer;
+    }
+    // "na": nothing is asked of logind but whether, and the user hears of it.
+    logindCalls();
+    TSleepTask().Run();
+    EXPECT_EQ(logindCalls(), Lines{"CanSuspend"});
+    EXPECT_EQ(popups(), Lines{"Sleep the computer failed: not available on this computer"});
+    scriptMethod(QStringLiteral("CanSuspend"), {}, QStringLiteral("s"), QStringLiteral("ret = 'yes'"));
+}
+
+TEST_F(PowerRefusal, RefusalsSayWhichActionFailedAndWhy) {
+    struct Case {
+        const char* method;
+        const char* in;
+        std::function<void()> run;
+        const char* popup;
+    };
+    const Case cases[] = {
+        {"PowerOff", "b", [] { TTurnOffTask().Run(); }, "Power off the computer failed: Permission denied"},
+        {"PowerOff", "b", [] { TShutDownTask().Run(); }, "Shut down the computer failed: Permission denied"},
+        {"Reboot", "b", [] { TRestartTask().Run(); }, "Restart the computer failed: Permission denied"},
+        {"TerminateSession", "s", [] { TLogOffTask().Run(); }, "Log off failed: Permission denied"},
+        {"LockSession", "s", [] { TLockWorkStationTask().Run(); },
+         "Lock the computer failed: Permission denied"},
+        {"Suspend", "b", [] { TSleepTask().Run(); }, "Sleep the computer failed: Permission denied"},
+        {"Hibernate", "b", [] { THibernateTask().Run(); },
+         "Hibernate the computer failed: Permission denied"},
+    };
+    for (const Case& c : cases) {
+        scriptMethod(c.method, c.in, {}, refusing("Permission denied"));
+        c.run();
+        EXPECT_EQ(popups(), Lines{c.popup}) << c.method;
+        EXPECT_EQ(backend.LastErrorText(), "Permission denied") << c.method;
+        scriptMethod(c.method, c.in, {}, {});
+    }
+
+    // A block inhibitor: the popup names who holds it and why, for the actions it blocks.
+    const QDBusMessage inhibitor =
+        callLogindMock(kManager, QStringLiteral("Inhibit"),
+                       {QStringLiteral("shutdown:sleep"), QStringLiteral("Firefox"),
+                        QStringLiteral("Playing video"), QStringLiteral("block")});
+    ASSERT_EQ(inhibitor.type(), QDBusMessage::ReplyMessage) << inhibitor.errorMessage().toStdString();
+    const QDBusMessage blocked =
+        callLogindMock(kMock, QStringLiteral("AddProperty"),
+                       {kManager, QStringLiteral("BlockInhibited"),
+                        QVariant::fromValue(QDBusVariant(QStringLiteral("shutdown:sleep")))});
+    ASSERT_EQ(blocked.type(), QDBusMessage::ReplyMessage) << blocked.errorMessage().toStdString();
+    for (const char* method : {"PowerOff", "Suspend", "LockSession"})
+        scriptMethod(method, method == std::string("LockSession") ? "s" : "b", {},
+                     refusing("Operation inhibited"));
+    TTurnOffTask().Run();
+    TSleepTask().Run();
+    // Locking is no action an inhibitor blocks: logind's own words.
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(popups(), (Lines{"Power off the computer failed: blocked by Firefox: Playing video",
+                               "Sleep the computer failed: blocked by Firefox: Playing video",
+                               "Lock the computer failed: Operation inhibited"}));
+    for (const char* method : {"PowerOff", "Suspend", "LockSession"})
+        scriptMethod(method, method == std::string("LockSession") ? "s" : "b", {}, {});
+}
+
+int main(int argc, char** argv) {
+    if (!std::getenv("HALVO_PRIVATE_SESSION_DIR")) {
+        // Started by hand or by CTest: run again inside a private D-Bus world, once.
+        if (std::getenv("HALVO_SESSION_TEST_REEXECUTED")) {
+            std::fputs("the private D-Bus world did not come up; refusing to touch the real buses\n", stderr);
+            return 1;
+        }
+        ::setenv("HALVO_SESSION_TEST_REEXECUTED", "1", 1);
+        static std::string self = "/proc/self/exe";
+        char path[4096] = {};
+        if (::readlink("/proc/self/exe", path, sizeof path - 1) > 0)
+            self = path;
+        std::vector<char*> arguments{const_cast<char*>(HALVO_PRIVATE_SESSION), self.data()};
+        for (int i = 1; i < argc; ++i)
+            arguments.push_back(argv[i]);
+        arguments.push_back(nullptr);
+        ::execv(HALVO_PRIVATE_SESSION, arguments.data());
+        std::perror("private-session.sh");
+        return 1;
+    }
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
