@@ -378,7 +378,7 @@ void FormGenTest::atTwelveAmFiresAtMidnight() {
     for (const int lateSeconds : {0, 1}) {
         World w;
         TFormGen page;
-        choose(page.ComboBox2, 4);
+        choose(page.ComboBox2, "Lock the workstation");
         w.fake.setNow(2026, 12, 8, 23, 59, 58, 3);
         armAt(page, "AM", "12", "0", "0");
         w.fake.setNow(2026, 12, 8, 23, 59, 59, 3);

@@ -445,7 +445,7 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
     TFormSch page(world.settings);
-    addItem(world, page, Entry{"backup", 8, "/usr/bin/backup", "\n", QTime(22, 30, 0)});
+    addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup", "\n", QTime(22, 30, 0)});
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
     page.Timer1Timer();
@@ -498,7 +498,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     {
         TFormSch page(world.settings);
         addItem(world, page, Entry{"a"});
-        addItem(world, page, Entry{"b", 4});
+        addItem(world, page, Entry{"b", "Lock the workstation"});
     }
     const std::string stored = world.schedule();
     const std::string settings = world.platform.files[SettingsPath];
@@ -509,7 +509,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     {
         TFormSch page(world.settings);
         QCOMPARE(page.manager().Count(), 0);
-        addItem(world, page, Entry{"c", 8, "/usr/bin/true", "\n", QTime(22, 30, 0)});
+        addItem(world, page, Entry{"c", "Execute", "/usr/bin/true", "\n", QTime(22, 30, 0)});
         addItem(world, page, Entry{"d"});
         selectRow(page, 1);
         page.SpeedButton3Click();
