@@ -157,7 +157,12 @@ bool RecordingPlatform::CloseHandle(Handle object) {
 
 bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     record("ExitWindowsEx(" + dec(flags) + ", " + dec(reason) + ")");
-    return true;
+    return exitRefusal.empty();
+}
+
+std::string RecordingPlatform::LastErrorText() {
+    record("LastErrorText()");
+    return exitRefusal;
 }
 
 std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message,

@@ -58,6 +58,8 @@ public:
     bool lockWorkStationPresent = true;
     bool tokenOpens = true;
     bool privilegeLookupSucceeds = true;
+    // Set: ExitWindowsEx refuses, and LastErrorText gives this as the system's reason.
+    std::string exitRefusal;
 
     // Registry: key path as created (backslashes, case kept) under HKEY_CURRENT_USER -> values by name.
     std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
@@ -95,6 +97,7 @@ public:
                                std::uint32_t* returnLength) override;
     bool CloseHandle(Handle object) override;
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override;
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;

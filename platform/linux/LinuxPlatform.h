@@ -33,6 +33,7 @@ public:
                                std::uint32_t* returnLength) override;
     bool CloseHandle(Handle object) override;
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override { return m_lastErrorText; }
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;
@@ -92,6 +93,7 @@ private:
 
     DesktopSession m_session;
     X11Windows m_windows;
+    std::string m_lastErrorText;
     std::mutex m_handlesMutex; // the handle table only; everything else runs on the caller's thread
     std::map<Handle, HandleEntry> m_handles;
     Handle m_nextHandle = 0x100;

@@ -223,7 +223,14 @@ bool Win32Platform::CloseHandle(Handle object) {
 // ---- Session and power ----
 
 bool Win32Platform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    return ::ExitWindowsEx(flags, reason);
+    const bool ok = ::ExitWindowsEx(flags, reason);
+    // Taken at once: any later call may overwrite the thread's last error.
+    m_exitError = ok ? 0 : ::GetLastError();
+    return ok;
+}
+
+std::string Win32Platform::LastErrorText() {
+    return m_exitError ? SystemErrorText(m_exitError) : std::string();
 }
 
 std::intptr_t Win32Platform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,

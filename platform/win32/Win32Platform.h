@@ -25,6 +25,7 @@ public:
     bool CloseHandle(Handle object) override;
 
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string LastErrorText() override;
     std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
                                       std::uintptr_t* result) override;
@@ -82,6 +83,7 @@ private:
     // PSAPI.dll with its two functions, loaded at the first call that needs it.
     const ProcessStatusLibrary& processStatus();
     std::unique_ptr<ProcessStatusLibrary> m_processStatus;
+    unsigned long m_exitError = 0; // GetLastError of the last ExitWindowsEx that failed; 0 after success
 };
 
 // The platform's text for a Win32 error code, in UTF-8, without the trailing line break.
