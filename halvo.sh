@@ -13,7 +13,7 @@ JOBS="$(nproc)"
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libxcb1-dev libxcb-res0-dev
+    libxcb1-dev libxcb-res0-dev libxcb-screensaver0-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     dbus dbus-x11 python3 python3-dbusmock

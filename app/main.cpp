@@ -8,11 +8,10 @@
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtUiServices.h"
+#include "toolkit/TrayIcon.h"
 
 #include <QApplication>
 #include <QStringList>
-#include <QSystemTrayIcon>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,14 +79,12 @@ int main(int argc, char** argv) {
         halvo::TFormCtrl window;
         QObject::connect(&instance, &halvo::SingleInstance::showRequested, &window,
                          [&window] { window.Setting1Click(); });
-        // Without a notification area the window would be out of reach: give a tray a moment to appear
-        // (the program may start before the panel), then show the window instead.
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-            QTimer::singleShot(3000, &window, [&window] {
-                if (!QSystemTrayIcon::isSystemTrayAvailable() && !window.isVisible())
-                    window.Setting1Click();
-            });
-        }
+        // Without a notification area the window would be out of reach: once no tray has come (the panel
+        // may come up well after the program at log-in), the window is shown instead.
+        QObject::connect(window.TrayIcon1, &halvo::TrayIcon::noTrayAppeared, &window, [&window] {
+            if (!window.isVisible())
+                window.Setting1Click();
+        });
         // An "Exit" taken inside an error box shown during start-up ended that box's loop only; the main
         // loop would forget it.
         result = window.exitRequested() ? 0 : app.exec();

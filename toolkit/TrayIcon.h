@@ -3,13 +3,19 @@
 // The notification-area icon of the main window: shows the icon with its popup menu (the right button
 // opens it), and hides the window when it is minimized, so the program has no taskbar entry while
 // minimized and lives on in the tray.
+//
+// At log-in the program may come up before the desktop's panel. Qt looks once, when the icon is made, for
+// a tray host on the session bus, and would never use one that comes later; so on a Linux desktop the icon
+// is made only once a tray is there (a StatusNotifier host, or the X11 system tray), and until then the
+// icon watches for one.
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 
-class QIcon;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 class QWidget;
 
 namespace halvo {
@@ -17,20 +23,35 @@ namespace halvo {
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
+    // How long a panel may take to come up at log-in before the window is shown in its stead.
+    static constexpr int kTrayWaitMs = 30000;
+
     TrayIcon(QWidget* window, const QIcon& icon, QMenu* menu);
     ~TrayIcon() override;
 
+    // Empty while no tray has appeared.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
     QMenu* menu() const { return m_menu; }
     bool isVisible() const;
+
+signals:
+    // No tray appeared within kTrayWaitMs of the start: the window is the user's only way in. The icon
+    // still appears if a tray comes later.
+    void noTrayAppeared();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeIcon();
+    void lookForTray();
+    bool trayPresent() const;
+
     QPointer<QWidget> m_window;
-    QSystemTrayIcon* m_icon;
+    QIcon m_image;
+    QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu;
+    QTimer* m_watch = nullptr;
 };
 
 } // namespace halvo

@@ -4,12 +4,14 @@
 #include "Files.h"
 #include "Launcher.h"
 #include "Processes.h"
+#include "SessionManagers.h"
 
 #include "platform/IniFile.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <sys/stat.h>
@@ -150,8 +152,29 @@ bool LinuxPlatform::CloseHandle(Handle object) {
 
 // ---- Session and power
 
+// Log off and restart without force go to the desktop's session manager, which asks every program first,
+// as Windows does. Nothing when no manager takes the request up; otherwise whether it accepted.
+static std::optional<bool> askSessionManager(std::uint32_t flags, std::string& refusal) {
+    if (flags & (win::EWX_FORCE | win::EWX_SHUTDOWN | win::EWX_POWEROFF))
+        return std::nullopt;
+    const bool restart = flags & win::EWX_REBOOT;
+    const SessionManagerAnswer answer =
+        AskSessionManager(restart ? SessionRequest::Restart : SessionRequest::LogOff);
+    if (answer.outcome == SessionManagerAnswer::Outcome::NotServed)
+        return std::nullopt;
+    if (answer.outcome == SessionManagerAnswer::Outcome::Refused) {
+        refusal = answer.reason;
+        std::fprintf(stderr, "halvo-shutdown: %s did not %s: %s\n", answer.desktop.c_str(),
+                     restart ? "restart the computer" : "log off", refusal.c_str());
+        std::fflush(stderr);
+    }
+    return answer.outcome == SessionManagerAnswer::Outcome::Accepted;
+}
+
 bool LinuxPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t) {
     m_lastErrorText.clear();
+    if (const std::optional<bool> byManager = askSessionManager(flags, m_lastErrorText))
+        return *byManager;
     // Shut down and power off are both logind's PowerOff: a halted but powered machine helps no desktop user.
     if (flags & (win::EWX_SHUTDOWN | win::EWX_POWEROFF))
         return answered(m_session.PowerOff());
@@ -177,11 +200,15 @@ std::intptr_t LinuxPlatform::SendMessageTimeoutA(Handle window, std::uint32_t me
                                                  std::uintptr_t* result) {
     if (result)
         *result = 0;
-    // The screen-saver broadcast is the desktop's screen saver switched on over the session bus; no other
-    // message has a meaning for X11 windows of other programs.
+    // The screen-saver broadcast is the desktop's own screen saver switched on, else the freedesktop one
+    // (which locks on KDE), else the X server's; no other message has a meaning for X11 windows of others.
     if (window == win::HWND_BROADCAST && message == win::WM_SYSCOMMAND &&
         (wParam & 0xFFF0) == win::SC_SCREENSAVE)
-        return m_session.ActivateScreenSaver(static_cast<int>(timeoutMs)) ? 1 : 0;
+        return ActivateDesktopScreenSaver(static_cast<int>(timeoutMs)) ||
+                       m_session.ActivateScreenSaver(static_cast<int>(timeoutMs)) ||
+                       m_windows.ActivateScreenSaver()
+                   ? 1
+                   : 0;
     return 0;
 }
 

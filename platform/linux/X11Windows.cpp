@@ -241,6 +241,17 @@ std::string X11Windows::Title(std::uint32_t window) {
     return latin1ToUtf8(title);
 }
 
+bool X11Windows::ActivateScreenSaver() {
+    if (!connected())
+        return false;
+    // Checked, so a connection the server has dropped answers false rather than nothing at all.
+    xcb_generic_error_t* error = xcb_request_check(
+        m_connection, xcb_force_screen_saver_checked(m_connection, XCB_SCREEN_SAVER_ACTIVE));
+    const bool ok = !error && !xcb_connection_has_error(m_connection);
+    std::free(error);
+    return ok;
+}
+
 std::uint32_t X11Windows::ProcessId(std::uint32_t window) {
     if (window == 0 || !connected())
         return 0;

@@ -36,6 +36,9 @@ public:
     // window's WM_CLIENT_MACHINE is this machine's host name. 0 when unknown.
     std::uint32_t ProcessId(std::uint32_t window);
 
+    // Switches the X server's own screen saver on, as its time-out would; false without a display.
+    bool ActivateScreenSaver();
+
 private:
     bool connected();
     void disconnect();

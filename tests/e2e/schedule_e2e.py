@@ -102,7 +102,7 @@ class World:
                     process.wait(timeout=3)
         shutil.rmtree(self.folder, ignore_errors=True)
 
-    def start_display(self):
+    def start_display(self, with_tray=True):
         read_end, write_end = os.pipe()
         self.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
                             "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
@@ -122,6 +122,10 @@ class World:
         self.env["DISPLAY"] = self.display
         self.start("openbox", ["openbox", "--sm-disable"])
         wait_for("openbox", self.window_manager_running, 10)
+        if with_tray:
+            self.start_tray()
+
+    def start_tray(self):
         self.start("trayer", ["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
                               "--height", "24", "--SetDockType", "true", "--transparent", "false"])
         # Its panel window exists once trayer owns the tray; an empty panel may stay unmapped until the
