@@ -4,11 +4,10 @@
 // freedesktop screen saver on the session bus. Qt finds the buses through DBUS_SYSTEM_BUS_ADDRESS and
 // DBUS_SESSION_BUS_ADDRESS, so tests point both at a private daemon with mocks.
 
-#include <QString>
-
 #include <string>
 
 class QDBusMessage;
+class QString;
 
 namespace halvo::linuxbackend {
 
