@@ -147,18 +147,18 @@ constexpr int No = NotListed;
 
 // clang-format off
 const TaskKind Catalogue[] = {
-//   code class                   Name                      list text                General wizard parameters      ends   tray tray name              tray caption
-    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer", 0,  0,  P::None,         true,  0,  "Shutdown1",            "Shut down the system",   &create<TShutDownTask>},
-    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer", 1,  1,  P::None,         true,  1,  "N1",                   "Power off the computer", &create<TTurnOffTask>},
-    {3,  "TCloseProgramTask",    "close the program",      "Close program",         No, 7,  P::Window,       false, No, nullptr,                nullptr,                  &create<TCloseProgramTask>},
-    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver", 5,  5,  P::None,         false, No, nullptr,                nullptr,                  &create<TScreenSaverTask>},
-    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",        3,  3,  P::None,         true,  2,  "Logoff1",              "Log off ...",            &create<TLogOffTask>},
-    {6,  "TDisconnectNetTask",   "disconnect the network", "",                      No, No, P::None,         false, No, nullptr,                nullptr,                  &create<TDisconnectNetTask>},
-    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program", No, 6,  P::None,         false, No, nullptr,                nullptr,                  &create<TCloseAllProgramTask>},
-    {8,  "TExecuteTask",         "execute the program",    "Execute",               No, 8,  P::CommandLine,  false, No, nullptr,                nullptr,                  &create<TExecuteTask>},
-    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",  2,  2,  P::None,         true,  3,  "Restartthecomputer1",  "Restart the computer",   &create<TRestartTask>},
-    {10, "TMessageTask",         "alarm message",          "Message",               No, 9,  P::MessageLines, false, No, nullptr,                nullptr,                  &create<TMessageTask>},
-    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",  4,  4,  P::None,         true,  4,  "Lockthecomputer1",     "Lock the computer",      &create<TLockWorkStationTask>},
+//   code class                   Name                      list text                General wizard parameters      ends   tray tray name              tray caption              command       warn
+    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer", 0,  0,  P::None,         true,  0,  "Shutdown1",            "Shut down the system",   "shutdown",    true,  &create<TShutDownTask>},
+    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer", 1,  1,  P::None,         true,  1,  "N1",                   "Power off the computer", "poweroff",    true,  &create<TTurnOffTask>},
+    {3,  "TCloseProgramTask",    "close the program",      "Close program",         No, 7,  P::Window,       false, No, nullptr,                nullptr,                  nullptr,       false, &create<TCloseProgramTask>},
+    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver", 5,  5,  P::None,         false, No, nullptr,                nullptr,                  "screensaver", false, &create<TScreenSaverTask>},
+    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",        3,  3,  P::None,         true,  2,  "Logoff1",              "Log off ...",            "logoff",      true,  &create<TLogOffTask>},
+    {6,  "TDisconnectNetTask",   "disconnect the network", "",                      No, No, P::None,         false, No, nullptr,                nullptr,                  nullptr,       false, &create<TDisconnectNetTask>},
+    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program", No, 6,  P::None,         false, No, nullptr,                nullptr,                  nullptr,       true,  &create<TCloseAllProgramTask>},
+    {8,  "TExecuteTask",         "execute the program",    "Execute",               No, 8,  P::CommandLine,  false, No, nullptr,                nullptr,                  nullptr,       false, &create<TExecuteTask>},
+    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",  2,  2,  P::None,         true,  3,  "Restartthecomputer1",  "Restart the computer",   "restart",     true,  &create<TRestartTask>},
+    {10, "TMessageTask",         "alarm message",          "Message",               No, 9,  P::MessageLines, false, No, nullptr,                nullptr,                  nullptr,       false, &create<TMessageTask>},
+    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",  4,  4,  P::None,         true,  4,  "Lockthecomputer1",     "Lock the computer",      "lock",        false, &create<TLockWorkStationTask>},
 };
 // clang-format on
 
@@ -181,6 +181,13 @@ std::span<const TaskKind> TaskCatalogue() {
 const TaskKind* KindOfCode(int code) {
     for (const TaskKind& kind : Catalogue)
         if (kind.Code == code)
+            return &kind;
+    return nullptr;
+}
+
+const TaskKind* KindOfCommandName(std::string_view word) {
+    for (const TaskKind& kind : Catalogue)
+        if (kind.CommandName && word == kind.CommandName)
             return &kind;
     return nullptr;
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvo {
@@ -138,6 +139,8 @@ struct TaskKind {
     int TrayPosition;        // in the tray menu, or NotListed
     const char* TrayName;    // the tray item's object name
     const char* TrayCaption; // the tray item's caption
+    const char* CommandName; // the TASK word of the command line, or none
+    bool WarnsAhead;         // announced five minutes before it runs at a set time (it ends the session)
     std::unique_ptr<TTask> (*Create)();
 };
 
@@ -145,6 +148,8 @@ struct TaskKind {
 std::span<const TaskKind> TaskCatalogue();
 // The kind with that code, or none.
 const TaskKind* KindOfCode(int code);
+// The kind the command line names with word (exact, lower case), or none.
+const TaskKind* KindOfCommandName(std::string_view word);
 // The kinds a list or menu offers, in the order it shows them.
 std::vector<const TaskKind*> GeneralListKinds();
 std::vector<const TaskKind*> WizardListKinds();
