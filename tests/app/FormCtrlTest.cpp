@@ -573,9 +573,9 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     });
     for (int tick = 1; tick < 600; ++tick)
         window.Timer1Timer();
-    QCOMPARE(w.dialogs.modalDialogs.size(), 1);
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
     window.Timer1Timer();
-    QCOMPARE(w.dialogs.modalDialogs.size(), 2);
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
     QCOMPARE(lines(w.fake.callsStartingWith("ExitWindowsEx")),
              lines(std::vector<std::string>{"ExitWindowsEx(2, 0)"}));
     QVERIFY(!window.CancelPostponed1->isVisible());
@@ -592,7 +592,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QVERIFY(!window.CancelPostponed1->isVisible());
     for (int tick = 0; tick < 700; ++tick)
         window.Timer1Timer();
-    QCOMPARE(w.dialogs.modalDialogs.size(), 3);
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(3));
     QCOMPARE(w.fake.callsStartingWith("ExitWindowsEx").size(), std::size_t(1));
 
     // From the schedule: the item's crossing state stays as the firing left it; --cancel drops the run.
