@@ -10,12 +10,17 @@
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
