@@ -4,7 +4,9 @@
 #include "FormOption.h"
 #include "TerminationSignals.h"
 #include "model/DataFolder.h"
+#include "model/NextRun.h"
 #include "model/Tasks.h"
+#include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
 #include "platform/Platform.h"
@@ -25,6 +27,7 @@
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QShowEvent>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
@@ -174,6 +177,8 @@ void TFormCtrl::buildTrayMenu() {
     Hibernate1 = trayAction("Hibernate1");
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
     PopupMenu1->addSeparator();
+    CancelPostponed1 = add("CancelPostponed1", "Cancel postponed action", &TFormCtrl::CancelPostponed1Click);
+    CancelPostponed1->setVisible(false);
     Setting1 = add("Setting1", "Setting", &TFormCtrl::Setting1Click);
     Exit1 = add("Exit1", "Exit", &TFormCtrl::Exit1Click);
     About2 = add("About2", "About...", &TFormCtrl::About2Click);
@@ -191,6 +196,7 @@ void TFormCtrl::FormCreate() {
     // A saved schedule runs from the start, not only once the user happens to open the window.
     if (Settings.AutoSave && platform().FileExists(ScheduleFilePath()))
         showPage(ScheduleSheet, false);
+    refreshPending();
 }
 
 void TFormCtrl::FormShow() {
@@ -260,12 +266,19 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
         if (FormGen)
             return FormGen;
         page = FormGen = new TFormGen(TabSheet1);
+        FormGen->Postponed = [this](std::int32_t taskCode) {
+            if (const TaskKind* kind = KindOfCode(taskCode))
+                Postpone(kind->Create(), kind->ListText, false);
+        };
         size = QSize(460, 269);
         break;
     case ScheduleSheet:
         if (FormSch)
             return FormSch;
         page = FormSch = new TFormSch(Settings, TabSheet2);
+        FormSch->Postponed = [this](const TScheduleItem& item) {
+            Postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
+        };
         size = QSize(460, 270);
         break;
     case OptionSheet:
@@ -344,6 +357,195 @@ void TFormCtrl::Timer1Timer() {
 
     if (TerminationRequested() && !m_exitRequested)
         Exit1Click();
+
+    WarnAhead();
+    refreshPending();
+    runPostponed();
+}
+
+void TFormCtrl::refreshPending() {
+    CancelPostponed1->setVisible(!Postponed.Empty());
+    const QString tip = TrayToolTip();
+    if (QSystemTrayIcon* icon = TrayIcon1->systemTrayIcon(); icon->toolTip() != tip)
+        icon->setToolTip(tip);
+}
+
+void TFormCtrl::Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule) {
+    Postponed.Add(std::move(task), std::move(label), fromSchedule, platform().GetLocalTime());
+    refreshPending();
+}
+
+void TFormCtrl::CancelPostponed1Click() {
+    Postponed.Clear();
+    refreshPending();
+}
+
+void TFormCtrl::runPostponed() {
+    // Taken out of the list before the reminder opens: the ticks inside it must not bring it again.
+    for (PostponedRun& run : Postponed.Tick()) {
+        const bool remind = run.fromSchedule ? Settings.Remind : true;
+        int result = 1;
+        if (remind) {
+            ExecuteTipReminder reminder;
+            reminder.SetLabel2(run.label);
+            result = reminder.ShowModal();
+        }
+        if (result == 1)
+            run.task->Run();
+        else if (result == 3)
+            Postpone(std::move(run.task), run.label, run.fromSchedule);
+    }
+    refreshPending();
+}
+
+namespace {
+
+struct Pending {
+    std::string key;   // tells one action from another for the warning
+    std::string label; // "shutdown the computer" or "'Night': shutdown the computer"
+    const TaskKind* kind;
+    WallSeconds due;
+};
+
+// The General page's armed action, when one is.
+std::optional<Pending> generalPending(TFormGen* page, WallSeconds now) {
+    if (!page || !page->action().Armed())
+        return std::nullopt;
+    const TSimpleAction& action = page->action();
+    const TaskKind* kind = KindOfCode(action.TaskCode());
+    if (!kind)
+        return std::nullopt;
+    WallSeconds due = 0;
+    if (action.Mode() == TSimpleAction::TMode::After) {
+        due = now + action.CountDown() + 1; // due on the tick after the count reached zero
+    } else {
+        const long long target = action.Hour() * 3600LL + action.Minute() * 60LL + action.Second();
+        if (target >= 86400 || target < 0)
+            return std::nullopt;
+        const long long day = now - (now % 86400 + 86400) % 86400;
+        due = ShownWallTime(day + target > now ? day + target : day + 86400 + target);
+    }
+    return Pending{"general " + std::to_string(int(action.Mode())) + " " + std::to_string(action.TaskCode()),
+                   kind->Name, kind, due};
+}
+
+// Every schedule item that will fire again, in list order.
+std::vector<Pending> schedulePending(TFormSch* page, WallSeconds now) {
+    std::vector<Pending> result;
+    if (!page)
+        return result;
+    TScheduleManager& manager = page->manager();
+    for (int i = 0; i < manager.Count(); ++i) {
+        const TScheduleItem& item = manager.Item(i);
+        if (!item.Task)
+            continue;
+        const auto next = NextFiring(item.TimeRule, now);
+        if (!next)
+            continue;
+        result.push_back({"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
+                          "'" + item.ItemName + "': " + item.Task->Name, KindOfCode(item.Task->Code), *next});
+    }
+    return result;
+}
+
+std::string whenText(WallSeconds due, WallSeconds now) {
+    return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
+}
+
+} // namespace
+
+QString TFormCtrl::TrayToolTip() {
+    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    QStringList lines{"Halvo Shutdown"};
+    if (const auto general = generalPending(FormGen, now))
+        lines << QString::fromStdString(general->label + " " + whenText(general->due, now));
+    for (const PostponedRun& run : Postponed.Runs())
+        lines << QString::fromStdString("postponed: " + run.label + " " + whenText(run.due, now));
+    const std::vector<Pending> schedule = schedulePending(FormSch, now);
+    const auto first = std::min_element(schedule.begin(), schedule.end(),
+                                        [](const Pending& a, const Pending& b) { return a.due < b.due; });
+    if (first != schedule.end())
+        lines << QString::fromStdString(first->label + " " + whenText(first->due, now));
+    return lines.join('\n');
+}
+
+std::string TFormCtrl::StatusText() {
+    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    std::string text;
+    const auto general = generalPending(FormGen, now);
+    text +=
+        general ? "General: " + general->label + " " + whenText(general->due, now) : "General: nothing armed";
+    for (const PostponedRun& run : Postponed.Runs())
+        text += "\nPostponed: " + run.label + " " + whenText(run.due, now);
+    const int count = FormSch ? FormSch->manager().Count() : 0;
+    if (count == 0)
+        text += "\nSchedule: no items";
+    for (int i = 0; i < count; ++i) {
+        const TScheduleItem& item = FormSch->manager().Item(i);
+        text +=
+            "\nSchedule '" + item.ItemName + "': " + (item.Task ? item.Task->Name : std::string("no task"));
+        const auto next = item.Task ? NextFiring(item.TimeRule, now) : std::nullopt;
+        text += next ? " " + whenText(*next, now) : ", no further run";
+    }
+    return text;
+}
+
+void TFormCtrl::WarnAhead() {
+    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    std::vector<Pending> pending = schedulePending(FormSch, now);
+    if (auto general = generalPending(FormGen, now))
+        pending.push_back(*general);
+    std::vector<UpcomingAction> upcoming;
+    for (const Pending& action : pending)
+        upcoming.push_back({action.key, action.label, action.kind && action.kind->WarnsAhead, action.due});
+    for (const std::string& text : m_warnings.Check(upcoming, now)) {
+        m_warningPopup = ui().CreateNotificationPopup();
+        m_warningPopup->SetTitle("Halvo Shutdown");
+        m_warningPopup->SetMessageText(text);
+        m_warningPopup->Show();
+    }
+}
+
+std::string TFormCtrl::Request(const std::string& line) {
+    std::string error;
+    const auto request = DecodeRequest(line, error);
+    return EncodeAnswer(request ? Command(*request) : CommandAnswer{false, error});
+}
+
+CommandAnswer TFormCtrl::Command(const CommandRequest& request) {
+    using Verb = CommandRequest::Verb;
+    switch (request.verb) {
+    case Verb::Now: {
+        // Answered first: the action may end the session before the caller reads its answer.
+        const int code = request.taskCode;
+        QTimer::singleShot(0, this, [this, code] { RunTrayTask(code); });
+        return {};
+    }
+    case Verb::In:
+    case Verb::At:
+        ensurePage(GeneralSheet);
+        if (request.verb == Verb::In)
+            FormGen->ArmAfter(request.taskCode, request.seconds);
+        else
+            FormGen->ArmAt(request.taskCode, request.hour, request.minute, request.second);
+        refreshPending();
+        return {};
+    case Verb::Cancel:
+        if (FormGen)
+            FormGen->Disarm();
+        Postponed.Clear();
+        refreshPending();
+        return {};
+    case Verb::Status:
+        return {true, StatusText()};
+    case Verb::Show:
+        Setting1Click();
+        return {};
+    case Verb::Help:
+    case Verb::Version:
+        break;
+    }
+    return {false, "not a request for the running copy"};
 }
 
 void TFormCtrl::RunTrayTask(int taskCode) {

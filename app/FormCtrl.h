@@ -6,9 +6,13 @@
 // are stored.
 
 #include "model/AppSettings.h"
+#include "model/CommandLine.h"
+#include "model/PostponedRuns.h"
 
 #include <QMainWindow>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -64,6 +68,7 @@ public:
     QAction* Lockthecomputer1;
     QAction* Sleep1;
     QAction* Hibernate1;
+    QAction* CancelPostponed1; // "Cancel postponed action", shown only while one is pending
     QAction* Setting1;
     QAction* Exit1;
     QAction* About2;
@@ -94,6 +99,21 @@ public:
 
     void OpenHomepage();
 
+    // Actions put off from their reminder; Timer1 brings them back.
+    TPostponedRuns Postponed;
+    void Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule);
+    void CancelPostponed1Click();
+
+    // One request line of the command line (from the single-instance socket) and its answer line.
+    std::string Request(const std::string& line);
+    CommandAnswer Command(const CommandRequest& request);
+    // What --status prints: the General page's action, the postponed ones, each schedule item's next run.
+    std::string StatusText();
+    // The tray icon's tooltip: the program's name, then the next pending action and schedule firing.
+    QString TrayToolTip();
+    // The five-minute warning of the General page's action and the schedule's; called by Timer1.
+    void WarnAhead();
+
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
     // session (and the program's own restart or log off) is not held up.
     // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
@@ -119,7 +139,13 @@ private:
     void showPage(int sheet, bool show);
     void storeSettings();
 
+    // Runs the postponed actions whose delay ran out, each through a new reminder.
+    void runPostponed();
+    void refreshPending();
+
     std::vector<QWidget*> m_pages;
+    TAheadWarnings m_warnings;
+    std::unique_ptr<NotificationPopup> m_warningPopup;
     int m_currentSheet = 1;
     bool m_exitRequested = false;
     bool m_sessionEnding = false;

@@ -4,6 +4,7 @@
 #include "FormCtrl.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "model/CommandLine.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
@@ -11,10 +12,20 @@
 #include "toolkit/TrayIcon.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -41,9 +52,85 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         previousHandler(type, context, message);
 }
 
+// A program built for the window subsystem has no console of its own: print into the one it was started
+// from, so that --status, --help and errors show there.
+void attachToConsole() {
+#ifdef _WIN32
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
+
+// A copy of this program without arguments: it starts hidden in the tray. Its output goes nowhere, so it
+// holds no pipe of the caller open.
+bool startHiddenCopy() {
+    QProcess copy;
+    copy.setProgram(QCoreApplication::applicationFilePath());
+    copy.setStandardInputFile(QProcess::nullDevice());
+    copy.setStandardOutputFile(QProcess::nullDevice());
+    copy.setStandardErrorFile(QProcess::nullDevice());
+    return copy.startDetached();
+}
+
+// Carries one request to the running copy (started first when none runs) and prints its answer.
+int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** argv) {
+    using Delivery = halvo::SingleInstance::Delivery;
+    QCoreApplication app(argc, argv);
+    halvo::SingleInstance instance;
+    const std::string line = halvo::EncodeRequest(request);
+    std::string answerLine;
+    Delivery delivery = instance.sendRequest(line, answerLine, 300);
+    if (delivery == Delivery::NotReached) {
+        if (!instance.copyRunning() && !startHiddenCopy()) {
+            std::fputs("halvo-shutdown: cannot start the program\n", stderr);
+            return 1;
+        }
+        delivery = instance.sendRequest(line, answerLine, 15000);
+    }
+    if (delivery == Delivery::NotReached) {
+        std::fputs("halvo-shutdown: no running copy could be reached\n", stderr);
+        return 1;
+    }
+    const auto answer = delivery == Delivery::Answered ? halvo::DecodeAnswer(answerLine) : std::nullopt;
+    if (!answer) {
+        std::fputs("halvo-shutdown: the running copy did not answer\n", stderr);
+        return 1;
+    }
+    if (!answer->ok) {
+        std::fprintf(stderr, "halvo-shutdown: %s\n", answer->text.c_str());
+        return 1;
+    }
+    if (!answer->text.empty())
+        std::printf("%s\n", answer->text.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    attachToConsole();
+    const halvo::ParsedArguments arguments =
+        halvo::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!arguments.error.empty()) {
+        std::fprintf(stderr, "halvo-shutdown: %s\n", arguments.error.c_str());
+        return 2;
+    }
+    if (arguments.request) {
+        using Verb = halvo::CommandRequest::Verb;
+        switch (arguments.request->verb) {
+        case Verb::Help:
+            std::fputs(halvo::UsageText().c_str(), stdout);
+            return 0;
+        case Verb::Version:
+            std::puts("Halvo Shutdown " HALVO_VERSION);
+            return 0;
+        default:
+            return sendToRunningCopy(*arguments.request, argc, argv);
+        }
+    }
+
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
     starting = false;
@@ -59,6 +146,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     halvo::SingleInstance instance;
+    // A copy started by the command line: the first request may arrive before the window exists.
+    instance.setRequestHandler([](const std::string&) { return std::string("error starting"); });
     if (!instance.claim()) {
         if (instance.askRunningCopyToShow())
             return 0;
@@ -79,6 +168,7 @@ int main(int argc, char** argv) {
         halvo::TFormCtrl window;
         QObject::connect(&instance, &halvo::SingleInstance::showRequested, &window,
                          [&window] { window.Setting1Click(); });
+        instance.setRequestHandler([&window](const std::string& line) { return window.Request(line); });
         // Without a notification area the window would be out of reach: once no tray has come (the panel
         // may come up well after the program at log-in), the window is shown instead.
         QObject::connect(window.TrayIcon1, &halvo::TrayIcon::noTrayAppeared, &window, [&window] {
@@ -89,6 +179,7 @@ int main(int argc, char** argv) {
         // loop would forget it.
         result = window.exitRequested() ? 0 : app.exec();
     }
+    instance.setRequestHandler([](const std::string&) { return std::string("error ending"); });
     halvo::setUi(nullptr);
     halvo::setDialogs(nullptr);
     halvo::setPlatform(nullptr);

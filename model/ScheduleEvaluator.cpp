@@ -100,8 +100,12 @@ void ScheduleEvaluator::fire(TScheduleItem& item) {
         return;
     m_impl->openReminders.erase(entry);
     // While the reminder was open the item may have been changed or taken out of the schedule.
-    if (result == 1 && m_manager.IndexOf(&item) >= 0 && item.Task)
+    if (m_manager.IndexOf(&item) < 0 || !item.Task)
+        return;
+    if (result == 1)
         item.Task->Run();
+    else if (result == 3 && m_hooks.postpone)
+        m_hooks.postpone(item);
 }
 
 } // namespace halvo

@@ -16,8 +16,8 @@ class ReminderDialog {
 public:
     virtual ~ReminderDialog() = default;
     virtual void SetLabel2(const std::string& text) = 0;
-    // Shows the dialog modally; 1 = run, 2 = cancel. Timers keep ticking meanwhile, so Tick() may be
-    // entered again from inside this call.
+    // Shows the dialog modally; 1 = run, 2 = cancel, 3 = postpone. Timers keep ticking meanwhile, so Tick()
+    // may be entered again from inside this call.
     virtual int ShowModal() = 0;
 };
 
@@ -28,6 +28,8 @@ struct ScheduleHooks {
     // Called when an item has fired (its CrossState already moved) and before its task runs or its
     // reminder opens: the page stores the schedule here, so a forced shutdown cannot make it fire twice.
     std::function<void(TScheduleItem& item)> fired;
+    // The reminder of item was answered with "Postpone 10 min" (the item itself stays as it is).
+    std::function<void(TScheduleItem& item)> postpone;
 };
 
 class ScheduleEvaluator {

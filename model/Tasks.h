@@ -11,6 +11,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace halvo {
@@ -156,6 +157,8 @@ struct TaskKind {
     const char* TrayName;    // the tray item's object name
     const char* TrayCaption; // the tray item's caption
     const char* ActionText;  // names the action when the system refuses it
+    const char* CommandName; // the TASK word of the command line, or none
+    bool WarnsAhead;         // announced five minutes before it runs at a set time (it ends the session)
     std::unique_ptr<TTask> (*Create)();
 };
 
@@ -163,6 +166,8 @@ struct TaskKind {
 std::span<const TaskKind> TaskCatalogue();
 // The kind with that code, or none.
 const TaskKind* KindOfCode(int code);
+// The kind the command line names with word (exact, lower case), or none.
+const TaskKind* KindOfCommandName(std::string_view word);
 // The kinds a list or menu offers, in the order it shows them.
 std::vector<const TaskKind*> GeneralListKinds();
 std::vector<const TaskKind*> WizardListKinds();

@@ -15,13 +15,14 @@ namespace halvo {
 namespace {
 constexpr int Run = 1;
 constexpr int Cancel = 2;
+constexpr int Postpone = 3;
 } // namespace
 
 TFormExecuteTip::TFormExecuteTip(QWidget* parent)
-    // No close box and no system menu: the dialog ends only through its two buttons or the countdown.
+    // No close box and no system menu: the dialog ends only through its buttons or the countdown.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       Label1(new QLabel(this)), Label2(new QLabel(this)), Button1(new QPushButton(this)),
-      Button2(new QPushButton(this)), Timer1(new QTimer(this)) {
+      Button2(new QPushButton(this)), Button3(new QPushButton(this)), Timer1(new QTimer(this)) {
     setObjectName("FormExecuteTip");
     setWindowTitle("Halvo Shutdown");
 
@@ -36,13 +37,17 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     Button1->setText("Cancel");
     Button2->setObjectName("Button2");
     Button2->setText("Execute It!");
+    Button3->setObjectName("Button3");
+    Button3->setText("Postpone 10 min");
     // Enter must not run a shutdown by accident; the user presses a button on purpose.
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);
+    Button3->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);
+    buttons->addWidget(Button3);
     buttons->addWidget(Button2);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -52,8 +57,12 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(360, 130)));
 
+    setTabOrder(Button1, Button3);
+    setTabOrder(Button3, Button2);
+
     connect(Button1, &QPushButton::clicked, this, &TFormExecuteTip::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFormExecuteTip::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TFormExecuteTip::Button3Click);
     connect(Timer1, &QTimer::timeout, this, &TFormExecuteTip::Timer1Timer);
     // Once a decision is made the countdown must not decide a second time.
     connect(this, &QDialog::finished, Timer1, &QTimer::stop);
@@ -73,6 +82,10 @@ void TFormExecuteTip::Button1Click() {
 
 void TFormExecuteTip::Button2Click() {
     done(Run);
+}
+
+void TFormExecuteTip::Button3Click() {
+    done(Postpone);
 }
 
 void TFormExecuteTip::Timer1Timer() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The execution reminder: announces an action, counts one minute down on its Cancel button and ends with
-// run (1: "Execute It!" or the count reaching zero) or cancel (2: Cancel, or any other close).
+// run (1: "Execute It!" or the count reaching zero), cancel (2: Cancel, or any other close) or postpone
+// (3: "Postpone 10 min").
 
 #include "model/ScheduleEvaluator.h"
 
@@ -22,12 +23,14 @@ public:
     QLabel* Label2;
     QPushButton* Button1; // "Cancel", then "Cancel(N)"
     QPushButton* Button2; // "Execute It!"
+    QPushButton* Button3; // "Postpone 10 min"
     QTimer* Timer1;
     int Remaining = 60;
 
     void FormCreate(); // Remaining = 60, Timer1 running
     void Button1Click();
     void Button2Click();
+    void Button3Click();
     void Timer1Timer();
 
 protected:

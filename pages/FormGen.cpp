@@ -166,7 +166,9 @@ void TFormGen::FormCreate() {
 }
 
 void TFormGen::FormShow() {
-    setNoneState();
+    // An armed action stays in view; otherwise the page starts from None.
+    if (!m_action.Armed())
+        setNoneState();
 }
 
 void TFormGen::FormClose() {
@@ -306,7 +308,9 @@ void TFormGen::Timer1Timer() {
     }
     Timer1->stop();
     RunQuickAction(m_action.TaskCode());
-    setNoneState();
+    // The command line may have armed a new action while the reminder was open.
+    if (!m_action.Armed())
+        setNoneState();
 }
 
 void TFormGen::RunQuickAction(std::int32_t taskCode) {
@@ -319,9 +323,48 @@ void TFormGen::RunQuickAction(std::int32_t taskCode) {
         reminder.SetLabel2(kind->ListText);
         result = reminder.ShowModal();
     }
-    if (result == 2)
+    if (result == 3 && Postponed)
+        Postponed(taskCode);
+    if (result != 1)
         return;
     kind->Create()->Run();
+}
+
+namespace {
+
+void selectCode(QComboBox* list, std::int32_t taskCode) {
+    list->setCurrentIndex(list->findData(taskCode));
+}
+
+} // namespace
+
+void TFormGen::ArmAfter(std::int32_t taskCode, std::int32_t seconds) {
+    selectCode(ComboBox2, taskCode);
+    RadioButton2->setChecked(true);
+    selectTiming(RadioButton2);
+    Edit1->setText(QString::number(seconds / 3600));
+    Edit2->setText(QString::number(seconds / 60 % 60));
+    Edit3->setText(QString::number(seconds % 60));
+    m_action.ArmAfter(taskCode, seconds);
+    Timer1->start();
+}
+
+void TFormGen::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second) {
+    selectCode(ComboBox2, taskCode);
+    RadioButton3->setChecked(true);
+    selectTiming(RadioButton3);
+    Edit4->setText(QString::number(hour % 12 == 0 ? 12 : hour % 12));
+    Edit5->setText(QString::number(minute));
+    Edit6->setText(QString::number(second));
+    SpeedButton2->setText(hour >= 12 ? "PM" : "AM");
+    m_action.ArmAt(taskCode, hour, minute, second, platform().GetLocalTime());
+    Timer1->start();
+}
+
+void TFormGen::Disarm() {
+    Timer1->stop();
+    m_action.Disarm();
+    setNoneState();
 }
 
 } // namespace halvo

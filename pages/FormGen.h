@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -69,6 +70,14 @@ public:
     void RunQuickAction(std::int32_t taskCode);
 
     const TSimpleAction& action() const { return m_action; }
+
+    // From the command line: arm After or At, or disarm, as the page's own controls would, and show it.
+    void ArmAfter(std::int32_t taskCode, std::int32_t seconds);
+    void ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second);
+    void Disarm();
+
+    // The reminder of a timed action was answered with "Postpone 10 min".
+    std::function<void(std::int32_t taskCode)> Postponed;
 
 protected:
     void showEvent(QShowEvent* event) override;

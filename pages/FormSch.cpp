@@ -5,15 +5,20 @@
 #include "FormSchWizard.h"
 
 #include "model/DataFolder.h"
+#include "model/NextRun.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 #include "toolkit/ReportList.h"
+#include "toolkit/TimeFormat.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTime>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -37,7 +42,7 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
 
     AdvListView1 = new QTreeWidget(this);
     AdvListView1->setObjectName("AdvListView1");
-    SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time"}, {90, 146, 170});
+    SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time", "Next run"}, {90, 146, 170, 150});
 
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "add");
     SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "modify");
@@ -88,6 +93,10 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     // Stored before the task runs, so the moved crossing state is on disk when the task shuts the
     // computer down: the item cannot fire a second time at the next start.
     hooks.fired = [this](TScheduleItem&) { store(false); };
+    hooks.postpone = [this](TScheduleItem& item) {
+        if (Postponed)
+            Postponed(item);
+    };
     m_evaluator = std::make_unique<ScheduleEvaluator>(*m_manager, std::move(hooks));
 
     // With AutoSave off the stored file is left alone for the whole run; turned on later, the first
@@ -166,6 +175,29 @@ void TFormSch::WriteRow(QTreeWidgetItem& row, const TScheduleItem& item) {
     row.setText(0, QString::fromStdString(item.ItemName));
     row.setText(1, item.Task ? QString::fromStdString(item.Task->Name) : QString());
     row.setText(2, QString::fromStdString(item.TimeRule.DisplayText));
+    row.setText(3, NextRunText(item));
+}
+
+QString TFormSch::NextRunText(const TScheduleItem& item) {
+    const auto next =
+        item.Task ? NextFiring(item.TimeRule, WallSecondsOf(platform().GetLocalTime())) : std::nullopt;
+    if (!next)
+        return {};
+    const LocalTime t = LocalTimeOf(*next);
+    const QLocale locale;
+    return locale.toString(QDate(t.year, t.month, t.day), QLocale::ShortFormat) + ' ' +
+           locale.toString(QTime(t.hour, t.minute, t.second), LongTimeFormat(locale));
+}
+
+void TFormSch::RefreshNextRuns() {
+    // The text changes only with a change of the item, a firing or the day; the rows are left alone
+    // otherwise, so the list does not repaint every second.
+    for (int i = 0; i < m_manager->Count() && i < AdvListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = AdvListView1->topLevelItem(i);
+        const QString text = NextRunText(m_manager->Item(i));
+        if (row->text(3) != text)
+            row->setText(3, text);
+    }
 }
 
 void TFormSch::appendRow(const TScheduleItem& item) {
@@ -244,6 +276,7 @@ void TFormSch::SpeedButton3Click() {
 
 void TFormSch::Timer1Timer() {
     m_evaluator->Tick();
+    RefreshNextRuns();
 }
 
 } // namespace halvo

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QTreeWidget;
@@ -50,8 +51,15 @@ public:
     // few milliseconds after its time instead of up to a second late.
     void StartTimer1();
 
-    // The row rule: the item's name, its task's name, its rule's display text.
+    // The row rule: the item's name, its task's name, its rule's display text, its next run.
     static void WriteRow(QTreeWidgetItem& row, const TScheduleItem& item);
+    // The "Next run" column of every row, rewritten only where the text changed.
+    void RefreshNextRuns();
+    // The next run as the column shows it: short date and long time, empty when it will not run again.
+    static QString NextRunText(const TScheduleItem& item);
+
+    // The reminder of an item was answered with "Postpone 10 min".
+    std::function<void(const TScheduleItem& item)> Postponed;
 
 protected:
     // The list takes the focus when the page comes up: Insert adds, Enter modifies, Delete deletes.

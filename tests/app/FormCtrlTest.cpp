@@ -3,18 +3,24 @@
 #include "app/FormOption.h"
 #include "app/TerminationSignals.h"
 #include "model/Schedule.h"
+#include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
@@ -49,7 +55,7 @@ struct World : WindowTestWorld<> {
 QStringList menuCaptions(const QMenu* menu) {
     QStringList captions;
     for (const QAction* action : menu->actions())
-        if (!action->isSeparator())
+        if (!action->isSeparator() && action->isVisible())
             captions << action->text();
     return captions;
 }
@@ -81,6 +87,9 @@ private slots:
     void settingsThatCannotBeWrittenAreReported();
     void agreesToTheEndOfTheSession();
     void exitAndTerminationEndTheProgramInOrder();
+    void commandLineRequestsArmTheGeneralPageAndTellWhatIsPending();
+    void postponedActionsComeBackAndCanBeCancelled();
+    void tooltipAndWarningFollowTheSchedule();
 };
 
 void FormCtrlTest::initTestCase() {
@@ -127,10 +136,11 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
     QVERIFY(window.Timer1->isActive());
     QCOMPARE(window.Timer1->interval(), 1000);
 
-    // The tray: the window's icon, no tooltip, the menu with the side caption and its ten items.
+    // The tray: the window's icon, the tooltip with nothing pending, the menu with the side caption and its
+    // ten items.
     QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
     QVERIFY(tray->isVisible());
-    QVERIFY(tray->toolTip().isEmpty());
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
     QCOMPARE(tray->contextMenu(), window.PopupMenu1);
     QCOMPARE(window.PopupMenu1->caption(), QString("Halvo Shutdown"));
     QCOMPARE(
@@ -508,6 +518,186 @@ void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
         window.Timer1Timer();
         QVERIFY(window.exitRequested());
     }
+}
+
+void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 21, 25, 0);
+    TFormCtrl window;
+    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QCOMPARE(window.Request("halvo-shutdown/1 status"),
+             std::string("ok General: nothing armed\\nSchedule: no items"));
+
+    // At: armed as the page's own controls would, without a message box, and shown so.
+    QCOMPARE(window.Request("halvo-shutdown/1 at 22:30:00 shutdown"), std::string("ok"));
+    QVERIFY(window.FormGen && !window.FormGen->isVisible());
+    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::At);
+    QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Shutdown the Computer"));
+    QVERIFY(window.FormGen->RadioButton3->isChecked() && window.FormGen->Edit4->isEnabled());
+    QCOMPARE(window.FormGen->Edit4->text() + ":" + window.FormGen->Edit5->text() + ":" +
+                 window.FormGen->Edit6->text() + " " + window.FormGen->SpeedButton2->text(),
+             QString("10:30:0 PM"));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(
+        window.Request("halvo-shutdown/1 status"),
+        std::string("ok General: shutdown the computer at 22:30:00 (in 1 h 5 min)\\nSchedule: no items"));
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nshutdown the computer at 22:30:00 (in 1 h 5 min)"));
+    window.Setting1Click(); // shown, the page keeps showing it armed
+    QVERIFY(window.FormGen->isVisible() && window.FormGen->RadioButton3->isChecked());
+    window.hide();
+
+    // In: replaces it; the tooltip follows the clock.
+    QCOMPARE(window.Request("halvo-shutdown/1 in 90 lock"), std::string("ok"));
+    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::After);
+    QCOMPARE(window.FormGen->Edit1->text() + ":" + window.FormGen->Edit2->text() + ":" +
+                 window.FormGen->Edit3->text(),
+             QString("0:1:30"));
+    QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Lock the workstation"));
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nlock the workstation at 21:26:31 (in 1 min)"));
+
+    // Lines it cannot read are refused and change nothing.
+    for (const char* line : {"halvo-shutdown/1 in 90 reboot", "halvo-shutdown/9 cancel", "cancel", "",
+                             "halvo-shutdown/1 at 25:00:00 lock", "halvo-shutdown/1 cancel now"}) {
+        const std::string answer = window.Request(line);
+        QVERIFY2(answer.rfind("error ", 0) == 0, line);
+    }
+    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::After);
+    QCOMPARE(window.FormGen->action().CountDown(), 90);
+
+    QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
+    QVERIFY(!window.FormGen->action().Armed());
+    QVERIFY(window.FormGen->RadioButton1->isChecked());
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
+
+    // Now: runs as the tray menu does, after the answer went out; no reminder.
+    w.fake.clearCalls();
+    QCOMPARE(window.Request("halvo-shutdown/1 now lock"), std::string("ok"));
+    QVERIFY(w.fake.callsStartingWith("LockWorkStation").empty());
+    QTRY_COMPARE(w.fake.callsStartingWith("LockWorkStation").size(), std::size_t(1));
+    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+
+    QCOMPARE(window.Request("halvo-shutdown/1 show"), std::string("ok"));
+    QVERIFY(window.isVisible());
+}
+
+void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 21, 0, 0);
+    TFormCtrl window;
+    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
+    QStringList buttons;
+    const auto postpone = [&buttons](QDialog& dialog) {
+        auto& tip = static_cast<TFormExecuteTip&>(dialog);
+        buttons = {tip.Button1->text(), tip.Button3->text(), tip.Button2->text()};
+        QTest::mouseClick(tip.Button3, Qt::LeftButton);
+        return dialog.result();
+    };
+    w.dialogs.modalHandlers.push_back(postpone);
+    w.fake.clearCalls();
+    window.FormGen->Timer1Timer();
+    window.FormGen->Timer1Timer(); // due: the reminder, answered "Postpone 10 min"
+    QCOMPARE(buttons, (QStringList{"Cancel", "Postpone 10 min", "Execute It!"}));
+    QVERIFY(w.fake.callsStartingWith("ExitWindowsEx").empty());
+    QVERIFY(!window.FormGen->action().Armed());
+    QVERIFY(window.CancelPostponed1->isVisible());
+    QCOMPARE(tray->toolTip(),
+             QString("Halvo Shutdown\npostponed: Restart the computer at 21:10:00 (in 10 min)"));
+    QCOMPARE(window.Request("halvo-shutdown/1 status"),
+             std::string("ok General: nothing armed\\nPostponed: Restart the computer at 21:10:00 (in 10 "
+                         "min)\\nSchedule: no items"));
+
+    // Ten minutes later the same task comes again through a new reminder; "Execute It!" runs it.
+    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
+        QTest::mouseClick(static_cast<TFormExecuteTip&>(dialog).Button2, Qt::LeftButton);
+        return dialog.result();
+    });
+    for (int tick = 1; tick < 600; ++tick)
+        window.Timer1Timer();
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+    window.Timer1Timer();
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
+    QCOMPARE(lines(w.fake.callsStartingWith("ExitWindowsEx")),
+             lines(std::vector<std::string>{"ExitWindowsEx(2, 0)"}));
+    QVERIFY(!window.CancelPostponed1->isVisible());
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
+
+    // Postponed again, then cancelled from the tray menu: nothing comes back.
+    QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
+    w.dialogs.modalHandlers.push_back(postpone);
+    window.FormGen->Timer1Timer();
+    window.FormGen->Timer1Timer();
+    QVERIFY(window.CancelPostponed1->isVisible());
+    QVERIFY(menuCaptions(window.PopupMenu1).contains("Cancel postponed action"));
+    window.CancelPostponed1->trigger();
+    QVERIFY(!window.CancelPostponed1->isVisible());
+    for (int tick = 0; tick < 700; ++tick)
+        window.Timer1Timer();
+    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(3));
+    QCOMPARE(w.fake.callsStartingWith("ExitWindowsEx").size(), std::size_t(1));
+
+    // From the schedule: the item's crossing state stays as the firing left it; --cancel drops the run.
+    w.fake.files[SettingsFile] = "[setting]\nSetting_Remind=1\n";
+    window.Settings.Remind = true;
+    window.Schedule1Click();
+    window.Setting1Click();
+    QVERIFY(window.FormSch);
+    TScheduleItem& item = window.FormSch->manager().Add();
+    item.ItemName = "night";
+    item.Task = TaskFromCode(11);
+    item.TimeRule.Period = EveryDay;
+    item.TimeRule.TimeOfDay = EncodeTime(21, 30, 0);
+    item.TimeRule.CrossState = Ahead;
+    w.fake.setNow(2026, 12, 8, 21, 30, 1);
+    w.dialogs.modalHandlers.push_back(postpone);
+    window.FormSch->Timer1Timer();
+    QCOMPARE(item.TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(
+        window.Request("halvo-shutdown/1 status"),
+        std::string("ok General: nothing armed\\nPostponed: lock the workstation at 21:40:01 (in 10 "
+                    "min)\\nSchedule 'night': lock the workstation at 2026-12-09 21:30:00 (in 23 h 59 min)"));
+    QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
+    QVERIFY(window.Postponed.Empty());
+    QCOMPARE(item.TimeRule.CrossState, std::int32_t(Passed));
+}
+
+void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 22, 20, 0);
+    w.fake.files[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+    w.saveOneItemSchedule(); // "night", shut down every day at 22:30
+    TFormCtrl window;
+    QVERIFY(window.FormSch);
+    window.Timer1Timer();
+    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QCOMPARE(tray->toolTip(),
+             QString("Halvo Shutdown\n'night': shutdown the computer at 22:30:00 (in 10 min)"));
+    QCOMPARE(window.FormSch->AdvListView1->headerItem()->text(3), QString("Next run"));
+    QCOMPARE(window.FormSch->AdvListView1->columnWidth(3), 150);
+    QCOMPARE(window.FormSch->AdvListView1->topLevelItem(0)->text(3), QString("12/8/26 10:30:00 PM"));
+
+    // Five minutes ahead: one notification, once.
+    const std::size_t before = w.ui.popups.size();
+    w.fake.setNow(2026, 12, 8, 22, 24, 59);
+    window.Timer1Timer();
+    QCOMPARE(w.ui.popups.size(), before);
+    w.fake.setNow(2026, 12, 8, 22, 25, 0);
+    window.Timer1Timer();
+    window.Timer1Timer();
+    QCOMPARE(w.ui.popups.size(), before + 1);
+    QCOMPARE(w.ui.popups.back()->messageText,
+             std::string("'night': shutdown the computer at 22:30:00, in 5 minutes"));
+    QCOMPARE(w.ui.popups.back()->shown, 1);
+
+    // After the firing the column and the tooltip move on to the next day.
+    w.fake.setNow(2026, 12, 8, 22, 30, 1);
+    window.FormSch->manager().Item(0).TimeRule.CrossState = Passed;
+    window.FormSch->RefreshNextRuns();
+    window.Timer1Timer();
+    QCOMPARE(window.FormSch->AdvListView1->topLevelItem(0)->text(3), QString("12/9/26 10:30:00 PM"));
+    QCOMPARE(
+        tray->toolTip(),
+        QString("Halvo Shutdown\n'night': shutdown the computer at 2026-12-09 22:30:00 (in 23 h 59 min)"));
 }
 
 QTEST_MAIN(FormCtrlTest)

@@ -22,7 +22,7 @@ public:
     QStringList questions;     // "title|text", in order
     std::deque<int> answers;   // next Question answers (1 OK, 2 Cancel); OK when empty
     std::deque<QString> files; // next OpenFile answers; empty text (cancelled) when none
-    // Next RunModal handlers; each gets the dialog and returns the result to hand back (1 or 2).
+    // Next RunModal handlers; each gets the dialog and returns the result to hand back (1, 2 or 3).
     std::deque<std::function<int(QDialog&)>> modalHandlers;
     QList<QDialog*> modalDialogs; // every dialog run, in order (valid only inside the handler)
 
@@ -42,7 +42,8 @@ public:
             return 2;
         auto handler = std::move(modalHandlers.front());
         modalHandlers.pop_front();
-        return handler(dialog) == 1 ? 1 : 2;
+        const int result = handler(dialog);
+        return result == 1 || result == 3 ? result : 2;
     }
     QString OpenFile(QWidget*) override {
         if (files.empty())

@@ -73,6 +73,18 @@ void FormExecuteTipTest::buttonsDecideAtAnyMoment() {
         QCOMPARE(tip.result(), 2);
     }
     {
+        // "Postpone 10 min" sits between the two and ends the dialog without running.
+        TFormExecuteTip tip;
+        tip.show();
+        QCOMPARE(tip.Button3->text(), QString("Postpone 10 min"));
+        QVERIFY(tip.Button1->x() < tip.Button3->x() && tip.Button3->x() < tip.Button2->x());
+        QCOMPARE(tip.Button1->nextInFocusChain(), tip.Button3);
+        tip.Timer1Timer();
+        QTest::mouseClick(tip.Button3, Qt::LeftButton);
+        QCOMPARE(tip.result(), 3);
+        QVERIFY(!tip.Timer1->isActive());
+    }
+    {
         // Cancel on the last second, with the button reading Cancel(1).
         TFormExecuteTip tip;
         tip.show();

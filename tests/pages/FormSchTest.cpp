@@ -167,13 +167,15 @@ void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
     TFormSch page(world.settings);
     QTreeWidget& list = *page.AdvListView1;
     QCOMPARE(list.objectName(), QString("AdvListView1"));
-    QCOMPARE(list.columnCount(), 3);
+    QCOMPARE(list.columnCount(), 4);
     QCOMPARE(list.headerItem()->text(0), QString("schedule name"));
     QCOMPARE(list.headerItem()->text(1), QString("Task"));
     QCOMPARE(list.headerItem()->text(2), QString("Time"));
+    QCOMPARE(list.headerItem()->text(3), QString("Next run"));
     QCOMPARE(list.columnWidth(0), 90);
     QCOMPARE(list.columnWidth(1), 146);
     QCOMPARE(list.columnWidth(2), 170);
+    QCOMPARE(list.columnWidth(3), 150);
     QCOMPARE(list.selectionMode(), QAbstractItemView::SingleSelection);
     QVERIFY(!list.isSortingEnabled());
     QVERIFY(!list.header()->sectionsClickable());

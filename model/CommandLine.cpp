@@ -1,0 +1,330 @@
+#include "CommandLine.h"
+
+#include "Tasks.h"
+
+#include <charconv>
+#include <limits>
+
+namespace halvo {
+
+namespace {
+
+using Verb = CommandRequest::Verb;
+
+bool allDigits(std::string_view text) {
+    if (text.empty())
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+// A whole decimal number of at most nine digits, so it cannot overflow what it is added to.
+std::optional<long long> number(std::string_view text) {
+    if (!allDigits(text) || text.size() > 9)
+        return std::nullopt;
+    long long value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> result;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        const std::size_t blank = line.find(' ', at);
+        const std::size_t end = blank == std::string_view::npos ? line.size() : blank;
+        result.push_back(line.substr(at, end - at));
+        at = end + 1;
+        if (blank == std::string_view::npos)
+            break;
+    }
+    return result;
+}
+
+std::string twoDigits(std::int32_t value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+const TaskKind* commandKind(std::int32_t code) {
+    const TaskKind* kind = KindOfCode(code);
+    return kind && kind->CommandName ? kind : nullptr;
+}
+
+std::string taskNames() {
+    std::string names;
+    for (const TaskKind& kind : TaskCatalogue()) {
+        if (!kind.CommandName)
+            continue;
+        names += names.empty() ? "" : ", ";
+        names += kind.CommandName;
+    }
+    return names;
+}
+
+} // namespace
+
+std::optional<std::int32_t> ParseDuration(std::string_view text) {
+    constexpr char units[] = {'h', 'm', 's'};
+    constexpr long long factors[] = {3600, 60, 1};
+    long long total = 0;
+    std::size_t nextUnit = 0;
+    std::size_t at = 0;
+    if (text.empty())
+        return std::nullopt;
+    while (at < text.size()) {
+        std::size_t end = at;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+            ++end;
+        if (end == text.size())
+            return std::nullopt; // a number without its unit
+        const auto value = number(text.substr(at, end - at));
+        if (!value)
+            return std::nullopt;
+        std::size_t unit = nextUnit;
+        while (unit < 3 && units[unit] != text[end])
+            ++unit;
+        if (unit == 3)
+            return std::nullopt; // an unknown unit, or one out of order or repeated
+        total += *value * factors[unit];
+        nextUnit = unit + 1;
+        at = end + 1;
+    }
+    if (total <= 0 || total > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return std::int32_t(total);
+}
+
+std::optional<ClockTime> ParseClockTime(std::string_view text) {
+    const std::size_t first = text.find(':');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::size_t second = text.find(':', first + 1);
+    const std::string_view parts[] = {
+        text.substr(0, first),
+        text.substr(first + 1,
+                    second == std::string_view::npos ? std::string_view::npos : second - first - 1),
+        second == std::string_view::npos ? std::string_view("00") : text.substr(second + 1)};
+    std::int32_t values[3] = {};
+    const std::int32_t limits[3] = {23, 59, 59};
+    for (int i = 0; i < 3; ++i) {
+        if (parts[i].size() < 1 || parts[i].size() > 2)
+            return std::nullopt;
+        const auto value = number(parts[i]);
+        if (!value || *value > limits[i])
+            return std::nullopt;
+        values[i] = std::int32_t(*value);
+    }
+    return ClockTime{values[0], values[1], values[2]};
+}
+
+ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+    ParsedArguments result;
+    if (args.empty())
+        return result;
+    const auto fail = [&result](std::string text) {
+        result.request.reset();
+        result.error = std::move(text);
+        return result;
+    };
+    const std::string& option = args[0];
+    CommandRequest request;
+    std::size_t used = 1;
+    const auto task = [&](std::size_t index) -> bool {
+        if (index >= args.size()) {
+            result.error = "missing TASK after " + option + " (one of " + taskNames() + ")";
+            return false;
+        }
+        const TaskKind* kind = KindOfCommandName(args[index]);
+        if (!kind) {
+            result.error = "unknown task '" + args[index] + "' (one of " + taskNames() + ")";
+            return false;
+        }
+        request.taskCode = kind->Code;
+        used = index + 1;
+        return true;
+    };
+
+    if (option == "--help" || option == "-h") {
+        request.verb = Verb::Help;
+    } else if (option == "--version") {
+        request.verb = Verb::Version;
+    } else if (option == "--cancel") {
+        request.verb = Verb::Cancel;
+    } else if (option == "--status") {
+        request.verb = Verb::Status;
+    } else if (option == "--show") {
+        request.verb = Verb::Show;
+    } else if (option == "--now") {
+        request.verb = Verb::Now;
+        if (!task(1))
+            return fail(result.error);
+    } else if (option == "--in") {
+        request.verb = Verb::In;
+        if (args.size() < 2)
+            return fail("missing DURATION after --in (e.g. 90s, 45m, 1h30m)");
+        const auto seconds = ParseDuration(args[1]);
+        if (!seconds)
+            return fail("bad duration '" + args[1] + "' (e.g. 90s, 45m, 1h30m)");
+        request.seconds = *seconds;
+        if (!task(2))
+            return fail(result.error);
+    } else if (option == "--at") {
+        request.verb = Verb::At;
+        if (args.size() < 2)
+            return fail("missing time after --at (HH:MM or HH:MM:SS)");
+        const auto time = ParseClockTime(args[1]);
+        if (!time)
+            return fail("bad time '" + args[1] + "' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)");
+        request.hour = time->hour;
+        request.minute = time->minute;
+        request.second = time->second;
+        if (!task(2))
+            return fail(result.error);
+    } else {
+        return fail("unknown option '" + option + "' (see --help)");
+    }
+    if (used < args.size())
+        return fail("unexpected argument '" + args[used] + "' (see --help)");
+    result.request = request;
+    return result;
+}
+
+std::string UsageText() {
+    return "Usage: halvo-shutdown [OPTION]\n"
+           "Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).\n"
+           "\n"
+           "  --now TASK            run TASK at once\n"
+           "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
+           "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
+           "  --cancel              cancel the timed action and any postponed action\n"
+           "  --status              print what is armed or postponed and the schedule's next runs\n"
+           "  --show                show the window\n"
+           "  --help                print this text\n"
+           "  --version             print the version\n"
+           "\n"
+           "TASK is one of: " +
+           taskNames() +
+           "\n"
+           "The running copy carries the request out; one is started in the notification area when none\n"
+           "runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad "
+           "arguments.\n";
+}
+
+std::string EncodeRequest(const CommandRequest& request) {
+    std::string line = ProtocolPrefix;
+    const TaskKind* kind = commandKind(request.taskCode);
+    const std::string task = kind ? kind->CommandName : "?";
+    switch (request.verb) {
+    case Verb::Now:
+        return line + " now " + task;
+    case Verb::In:
+        return line + " in " + std::to_string(request.seconds) + " " + task;
+    case Verb::At:
+        return line + " at " + twoDigits(request.hour) + ":" + twoDigits(request.minute) + ":" +
+               twoDigits(request.second) + " " + task;
+    case Verb::Cancel:
+        return line + " cancel";
+    case Verb::Status:
+        return line + " status";
+    case Verb::Show:
+    case Verb::Help:
+    case Verb::Version:
+        break;
+    }
+    return line + " show";
+}
+
+std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& error) {
+    const std::vector<std::string_view> parts = words(line);
+    if (parts.empty() || parts[0] != ProtocolPrefix) {
+        error = "unsupported request; expected " + std::string(ProtocolPrefix);
+        return std::nullopt;
+    }
+    CommandRequest request;
+    const auto verbIs = [&parts](std::string_view verb, std::size_t count) {
+        return parts.size() == count && parts[1] == verb;
+    };
+    const auto taskOf = [&request](std::string_view word) {
+        const TaskKind* kind = KindOfCommandName(word);
+        request.taskCode = kind ? kind->Code : 0;
+        return kind != nullptr;
+    };
+    if (parts.size() >= 2 && verbIs("now", 3)) {
+        request.verb = Verb::Now;
+        if (taskOf(parts[2]))
+            return request;
+    } else if (verbIs("in", 4)) {
+        request.verb = Verb::In;
+        const auto seconds = number(parts[2]);
+        if (seconds && *seconds > 0 && taskOf(parts[3])) {
+            request.seconds = std::int32_t(*seconds);
+            return request;
+        }
+    } else if (verbIs("at", 4)) {
+        request.verb = Verb::At;
+        const auto time = parts[2].size() == 8 ? ParseClockTime(parts[2]) : std::nullopt;
+        if (time && taskOf(parts[3])) {
+            request.hour = time->hour;
+            request.minute = time->minute;
+            request.second = time->second;
+            return request;
+        }
+    } else if (verbIs("cancel", 2)) {
+        request.verb = Verb::Cancel;
+        return request;
+    } else if (verbIs("status", 2)) {
+        request.verb = Verb::Status;
+        return request;
+    } else if (verbIs("show", 2)) {
+        request.verb = Verb::Show;
+        return request;
+    }
+    error = "cannot read request '" + std::string(line.substr(0, 200)) + "'";
+    return std::nullopt;
+}
+
+std::string EncodeAnswer(const CommandAnswer& answer) {
+    std::string line = answer.ok ? "ok" : "error";
+    if (answer.text.empty())
+        return line;
+    line += ' ';
+    for (char c : answer.text) {
+        if (c == '\\')
+            line += "\\\\";
+        else if (c == '\n')
+            line += "\\n";
+        else if (c != '\r')
+            line += c;
+    }
+    return line;
+}
+
+std::optional<CommandAnswer> DecodeAnswer(std::string_view line) {
+    CommandAnswer answer;
+    std::string_view rest;
+    if (line == "ok" || line == "error") {
+        answer.ok = line == "ok";
+        return answer;
+    }
+    if (line.starts_with("ok ")) {
+        rest = line.substr(3);
+    } else if (line.starts_with("error ")) {
+        answer.ok = false;
+        rest = line.substr(6);
+    } else {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] == '\\' && i + 1 < rest.size()) {
+            answer.text += rest[i + 1] == 'n' ? '\n' : rest[i + 1];
+            ++i;
+        } else {
+            answer.text += rest[i];
+        }
+    }
+    return answer;
+}
+
+} // namespace halvo

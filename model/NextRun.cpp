@@ -1,0 +1,200 @@
+#include "NextRun.h"
+
+#include "platform/CivilDate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+
+namespace halvo {
+
+namespace {
+
+constexpr long long Day = 86400;
+
+long long floorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+std::tm fieldsOf(WallSeconds wall) {
+    const LocalTime t = LocalTimeOf(wall);
+    std::tm fields{};
+    fields.tm_year = t.year - 1900;
+    fields.tm_mon = t.month - 1;
+    fields.tm_mday = t.day;
+    fields.tm_hour = t.hour;
+    fields.tm_min = t.minute;
+    fields.tm_sec = t.second;
+    return fields;
+}
+
+bool localFields(std::time_t instant, std::tm& out) {
+#ifdef _WIN32
+    return localtime_s(&out, &instant) == 0;
+#else
+    return localtime_r(&instant, &out) != nullptr;
+#endif
+}
+
+// The earliest real instant whose local time is wall; nothing when the clock skips wall.
+std::optional<long long> instantOf(WallSeconds wall) {
+    std::optional<long long> earliest;
+    for (int dst : {1, 0}) {
+        std::tm fields = fieldsOf(wall);
+        fields.tm_isdst = dst;
+        const std::time_t instant = std::mktime(&fields);
+        std::tm back{};
+        if (instant == std::time_t(-1) || !localFields(instant, back))
+            continue;
+        const std::tm wanted = fieldsOf(wall);
+        if (back.tm_year == wanted.tm_year && back.tm_mon == wanted.tm_mon &&
+            back.tm_mday == wanted.tm_mday && back.tm_hour == wanted.tm_hour &&
+            back.tm_min == wanted.tm_min && back.tm_sec == wanted.tm_sec &&
+            (!earliest || instant < *earliest))
+            earliest = instant;
+    }
+    return earliest;
+}
+
+long long wholeDay(TDateTime value) {
+    return static_cast<long long>(std::floor(value));
+}
+
+std::string twoDigits(int value) {
+    return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+} // namespace
+
+WallSeconds WallSecondsOf(const LocalTime& t) {
+    return civil::DaysFromDate(t.year, unsigned(t.month), unsigned(t.day)) * Day + t.hour * 3600LL +
+           t.minute * 60LL + t.second;
+}
+
+WallSeconds WallSecondsOf(TDateTime value) {
+    // Day 0 of TDateTime is 30 December 1899.
+    const long long days = wholeDay(value) + civil::DaysFromDate(1899, 12, 30);
+    const long long ms = std::llround(TimeFraction(value) * MillisecondsPerDay);
+    return days * Day + ms / 1000;
+}
+
+LocalTime LocalTimeOf(WallSeconds wall) {
+    LocalTime t{};
+    const long long days = floorDiv(wall, Day);
+    const long long rest = wall - days * Day;
+    int year = 0, month = 0, day = 0;
+    civil::DateFromDays(days, year, month, day);
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    t.dayOfWeek = int(((days % 7) + 11) % 7); // 1 January 1970 was a Thursday
+    t.hour = int(rest / 3600);
+    t.minute = int(rest / 60 % 60);
+    t.second = int(rest % 60);
+    return t;
+}
+
+WallSeconds ShownWallTime(WallSeconds wall) {
+    if (instantOf(wall))
+        return wall;
+    // Skipped by the clock: the first whole minute after it that the clock shows (changes come on minutes).
+    WallSeconds next = wall - floorDiv(wall, 60) * 60 == 0 ? wall : floorDiv(wall, 60) * 60 + 60;
+    for (int step = 0; step < 24 * 60; ++step, next += 60)
+        if (instantOf(next))
+            return next;
+    return wall;
+}
+
+long long SecondsBetween(WallSeconds from, WallSeconds to) {
+    const auto a = instantOf(ShownWallTime(from));
+    const auto b = instantOf(ShownWallTime(to));
+    return a && b ? *b - *a : to - from;
+}
+
+std::optional<WallSeconds> NextFiring(const TSPTime& rule, WallSeconds now) {
+    const long long today = floorDiv(now, Day);
+    const long long timeOfDay =
+        std::min(Day - 1, std::llround(TimeFraction(rule.TimeOfDay) * MillisecondsPerDay) / 1000);
+    // The crossing detector fires on the first tick after the rule's time, so today counts while the
+    // clock has not reached it.
+    const bool todayAhead = now - today * Day < timeOfDay;
+    const auto dueOn = [&rule](long long day) {
+        const LocalTime date = LocalTimeOf(day * Day);
+        switch (rule.Period) {
+        case EveryDay:
+            return true;
+        case EveryWeek:
+            return date.dayOfWeek + 1 == rule.Day;
+        case EveryMonth:
+            return date.day == rule.Day;
+        default:
+            return false;
+        }
+    };
+    if (rule.Period == Once) {
+        const long long day = wholeDay(rule.OnceDate) + civil::DaysFromDate(1899, 12, 30);
+        if (day < today || (day == today && !todayAhead))
+            return std::nullopt;
+        return ShownWallTime(day * Day + timeOfDay);
+    }
+    if ((rule.Period == EveryWeek && (rule.Day < 1 || rule.Day > 7)) ||
+        (rule.Period == EveryMonth && (rule.Day < 1 || rule.Day > 31)))
+        return std::nullopt;
+    // Every day of the month 1 to 31 comes within two months, and four years cover the 29th of February.
+    for (long long day = todayAhead ? today : today + 1; day <= today + 62; ++day)
+        if (dueOn(day))
+            return ShownWallTime(day * Day + timeOfDay);
+    return std::nullopt;
+}
+
+std::string InText(long long seconds) {
+    if (seconds < 0)
+        seconds = 0;
+    if (seconds < 60)
+        return "in " + std::to_string(seconds) + " s";
+    const long long minutes = seconds / 60;
+    if (minutes < 60)
+        return "in " + std::to_string(minutes) + " min";
+    const long long hours = minutes / 60;
+    if (hours < 24)
+        return "in " + std::to_string(hours) + " h" +
+               (minutes % 60 ? " " + std::to_string(minutes % 60) + " min" : "");
+    return "in " + std::to_string(hours / 24) + " d" +
+           (hours % 24 ? " " + std::to_string(hours % 24) + " h" : "");
+}
+
+std::string DateTimeText(WallSeconds when) {
+    const LocalTime t = LocalTimeOf(when);
+    return std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) + " " +
+           twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+}
+
+std::string AtText(WallSeconds when, WallSeconds now) {
+    const std::string text = DateTimeText(when);
+    return floorDiv(when, Day) == floorDiv(now, Day) ? text.substr(11) : text;
+}
+
+std::vector<std::string> TAheadWarnings::Check(const std::vector<UpcomingAction>& upcoming, WallSeconds now) {
+    std::vector<std::string> texts;
+    std::map<std::string, State> seen;
+    for (const UpcomingAction& action : upcoming) {
+        if (!action.warns)
+            continue;
+        const long long left = SecondsBetween(now, action.due);
+        State state{action.due, left <= Lead};
+        // A late tick moves an After action's expected time by a second; that is still the same action.
+        if (const auto known = m_states.find(action.key);
+            known != m_states.end() && std::llabs(known->second.due - action.due) <= 5)
+            state = known->second;
+        if (!state.warned && left <= Lead) {
+            state.warned = true;
+            texts.push_back(action.label + " at " + AtText(action.due, now) + ", in 5 minutes");
+        }
+        seen[action.key] = state;
+    }
+    m_states = std::move(seen);
+    return texts;
+}
+
+} // namespace halvo

@@ -1,0 +1,151 @@
+#include "model/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace halvo;
+using Verb = CommandRequest::Verb;
+
+namespace {
+
+CommandRequest req(Verb verb, int code = 0, int seconds = 0, int h = 0, int m = 0, int s = 0) {
+    CommandRequest r;
+    r.verb = verb;
+    r.taskCode = code;
+    r.seconds = seconds;
+    r.hour = h;
+    r.minute = m;
+    r.second = s;
+    return r;
+}
+
+} // namespace
+
+TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
+    struct Case {
+        std::vector<std::string> args;
+        CommandRequest request;
+    };
+    const Case cases[] = {
+        {{"--help"}, req(Verb::Help)},
+        {{"--version"}, req(Verb::Version)},
+        {{"--now", "shutdown"}, req(Verb::Now, 1)},
+        {{"--now", "poweroff"}, req(Verb::Now, 2)},
+        {{"--now", "restart"}, req(Verb::Now, 9)},
+        {{"--now", "logoff"}, req(Verb::Now, 5)},
+        {{"--now", "lock"}, req(Verb::Now, 11)},
+        {{"--now", "screensaver"}, req(Verb::Now, 4)},
+        {{"--in", "90s", "lock"}, req(Verb::In, 11, 90)},
+        {{"--in", "45m", "shutdown"}, req(Verb::In, 1, 2700)},
+        {{"--in", "1h30m", "restart"}, req(Verb::In, 9, 5400)},
+        {{"--in", "2h0m5s", "logoff"}, req(Verb::In, 5, 7205)},
+        {{"--at", "22:30", "shutdown"}, req(Verb::At, 1, 0, 22, 30, 0)},
+        {{"--at", "7:05:09", "lock"}, req(Verb::At, 11, 0, 7, 5, 9)},
+        {{"--at", "00:00:00", "poweroff"}, req(Verb::At, 2, 0, 0, 0, 0)},
+        {{"--cancel"}, req(Verb::Cancel)},
+        {{"--status"}, req(Verb::Status)},
+        {{"--show"}, req(Verb::Show)},
+    };
+    for (const Case& c : cases) {
+        const ParsedArguments parsed = ParseArguments(c.args);
+        ASSERT_TRUE(parsed.request) << c.args[0] << " " << parsed.error;
+        EXPECT_EQ(parsed.error, "");
+        EXPECT_EQ(*parsed.request, c.request) << c.args[0];
+        if (c.request.verb == Verb::Help || c.request.verb == Verb::Version)
+            continue;
+        std::string error;
+        const auto decoded = DecodeRequest(EncodeRequest(c.request), error);
+        ASSERT_TRUE(decoded) << EncodeRequest(c.request) << ": " << error;
+        EXPECT_EQ(*decoded, c.request);
+    }
+    EXPECT_EQ(EncodeRequest(req(Verb::At, 1, 0, 7, 5, 9)), "halvo-shutdown/1 at 07:05:09 shutdown");
+    EXPECT_EQ(EncodeRequest(req(Verb::In, 11, 90)), "halvo-shutdown/1 in 90 lock");
+    EXPECT_FALSE(ParseArguments({}).request);
+    EXPECT_EQ(ParseArguments({}).error, "");
+}
+
+TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--bogus"}, "unknown option '--bogus' (see --help)"},
+        {{"shutdown"}, "unknown option 'shutdown' (see --help)"},
+        {{"--now", "reboot"},
+         "unknown task 'reboot' (one of shutdown, poweroff, screensaver, logoff, restart, lock)"},
+        {{"--now"},
+         "missing TASK after --now (one of shutdown, poweroff, screensaver, logoff, restart, lock)"},
+        {{"--in"}, "missing DURATION after --in (e.g. 90s, 45m, 1h30m)"},
+        {{"--in", "-5m", "lock"}, "bad duration '-5m' (e.g. 90s, 45m, 1h30m)"},
+        {{"--in", "1h99x", "lock"}, "bad duration '1h99x' (e.g. 90s, 45m, 1h30m)"},
+        {{"--in", "90s"},
+         "missing TASK after --in (one of shutdown, poweroff, screensaver, logoff, restart, lock)"},
+        {{"--at", "25:00", "lock"}, "bad time '25:00' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)"},
+        {{"--at"}, "missing time after --at (HH:MM or HH:MM:SS)"},
+        {{"--status", "now"}, "unexpected argument 'now' (see --help)"},
+        {{"--now", "lock", "lock"}, "unexpected argument 'lock' (see --help)"},
+    };
+    for (const auto& [args, error] : cases) {
+        const ParsedArguments parsed = ParseArguments(args);
+        EXPECT_FALSE(parsed.request) << error;
+        EXPECT_EQ(parsed.error, error);
+    }
+}
+
+TEST(CommandLine, DurationsAndTimesOfDay) {
+    const std::pair<const char*, int> durations[] = {
+        {"90s", 90},    {"45m", 2700}, {"1h30m", 5400}, {"1h", 3600}, {"1h1s", 3601},     {"100h", 360000},
+        {"", -1},       {"90", -1},    {"0s", -1},      {"m", -1},    {"30m1h", -1},      {"1h1h", -1},
+        {"1h 30m", -1}, {"1.5h", -1},  {"+5m", -1},     {"5M", -1},   {"999999999h", -1}, {"596524h", -1},
+    };
+    for (const auto& [text, seconds] : durations) {
+        const auto parsed = ParseDuration(text);
+        EXPECT_EQ(parsed ? *parsed : -1, seconds) << text;
+    }
+    const std::pair<const char*, int> times[] = {
+        {"22:30", 81000}, {"0:0", 0},      {"23:59:59", 86399}, {"24:00", -1}, {"12:60", -1},
+        {"12:30:60", -1}, {"12", -1},      {"12:", -1},         {":30", -1},   {"123:00", -1},
+        {"12:30:", -1},   {"1:2:3:4", -1}, {"-1:00", -1},       {"a:bc", -1},
+    };
+    for (const auto& [text, seconds] : times) {
+        const auto parsed = ParseClockTime(text);
+        EXPECT_EQ(parsed ? parsed->hour * 3600 + parsed->minute * 60 + parsed->second : -1, seconds) << text;
+    }
+}
+
+TEST(CommandLine, LinesTheRunningCopyCannotReadAreRefused) {
+    const char* lines[] = {
+        "",
+        "show",
+        "halvo-shutdown/2 status",
+        "halvo-shutdown/1",
+        "halvo-shutdown/1 status extra",
+        "halvo-shutdown/1 now",
+        "halvo-shutdown/1 now reboot",
+        "halvo-shutdown/1 in -5 lock",
+        "halvo-shutdown/1 in 0 lock",
+        "halvo-shutdown/1 in 5m lock",
+        "halvo-shutdown/1 at 22:30 lock",
+        "halvo-shutdown/1 at 25:00:00 lock",
+        "halvo-shutdown/1  status",
+        "halvo-shutdown/1 STATUS",
+    };
+    for (const char* line : lines) {
+        std::string error;
+        EXPECT_FALSE(DecodeRequest(line, error)) << line;
+        EXPECT_FALSE(error.empty()) << line;
+    }
+}
+
+TEST(CommandLine, AnswersKeepTheirLinesInOneLine) {
+    const CommandAnswer answers[] = {{true, ""}, {false, "bad"}, {true, "a\nb\\n c"}};
+    for (const CommandAnswer& answer : answers) {
+        const std::string line = EncodeAnswer(answer);
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+        const auto decoded = DecodeAnswer(line);
+        ASSERT_TRUE(decoded) << line;
+        EXPECT_EQ(decoded->ok, answer.ok);
+        EXPECT_EQ(decoded->text, answer.text);
+    }
+    EXPECT_EQ(EncodeAnswer({true, "a\nb"}), "ok a\\nb");
+    EXPECT_FALSE(DecodeAnswer("okay"));
+}
