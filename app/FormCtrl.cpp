@@ -365,9 +365,7 @@ void TFormCtrl::Timer1Timer() {
 
 void TFormCtrl::refreshPending() {
     CancelPostponed1->setVisible(!Postponed.Empty());
-    const QString tip = TrayToolTip();
-    if (QSystemTrayIcon* icon = TrayIcon1->systemTrayIcon(); icon->toolTip() != tip)
-        icon->setToolTip(tip);
+    TrayIcon1->setToolTip(TrayToolTip());
 }
 
 void TFormCtrl::Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule) {

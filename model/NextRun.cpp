@@ -117,8 +117,9 @@ std::optional<WallSeconds> NextFiring(const TSPTime& rule, WallSeconds now) {
     const long long timeOfDay =
         std::min(Day - 1, std::llround(TimeFraction(rule.TimeOfDay) * MillisecondsPerDay) / 1000);
     // The crossing detector fires on the first tick after the rule's time, so today counts while the
-    // clock has not reached it.
-    const bool todayAhead = now - today * Day < timeOfDay;
+    // clock has not reached it, unless the rule ran today already (the clock was set back since).
+    const bool todayAhead =
+        now - today * Day < timeOfDay && !rule.FiredOn(today - civil::DaysFromDate(1899, 12, 30));
     const auto dueOn = [&rule](long long day) {
         const LocalTime date = LocalTimeOf(day * Day);
         switch (rule.Period) {

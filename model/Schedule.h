@@ -40,6 +40,9 @@ public:
     // clock. Used when the user has changed the item, so a changed time never fires at once.
     void StartOver();
 
+    // Whether the rule fired in this run on that calendar day (whole days of TDateTime).
+    bool FiredOn(std::int64_t day) const { return m_firedDay == day; }
+
 private:
     // Kept for this run only, never stored: the calendar day of the last look and of the last firing.
     std::optional<std::int64_t> m_seenDay;

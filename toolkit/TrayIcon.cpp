@@ -109,7 +109,16 @@ TrayIcon::~TrayIcon() {
 void TrayIcon::makeIcon() {
     m_icon = new QSystemTrayIcon(m_image, this);
     m_icon->setContextMenu(m_menu);
+    m_icon->setToolTip(m_toolTip);
     m_icon->show();
+}
+
+void TrayIcon::setToolTip(const QString& text) {
+    if (text == m_toolTip)
+        return;
+    m_toolTip = text;
+    if (m_icon)
+        m_icon->setToolTip(text);
 }
 
 void TrayIcon::lookForTray() {

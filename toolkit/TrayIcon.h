@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -32,6 +33,8 @@ public:
     // Empty while no tray has appeared.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
     QMenu* menu() const { return m_menu; }
+    // Kept until the icon exists, so a tray that comes late shows the current text at once.
+    void setToolTip(const QString& text);
     bool isVisible() const;
 
 signals:
@@ -49,6 +52,7 @@ private:
 
     QPointer<QWidget> m_window;
     QIcon m_image;
+    QString m_toolTip;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu;
     QTimer* m_watch = nullptr;

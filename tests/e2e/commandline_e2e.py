@@ -25,7 +25,7 @@ import schedule_e2e as e2e  # noqa: E402  (the desktop and its helpers)
 from schedule_e2e import Failure, check, wait_for  # noqa: E402
 
 FAKE_START = "2026-12-08 21:25:00"
-TASKS = "shutdown, poweroff, screensaver, logoff, restart, lock"
+TASKS = "shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate"
 BAD = [
     (["--bogus"], "unknown option '--bogus' (see --help)"),
     (["--now", "reboot"], "unknown task 'reboot' (one of %s)" % TASKS),

@@ -113,6 +113,18 @@ TEST(NextRun, EveryPeriodAcrossMonthEndsAndLeapDays) {
         EXPECT_EQ(next(c.rule, c.now), c.expected) << DateTimeText(c.now) << " period " << c.rule.Period;
 }
 
+// A clock set back after the day's firing does not bring that day's time back: the item runs once a day.
+TEST(NextRun, ClockSetBackAfterTheDaysFiringShowsTomorrow) {
+    const InZone utc(Utc);
+    TSPTime r = rule(EveryDay, 0, 22, 30);
+    const TDateTime day = EncodeDate(2026, 12, 8);
+    EXPECT_FALSE(r.CheckCrossing(day + EncodeTime(22, 0, 0)));
+    EXPECT_EQ(next(r, wall(2026, 12, 8, 22, 0)), "2026-12-08 22:30:00");
+    EXPECT_TRUE(r.CheckCrossing(day + EncodeTime(22, 31, 0)));
+    EXPECT_FALSE(r.CheckCrossing(day + EncodeTime(21, 30, 0)));
+    EXPECT_EQ(next(r, wall(2026, 12, 8, 21, 30)), "2026-12-09 22:30:00");
+}
+
 TEST(NextRun, DaylightSavingHours) {
 #ifdef _WIN32
     GTEST_SKIP() << "the C library here knows no zone by its name";
