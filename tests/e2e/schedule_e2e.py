@@ -257,7 +257,8 @@ def run(world):
 
     world.xdo("type", "--delay", "20", ITEM_NAME.decode())
     next_button()
-    world.xdo("key", "End")  # "Message", the last task: its text box appears
+    # "Message", before sleep and hibernate at the end of the list: its text box appears
+    world.xdo("key", "End", "Up", "Up")
     world.xdo("key", "Tab")
     world.xdo("type", "--delay", "20", MESSAGE.decode())
     next_button()
