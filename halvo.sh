@@ -19,6 +19,7 @@ PACKAGES=(
     dbus dbus-x11 python3 python3-dbusmock
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64
+    dpkg-dev lintian nsis xz-utils
 )
 
 setup() {
