@@ -4,6 +4,8 @@
 # the host tools, so the source must be the same Qt version as the installed qt6-base-dev.
 #   scripts/qt-mingw.sh          print the Qt prefix, building it first when the cache has none
 #   scripts/qt-mingw.sh --path   print the prefix it would use, build nothing
+#   scripts/qt-mingw.sh --source DIR   download Debian's source package of that Qt into DIR (for the
+#                                      packages: who gets the program gets Qt's source too)
 # The result lives outside the clone, in ~/.cache/halvo-shutdown/qt-<version>-<hash of the options>/, and
 # is reused by every later run and every clone. A build is made in a staging folder and renamed into
 # place only when complete, so a stopped or failed build is never taken for a finished one; concurrent
@@ -19,7 +21,8 @@ die() {
     exit 1
 }
 
-# What is not needed is off: less to build and less to ship. zlib, pcre2, harfbuzz, freetype and libpng
+# What is not needed is off: less to build and less to ship. (Not -DFEATURE_ssl=OFF: Qt 6.4 then still
+# builds its Schannel plugin, which does not compile without it.) zlib, pcre2, harfbuzz, freetype and libpng
 # come from Qt's own copies (there are no MinGW builds of them in Debian); offscreen uses FreeType on
 # Windows. OpenGL needs INPUT_opengl as well; Debian's source lacks wintab.h (tablet events); the
 # DirectWrite font database needs direct2d, but not its 1.1 paint engine.
@@ -38,7 +41,6 @@ OPTIONS=(
     -DFEATURE_xml=OFF
     -DFEATURE_icu=OFF
     -DFEATURE_openssl=OFF
-    -DFEATURE_ssl=OFF
     -DFEATURE_zstd=OFF
     -DFEATURE_vulkan=OFF
     -DFEATURE_opengl=OFF
@@ -87,6 +89,29 @@ if [[ "${1:-}" == --path ]]; then
     echo "$PREFIX"
     exit 0
 fi
+# Debian's qt6-base source package into $2 (unpacked unless $3 is --download-only), with apt's lists in
+# $1: the machine's apt set-up is left as it is.
+fetch_source() {
+    local apt="$1" into="$2" mode="${3:-}"
+    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$into"
+    for suite in bookworm bookworm-updates; do
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $suite main"
+    done >"$apt/sources.list"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main" >>"$apt/sources.list"
+    local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+        -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
+    apt-get "${options[@]}" -qq update >&2 || die "could not read Debian's source lists"
+    (cd "$into" && apt-get "${options[@]}" -qq source $mode "qt6-base=$SOURCE_VERSION" >/dev/null) ||
+        die "apt-get source qt6-base=$SOURCE_VERSION failed"
+}
+
+if [[ "${1:-}" == --source ]]; then
+    [[ -n "${2:-}" ]] || die "--source needs a folder"
+    lists="$(mktemp -d "${TMPDIR:-/tmp}/halvo-qt-source.XXXXXX")"
+    trap 'rm -rf "$lists"' EXIT
+    fetch_source "$lists" "$2" --download-only
+    exit 0
+fi
 
 complete() { [[ -f "$STAMP" && -f "$PREFIX/lib/cmake/Qt6/Qt6Config.cmake" ]]; }
 
@@ -106,24 +131,15 @@ if complete; then
     exit 0
 fi
 
+# Holding the lock, no one else builds this Qt: staging folders left by a run that was killed go.
+rm -rf "$CACHE/.stage-qt-$QT_VERSION-$KEY".*
 # Staging beside the cache, so the final rename stays on one file system; removed however the run ends.
 STAGE="$(mktemp -d "$CACHE/.stage-qt-$QT_VERSION-$KEY.XXXXXX")"
 trap 'rm -rf "$STAGE"' EXIT
 started=$SECONDS
 echo "qt-mingw.sh: building Qt $QT_VERSION for MinGW into $PREFIX (about 20 minutes on 2 cores)" >&2
 
-# apt's lists for the source live in the staging folder: the machine's apt set-up is left as it is.
-apt="$STAGE/apt"
-mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$STAGE/source"
-for suite in bookworm bookworm-updates; do
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $suite main"
-done >"$apt/sources.list"
-echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main" >>"$apt/sources.list"
-APT_OPTIONS=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
-apt-get "${APT_OPTIONS[@]}" -qq update >&2 || die "could not read Debian's source lists"
-(cd "$STAGE/source" && apt-get "${APT_OPTIONS[@]}" -qq source "qt6-base=$SOURCE_VERSION" >/dev/null) ||
-    die "apt-get source qt6-base=$SOURCE_VERSION failed"
+fetch_source "$STAGE/apt" "$STAGE/source"
 src="$(find "$STAGE/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
 [[ -n "$src" && -f "$src/CMakeLists.txt" ]] || die "no unpacked qt6-base source in $STAGE/source"
 
