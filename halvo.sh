@@ -3,6 +3,7 @@
 #   ./halvo.sh run      build and start the program
 #   ./halvo.sh test     build and run every test (native, then the Windows build under Wine)
 #   ./halvo.sh bench    build and run the benchmarks, the start-up probe and the fuzzer
+#   ./halvo.sh package  build the Debian package, the Windows installer and the portable zip into out/
 #   ./halvo.sh setup | build | windows | screenshots
 set -euo pipefail
 
@@ -19,6 +20,7 @@ PACKAGES=(
     dbus dbus-x11 python3 python3-dbusmock
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64
+    dpkg-dev lintian nsis xz-utils
 )
 
 setup() {
@@ -70,6 +72,20 @@ test)
     exit "$status"
     ;;
 windows) setup && windows "${@:-test}" ;;
+package)
+    setup && build
+    out="${HALVO_PACKAGE_DIR:-$ROOT/out}"
+    version="$(sed -n 's/^project(HalvoShutdown VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")"
+    rm -rf "$out" && mkdir -p "$out"
+    cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$out/.cpack" >/dev/null
+    mv "$out"/.cpack/*.deb "$out/" && rm -rf "$out/.cpack"
+    "$ROOT/scripts/windows.sh" package "$out"
+    # The sources of what the packages hold: the program (GPL) and the Qt linked into the Windows one (LGPL).
+    git -C "$ROOT" archive --format=tar.gz --prefix="halvo-shutdown-$version/" -o "$out/halvo-shutdown-$version-source.tar.gz" HEAD
+    "$ROOT/scripts/qt-mingw.sh" --source "$out/qt6-base-source"
+    echo "halvo: packages in $out:"
+    (cd "$out" && ls -l --time-style=+ ./*.deb ./*.exe ./*.zip ./*.tar.gz qt6-base-source/* | awk '{ print "  " $5 "  " $NF }')
+    ;;
 bench)
     setup && build -DHALVO_BUILD_BENCH=ON
     "$ROOT/bench/run.sh" "$BUILD"
@@ -79,7 +95,7 @@ screenshots)
     "$ROOT/scripts/screenshots.sh" "$BUILD"
     ;;
 *)
-    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
