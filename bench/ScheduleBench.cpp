@@ -124,11 +124,11 @@ void fillSchedule(TScheduleManager& manager, int count) {
         TScheduleItem& item = manager.Add();
         item.ItemName = "Schedule item " + std::to_string(i);
         item.TimeRule.Period = i % 4;
-        item.TimeRule.Day = i % 4 == EveryWeek ? 1 + i % 7 : 1 + i % 31;
+        item.TimeRule.Day = i % 4 == TPeriod::EveryWeek ? 1 + i % 7 : 1 + i % 31;
         item.TimeRule.OnceDate = EncodeDate(2026, 12, 1 + i % 28);
         item.TimeRule.TimeOfDay = EncodeTime(12 + i % 12, i % 60, 30);
         item.TimeRule.DisplayText = "22:30:00:EveryDay";
-        item.TimeRule.CrossState = Ahead;
+        item.TimeRule.CrossState = TCrossState::Ahead;
         item.Active = true;
         switch (i % 4) {
         case 0:

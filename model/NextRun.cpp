@@ -123,24 +123,24 @@ std::optional<WallSeconds> NextFiring(const TSPTime& rule, WallSeconds now) {
     const auto dueOn = [&rule](long long day) {
         const LocalTime date = LocalTimeOf(day * Day);
         switch (rule.Period) {
-        case EveryDay:
+        case TPeriod::EveryDay:
             return true;
-        case EveryWeek:
+        case TPeriod::EveryWeek:
             return date.dayOfWeek + 1 == rule.Day;
-        case EveryMonth:
+        case TPeriod::EveryMonth:
             return date.day == rule.Day;
         default:
             return false;
         }
     };
-    if (rule.Period == Once) {
+    if (rule.Period == TPeriod::Once) {
         const long long day = wholeDay(rule.OnceDate) + civil::DaysFromDate(1899, 12, 30);
         if (day < today || (day == today && !todayAhead))
             return std::nullopt;
         return ShownWallTime(day * Day + timeOfDay);
     }
-    if ((rule.Period == EveryWeek && (rule.Day < 1 || rule.Day > 7)) ||
-        (rule.Period == EveryMonth && (rule.Day < 1 || rule.Day > 31)))
+    if ((rule.Period == TPeriod::EveryWeek && (rule.Day < 1 || rule.Day > 7)) ||
+        (rule.Period == TPeriod::EveryMonth && (rule.Day < 1 || rule.Day > 31)))
         return std::nullopt;
     // Every day of the month 1 to 31 comes within two months, and four years cover the 29th of February.
     for (long long day = todayAhead ? today : today + 1; day <= today + 62; ++day)

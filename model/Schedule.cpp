@@ -12,40 +12,41 @@ bool TSPTime::CheckCrossing(TDateTime now) {
     const auto day = std::int64_t(std::floor(now));
     // A new calendar day since the last look: midnight came in between and put the clock below the rule's
     // time, so the rule's time lies ahead again (a rule at 00:00:00 is passed on the day's first look).
-    if (m_seenDay && day > *m_seenDay && (CrossState == Ahead || CrossState == Passed))
-        CrossState = Ahead;
+    if (m_seenDay && day > *m_seenDay &&
+        (CrossState == TCrossState::Ahead || CrossState == TCrossState::Passed))
+        CrossState = TCrossState::Ahead;
     m_seenDay = day;
 
     const int side = CompareTime(TimeOfDay, now); // 1: the rule's time is still ahead, -1: it has passed
     switch (CrossState) {
-    case Ahead:
+    case TCrossState::Ahead:
         if (side >= 0)
             return false;
-        CrossState = Passed;
+        CrossState = TCrossState::Passed;
         // A clock put back after the firing (the autumn hour, a correction) passes the time once more on
         // the same day; the item has run today already.
         if (m_firedDay == day)
             return false;
         m_firedDay = day;
         return true;
-    case Passed:
+    case TCrossState::Passed:
         // Midnight, a start on a later day or a clock set back: the time lies ahead again, nothing runs.
         if (side > 0)
-            CrossState = Ahead;
+            CrossState = TCrossState::Ahead;
         return false;
     default:
         // NotSeen, and any other value a damaged file brought in: only learn the side, so a rule whose
         // state is unknown never fires on its first look.
         if (side > 0)
-            CrossState = Ahead;
+            CrossState = TCrossState::Ahead;
         else if (side < 0)
-            CrossState = Passed;
+            CrossState = TCrossState::Passed;
         return false;
     }
 }
 
 void TSPTime::StartOver() {
-    CrossState = NotSeen;
+    CrossState = TCrossState::NotSeen;
     m_seenDay.reset();
     m_firedDay.reset();
 }
@@ -73,16 +74,16 @@ void TScheduleItem::Assign(const TScheduleItem* source) {
 
 void TScheduleItem::UpdateDueToday(TDateTime today) {
     switch (TimeRule.Period) {
-    case EveryDay:
+    case TPeriod::EveryDay:
         DueToday = true;
         break;
-    case EveryWeek:
+    case TPeriod::EveryWeek:
         DueToday = DayOfWeek(today) == TimeRule.Day;
         break;
-    case EveryMonth:
+    case TPeriod::EveryMonth:
         DueToday = DayOfMonth(today) == TimeRule.Day;
         break;
-    case Once:
+    case TPeriod::Once:
         DueToday = CompareDate(TimeRule.OnceDate, today) == 0;
         break;
     default:

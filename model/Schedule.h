@@ -17,19 +17,19 @@
 namespace halvo {
 
 // TSPTime.Period
-enum TPeriod : std::int32_t { EveryDay = 0, EveryWeek = 1, EveryMonth = 2, Once = 3 };
+enum class TPeriod : std::int32_t { EveryDay = 0, EveryWeek = 1, EveryMonth = 2, Once = 3 };
 
 // TSPTime.CrossState: on which side of the rule's time the clock was last seen.
-enum TCrossState : std::int32_t { NotSeen = 0, Ahead = 1, Passed = 2 };
+enum class TCrossState : std::int32_t { NotSeen = 0, Ahead = 1, Passed = 2 };
 
 class TSPTime {
 public:
-    std::int32_t Period = EveryDay; // a stored value outside 0 to 3 is kept as read
-    std::int32_t Day = 0;           // EveryWeek: 1 = Sunday ... 7 = Saturday; EveryMonth: 1 to 31
-    TDateTime OnceDate = 0;         // only its whole day counts
-    TDateTime TimeOfDay = 0;        // only its fraction counts
-    std::string DisplayText;        // composed once by the wizard, never interpreted
-    std::int32_t CrossState = NotSeen;
+    TPeriod Period = TPeriod::EveryDay; // a stored value outside 0 to 3 is kept as read
+    std::int32_t Day = 0;               // EveryWeek: 1 = Sunday ... 7 = Saturday; EveryMonth: 1 to 31
+    TDateTime OnceDate = 0;             // only its whole day counts
+    TDateTime TimeOfDay = 0;            // only its fraction counts
+    std::string DisplayText;            // composed once by the wizard, never interpreted
+    TCrossState CrossState = TCrossState::NotSeen;
 
     // now: the local date and time. True when the clock has passed TimeOfDay (Ahead -> Passed) since the
     // last call, at most once per calendar day; the time of day falling below TimeOfDay again (midnight, a

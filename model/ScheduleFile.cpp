@@ -197,8 +197,9 @@ void ScheduleReader::readTaskProperty(TScheduleItem& item) {
 
 void ScheduleReader::readTimeRuleProperty(TSPTime& rule) {
     rule.DisplayText = readString();
-    rule.CrossState = readInteger();
-    rule.Period = readInteger();
+    // Values outside the enumerations are kept as read, so the file round-trips.
+    rule.CrossState = static_cast<TCrossState>(readInteger());
+    rule.Period = static_cast<TPeriod>(readInteger());
     rule.Day = readInteger();
     rule.OnceDate = readDateTime();
     rule.TimeOfDay = readDateTime();
@@ -351,8 +352,8 @@ void WriteScheduleRecord(const TScheduleItem& item, std::string& out) {
     const TSPTime& rule = item.TimeRule;
     writeShortName(TimeRulePropertyName, out);
     writeString(rule.DisplayText, out);
-    writeInteger(rule.CrossState, out);
-    writeInteger(rule.Period, out);
+    writeInteger(static_cast<std::int32_t>(rule.CrossState), out);
+    writeInteger(static_cast<std::int32_t>(rule.Period), out);
     writeInteger(rule.Day, out);
     writeDateTime(rule.OnceDate, out);
     writeDateTime(rule.TimeOfDay, out);

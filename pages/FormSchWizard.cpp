@@ -346,18 +346,18 @@ bool TFormSchWizard::pageWork(int index) {
         rule.TimeOfDay = EncodeTime(time.hour(), time.minute(), time.second());
         const QString timeText = TimeText(time);
         switch (rule.Period) {
-        case EveryDay:
+        case TPeriod::EveryDay:
             rule.DisplayText = (timeText + ":EveryDay").toStdString();
             break;
-        case EveryWeek:
+        case TPeriod::EveryWeek:
             rule.Day = entryPosition(*ComboBox2) + 1;
             rule.DisplayText = (timeText + ":EveryWeek:" + ComboBox2->currentText()).toStdString();
             break;
-        case EveryMonth:
+        case TPeriod::EveryMonth:
             rule.Day = entryPosition(*ComboBox3) + 1;
             rule.DisplayText = (timeText + ":EveryMonth:" + ComboBox3->currentText()).toStdString();
             break;
-        case Once: {
+        case TPeriod::Once: {
             const QDate date = DateTimePicker2->date();
             rule.OnceDate = EncodeDate(date.year(), date.month(), date.day());
             rule.DisplayText =
@@ -513,20 +513,20 @@ void TFormSchWizard::TabSheet_TimeShow() {
     ClearRadioButton();
     // Each button's handler puts in today's default first; the stored value goes in after it.
     switch (rule.Period) {
-    case EveryDay:
+    case TPeriod::EveryDay:
         RadioButton2->setChecked(true);
         break;
-    case EveryWeek:
+    case TPeriod::EveryWeek:
         RadioButton3->setChecked(true);
         ComboBox2->setEnabled(true);
         ComboBox2->setCurrentIndex(rule.Day >= 1 && rule.Day <= 7 ? rule.Day - 1 : -1);
         break;
-    case EveryMonth:
+    case TPeriod::EveryMonth:
         RadioButton4->setChecked(true);
         ComboBox3->setEnabled(true);
         ComboBox3->setCurrentIndex(rule.Day >= 1 && rule.Day <= 31 ? rule.Day - 1 : -1);
         break;
-    case Once:
+    case TPeriod::Once:
         RadioButton1->setChecked(true);
         DateTimePicker2->setDate(calendarDay(rule.OnceDate));
         break;
@@ -540,7 +540,7 @@ void TFormSchWizard::TabSheet_CompleteShow() {
     SpeedButton2->setText("Complete");
 }
 
-void TFormSchWizard::setPeriod(std::int32_t period) {
+void TFormSchWizard::setPeriod(TPeriod period) {
     if (ScheduleItem)
         ScheduleItem->TimeRule.Period = period;
 }
@@ -568,14 +568,14 @@ void TFormSchWizard::RadioButton1Click() {
         return;
     selectPeriodButton(RadioButton1);
     DateTimePicker2->setDate(today());
-    setPeriod(Once);
+    setPeriod(TPeriod::Once);
 }
 
 void TFormSchWizard::RadioButton2Click() {
     if (!RadioButton2->isChecked())
         return;
     selectPeriodButton(RadioButton2);
-    setPeriod(EveryDay);
+    setPeriod(TPeriod::EveryDay);
 }
 
 void TFormSchWizard::RadioButton3Click() {
@@ -583,7 +583,7 @@ void TFormSchWizard::RadioButton3Click() {
         return;
     selectPeriodButton(RadioButton3);
     ComboBox2->setCurrentIndex(today().dayOfWeek() % 7); // Qt counts Monday 1 ... Sunday 7
-    setPeriod(EveryWeek);
+    setPeriod(TPeriod::EveryWeek);
 }
 
 void TFormSchWizard::RadioButton4Click() {
@@ -591,7 +591,7 @@ void TFormSchWizard::RadioButton4Click() {
         return;
     selectPeriodButton(RadioButton4);
     ComboBox3->setCurrentIndex(today().day() - 1);
-    setPeriod(EveryMonth);
+    setPeriod(TPeriod::EveryMonth);
 }
 
 void TFormSchWizard::ClearRadioButton() {

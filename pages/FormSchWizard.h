@@ -120,7 +120,7 @@ private:
     void fillParameterControls(const TTask& task);
     // Turns every period button but button off and opens only button's day control (none for nullptr).
     void selectPeriodButton(QRadioButton* button);
-    void setPeriod(std::int32_t period);
+    void setPeriod(TPeriod period);
 };
 
 // The time text that starts a time rule's display text.

@@ -44,7 +44,7 @@ struct World : WindowTestWorld<> {
         TScheduleItem& item = manager.Add();
         item.ItemName = "night";
         item.Task = TaskFromCode(1);
-        item.TimeRule.Period = EveryDay;
+        item.TimeRule.Period = TPeriod::EveryDay;
         item.TimeRule.TimeOfDay = EncodeTime(22, 30, 0);
         item.TimeRule.DisplayText = "22:30:00:EveryDay";
         manager.SetSettingsPath(SettingsFile);
@@ -645,20 +645,20 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     TScheduleItem& item = window.FormSch->manager().Add();
     item.ItemName = "night";
     item.Task = TaskFromCode(11);
-    item.TimeRule.Period = EveryDay;
+    item.TimeRule.Period = TPeriod::EveryDay;
     item.TimeRule.TimeOfDay = EncodeTime(21, 30, 0);
-    item.TimeRule.CrossState = Ahead;
+    item.TimeRule.CrossState = TCrossState::Ahead;
     w.fake.setNow(2026, 12, 8, 21, 30, 1);
     w.dialogs.modalHandlers.push_back(postpone);
     window.FormSch->Timer1Timer();
-    QCOMPARE(item.TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
     QCOMPARE(
         window.Request("halvo-shutdown/1 status"),
         std::string("ok General: nothing armed\\nPostponed: lock the workstation at 21:40:01 (in 10 "
                     "min)\\nSchedule 'night': lock the workstation at 2026-12-09 21:30:00 (in 23 h 59 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
     QVERIFY(window.Postponed.Empty());
-    QCOMPARE(item.TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
 }
 
 void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
@@ -691,7 +691,7 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
 
     // After the firing the column and the tooltip move on to the next day.
     w.fake.setNow(2026, 12, 8, 22, 30, 1);
-    window.FormSch->manager().Item(0).TimeRule.CrossState = Passed;
+    window.FormSch->manager().Item(0).TimeRule.CrossState = TCrossState::Passed;
     window.FormSch->RefreshNextRuns();
     window.Timer1Timer();
     QCOMPARE(window.FormSch->AdvListView1->topLevelItem(0)->text(3), QString("12/9/26 10:30:00 PM"));

@@ -22,7 +22,7 @@ WallSeconds wall(int year, int month, int day, int hour, int minute = 0, int sec
     return WallSecondsOf(t);
 }
 
-TSPTime rule(std::int32_t period, std::int32_t day, int hour, int minute, TDateTime onceDate = 0) {
+TSPTime rule(TPeriod period, std::int32_t day, int hour, int minute, TDateTime onceDate = 0) {
     TSPTime r;
     r.Period = period;
     r.Day = day;
@@ -80,43 +80,47 @@ TEST(NextRun, EveryPeriodAcrossMonthEndsAndLeapDays) {
     };
     const Case cases[] = {
         // Every day: today while the time lies ahead; the tick that reached it has fired it.
-        {rule(EveryDay, 0, 22, 30), wall(2026, 12, 8, 21, 0), "2026-12-08 22:30:00"},
-        {rule(EveryDay, 0, 22, 30), wall(2026, 12, 8, 22, 30), "2026-12-09 22:30:00"},
-        {rule(EveryDay, 0, 0, 0), wall(2026, 12, 31, 23, 59, 59), "2027-01-01 00:00:00"},
-        {rule(EveryDay, 0, 22, 0), wall(2028, 2, 28, 23, 0), "2028-02-29 22:00:00"},
+        {rule(TPeriod::EveryDay, 0, 22, 30), wall(2026, 12, 8, 21, 0), "2026-12-08 22:30:00"},
+        {rule(TPeriod::EveryDay, 0, 22, 30), wall(2026, 12, 8, 22, 30), "2026-12-09 22:30:00"},
+        {rule(TPeriod::EveryDay, 0, 0, 0), wall(2026, 12, 31, 23, 59, 59), "2027-01-01 00:00:00"},
+        {rule(TPeriod::EveryDay, 0, 22, 0), wall(2028, 2, 28, 23, 0), "2028-02-29 22:00:00"},
         // Every week (1 = Sunday); 8 December 2026 is a Tuesday.
-        {rule(EveryWeek, 1, 8, 0), wall(2026, 12, 8, 9, 0), "2026-12-13 08:00:00"},
-        {rule(EveryWeek, 3, 8, 0), wall(2026, 12, 8, 7, 0), "2026-12-08 08:00:00"},
-        {rule(EveryWeek, 3, 8, 0), wall(2026, 12, 8, 9, 0), "2026-12-15 08:00:00"},
-        {rule(EveryWeek, 7, 8, 0), wall(2026, 12, 31, 9, 0), "2027-01-02 08:00:00"},
-        {rule(EveryWeek, 0, 8, 0), wall(2026, 12, 8, 9, 0), "never"},
-        {rule(EveryWeek, 8, 8, 0), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(TPeriod::EveryWeek, 1, 8, 0), wall(2026, 12, 8, 9, 0), "2026-12-13 08:00:00"},
+        {rule(TPeriod::EveryWeek, 3, 8, 0), wall(2026, 12, 8, 7, 0), "2026-12-08 08:00:00"},
+        {rule(TPeriod::EveryWeek, 3, 8, 0), wall(2026, 12, 8, 9, 0), "2026-12-15 08:00:00"},
+        {rule(TPeriod::EveryWeek, 7, 8, 0), wall(2026, 12, 31, 9, 0), "2027-01-02 08:00:00"},
+        {rule(TPeriod::EveryWeek, 0, 8, 0), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(TPeriod::EveryWeek, 8, 8, 0), wall(2026, 12, 8, 9, 0), "never"},
         // Every month: a day that a month lacks is skipped to the next month that has it.
-        {rule(EveryMonth, 31, 22, 0), wall(2026, 4, 15, 9, 0), "2026-05-31 22:00:00"},
-        {rule(EveryMonth, 31, 22, 0), wall(2026, 1, 31, 23, 0), "2026-03-31 22:00:00"},
-        {rule(EveryMonth, 30, 22, 0), wall(2026, 1, 31, 9, 0), "2026-03-30 22:00:00"},
-        {rule(EveryMonth, 29, 22, 0), wall(2027, 2, 1, 9, 0), "2027-03-29 22:00:00"},
-        {rule(EveryMonth, 29, 22, 0), wall(2028, 2, 1, 9, 0), "2028-02-29 22:00:00"},
-        {rule(EveryMonth, 1, 0, 0), wall(2026, 12, 31, 12, 0), "2027-01-01 00:00:00"},
-        {rule(EveryMonth, 32, 22, 0), wall(2026, 12, 8, 9, 0), "never"},
-        {rule(EveryMonth, 0, 22, 0), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(TPeriod::EveryMonth, 31, 22, 0), wall(2026, 4, 15, 9, 0), "2026-05-31 22:00:00"},
+        {rule(TPeriod::EveryMonth, 31, 22, 0), wall(2026, 1, 31, 23, 0), "2026-03-31 22:00:00"},
+        {rule(TPeriod::EveryMonth, 30, 22, 0), wall(2026, 1, 31, 9, 0), "2026-03-30 22:00:00"},
+        {rule(TPeriod::EveryMonth, 29, 22, 0), wall(2027, 2, 1, 9, 0), "2027-03-29 22:00:00"},
+        {rule(TPeriod::EveryMonth, 29, 22, 0), wall(2028, 2, 1, 9, 0), "2028-02-29 22:00:00"},
+        {rule(TPeriod::EveryMonth, 1, 0, 0), wall(2026, 12, 31, 12, 0), "2027-01-01 00:00:00"},
+        {rule(TPeriod::EveryMonth, 32, 22, 0), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(TPeriod::EveryMonth, 0, 22, 0), wall(2026, 12, 8, 9, 0), "never"},
         // Once: its date, only while it has not passed.
-        {rule(Once, 0, 18, 0, EncodeDate(2026, 12, 24)), wall(2026, 12, 8, 9, 0), "2026-12-24 18:00:00"},
-        {rule(Once, 0, 18, 0, EncodeDate(2026, 12, 8)), wall(2026, 12, 8, 17, 59, 59), "2026-12-08 18:00:00"},
-        {rule(Once, 0, 18, 0, EncodeDate(2026, 12, 8)), wall(2026, 12, 8, 18, 0), "never"},
-        {rule(Once, 0, 18, 0, EncodeDate(2026, 12, 7)), wall(2026, 12, 8, 9, 0), "never"},
-        {rule(Once, 0, 0, 0, EncodeDate(2028, 2, 29)), wall(2028, 2, 28, 9, 0), "2028-02-29 00:00:00"},
+        {rule(TPeriod::Once, 0, 18, 0, EncodeDate(2026, 12, 24)), wall(2026, 12, 8, 9, 0),
+         "2026-12-24 18:00:00"},
+        {rule(TPeriod::Once, 0, 18, 0, EncodeDate(2026, 12, 8)), wall(2026, 12, 8, 17, 59, 59),
+         "2026-12-08 18:00:00"},
+        {rule(TPeriod::Once, 0, 18, 0, EncodeDate(2026, 12, 8)), wall(2026, 12, 8, 18, 0), "never"},
+        {rule(TPeriod::Once, 0, 18, 0, EncodeDate(2026, 12, 7)), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(TPeriod::Once, 0, 0, 0, EncodeDate(2028, 2, 29)), wall(2028, 2, 28, 9, 0),
+         "2028-02-29 00:00:00"},
         // A period a damaged file brought in never fires.
-        {rule(7, 0, 18, 0), wall(2026, 12, 8, 9, 0), "never"},
+        {rule(static_cast<TPeriod>(7), 0, 18, 0), wall(2026, 12, 8, 9, 0), "never"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(next(c.rule, c.now), c.expected) << DateTimeText(c.now) << " period " << c.rule.Period;
+        EXPECT_EQ(next(c.rule, c.now), c.expected)
+            << DateTimeText(c.now) << " period " << static_cast<int>(c.rule.Period);
 }
 
 // A clock set back after the day's firing does not bring that day's time back: the item runs once a day.
 TEST(NextRun, ClockSetBackAfterTheDaysFiringShowsTomorrow) {
     const InZone utc(Utc);
-    TSPTime r = rule(EveryDay, 0, 22, 30);
+    TSPTime r = rule(TPeriod::EveryDay, 0, 22, 30);
     const TDateTime day = EncodeDate(2026, 12, 8);
     EXPECT_FALSE(r.CheckCrossing(day + EncodeTime(22, 0, 0)));
     EXPECT_EQ(next(r, wall(2026, 12, 8, 22, 0)), "2026-12-08 22:30:00");
@@ -131,13 +135,13 @@ TEST(NextRun, DaylightSavingHours) {
 #endif
     const InZone berlin("Europe/Berlin");
     // 29 March 2026: 02:00 becomes 03:00. A rule at 02:30 fires when the clock jumps past it.
-    EXPECT_EQ(next(rule(EveryDay, 0, 2, 30), wall(2026, 3, 29, 1, 0)), "2026-03-29 03:00:00");
-    EXPECT_EQ(next(rule(EveryDay, 0, 2, 30), wall(2026, 3, 28, 22, 0)), "2026-03-29 03:00:00");
-    EXPECT_EQ(next(rule(EveryDay, 0, 2, 30), wall(2026, 3, 29, 3, 0)), "2026-03-30 02:30:00");
+    EXPECT_EQ(next(rule(TPeriod::EveryDay, 0, 2, 30), wall(2026, 3, 29, 1, 0)), "2026-03-29 03:00:00");
+    EXPECT_EQ(next(rule(TPeriod::EveryDay, 0, 2, 30), wall(2026, 3, 28, 22, 0)), "2026-03-29 03:00:00");
+    EXPECT_EQ(next(rule(TPeriod::EveryDay, 0, 2, 30), wall(2026, 3, 29, 3, 0)), "2026-03-30 02:30:00");
     EXPECT_EQ(SecondsBetween(wall(2026, 3, 29, 1, 0), wall(2026, 3, 29, 3, 0)), 3600);
     EXPECT_EQ(SecondsBetween(wall(2026, 3, 29, 0, 0), wall(2026, 3, 29, 4, 0)), 3 * 3600);
     // 25 October 2026: 03:00 becomes 02:00 again; the first 02:30 is the one that fires.
-    EXPECT_EQ(next(rule(EveryDay, 0, 2, 30), wall(2026, 10, 25, 1, 0)), "2026-10-25 02:30:00");
+    EXPECT_EQ(next(rule(TPeriod::EveryDay, 0, 2, 30), wall(2026, 10, 25, 1, 0)), "2026-10-25 02:30:00");
     EXPECT_EQ(SecondsBetween(wall(2026, 10, 25, 1, 0), wall(2026, 10, 25, 2, 30)), 5400);
     EXPECT_EQ(SecondsBetween(wall(2026, 10, 25, 0, 0), wall(2026, 10, 25, 4, 0)), 5 * 3600);
     EXPECT_EQ(SecondsBetween(wall(2026, 12, 8, 21, 25), wall(2026, 12, 8, 22, 30)), 3900);

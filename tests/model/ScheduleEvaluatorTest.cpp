@@ -68,7 +68,8 @@ protected:
             });
         };
         hooks.fired = [this](TScheduleItem& item) {
-            firedNames.push_back(item.ItemName + (item.TimeRule.CrossState == Passed ? " passed" : " ahead") +
+            firedNames.push_back(item.ItemName +
+                                 (item.TimeRule.CrossState == TCrossState::Passed ? " passed" : " ahead") +
                                  " after " + std::to_string(runs().size()) + " runs");
             slotIndexAtFired.push_back(evaluator->SlotIndex());
         };
@@ -77,7 +78,7 @@ protected:
 
     // An item whose execute task runs its own name, so the recorded shell calls say which item ran.
     TScheduleItem& addItem(const std::string& name, int hour, int minute, int second = 0,
-                           std::int32_t period = EveryDay, std::int32_t day = 0) {
+                           TPeriod period = TPeriod::EveryDay, std::int32_t day = 0) {
         TScheduleItem& item = manager.Add();
         item.ItemName = name;
         auto task = std::make_unique<TExecuteTask>();
@@ -116,56 +117,57 @@ protected:
 struct Scenario {
     const char* name;
     int hour, minute, second;
-    std::int32_t period, day;
-    std::int32_t stored; // CrossState as a start read it from the file (NotSeen: a new item)
+    TPeriod period;
+    std::int32_t day;
+    TCrossState stored; // CrossState as a start read it from the file (NotSeen: a new item)
     std::vector<std::string> ticks;
 };
 
 // clang-format off
 const Scenario Scenarios[] = {
     {"daily 22:30 over two days and two midnights",
-     22, 30, 0, EveryDay, 0, NotSeen,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 10:00:00", "12-08 22:29:59.999", "12-08 22:30:00.000", "12-08 22:30:01 runs", "12-08 22:30:02",
       "12-08 23:59:59", "12-09 00:00:00", "12-09 00:00:01", "12-09 12:00:00", "12-09 22:30:00.500 runs",
       "12-09 23:59:59", "12-10 00:00:00", "12-10 00:00:01"}},
     {"stored as passed, started the next morning",
-     22, 30, 0, EveryDay, 0, Passed,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::Passed,
      {"12-09 07:00:00", "12-09 07:00:01", "12-09 22:29:59", "12-09 22:30:01 runs", "12-09 22:30:02"}},
     {"stored as ahead, started after its time on the same day: caught up once",
-     22, 30, 0, EveryDay, 0, Ahead,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::Ahead,
      {"12-08 23:00:00 runs", "12-08 23:00:01", "12-09 00:00:01", "12-09 10:00:00"}},
     {"stored as passed, started after its time",
-     22, 30, 0, EveryDay, 0, Passed,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::Passed,
      {"12-09 23:00:00", "12-09 23:00:01", "12-10 00:00:01"}},
     {"the autumn hour: 02:30 on the night the clock goes from 03:00 back to 02:00",
-     2, 30, 0, EveryDay, 0, NotSeen,
+     2, 30, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"10-25 01:00:00", "10-25 02:30:01 runs", "10-25 02:59:59", "10-25 02:00:00", "10-25 02:30:01",
       "10-25 02:59:59", "10-25 03:00:00", "10-26 02:30:01 runs"}},
     {"the clock set back an hour after a firing, then forward again",
-     22, 30, 0, EveryDay, 0, NotSeen,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 22:00:00", "12-08 22:30:01 runs", "12-08 21:30:01", "12-08 22:45:00", "12-08 23:59:59",
       "12-09 22:30:01 runs"}},
     {"the clock set forward past its time",
-     22, 30, 0, EveryDay, 0, NotSeen,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 10:00:00", "12-08 23:00:00 runs", "12-08 23:00:01"}},
     {"asleep from before midnight until after its time the next day: runs once on waking",
-     22, 30, 0, EveryDay, 0, NotSeen,
+     22, 30, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 22:00:00", "12-08 22:30:01 runs", "12-08 23:00:00", "12-09 23:00:00 runs", "12-09 23:00:01"}},
     {"a rule at 00:00:00 across three midnights",
-     0, 0, 0, EveryDay, 0, NotSeen,
+     0, 0, 0, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 10:00:00", "12-08 23:59:59.500", "12-09 00:00:00.500 runs", "12-09 00:00:01.500",
       "12-09 23:59:59.999", "12-10 00:00:00.000", "12-10 00:00:01 runs", "12-10 23:59:59",
       "12-11 00:00:00.003 runs", "12-11 12:00:00"}},
     {"00:00:05 that ran the day before: once, at 00:00:05, not at midnight",
-     0, 0, 5, EveryDay, 0, NotSeen,
+     0, 0, 5, TPeriod::EveryDay, 0, TCrossState::NotSeen,
      {"12-08 00:00:04", "12-08 00:00:06 runs", "12-08 23:59:59", "12-09 00:00:00.200", "12-09 00:00:04",
       "12-09 00:00:05.200 runs", "12-09 00:00:06"}},
     {"weekly on Monday 22:30 that ran last Monday, running through two Mondays",
-     22, 30, 0, EveryWeek, 2, Passed,
+     22, 30, 0, TPeriod::EveryWeek, 2, TCrossState::Passed,
      {"12-13 23:59:59", "12-14 00:00:00.500", "12-14 00:00:01", "12-14 22:30:01 runs", "12-15 00:00:01",
       "12-15 22:30:01", "12-20 23:59:59", "12-21 00:00:01", "12-21 22:30:01 runs", "12-22 00:00:01"}},
     {"monthly on the 31st at 08:00, not due in November",
-     8, 0, 0, EveryMonth, 31, Passed,
+     8, 0, 0, TPeriod::EveryMonth, 31, TCrossState::Passed,
      {"11-30 00:00:01", "11-30 08:00:01", "12-01 00:00:01", "12-01 08:00:01", "12-31 00:00:01",
       "12-31 08:00:01 runs", "12-31 09:00:00", "01-01 00:00:01"}},
 };
@@ -205,12 +207,12 @@ TEST_F(ScheduleEvaluation, FiringMovesTheStateAndCallsTheHookBeforeTheTaskRuns) 
     tickAt(10, 0, 0);
     EXPECT_TRUE(night.DueToday);
     EXPECT_TRUE(night.Active);
-    EXPECT_EQ(night.TimeRule.CrossState, Ahead);
+    EXPECT_EQ(night.TimeRule.CrossState, TCrossState::Ahead);
     tickAt(22, 30, 1);
     EXPECT_EQ(runs(), Names{"night"});
     EXPECT_EQ(firedNames, Names{"night passed after 0 runs"}) << "the page stores before the task runs";
     tickAt(2026, 12, 9, 0, 0, 1);
-    EXPECT_EQ(night.TimeRule.CrossState, Ahead) << "midnight: its time lies ahead again";
+    EXPECT_EQ(night.TimeRule.CrossState, TCrossState::Ahead) << "midnight: its time lies ahead again";
     EXPECT_EQ(firedNames.size(), 1u);
     EXPECT_EQ(evaluator->SlotIndex(), 1) << "the index moves without a reminder too";
     EXPECT_EQ(script.labels.size(), 0u);
@@ -219,7 +221,7 @@ TEST_F(ScheduleEvaluation, FiringMovesTheStateAndCallsTheHookBeforeTheTaskRuns) 
 TEST_F(ScheduleEvaluation, NewItemOnlyLearnsTheSideOnItsFirstTick) {
     TScheduleItem& item = addItem("late", 9, 59, 59);
     tickAt(10, 0, 0);
-    EXPECT_EQ(item.TimeRule.CrossState, Passed);
+    EXPECT_EQ(item.TimeRule.CrossState, TCrossState::Passed);
     EXPECT_EQ(runs(), Names{});
 }
 
@@ -241,7 +243,7 @@ TEST_F(ScheduleEvaluation, ChangedItemStartsOverAsANewOne) {
     // Moved to a time already past: nothing runs at once, and the next day it runs at that time.
     item.TimeRule.TimeOfDay = EncodeTime(23, 5, 0);
     item.TimeRule.StartOver();
-    EXPECT_EQ(item.TimeRule.CrossState, NotSeen);
+    EXPECT_EQ(item.TimeRule.CrossState, TCrossState::NotSeen);
     tickAt(23, 10, 0);
     tickAt(23, 10, 1);
     tickAt(2026, 12, 9, 23, 4, 59);
@@ -251,11 +253,12 @@ TEST_F(ScheduleEvaluation, ChangedItemStartsOverAsANewOne) {
 }
 
 TEST_F(ScheduleEvaluation, OnceItemFiresOnlyOnItsDate) {
-    TScheduleItem& once = addItem("once", 22, 30, 0, Once);
+    TScheduleItem& once = addItem("once", 22, 30, 0, TPeriod::Once);
     once.TimeRule.OnceDate = EncodeDate(2026, 12, 9) + 0.5;
     tickAt(23, 0, 0);
     EXPECT_FALSE(once.DueToday);
-    EXPECT_EQ(once.TimeRule.CrossState, NotSeen) << "the detector is not consulted on other days";
+    EXPECT_EQ(once.TimeRule.CrossState, TCrossState::NotSeen)
+        << "the detector is not consulted on other days";
 
     tickAt(2026, 12, 9, 10, 0, 0);
     tickAt(22, 30, 1);
@@ -269,7 +272,7 @@ TEST_F(ScheduleEvaluation, OnceItemFiresOnlyOnItsDate) {
 
 TEST_F(ScheduleEvaluation, ReminderCancelSkipsTheRunUntilTheNextCrossing) {
     remind = true;
-    addItem("night", 22, 30).TimeRule.CrossState = Ahead;
+    addItem("night", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     script.answer = [this](int reminder) {
         EXPECT_EQ(firedNames.size(), std::size_t(reminder + 1)) << "the hook ran before the reminder opened";
         EXPECT_EQ(evaluator->OpenReminderCount(), 1u);
@@ -298,7 +301,7 @@ TEST_F(ScheduleEvaluation, ReminderCancelSkipsTheRunUntilTheNextCrossing) {
 
 TEST_F(ScheduleEvaluation, SlotIndexWrapsAfterFiveWithAndWithoutReminders) {
     for (int i = 0; i < 6; ++i)
-        addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = Ahead;
+        addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     tickAt(22, 30, 1);
     EXPECT_EQ(runs(), (Names{"item0", "item1", "item2", "item3", "item4", "item5"}));
     EXPECT_EQ(slotIndexAtFired, (std::vector<int>{0, 1, 2, 3, 4, 0}));
@@ -316,7 +319,7 @@ TEST_F(ScheduleEvaluation, SlotIndexWrapsAfterFiveWithAndWithoutReminders) {
 TEST_F(ScheduleEvaluation, RemindersOpenedInsideAWaitingReminderAreAllHeld) {
     remind = true;
     for (int i = 0; i < 7; ++i)
-        addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = Ahead;
+        addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     // Each reminder waits while the timer ticks on: the next item fires from the inner tick.
     script.answer = [this](int) {
         fake.advanceMilliseconds(1000);
@@ -333,7 +336,7 @@ TEST_F(ScheduleEvaluation, RemindersOpenedInsideAWaitingReminderAreAllHeld) {
     EXPECT_EQ(script.destroyed, 7);
     EXPECT_EQ(evaluator->OpenReminderCount(), 0u);
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(manager.Item(i).TimeRule.CrossState, Passed);
+        EXPECT_EQ(manager.Item(i).TimeRule.CrossState, TCrossState::Passed);
 }
 
 TEST_F(ScheduleEvaluation, ItemWithoutTaskNeverFires) {
@@ -344,7 +347,7 @@ TEST_F(ScheduleEvaluation, ItemWithoutTaskNeverFires) {
     remind = true;
     tickAt(10, 0, 0);
     tickAt(22, 30, 1);
-    EXPECT_EQ(broken.TimeRule.CrossState, Passed);
+    EXPECT_EQ(broken.TimeRule.CrossState, TCrossState::Passed);
     EXPECT_EQ(firedNames, Names{"after passed after 0 runs"});
     EXPECT_EQ(script.labels.size(), 1u);
     EXPECT_EQ(evaluator->SlotIndex(), 1);
@@ -353,7 +356,7 @@ TEST_F(ScheduleEvaluation, ItemWithoutTaskNeverFires) {
 
 TEST_F(ScheduleEvaluation, ItemGoneOrEvaluatorGoneWhileTheReminderWaits) {
     remind = true;
-    addItem("deleted", 22, 30).TimeRule.CrossState = Ahead;
+    addItem("deleted", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     script.answer = [this](int) {
         manager.Delete(0);
         return 1;
@@ -362,8 +365,8 @@ TEST_F(ScheduleEvaluation, ItemGoneOrEvaluatorGoneWhileTheReminderWaits) {
     EXPECT_EQ(runs(), Names{}) << "the task of a deleted item does not run";
     EXPECT_EQ(script.destroyed, 1);
 
-    addItem("ended", 22, 30).TimeRule.CrossState = Ahead;
-    addItem("never reached", 22, 30).TimeRule.CrossState = Ahead;
+    addItem("ended", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
+    addItem("never reached", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     script.answer = [this](int) {
         evaluator.reset(); // the page went away while its reminder was open
         return 1;
@@ -373,5 +376,5 @@ TEST_F(ScheduleEvaluation, ItemGoneOrEvaluatorGoneWhileTheReminderWaits) {
     running->Tick();
     EXPECT_EQ(runs(), Names{});
     EXPECT_EQ(script.destroyed, 2) << "the reminder is destroyed once its wait has ended";
-    EXPECT_EQ(manager.Item(1).TimeRule.CrossState, Ahead);
+    EXPECT_EQ(manager.Item(1).TimeRule.CrossState, TCrossState::Ahead);
 }

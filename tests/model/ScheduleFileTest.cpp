@@ -92,7 +92,7 @@ protected:
 TScheduleItem& nightItem(TScheduleItem& item) {
     item.Task = std::make_unique<TShutDownTask>();
     item.TimeRule.DisplayText = "22:30:00:EveryDay";
-    item.TimeRule.CrossState = Ahead;
+    item.TimeRule.CrossState = TCrossState::Ahead;
     item.TimeRule.TimeOfDay = 0.9375;
     item.Active = true;
     item.DueToday = true;
@@ -117,8 +117,8 @@ TEST_F(ScheduleFile, WorkedExampleWrittenAndReadByteForByte) {
     ASSERT_NE(back->Task, nullptr);
     EXPECT_NE(dynamic_cast<TShutDownTask*>(back->Task.get()), nullptr);
     EXPECT_EQ(back->TimeRule.DisplayText, "22:30:00:EveryDay");
-    EXPECT_EQ(back->TimeRule.CrossState, Ahead);
-    EXPECT_EQ(back->TimeRule.Period, EveryDay);
+    EXPECT_EQ(back->TimeRule.CrossState, TCrossState::Ahead);
+    EXPECT_EQ(back->TimeRule.Period, TPeriod::EveryDay);
     EXPECT_EQ(back->TimeRule.Day, 0);
     EXPECT_EQ(back->TimeRule.OnceDate, 0.0);
     EXPECT_EQ(back->TimeRule.TimeOfDay, 0.9375);
@@ -259,8 +259,8 @@ TEST_F(ScheduleFile, ProcessIdsBySmallestTagUpToEightBytes) {
 TEST_F(ScheduleFile, IntegersOfTheTimeRuleKeepTheirValueAndTakeEveryIntegerTag) {
     TScheduleItem item;
     nightItem(item);
-    item.TimeRule.CrossState = -1;
-    item.TimeRule.Period = 300;
+    item.TimeRule.CrossState = static_cast<TCrossState>(-1);
+    item.TimeRule.Period = static_cast<TPeriod>(300);
     item.TimeRule.Day = -70000;
     std::string data;
     WriteScheduleRecord(item, data);
@@ -269,8 +269,8 @@ TEST_F(ScheduleFile, IntegersOfTheTimeRuleKeepTheirValueAndTakeEveryIntegerTag) 
                     bytes({0x04, 0x90, 0xEE, 0xFE, 0xFF}) + dateTime(0.0) + dateTime(0.9375);
     EXPECT_EQ(data, expected.build());
     const auto back = readBack(item);
-    EXPECT_EQ(back->TimeRule.CrossState, -1);
-    EXPECT_EQ(back->TimeRule.Period, 300) << "a period outside 0 to 3 is kept as read";
+    EXPECT_EQ(static_cast<int>(back->TimeRule.CrossState), -1);
+    EXPECT_EQ(static_cast<int>(back->TimeRule.Period), 300) << "a period outside 0 to 3 is kept as read";
     EXPECT_EQ(back->TimeRule.Day, -70000);
 
     // Wider tags than needed read the same; dates may be stored as whole days.
@@ -279,8 +279,8 @@ TEST_F(ScheduleFile, IntegersOfTheTimeRuleKeepTheirValueAndTakeEveryIntegerTag) 
                 bytes({0x04, 0xB0, 0xB3, 0x00, 0x00}) + bytes({0x02, 0x00});
     std::unique_ptr<TScheduleItem> wideBack;
     ASSERT_EQ(read(wide.build(), &wideBack), "");
-    EXPECT_EQ(wideBack->TimeRule.CrossState, Passed);
-    EXPECT_EQ(wideBack->TimeRule.Period, Once);
+    EXPECT_EQ(wideBack->TimeRule.CrossState, TCrossState::Passed);
+    EXPECT_EQ(wideBack->TimeRule.Period, TPeriod::Once);
     EXPECT_EQ(wideBack->TimeRule.OnceDate, 46000.0);
     EXPECT_EQ(wideBack->TimeRule.TimeOfDay, 0.0);
 
@@ -448,15 +448,17 @@ TEST_F(ScheduleFile, EveryTaskKindInOneFileByteForByte) {
                               "Bitte speichern: \xC3\x9C"
                               "berstunden"};
         }
-        const int period = i % 4;
+        const auto period = static_cast<TPeriod>(i % 4);
         item.TimeRule.Period = period;
-        item.TimeRule.Day = period == EveryWeek ? 1 + i % 7 : period == EveryMonth ? 1 + i % 31 : 0;
-        item.TimeRule.OnceDate = period == Once ? 46000.0 : 0.0;
+        item.TimeRule.Day = period == TPeriod::EveryWeek    ? 1 + i % 7
+                            : period == TPeriod::EveryMonth ? 1 + i % 31
+                                                            : 0;
+        item.TimeRule.OnceDate = period == TPeriod::Once ? 46000.0 : 0.0;
         item.TimeRule.TimeOfDay = (8 + i + 0.25) / 24.0;
         char display[32];
         std::snprintf(display, sizeof display, "%02d:15:00:kind %d", 8 + i, code);
         item.TimeRule.DisplayText = display;
-        item.TimeRule.CrossState = i % 3;
+        item.TimeRule.CrossState = static_cast<TCrossState>(i % 3);
         item.Active = i % 2 == 0;
         item.Spare = i % 5 == 0;
         item.DueToday = i % 3 == 0;
@@ -487,8 +489,8 @@ TEST_F(ScheduleFile, FileOfAnOlderWriterReadsLegibly) {
     EXPECT_TRUE(item->Active);
     EXPECT_FALSE(item->DueToday);
     EXPECT_EQ(item->TimeRule.DisplayText, "22:30 \xE2\x80\x93 \xE2\x82\xAC");
-    EXPECT_EQ(item->TimeRule.CrossState, Passed);
-    EXPECT_EQ(item->TimeRule.Period, Once);
+    EXPECT_EQ(item->TimeRule.CrossState, TCrossState::Passed);
+    EXPECT_EQ(item->TimeRule.Period, TPeriod::Once);
     EXPECT_EQ(item->TimeRule.OnceDate, 46000.0);
     EXPECT_EQ(item->TimeRule.TimeOfDay, 0.9375);
     auto& close = dynamic_cast<TCloseProgramTask&>(*item->Task);

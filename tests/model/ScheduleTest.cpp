@@ -17,12 +17,12 @@ const TDateTime HalfMillisecond = 0.5 / MillisecondsPerDay;
 
 TEST(TimeRule, NewItemHoldsTheInitialValues) {
     TScheduleItem item;
-    EXPECT_EQ(item.TimeRule.Period, EveryDay);
+    EXPECT_EQ(item.TimeRule.Period, TPeriod::EveryDay);
     EXPECT_EQ(item.TimeRule.Day, 0);
     EXPECT_EQ(item.TimeRule.OnceDate, 0.0);
     EXPECT_EQ(item.TimeRule.TimeOfDay, 0.0);
     EXPECT_EQ(item.TimeRule.DisplayText, "");
-    EXPECT_EQ(item.TimeRule.CrossState, NotSeen);
+    EXPECT_EQ(item.TimeRule.CrossState, TCrossState::NotSeen);
     EXPECT_EQ(item.Task, nullptr);
     EXPECT_EQ(item.ItemName, "");
     EXPECT_FALSE(item.Active);
@@ -33,35 +33,42 @@ TEST(TimeRule, NewItemHoldsTheInitialValues) {
 
 TEST(TimeRule, CrossingTableEveryCell) {
     struct Cell {
-        std::int32_t before;
+        TCrossState before;
         TDateTime now;
         bool fires;
-        std::int32_t after;
+        TCrossState after;
     };
     const TDateTime ahead = HalfPastTen - 1000 / MillisecondsPerDay; // the rule's time is later than now
     const TDateTime equal = HalfPastTen + HalfMillisecond;
     const TDateTime passed = HalfPastTen + 1000 / MillisecondsPerDay;
     const Cell cells[] = {
-        {NotSeen, ahead, false, Ahead}, {NotSeen, equal, false, NotSeen}, {NotSeen, passed, false, Passed},
-        {Ahead, ahead, false, Ahead},   {Ahead, equal, false, Ahead},     {Ahead, passed, true, Passed},
-        {Passed, ahead, false, Ahead},  {Passed, equal, false, Passed},   {Passed, passed, false, Passed},
+        {TCrossState::NotSeen, ahead, false, TCrossState::Ahead},
+        {TCrossState::NotSeen, equal, false, TCrossState::NotSeen},
+        {TCrossState::NotSeen, passed, false, TCrossState::Passed},
+        {TCrossState::Ahead, ahead, false, TCrossState::Ahead},
+        {TCrossState::Ahead, equal, false, TCrossState::Ahead},
+        {TCrossState::Ahead, passed, true, TCrossState::Passed},
+        {TCrossState::Passed, ahead, false, TCrossState::Ahead},
+        {TCrossState::Passed, equal, false, TCrossState::Passed},
+        {TCrossState::Passed, passed, false, TCrossState::Passed},
     };
     for (const Cell& cell : cells) {
         TSPTime rule;
         rule.TimeOfDay = 45000.0 + HalfPastTen; // the whole-day part of either value never counts
         rule.CrossState = cell.before;
         const TDateTime now = 46001.0 + cell.now;
-        EXPECT_EQ(rule.CheckCrossing(now), cell.fires) << "state " << cell.before << ", now " << cell.now;
-        EXPECT_EQ(rule.CrossState, cell.after) << "state " << cell.before << ", now " << cell.now;
+        const int before = static_cast<int>(cell.before);
+        EXPECT_EQ(rule.CheckCrossing(now), cell.fires) << "state " << before << ", now " << cell.now;
+        EXPECT_EQ(rule.CrossState, cell.after) << "state " << before << ", now " << cell.now;
     }
 }
 
 TEST(TimeRule, UnknownCrossStateOnlyLearnsTheSide) {
     TSPTime rule;
     rule.TimeOfDay = HalfPastTen;
-    rule.CrossState = 7;
+    rule.CrossState = static_cast<TCrossState>(7);
     EXPECT_FALSE(rule.CheckCrossing(HalfPastTen + 0.01));
-    EXPECT_EQ(rule.CrossState, Passed);
+    EXPECT_EQ(rule.CrossState, TCrossState::Passed);
 }
 
 TEST(TimeRule, MidnightRuleFiresOnTheFirstLookOfEachDay) {
@@ -69,15 +76,15 @@ TEST(TimeRule, MidnightRuleFiresOnTheFirstLookOfEachDay) {
     const TDateTime day = 46000.0;
     for (int hour : {0, 6, 12, 23}) {
         EXPECT_FALSE(rule.CheckCrossing(day + EncodeTime(hour, 0, 1)));
-        EXPECT_EQ(rule.CrossState, Passed);
+        EXPECT_EQ(rule.CrossState, TCrossState::Passed);
     }
     // Within a millisecond of midnight nothing changes yet; the next look fires.
     EXPECT_FALSE(rule.CheckCrossing(day + 1 + HalfMillisecond));
-    EXPECT_EQ(rule.CrossState, Ahead);
+    EXPECT_EQ(rule.CrossState, TCrossState::Ahead);
     EXPECT_TRUE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 1)));
     EXPECT_FALSE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 2)));
     EXPECT_TRUE(rule.CheckCrossing(day + 2 + EncodeTime(0, 0, 0, 500)));
-    EXPECT_EQ(rule.CrossState, Passed);
+    EXPECT_EQ(rule.CrossState, TCrossState::Passed);
 }
 
 TEST(TimeRule, DueDayByPeriod) {
@@ -85,11 +92,11 @@ TEST(TimeRule, DueDayByPeriod) {
     const TDateTime sunday = EncodeDate(2026, 12, 6);
     const TDateTime saturday = EncodeDate(2026, 12, 12);
 
-    item.TimeRule.Period = EveryDay;
+    item.TimeRule.Period = TPeriod::EveryDay;
     item.UpdateDueToday(sunday);
     EXPECT_TRUE(item.DueToday);
 
-    item.TimeRule.Period = EveryWeek;
+    item.TimeRule.Period = TPeriod::EveryWeek;
     item.TimeRule.Day = 1;
     item.UpdateDueToday(sunday);
     EXPECT_TRUE(item.DueToday) << "Day 1 is Sunday";
@@ -99,7 +106,7 @@ TEST(TimeRule, DueDayByPeriod) {
     item.UpdateDueToday(saturday + 0.99);
     EXPECT_TRUE(item.DueToday) << "Day 7 is Saturday";
 
-    item.TimeRule.Period = EveryMonth;
+    item.TimeRule.Period = TPeriod::EveryMonth;
     item.TimeRule.Day = 31;
     item.UpdateDueToday(EncodeDate(2026, 4, 30));
     EXPECT_FALSE(item.DueToday) << "no fall-back to the last day of a 30-day month";
@@ -113,7 +120,7 @@ TEST(TimeRule, DueDayByPeriod) {
     item.UpdateDueToday(EncodeDate(2028, 2, 29));
     EXPECT_TRUE(item.DueToday);
 
-    item.TimeRule.Period = Once;
+    item.TimeRule.Period = TPeriod::Once;
     item.TimeRule.OnceDate = EncodeDate(2026, 12, 8) + 0.75; // its time part does not count
     item.UpdateDueToday(EncodeDate(2026, 12, 7));
     EXPECT_FALSE(item.DueToday) << "before the date";
@@ -122,7 +129,7 @@ TEST(TimeRule, DueDayByPeriod) {
     item.UpdateDueToday(EncodeDate(2026, 12, 9));
     EXPECT_FALSE(item.DueToday) << "after the date";
 
-    item.TimeRule.Period = 9;
+    item.TimeRule.Period = static_cast<TPeriod>(9);
     item.DueToday = true;
     item.UpdateDueToday(sunday);
     EXPECT_TRUE(item.DueToday) << "a period outside 0 to 3 leaves the flag";
@@ -141,12 +148,12 @@ protected:
 
 TEST_F(ScheduleItemCopy, CopiesRuleTaskAndFlagsButNotTheEvaluationState) {
     TScheduleItem source;
-    source.TimeRule.Period = EveryWeek;
+    source.TimeRule.Period = TPeriod::EveryWeek;
     source.TimeRule.Day = 2;
     source.TimeRule.OnceDate = 46000;
     source.TimeRule.TimeOfDay = HalfPastTen;
     source.TimeRule.DisplayText = "22:30:00:Monday";
-    source.TimeRule.CrossState = Passed;
+    source.TimeRule.CrossState = TCrossState::Passed;
     source.Active = true;
     source.Spare = true;
     source.DueToday = true;
@@ -156,16 +163,16 @@ TEST_F(ScheduleItemCopy, CopiesRuleTaskAndFlagsButNotTheEvaluationState) {
     source.Task = std::move(message);
 
     TScheduleItem target;
-    target.TimeRule.CrossState = Ahead;
+    target.TimeRule.CrossState = TCrossState::Ahead;
     target.Task = std::make_unique<TShutDownTask>();
     target.Assign(&source);
 
-    EXPECT_EQ(target.TimeRule.Period, EveryWeek);
+    EXPECT_EQ(target.TimeRule.Period, TPeriod::EveryWeek);
     EXPECT_EQ(target.TimeRule.Day, 2);
     EXPECT_EQ(target.TimeRule.OnceDate, 46000);
     EXPECT_EQ(target.TimeRule.TimeOfDay, HalfPastTen);
     EXPECT_EQ(target.TimeRule.DisplayText, "22:30:00:Monday");
-    EXPECT_EQ(target.TimeRule.CrossState, Ahead);
+    EXPECT_EQ(target.TimeRule.CrossState, TCrossState::Ahead);
     EXPECT_FALSE(target.DueToday);
     EXPECT_TRUE(target.Active);
     EXPECT_TRUE(target.Spare);

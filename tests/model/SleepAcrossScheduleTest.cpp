@@ -27,7 +27,7 @@ TEST(SleepAcrossSchedule, ItemsWhoseTimePassedDuringSleepFireOnceAfterWaking) {
         TScheduleItem& item = manager.Add();
         item.ItemName = name;
         item.Task = TaskFromCode(code);
-        item.TimeRule.Period = EveryDay;
+        item.TimeRule.Period = TPeriod::EveryDay;
         item.TimeRule.TimeOfDay = EncodeTime(hour, minute, 0);
         return item;
     };

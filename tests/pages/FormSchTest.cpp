@@ -331,7 +331,7 @@ void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
     QCOMPARE(page.manager().Count(), 2);
     QCOMPARE(&page.manager().Item(1), itemThree);
     QCOMPARE(itemThree->ItemName, std::string("third"));
-    QCOMPARE(itemThree->TimeRule.Period, std::int32_t(EveryMonth));
+    QCOMPARE(itemThree->TimeRule.Period, TPeriod::EveryMonth);
     QCOMPARE(itemThree->TimeRule.Day, 15);
     QCOMPARE(dynamic_cast<const TMessageTask&>(*itemThree->Task).Lines,
              std::vector<std::string>({"wake up", "now"}));
@@ -456,11 +456,11 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     // Moved to a time that has passed already: nothing runs.
     world.platform.setNow(2026, 12, 8, 22, 45, 0, 3);
     modifyTime(world, page, 0, QTime(22, 40, 0));
-    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(NotSeen));
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::NotSeen);
     page.Timer1Timer();
     world.platform.advanceMilliseconds(1000);
     page.Timer1Timer();
-    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Passed);
     QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
 
     // Moved to a time still to come: it runs then, although it ran today.
@@ -603,7 +603,7 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     TFormSch page(world.settings);
     addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
     page.Timer1Timer(); // the time still lies ahead
-    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, std::int32_t(Ahead));
+    QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Ahead);
     world.platform.clearCalls();
 
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);

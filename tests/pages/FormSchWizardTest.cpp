@@ -299,18 +299,18 @@ void FormSchWizardTest::periodButtonsWriteThePeriodAndTodaysDefault() {
     QVERIFY(w.RadioButton2->isChecked());
 
     w.RadioButton3->click();
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryWeek)); // at once, not on "Next>>"
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryWeek); // at once, not on "Next>>"
     QCOMPARE(w.ComboBox2->currentText(), QString("Wednesday"));
     QVERIFY(w.ComboBox2->isEnabled() && !w.ComboBox3->isEnabled() && !w.DateTimePicker2->isEnabled());
     QVERIFY(!w.RadioButton2->isChecked());
 
     w.RadioButton4->click();
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryMonth));
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryMonth);
     QCOMPARE(w.ComboBox3->currentText(), QString("9"));
     QVERIFY(!w.ComboBox2->isEnabled() && w.ComboBox3->isEnabled());
 
     w.RadioButton1->click();
-    QCOMPARE(item.TimeRule.Period, std::int32_t(Once));
+    QCOMPARE(item.TimeRule.Period, TPeriod::Once);
     QCOMPARE(w.DateTimePicker2->date(), QDate(2026, 12, 9));
     QVERIFY(w.DateTimePicker2->isEnabled() && !w.ComboBox3->isEnabled());
 
@@ -323,16 +323,16 @@ void FormSchWizardTest::periodButtonsWriteThePeriodAndTodaysDefault() {
     QVERIFY(!w.RadioButton1->isChecked() && !w.RadioButton2->isChecked() && !w.RadioButton3->isChecked() &&
             !w.RadioButton4->isChecked());
     QVERIFY(!w.DateTimePicker2->isEnabled() && !w.ComboBox2->isEnabled() && !w.ComboBox3->isEnabled());
-    QCOMPARE(item.TimeRule.Period, std::int32_t(Once));
+    QCOMPARE(item.TimeRule.Period, TPeriod::Once);
     w.RadioButton2->click();
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryDay));
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryDay);
 }
 
 void FormSchWizardTest::timePageStoresDayAndDisplayText() {
     World world;
     world.platform.setNow(2026, 12, 9, 9, 0, 0); // Wednesday the 9th
     TScheduleItem item;
-    item.TimeRule.CrossState = Passed;
+    item.TimeRule.CrossState = TCrossState::Passed;
     Wizard wiz(item, true);
     TFormSchWizard& w = wiz.w;
     w.SetActivePage(TFormSchWizard::TimePage);
@@ -363,10 +363,10 @@ void FormSchWizardTest::timePageStoresDayAndDisplayText() {
 
     w.SetActivePage(TFormSchWizard::TimePage);
     w.SpeedButton2->click();
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryDay));
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryDay);
     QCOMPARE(item.TimeRule.DisplayText, std::string("22:30:00:EveryDay"));
     // The wizard never touches the detector's state or the flags.
-    QCOMPARE(item.TimeRule.CrossState, std::int32_t(Passed));
+    QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
     QVERIFY(!item.Active && !item.Spare && !item.DueToday);
 }
 
@@ -403,7 +403,7 @@ void FormSchWizardTest::newWizardStartsTimePageFromEveryday() {
     QCOMPARE(w.ActivePage(), 2);
     QVERIFY(w.RadioButton2->isChecked());
     QVERIFY(!w.RadioButton3->isChecked() && !w.ComboBox2->isEnabled());
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryDay));
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryDay);
     QCOMPARE(w.DateTimePicker1->time(), QTime(5, 4, 3));
 }
 
@@ -462,7 +462,7 @@ void FormSchWizardTest::editShowsTheItemAndKeepsItWhenPassedUnchanged() {
     TScheduleItem item;
     item.ItemName = "Weekly restart";
     item.Task = TaskFromCode(9);
-    item.TimeRule.Period = EveryWeek;
+    item.TimeRule.Period = TPeriod::EveryWeek;
     item.TimeRule.Day = 2;
     item.TimeRule.TimeOfDay = EncodeTime(22, 30, 0);
     item.TimeRule.DisplayText = "10:30:00 PM:EveryWeek:Monday"; // made under another locale
@@ -479,7 +479,7 @@ void FormSchWizardTest::editShowsTheItemAndKeepsItWhenPassedUnchanged() {
     QCOMPARE(w.DateTimePicker1->time(), QTime(22, 30, 0));
     w.SpeedButton2->click();
     QCOMPARE(item.TimeRule.Day, 2);
-    QCOMPARE(item.TimeRule.Period, std::int32_t(EveryWeek));
+    QCOMPARE(item.TimeRule.Period, TPeriod::EveryWeek);
     QCOMPARE(item.TimeRule.DisplayText, std::string("22:30:00:EveryWeek:Monday"));
     w.SpeedButton2->click();
     QCOMPARE(w.result(), 1);
@@ -487,7 +487,7 @@ void FormSchWizardTest::editShowsTheItemAndKeepsItWhenPassedUnchanged() {
     TScheduleItem monthly;
     monthly.Task = TaskFromCode(1);
     monthly.ItemName = "m";
-    monthly.TimeRule.Period = EveryMonth;
+    monthly.TimeRule.Period = TPeriod::EveryMonth;
     monthly.TimeRule.Day = 31;
     Wizard m(monthly, false);
     m.w.SetActivePage(TFormSchWizard::TimePage);
@@ -496,7 +496,7 @@ void FormSchWizardTest::editShowsTheItemAndKeepsItWhenPassedUnchanged() {
 
     TScheduleItem once;
     once.Task = TaskFromCode(6); // only a file can hold it: no entry is selected
-    once.TimeRule.Period = Once;
+    once.TimeRule.Period = TPeriod::Once;
     once.TimeRule.OnceDate = EncodeDate(2027, 2, 14);
     Wizard o(once, false);
     o.w.SetActivePage(TFormSchWizard::TaskPage);
