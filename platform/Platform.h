@@ -158,14 +158,12 @@ public:
     virtual std::string ExecutableFolder() = 0; // ends with the path separator
     virtual std::string
     UserConfigFolder() = 0; // the folder for this program's files when the above is read-only
-    virtual char PathSeparator() = 0;
 
     // Files
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool FolderWritable(const std::string& folder) = 0;
     virtual bool
     MakeFolder(const std::string& folder) = 0;            // with its parents; true when it exists afterwards
-    virtual bool RemoveFile(const std::string& path) = 0; // true when it is gone afterwards
     // Reads the whole file; on failure returns false and puts the platform's reason into error.
     virtual bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) = 0;
     // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new

@@ -456,13 +456,6 @@ bool RecordingPlatform::MakeFolder(const std::string& folder) {
     return !readOnlyFolders.count(folder);
 }
 
-bool RecordingPlatform::RemoveFile(const std::string& path) {
-    if (unwritableFiles.count(path))
-        return false;
-    files.erase(path);
-    return true;
-}
-
 bool RecordingPlatform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
     const auto it = files.find(path);
     if (it == files.end()) {

@@ -528,10 +528,6 @@ bool LinuxPlatform::MakeFolder(const std::string& folder) {
     return MakeFolders(folder);
 }
 
-bool LinuxPlatform::RemoveFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
-}
-
 bool LinuxPlatform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
     return ReadFile(path, data, error);
 }

@@ -685,14 +685,6 @@ bool Win32Platform::MakeFolder(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Platform::RemoveFile(const std::string& path) {
-    ::DeleteFileW(win32::Widen(path).c_str());
-    if (attributesOf(path) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 bool Win32Platform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
     // Others may read the file meanwhile, but nobody may change it under us.
     const HANDLE file = ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,

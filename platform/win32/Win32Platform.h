@@ -72,12 +72,10 @@ public:
     std::string ExecutablePath() override;
     std::string ExecutableFolder() override;
     std::string UserConfigFolder() override;
-    char PathSeparator() override { return '\\'; }
 
     bool FileExists(const std::string& path) override;
     bool FolderWritable(const std::string& folder) override;
     bool MakeFolder(const std::string& folder) override;
-    bool RemoveFile(const std::string& path) override;
     bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
     bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
 

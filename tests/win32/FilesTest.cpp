@@ -89,19 +89,6 @@ TEST_F(Files, FoldersAreMadeWithTheirParentsAndTestedByWriting) {
     EXPECT_FALSE(real.MakeFolder(folder.file("plain\\below")));
 }
 
-TEST_F(Files, RemovingAFileThatIsGoneIsNoFailure) {
-    const std::string path = folder.file("setting.ini");
-    WriteFileBytes(path, "x");
-    // While another program has it open without leave to delete, it stays and the call says so.
-    const HANDLE holder =
-        CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_FALSE(real.RemoveFile(path));
-    CloseHandle(holder);
-    EXPECT_TRUE(real.RemoveFile(path));
-    EXPECT_FALSE(real.FileExists(path));
-    EXPECT_TRUE(real.RemoveFile(path));
-}
-
 TEST_F(Files, TheScheduleFileIsTheSameBytesOnThisSystem) {
     // The worked example's record, and its count written as a person might, in hexadecimal.
     const std::string night = ReadFileBytes(std::string(HALVO_TEST_DATA_DIR) + "/night.cks");
