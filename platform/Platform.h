@@ -163,7 +163,7 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool FolderWritable(const std::string& folder) = 0;
     virtual bool
-    MakeFolder(const std::string& folder) = 0;            // with its parents; true when it exists afterwards
+    MakeFolder(const std::string& folder) = 0; // with its parents; true when it exists afterwards
     // Reads the whole file; on failure returns false and puts the platform's reason into error.
     virtual bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) = 0;
     // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
