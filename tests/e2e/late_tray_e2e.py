@@ -104,25 +104,14 @@ def late_status_notifier_host(world):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    if not os.environ.get("HALVO_PRIVATE_SESSION_DIR") or not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
-        print("e2e: run me inside tests/helpers/private-session.sh", file=sys.stderr)
-        return 2
+    refused = e2e.not_in_private_session(__doc__)
+    if refused is not None:
+        return refused
     for scenario in (late_x11_tray, late_status_notifier_host):
-        world = e2e.World(sys.argv[1])
-        try:
-            scenario(world)
-        except (e2e.Failure, subprocess.TimeoutExpired) as failure:
-            shot = world.screenshot(scenario.__name__) if world.display else None
-            print("e2e: %s FAILED: %s%s" % (scenario.__name__, failure, " (screen: %s)" % shot if shot else ""),
-                  file=sys.stderr)
-            print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
+        if e2e.run_in_world(scenario, scenario.__name__):
             return 1
-        finally:
-            world.stop()
     return 0
+
 
 if __name__ == "__main__":
     sys.exit(main())

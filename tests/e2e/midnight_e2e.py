@@ -24,14 +24,13 @@ import shutil
 import signal
 import stat
 import struct
-import subprocess
 import sys
 import time
 
 # The private desktop of schedule_e2e.py, imported without leaving compiled files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from schedule_e2e import Failure, World, check, read_ini, wait_for  # noqa: E402
+from schedule_e2e import check, not_in_private_session, read_ini, run_in_world, wait_for  # noqa: E402
 
 FAKE_START = "2026-12-08 23:59:45"
 FAKE_START_SECONDS = 23 * 3600 + 59 * 60 + 45
@@ -173,28 +172,14 @@ def run(world):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__.strip(), file=sys.stderr)
-        return 2
-    # Never against this machine's buses: only inside private-session.sh.
-    if not os.environ.get("HALVO_PRIVATE_SESSION_DIR") or not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
-        print("e2e: run me inside tests/helpers/private-session.sh", file=sys.stderr)
-        return 2
+    refused = not_in_private_session(__doc__)
+    if refused is not None:
+        return refused
     for tool in ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "faketime"):
         if not shutil.which(tool):
             print("e2e: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
             return 1
-    world = World(sys.argv[1])
-    try:
-        run(world)
-        return 0
-    except (Failure, subprocess.TimeoutExpired) as failure:
-        shot = world.screenshot("midnight-failure") if world.display else None
-        print("e2e: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
-        print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
-        return 1
-    finally:
-        world.stop()
+    return run_in_world(run, "midnight")
 
 
 if __name__ == "__main__":

@@ -321,14 +321,38 @@ def run(world):
           (ahead, fired_after, len(final), ini))
 
 
-def main():
+def not_in_private_session(doc):
+    """The exit status for a call that is not one of ours (wrong arguments, outside private-session.sh)."""
     if len(sys.argv) != 2:
-        print(__doc__.strip(), file=sys.stderr)
+        print(doc.strip(), file=sys.stderr)
         return 2
     # Never against this machine's buses: only inside private-session.sh.
     if not os.environ.get("HALVO_PRIVATE_SESSION_DIR") or not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
         print("e2e: run me inside tests/helpers/private-session.sh", file=sys.stderr)
         return 2
+    return None
+
+
+def run_in_world(scenario, name=""):
+    """Runs scenario(world) in a new world that is always stopped; on a failure says what and where."""
+    world = World(sys.argv[1])
+    try:
+        scenario(world)
+        return 0
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        shot = world.screenshot(name or "failure") if world.display else None
+        print("e2e: %sFAILED: %s%s" % (name + " " if name else "", failure, " (screen: %s)" % shot if shot else ""),
+              file=sys.stderr)
+        print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
+        return 1
+    finally:
+        world.stop()
+
+
+def main():
+    refused = not_in_private_session(__doc__)
+    if refused is not None:
+        return refused
     for tool in ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import"):
         if not shutil.which(tool):
             print("e2e: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
@@ -336,17 +360,7 @@ def main():
     if not os.path.exists(FAKETIME_LIBRARY):
         print("e2e: %s is missing (./halvo.sh setup installs faketime)" % FAKETIME_LIBRARY, file=sys.stderr)
         return 1
-    world = World(sys.argv[1])
-    try:
-        run(world)
-        return 0
-    except (Failure, subprocess.TimeoutExpired) as failure:
-        shot = world.screenshot("failure") if world.display else None
-        print("e2e: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
-        print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
-        return 1
-    finally:
-        world.stop()
+    return run_in_world(run)
 
 
 if __name__ == "__main__":
