@@ -10,9 +10,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 BUILD="${HALVO_BUILD_DIR:-$ROOT/build}"
 JOBS="$(nproc)"
+# Compiled objects are kept outside the clone, so a fresh clone builds from them.
+export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown/ccache}"
+export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
 
 PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libxcb1-dev libxcb-res0-dev libxcb-screensaver0-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
@@ -39,12 +42,13 @@ setup() {
 
 build() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE="${HALVO_BUILD_TYPE:-RelWithDebInfo}" \
-        -DHALVO_WERROR="${HALVO_WERROR:-ON}" "$@" >/dev/null
+        -DHALVO_WERROR="${HALVO_WERROR:-ON}" \
+        -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
     cmake --build "$BUILD" -j "$JOBS"
 }
 
 windows() {
-    # The Windows backend and the model, cross-built and tested under Wine.
+    # The whole program cross-built for Windows and tested under Wine.
     if [[ -x "$ROOT/scripts/windows.sh" ]]; then
         "$ROOT/scripts/windows.sh" "$@"
     fi

@@ -167,7 +167,7 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     DateTimePicker2->setObjectName("DateTimePicker2");
     DateTimePicker2->setCalendarPopup(true);
     // The locale's short date, but with the whole year: a two-digit year cannot be typed into the future.
-    QString dateFormat = QLocale::system().dateFormat(QLocale::ShortFormat);
+    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
     if (!dateFormat.contains("yyyy"))
         dateFormat.replace("yy", "yyyy");
     DateTimePicker2->setDisplayFormat(dateFormat);
@@ -361,7 +361,7 @@ bool TFormSchWizard::pageWork(int index) {
             const QDate date = DateTimePicker2->date();
             rule.OnceDate = EncodeDate(date.year(), date.month(), date.day());
             rule.DisplayText =
-                (timeText + ":Once:" + QLocale::system().toString(date, QLocale::ShortFormat)).toStdString();
+                (timeText + ":Once:" + QLocale().toString(date, QLocale::ShortFormat)).toStdString();
             break;
         }
         default:

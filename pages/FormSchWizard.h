@@ -124,7 +124,7 @@ private:
 };
 
 // The time text that starts a time rule's display text.
-QString TimeText(const QTime& time, const QLocale& locale = QLocale::system());
+QString TimeText(const QTime& time, const QLocale& locale = QLocale());
 // A file path for a command line: in double quotes when it holds a blank, since the command line is cut
 // into program and parameters at the first blank outside quotes.
 QString CommandLineForPath(const QString& path);

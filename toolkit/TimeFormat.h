@@ -11,6 +11,6 @@ namespace halvo {
 // A time format without its time-zone part.
 QString WithoutTimeZone(const QString& format);
 // The locale's long time format (with seconds, and AM/PM where the locale has it) without its time zone.
-QString LongTimeFormat(const QLocale& locale = QLocale::system());
+QString LongTimeFormat(const QLocale& locale = QLocale());
 
 } // namespace halvo

@@ -1,9 +1,5 @@
 #include "TrayIcon.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -11,6 +7,13 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
+
+#ifdef HALVO_STATUS_NOTIFIER
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#endif
 
 #if defined(HALVO_X11_TRAY) && QT_CONFIG(xcb)
 #include <cstdlib>
@@ -37,6 +40,7 @@ bool onLinuxDesktop() {
 // A StatusNotifier host (the Plasma panel, GNOME's AppIndicator extension, ...) registered with the
 // watcher: what Qt asks before it puts its icon there.
 bool statusNotifierHostPresent() {
+#ifdef HALVO_STATUS_NOTIFIER
     const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QDBusConnectionInterface* daemon = bus.isConnected() ? bus.interface() : nullptr;
@@ -50,6 +54,9 @@ bool statusNotifierHostPresent() {
     const QDBusMessage reply = bus.call(get, QDBus::Block, 1000);
     return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
            reply.arguments().first().value<QDBusVariant>().variant().toBool();
+#else
+    return false;
+#endif
 }
 
 // An X11 system tray: a client owns the _NET_SYSTEM_TRAY_S<screen> selection.

@@ -722,6 +722,8 @@ int main(int argc, char** argv) {
     // Display texts follow the locale; the expected ones are written for the C locale.
     qputenv("LC_ALL", "C");
     QApplication app(argc, argv);
+    // Windows takes its locale from the user's settings, not from the environment.
+    QLocale::setDefault(QLocale::c());
     FormSchTest test;
     return QTest::qExec(&test, argc, argv);
 }

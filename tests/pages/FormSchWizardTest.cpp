@@ -222,6 +222,14 @@ void FormSchWizardTest::buildTaskMakesAFreshTaskWithItsParameters() {
 }
 
 void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
+    // File dialogs answer with forward slashes; the box shows the system's own separators.
+#ifdef Q_OS_WIN
+    const QString spaced = "C:/My Tools/backup now", spacedShown = "C:\\My Tools\\backup now";
+    const QString plain = "C:/Tools/rsync.exe", plainShown = "C:\\Tools\\rsync.exe";
+#else
+    const QString spaced = "/opt/My Tools/backup now", spacedShown = spaced;
+    const QString plain = "/usr/bin/rsync", plainShown = plain;
+#endif
     World world;
     TScheduleItem item;
     Wizard wiz(item, true);
@@ -229,24 +237,24 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
     w.Edit1->setText("run");
     w.SpeedButton2->click();
     choose(w, "Execute");
-    world.dialogs.files = {"/opt/My Tools/backup now", "/usr/bin/rsync", ""};
+    world.dialogs.files = {spaced, plain, ""};
     w.SpeedButton4->click();
-    QCOMPARE(w.Edit_Para->text(), QString("\"/opt/My Tools/backup now\""));
+    QCOMPARE(w.Edit_Para->text(), '"' + spacedShown + '"');
     // The task takes the quoted program whole, without parameters.
     const CommandLineParts parts = SplitCommandLine(w.Edit_Para->text().toStdString());
-    QCOMPARE(parts.file, std::string("/opt/My Tools/backup now"));
+    QCOMPARE(parts.file, spacedShown.toStdString());
     QVERIFY(!parts.hasParameters);
 
     w.SpeedButton4->click();
-    QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
+    QCOMPARE(w.Edit_Para->text(), plainShown);
     w.SpeedButton4->click(); // cancelled: the box keeps its text
-    QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
+    QCOMPARE(w.Edit_Para->text(), plainShown);
     w.SpeedButton2->click();
-    QCOMPARE(dynamic_cast<TExecuteTask&>(*item.Task).CommandLine, std::string("/usr/bin/rsync"));
+    QCOMPARE(dynamic_cast<TExecuteTask&>(*item.Task).CommandLine, plainShown.toStdString());
     // Back on the task page the parameter is shown with the entry it belongs to.
     w.SpeedButton1->click();
     QVERIFY(w.Edit_Para->isVisible() && w.SpeedButton4->isVisible());
-    QCOMPARE(w.Edit_Para->text(), QString("/usr/bin/rsync"));
+    QCOMPARE(w.Edit_Para->text(), plainShown);
 
     // For any other entry "Browse" does nothing.
     choose(w, "Message");
@@ -587,6 +595,8 @@ int main(int argc, char** argv) {
     // Display texts follow the locale; the expected ones are written for the C locale.
     qputenv("LC_ALL", "C");
     QApplication app(argc, argv);
+    // Windows takes its locale from the user's settings, not from the environment.
+    QLocale::setDefault(QLocale::c());
     FormSchWizardTest test;
     return QTest::qExec(&test, argc, argv);
 }
