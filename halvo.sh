@@ -11,7 +11,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 BUILD="${HALVO_BUILD_DIR:-$ROOT/build}"
 JOBS="$(nproc)"
 # Compiled objects are kept outside the clone, so a fresh clone builds from them.
-export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown/ccache}"
+export CCACHE_DIR="${CCACHE_DIR:-${HALVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown}/ccache}"
 export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
 
 PACKAGES=(

@@ -22,7 +22,7 @@ TEST_BUDGET="${HALVO_WINDOWS_TEST_BUDGET:-900}"
 # tests, the end-to-end run and the installer; 0: the model and the Win32 backend only, without Qt.
 WITH_QT="${HALVO_WINDOWS_QT:-1}"
 # Compiled objects are kept outside the clone, so a fresh clone builds from them.
-export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown/ccache}"
+export CCACHE_DIR="${CCACHE_DIR:-${HALVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown}/ccache}"
 export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
 LAUNCHER=()
 command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
