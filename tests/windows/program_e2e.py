@@ -2,11 +2,14 @@
 """End-to-end run of the real Windows program under Wine, on a private Xvfb, in a Wine prefix of its own
 and from a portable folder (its schedule and settings lie beside it).
 
-    program_e2e.py BUILD/app/halvo-shutdown.exe BUILD/tests/windows/halvo_window_probe.exe
+    program_e2e.py BUILD/package/halvo-shutdown-VERSION-windows-x64.zip BUILD/tests/windows/halvo_window_probe.exe
+
+(or the program itself, BUILD/app/halvo-shutdown.exe, instead of the zip)
 
 The folder starts with a saved schedule (auto save on) of one message item due a few seconds after the
 start. The item fires: its popup is found by its window text, and the schedule on disk has moved past the
-item. A second copy shows the running copy's window; on the Option page "auto startup" ticked and "Set"
+item. From the terminal, "--in 10m lock" arms the running copy, "--status" prints it and "--cancel" drops
+it. A second copy shows the running copy's window; on the Option page "auto startup" ticked and "Set"
 put the Run value into Wine's registry (read back with reg.exe). Then the files are removed and Wine ends
 the session (wineboot --end-session): the program agrees, stores its settings and schedule anew, and
 ends. sch.cks and setting.ini are checked byte for byte. Only the message task runs: nothing is shut down, locked or ended.
@@ -14,10 +17,12 @@ ends. sch.cks and setting.ini are checked byte for byte. Only the message task r
 
 import datetime
 import os
+import re
 import shutil
 import struct
 import sys
 import time
+import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wineworld import WINE, WINESERVER, Failure, WineWorld  # noqa: E402
@@ -73,9 +78,16 @@ def read(path):
 def run(world, program, probe):
     world.make_prefix()
     app_dir = os.path.join(world.folder, "Halvo Shutdown")
-    os.makedirs(app_dir)
+    if program.endswith(".zip"):
+        # The portable copy as a user unpacks it: one folder.
+        with zipfile.ZipFile(program) as archive:
+            archive.extractall(world.folder)
+        check(os.path.isdir(app_dir), "the zip holds no folder \"Halvo Shutdown\"")
+    else:
+        os.makedirs(app_dir)
+        shutil.copy2(program, app_dir)
     exe = os.path.join(app_dir, "halvo-shutdown.exe")
-    shutil.copy2(program, exe)
+    check(os.path.isfile(exe), "no halvo-shutdown.exe in the portable folder")
     schedule = os.path.join(app_dir, "sch.cks")
     settings = os.path.join(app_dir, "setting.ini")
 
@@ -110,6 +122,22 @@ def run(world, program, probe):
     world.screenshot("popup")
     fired = record(item_time, 2, True, True)
     world.wait_for("the fired item on disk", lambda: read(schedule) == fired, 5)
+
+    # The command line reaches the running copy and prints its answers in the terminal.
+    def cli(*args):
+        done = world.run([WINE, exe] + list(args), timeout=20, check=False)
+        check(done.returncode == 0 and done.stderr == b"",
+              "%s: %d %r" % (" ".join(args), done.returncode, done.stderr))
+        return done.stdout.decode().replace("\r\n", "\n")
+    cli("--in", "10m", "lock")
+    armed = cli("--status")
+    # The item has fired today: its next run is tomorrow.
+    next_run = "Schedule 'Alarm': alarm message at %s (in 1 d)\n" % (
+        due + datetime.timedelta(days=1)).strftime("%Y-%m-%d %H:%M:%S")
+    check(re.fullmatch(r"General: lock the workstation at \d\d:\d\d:\d\d \(in (10|9) min\)\n", armed[:-len(next_run)])
+          is not None and armed.endswith(next_run), "--status after --in: %r" % armed)
+    cli("--cancel")
+    check(cli("--status").startswith("General: nothing armed\n"), "--status after --cancel")
 
     # A second copy shows the running copy's window and ends.
     second = world.run([WINE, exe], timeout=20, check=False)
