@@ -137,7 +137,7 @@ rm -rf "$CACHE/.stage-qt-$QT_VERSION-$KEY".*
 STAGE="$(mktemp -d "$CACHE/.stage-qt-$QT_VERSION-$KEY.XXXXXX")"
 trap 'rm -rf "$STAGE"' EXIT
 started=$SECONDS
-echo "qt-mingw.sh: building Qt $QT_VERSION for MinGW into $PREFIX (about 20 minutes on 2 cores)" >&2
+echo "qt-mingw.sh: building Qt $QT_VERSION for MinGW into $PREFIX (about 30 minutes on 2 cores)" >&2
 
 fetch_source "$STAGE/apt" "$STAGE/source"
 src="$(find "$STAGE/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
