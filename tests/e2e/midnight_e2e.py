@@ -23,13 +23,14 @@ import os
 import shutil
 import signal
 import stat
-import struct
 import sys
 import time
 
 # The private desktop of schedule_e2e.py, imported without leaving compiled files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
+from schedule_record import daily_item, task  # noqa: E402
 from schedule_e2e import check, not_in_private_session, read_ini, run_in_world, wait_for  # noqa: E402
 
 FAKE_START = "2026-12-08 23:59:45"
@@ -53,29 +54,7 @@ REQUESTS = {"PowerOff": "shut down", "Reboot": "restart", "LockSession": "lock",
 
 
 def record(name, at, code, cross_state, evaluated, command):
-    def short(text):
-        return bytes([len(text)]) + text
-
-    def string(text):
-        if len(text) < 256:
-            return b"\x06" + bytes([len(text)]) + text
-        return b"\x0c" + struct.pack("<i", len(text)) + text
-
-    def integer(value):
-        return b"\x02" + struct.pack("<b", value)
-
-    def boolean(value):
-        return b"\x09" if value else b"\x08"
-
-    hour, minute, second = at
-    time_of_day = (((hour * 60.0 + minute) * 60.0 + second) * 1000.0) / 86400000.0
-    task = integer(code) + (string(command) if code == 8 else b"")
-    return (b"TPF0" + short(b"TScheduleItem") + b"\x00" +
-            short(b"TaskProperty") + task +
-            short(b"SPTimeProperty") + string(b"%02d:%02d:%02d:EveryDay" % at) + integer(cross_state) +
-            integer(0) + integer(0) + b"\x11" + struct.pack("<d", 0.0) + b"\x11" + struct.pack("<d", time_of_day) +
-            short(b"OtherProperty") + boolean(evaluated) + b"\x08" + boolean(evaluated) + string(name) +
-            b"\x00\x00")
+    return daily_item(name, at, task(code, command), cross_state, evaluated, evaluated)
 
 
 def schedule(states, evaluated, command):

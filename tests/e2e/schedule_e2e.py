@@ -19,11 +19,13 @@ when a step fails. Everything started here is stopped at the end; the whole run 
 import os
 import select
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
+from schedule_record import MESSAGE as MESSAGE_CODE, daily_item, task  # noqa: E402
 
 DEADLINE = time.monotonic() + 85
 FAKE_START = "2026-12-08 16:13:56"
@@ -181,27 +183,7 @@ class World:
 
 
 def expected_record(cross_state, active, due_today):
-    def short(name):
-        return bytes([len(name)]) + name
-
-    def string(text):
-        return b"\x06" + bytes([len(text)]) + text
-
-    def integer(value):
-        return b"\x02" + struct.pack("<b", value)
-
-    def boolean(value):
-        return b"\x09" if value else b"\x08"
-
-    hour, minute, second = ITEM_TIME
-    time_of_day = (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + 0) / 86400000.0
-    display = b"%02d:%02d:%02d:EveryDay" % ITEM_TIME
-    return (b"TPF0" + short(b"TScheduleItem") + b"\x00" +
-            short(b"TaskProperty") + integer(10) + integer(1) + string(MESSAGE) +
-            short(b"SPTimeProperty") + string(display) + integer(cross_state) + integer(0) + integer(0) +
-            b"\x11" + struct.pack("<d", 0.0) + b"\x11" + struct.pack("<d", time_of_day) +
-            short(b"OtherProperty") + boolean(active) + b"\x08" + boolean(due_today) + string(ITEM_NAME) +
-            b"\x00\x00")
+    return daily_item(ITEM_NAME, ITEM_TIME, task(MESSAGE_CODE, MESSAGE), cross_state, active, due_today)
 
 
 def read_ini(path):
