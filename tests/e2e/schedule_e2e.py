@@ -17,15 +17,15 @@ when a step fails. Everything started here is stopped at the end; the whole run 
 """
 
 import os
-import select
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
+import xworld  # noqa: E402
 from schedule_record import MESSAGE as MESSAGE_CODE, daily_item, task  # noqa: E402
+from xworld import Failure  # noqa: E402,F401  (the failure of every e2e script)
 
 DEADLINE = time.monotonic() + 85
 FAKE_START = "2026-12-08 16:13:56"
@@ -36,37 +36,21 @@ SCREEN = (1024, 768)
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 
 
-class Failure(Exception):
-    pass
-
-
 def remaining():
-    left = DEADLINE - time.monotonic()
-    if left <= 0:
-        raise Failure("out of time")
-    return left
+    return xworld.left(DEADLINE)
 
 
 def wait_for(what, predicate, timeout, interval=0.05):
-    end = time.monotonic() + min(timeout, remaining())
-    while True:
-        result = predicate()
-        if result:
-            return result
-        if time.monotonic() >= end:
-            raise Failure("timed out waiting for " + what)
-        time.sleep(interval)
+    return xworld.wait_for(DEADLINE, what, predicate, timeout, interval)
 
 
-class World:
+class World(xworld.XWorld):
     def __init__(self, program):
-        self.started = []  # (name, process), in start order
-        self.folder = tempfile.mkdtemp(prefix="halvo-e2e.")
+        super().__init__(DEADLINE, "halvo-e2e.", "e2e-")
         self.app_dir = os.path.join(self.folder, "app")
         os.makedirs(self.app_dir)
         self.program = os.path.join(self.app_dir, "halvo-shutdown")
         shutil.copy2(program, self.program)
-        self.env = dict(os.environ)
         for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_RUNTIME_DIR", "run"),
                           ("TMPDIR", "tmp")):
             path = os.path.join(self.folder, sub)
@@ -75,55 +59,10 @@ class World:
         self.env["LC_ALL"] = "C"  # display texts in the C locale: 16:14:12:EveryDay
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
-        self.display = None
         self.app = None
 
-    def start(self, name, args, env=None, **kwargs):
-        # Output goes to a file: a full pipe would stall the process.
-        log = open(os.path.join(self.folder, name + ".log"), "wb")
-        process = subprocess.Popen(args, env=env or self.env, stdout=log, stderr=subprocess.STDOUT, **kwargs)
-        log.close()
-        self.started.append((name, process))
-        return process
-
-    def output(self, name):
-        try:
-            with open(os.path.join(self.folder, name + ".log"), "rb") as f:
-                return f.read().decode(errors="replace")
-        except OSError:
-            return ""
-
-    def stop(self):
-        for name, process in reversed(self.started):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=3)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(timeout=3)
-        shutil.rmtree(self.folder, ignore_errors=True)
-
     def start_display(self, with_tray=True):
-        read_end, write_end = os.pipe()
-        self.start("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
-                            "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
-        os.close(write_end)
-        number = b""
-        end = time.monotonic() + 10
-        while not number.endswith(b"\n"):
-            ready, _, _ = select.select([read_end], [], [], max(0.0, end - time.monotonic()))
-            if not ready:
-                raise Failure("Xvfb did not start")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                raise Failure("Xvfb ended at start")
-            number += chunk
-        os.close(read_end)
-        self.display = ":" + number.decode().strip()
-        self.env["DISPLAY"] = self.display
-        self.start("openbox", ["openbox", "--sm-disable"])
-        wait_for("openbox", self.window_manager_running, 10)
+        super().start_display(screen=SCREEN)
         if with_tray:
             self.start_tray()
 
@@ -133,36 +72,6 @@ class World:
         # Its panel window exists once trayer owns the tray; an empty panel may stay unmapped until the
         # first icon docks, so it is not looked for among the visible windows.
         wait_for("trayer", lambda: self.xdo("search", "--classname", "^panel$", check=False), 10)
-
-    def window_manager_running(self):
-        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env, capture_output=True,
-                             text=True, timeout=5).stdout
-        return "window id" in out
-
-    def xdo(self, *args, check=True, timeout=5):
-        done = subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
-                              timeout=min(timeout, remaining()))
-        if done.returncode != 0:
-            if check:
-                raise Failure("xdotool %s: %s" % (" ".join(args), done.stderr.strip()))
-            return None
-        return done.stdout.strip() or None
-
-    def windows(self, *criteria):
-        out = self.xdo("search", *criteria, check=False)
-        return out.split() if out else []
-
-    def geometry(self, window):
-        values = {}
-        for line in self.xdo("getwindowgeometry", "--shell", window).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = int(value)
-        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
-
-    def screenshot(self, name):
-        path = os.path.join(os.getcwd(), "e2e-" + name + ".png")
-        subprocess.run(["import", "-window", "root", path], env=self.env, capture_output=True, timeout=10)
-        return path
 
     def start_program(self):
         # libfaketime preloaded into the program itself (the faketime command would stand between as a
