@@ -226,28 +226,15 @@ def not_in_private_session(doc):
 
 def run_in_world(scenario, name=""):
     """Runs scenario(world) in a new world that is always stopped; on a failure says what and where."""
-    world = World(sys.argv[1])
-    try:
-        scenario(world)
-        return 0
-    except (Failure, subprocess.TimeoutExpired) as failure:
-        shot = world.screenshot(name or "failure") if world.display else None
-        print("e2e: %sFAILED: %s%s" % (name + " " if name else "", failure, " (screen: %s)" % shot if shot else ""),
-              file=sys.stderr)
-        print("e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
-        return 1
-    finally:
-        world.stop()
+    return xworld.run_in(World(sys.argv[1]), scenario, "e2e " + name if name else "e2e", name or "failure")
 
 
 def main():
     refused = not_in_private_session(__doc__)
     if refused is not None:
         return refused
-    for tool in ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import"):
-        if not shutil.which(tool):
-            print("e2e: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
-            return 1
+    if xworld.tools_missing("e2e", ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import")):
+        return 1
     if not os.path.exists(FAKETIME_LIBRARY):
         print("e2e: %s is missing (./halvo.sh setup installs faketime)" % FAKETIME_LIBRARY, file=sys.stderr)
         return 1

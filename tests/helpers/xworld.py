@@ -6,6 +6,7 @@ import os
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -32,6 +33,30 @@ def wait_for(deadline, what, predicate, timeout, interval=0.1):
         if time.monotonic() >= end:
             raise Failure("timed out waiting for " + what)
         time.sleep(interval)
+
+
+def tools_missing(label, tools):
+    """True, with a line on stderr, when one of the programs a test drives is not installed."""
+    for tool in tools:
+        if not shutil.which(tool):
+            print("%s: %s is missing (./halvo.sh setup installs it)" % (label, tool), file=sys.stderr)
+            return True
+    return False
+
+
+def run_in(world, scenario, label, shot="failure"):
+    """Runs scenario(world) and stops the world however it ends: 0 when it passed; on a failure 1, with
+    what failed, a screenshot and the program's output on stderr."""
+    try:
+        scenario(world)
+        return 0
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        path = world.screenshot(shot)
+        print("%s: FAILED: %s%s" % (label, failure, " (screen: %s)" % path if path else ""), file=sys.stderr)
+        print("%s: program output:\n%s" % (label, world.output("halvo-shutdown")), file=sys.stderr)
+        return 1
+    finally:
+        world.stop()
 
 
 class XWorld:

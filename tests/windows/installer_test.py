@@ -8,12 +8,11 @@ removes them again, and the Run value of the installed copy with them.
 """
 
 import os
-import shutil
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wineworld import WINE, WINESERVER, Failure, WineWorld  # noqa: E402
+from wineworld import WINE, WINESERVER, Failure, WineWorld, run_in, tools_missing  # noqa: E402
 
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\HalvoShutdown"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
@@ -90,24 +89,10 @@ def main():
     if len(sys.argv) != 2:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    for tool in ("Xvfb", "xdotool", "import", WINE, WINESERVER):
-        if not shutil.which(tool):
-            print("installer: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
-            return 1
-    world = WineWorld(budget=170)
-    try:
-        run(world, os.path.abspath(sys.argv[1]))
-        return 0
-    except Failure as failure:
-        shot = world.screenshot("installer-failure")
-        print("installer: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
-        print("installer: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
+    if tools_missing("installer", ("Xvfb", "xdotool", "import", WINE, WINESERVER)):
         return 1
-    except Exception as failure:  # a timeout of a helper, an unreadable file
-        print("installer: FAILED: %r" % failure, file=sys.stderr)
-        return 1
-    finally:
-        world.stop()
+    setup = os.path.abspath(sys.argv[1])
+    return run_in(WineWorld(budget=170), lambda world: run(world, setup), "installer", "installer-failure")
 
 
 if __name__ == "__main__":

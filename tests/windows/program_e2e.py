@@ -26,7 +26,7 @@ import zipfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
 from schedule_record import MESSAGE as MESSAGE_CODE, daily_item, task  # noqa: E402
-from wineworld import WINE, WINESERVER, Failure, WineWorld  # noqa: E402
+from wineworld import WINE, WINESERVER, Failure, WineWorld, run_in, tools_missing  # noqa: E402
 
 ITEM_NAME = b"Alarm"
 MESSAGE = b"Time to go"
@@ -66,7 +66,7 @@ def run(world, program, probe):
         check(os.path.isdir(app_dir), "the zip holds no folder \"Halvo Shutdown\"")
     else:
         os.makedirs(app_dir)
-        shutil.copy2(program, app_dir)
+        shutil.copy2(program, os.path.join(app_dir, "halvo-shutdown.exe"))
     exe = os.path.join(app_dir, "halvo-shutdown.exe")
     check(os.path.isfile(exe), "no halvo-shutdown.exe in the portable folder")
     schedule = os.path.join(app_dir, "sch.cks")
@@ -161,24 +161,10 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    for tool in ("Xvfb", "openbox", "xdotool", "xprop", "import", WINE, WINESERVER):
-        if not shutil.which(tool):
-            print("windows e2e: %s is missing (./halvo.sh setup installs it)" % tool, file=sys.stderr)
-            return 1
-    world = WineWorld(budget=150)
-    try:
-        run(world, os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
-        return 0
-    except Failure as failure:
-        shot = world.screenshot("failure")
-        print("windows e2e: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
-        print("windows e2e: program output:\n" + world.output("halvo-shutdown"), file=sys.stderr)
+    if tools_missing("windows e2e", ("Xvfb", "openbox", "xdotool", "xprop", "import", WINE, WINESERVER)):
         return 1
-    except Exception as failure:  # a timeout of a helper, an unreadable file
-        print("windows e2e: FAILED: %r" % failure, file=sys.stderr)
-        return 1
-    finally:
-        world.stop()
+    program, probe = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    return run_in(WineWorld(budget=150), lambda world: run(world, program, probe), "windows e2e")
 
 
 if __name__ == "__main__":

@@ -11,7 +11,9 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
-from xworld import Failure, XWorld  # noqa: E402,F401  (Failure: the failure of every Wine test)
+from xworld import Failure, XWorld, run_in, tools_missing  # noqa: E402
+
+__all__ = ["WINE", "WINESERVER", "Failure", "WineWorld", "run_in", "tools_missing"]
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver"
