@@ -500,29 +500,3 @@ TEST_F(SessionBus, LockWorkStationIsFoundOnlyWhereWindowsHasIt) {
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().rfind("LockSession \"", 0), 0u) << calls.back();
 }
-
-int main(int argc, char** argv) {
-    if (!std::getenv("HALVO_PRIVATE_SESSION_DIR")) {
-        // Started by hand or by CTest: run again inside a private D-Bus world, once.
-        if (std::getenv("HALVO_SESSION_TEST_REEXECUTED")) {
-            std::fputs("the private D-Bus world did not come up; refusing to touch the real buses\n", stderr);
-            return 1;
-        }
-        ::setenv("HALVO_SESSION_TEST_REEXECUTED", "1", 1);
-        std::vector<char*> arguments{const_cast<char*>(HALVO_PRIVATE_SESSION)};
-        static std::string self = "/proc/self/exe";
-        char path[4096] = {};
-        if (::readlink("/proc/self/exe", path, sizeof path - 1) > 0)
-            self = path;
-        arguments.push_back(self.data());
-        for (int i = 1; i < argc; ++i)
-            arguments.push_back(argv[i]);
-        arguments.push_back(nullptr);
-        ::execv(HALVO_PRIVATE_SESSION, arguments.data());
-        std::perror("private-session.sh");
-        return 1;
-    }
-    QCoreApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
