@@ -11,14 +11,7 @@ using Verb = CommandRequest::Verb;
 namespace {
 
 CommandRequest req(Verb verb, int code = 0, int seconds = 0, int h = 0, int m = 0, int s = 0) {
-    CommandRequest r;
-    r.verb = verb;
-    r.taskCode = code;
-    r.seconds = seconds;
-    r.hour = h;
-    r.minute = m;
-    r.second = s;
-    return r;
+    return {verb, code, seconds, h, m, s};
 }
 
 } // namespace
@@ -71,14 +64,17 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--bogus"}, "unknown option '--bogus' (see --help)"},
         {{"shutdown"}, "unknown option 'shutdown' (see --help)"},
         {{"--now", "reboot"},
-         "unknown task 'reboot' (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate)"},
+         "unknown task 'reboot' (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
+         "hibernate)"},
         {{"--now"},
-         "missing TASK after --now (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate)"},
+         "missing TASK after --now (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
+         "hibernate)"},
         {{"--in"}, "missing DURATION after --in (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "-5m", "lock"}, "bad duration '-5m' (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "1h99x", "lock"}, "bad duration '1h99x' (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "90s"},
-         "missing TASK after --in (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate)"},
+         "missing TASK after --in (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
+         "hibernate)"},
         {{"--at", "25:00", "lock"}, "bad time '25:00' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)"},
         {{"--at"}, "missing time after --at (HH:MM or HH:MM:SS)"},
         {{"--status", "now"}, "unexpected argument 'now' (see --help)"},

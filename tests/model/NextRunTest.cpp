@@ -12,14 +12,8 @@ using namespace halvo;
 namespace {
 
 WallSeconds wall(int year, int month, int day, int hour, int minute = 0, int second = 0) {
-    LocalTime t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return WallSecondsOf(t);
+    return WallSecondsOf(
+        {.year = year, .month = month, .day = day, .hour = hour, .minute = minute, .second = second});
 }
 
 TSPTime rule(TPeriod period, std::int32_t day, int hour, int minute, TDateTime onceDate = 0) {

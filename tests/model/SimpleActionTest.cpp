@@ -9,14 +9,7 @@ using namespace halvo;
 namespace {
 
 LocalTime at(int day, int hour, int minute, int second) {
-    LocalTime t;
-    t.year = 2026;
-    t.month = 12;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
+    return {.year = 2026, .month = 12, .day = day, .hour = hour, .minute = minute, .second = second};
 }
 
 } // namespace
