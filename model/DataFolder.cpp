@@ -5,12 +5,12 @@
 namespace halvo {
 
 std::string DataFolder() {
-    Platform& p = platform();
-    const std::string beside = p.ExecutableFolder();
-    if (p.FolderWritable(beside))
+    Files& files = platform().files();
+    const std::string beside = files.executableFolder();
+    if (files.folderWritable(beside))
         return beside;
-    const std::string config = p.UserConfigFolder();
-    p.MakeFolder(config);
+    const std::string config = files.userConfigFolder();
+    files.makeFolder(config);
     return config;
 }
 

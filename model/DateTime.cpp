@@ -34,11 +34,11 @@ TDateTime FromLocalTime(const LocalTime& t) {
 }
 
 TDateTime Now() {
-    return FromLocalTime(platform().GetLocalTime());
+    return FromLocalTime(platform().clock().localTime());
 }
 
 TDateTime Today() {
-    const LocalTime t = platform().GetLocalTime();
+    const LocalTime t = platform().clock().localTime();
     return EncodeDate(t.year, t.month, t.day);
 }
 

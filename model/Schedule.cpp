@@ -121,7 +121,7 @@ std::string backupPathOf(const std::string& path) {
 // Keeps the bytes of a schedule file that could not be read completely, so the next save cannot lose
 // the items it still holds.
 bool writeBackup(const std::string& path, const std::string& data, std::string& error) {
-    return platform().WriteWholeFile(backupPathOf(path), data, error);
+    return platform().files().writeWholeFile(backupPathOf(path), data, error);
 }
 
 } // namespace
@@ -129,7 +129,7 @@ bool writeBackup(const std::string& path, const std::string& data, std::string& 
 std::string TScheduleManager::LoadSchedule(const std::string& path) {
     std::string data;
     std::string error;
-    if (!platform().ReadWholeFile(path, data, error)) {
+    if (!platform().files().readWholeFile(path, data, error)) {
         // The file stays as it is; the next save of this path first tries again to keep a copy.
         m_unsavedBackupPath = path;
         return "Cannot open file \"" + path + "\". " + error;
@@ -162,9 +162,9 @@ std::string TScheduleManager::SaveSchedule(const std::string& path, const TSched
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
-        if (!platform().FileExists(path)) {
+        if (!platform().files().exists(path)) {
             m_unsavedBackupPath.clear(); // nothing stored that could be lost
-        } else if (platform().ReadWholeFile(path, old, error) && writeBackup(path, old, error)) {
+        } else if (platform().files().readWholeFile(path, old, error) && writeBackup(path, old, error)) {
             m_unsavedBackupPath.clear();
             m_keptCopyPath = backupPathOf(path);
         } else {
@@ -175,7 +175,7 @@ std::string TScheduleManager::SaveSchedule(const std::string& path, const TSched
     }
     const std::string data = WriteScheduleFile(*this, leaveOut);
     std::string error;
-    if (!platform().WriteWholeFile(path, data, error))
+    if (!platform().files().writeWholeFile(path, data, error))
         return "Cannot create file \"" + path + "\". " + error;
     if (!WriteProfileKey(SettingsPath, CountSection, CountKey,
                          std::to_string(m_items.size() - (IndexOf(leaveOut) >= 0 ? 1 : 0))))

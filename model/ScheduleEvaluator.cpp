@@ -43,7 +43,7 @@ struct Clock {
 
 // Read once per tick, and again after a firing, which may have waited a minute in its reminder.
 Clock readClock() {
-    const LocalTime time = platform().GetLocalTime();
+    const LocalTime time = platform().clock().localTime();
     return Clock{FromLocalTime(time), EncodeDate(time.year, time.month, time.day)};
 }
 

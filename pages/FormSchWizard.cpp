@@ -64,7 +64,7 @@ QDate calendarDay(TDateTime value) {
 }
 
 QDate today() {
-    const LocalTime now = platform().GetLocalTime();
+    const LocalTime now = platform().clock().localTime();
     return QDate(now.year, now.month, now.day);
 }
 

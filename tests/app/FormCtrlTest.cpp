@@ -98,7 +98,7 @@ void FormCtrlTest::initTestCase() {
 
 void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
     World w;
-    w.fake.files[SettingsFile] =
+    w.fake.storedFiles[SettingsFile] =
         "[setting]\nSetting_AutoStartup=2\nSetting_AutoSave=0x1\nSetting_Remind=yes\n";
     TFormCtrl window;
     QCOMPARE(FormCtrl, &window);
@@ -157,15 +157,15 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
     World w;
     w.fake.readOnlyFolders.insert("/opt/halvo/");
     const std::string userSettings = "/home/user/.config/halvo-shutdown/setting.ini";
-    w.fake.files[userSettings] = "[setting]\nSetting_Remind=1\n";
+    w.fake.storedFiles[userSettings] = "[setting]\nSetting_Remind=1\n";
     {
         TFormCtrl window;
         QVERIFY(window.Settings.Remind);
         window.Settings.AutoSave = true;
     }
-    QCOMPARE(w.fake.files[userSettings],
+    QCOMPARE(w.fake.storedFiles[userSettings],
              std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"));
-    QVERIFY(!w.fake.files.count(SettingsFile));
+    QVERIFY(!w.fake.storedFiles.count(SettingsFile));
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
@@ -205,7 +205,7 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
     {
         World w;
         w.saveOneItemSchedule();
-        w.fake.files[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
+        w.fake.storedFiles[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
         TFormCtrl window;
         QVERIFY(window.FormSch);
         QCOMPARE(window.pagesInCreationOrder(), std::vector<QWidget*>{window.FormSch});
@@ -221,7 +221,7 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
     {
         // AutoSave without a file, and a file without AutoSave: start-up as always.
         World w;
-        w.fake.files[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+        w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
         TFormCtrl window;
         QVERIFY(!window.FormSch);
     }
@@ -291,7 +291,7 @@ void FormCtrlTest::closingAndMinimizingHide() {
 
 void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     World w;
-    w.fake.files[SettingsFile] = "[setting]\nSetting_Remind=1\n";
+    w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_Remind=1\n";
     TFormCtrl window;
     QVERIFY(window.Settings.Remind);
     w.fake.clearCalls();
@@ -323,7 +323,7 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
 void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
     World w;
     w.saveOneItemSchedule();
-    w.fake.files[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
+    w.fake.storedFiles[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
     TFormCtrl window;
     w.fake.suspendAllowed = false;
     emit window.PopupMenu1->aboutToShow();
@@ -343,7 +343,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
     QVERIFY(w.ui.popups.empty());
 
     // A refusal says which action failed and why.
-    w.fake.exitRefusal = "Permission denied";
+    w.fake.refusal = "Permission denied";
     window.N1->trigger();
     QCOMPARE(w.ui.popups.size(), std::size_t(1));
     QCOMPARE(w.ui.popups[0]->shownTexts,
@@ -377,7 +377,7 @@ void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
     QCOMPARE(w.dialogs.errors, QStringList{"The help file /opt/halvo/AppHelp.html is missing"});
     QVERIFY(w.fake.calls.empty());
 
-    w.fake.files["/opt/halvo/AppHelp.html"] = "<html></html>";
+    w.fake.storedFiles["/opt/halvo/AppHelp.html"] = "<html></html>";
     window.help2->trigger();
     const std::string owner = std::to_string(window.winId());
     QCOMPARE(lines(w.fake.calls),
@@ -442,18 +442,18 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
             "\"/opt/halvo/setting.ini\")",
             "WritePrivateProfileStringA(\"setting\", \"Setting_Remind\", \"1\", \"/opt/halvo/setting.ini\")",
         })));
-    QVERIFY(w.fake.files.count(ScheduleFile));
+    QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     QCOMPARE(FormCtrl, nullptr);
 }
 
 void FormCtrlTest::exitBeforeTheWindowWasShownLeavesTheScheduleAlone() {
     World w;
     w.saveOneItemSchedule();
-    const std::string before = w.fake.files[ScheduleFile];
+    const std::string before = w.fake.storedFiles[ScheduleFile];
     w.fake.clearCalls();
     { TFormCtrl window; }
-    QCOMPARE(w.fake.files[ScheduleFile], before);
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[ScheduleFile], before);
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\n"
                          "Setting_AutoSave=0\nSetting_Remind=0\n"));
     QCOMPARE(w.fake.callsStartingWith("WritePrivateProfileStringA").size(), std::size_t(3));
@@ -481,9 +481,9 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QSpontaneKeyEvent::setSpontaneous(&quit);
     QVERIFY(!window.eventFilter(QCoreApplication::instance(), &quit));
     QVERIFY(window.sessionEnding());
-    QCOMPARE(w.fake.files[SettingsFile], std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+    QCOMPARE(w.fake.storedFiles[SettingsFile], std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
                                                      "Setting_Remind=0\n[schManager]\ncount=0\n"));
-    QVERIFY(w.fake.files.count(ScheduleFile));
+    QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     window.show();
     QVERIFY(window.close());
 
@@ -493,8 +493,8 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     second.Setting1Click();
     second.Settings.AutoSave = true;
     second.SessionEnding();
-    QVERIFY(again.fake.files.count(ScheduleFile));
-    QVERIFY(again.fake.files.count(SettingsFile));
+    QVERIFY(again.fake.storedFiles.count(ScheduleFile));
+    QVERIFY(again.fake.storedFiles.count(SettingsFile));
     QVERIFY(second.close());
 }
 
@@ -637,7 +637,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(w.fake.callsStartingWith("ExitWindowsEx").size(), std::size_t(1));
 
     // From the schedule: the item's crossing state stays as the firing left it; --cancel drops the run.
-    w.fake.files[SettingsFile] = "[setting]\nSetting_Remind=1\n";
+    w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_Remind=1\n";
     window.Settings.Remind = true;
     window.Schedule1Click();
     window.Setting1Click();
@@ -664,7 +664,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
 void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     World w;
     w.fake.setNow(2026, 12, 8, 22, 20, 0);
-    w.fake.files[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+    w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
     w.saveOneItemSchedule(); // "night", shut down every day at 22:30
     TFormCtrl window;
     QVERIFY(window.FormSch);

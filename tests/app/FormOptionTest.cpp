@@ -167,7 +167,7 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     QVERIFY(!settings.AutoSave);
     QVERIFY(settings.Remind);
     // Stored at once, so the file agrees with the Run value.
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n"));
     QVERIFY(w.dialogs.messages.isEmpty());
 
@@ -180,7 +180,7 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     // Again with the value already gone: no fault.
     page.SpeedButton1Click();
     QVERIFY(w.dialogs.errors.isEmpty());
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=1\n"));
 
     // The file cannot be written: said so; the flags have changed all the same.
@@ -203,7 +203,7 @@ void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
     QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Write(), Close()})));
     QVERIFY(!settings.AutoStartup);
     QVERIFY(!settings.AutoSave);
-    QVERIFY(!w.fake.files.count(SettingsFile));
+    QVERIFY(!w.fake.storedFiles.count(SettingsFile));
 }
 
 void FormOptionTest::setWithoutARunKeyStillChangesTheFlags() {
@@ -252,7 +252,7 @@ void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
         window.Option1Click();
         QCOMPARE(w.runValue(), QuotedPath);
     }
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=0\n"));
     // The Run value is never removed at the end.
     QCOMPARE(w.runValue(), QuotedPath);
@@ -261,17 +261,17 @@ void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
 void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     World w;
     const std::string stored = "the records of an earlier run";
-    w.fake.files[ScheduleFile] = stored;
-    w.fake.files[SettingsFile] = "[schManager]\ncount=1\n";
+    w.fake.storedFiles[ScheduleFile] = stored;
+    w.fake.storedFiles[SettingsFile] = "[schManager]\ncount=1\n";
     TFormCtrl window;
     window.Setting1Click(); // the Schedule page starts empty: AutoSave is off
     window.Option1Click();
     window.FormOption->CheckBox_AutoSave->setChecked(true);
     window.FormOption->SpeedButton1Click();
     // This run's schedule is stored from now on; the one it never loaded is kept, and the user told.
-    QCOMPARE(w.fake.files[ScheduleFile + ".bak"], stored);
-    QCOMPARE(w.fake.files[ScheduleFile], std::string());
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[ScheduleFile + ".bak"], stored);
+    QCOMPARE(w.fake.storedFiles[ScheduleFile], std::string());
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
                          "Setting_AutoSave=1\nSetting_Remind=0\n"));
     QCOMPARE(w.ui.popups.size(), std::size_t(1));

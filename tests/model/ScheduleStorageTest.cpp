@@ -62,33 +62,32 @@ protected:
     void SetUp() override { manager.SetSettingsPath(settingsPath); }
 
     void storeCount(const std::string& text) {
-        fake.files[settingsPath] = "[schManager]\ncount=" + text + "\n";
+        fake.storedFiles[settingsPath] = "[schManager]\ncount=" + text + "\n";
     }
     std::string storedCount() {
-        return ini::GetValue(fake.files[settingsPath], "schManager", "count").value_or("<none>");
+        return ini::GetValue(fake.storedFiles[settingsPath], "schManager", "count").value_or("<none>");
     }
 };
 
 } // namespace
 
 TEST_F(ScheduleStorage, SaveWritesTheRecordsThenTheCount) {
-    fake.files[settingsPath] = "[setting]\nSetting_AutoSave=1\n";
+    fake.storedFiles[settingsPath] = "[setting]\nSetting_AutoSave=1\n";
     const std::string night = nightRecord();
     ScheduleReader reader(night);
     ASSERT_EQ(reader.ReadRecord(manager.Add()), "");
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], nightRecord());
-    EXPECT_EQ(fake.files[settingsPath], "[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n");
+    EXPECT_EQ(fake.storedFiles[schedulePath], nightRecord());
+    EXPECT_EQ(fake.storedFiles[settingsPath], "[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n");
     EXPECT_EQ(fake.calls,
-              (std::vector<std::string>{"WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", "
-                                        "\"/opt/halvo/setting.ini\")"}));
-    EXPECT_FALSE(fake.files.count(backupPath));
+              (std::vector<std::string>{"write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\""}));
+    EXPECT_FALSE(fake.storedFiles.count(backupPath));
 }
 
 TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
-    fake.files[schedulePath] = nightRecord();
+    fake.storedFiles[schedulePath] = nightRecord();
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], "");
+    EXPECT_EQ(fake.storedFiles[schedulePath], "");
     EXPECT_EQ(storedCount(), "0");
 
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
@@ -97,7 +96,7 @@ TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
 
 TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRest) {
     const std::string file = namedRecord("a", 1) + namedRecord("b", 9) + namedRecord("c", 11);
-    fake.files[schedulePath] = file;
+    fake.storedFiles[schedulePath] = file;
     manager.Add().ItemName = "before";
 
     storeCount("2");
@@ -105,11 +104,11 @@ TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRe
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"before", "a", "b"}));
     EXPECT_EQ(manager.Item(2).Task->Code, 9);
     // The third record is not read, but the next save would drop it: the whole file is kept first.
-    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(fake.storedFiles[backupPath], file);
     EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
     EXPECT_EQ(manager.TakeKeptCopy(), "") << "said once";
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(fake.storedFiles[backupPath], file);
     EXPECT_EQ(storedCount(), "3");
 
     struct Count {
@@ -121,15 +120,15 @@ TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRe
     for (const auto& [text, items] : counts) {
         TScheduleManager other;
         other.SetSettingsPath(settingsPath);
-        fake.files[schedulePath] = file;
+        fake.storedFiles[schedulePath] = file;
         if (text == "<none>")
-            fake.files.erase(settingsPath);
+            fake.storedFiles.erase(settingsPath);
         else
             storeCount(text);
-        fake.files.erase(backupPath);
+        fake.storedFiles.erase(backupPath);
         EXPECT_EQ(other.LoadSchedule(schedulePath), "") << text;
         EXPECT_EQ(other.Count(), items) << text;
-        EXPECT_EQ(fake.files.count(backupPath) ? fake.files[backupPath] : "<none>",
+        EXPECT_EQ(fake.storedFiles.count(backupPath) ? fake.storedFiles[backupPath] : "<none>",
                   items < 3 ? file : "<none>")
             << text;
         EXPECT_EQ(other.TakeKeptCopy(), items < 3 ? backupPath : "") << text;
@@ -138,14 +137,14 @@ TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRe
 
 TEST_F(ScheduleStorage, CountBeyondTheRecordsKeepsTheWholeOnesAndACopyOfTheFile) {
     const std::string file = namedRecord("a", 1) + namedRecord("b", 2);
-    fake.files[schedulePath] = file;
-    fake.files[backupPath] = "an older copy";
+    fake.storedFiles[schedulePath] = file;
+    fake.storedFiles[backupPath] = "an older copy";
     storeCount("3");
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "Stream read error");
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(fake.files[backupPath], file);
+    EXPECT_EQ(fake.storedFiles[backupPath], file);
     EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
-    EXPECT_EQ(fake.files[schedulePath], file);
+    EXPECT_EQ(fake.storedFiles[schedulePath], file);
 }
 
 TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
@@ -156,57 +155,57 @@ TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
                                                             5));
     second[second.size() - 5] = '\x07'; // no such tag
     const std::string damaged = first + second + namedRecord("c", 3);
-    fake.files[schedulePath] = damaged;
+    fake.storedFiles[schedulePath] = damaged;
     storeCount("3");
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Error reading TScheduleItem.OtherProperty: Invalid property value");
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(fake.files[backupPath], damaged);
+    EXPECT_EQ(fake.storedFiles[backupPath], damaged);
 
     // The next save replaces the file, but the copy still holds every stored item.
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], first);
-    EXPECT_EQ(fake.files[backupPath], damaged);
+    EXPECT_EQ(fake.storedFiles[schedulePath], first);
+    EXPECT_EQ(fake.storedFiles[backupPath], damaged);
     EXPECT_EQ(storedCount(), "1");
 }
 
 TEST_F(ScheduleStorage, TruncatedAndForeignFilesReportTheirFaults) {
     const std::string night = nightRecord();
     storeCount("1");
-    fake.files[schedulePath] = night.substr(0, 60);
+    fake.storedFiles[schedulePath] = night.substr(0, 60);
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Error reading TScheduleItem.SPTimeProperty: Stream read error");
-    fake.files[schedulePath] = "PK\x03\x04" + night.substr(4);
+    fake.storedFiles[schedulePath] = "PK\x03\x04" + night.substr(4);
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "Invalid stream format");
-    fake.files[schedulePath] = night.substr(0, 0x20) + "\x07" + night.substr(0x21);
+    fake.storedFiles[schedulePath] = night.substr(0, 0x20) + "\x07" + night.substr(0x21);
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Error reading TScheduleItem.TaskProperty: Invalid property value");
     EXPECT_EQ(manager.Count(), 0);
-    EXPECT_EQ(fake.files[backupPath], fake.files[schedulePath])
+    EXPECT_EQ(fake.storedFiles[backupPath], fake.storedFiles[schedulePath])
         << "the newest unreadable file replaces the copy";
 }
 
 TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt) {
-    fake.files[schedulePath] = nightRecord();
+    fake.storedFiles[schedulePath] = nightRecord();
     fake.unreadableFiles.insert(schedulePath);
     storeCount("1");
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Cannot open file \"/opt/halvo/sch.cks\". Access is denied");
     EXPECT_EQ(manager.Count(), 0);
-    EXPECT_FALSE(fake.files.count(backupPath));
+    EXPECT_FALSE(fake.storedFiles.count(backupPath));
 
     EXPECT_EQ(manager.TakeKeptCopy(), "");
 
     fake.unreadableFiles.clear(); // another program let go of it
     manager.Add().ItemName = "new";
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[backupPath], nightRecord());
+    EXPECT_EQ(fake.storedFiles[backupPath], nightRecord());
     EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
     EXPECT_EQ(storedCount(), "1");
 
-    fake.files.erase(backupPath);
+    fake.storedFiles.erase(backupPath);
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_FALSE(fake.files.count(backupPath)) << "only the save after the failed load keeps a copy";
+    EXPECT_FALSE(fake.storedFiles.count(backupPath)) << "only the save after the failed load keeps a copy";
 
     // While the earlier file can neither be read nor kept, a save leaves it where it is.
     TScheduleManager locked;
@@ -214,14 +213,14 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
     fake.unreadableFiles.insert(schedulePath);
     EXPECT_NE(locked.LoadSchedule(schedulePath), "");
     locked.Add().ItemName = "newer";
-    const std::string before = fake.files[schedulePath];
+    const std::string before = fake.storedFiles[schedulePath];
     EXPECT_EQ(locked.SaveSchedule(schedulePath),
               "Cannot create file \"/opt/halvo/sch.cks\". The earlier file could not be kept as "
               "/opt/halvo/sch.cks.bak: Access is denied");
-    EXPECT_EQ(fake.files[schedulePath], before);
+    EXPECT_EQ(fake.storedFiles[schedulePath], before);
     fake.unreadableFiles.clear();
     EXPECT_EQ(locked.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[backupPath], before);
+    EXPECT_EQ(fake.storedFiles[backupPath], before);
 
     TScheduleManager missing;
     EXPECT_EQ(missing.LoadSchedule("/opt/halvo/none.cks"),
@@ -230,7 +229,7 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
 
 TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
     const std::string stored = nightRecord();
-    fake.files[schedulePath] = stored;
+    fake.storedFiles[schedulePath] = stored;
     storeCount("1");
     manager.Add().ItemName = "a";
     manager.Add().ItemName = "b";
@@ -238,36 +237,30 @@ TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
     fake.unwritableFiles.insert(schedulePath);
     EXPECT_EQ(manager.SaveSchedule(schedulePath),
               "Cannot create file \"/opt/halvo/sch.cks\". Access is denied");
-    EXPECT_EQ(fake.files[schedulePath], stored);
+    EXPECT_EQ(fake.storedFiles[schedulePath], stored);
     EXPECT_EQ(storedCount(), "1") << "the count still matches the file";
-    EXPECT_TRUE(fake.callsStartingWith("WritePrivateProfileStringA").empty());
+    EXPECT_TRUE(fake.callsStartingWith("write").empty());
 
     fake.unwritableFiles = {settingsPath};
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "Unable to write to /opt/halvo/setting.ini");
-    EXPECT_EQ(fake.files[schedulePath], namedRecord("a", 0) + namedRecord("b", 0));
+    EXPECT_EQ(fake.storedFiles[schedulePath], namedRecord("a", 0) + namedRecord("b", 0));
 }
 
 // The fake platform's files, but on disk: the real INI module reads and writes setting.ini, and the
 // schedule file is a real file replaced by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                           char* returned, std::uint32_t size,
-                                           const char* fileName) override {
-        std::string text;
-        const bool exists = fs::exists(fileName);
-        if (exists)
-            text = readFile(fileName);
-        return ini::GetProfileString(exists ? &text : nullptr, section, key, defaultValue, returned, size);
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key) override {
+        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("") : std::string();
     }
-    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                    const char* fileName) override {
+    bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override {
         std::string error;
-        const std::string text = fs::exists(fileName) ? readFile(fileName) : std::string();
-        return WriteWholeFile(fileName, ini::WriteProfileString(text, section, key, value), error);
+        const std::string text = fs::exists(file) ? readFile(file) : std::string();
+        return writeWholeFile(file, ini::SetValue(text, section, key, value), error);
     }
-    bool FileExists(const std::string& path) override { return fs::exists(path); }
-    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override {
+    bool exists(const std::string& path) override { return fs::exists(path); }
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) {
             error = "No such file or directory";
@@ -276,7 +269,7 @@ public:
         data.assign(std::istreambuf_iterator<char>(in), {});
         return true;
     }
-    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
         const std::string temporary = path + ".new";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

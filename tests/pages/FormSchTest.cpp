@@ -31,14 +31,14 @@ struct World : WindowTestWorld<> {
     World() { settings.AutoSave = true; } // the schedule is stored; without it, the file is left alone
 
     std::string count() const {
-        const auto it = platform.files.find(SettingsPath);
-        if (it == platform.files.end())
+        const auto it = platform.storedFiles.find(SettingsPath);
+        if (it == platform.storedFiles.end())
             return "(no file)";
         return ini::GetValue(it->second, "schManager", "count").value_or("(no key)");
     }
     std::string schedule() const {
-        const auto it = platform.files.find(SchedulePath);
-        return it == platform.files.end() ? "(no file)" : it->second;
+        const auto it = platform.storedFiles.find(SchedulePath);
+        return it == platform.storedFiles.end() ? "(no file)" : it->second;
     }
 };
 
@@ -503,7 +503,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"b", "Lock the workstation"});
     }
     const std::string stored = world.schedule();
-    const std::string settings = world.platform.files[SettingsPath];
+    const std::string settings = world.platform.storedFiles[SettingsPath];
     world.platform.clearCalls();
 
     // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
@@ -522,9 +522,9 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QVERIFY(page.StoreSchedule()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
-    QCOMPARE(world.platform.files[SettingsPath], settings);
+    QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
     QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
-    QVERIFY(!world.platform.files.count(SchedulePath + ".bak"));
+    QVERIFY(!world.platform.storedFiles.count(SchedulePath + ".bak"));
 
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
     // the user is told once.
@@ -534,14 +534,14 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QCOMPARE(world.schedule(), stored);
         world.settings.AutoSave = true;
         QVERIFY(page.StoreSchedule()); // what "Set" does
-        QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
         QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
         QCOMPARE(world.ui.popups[0]->shown, 1);
         addItem(world, page, Entry{"f"});
         QCOMPARE(world.count(), std::string("2"));
     }
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
     QCOMPARE(world.ui.popups.size(), std::size_t(1));
     QVERIFY(world.dialogs.errors.isEmpty());
 
@@ -556,7 +556,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         addItem(world, page, Entry{"whole"});
     }
     const std::string one = world.schedule();
-    world.platform.files[SchedulePath] += "XXXX and more";
+    world.platform.storedFiles[SchedulePath] += "XXXX and more";
     world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
     const std::string damaged = world.schedule();
 
@@ -569,7 +569,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         QCOMPARE(rowCount(*page.AdvListView1), 1);
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
         QVERIFY(page.Timer1->isActive());
-        QCOMPARE(world.platform.files[SchedulePath + ".bak"], damaged);
+        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], damaged);
         QVERIFY(world.ui.popups.empty());
     }
 
@@ -584,16 +584,16 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     }
     // Its first store kept the file it could not open, and said so then.
     QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
 
     // Whole records beyond the count load without a fault: the notification alone says where they are.
-    world.platform.files[SchedulePath] = one + one + one;
+    world.platform.storedFiles[SchedulePath] = one + one + one;
     world.platform.WritePrivateProfileStringA("schManager", "count", "1", SettingsPath.c_str());
     world.dialogs.errors.clear();
     TFormSch counted(world.settings);
     QCOMPARE(counted.manager().Count(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one + one + one);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one + one + one);
     QCOMPARE(popupTexts(world), (std::vector<std::string>{KeptCopy, KeptCopy}));
 }
 
