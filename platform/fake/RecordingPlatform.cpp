@@ -67,7 +67,16 @@ std::vector<std::string> RecordingPlatform::callsStartingWith(const std::string&
     return out;
 }
 
+std::vector<std::string> RecordingPlatform::sessionRequests() const {
+    std::vector<std::string> out;
+    for (const auto& c : calls)
+        if (m_sessionRequests.count(c))
+            out.push_back(c);
+    return out;
+}
+
 bool RecordingPlatform::request(std::string line) {
+    m_sessionRequests.insert(line);
     record(std::move(line));
     return refusal.empty();
 }

@@ -84,6 +84,8 @@ public:
     void clearCalls() { calls.clear(); }
     // The recorded calls that start with prefix, in order.
     std::vector<std::string> callsStartingWith(const std::string& prefix) const;
+    // The recorded requests to end or interrupt the session, in order.
+    std::vector<std::string> sessionRequests() const;
 
     // ---- Platform ----
     SessionPower& session() override { return *this; }
@@ -140,6 +142,8 @@ public:
 private:
     bool request(std::string line);
     void record(std::string line) { calls.push_back(std::move(line)); }
+
+    std::set<std::string> m_sessionRequests; // the lines session requests were recorded as
 };
 
 // A text in double quotes, as the recorded lines show texts.

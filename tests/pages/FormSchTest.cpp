@@ -398,7 +398,7 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
     QCOMPARE(rowTexts(*page.AdvListView1, 0),
              QStringList({"Night", "shutdown the computer", "22:30:00:EveryDay"}));
     QCOMPARE(world.schedule(), stored);
-    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
+    QVERIFY(world.platform.callsStartingWith("write [").empty());
 }
 
 void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
@@ -451,7 +451,7 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
     page.Timer1Timer();
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
 
     // Moved to a time that has passed already: nothing runs.
     world.platform.setNow(2026, 12, 8, 22, 45, 0, 3);
@@ -461,14 +461,14 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     world.platform.advanceMilliseconds(1000);
     page.Timer1Timer();
     QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Passed);
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
 
     // Moved to a time still to come: it runs then, although it ran today.
     modifyTime(world, page, 0, QTime(23, 0, 0));
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 23, 0, 0, 3);
     page.Timer1Timer();
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(2));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(2));
     QCOMPARE(rowTexts(*page.AdvListView1, 0)[2], QString("23:00:00:EveryDay"));
 }
 
@@ -518,12 +518,12 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         page.Timer1Timer();
         world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
         page.Timer1Timer();
-        QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+        QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
         QVERIFY(page.StoreSchedule()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
     QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
-    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
+    QVERIFY(world.platform.callsStartingWith("write [").empty());
     QVERIFY(!world.platform.storedFiles.count(SchedulePath + ".bak"));
 
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
@@ -557,7 +557,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     }
     const std::string one = world.schedule();
     world.platform.storedFiles[SchedulePath] += "XXXX and more";
-    world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
+    world.platform.writeKey(SettingsPath, "schManager", "count", "2");
     const std::string damaged = world.schedule();
 
     {
@@ -588,7 +588,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
 
     // Whole records beyond the count load without a fault: the notification alone says where they are.
     world.platform.storedFiles[SchedulePath] = one + one + one;
-    world.platform.WritePrivateProfileStringA("schManager", "count", "1", SettingsPath.c_str());
+    world.platform.writeKey(SettingsPath, "schManager", "count", "1");
     world.dialogs.errors.clear();
     TFormSch counted(world.settings);
     QCOMPARE(counted.manager().Count(), 1);
@@ -610,8 +610,7 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     page.Timer1Timer();
 
     const std::vector<std::string> expected = {
-        "WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", \"/opt/halvo/setting.ini\")",
-        "ShellExecuteA(0, null, \"/usr/bin/backup\", \"--now\", null, 1)"};
+        "write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\"", "run \"/usr/bin/backup\" with \"--now\""};
     QCOMPARE(world.platform.calls, expected);
     // On disk the item has passed its time, so a start after a forced shutdown does not fire it again.
     const std::string stored = world.schedule();
@@ -650,8 +649,8 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
 
     QCOMPARE(labels, QStringList({"execute the program", "lock the workstation"}));
     QVERIFY(storedWhenAsked.find(std::string("EveryDay\x02\x02", 10)) != std::string::npos);
-    QVERIFY(world.platform.callsStartingWith("ShellExecuteA").empty());
-    QCOMPARE(world.platform.callsStartingWith("GetProcAddress").size(), std::size_t(1));
+    QVERIFY(world.platform.callsStartingWith("run ").empty());
+    QCOMPARE(world.platform.callsStartingWith("lock").size(), std::size_t(1));
 }
 
 void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
@@ -670,7 +669,7 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     world.platform.setNow(2026, 12, 8, 12, 0, 0, 2);
     page.Timer1Timer();
     QCOMPARE(world.dialogs.errors.size(), 2); // no box in the way of the task
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
     QCOMPARE(world.ui.popups.size(), std::size_t(1));
     QCOMPARE(world.ui.popups[0]->messageText, fault.toStdString());
     QCOMPARE(world.ui.popups[0]->shown, 1);
