@@ -39,7 +39,8 @@ public:
     virtual bool lock() = 0;
     virtual bool sleep() = 0;
     virtual bool hibernate() = 0;
-    virtual void startScreenSaver() = 0;
+    // Whether a screen saver took the request.
+    virtual bool startScreenSaver() = 0;
     // Whether the system offers the action at all (sleep and hibernation may be switched off).
     virtual bool isOffered(SessionAction action) = 0;
     virtual std::string refusalReason() = 0;

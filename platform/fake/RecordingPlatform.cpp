@@ -109,8 +109,9 @@ bool RecordingPlatform::hibernate() {
     return request("hibernate");
 }
 
-void RecordingPlatform::startScreenSaver() {
+bool RecordingPlatform::startScreenSaver() {
     record("start the screen saver");
+    return true;
 }
 
 bool RecordingPlatform::isOffered(SessionAction action) {

@@ -104,7 +104,7 @@ public:
     bool lock() override;
     bool sleep() override;
     bool hibernate() override;
-    void startScreenSaver() override;
+    bool startScreenSaver() override;
     bool isOffered(SessionAction action) override;
     std::string refusalReason() override { return refusal; }
 

@@ -101,10 +101,10 @@ bool LinuxPlatform::hibernate() {
 
 // The desktop's own screen saver switched on, else the freedesktop one (which locks on KDE), else the X
 // server's. Each may take half a second before the next is tried, so a hung one cannot stop the program.
-void LinuxPlatform::startScreenSaver() {
+bool LinuxPlatform::startScreenSaver() {
     constexpr int timeoutMs = 500;
-    if (!ActivateDesktopScreenSaver(timeoutMs) && !m_session.ActivateScreenSaver(timeoutMs))
-        m_windows.ActivateScreenSaver();
+    return ActivateDesktopScreenSaver(timeoutMs) || m_session.ActivateScreenSaver(timeoutMs) ||
+           m_windows.ActivateScreenSaver();
 }
 
 bool LinuxPlatform::isOffered(SessionAction action) {

@@ -42,7 +42,7 @@ private:
     bool lock() override;
     bool sleep() override;
     bool hibernate() override;
-    void startScreenSaver() override;
+    bool startScreenSaver() override;
     bool isOffered(SessionAction action) override;
     std::string refusalReason() override { return m_refusal; }
 

@@ -72,11 +72,11 @@ bool Win32Platform::hibernate() {
     return m_api.SetSuspendState(true, false, false);
 }
 
-void Win32Platform::startScreenSaver() {
+bool Win32Platform::startScreenSaver() {
     // A plain send waits for every window; one hung window would freeze the program's timers for good.
     std::uintptr_t result = 0;
-    m_api.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                              win::SMTO_ABORTIFHUNG, 500, &result);
+    return m_api.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
+                              win::SMTO_ABORTIFHUNG, 500, &result) != 0;
 }
 
 bool Win32Platform::isOffered(SessionAction action) {

@@ -45,7 +45,7 @@ private:
     bool lock() override;
     bool sleep() override;
     bool hibernate() override;
-    void startScreenSaver() override;
+    bool startScreenSaver() override;
     bool isOffered(SessionAction action) override;
     std::string refusalReason() override;
     // ---- DesktopWindows

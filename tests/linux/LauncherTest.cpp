@@ -1,4 +1,4 @@
-// ShellExecuteA for real: a helper program records how it was started. Parameters arrive as plain words
+// Starting programs and opening documents for real: a helper program records how it was started. Parameters arrive as plain words
 // whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
 // on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
 
@@ -16,6 +16,7 @@
 using namespace halvo;
 using namespace halvo::linuxtest;
 using halvo::linuxbackend::LinuxPlatform;
+using halvo::linuxbackend::ShellOpen;
 using Words = std::vector<std::string>;
 
 namespace {
@@ -27,7 +28,7 @@ struct Started {
     Words arguments;
 };
 
-class ShellExecute : public testing::Test {
+class Launching : public testing::Test {
 protected:
     void SetUp() override {
         // A folder of stand-ins first on PATH: the recorder under its own name and as xdg-open.
@@ -72,12 +73,10 @@ protected:
 
 } // namespace
 
-TEST_F(ShellExecute, ShellSyntaxInParametersArrivesAsPlainWords) {
+TEST_F(Launching, ShellSyntaxInParametersArrivesAsPlainWords) {
     const std::string parameters =
         R"(one "two words" 'three;$(touch pwned)' $(touch pwned2) four;five \"six\" `touch pwned3` | seven > out)";
-    const Handle result = backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, parameters.c_str(),
-                                                temp.path().c_str(), win::SW_SHOWNORMAL);
-    EXPECT_GT(result, 32u);
+    EXPECT_GT(ShellOpen(HALVO_ARGS_RECORDER, parameters, temp.path()), 32);
     const auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, (Words{"one", "two words", "three;$(touch pwned)", "$(touch", "pwned2)",
@@ -87,9 +86,9 @@ TEST_F(ShellExecute, ShellSyntaxInParametersArrivesAsPlainWords) {
         EXPECT_FALSE(std::filesystem::exists(temp / name)) << name;
 }
 
-TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
+TEST_F(Launching, StartedProgramsAreDetachedAndLeaveNoZombies) {
     for (int i = 0; i < 3; ++i) {
-        ASSERT_GT(backend.ShellExecuteA(0, "open", "halvo-args-recorder", "a  b", nullptr, 1), 32u);
+        ASSERT_TRUE(backend.launcher().runProgram("halvo-args-recorder", "a  b"));
         const auto run = started();
         ASSERT_TRUE(run);
         EXPECT_EQ(run->arguments, (Words{"a", "b"}));
@@ -99,7 +98,7 @@ TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
     EXPECT_EQ(ZombieChildren(), std::vector<pid_t>{});
 }
 
-TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLine) {
+TEST_F(Launching, AnExecuteTaskRunsItsCommandLine) {
     ScopedPlatform guard(backend);
     TExecuteTask task;
     task.CommandLine = "  halvo-args-recorder  x  'y z' \"$HOME\"  ";
@@ -109,26 +108,26 @@ TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLine) {
     EXPECT_EQ(run->arguments, (Words{"x", "y z", "$HOME"}));
 }
 
-TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
+TEST_F(Launching, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, document.c_str(), "ignored words", nullptr, 1), 32u);
+    ASSERT_GT(ShellOpen(document, "ignored words", ""), 32);
     auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
 
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, "notes.txt", nullptr, temp.path().c_str(), 1), 32u);
+    ASSERT_GT(ShellOpen("notes.txt", "", temp.path()), 32);
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
 
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, bin.c_str(), nullptr, nullptr, 1), 32u);
+    backend.launcher().openDocument(bin, 0);
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{bin});
 
     const std::string address = "https://example.org/a b?x=1&y=$(id);z";
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, address.c_str(), nullptr, nullptr, 1), 32u);
+    backend.launcher().openDocument(address, 0);
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{address});
@@ -136,28 +135,27 @@ TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     // A script without the right to run is a document too.
     const std::string script = temp / "script.sh";
     WriteWhole(script, "#!/bin/sh\ntouch ran\n");
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, script.c_str(), nullptr, nullptr, 1), 32u);
+    ASSERT_TRUE(backend.launcher().runProgram(script, std::nullopt));
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{script});
 }
 
-TEST_F(ShellExecute, FailuresAnswerWithTheirCodeAndStartNothing) {
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "", nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, nullptr, nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, (temp / "missing").c_str(), nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "no-such-program-anywhere", nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, nullptr, (temp / "missing").c_str(), 1),
-              3u);
-    EXPECT_EQ(backend.ShellExecuteA(0, "print", HALVO_ARGS_RECORDER, nullptr, nullptr, 1), 31u);
+TEST_F(Launching, FailuresAnswerWithTheirCodeAndStartNothing) {
+    EXPECT_EQ(ShellOpen("", "", ""), 2);
+    EXPECT_EQ(ShellOpen(temp / "missing", "", ""), 2);
+    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""), 2);
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", temp / "missing"), 3);
     // An unbalanced quote would leave the words to guesswork: nothing runs.
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, "it's", nullptr, 1), 11u);
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), 11);
+    EXPECT_FALSE(backend.launcher().runProgram("no-such-program-anywhere", std::nullopt));
+    EXPECT_FALSE(backend.launcher().runProgram(HALVO_ARGS_RECORDER, "it's"));
     EXPECT_TRUE(nothingStarted());
 
     environment.set("PATH", "/nonexistent");
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, document.c_str(), nullptr, nullptr, 1), 31u) << "no xdg-open";
+    EXPECT_EQ(ShellOpen(document, "", ""), 31) << "no xdg-open";
 }
 
 TEST(ShellWords, SplitLikeAShellWithoutExpanding) {
