@@ -137,8 +137,8 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
-    platform().launcher().runProgram(parts.file, parts.hasParameters ? std::optional(parts.parameters)
-                                                                     : std::nullopt);
+    platform().launcher().runProgram(parts.file,
+                                     parts.hasParameters ? std::optional(parts.parameters) : std::nullopt);
 }
 
 void TRestartTask::Run() {

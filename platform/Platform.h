@@ -124,7 +124,8 @@ class Profiles {
 public:
     virtual ~Profiles() = default;
     // The key's text; empty when the file, section or key is missing. Texts are read up to 2047 bytes.
-    virtual std::string readKey(const std::string& file, const std::string& section, const std::string& key) = 0;
+    virtual std::string readKey(const std::string& file, const std::string& section,
+                                const std::string& key) = 0;
     // False when the file could not be written.
     virtual bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& value) = 0;

@@ -124,7 +124,7 @@ std::string runValueOf(const std::vector<std::string>& words) {
         const std::string& w = words[i];
         if (i > 0)
             out += ' ';
-        // The program is always quoted, as the Run value is written; arguments only when they need it.
+        // The program is always quoted, as the program writes it; arguments only when they need it.
         if (i == 0 || w.empty() || w.find_first_of(" \t") != std::string::npos)
             out += "\"" + w + "\"";
         else

@@ -15,7 +15,7 @@ namespace halvo::linuxbackend {
 
 namespace {
 
-// ShellExecuteA's answers.
+// The answers of ShellOpen, by the numbers Windows gives them.
 constexpr long kStarted = 42;
 constexpr long kFileNotFound = 2;
 constexpr long kPathNotFound = 3;

@@ -1,6 +1,6 @@
 #pragma once
 
-// Starting programs and opening documents for ShellExecuteA, never through a shell: a parameter text is
+// Starting programs and opening documents, never through a shell: a parameter text is
 // split into words the way a shell would split it, but nothing in it is expanded or run.
 
 #include <optional>
@@ -25,7 +25,7 @@ std::string FindProgram(const std::string& file, const std::string& directory);
 // empty. Returns 0 when the program has been executed, else the errno of what failed.
 int StartDetached(const std::vector<std::string>& argv, const std::string& directory);
 
-// ShellExecuteA's "open": a program starts with its parameters split into words; a document, a folder or
+// Opens file: a program starts with its parameters split into words; a document, a folder or
 // a web address opens with xdg-open. Returns a value above 32 on success, else the platform's error code
 // (2 file not found, 3 path not found, 5 access denied, 11 bad format, 31 no application).
 long ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory);

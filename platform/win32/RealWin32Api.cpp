@@ -32,8 +32,8 @@ constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::E
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <mutex>
@@ -223,8 +223,8 @@ bool RealWin32Api::LookupPrivilegeValueA(const char* systemName, const char* nam
 }
 
 bool RealWin32Api::AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
-                                          const TokenPrivileges* newState, std::uint32_t bufferLength,
-                                          TokenPrivileges* previousState, std::uint32_t* returnLength) {
+                                         const TokenPrivileges* newState, std::uint32_t bufferLength,
+                                         TokenPrivileges* previousState, std::uint32_t* returnLength) {
     TOKEN_PRIVILEGES state{};
     if (newState) {
         state.PrivilegeCount = newState->privilegeCount;
@@ -287,8 +287,8 @@ bool RealWin32Api::IsPwrHibernateAllowed() {
 }
 
 std::intptr_t RealWin32Api::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                                 std::intptr_t lParam, std::uint32_t flags,
-                                                 std::uint32_t timeoutMs, std::uintptr_t* result) {
+                                                std::intptr_t lParam, std::uint32_t flags,
+                                                std::uint32_t timeoutMs, std::uintptr_t* result) {
     DWORD_PTR answer = 0;
     const LRESULT sent =
         ::SendMessageTimeoutA(as<HWND>(window), message, wParam, lParam, flags, timeoutMs, &answer);
@@ -388,7 +388,7 @@ bool RealWin32Api::TerminateProcess(Handle process, std::uint32_t exitCode) {
 }
 
 bool RealWin32Api::EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                                       std::uint32_t* needed) {
+                                      std::uint32_t* needed) {
     const auto& library = processStatus();
     if (!library.enumProcessModules) {
         SetLastError(ERROR_MOD_NOT_FOUND);
@@ -403,7 +403,7 @@ bool RealWin32Api::EnumProcessModules(Handle process, Handle* modules, std::uint
 }
 
 std::uint32_t RealWin32Api::GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                                  std::uint32_t size) {
+                                                 std::uint32_t size) {
     const auto& library = processStatus();
     if (!library.getModuleFileNameEx) {
         SetLastError(ERROR_MOD_NOT_FOUND);
@@ -428,7 +428,7 @@ std::uint32_t RealWin32Api::GetModuleFileNameExA(Handle process, Handle module, 
 // ---- Shell ----
 
 Handle RealWin32Api::ShellExecuteA(Handle window, const char* operation, const char* file,
-                                    const char* parameters, const char* directory, int showCommand) {
+                                   const char* parameters, const char* directory, int showCommand) {
     ensureComOnThisThread();
     const auto wideOperation = wideOrNull(operation);
     const auto wideFile = wideOrNull(file);
@@ -441,8 +441,8 @@ Handle RealWin32Api::ShellExecuteA(Handle window, const char* operation, const c
 // ---- Registry ----
 
 long RealWin32Api::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
-                                    const char* className, std::uint32_t options, std::uint32_t desiredAccess,
-                                    Handle* result, std::uint32_t* disposition) {
+                                   const char* className, std::uint32_t options, std::uint32_t desiredAccess,
+                                   Handle* result, std::uint32_t* disposition) {
     // A path written from the root ("\Software\...") is refused by Wine with error 161 (bad path
     // name); relative to the root key it names the same key everywhere.
     std::string path = subKey ? subKey : "";
@@ -462,7 +462,7 @@ long RealWin32Api::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t
 }
 
 long RealWin32Api::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type,
-                                     unsigned char* data, std::uint32_t* dataSize) {
+                                    unsigned char* data, std::uint32_t* dataSize) {
     if (data && !dataSize)
         return ERROR_INVALID_PARAMETER;
     const HKEY hkey = registryKey(key);
@@ -509,7 +509,7 @@ long RealWin32Api::RegQueryValueExA(Handle key, const char* valueName, std::uint
 }
 
 long RealWin32Api::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                                   std::uint32_t type, const unsigned char* data, std::uint32_t dataSize) {
+                                  std::uint32_t type, const unsigned char* data, std::uint32_t dataSize) {
     const auto name = wideOrNull(valueName);
     if (!isStringType(type) || !data)
         return ::RegSetValueExW(registryKey(key), pointerOf(name), reserved, type, data, dataSize);
@@ -530,8 +530,8 @@ long RealWin32Api::RegCloseKey(Handle key) {
 // ---- Profile files ----
 
 std::uint32_t RealWin32Api::GetPrivateProfileStringA(const char* section, const char* key,
-                                                      const char* defaultValue, char* returned,
-                                                      std::uint32_t size, const char* fileName) {
+                                                     const char* defaultValue, char* returned,
+                                                     std::uint32_t size, const char* fileName) {
     if (!returned || size == 0)
         return 0;
     const auto wideSection = wideOrNull(section);
@@ -559,7 +559,7 @@ std::uint32_t RealWin32Api::GetPrivateProfileStringA(const char* section, const 
 }
 
 bool RealWin32Api::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                               const char* fileName) {
+                                              const char* fileName) {
     const auto wideSection = wideOrNull(section);
     const auto wideKey = wideOrNull(key);
     const auto wideValue = wideOrNull(value);

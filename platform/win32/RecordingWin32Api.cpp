@@ -40,7 +40,7 @@ std::string folderOf(const std::string& path) {
 
 // The profile calls' answers on a file's text (null or empty for a missing file).
 std::uint32_t profileStringInto(const std::string* fileText, const char* section, const char* key,
-                               const char* defaultValue, char* returned, std::uint32_t size) {
+                                const char* defaultValue, char* returned, std::uint32_t size) {
     if (!returned || size == 0)
         return 0;
     std::string value = defaultValue ? defaultValue : "";
@@ -55,7 +55,7 @@ std::uint32_t profileStringInto(const std::string* fileText, const char* section
 }
 
 std::string writtenProfileString(const std::string& fileText, const char* section, const char* key,
-                               const char* value) {
+                                 const char* value) {
     if (!section)
         return fileText;
     if (!key)
@@ -404,8 +404,7 @@ std::uint32_t RecordingWin32Api::GetPrivateProfileStringA(const char* section, c
     const std::string path = fileName ? fileName : "";
     const auto it = files.find(path);
     const bool readable = it != files.end() && !unreadableFiles.count(path);
-    return profileStringInto(readable ? &it->second : nullptr, section, key, defaultValue, returned,
-                                 size);
+    return profileStringInto(readable ? &it->second : nullptr, section, key, defaultValue, returned, size);
 }
 
 bool RecordingWin32Api::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
@@ -416,8 +415,7 @@ bool RecordingWin32Api::WritePrivateProfileStringA(const char* section, const ch
     if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)))
         return false;
     const auto it = files.find(path);
-    files[path] =
-        writtenProfileString(it == files.end() ? std::string() : it->second, section, key, value);
+    files[path] = writtenProfileString(it == files.end() ? std::string() : it->second, section, key, value);
     return true;
 }
 

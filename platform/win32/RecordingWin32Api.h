@@ -41,7 +41,6 @@ struct FakeRegistryValue {
 
 class RecordingWin32Api : public Win32Api {
 public:
-
     // ---- the script ----
     std::vector<FakeWindow> windows; // in z-order, topmost first
     std::map<std::uint32_t, FakeProcess> processes;

@@ -161,5 +161,4 @@ public:
     virtual bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
 };
 
-
 } // namespace halvo

@@ -16,7 +16,8 @@ void Win32Platform::enableShutdownPrivilege() {
     // No step checks the one before: a failed step leaves the privilege as it was and the action is asked
     // for all the same, so the system gives its own answer.
     Handle token = 0;
-    m_api.OpenProcessToken(m_api.GetCurrentProcess(), win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY, &token);
+    m_api.OpenProcessToken(m_api.GetCurrentProcess(), win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY,
+                           &token);
     Luid luid;
     m_api.LookupPrivilegeValueA("", "SeShutdownPrivilege", &luid);
     TokenPrivileges newState;
@@ -76,7 +77,7 @@ bool Win32Platform::startScreenSaver() {
     // A plain send waits for every window; one hung window would freeze the program's timers for good.
     std::uintptr_t result = 0;
     return m_api.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                              win::SMTO_ABORTIFHUNG, 500, &result) != 0;
+                                     win::SMTO_ABORTIFHUNG, 500, &result) != 0;
 }
 
 bool Win32Platform::isOffered(SessionAction action) {
@@ -192,7 +193,8 @@ private:
 } // namespace
 
 AutoStart::Outcome Win32Platform::writeRunValue(Handle key, const std::string& command) {
-    if (m_api.RegSetValueExA(key, RunValueName, 0, win::REG_SZ, reinterpret_cast<const unsigned char*>(command.c_str()),
+    if (m_api.RegSetValueExA(key, RunValueName, 0, win::REG_SZ,
+                             reinterpret_cast<const unsigned char*>(command.c_str()),
                              std::uint32_t(command.size() + 1)) != win::ERROR_SUCCESS)
         return Outcome::NotWritten;
     return Outcome::Done;
@@ -211,7 +213,8 @@ AutoStart::Outcome Win32Platform::ensureEntry(const std::string& command) {
     if (m_api.RegQueryValueExA(key.handle(), RunValueName, &type, nullptr, &size) == win::ERROR_SUCCESS &&
         size > 0) {
         std::string data(size, '\0');
-        if (m_api.RegQueryValueExA(key.handle(), RunValueName, &type, reinterpret_cast<unsigned char*>(data.data()),
+        if (m_api.RegQueryValueExA(key.handle(), RunValueName, &type,
+                                   reinterpret_cast<unsigned char*>(data.data()),
                                    &size) != win::ERROR_SUCCESS)
             return Outcome::Done;
         if (type != win::REG_SZ && type != win::REG_EXPAND_SZ)
@@ -238,7 +241,8 @@ void Win32Platform::removeEntry() {
 
 // ---- Profile files
 
-std::string Win32Platform::readKey(const std::string& file, const std::string& section, const std::string& key) {
+std::string Win32Platform::readKey(const std::string& file, const std::string& section,
+                                   const std::string& key) {
     char buffer[2048] = {};
     m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, file.c_str());
     return std::string(buffer, strnlen(buffer, sizeof buffer));

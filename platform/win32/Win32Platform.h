@@ -36,6 +36,9 @@ public:
     static constexpr const char* RunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* RunValueName = "Halvo Shutdown";
 
+    // Takes the privilege the session requests need, as each of them does first.
+    void enableShutdownPrivilege();
+
 private:
     // ---- SessionPower
     bool shutDown(bool force) override;
@@ -80,9 +83,10 @@ private:
                   const std::string& value) override;
     // ---- Clock, Text
     LocalTime localTime() override { return m_api.GetLocalTime(); }
-    std::optional<std::string> ansiToUtf8(const std::string& bytes) override { return m_api.AnsiToUtf8(bytes); }
+    std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
+        return m_api.AnsiToUtf8(bytes);
+    }
 
-    void enableShutdownPrivilege();
     bool exitWindows(std::uint32_t flags);
     Outcome writeRunValue(Handle key, const std::string& command);
 

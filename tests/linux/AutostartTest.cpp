@@ -138,7 +138,8 @@ TEST_F(Autostart, EntriesWrittenByOthers) {
         {"[Desktop Entry]\nType=Link\nExec=/x\n", Outcome::NotACommand, true},
         {"[Desktop Entry]\nExec=\"/unclosed\n", Outcome::NotACommand, true},
         {"[Desktop Entry]\nType=Application\nExec=/x\nHidden=true\n", Outcome::Done, false},
-        {"[Desktop Entry]\nType=Application\nExec=/x\nX-GNOME-Autostart-enabled=false\n", Outcome::Done, false},
+        {"[Desktop Entry]\nType=Application\nExec=/x\nX-GNOME-Autostart-enabled=false\n", Outcome::Done,
+         false},
         {"[Desktop Entry]\nType=Application\nExec=\n", Outcome::Done, false},
         {"# made by hand\n[Other]\nExec=/wrong\n[Desktop Entry]\nName=Halvo\n"
          "Exec=/usr/bin/halvo\\sshutdown %U --min\n",

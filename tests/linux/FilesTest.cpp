@@ -81,8 +81,7 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
     LinuxPlatform backend;
     // Something that exists but reads as no text: writing one key must not turn it into a one-key file.
     fs::create_directory(temp / "setting.ini");
-    EXPECT_FALSE(
-        backend.profiles().writeKey((temp / "setting.ini"), "setting", "Setting_Remind", "1"));
+    EXPECT_FALSE(backend.profiles().writeKey((temp / "setting.ini"), "setting", "Setting_Remind", "1"));
     EXPECT_TRUE(fs::is_directory(temp / "setting.ini"));
 
     prepareForNobody(temp);
@@ -90,9 +89,9 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
         LinuxPlatform asNobody;
         std::error_code refusedToo;
         fs::permissions(temp.path(), fs::perms(0777), refusedToo); // as nobody the folder stays read-only
-        const bool refused = !asNobody.profiles().writeKey((temp / "secret.ini"), "setting", "Setting_Remind", "0");
-        const bool unread =
-            profileString(asNobody, "setting", "Setting_Remind", temp / "secret.ini") == "";
+        const bool refused =
+            !asNobody.profiles().writeKey((temp / "secret.ini"), "setting", "Setting_Remind", "0");
+        const bool unread = profileString(asNobody, "setting", "Setting_Remind", temp / "secret.ini") == "";
         return refused && unread;
     });
     if (!keptSecret)

@@ -1,6 +1,7 @@
-// Starting programs and opening documents for real: a helper program records how it was started. Parameters arrive as plain words
-// whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
-// on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
+// Starting programs and opening documents for real: a helper program records how it was started. Parameters
+// arrive as plain words whatever shell syntax they hold, documents and addresses go to xdg-open (a recording
+// stand-in put first on PATH, so nothing opens on this machine's desktop), and no started child is left as
+// our zombie.
 
 #include "LinuxTestSupport.h"
 

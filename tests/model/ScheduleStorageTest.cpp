@@ -250,7 +250,8 @@ TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
 // schedule file is a real file replaced by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::string readKey(const std::string& file, const std::string& section, const std::string& key) override {
+    std::string readKey(const std::string& file, const std::string& section,
+                        const std::string& key) override {
         return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("") : std::string();
     }
     bool writeKey(const std::string& file, const std::string& section, const std::string& key,

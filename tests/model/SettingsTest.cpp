@@ -32,17 +32,15 @@ TEST(Settings, FlagsReadByTheIntegerRuleAndStoredInOrder) {
     EXPECT_TRUE(s.AutoStartup);
     EXPECT_TRUE(s.AutoSave);
     EXPECT_FALSE(s.Remind);
-    EXPECT_EQ(
-        fake.calls,
-        (std::vector<std::string>{
-            "read [setting] Setting_AutoStartup of \"" + file + "\"",
-            "read [setting] Setting_AutoSave of \"" + file + "\"",
-            "read [setting] Setting_Remind of \"" + file + "\""}));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"read [setting] Setting_AutoStartup of \"" + file + "\"",
+                                                    "read [setting] Setting_AutoSave of \"" + file + "\"",
+                                                    "read [setting] Setting_Remind of \"" + file + "\""}));
 
     std::string error;
     fake.storedFiles.erase(file);
     ASSERT_TRUE(StoreSettings(AppSettings{}, file, error));
-    EXPECT_EQ(fake.storedFiles[file], "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n");
+    EXPECT_EQ(fake.storedFiles[file],
+              "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n");
 
     fake.unwritableFiles.insert(file);
     fake.clearCalls();

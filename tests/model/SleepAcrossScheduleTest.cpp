@@ -48,6 +48,6 @@ TEST(SleepAcrossSchedule, ItemsWhoseTimePassedDuringSleepFireOnceAfterWaking) {
     tickAt(8, 23, 15, 0);
     tickAt(8, 23, 15, 1);
     tickAt(8, 23, 59, 59);
-    EXPECT_EQ(events, (std::vector<std::string>{"stored before sleep", "sleep", "stored before lock",
-                                                "lock"}));
+    EXPECT_EQ(events,
+              (std::vector<std::string>{"stored before sleep", "sleep", "stored before lock", "lock"}));
 }

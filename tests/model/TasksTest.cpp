@@ -154,11 +154,17 @@ TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
 TEST(TaskActions, EachKindAsksTheSystemForItsAction) {
     RecordingUi recordingUi;
     ScopedUi uiGuard{recordingUi};
-    const std::vector<std::pair<int, Calls>> requestsOfCode = {
-        {1, {"shut down, forced"}}, {2, {"power off, forced"}},     {9, {"restart"}},
-        {5, {"log off"}},           {11, {"lock"}},                 {12, {"sleep"}},
-        {13, {"hibernate"}},        {4, {"start the screen saver"}}, {6, {}},
-        {7, {}},                    {10, {}}};
+    const std::vector<std::pair<int, Calls>> requestsOfCode = {{1, {"shut down, forced"}},
+                                                               {2, {"power off, forced"}},
+                                                               {9, {"restart"}},
+                                                               {5, {"log off"}},
+                                                               {11, {"lock"}},
+                                                               {12, {"sleep"}},
+                                                               {13, {"hibernate"}},
+                                                               {4, {"start the screen saver"}},
+                                                               {6, {}},
+                                                               {7, {}},
+                                                               {10, {}}};
     for (const auto& [code, requests] : requestsOfCode) {
         RecordingPlatform fake;
         ScopedPlatform guard(fake);

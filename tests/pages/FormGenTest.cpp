@@ -430,8 +430,7 @@ void FormGenTest::reminderCancelRunsNothingAndTheListIsReadWhenItFires() {
     armAfter(page, "0", "0", "0");
     w.answerReminder(1);
     page.Timer1Timer();
-    QCOMPARE(lines(w.fake.calls),
-             lines((std::vector<std::string>{"start the screen saver"})));
+    QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{"start the screen saver"})));
 
     // The real dialog is what the page shows: its "Execute It!" runs the action.
     w.fake.clearCalls();
@@ -457,8 +456,7 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
     QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
     QVERIFY(w.dialogs.modalDialogs.isEmpty());
     QVERIFY(w.dialogs.messages.isEmpty());
-    QCOMPARE(lines(w.fake.calls),
-             lines((std::vector<std::string>{"shut down, forced"})));
+    QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{"shut down, forced"})));
 }
 
 void FormGenTest::everyListIndexRunsItsOwnTask() {

@@ -80,8 +80,8 @@ void FormProcessListTest::oneRowPerRunEndUnderItsLastTitle() {
     QCOMPARE(rows(*picker.ListView1), QStringList({"A two|100", "B|200", "A three|100"}));
 
     // Each run end's process is looked into once per row; nothing is ended.
-    QCOMPARE(lines(world.platform.calls), lines({"look into process 100", "look into process 200",
-                                                 "look into process 100"}));
+    QCOMPARE(lines(world.platform.calls),
+             lines({"look into process 100", "look into process 200", "look into process 100"}));
 }
 
 void FormProcessListTest::processesThatCannotBeLookedIntoAreLeftOut() {

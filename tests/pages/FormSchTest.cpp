@@ -610,7 +610,8 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     page.Timer1Timer();
 
     const std::vector<std::string> expected = {
-        "write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\"", "run \"/usr/bin/backup\" with \"--now\""};
+        "write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\"",
+        "run \"/usr/bin/backup\" with \"--now\""};
     QCOMPARE(world.platform.calls, expected);
     // On disk the item has passed its time, so a start after a forced shutdown does not fire it again.
     const std::string stored = world.schedule();

@@ -41,9 +41,11 @@ Calls withPrivilege(const Calls& rest) {
     return PrivilegeSteps + rest;
 }
 
-const std::string RunKeyOpen = "RegCreateKeyExA(0x80000001, \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\", "
-                               "0, null, 0, 0xF003F)";
-const std::string RunKeyPath = "software\\microsoft\\windows\\currentversion\\run"; // as the recording keeps it
+const std::string RunKeyOpen =
+    "RegCreateKeyExA(0x80000001, \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\", "
+    "0, null, 0, 0xF003F)";
+const std::string RunKeyPath =
+    "software\\microsoft\\windows\\currentversion\\run"; // as the recording keeps it
 std::string onRunValue(const char* call, int key, const std::string& rest = "") {
     return std::string(call) + "(" + std::to_string(key) + ", \"Halvo Shutdown\"" + rest + ")";
 }
@@ -103,8 +105,8 @@ TEST(Win32Calls, ARefusalIsAskedForTheSystemsReason) {
         TaskFromCode(code)->Run();
         EXPECT_EQ(b.api.calls.back(), "LastErrorText()") << code;
         ASSERT_EQ(b.ui.popups.size(), 1u) << code;
-        EXPECT_EQ(b.ui.popups[0]->shownTexts.at(0), std::string(KindOfCode(code)->ActionText) +
-                                                         " failed: Access is denied.");
+        EXPECT_EQ(b.ui.popups[0]->shownTexts.at(0),
+                  std::string(KindOfCode(code)->ActionText) + " failed: Access is denied.");
     }
     Backend b;
     b.api.suspendAllowed = false;
@@ -126,20 +128,18 @@ TEST(Win32Calls, WindowsAreCollectedVisibleParentlessAndTitled) {
     EXPECT_EQ(list[1].title, std::string(100, 'x'));
     EXPECT_EQ(list[1].window, 5u);
     // A hidden window is not asked for its parent or title.
-    EXPECT_EQ(b.api.calls, (Calls{"EnumWindows()",          "IsWindow(1)",        "IsWindowVisible(1)",
-                                  "GetParent(1)",           "GetWindowTextA(1, 101)", "IsWindow(2)",
-                                  "IsWindowVisible(2)",     "IsWindow(3)",        "IsWindowVisible(3)",
-                                  "GetParent(3)",           "IsWindow(4)",        "IsWindowVisible(4)",
-                                  "GetParent(4)",           "GetWindowTextA(4, 101)", "IsWindow(5)",
-                                  "IsWindowVisible(5)",     "GetParent(5)",       "GetWindowTextA(5, 101)",
-                                  "IsWindow(6)"}));
+    EXPECT_EQ(
+        b.api.calls,
+        (Calls{"EnumWindows()", "IsWindow(1)", "IsWindowVisible(1)", "GetParent(1)", "GetWindowTextA(1, 101)",
+               "IsWindow(2)", "IsWindowVisible(2)", "IsWindow(3)", "IsWindowVisible(3)", "GetParent(3)",
+               "IsWindow(4)", "IsWindowVisible(4)", "GetParent(4)", "GetWindowTextA(4, 101)", "IsWindow(5)",
+               "IsWindowVisible(5)", "GetParent(5)", "GetWindowTextA(5, 101)", "IsWindow(6)"}));
 }
 
 TEST(Win32Calls, CloseAllAndCloseProgramOpenTerminateAndClose) {
-    const Calls collectThree = {"EnumWindows()",       "IsWindow(1)",        "IsWindowVisible(1)",
-                                "GetParent(1)",        "GetWindowTextA(1, 101)", "IsWindow(2)",
-                                "IsWindowVisible(2)",  "GetParent(2)",       "GetWindowTextA(2, 101)",
-                                "IsWindow(3)",         "IsWindowVisible(3)", "GetParent(3)",
+    const Calls collectThree = {"EnumWindows()",          "IsWindow(1)", "IsWindowVisible(1)", "GetParent(1)",
+                                "GetWindowTextA(1, 101)", "IsWindow(2)", "IsWindowVisible(2)", "GetParent(2)",
+                                "GetWindowTextA(2, 101)", "IsWindow(3)", "IsWindowVisible(3)", "GetParent(3)",
                                 "GetWindowTextA(3, 101)"};
     const Calls terminate10 = {"OpenProcess(0x1F0FFF, false, 10)", "TerminateProcess(1000, 0)",
                                "CloseHandle(1000)"};
@@ -202,9 +202,10 @@ TEST(Win32Calls, ProgramsAndDocumentsGoToTheShell) {
     task.CommandLine = "\"C:\\Program Files\\App\\app.exe\"";
     task.Run();
     platform().launcher().openDocument("C:\\Halvo\\help.chm", 0x1234);
-    EXPECT_EQ(b.api.calls, (Calls{"ShellExecuteA(0, null, \"notepad\", \" readme.txt\", null, 1)",
-                                  "ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", null, null, 1)",
-                                  "ShellExecuteA(4660, \"open\", \"C:\\Halvo\\help.chm\", null, null, 1)"}));
+    EXPECT_EQ(b.api.calls,
+              (Calls{"ShellExecuteA(0, null, \"notepad\", \" readme.txt\", null, 1)",
+                     "ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", null, null, 1)",
+                     "ShellExecuteA(4660, \"open\", \"C:\\Halvo\\help.chm\", null, null, 1)"}));
 }
 
 TEST(Win32Calls, TheAutoStartEntryIsTheRunValue) {
@@ -220,15 +221,16 @@ TEST(Win32Calls, TheAutoStartEntryIsTheRunValue) {
     EXPECT_EQ(EnsureRunValue(), "");
     EXPECT_EQ(EnsureRunValue(), "");
     EXPECT_EQ(value(), QuotedPath + '\0');
-    EXPECT_EQ(b.api.calls,
-              (Calls{RunKeyOpen, onRunValue("RegQueryValueExA", 1000), onRunValue("RegSetValueExA", 1000, write),
-                     "RegCloseKey(1000)", RunKeyOpen, onRunValue("RegQueryValueExA", 1001),
-                     onRunValue("RegQueryValueExA", 1001), "RegCloseKey(1001)"}));
+    EXPECT_EQ(b.api.calls, (Calls{RunKeyOpen, onRunValue("RegQueryValueExA", 1000),
+                                  onRunValue("RegSetValueExA", 1000, write), "RegCloseKey(1000)", RunKeyOpen,
+                                  onRunValue("RegQueryValueExA", 1001), onRunValue("RegQueryValueExA", 1001),
+                                  "RegCloseKey(1001)"}));
     // Empty counts as missing; another program's path stays, also as REG_EXPAND_SZ.
     b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_SZ, std::string(1, '\0')};
     EXPECT_EQ(EnsureRunValue(), "");
     EXPECT_EQ(value(), QuotedPath + '\0');
-    b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_EXPAND_SZ, "\"C:\\other.exe\"" + std::string(1, '\0')};
+    b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_EXPAND_SZ,
+                                                    "\"C:\\other.exe\"" + std::string(1, '\0')};
     EXPECT_EQ(EnsureRunValue(), "");
     EXPECT_EQ(value(), "\"C:\\other.exe\"" + std::string(1, '\0'));
     // Not text: reported and left alone.
@@ -264,8 +266,9 @@ TEST(Win32Calls, ProfileKeysGoThroughTheProfileCalls) {
     b.api.files[file] = "[setting]\nSetting_AutoSave=0x1\n";
     EXPECT_EQ(ReadProfileInteger(file, "setting", "Setting_AutoSave"), 1);
     EXPECT_TRUE(WriteProfileKey(file, "schManager", "count", "3"));
-    EXPECT_EQ(b.api.calls, (Calls{"GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" +
-                                      file + "\")",
-                                  "WritePrivateProfileStringA(\"schManager\", \"count\", \"3\", \"" + file + "\")"}));
+    EXPECT_EQ(
+        b.api.calls,
+        (Calls{"GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" + file + "\")",
+               "WritePrivateProfileStringA(\"schManager\", \"count\", \"3\", \"" + file + "\")"}));
     EXPECT_EQ(b.api.files[file], "[setting]\nSetting_AutoSave=0x1\n[schManager]\ncount=3\n");
 }
