@@ -90,10 +90,8 @@ bool looksLikeProgram(const std::string& path) {
         n = ::read(fd, head, sizeof head);
     } while (n < 0 && errno == EINTR);
     ::close(fd);
-    return (n >= 2 && head[0] == '#' && head[1] == '!') || (n == 4 && std::memcmp(head,
-                                                                                  "\x7f"
-                                                                                  "ELF",
-                                                                                  4) == 0);
+    constexpr char elf[] = {0x7f, 'E', 'L', 'F'};
+    return (n >= 2 && head[0] == '#' && head[1] == '!') || (n == 4 && std::memcmp(head, elf, 4) == 0);
 }
 
 // The program a file names, or, when it names one that cannot run, why not.

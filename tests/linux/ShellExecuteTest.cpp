@@ -105,6 +105,8 @@ TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
     WriteWhole(bin + "/halvo-plain", "#!/bin/sh\ntouch ran\n");
     WriteWhole(temp / "garbage", "not a program\n");
     std::filesystem::permissions(temp / "garbage", std::filesystem::perms::owner_all);
+    std::filesystem::copy_file(HALVO_ARGS_RECORDER, temp / "recorder");
+    std::filesystem::permissions(temp / "recorder", std::filesystem::perms::owner_read);
     const std::string failed = "Run a command line failed: ";
     const struct {
         std::string commandLine;
@@ -115,6 +117,7 @@ TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
         {temp / "missing --now", {}, failed + "program not found: " + (temp / "missing")},
         {"halvo-no-such-program --now", {}, failed + "program not found on PATH: halvo-no-such-program"},
         {temp / "script.sh", {}, failed + "not executable: " + (temp / "script.sh")},
+        {temp / "recorder x", {}, failed + "not executable: " + (temp / "recorder")},
         {"halvo-plain", {}, failed + "not executable: " + bin + "/halvo-plain"},
         {temp / "garbage", {}, failed + "cannot run " + (temp / "garbage") + ": Exec format error"},
         {"halvo-args-recorder 'it", {}, failed + "the quote is not closed"},
