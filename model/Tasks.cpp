@@ -105,6 +105,15 @@ bool isTrimmed(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// Whether the command line starts with a quote that nothing closes.
+bool programQuoteIsOpen(const std::string& commandLine) {
+    std::size_t begin = 0;
+    while (begin < commandLine.size() && isTrimmed(commandLine[begin]))
+        ++begin;
+    return begin < commandLine.size() && commandLine[begin] == '"' &&
+           commandLine.find('"', begin + 1) == std::string::npos;
+}
+
 } // namespace
 
 CommandLineParts SplitCommandLine(const std::string& commandLine) {
@@ -145,9 +154,15 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
-    platform().ShellExecuteA(0, nullptr, parts.file.c_str(),
-                             parts.hasParameters ? parts.parameters.c_str() : nullptr, nullptr,
-                             win::SW_SHOWNORMAL);
+    const Handle answer = platform().ShellExecuteA(0, nullptr, parts.file.c_str(),
+                                                   parts.hasParameters ? parts.parameters.c_str() : nullptr,
+                                                   nullptr, win::SW_SHOWNORMAL);
+    if (answer > 32)
+        return;
+    // A program whose opening quote is not closed was cut at its first blank; the system then reports
+    // the piece as missing, which would point the user at the wrong fault.
+    reportRefusal(Code,
+                  programQuoteIsOpen(CommandLine) ? "the quote is not closed" : platform().LastErrorText());
 }
 
 void TRestartTask::Run() {
@@ -211,7 +226,7 @@ const TaskKind Catalogue[] = {
     {5,  "TLogOffTask",          "log off  user",          "Logoff user...",         3,  3,  P::None,         true,  2,  "Logoff1",             "Log off ...",            "Log off",                "logoff",      true,  &create<TLogOffTask>},
     {6,  "TDisconnectNetTask",   "disconnect the network", "",                       No, No, P::None,         false, No, nullptr,               nullptr,                  "Disconnect the network", nullptr,       false, &create<TDisconnectNetTask>},
     {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program",  No, 6,  P::None,         false, No, nullptr,               nullptr,                  "Close all programs",     nullptr,       true,  &create<TCloseAllProgramTask>},
-    {8,  "TExecuteTask",         "execute the program",    "Execute",                No, 8,  P::CommandLine,  false, No, nullptr,               nullptr,                  "Run the program",        nullptr,       false, &create<TExecuteTask>},
+    {8,  "TExecuteTask",         "execute the program",    "Execute",                No, 8,  P::CommandLine,  false, No, nullptr,               nullptr,                  "Run a command line",     nullptr,       false, &create<TExecuteTask>},
     {9,  "TRestartTask",         "restart the computer",   "Restart the computer",   2,  2,  P::None,         true,  3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   "restart",     true,  &create<TRestartTask>},
     {10, "TMessageTask",         "alarm message",          "Message",                No, 9,  P::MessageLines, false, No, nullptr,               nullptr,                  "Show the message",       nullptr,       false, &create<TMessageTask>},
     {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         true,  4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      "lock",        false, &create<TLockWorkStationTask>},

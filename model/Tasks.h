@@ -26,7 +26,7 @@ struct TaskParameterValues {
 class TTask {
 public:
     virtual ~TTask() = default;
-    // Carries the action out through the current platform; reports nothing.
+    // Carries the action out through the current platform; a refusal is shown in the notification popup.
     virtual void Run() = 0;
 
     // The one place each kind maps its own fields to and from the shared parameter values.

@@ -94,8 +94,8 @@ public:
 
     // Session and power
     virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
-    // The system's reason for the last session or power request it refused, in its own words; empty when
-    // none.
+    // The system's reason for the last session, power or launch request (ShellExecuteA) it refused, in its
+    // own words; empty when none.
     virtual std::string LastErrorText() = 0;
     virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                               std::intptr_t lParam, std::uint32_t flags,

@@ -162,7 +162,7 @@ bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason)
 
 std::string RecordingPlatform::LastErrorText() {
     record("LastErrorText()");
-    return exitRefusal;
+    return exitRefusal.empty() ? launchRefusal : exitRefusal;
 }
 
 std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message,
@@ -316,7 +316,7 @@ Handle RecordingPlatform::ShellExecuteA(Handle window, const char* operation, co
                                         const char* parameters, const char* directory, int showCommand) {
     record("ShellExecuteA(" + dec(window) + ", " + quoted(operation) + ", " + quoted(file) + ", " +
            quoted(parameters) + ", " + quoted(directory) + ", " + std::to_string(showCommand) + ")");
-    return 42; // above 32: success
+    return launchRefusal.empty() ? 42 : 2; // above 32: success
 }
 
 long RecordingPlatform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,

@@ -63,6 +63,8 @@ public:
     bool privilegeLookupSucceeds = true;
     // Set: ExitWindowsEx refuses, and LastErrorText gives this as the system's reason.
     std::string exitRefusal;
+    // Set: ShellExecuteA answers 2 (file not found), and LastErrorText gives this unless exitRefusal is set.
+    std::string launchRefusal;
 
     // Registry: key path as created (backslashes, case kept) under HKEY_CURRENT_USER -> values by name.
     std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;

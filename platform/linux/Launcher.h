@@ -25,9 +25,18 @@ std::string FindProgram(const std::string& file, const std::string& directory);
 // empty. Returns 0 when the program has been executed, else the errno of what failed.
 int StartDetached(const std::vector<std::string>& argv, const std::string& directory);
 
+// What ShellOpen did: code is above 32 on success, else the platform's error code (2 file not found,
+// 3 path not found, 5 access denied, 11 bad format, 31 no application, 0 out of resources); reason says
+// why in words for the user, empty on success.
+struct ShellOpenResult {
+    long code = 0;
+    std::string reason;
+};
+
 // ShellExecuteA's "open": a program starts with its parameters split into words; a document, a folder or
-// a web address opens with xdg-open. Returns a value above 32 on success, else the platform's error code
-// (2 file not found, 3 path not found, 5 access denied, 11 bad format, 31 no application).
-long ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory);
+// a web address opens with xdg-open. A file that cannot run because it lacks the right to (a script or a
+// program without the executable bit, or one on PATH) is refused rather than opened as a document.
+ShellOpenResult ShellOpen(const std::string& file, const std::string& parameters,
+                          const std::string& directory);
 
 } // namespace halvo::linuxbackend

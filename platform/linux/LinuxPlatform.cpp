@@ -317,10 +317,14 @@ std::uint32_t LinuxPlatform::GetModuleFileNameExA(Handle process, Handle module,
 Handle LinuxPlatform::ShellExecuteA(Handle, const char* operation, const char* file, const char* parameters,
                                     const char* directory, int) {
     // Only opening has a meaning on a Linux desktop; the show command is the window manager's to decide.
-    if (operation && *operation && lower(operation) != "open")
+    if (operation && *operation && lower(operation) != "open") {
+        m_lastErrorText = std::string("cannot ") + operation + " files here, only open them";
         return 31; // SE_ERR_NOASSOC
-    const long result = ShellOpen(file ? file : "", parameters ? parameters : "", directory ? directory : "");
-    return static_cast<Handle>(result);
+    }
+    const ShellOpenResult result =
+        ShellOpen(file ? file : "", parameters ? parameters : "", directory ? directory : "");
+    m_lastErrorText = result.reason;
+    return static_cast<Handle>(result.code);
 }
 
 // ---- Registry: only the Run key exists, and its one value is the autostart entry

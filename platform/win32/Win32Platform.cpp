@@ -425,6 +425,40 @@ std::uint32_t Win32Platform::GetModuleFileNameExA(Handle process, Handle module,
 
 // ---- Shell ----
 
+namespace {
+
+// The system error a ShellExecute answer stands for, so LastErrorText can say it in the system's words;
+// 0 for success.
+unsigned long shellExecuteError(INT_PTR answer) {
+    if (answer > 32)
+        return 0;
+    switch (answer) {
+    case SE_ERR_FNF:
+        return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF:
+        return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED:
+        return ERROR_ACCESS_DENIED;
+    case ERROR_BAD_FORMAT:
+        return ERROR_BAD_FORMAT;
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    default: // 0 and SE_ERR_OOM: out of memory or resources
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+}
+
+} // namespace
+
 Handle Win32Platform::ShellExecuteA(Handle window, const char* operation, const char* file,
                                     const char* parameters, const char* directory, int showCommand) {
     ensureComOnThisThread();
@@ -432,8 +466,11 @@ Handle Win32Platform::ShellExecuteA(Handle window, const char* operation, const 
     const auto wideFile = wideOrNull(file);
     const auto wideParameters = wideOrNull(parameters);
     const auto wideDirectory = wideOrNull(directory);
-    return handleOf(::ShellExecuteW(as<HWND>(window), pointerOf(wideOperation), pointerOf(wideFile),
-                                    pointerOf(wideParameters), pointerOf(wideDirectory), showCommand));
+    const HINSTANCE answer =
+        ::ShellExecuteW(as<HWND>(window), pointerOf(wideOperation), pointerOf(wideFile),
+                        pointerOf(wideParameters), pointerOf(wideDirectory), showCommand);
+    m_exitError = shellExecuteError(reinterpret_cast<INT_PTR>(answer));
+    return handleOf(answer);
 }
 
 // ---- Registry ----

@@ -88,7 +88,8 @@ private:
     // PowrProf.dll with its three functions, loaded at the first call that needs it.
     const PowerLibrary& power();
     std::unique_ptr<PowerLibrary> m_power;
-    unsigned long m_exitError = 0; // GetLastError of the last ExitWindowsEx that failed; 0 after success
+    // The system error of the last session, power or launch request that failed; 0 after success.
+    unsigned long m_exitError = 0;
 };
 
 // The platform's text for a Win32 error code, in UTF-8, without the trailing line break.

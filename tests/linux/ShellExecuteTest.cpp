@@ -5,6 +5,7 @@
 #include "LinuxTestSupport.h"
 
 #include "model/Tasks.h"
+#include "platform/fake/RecordingUi.h"
 #include "platform/linux/Launcher.h"
 #include "platform/linux/LinuxPlatform.h"
 
@@ -99,14 +100,48 @@ TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
     EXPECT_EQ(ZombieChildren(), std::vector<pid_t>{});
 }
 
-TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLine) {
+TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
+    WriteWhole(temp / "script.sh", "#!/bin/sh\ntouch ran\n");
+    WriteWhole(bin + "/halvo-plain", "#!/bin/sh\ntouch ran\n");
+    WriteWhole(temp / "garbage", "not a program\n");
+    std::filesystem::permissions(temp / "garbage", std::filesystem::perms::owner_all);
+    std::filesystem::copy_file(HALVO_ARGS_RECORDER, temp / "recorder");
+    std::filesystem::permissions(temp / "recorder", std::filesystem::perms::owner_read);
+    const std::string failed = "Run a command line failed: ";
+    const struct {
+        std::string commandLine;
+        Words arguments;   // the program started with these, or
+        std::string popup; // nothing started and the user is told this
+    } cases[] = {
+        {"  halvo-args-recorder  x  'y z' \"$HOME\"  ", {"x", "y z", "$HOME"}, ""},
+        {temp / "missing --now", {}, failed + "program not found: " + (temp / "missing")},
+        {"halvo-no-such-program --now", {}, failed + "program not found on PATH: halvo-no-such-program"},
+        {temp / "script.sh", {}, failed + "not executable: " + (temp / "script.sh")},
+        {temp / "recorder x", {}, failed + "not executable: " + (temp / "recorder")},
+        {"halvo-plain", {}, failed + "not executable: " + bin + "/halvo-plain"},
+        {temp / "garbage", {}, failed + "cannot run " + (temp / "garbage") + ": Exec format error"},
+        {"halvo-args-recorder 'it", {}, failed + "the quote is not closed"},
+        {"\"" + bin + "/halvo-args-recorder x", {}, failed + "the quote is not closed"},
+    };
     ScopedPlatform guard(backend);
-    TExecuteTask task;
-    task.CommandLine = "  halvo-args-recorder  x  'y z' \"$HOME\"  ";
-    task.Run();
-    const auto run = started();
-    ASSERT_TRUE(run);
-    EXPECT_EQ(run->arguments, (Words{"x", "y z", "$HOME"}));
+    for (const auto& c : cases) {
+        RecordingUi recordingUi;
+        ScopedUi uiGuard(recordingUi);
+        TExecuteTask task;
+        task.CommandLine = c.commandLine;
+        task.Run();
+        if (c.popup.empty()) {
+            const auto run = started();
+            ASSERT_TRUE(run) << c.commandLine;
+            EXPECT_EQ(run->arguments, c.arguments);
+            EXPECT_TRUE(recordingUi.popups.empty()) << c.commandLine;
+        } else {
+            EXPECT_TRUE(nothingStarted()) << c.commandLine;
+            ASSERT_EQ(recordingUi.popups.size(), 1u) << c.commandLine;
+            EXPECT_EQ(recordingUi.popups[0]->shownTexts, Words{c.popup});
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(temp / "ran"));
 }
 
 TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
@@ -133,13 +168,13 @@ TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{address});
 
-    // A script without the right to run is a document too.
-    const std::string script = temp / "script.sh";
-    WriteWhole(script, "#!/bin/sh\ntouch ran\n");
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, script.c_str(), nullptr, nullptr, 1), 32u);
+    // A file without the right to run that does not begin as a program does is a document too.
+    const std::string page = temp / "page.html";
+    WriteWhole(page, "<!doctype html>\n");
+    ASSERT_GT(backend.ShellExecuteA(0, nullptr, page.c_str(), nullptr, nullptr, 1), 32u);
     run = started();
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->arguments, Words{script});
+    EXPECT_EQ(run->arguments, Words{page});
 }
 
 TEST_F(ShellExecute, FailuresAnswerWithTheirCodeAndStartNothing) {

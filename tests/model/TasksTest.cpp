@@ -243,6 +243,27 @@ TEST_F(TaskRun, ExecuteTakesAQuotedProgramWhole) {
                                  "ShellExecuteA(0, null, \"C:\\a b\", \"--x y\", null, 1)"}));
 }
 
+TEST_F(TaskRun, ExecuteThatCannotStartSaysWhyInThePopup) {
+    TExecuteTask task;
+    task.CommandLine = "calc";
+    task.Run();
+    EXPECT_TRUE(recordingUi.popups.empty()) << "started: not a word";
+
+    fake.launchRefusal = "program not found on PATH: calc";
+    task.Run();
+    // An unclosed quote is named as the fault whatever the system says of the piece cut at the blank.
+    task.CommandLine = "\"C:\\Program Files\\app.exe --x";
+    task.Run();
+    EXPECT_EQ(fake.calls,
+              (Calls{"ShellExecuteA(0, null, \"calc\", null, null, 1)",
+                     "ShellExecuteA(0, null, \"calc\", null, null, 1)", "LastErrorText()",
+                     "ShellExecuteA(0, null, \"\"C:\\Program\", \"Files\\app.exe --x\", null, 1)"}));
+    ASSERT_EQ(recordingUi.popups.size(), 2u);
+    EXPECT_EQ(recordingUi.popups[0]->shownTexts,
+              Calls{"Run a command line failed: program not found on PATH: calc"});
+    EXPECT_EQ(recordingUi.popups[1]->shownTexts, Calls{"Run a command line failed: the quote is not closed"});
+}
+
 TEST_F(TaskRun, MessageEndsEveryLineWithCarriageReturnLineFeed) {
     TMessageTask task;
     task.Run();
