@@ -61,6 +61,14 @@ void drop(QLocalSocket* client) {
     client->deleteLater();
 }
 
+// Told why, so that the caller does not take it for a copy that hangs; what the system does not take at
+// once is not kept.
+void refuse(QLocalSocket* client, const char* answer) {
+    client->write(answer);
+    client->flush();
+    drop(client);
+}
+
 QTimer* idleTimer(QLocalSocket* client) {
     return client->findChild<QTimer*>(IdleTimerName, Qt::FindDirectChildrenOnly);
 }
@@ -197,10 +205,7 @@ void SingleInstance::acceptClients() {
             continue;
         }
         if (m_clientCount >= m_limits.clients) {
-            // Told why, so the caller does not take it for a copy that hangs.
-            client->write("error too many callers at once\n");
-            client->flush();
-            drop(client);
+            refuse(client, "error too many callers at once\n");
             continue;
         }
         ++m_clientCount;
@@ -237,7 +242,8 @@ void SingleInstance::serve(QLocalSocket* client) {
         // One that gave up waiting has been told nothing was done: nothing is.
         if (client->state() != QLocalSocket::ConnectedState)
             return;
-        idleTimer(client)->start();
+        if (QTimer* idle = idleTimer(client))
+            idle->start();
         const std::string answer = m_handler(withoutLineBreak(line));
         if (!alive)
             return;
@@ -249,10 +255,8 @@ void SingleInstance::serve(QLocalSocket* client) {
             return;
         }
     }
-    if (client->bytesAvailable() >= m_limits.requestLength) {
-        client->write("error request too long\n");
-        client->disconnectFromServer();
-    }
+    if (client->bytesAvailable() >= m_limits.requestLength)
+        refuse(client, "error request too long\n");
 }
 
 void SingleInstance::setRequestHandler(std::function<std::string(const std::string&)> handler) {
