@@ -61,12 +61,13 @@ void drop(QLocalSocket* client) {
     client->deleteLater();
 }
 
-// Told why, so that the caller does not take it for a copy that hangs; what the system does not take at
-// once is not kept.
-void refuse(QLocalSocket* client, const char* answer) {
+// Told why, so that the caller does not take it for a copy that hangs. The answer is let through before
+// the connection closes (aborting could lose it on a Windows pipe), but not waited for beyond graceMs.
+void refuse(QLocalSocket* client, const char* answer, int graceMs) {
+    QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    QTimer::singleShot(graceMs, client, [client] { drop(client); });
     client->write(answer);
-    client->flush();
-    drop(client);
+    client->disconnectFromServer();
 }
 
 QTimer* idleTimer(QLocalSocket* client) {
@@ -205,7 +206,7 @@ void SingleInstance::acceptClients() {
             continue;
         }
         if (m_clientCount >= m_limits.clients) {
-            refuse(client, "error too many callers at once\n");
+            refuse(client, "error too many callers at once\n", m_limits.idleMs);
             continue;
         }
         ++m_clientCount;
@@ -255,8 +256,8 @@ void SingleInstance::serve(QLocalSocket* client) {
             return;
         }
     }
-    if (client->bytesAvailable() >= m_limits.requestLength)
-        refuse(client, "error request too long\n");
+    if (client->state() == QLocalSocket::ConnectedState && client->bytesAvailable() >= m_limits.requestLength)
+        refuse(client, "error request too long\n", m_limits.idleMs);
 }
 
 void SingleInstance::setRequestHandler(std::function<std::string(const std::string&)> handler) {
