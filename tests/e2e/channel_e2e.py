@@ -7,7 +7,7 @@ Runs only inside the private D-Bus world of private-session.sh. Xvfb with openbo
 XDG_RUNTIME_DIR, so the lock and the socket go into TMPDIR/halvo-shutdown-UID (a folder of that name with
 other modes is refused, said on stderr, and no copy starts). Five times, two first calls at the same moment
 ("--in 10m lock" and "--status") start one copy, both are answered, and no window shows. Then a copy started
-here: the 33rd connection is closed at once and the 32 others after 10 idle seconds; with the copy's
+here: the 33rd connection is told "too many callers at once" and closed, the 32 others after 10 idle seconds; with the copy's
 open-file limit lowered by prlimit, about a thousand connections make its accept fail, and "--cancel" still
 reaches it afterwards; a caller that sends requests without reading the answers is dropped while the copy's
 memory stays as it was. Qt's warnings about the runtime folder never show. Everything started here is
@@ -24,7 +24,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import schedule_e2e as e2e  # noqa: E402  (the desktop and its helpers)
-from schedule_e2e import Failure, check, wait_for  # noqa: E402
+from schedule_e2e import check, wait_for  # noqa: E402
 
 NOTHING_ARMED = "General: nothing armed\nSchedule: no items\n"
 LOCK_ARMED = re.compile(r"General: lock the workstation at \d\d:\d\d:\d\d \(in (9|10) min\)\nSchedule: no items\n")
