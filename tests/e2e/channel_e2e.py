@@ -7,11 +7,11 @@ Runs only inside the private D-Bus world of private-session.sh. Xvfb with openbo
 XDG_RUNTIME_DIR, so the lock and the socket go into TMPDIR/halvo-shutdown-UID (a folder of that name with
 other modes is refused, said on stderr, and no copy starts). Five times, two first calls at the same moment
 ("--in 10m lock" and "--status") start one copy, both are answered, and no window shows. Then a copy started
-here: the 33rd connection is told "too many callers at once" and closed, the 32 others after 10 idle seconds; with the copy's
-open-file limit lowered by prlimit, about a thousand connections make its accept fail, and "--cancel" still
-reaches it afterwards; a caller that sends requests without reading the answers is dropped while the copy's
-memory stays as it was. Qt's warnings about the runtime folder never show. Everything started here is
-stopped at the end.
+here: the 33rd connection is told "too many callers at once" and closed, the 32 others after 10 idle
+seconds; with the copy's open-file limit lowered by prlimit, about a thousand connections make its accept
+fail, and "--cancel" still reaches it afterwards; a caller that sends requests without reading the answers
+is dropped while the copy's memory stays as it was. Qt's warnings about the runtime folder never show.
+Everything started here is stopped at the end.
 """
 
 import os
