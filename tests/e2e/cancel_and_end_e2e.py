@@ -7,7 +7,8 @@ Runs only inside the private D-Bus world of private-session.sh, on Xvfb with ope
 
 Cancel: a copy runs hidden in the tray; "--in 1s poweroff" brings the one-minute reminder, which --status
 lists; "--cancel" closes it at once. "--in 1s restart" brings it again; "--in 1h lock" arms anew and closes
-it. Once both reminders would have run out, the logind mock has received no request of any kind.
+it. "--in 1s lock" is postponed from its reminder's own button, and "--cancel" drops it. Once the
+reminders would have run out, the logind mock has received no request of any kind.
 
 Ending: copies of the program in folders of their own whose settings or schedule cannot be stored (a
 folder where the file should be) are ended by SIGTERM and by "Exit" from the tray menu: each is gone
@@ -85,8 +86,24 @@ def cancel_during_the_reminder(world):
         listed = status(world)
         check(re.fullmatch(after, listed), "--status after %r: %r" % (cancel, listed))
         print("e2e: %s: reminder of '%s' closed by %s" % (" ".join(arm), match.group(1), " ".join(cancel)))
+
+    # "Postpone 10 min" (the second button in the tab order) puts the action off; --cancel drops it.
+    code, out, err = cli.run_cli(world, "--in", "1s", "lock")
+    check((code, out, err) == (0, "", ""), "--in 1s lock: %d %r %r" % (code, out, err))
+    shown = e2e.wait_for("the reminder of --in 1s lock", lambda: reminders(world, pid, icons), 10)
+    last_opened = time.monotonic()
+    world.xdo("windowactivate", "--sync", sorted(shown)[0], timeout=5)
+    time.sleep(0.3)
+    world.xdo("key", "Tab", "space")
+    e2e.wait_for("the reminder to close after Postpone", lambda: not shown & reminders(world, pid, icons), 3)
+    listed = status(world)
+    check(re.fullmatch(r"General: nothing armed\nPostponed: Lock the workstation at \d\d:\d\d:\d\d "
+                       r"\(in (9|10) min\)\nSchedule: no items\n", listed), "--status after Postpone: %r" % listed)
     code, out, err = cli.run_cli(world, "--cancel")
-    check(code == 0, "the last --cancel: %d %r" % (code, err))
+    check(code == 0, "--cancel of the postponed action: %d %r" % (code, err))
+    listed = status(world)
+    check(listed == "General: nothing armed\nSchedule: no items\n", "--status after its --cancel: %r" % listed)
+    print("e2e: --in 1s lock: postponed from its reminder, then dropped by --cancel")
     return last_opened
 
 
