@@ -62,7 +62,8 @@ QAction* addNamedAction(QMenu* menu, const char* name, const char* caption, TFor
 // line each; questions and dialogs are answered Cancel without being shown.
 struct TFormCtrl::UnattendedDialogs final : Dialogs {
     explicit UnattendedDialogs(Dialogs& replaced) : previous(replaced) {}
-    Dialogs& previous;
+    Dialogs& previous; // back in place once the window is gone
+    QStringList printed;
 
     // Each text once: the settings file named by the schedule's store and by the settings' own, or stored
     // at the end of the session and again as the window goes, is one fault.
@@ -75,7 +76,6 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
         std::fprintf(stderr, "halvo-shutdown: %s\n", line.toLocal8Bit().constData());
         std::fflush(stderr);
     }
-    QStringList printed;
     void Message(const QString& text) override { print(text); }
     void Error(const QString& text) override { print(text); }
     int Question(const QString&, const QString&) override { return 2; }

@@ -27,9 +27,9 @@ namespace halvo {
 
 class SideCaptionMenu;
 class TFormAbout;
+class TFormExecuteTip;
 class TFormGen;
 class TFormOption;
-class TFormExecuteTip;
 class TFormSch;
 class TrayIcon;
 
