@@ -12,7 +12,8 @@ reminders would have run out, the logind mock has received no request of any kin
 
 Ending: copies of the program in folders of their own whose settings or schedule cannot be stored (a
 folder where the file should be) are ended by SIGTERM and by "Exit" from the tray menu: each is gone
-within 5 seconds, with exit status 0 and one line on stderr naming the file it could not write.
+within 5 seconds, with exit status 0 and one line on stderr naming the file it could not write. So is a
+copy ended by SIGTERM while its reminder of "--in 1s poweroff" is open, without running it.
 Everything started here is stopped at the end.
 """
 
@@ -79,7 +80,6 @@ def cancel_during_the_reminder(world):
         listed = status(world)
         match = re.fullmatch(r"General: nothing armed\nReminder: (.+) in (\d+) s\nSchedule: no items\n", listed)
         check(match and 50 <= int(match.group(2)) <= COUNTDOWN_S, "--status with the reminder open: %r" % listed)
-        world.screenshot("cancel-reminder")
         code, out, err = cli.run_cli(world, *cancel)
         check((code, out, err) == (0, "", ""), "%r: %d %r %r" % (cancel, code, out, err))
         e2e.wait_for("the reminder to close after %r" % cancel, lambda: not shown & reminders(world, pid, icons), 3)
@@ -141,41 +141,52 @@ def sigterm(world, process):
 
 
 def ending_without_waiting(world):
-    # (name, settings file (None: a folder in its place), sch.cks a folder, how it is ended, the line).
-    # The schedule is stored at the end once its page exists: the window is shown for it.
+    # (name, settings file (None: a folder in its place), sch.cks a folder, a request first, how it is
+    # ended, its one line on stderr or None). The schedule is stored at the end once its page exists:
+    # the window is shown for it.
     cases = [
-        ("settings-sigterm", None, False, sigterm, r"halvo-shutdown: Unable to write to {app}/setting\.ini(: .+)?"),
-        ("settings-exit", None, False, exit_from_the_tray,
+        ("settings-sigterm", None, False, None, sigterm,
          r"halvo-shutdown: Unable to write to {app}/setting\.ini(: .+)?"),
-        ("schedule-sigterm", "[setting]\nSetting_AutoSave=1\n", True, sigterm,
+        ("settings-exit", None, False, None, exit_from_the_tray,
+         r"halvo-shutdown: Unable to write to {app}/setting\.ini(: .+)?"),
+        ("schedule-sigterm", "[setting]\nSetting_AutoSave=1\n", True, ["--show"], sigterm,
          r'halvo-shutdown: Cannot create file "{app}/sch\.cks"\. .+'),
+        # The reminder waits for a person; the end does not, and the action does not run.
+        ("reminder-sigterm", "[setting]\n", False, ["--in", "1s", "poweroff"], sigterm, None),
     ]
-    for name, settings, schedule_folder, end, line in cases:
+    for name, settings, schedule_folder, request, end, line in cases:
         app_dir, env = copy_in_own_folder(world, name, settings, schedule_folder)
         program = os.path.join(app_dir, "halvo-shutdown")
         process = world.start(name, [program], env=env, cwd=app_dir)
         process.name = name
         wait_for_socket(world, env["XDG_RUNTIME_DIR"], process)
-        if schedule_folder:
-            shown = subprocess.run([program, "--show"], env=env, capture_output=True, timeout=10)
-            check(shown.returncode == 0, "%s: --show: %r" % (name, shown.stderr))
-        time.sleep(1)  # past its start, whatever it shows there
-        world.screenshot(name)
+        icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
+                                 10))
+        if request:
+            done = subprocess.run([program, *request], env=env, capture_output=True, timeout=10)
+            check(done.returncode == 0, "%s: %r: %r" % (name, request, done.stderr))
+        if request and request[0] == "--in":
+            e2e.wait_for("%s: the reminder" % name, lambda: reminders(world, process.pid, icons), 10)
+        else:
+            time.sleep(1)  # past its start, whatever it shows there
         asked = time.monotonic()
         end(world, process)
         try:
             process.wait(timeout=ENDS_WITHIN_S + 0.5)
-        except Exception:
+        except subprocess.TimeoutExpired:
             pass
         took = time.monotonic() - asked
         output = world.output(name)
         check(process.poll() is not None and took <= ENDS_WITHIN_S,
               "%s: still running %.1f s after it was asked to end: %r" % (name, took, output))
         check(process.returncode == 0, "%s: ended with %d: %r" % (name, process.returncode, output))
-        expected = re.compile(line.format(app=re.escape(app_dir)))
         lines = [text for text in output.splitlines() if text.startswith("halvo-shutdown:")]
-        check(len(lines) == 1 and expected.fullmatch(lines[0]), "%s: its output: %r" % (name, output))
-        print("e2e: %s ended after %.1f s: %s" % (name, took, lines[0]))
+        if line is None:
+            check(not lines, "%s: its output: %r" % (name, output))
+        else:
+            expected = re.compile(line.format(app=re.escape(app_dir)))
+            check(len(lines) == 1 and expected.fullmatch(lines[0]), "%s: its output: %r" % (name, output))
+        print("e2e: %s ended after %.1f s: %s" % (name, took, lines[0] if lines else "nothing on stderr"))
 
 
 def run(world):
