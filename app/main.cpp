@@ -145,6 +145,10 @@ int main(int argc, char** argv) {
     // Closing the window or a dialog never ends the program: only "Exit" does.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Before the socket is claimed: once it is there, whoever ends the program expects the orderly end
+    // (the window takes a request noted before it exists at its first tick).
+    halvo::InstallTerminationHandlers();
+
     halvo::SingleInstance instance;
     // A copy started by the command line: the first request may arrive before the window exists.
     instance.setRequestHandler([](const std::string&) { return std::string("error starting"); });
@@ -161,7 +165,6 @@ int main(int argc, char** argv) {
     halvo::setUi(&uiServices);
     halvo::QtDialogs qtDialogs;
     halvo::setDialogs(&qtDialogs);
-    halvo::InstallTerminationHandlers();
 
     int result = 0;
     {
