@@ -151,6 +151,10 @@ int main(int argc, char** argv) {
     // Closing the window or a dialog never ends the program: only "Exit" does.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Before the socket is claimed: once it is there, whoever ends the program expects the orderly end
+    // (the window takes a request noted before it exists at its first tick).
+    halvo::InstallTerminationHandlers();
+
     // Requests that arrive before the window exists wait for it (the socket holds them).
     halvo::SingleInstance instance;
     if (!instance.claim()) {
@@ -166,7 +170,6 @@ int main(int argc, char** argv) {
     halvo::setUi(&uiServices);
     halvo::QtDialogs qtDialogs;
     halvo::setDialogs(&qtDialogs);
-    halvo::InstallTerminationHandlers();
 
     int result = 0;
     {

@@ -39,7 +39,9 @@ int QtDialogs::Question(const QString& text, const QString& title) {
 }
 
 int QtDialogs::RunModal(QDialog& dialog) {
-    return dialog.exec() == 1 ? 1 : 2;
+    // A result of the dialog's own beyond OK (the reminder's "Postpone 10 min") is handed on as it is.
+    const int result = dialog.exec();
+    return result >= 1 ? result : 2;
 }
 
 QString QtDialogs::OpenFile(QWidget* parent) {

@@ -22,7 +22,8 @@ public:
     virtual void Error(const QString& text) = 0;
     // A question with OK and Cancel; returns 1 for OK, 2 for anything else.
     virtual int Question(const QString& text, const QString& title) = 0;
-    // Shows dialog modally and returns its result: 1 (OK) or 2 (Cancel, also for the close box).
+    // Shows dialog modally and returns its result: 1 (OK), 2 (Cancel, also for the close box), or a result
+    // of the dialog's own above 2.
     virtual int RunModal(QDialog& dialog) = 0;
     // A file-open dialog without filter or title; the chosen file's full path, or empty.
     virtual QString OpenFile(QWidget* parent) = 0;
