@@ -24,8 +24,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <map>
-
 namespace halvo {
 
 namespace {
@@ -66,8 +64,7 @@ void turnOff(QRadioButton* button) {
     button->setAutoExclusive(true);
 }
 
-// An editable day box's text matched against its entries, so a typed day and the stored number cannot
-// disagree.
+// The day box's text with the entry it names, so a typed day and the stored number cannot disagree.
 ScheduleItemDraft::DayChoice dayChoice(const QComboBox& box) {
     return {box.currentText().toStdString(), box.findText(box.currentText(), Qt::MatchFixedString)};
 }
@@ -336,19 +333,19 @@ ScheduleItemDraft TFormSchWizard::Draft() const {
 }
 
 bool TFormSchWizard::pageWork(int index) {
-    static const std::map<int, ScheduleItemDraft::Step> steps = {{SchNamePage, ScheduleItemDraft::Step::Name},
-                                                                 {TaskPage, ScheduleItemDraft::Step::Task},
-                                                                 {TimePage, ScheduleItemDraft::Step::Time}};
-    const auto step = steps.find(index);
-    if (step == steps.end())
+    // The draft's steps in the order of the pages; the closing page has no work.
+    constexpr ScheduleItemDraft::Step steps[] = {ScheduleItemDraft::Step::Name, ScheduleItemDraft::Step::Task,
+                                                 ScheduleItemDraft::Step::Time};
+    if (index < SchNamePage || index > TimePage)
         return true;
+    const ScheduleItemDraft::Step step = steps[index];
     const ScheduleItemDraft draft = Draft();
-    if (const std::string fault = draft.Fault(step->second); !fault.empty()) {
+    if (const std::string fault = draft.Fault(step); !fault.empty()) {
         dialogs().Message(QString::fromStdString(fault));
         return false;
     }
     if (ScheduleItem)
-        draft.Fill(step->second, *ScheduleItem);
+        draft.Fill(step, *ScheduleItem);
     return true;
 }
 
