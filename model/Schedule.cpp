@@ -89,9 +89,7 @@ bool TSPTime::DueOn(long long day) const {
 }
 
 void TScheduleItem::UpdateDueToday(long long today) {
-    const auto period = static_cast<std::int32_t>(TimeRule.Period);
-    if (period >= static_cast<std::int32_t>(TPeriod::EveryDay) &&
-        period <= static_cast<std::int32_t>(TPeriod::Once))
+    if (TimeRule.Period >= TPeriod::EveryDay && TimeRule.Period <= TPeriod::Once)
         DueToday = TimeRule.DueOn(today);
 }
 
