@@ -75,6 +75,24 @@ void ScheduleItemDraft::fillTime(TSPTime& rule) const {
     }
 }
 
+ScheduleItemDraft ScheduleItemDraft::Of(const TScheduleItem& item) {
+    ScheduleItemDraft draft;
+    draft.Name = item.ItemName;
+    if (item.Task) {
+        draft.Kind = KindOfCode(item.Task->Code);
+        TaskParameterValues values = item.Task->Parameters();
+        draft.ParameterText = std::move(values.Text);
+        draft.ProcessId = values.ProcessId;
+        draft.MessageLines = std::move(values.Lines);
+    }
+    const TSPTime& rule = item.TimeRule;
+    draft.TimeOfDaySecond = rule.TimeOfDaySecond();
+    draft.Weekday.Entry = rule.Day >= 1 && rule.Day <= 7 ? rule.Day - 1 : -1;
+    draft.MonthDay.Entry = rule.Day >= 1 && rule.Day <= 31 ? rule.Day - 1 : -1;
+    draft.OnceDay = rule.OnceDay();
+    return draft;
+}
+
 std::vector<std::string> ScheduleItemDraft::LinesOf(std::string_view text) {
     std::vector<std::string> lines;
     for (std::size_t start = 0;;) {
@@ -87,6 +105,13 @@ std::vector<std::string> ScheduleItemDraft::LinesOf(std::string_view text) {
     if (lines.back().empty())
         lines.pop_back();
     return lines;
+}
+
+std::string ScheduleItemDraft::TextOf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
 }
 
 } // namespace halvo

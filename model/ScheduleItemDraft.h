@@ -48,9 +48,16 @@ public:
     // buttons set it as they are clicked); a Period outside 0 to 3 keeps its day and display text.
     void Fill(Step step, TScheduleItem& item) const;
 
+    // The draft that shows item for editing: its name, its task's kind and parameters, its time of day,
+    // the list entries of its Day (-1 where the list has none) and its Once day. The texts that the locale
+    // writes stay empty; the controls write them.
+    static ScheduleItemDraft Of(const TScheduleItem& item);
+
     // The lines of a multi-line box's text: a last empty line after a line break is no line of its own, so
     // the untouched box (one empty line) holds one line and an emptied one none.
     static std::vector<std::string> LinesOf(std::string_view text);
+    // The box's text for lines, which LinesOf reads back as they are.
+    static std::string TextOf(const std::vector<std::string>& lines);
 
 private:
     void fillTask(TScheduleItem& item) const;

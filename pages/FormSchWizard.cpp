@@ -374,23 +374,18 @@ void TFormSchWizard::showParameterControls(const TaskKind* kind) {
     Memo1->setVisible(message);
 }
 
-void TFormSchWizard::fillParameterControls(const TTask& task) {
-    const TaskParameterValues values = task.Parameters();
-    switch (KindOfCode(task.Code)->Parameters) {
+void TFormSchWizard::showParameters(const ScheduleItemDraft& shown) {
+    switch (shown.Kind->Parameters) {
     case TaskParameterKind::Window:
-        Edit_Para->setText(QString::fromStdString(values.Text));
-        ProcessId = std::int32_t(values.ProcessId);
+        Edit_Para->setText(QString::fromStdString(shown.ParameterText));
+        ProcessId = std::int32_t(shown.ProcessId);
         break;
     case TaskParameterKind::CommandLine:
-        Edit_Para->setText(QString::fromStdString(values.Text));
+        Edit_Para->setText(QString::fromStdString(shown.ParameterText));
         break;
-    case TaskParameterKind::MessageLines: {
-        QString text;
-        for (const std::string& line : values.Lines)
-            text += QString::fromStdString(line) + u'\n';
-        Memo1->setPlainText(text);
+    case TaskParameterKind::MessageLines:
+        Memo1->setPlainText(QString::fromStdString(ScheduleItemDraft::TextOf(shown.MessageLines)));
         break;
-    }
     case TaskParameterKind::None:
         break;
     }
@@ -428,7 +423,7 @@ void TFormSchWizard::TabSheet_SchNameShow() {
     if (IsNew)
         Edit1->clear();
     else if (ScheduleItem)
-        Edit1->setText(QString::fromStdString(ScheduleItem->ItemName));
+        Edit1->setText(QString::fromStdString(ScheduleItemDraft::Of(*ScheduleItem).Name));
 }
 
 void TFormSchWizard::TabSheet_TaskShow() {
@@ -443,12 +438,12 @@ void TFormSchWizard::TabSheet_TaskShow() {
             dialogs().Error(ModifyWithoutItem);
             return;
         }
-        const TTask* task = ScheduleItem->Task.get();
-        ComboBox1->setCurrentIndex(task ? ComboBox1->findData(task->Code) : -1);
+        const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
+        ComboBox1->setCurrentIndex(shown.Kind ? ComboBox1->findData(shown.Kind->Code) : -1);
         // Passing this page rebuilds the task from these controls, so they must hold what the task
         // holds; empty ones would wipe a command line or a message.
-        if (task && ComboBox1->currentIndex() >= 0)
-            fillParameterControls(*task);
+        if (shown.Kind && ComboBox1->currentIndex() >= 0)
+            showParameters(shown);
     }
     if (ComboBox1->currentIndex() >= 0)
         showParameterControls(SelectedKind());
@@ -465,27 +460,27 @@ void TFormSchWizard::TabSheet_TimeShow() {
         dialogs().Error(ModifyWithoutItem);
         return;
     }
-    const TSPTime& rule = ScheduleItem->TimeRule;
-    DateTimePicker1->setTime(timeOfDay(rule.TimeOfDaySecond()));
+    const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
+    DateTimePicker1->setTime(timeOfDay(shown.TimeOfDaySecond));
     ClearRadioButton();
     // Each button's handler puts in today's default first; the stored value goes in after it.
-    switch (rule.Period) {
+    switch (ScheduleItem->TimeRule.Period) {
     case TPeriod::EveryDay:
         RadioButton2->setChecked(true);
         break;
     case TPeriod::EveryWeek:
         RadioButton3->setChecked(true);
         ComboBox2->setEnabled(true);
-        ComboBox2->setCurrentIndex(rule.Day >= 1 && rule.Day <= 7 ? rule.Day - 1 : -1);
+        ComboBox2->setCurrentIndex(shown.Weekday.Entry);
         break;
     case TPeriod::EveryMonth:
         RadioButton4->setChecked(true);
         ComboBox3->setEnabled(true);
-        ComboBox3->setCurrentIndex(rule.Day >= 1 && rule.Day <= 31 ? rule.Day - 1 : -1);
+        ComboBox3->setCurrentIndex(shown.MonthDay.Entry);
         break;
     case TPeriod::Once:
         RadioButton1->setChecked(true);
-        DateTimePicker2->setDate(calendarDay(rule.OnceDay()));
+        DateTimePicker2->setDate(calendarDay(shown.OnceDay));
         break;
     default:
         break;

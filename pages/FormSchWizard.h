@@ -125,7 +125,8 @@ private:
     // Checks the page's entries (a message names what is missing) and puts them into the item.
     bool pageWork(int index);
     void showParameterControls(const TaskKind* kind);
-    void fillParameterControls(const TTask& task);
+    // Puts the parameter of the draft's task into the controls of its kind.
+    void showParameters(const ScheduleItemDraft& shown);
     // Turns every period button but button off and opens only button's day control (none for nullptr).
     void selectPeriodButton(QRadioButton* button);
     void setPeriod(TPeriod period);

@@ -128,6 +128,67 @@ TEST(ScheduleItemDraft, LinesAsAMultiLineBoxCountsThem) {
         {"one\n\n", {"one", ""}},
         {"one\ntwo\n\nfour", {"one", "two", "", "four"}},
     };
-    for (const auto& [text, lines] : cases)
+    for (const auto& [text, lines] : cases) {
         EXPECT_EQ(ScheduleItemDraft::LinesOf(text), lines) << '"' << text << '"';
+        EXPECT_EQ(ScheduleItemDraft::LinesOf(ScheduleItemDraft::TextOf(lines)), lines) << '"' << text << '"';
+    }
+}
+
+// Editing shows the item through a draft; passing every page unchanged gives the item back as it was.
+TEST(ScheduleItemDraft, AnItemShownAndPassedUnchangedStaysAsItWas) {
+    RecordingUi recordingUi;
+    ScopedUi uiGuard{recordingUi};
+    struct Case {
+        int taskCode;
+        std::string text;
+        std::uint32_t processId;
+        std::vector<std::string> lines;
+        TPeriod period;
+        std::int32_t day;
+        int weekdayEntry, monthDayEntry;
+    };
+    const Case cases[] = {
+        {8, "\"/opt/my tools/sync\" --quiet", 0, {}, TPeriod::EveryWeek, 2, 1, 1},
+        {10, "", 0, {"Time to go", "", "home"}, TPeriod::EveryMonth, 31, -1, 30},
+        {3, "Mail", 3000000000u, {}, TPeriod::Once, 0, -1, -1},
+        {9, "", 0, {}, TPeriod::EveryMonth, 32, -1, -1},
+        {1, "", 0, {}, TPeriod::EveryDay, 7, 6, 6},
+    };
+    for (const Case& c : cases) {
+        TScheduleItem item;
+        item.ItemName = "Night";
+        item.Task = TaskFromCode(c.taskCode);
+        TaskParameterValues values;
+        values.Text = c.text;
+        values.ProcessId = c.processId;
+        values.Lines = c.lines;
+        item.Task->SetParameters(values);
+        item.TimeRule.Period = c.period;
+        item.TimeRule.Day = c.day;
+        item.TimeRule.SetTimeOfDaySecond(22 * 3600 + 30 * 60 + 15);
+        item.TimeRule.SetOnceDay(DayOf(WallSecondsOf({.year = 2027, .month = 2, .day = 14})));
+        const ScheduleItemDraft shown = ScheduleItemDraft::Of(item);
+        EXPECT_EQ(shown.Weekday.Entry, c.weekdayEntry) << c.taskCode;
+        EXPECT_EQ(shown.MonthDay.Entry, c.monthDayEntry) << c.taskCode;
+
+        TScheduleItem edited;
+        edited.TimeRule.Period = c.period;
+        edited.TimeRule.Day = c.day;
+        for (Step step : {Step::Name, Step::Task, Step::Time})
+            shown.Fill(step, edited);
+        EXPECT_EQ(edited.ItemName, "Night");
+        EXPECT_EQ(edited.Task->Code, c.taskCode);
+        EXPECT_EQ(edited.Task->Parameters().Text, item.Task->Parameters().Text);
+        EXPECT_EQ(edited.Task->Parameters().ProcessId, item.Task->Parameters().ProcessId);
+        EXPECT_EQ(edited.Task->Parameters().Lines, item.Task->Parameters().Lines);
+        EXPECT_EQ(edited.TimeRule.TimeOfDay, item.TimeRule.TimeOfDay);
+        // A day no list entry has comes back as no day, never due; any other comes back as it was.
+        const bool listed = c.period == TPeriod::EveryWeek    ? c.weekdayEntry >= 0
+                            : c.period == TPeriod::EveryMonth ? c.monthDayEntry >= 0
+                                                              : true;
+        EXPECT_EQ(edited.TimeRule.Day, listed ? c.day : 0) << c.taskCode;
+        if (c.period == TPeriod::Once) {
+            EXPECT_EQ(edited.TimeRule.OnceDate, item.TimeRule.OnceDate);
+        }
+    }
 }
