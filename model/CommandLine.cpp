@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Tasks.h"
+#include "WallClock.h"
 
 #include <charconv>
 #include <limits>
@@ -53,10 +54,6 @@ std::vector<std::string_view> words(std::string_view line) {
             break;
     }
     return result;
-}
-
-std::string twoDigits(std::int32_t value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 const TaskKind* commandKind(std::int32_t code) {
@@ -241,8 +238,8 @@ std::string EncodeRequest(const CommandRequest& request) {
     case Verb::In:
         return line + " in " + std::to_string(request.seconds) + " " + task;
     case Verb::At:
-        return line + " at " + twoDigits(request.hour) + ":" + twoDigits(request.minute) + ":" +
-               twoDigits(request.second) + " " + task;
+        return line + " at " + TwoDigits(request.hour) + ":" + TwoDigits(request.minute) + ":" +
+               TwoDigits(request.second) + " " + task;
     case Verb::Cancel:
         return line + " cancel";
     case Verb::Status:

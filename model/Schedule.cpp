@@ -4,12 +4,13 @@
 #include "ScheduleFile.h"
 #include "platform/Platform.h"
 
-#include <cmath>
-
 namespace halvo {
 
-bool TSPTime::CheckCrossing(TDateTime now) {
-    const auto day = std::int64_t(std::floor(now));
+bool TSPTime::CheckCrossing(const LocalTime& clock) {
+    // Compared as the stored fractions are, within a millisecond, so a time read from a file with
+    // milliseconds fires on the same tick as ever.
+    const TDateTime now = FromLocalTime(clock);
+    const long long day = DayOf(WallSecondsOf(clock));
     // A new calendar day since the last look: midnight came in between and put the clock below the rule's
     // time, so the rule's time lies ahead again (a rule at 00:00:00 is passed on the day's first look).
     if (m_seenDay && day > *m_seenDay &&
@@ -72,23 +73,24 @@ void TScheduleItem::Assign(const TScheduleItem* source) {
     ItemName = source->ItemName;
 }
 
-void TScheduleItem::UpdateDueToday(TDateTime today) {
-    switch (TimeRule.Period) {
+bool TSPTime::DueOn(long long day) const {
+    switch (Period) {
     case TPeriod::EveryDay:
-        DueToday = true;
-        break;
+        return true;
     case TPeriod::EveryWeek:
-        DueToday = DayOfWeek(today) == TimeRule.Day;
-        break;
+        return WeekdayOf(day) + 1 == Day; // Day 1 is Sunday
     case TPeriod::EveryMonth:
-        DueToday = DayOfMonth(today) == TimeRule.Day;
-        break;
+        return DayOfMonthOf(day) == Day;
     case TPeriod::Once:
-        DueToday = CompareDate(TimeRule.OnceDate, today) == 0;
-        break;
+        return OnceDay() == day;
     default:
-        break;
+        return false;
     }
+}
+
+void TScheduleItem::UpdateDueToday(long long today) {
+    if (TimeRule.Period >= TPeriod::EveryDay && TimeRule.Period <= TPeriod::Once)
+        DueToday = TimeRule.DueOn(today);
 }
 
 TScheduleItem& TScheduleManager::Add() {

@@ -26,27 +26,40 @@ class TSPTime {
 public:
     TPeriod Period = TPeriod::EveryDay; // a stored value outside 0 to 3 is kept as read
     std::int32_t Day = 0;               // EveryWeek: 1 = Sunday ... 7 = Saturday; EveryMonth: 1 to 31
-    TDateTime OnceDate = 0;             // only its whole day counts
-    TDateTime TimeOfDay = 0;            // only its fraction counts
-    std::string DisplayText;            // composed once by the wizard, never interpreted
+    // The two moments as the schedule file holds them, kept as read so an item writes back byte for byte;
+    // the program reads and sets them through the accessors below.
+    TDateTime OnceDate = 0;  // only its whole day counts
+    TDateTime TimeOfDay = 0; // only its fraction counts
+    std::string DisplayText; // composed once by the wizard, never interpreted
     TCrossState CrossState = TCrossState::NotSeen;
 
-    // now: the local date and time. True when the clock has passed TimeOfDay (Ahead -> Passed) since the
-    // last call, at most once per calendar day; the time of day falling below TimeOfDay again (midnight, a
-    // later day, the clock set back) only makes the state Ahead. Updates CrossState before returning.
-    bool CheckCrossing(TDateTime now);
+    // The calendar day of a Once rule and the second of the day the rule fires at (WallClock.h).
+    long long OnceDay() const { return CalendarDayOf(OnceDate); }
+    long long TimeOfDaySecond() const { return SecondOfDayOf(TimeOfDay); }
+    void SetOnceDay(long long day) { OnceDate = StoredDate(day); }
+    void SetTimeOfDaySecond(long long second) { TimeOfDay = StoredTimeOfDay(second); }
+
+    // The due-day rule: whether the rule runs on that calendar day. Never for a Period outside 0 to 3 or a
+    // Day that no day has.
+    bool DueOn(long long day) const;
+
+    // clock: the local date and time, milliseconds included. True when the clock has passed TimeOfDay
+    // (Ahead -> Passed) since the last call, at most once per calendar day; the time of day falling below
+    // TimeOfDay again (midnight, a later day, the clock set back) only makes the state Ahead. Updates
+    // CrossState before returning.
+    bool CheckCrossing(const LocalTime& clock);
 
     // Forgets what the detector has seen, as for a new rule: the next look only learns the side of the
     // clock. Used when the user has changed the item, so a changed time never fires at once.
     void StartOver();
 
-    // Whether the rule fired in this run on that calendar day (whole days of TDateTime).
-    bool FiredOn(std::int64_t day) const { return m_firedDay == day; }
+    // Whether the rule fired in this run on that calendar day.
+    bool FiredOn(long long day) const { return m_firedDay == day; }
 
 private:
     // Kept for this run only, never stored: the calendar day of the last look and of the last firing.
-    std::optional<std::int64_t> m_seenDay;
-    std::optional<std::int64_t> m_firedDay;
+    std::optional<long long> m_seenDay;
+    std::optional<long long> m_firedDay;
 };
 
 class TScheduleItem {
@@ -61,16 +74,17 @@ public:
     bool Spare = false;
     std::string ItemName;
     bool DueToday = false;
-    // A task code outside 1 to 11 read from a file: the item has no task, never fires, and is written back
-    // with this code so the file round-trips.
+    // A task code read from a file that no kind has (the catalogue's run 1 to 13): the item has no task,
+    // never fires, and is written back with this code so the file round-trips.
     std::optional<std::int32_t> UnknownTaskCode;
 
     // Makes this item a copy of source: the rule (but its CrossState), a new task of the same kind with the
     // same parameters (only when source has a task), Active, Spare and ItemName. DueToday stays.
     void Assign(const TScheduleItem* source);
 
-    // Sets DueToday from the rule and today's date; a Period outside 0 to 3 leaves it as it was.
-    void UpdateDueToday(TDateTime today);
+    // Sets DueToday from the due-day rule for today's calendar day; a Period outside 0 to 3 leaves it as
+    // it was.
+    void UpdateDueToday(long long today);
 };
 
 class TScheduleManager {

@@ -171,7 +171,8 @@ public:
     virtual bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
 };
 
-// The process-wide current platform, set once in main(); tests swap it with ScopedPlatform.
+// The process-wide current platform, set once in main() (nullptr unsets it); tests swap it with
+// ScopedPlatform. Asking for it while none is set ends the program with a message.
 Platform& platform();
 void setPlatform(Platform* platform);
 

@@ -29,8 +29,10 @@ public:
     virtual QString OpenFile(QWidget* parent) = 0;
 };
 
+// The process-wide service, set once in main() (nullptr unsets it). Asking for it while none is set ends
+// the program with a message, as platform() and ui() do. setDialogs returns the one it replaces.
 Dialogs& dialogs();
-void setDialogs(Dialogs* service);
+Dialogs* setDialogs(Dialogs* service);
 
 // The real one: Qt message boxes, QDialog::exec and QFileDialog.
 class QtDialogs final : public Dialogs {

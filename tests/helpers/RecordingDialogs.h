@@ -57,8 +57,13 @@ public:
 // Installs a RecordingDialogs for the lifetime of the guard.
 class ScopedDialogs {
 public:
-    explicit ScopedDialogs(Dialogs& d) { setDialogs(&d); }
-    ~ScopedDialogs() { setDialogs(nullptr); }
+    explicit ScopedDialogs(Dialogs& d) : m_previous(setDialogs(&d)) {}
+    ~ScopedDialogs() { setDialogs(m_previous); }
+    ScopedDialogs(const ScopedDialogs&) = delete;
+    ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+
+private:
+    Dialogs* m_previous;
 };
 
 } // namespace halvo

