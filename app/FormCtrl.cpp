@@ -190,6 +190,9 @@ void TFormCtrl::FormCreate() {
     FormOption = nullptr;
     FormAbout = nullptr;
     Settings = LoadSettings(SettingsFilePath());
+    // Said before anything is stored, without holding up the start.
+    if (const std::string notice = StoredFilesNotice(Settings.AutoSave); !notice.empty())
+        dialogs().Notice(QString::fromStdString(notice));
     // Hidden, so no tab-sheet event runs and no page is created by this.
     PageControl1->setCurrentIndex(ScheduleSheet);
     m_currentSheet = ScheduleSheet;
