@@ -730,6 +730,11 @@ bool replaceWholeFile(const std::string& path, const std::string& data, std::str
         error = LinkRefusal;
         return false;
     }
+    // A file its owner made read-only stays as it is (Windows refuses the move onto it; Wine does not).
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) {
+        error = SystemErrorText(ERROR_ACCESS_DENIED);
+        return false;
+    }
     std::wstring temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
@@ -766,8 +771,6 @@ bool replaceWholeFile(const std::string& path, const std::string& data, std::str
         return fail(code);
     }
     ::CloseHandle(file);
-    // Moving onto a read-only file fails with "Access is denied", which keeps a write-protected file as
-    // its owner left it.
     if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(::GetLastError());
     return true;
