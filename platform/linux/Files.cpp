@@ -113,9 +113,9 @@ struct Destination {
     struct stat info {};
 };
 
-// Finds the file a write of path replaces, or the reason none may be. A link is followed only to a regular
-// file of this user: otherwise a program run as root would empty or take over another user's file (or a
-// device) that someone linked to from a folder the program writes in.
+// Finds the file a write of path replaces, or the reason none may be. A link is followed only when this
+// user made it and it leads to a regular file of this user: otherwise a program run as root would empty or
+// take over a file (or a device) that someone linked to from a folder the program writes in.
 bool destinationOf(const std::string& path, Destination& out, std::string& error) {
     if (path.empty()) {
         error = reason(ENOENT);
@@ -132,6 +132,11 @@ bool destinationOf(const std::string& path, Destination& out, std::string& error
     }
     out.existed = true;
     if (S_ISLNK(out.info.st_mode)) {
+        // A link someone else made may lead anywhere they like, to a file of ours as well.
+        if (out.info.st_uid != ::geteuid()) {
+            error = "It is a symbolic link made by another user";
+            return false;
+        }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (!resolved) {
             error = "It is a symbolic link that leads to no file (" + reason(errno) + ")";

@@ -17,8 +17,8 @@ bool ReadFile(const std::string& path, std::string& data, std::string& error, in
 // Writes data to a new file in the same folder, flushes it to the disk and renames it over path, so path
 // holds either its old or its whole new content. The new file gets the permissions, owner and group of the
 // file it replaces (or, for a new file, of permissionsOf when given). A symbolic link is written through
-// only to a regular file of the user running the program. On failure path is untouched, no temporary file
-// is left and error is set.
+// only when the user running the program made it and owns the regular file it leads to. On failure path is
+// untouched, no temporary file is left and error is set.
 bool ReplaceFile(const std::string& path, const std::string& data, std::string& error,
                  const std::string& permissionsOf = {});
 

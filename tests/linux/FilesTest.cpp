@@ -256,24 +256,29 @@ TEST(WholeFiles, LinksAreWrittenThroughOnlyToOwnFilesAndWritesKeepModeAndGroup) 
         std::string name;
         uid_t targetOwner;
         bool link;
+        uid_t linkOwner;
         std::string refusal; // empty: written
     };
     const std::string target = temp / "elsewhere/target";
     const Case cases[] = {
-        {"link to a file of another user", kNobody, true,
+        {"link to a file of another user", kNobody, true, 0,
          "It is a symbolic link to " + target + ", which belongs to another user"},
-        {"link to an own file", 0, true, ""},
-        {"own file", 0, false, ""},
+        {"link of another user to an own file", 0, true, kNobody,
+         "It is a symbolic link made by another user"},
+        {"link to an own file", 0, true, 0, ""},
+        {"own file", 0, false, 0, ""},
     };
-    for (const auto& [name, owner, link, refusal] : cases) {
+    for (const auto& [name, owner, link, linkOwner, refusal] : cases) {
         SCOPED_TRACE(name);
         fs::remove_all(temp / "data");
         fs::create_directory(temp / "data");
         const std::string path = temp / "data/sch.cks";
         const std::string written = link ? target : path;
         plantFile(written, "stored", 0640, owner, OtherGroup);
-        if (link)
+        if (link) {
             fs::create_symlink(target, path);
+            ASSERT_EQ(::lchown(path.c_str(), linkOwner, linkOwner), 0);
+        }
         std::string error;
         EXPECT_EQ(backend.WriteWholeFile(path, "new", error), refusal.empty());
         EXPECT_EQ(error, refusal);
