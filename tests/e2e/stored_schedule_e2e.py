@@ -7,7 +7,8 @@ Runs only inside the private D-Bus world of private-session.sh. A portable copy 
 with three daily message items and a setting.ini with "auto save" on but no count. First run: every item
 comes up (--status lists all three), a message that stays says the count is set right, and at SIGTERM
 sch.cks is stored byte for byte as it was, with count=3 and no backup. Second run: the three items again,
-no message, the same bytes. The wall clock is faked to the morning, hours before the items' evening times,
+no message, the same bytes. Third run, as root: sch.cks a link to a file of another group that only its
+owner and group may read; it is written through and keeps its mode and group. The wall clock is faked to the morning, hours before the items' evening times,
 so nothing fires. Everything started here is stopped at the end.
 """
 
@@ -28,6 +29,7 @@ ITEMS = [(b"Alpha", (20, 0, 0)), (b"Beta", (21, 30, 0)), (b"Gamma", (22, 45, 0))
 # As the program stores an item it has looked at once: the time ahead, active, due every day.
 STORED = b"".join(daily_item(name, at, task(MESSAGE, b"text of " + name), 1, True, True) for name, at in ITEMS)
 NOTICE_SIZE_MIN = (150, 60)
+OTHER_GROUP = 4242  # a group root is not in
 
 
 def start(world):
@@ -97,7 +99,31 @@ def run(world):
     end(world)
     check(stored(world) == STORED, "sch.cks after the second run: %r" % stored(world))
     check(e2e.read_ini(settings).get("schManager") == {"count": "3"}, "count after the second run")
-    print("e2e: 3 items survived two runs without a count; sch.cks %d bytes" % len(STORED))
+
+    # As root, sch.cks a link (of root's) to a file of root's in another group, closed to others: it is
+    # written through, and keeps its mode and group; the link stays.
+    if os.geteuid() == 0:
+        elsewhere = os.path.join(world.folder, "elsewhere")
+        os.makedirs(elsewhere)
+        target = os.path.join(elsewhere, "linked.cks")
+        os.replace(os.path.join(world.app_dir, "sch.cks"), target)
+        os.chown(target, 0, OTHER_GROUP)
+        os.chmod(target, 0o640)
+        os.symlink(target, os.path.join(world.app_dir, "sch.cks"))
+        start(world)
+        check(status(world) == names, "linked run, items: %r" % status(world))
+        time.sleep(1.5)
+        check(not notices(world), "a message at the linked start")
+        end(world)
+        check(os.path.islink(os.path.join(world.app_dir, "sch.cks")), "the link was replaced")
+        info = os.stat(target)
+        check((info.st_mode & 0o7777, info.st_gid) == (0o640, OTHER_GROUP),
+              "the linked file's mode and group: %o, %d" % (info.st_mode & 0o7777, info.st_gid))
+        check(stored(world) == STORED, "the linked file after the run: %r" % stored(world))
+        check(sorted(os.listdir(elsewhere)) == ["linked.cks"], "files beside the linked one: %r" %
+              sorted(os.listdir(elsewhere)))
+    print("e2e: 3 items survived two runs without a count and one through a link; sch.cks %d bytes" %
+          len(STORED))
 
 
 def main():
