@@ -78,6 +78,7 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
     }
     void Message(const QString& text) override { print(text); }
     void Error(const QString& text) override { print(text); }
+    void Notice(const QString& text) override { print(text); }
     int Question(const QString&, const QString&) override { return 2; }
     int RunModal(QDialog&) override { return 2; }
     QString OpenFile(QWidget*) override { return {}; }
@@ -227,6 +228,9 @@ void TFormCtrl::FormCreate() {
     FormOption = nullptr;
     FormAbout = nullptr;
     Settings = LoadSettings(SettingsFilePath());
+    // Said before anything is stored, without holding up the start.
+    if (const std::string notice = StoredFilesNotice(Settings.AutoSave); !notice.empty())
+        dialogs().Notice(QString::fromStdString(notice));
     // Hidden, so no tab-sheet event runs and no page is created by this.
     PageControl1->setCurrentIndex(ScheduleSheet);
     m_currentSheet = ScheduleSheet;

@@ -1,8 +1,19 @@
 #include "DataFolder.h"
 
+#include "Profile.h"
 #include "platform/Platform.h"
 
+#include <vector>
+
 namespace halvo {
+
+namespace {
+
+// The program folder the user was last told about, kept in the settings file it speaks of.
+constexpr const char* NoticeSection = "notice";
+constexpr const char* ReadOnlyFolderKey = "ReadOnlyProgramFolder";
+
+} // namespace
 
 std::string DataFolder() {
     Platform& p = platform();
@@ -20,6 +31,42 @@ std::string ScheduleFilePath() {
 
 std::string SettingsFilePath() {
     return DataFolder() + "setting.ini";
+}
+
+std::string StoredFilesNotice(bool scheduleStored) {
+    Platform& p = platform();
+    std::vector<std::string> parts;
+    const std::string settings = SettingsFilePath();
+    const std::string programFolder = p.ExecutableFolder();
+    if (!p.FolderWritable(programFolder)) {
+        char told[4096] = {};
+        p.GetPrivateProfileStringA(NoticeSection, ReadOnlyFolderKey, "", told, sizeof told, settings.c_str());
+        if (programFolder != told) {
+            parts.push_back("The program folder " + programFolder +
+                            " cannot be written to, so the settings and the schedule are kept in " +
+                            DataFolder() + " instead.");
+            // Not written: said again at the next start, which is better than never.
+            WriteProfileKey(settings, NoticeSection, ReadOnlyFolderKey, programFolder);
+        }
+    }
+    std::string data;
+    std::string error;
+    if (p.FileExists(settings) && !p.ReadWholeFile(settings, data, error))
+        parts.push_back("The settings file " + settings + " cannot be read: " + error +
+                        ". The settings start from their defaults.");
+    if (const std::string problem = p.WriteProblem(settings); !problem.empty())
+        parts.push_back("The settings file " + settings + " cannot be written: " + problem +
+                        ". Changes to the settings will not be kept.");
+    if (scheduleStored) {
+        const std::string schedule = ScheduleFilePath();
+        if (const std::string problem = p.WriteProblem(schedule); !problem.empty())
+            parts.push_back("The schedule file " + schedule + " cannot be written: " + problem +
+                            ". Changes to the schedule will not be kept.");
+    }
+    std::string text;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : "\n\n") + part;
+    return text;
 }
 
 } // namespace halvo

@@ -97,38 +97,52 @@ public:
     TScheduleItem& Add();
     // Destroys the item at index; the later items move up by one.
     void Delete(int index);
-    void Clear() { m_items.clear(); }
+    // Deletes every item.
+    void Clear();
     // The index of item in the manager, or -1 when it is not (or no longer) one of its items.
     int IndexOf(const TScheduleItem* item) const;
 
     std::string SettingsPath;
     void SetSettingsPath(const std::string& path) { SettingsPath = path; }
 
-    // Reads the count from SettingsPath and that many records from the file at path, appending an item for
-    // each. Returns the fault's text, empty on success. After a fault the items read completely stay, the
-    // half-read one is dropped, and a copy of the file is kept as path + ".bak"; so it is when bytes remain
-    // after the counted records (a count that is missing or too small), which the next save would drop.
+    // How many earlier files are kept beside a schedule file: path + ".bak" (the newest), ".bak.1", ...
+    static constexpr int BackupGenerations = 3;
+    static std::string BackupPath(const std::string& path, int generation);
+
+    // Reads every whole record of the file at path, appending an item for each. The count in SettingsPath
+    // only checks the file: when it is missing or disagrees, the next save sets it right and TakeNotice()
+    // says so once. Returns the fault's text, empty on success. After a fault the items read completely
+    // stay, the half-read one is dropped, and a copy of the file is kept as the newest backup.
     std::string LoadSchedule(const std::string& path);
 
     // Writes every item to path (replacing it only once the new file is whole) and the count to
-    // SettingsPath. Returns the fault's text, empty on success; on a fault the old file stays.
+    // SettingsPath. Returns the fault's text, empty on success; on a fault the old file stays. A save that
+    // would store fewer items than the load of path brought in, less those deleted since, is refused.
     // leaveOut: an item not to store (one the user is still creating and may yet cancel).
     std::string SaveSchedule(const std::string& path, const TScheduleItem* leaveOut = nullptr);
 
-    // The next save of path first keeps the file found there as path + ".bak" (a stored schedule that this
-    // run never loaded must not be lost by replacing it).
+    // The next save of path first keeps the file found there as the newest backup (a stored schedule that
+    // this run never loaded must not be lost by replacing it).
     void KeepCopyAtNextSave(const std::string& path) { m_unsavedBackupPath = path; }
 
-    // The path of the copy kept by a load or a save since the last call, empty when none was; the caller
-    // tells the user once.
-    std::string TakeKeptCopy() { return std::exchange(m_keptCopyPath, {}); }
+    // What the user should be told about the stored schedule since the last call (a count set right, the
+    // copies kept and what each holds), empty when nothing; the caller tells the user once.
+    std::string TakeNotice() { return std::exchange(m_notice, {}); }
 
 private:
+    bool keepBackup(const std::string& path, const std::string& data, std::string& error);
+    void addNotice(const std::string& text);
+
     std::vector<std::unique_ptr<TScheduleItem>> m_items;
     // A schedule file whose load failed before a copy of it could be kept (or one this run did not load):
     // the next save of that path tries to keep the copy before it replaces the file.
     std::string m_unsavedBackupPath;
-    std::string m_keptCopyPath;
+    std::string m_notice;
+    // The file loaded, how many items it gave and how many items were deleted since: no save may lose
+    // items the user did not delete.
+    std::string m_loadedPath;
+    int m_loadedCount = 0;
+    int m_deletedCount = 0;
 };
 
 } // namespace halvo

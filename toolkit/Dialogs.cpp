@@ -41,6 +41,14 @@ void QtDialogs::Error(const QString& text) {
     box.exec();
 }
 
+void QtDialogs::Notice(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, BoxTitle, text, QMessageBox::Ok);
+    box->setObjectName("NoticeBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 int QtDialogs::Question(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     QApplication::activeWindow());

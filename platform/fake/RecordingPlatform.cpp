@@ -479,4 +479,30 @@ bool RecordingPlatform::WriteWholeFile(const std::string& path, const std::strin
     return true;
 }
 
+// Through WriteWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
+bool RecordingPlatform::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                        std::string& error) {
+    return WriteWholeFile(path, data, error);
+}
+
+bool RecordingPlatform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+    const auto it = files.find(from);
+    if (it == files.end()) {
+        error = "The system cannot find the file specified";
+        return false;
+    }
+    if (unwritableFiles.count(from) || unwritableFiles.count(to) || readOnlyFolders.count(folderOf(to))) {
+        error = "Access is denied";
+        return false;
+    }
+    std::string data = std::move(it->second);
+    files.erase(it);
+    files[to] = std::move(data);
+    return true;
+}
+
+std::string RecordingPlatform::WriteProblem(const std::string& path) {
+    return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
+}
+
 } // namespace halvo

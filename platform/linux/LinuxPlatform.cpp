@@ -540,5 +540,21 @@ bool LinuxPlatform::WriteWholeFile(const std::string& path, const std::string& d
     return ReplaceFile(path, data, error);
 }
 
+bool LinuxPlatform::WriteBackupFile(const std::string& path, const std::string& data,
+                                    const std::string& original, std::string& error) {
+    return ReplaceFile(path, data, error, original);
+}
+
+bool LinuxPlatform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    error = std::strerror(errno);
+    return false;
+}
+
+std::string LinuxPlatform::WriteProblem(const std::string& path) {
+    return ReplaceProblem(path);
+}
+
 } // namespace linuxbackend
 } // namespace halvo

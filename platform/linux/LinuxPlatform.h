@@ -79,6 +79,10 @@ public:
     bool MakeFolder(const std::string& folder) override;
     bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
     bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool WriteBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override;
+    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
+    std::string WriteProblem(const std::string& path) override;
 
 private:
     enum class HandleKind { Process, Token, RunKey, OtherKey };

@@ -751,14 +751,37 @@ bool Win32Platform::ReadWholeFile(const std::string& path, std::string& data, st
     return true;
 }
 
-bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    // A new file beside the target, flushed, then moved over it in one step: the target holds the old
-    // or the whole new content, whatever happens in between.
+namespace {
+
+// A link or junction is never replaced nor written through: which file it leads to, and whose, is not
+// this program's to decide, so the store fails and says why.
+constexpr const char* LinkRefusal = "It is a symbolic link or junction, which this program does not replace";
+
+// Writes data to a new file beside path, flushed, then moved over path in one step: path holds the old or
+// the whole new content, whatever happens in between. The new file is made by this call alone (never
+// opening a file someone placed under its name) and inherits the folder's permissions, as path did.
+bool replaceWholeFile(const std::string& path, const std::string& data, std::string& error) {
     const std::wstring target = win32::Widen(path);
-    const std::wstring temporary = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
-                                   std::to_wstring(::GetTickCount64()) + L".tmp";
-    const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        error = LinkRefusal;
+        return false;
+    }
+    // A file its owner made read-only stays as it is (Windows refuses the move onto it; Wine does not).
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) {
+        error = SystemErrorText(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                    std::to_wstring(::GetTickCount64()) + L"." + std::to_wstring(attempt) + L".tmp";
+        file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
     if (file == INVALID_HANDLE_VALUE) {
         error = SystemErrorText(::GetLastError());
         return false;
@@ -788,6 +811,53 @@ bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& d
     if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(::GetLastError());
     return true;
+}
+
+} // namespace
+
+bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
+    return replaceWholeFile(path, data, error);
+}
+
+// The copy lies in the folder of the original and inherits the same folder's permissions, as the original
+// did when this program wrote it.
+bool Win32Platform::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                    std::string& error) {
+    return replaceWholeFile(path, data, error);
+}
+
+bool Win32Platform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+    if (::MoveFileExW(win32::Widen(from).c_str(), win32::Widen(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    error = SystemErrorText(::GetLastError());
+    return false;
+}
+
+std::string Win32Platform::WriteProblem(const std::string& path) {
+    const std::wstring wide = win32::Widen(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND)
+            return SystemErrorText(code);
+        const auto separator = path.find_last_of("\\/");
+        return FolderWritable(separator == std::string::npos ? std::string(".") : path.substr(0, separator))
+                   ? std::string()
+                   : SystemErrorText(ERROR_ACCESS_DENIED);
+    }
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return LinkRefusal;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+        return SystemErrorText(ERROR_ACCESS_DENIED);
+    // Opened for writing as the replacement will need it, sharing everything so no other program notices.
+    const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_WRITE | DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return SystemErrorText(::GetLastError());
+    ::CloseHandle(file);
+    return {};
 }
 
 std::unique_ptr<Platform> createSystemPlatform() {

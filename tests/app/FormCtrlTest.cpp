@@ -206,8 +206,19 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
         window.Settings.AutoSave = true;
     }
     QCOMPARE(w.fake.files[userSettings],
-             std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"));
+             std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                         "[notice]\nReadOnlyProgramFolder=/opt/halvo/\n"));
     QVERIFY(!w.fake.files.count(SettingsFile));
+    // Said at the first start only, in a message that holds nothing up; said again for another folder.
+    const QString told = "The program folder %1 cannot be written to, so the settings and the schedule are "
+                         "kept in /home/user/.config/halvo-shutdown/ instead.";
+    QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/")}));
+    delete new TFormCtrl;
+    QCOMPARE(w.dialogs.notices.size(), 1);
+    w.fake.executableFolder = "/media/stick/";
+    w.fake.readOnlyFolders.insert("/media/stick/");
+    delete new TFormCtrl;
+    QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/"), told.arg("/media/stick/")}));
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
@@ -553,6 +564,11 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
     CapturedStderr captured;
     {
         TFormCtrl window;
+        // Said at the start, before anything is lost, in a message that holds nothing up.
+        QCOMPARE(w.dialogs.notices,
+                 QStringList{"The settings file /opt/halvo/setting.ini cannot be written: "
+                             "Access is denied. Changes to the settings will not be kept."});
+        QVERIFY(w.dialogs.errors.isEmpty());
         window.Setting1Click();
         window.Settings.AutoSave = true;
         QVERIFY(!window.ending());
