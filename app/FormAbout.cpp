@@ -10,7 +10,7 @@ namespace halvo {
 
 TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_owner(owner) {
     setObjectName("FormAbout");
-    setFixedSize(461, 270);
+    setFixedSize(PageSize);
     QFont font = this->font();
     font.setPixelSize(15);
 

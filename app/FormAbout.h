@@ -3,6 +3,7 @@
 // The About page: the product, its version and a line about it, the homepage address, "Visit Homepage"
 // (opens it in the default browser) and "OK" (puts the program back into the tray).
 
+#include <QSize>
 #include <QWidget>
 
 class QLabel;
@@ -16,6 +17,9 @@ class TFormAbout : public QWidget {
     Q_OBJECT
 public:
     TFormAbout(TFormCtrl& owner, QWidget* parent = nullptr);
+
+    // The page's fixed size on its tab sheet.
+    static constexpr QSize PageSize{461, 270};
 
     QLabel* Label2;
     QLabel* LabelHomepage;

@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <cstdio>
 #include <exception>
 
 namespace halvo {
@@ -56,6 +57,33 @@ QAction* addNamedAction(QMenu* menu, const char* name, const char* caption, TFor
 
 } // namespace
 
+// The Dialogs service while the program ends: the session or the service manager waits for the program,
+// and nobody may be there to answer a box. Texts go to stderr (which the session keeps in its log), one
+// line each; questions and dialogs are answered Cancel without being shown.
+struct TFormCtrl::UnattendedDialogs final : Dialogs {
+    explicit UnattendedDialogs(Dialogs& replaced) : previous(replaced) {}
+    Dialogs& previous; // back in place once the window is gone
+    QStringList printed;
+
+    // Each text once: the settings file named by the schedule's store and by the settings' own, or stored
+    // at the end of the session and again as the window goes, is one fault.
+    void print(const QString& text) {
+        QString line = text;
+        line.replace('\n', "; ");
+        if (printed.contains(line))
+            return;
+        printed << line;
+        std::fprintf(stderr, "halvo-shutdown: %s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
+    void Message(const QString& text) override { print(text); }
+    void Error(const QString& text) override { print(text); }
+    void Notice(const QString& text) override { print(text); }
+    int Question(const QString&, const QString&) override { return 2; }
+    int RunModal(QDialog&) override { return 2; }
+    QString OpenFile(QWidget*) override { return {}; }
+};
+
 TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     FormCtrl = this;
     buildWindow();
@@ -77,6 +105,8 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
 }
 
 TFormCtrl::~TFormCtrl() {
+    // The window goes only when the program ends.
+    beginEnding();
     Timer1->stop();
     if (auto* app = QCoreApplication::instance())
         app->removeEventFilter(this);
@@ -92,6 +122,14 @@ TFormCtrl::~TFormCtrl() {
     SetBeforeSuspend({});
     if (FormCtrl == this)
         FormCtrl = nullptr;
+    setDialogs(&m_unattended->previous);
+}
+
+void TFormCtrl::beginEnding() {
+    if (m_unattended)
+        return;
+    m_unattended = std::make_unique<UnattendedDialogs>(dialogs());
+    setDialogs(m_unattended.get());
 }
 
 void TFormCtrl::buildWindow() {
@@ -190,6 +228,9 @@ void TFormCtrl::FormCreate() {
     FormOption = nullptr;
     FormAbout = nullptr;
     Settings = LoadSettings(SettingsFilePath());
+    // Said before anything is stored, without holding up the start.
+    if (const std::string notice = StoredFilesNotice(Settings.AutoSave); !notice.empty())
+        dialogs().Notice(QString::fromStdString(notice));
     // Hidden, so no tab-sheet event runs and no page is created by this.
     PageControl1->setCurrentIndex(ScheduleSheet);
     m_currentSheet = ScheduleSheet;
@@ -244,6 +285,7 @@ bool TFormCtrl::eventFilter(QObject* watched, QEvent* event) {
 
 void TFormCtrl::SessionEnding() {
     m_sessionEnding = true;
+    beginEnding();
     storeSettings();
     if (FormSch)
         FormSch->StoreSchedule();
@@ -355,8 +397,11 @@ void TFormCtrl::Timer1Timer() {
         text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), LongTimeFormat(locale));
     Label2->setText(text);
 
-    if (TerminationRequested() && !m_exitRequested)
+    if (TakeTerminationRequest() && !m_exitRequested)
         Exit1Click();
+    // Nothing new is announced or run once the program is on its way out.
+    if (ending())
+        return;
 
     WarnAhead();
     refreshPending();
@@ -364,7 +409,8 @@ void TFormCtrl::Timer1Timer() {
 }
 
 void TFormCtrl::refreshPending() {
-    CancelPostponed1->setVisible(!Postponed.Empty());
+    // A postponed action that came back is still the tray's to cancel while its reminder is open.
+    CancelPostponed1->setVisible(!Postponed.Empty() || !m_postponedReminders.empty());
     TrayIcon1->setToolTip(TrayToolTip());
 }
 
@@ -375,18 +421,30 @@ void TFormCtrl::Postpone(std::unique_ptr<TTask> task, std::string label, bool fr
 
 void TFormCtrl::CancelPostponed1Click() {
     Postponed.Clear();
+    ++m_postponedCancels;
+    // Copied: each Cancel ends a reminder's wait, which takes it out of the list.
+    for (const QPointer<TFormExecuteTip>& reminder : std::vector(m_postponedReminders))
+        if (reminder)
+            reminder->Button1Click();
     refreshPending();
 }
 
 void TFormCtrl::runPostponed() {
+    const unsigned cancels = m_postponedCancels;
     // Taken out of the list before the reminder opens: the ticks inside it must not bring it again.
     for (PostponedRun& run : Postponed.Tick()) {
+        // A cancel while an earlier reminder of this round was open drops the rest of the round as well.
+        if (m_postponedCancels != cancels || ending())
+            break;
         const bool remind = run.fromSchedule ? Settings.Remind : true;
         int result = 1;
         if (remind) {
             ExecuteTipReminder reminder;
             reminder.SetLabel2(run.label);
+            m_postponedReminders.emplace_back(&reminder.dialog());
+            refreshPending();
             result = reminder.ShowModal();
+            std::erase(m_postponedReminders, &reminder.dialog());
         }
         if (result == 1)
             run.task->Run();
@@ -473,6 +531,9 @@ std::string TFormCtrl::StatusText() {
     const auto general = generalPending(FormGen, now);
     text +=
         general ? "General: " + general->label + " " + whenText(general->due, now) : "General: nothing armed";
+    for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
+        text += "\nReminder: " + reminder->Label2->text().toStdString() + " in " +
+                std::to_string(reminder->SecondsLeft()) + " s";
     for (const PostponedRun& run : Postponed.Runs())
         text += "\nPostponed: " + run.label + " " + whenText(run.due, now);
     const int count = FormSch ? FormSch->manager().Count() : 0;
@@ -531,8 +592,7 @@ CommandAnswer TFormCtrl::Command(const CommandRequest& request) {
     case Verb::Cancel:
         if (FormGen)
             FormGen->Disarm();
-        Postponed.Clear();
-        refreshPending();
+        CancelPostponed1Click();
         return {};
     case Verb::Status:
         return {true, StatusText()};
@@ -572,6 +632,7 @@ void TFormCtrl::About2Click() {
 
 void TFormCtrl::Exit1Click() {
     m_exitRequested = true;
+    beginEnding();
     QCoreApplication::exit(0);
 }
 

@@ -10,6 +10,7 @@
 #include "model/PostponedRuns.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -26,6 +27,7 @@ namespace halvo {
 
 class SideCaptionMenu;
 class TFormAbout;
+class TFormExecuteTip;
 class TFormGen;
 class TFormOption;
 class TFormSch;
@@ -102,23 +104,28 @@ public:
     // Actions put off from their reminder; Timer1 brings them back.
     TPostponedRuns Postponed;
     void Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule);
+    // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
     void CancelPostponed1Click();
 
     // One request line of the command line (from the single-instance socket) and its answer line.
     std::string Request(const std::string& line);
     CommandAnswer Command(const CommandRequest& request);
-    // What --status prints: the General page's action, the postponed ones, each schedule item's next run.
+    // What --status prints: the General page's action, the open reminders, the postponed actions, each
+    // schedule item's next run.
     std::string StatusText();
     // The tray icon's tooltip: the program's name, then the next pending action and schedule firing.
     QString TrayToolTip();
     // The five-minute warning of the General page's action and the schedule's; called by Timer1.
     void WarnAhead();
 
-    // The session is ending: stores the settings and the schedule now and lets the window close, so the
-    // session (and the program's own restart or log off) is not held up.
     // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
     bool FormCloseQuery();
+    // The session is ending: stores the settings and the schedule now and lets the window close, so the
+    // session (and the program's own restart or log off) is not held up.
     void SessionEnding();
+    // From "Exit", a termination request or the end of the session on, nobody is waited for: a store that
+    // fails is one line on stderr, and any box or dialog asked for is answered Cancel without being shown.
+    bool ending() const { return m_unattended != nullptr; }
 
     // The pages in the order they were created.
     const std::vector<QWidget*>& pagesInCreationOrder() const { return m_pages; }
@@ -142,6 +149,13 @@ private:
     // Runs the postponed actions whose delay ran out, each through a new reminder.
     void runPostponed();
     void refreshPending();
+    void beginEnding();
+
+    struct UnattendedDialogs;
+    std::unique_ptr<UnattendedDialogs> m_unattended;
+    // Reminders of postponed actions that are open now; counted cancels tell a round of runs to stop.
+    std::vector<QPointer<TFormExecuteTip>> m_postponedReminders;
+    unsigned m_postponedCancels = 0;
 
     std::vector<QWidget*> m_pages;
     TAheadWarnings m_warnings;

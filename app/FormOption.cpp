@@ -26,7 +26,7 @@ QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption, const
 
 TFormOption::TFormOption(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings) {
     setObjectName("FormOption");
-    setFixedSize(460, 270);
+    setFixedSize(PageSize);
 
     GroupBox1 = new QGroupBox("start", this);
     GroupBox1->setObjectName("GroupBox1");

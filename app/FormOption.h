@@ -6,6 +6,7 @@
 
 #include "model/AppSettings.h"
 
+#include <QSize>
 #include <QWidget>
 
 class QCheckBox;
@@ -19,6 +20,9 @@ class TFormOption : public QWidget {
 public:
     // settings belongs to the main window and outlives the page.
     explicit TFormOption(AppSettings& settings, QWidget* parent = nullptr); // FormCreate
+
+    // The page's fixed size on its tab sheet.
+    static constexpr QSize PageSize{460, 270};
 
     QGroupBox* GroupBox1; // "start"
     QCheckBox* CheckBox_AutoStartup;

@@ -2,16 +2,22 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -20,8 +26,7 @@ namespace halvo {
 namespace {
 
 constexpr char ShowRequest[] = "show\n";
-// Longer lines are no request of ours; they are refused before they fill the memory.
-constexpr qint64 MaxLineLength = 4096;
+constexpr char IdleTimerName[] = "idle";
 
 // The socket's folder is the user's own, but a descriptor passed on could still reach it: the peer's user
 // is checked where the system tells it.
@@ -37,19 +42,120 @@ bool sameUser([[maybe_unused]] QLocalSocket* client) {
 #endif
 }
 
+// Qt closes the listening socket for good when an accept fails (at the open-file limit, say) and tells no
+// one; a cleaner of the temporary folder may remove the socket's file.
+bool stillListening(const QLocalServer& server, [[maybe_unused]] const QString& path) {
+    if (!server.isListening())
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    return server.socketDescriptor() != -1 && lstat(QFile::encodeName(path).constData(), &info) == 0 &&
+           S_ISSOCK(info.st_mode);
+#else
+    return true;
+#endif
+}
+
+void drop(QLocalSocket* client) {
+    client->abort();
+    client->deleteLater();
+}
+
+// Told why, so that the caller does not take it for a copy that hangs. The answer is let through before
+// the connection closes (aborting could lose it on a Windows pipe), but not waited for beyond graceMs.
+void refuse(QLocalSocket* client, const char* answer, int graceMs) {
+    QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    QTimer::singleShot(graceMs, client, [client] { drop(client); });
+    client->write(answer);
+    client->disconnectFromServer();
+}
+
+QTimer* idleTimer(QLocalSocket* client) {
+    return client->findChild<QTimer*>(IdleTimerName, Qt::FindDirectChildrenOnly);
+}
+
+std::string withoutLineBreak(QByteArray line) {
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line.toStdString();
+}
+
 } // namespace
+
+QString SingleInstance::userFolder([[maybe_unused]] const QByteArray& runtimeDir, const QString& tempFolder,
+                                   QString& error) {
+    error.clear();
+#ifdef Q_OS_UNIX
+    const uid_t user = geteuid();
+    struct stat info {};
+    const auto usersAlone = [&info, user] {
+        return S_ISDIR(info.st_mode) && info.st_uid == user && (info.st_mode & 07777) == 0700;
+    };
+    if (runtimeDir.startsWith('/') && stat(runtimeDir.constData(), &info) == 0 && usersAlone())
+        return QFile::decodeName(runtimeDir);
+
+    // Anyone may make a folder of this name in a shared temporary folder first: one this user did not make
+    // for itself alone is refused, never used.
+    const QString folder = QDir(tempFolder).filePath(QStringLiteral("halvo-shutdown-%1").arg(user));
+    const QByteArray path = QFile::encodeName(folder);
+    if (mkdir(path.constData(), 0700) == 0) {
+        // The creation mask may have taken bits away; the folder is new and ours.
+        if (chmod(path.constData(), 0700) != 0) {
+            error =
+                QStringLiteral("cannot set up %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+            return {};
+        }
+    } else if (errno != EEXIST) {
+        error = QStringLiteral("cannot create %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+        return {};
+    }
+    if (lstat(path.constData(), &info) != 0) {
+        error = QStringLiteral("cannot read %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+        return {};
+    }
+    if (usersAlone())
+        return folder;
+    QString why;
+    if (S_ISLNK(info.st_mode))
+        why = QStringLiteral("it is a symbolic link");
+    else if (!S_ISDIR(info.st_mode))
+        why = QStringLiteral("it is not a folder");
+    else if (info.st_uid != user)
+        why = QStringLiteral("it belongs to user %1").arg(info.st_uid);
+    else
+        why = QStringLiteral("its mode is %1, not 0700").arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    error =
+        QStringLiteral("%1 is not this user's own folder (%2); the lock and the socket are not kept there")
+            .arg(folder, why);
+    return {};
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? tempFolder : folder;
+#endif
+}
+
+bool SingleInstance::settleUserFolder(QString& error) {
+    const QByteArray given = qgetenv("XDG_RUNTIME_DIR");
+    const QString folder = userFolder(given, QDir::tempPath(), error);
+    if (folder.isEmpty())
+        return false;
+#ifdef Q_OS_UNIX
+    if (QFile::encodeName(folder) != given)
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+#endif
+    return true;
+}
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent) : QObject(parent), m_folder(folder) {
     if (m_folder.isEmpty())
-        m_folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (m_folder.isEmpty())
-        m_folder = QDir::tempPath();
-    QDir().mkpath(m_folder);
+        m_folder = userFolder(qgetenv("XDG_RUNTIME_DIR"), QDir::tempPath(), m_folderError);
+    else
+        QDir().mkpath(m_folder);
 }
 
 SingleInstance::~SingleInstance() {
-    if (m_server)
-        m_server->close();
+    // Its clients go with it, while the count they keep is still there.
+    delete m_server;
 }
 
 QString SingleInstance::lockPath() const {
@@ -60,52 +166,118 @@ QString SingleInstance::socketPath() const {
     return QDir(m_folder).filePath("halvo-shutdown.socket");
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(int waitMs) {
+    if (!m_folderError.isEmpty())
+        return false;
     m_lock = std::make_unique<QLockFile>(lockPath());
     // Held for the program's whole life: only a dead holder makes the lock stale, never its age.
     m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
+    if (!m_lock->tryLock(waitMs)) {
         m_lock.reset();
         return false;
     }
-    // The lock is ours, so a socket file left behind is stale.
-    QLocalServer::removeServer(socketPath());
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            if (!sameUser(client)) {
-                client->abort();
-                continue;
-            }
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                while (client->canReadLine()) {
-                    const QByteArray line = client->readLine();
-                    // A plain second start asks only to be shown and expects no answer.
-                    if (line == ShowRequest) {
-                        emit showRequested();
-                        continue;
-                    }
-                    std::string request = line.toStdString();
-                    while (!request.empty() && (request.back() == '\n' || request.back() == '\r'))
-                        request.pop_back();
-                    const std::string answer = m_handler ? m_handler(request) : "error not ready";
-                    client->write(QByteArray::fromStdString(answer + "\n"));
-                }
-                if (client->bytesAvailable() > MaxLineLength) {
-                    client->write("error request too long\n");
-                    client->disconnectFromServer();
-                }
-            });
-        }
-    });
-    // Without the socket this copy still runs alone; later copies then simply cannot show it.
-    m_server->listen(socketPath());
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
+    listen();
+    m_listenCheck = new QTimer(this);
+    connect(m_listenCheck, &QTimer::timeout, this, &SingleInstance::keepListening);
+    m_listenCheck->start(m_limits.listenCheckMs);
     return true;
 }
 
+void SingleInstance::listen() {
+    m_server->close();
+    // The lock is ours, so a socket file left behind is stale.
+    QLocalServer::removeServer(socketPath());
+    // Without the socket this copy still runs alone; the next check tries again.
+    m_server->listen(socketPath());
+}
+
+void SingleInstance::keepListening() {
+    if (!stillListening(*m_server, socketPath()))
+        listen();
+}
+
+void SingleInstance::acceptClients() {
+    while (QLocalSocket* client = m_server->nextPendingConnection()) {
+        if (!sameUser(client)) {
+            drop(client);
+            continue;
+        }
+        if (m_clientCount >= m_limits.clients) {
+            refuse(client, "error too many callers at once\n", m_limits.idleMs);
+            continue;
+        }
+        ++m_clientCount;
+        connect(client, &QObject::destroyed, this, [this] { --m_clientCount; });
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        // Whatever a client sends beyond one request line waits in the system's buffer, not in ours.
+        client->setReadBufferSize(m_limits.requestLength);
+        auto* idle = new QTimer(client);
+        idle->setObjectName(IdleTimerName);
+        idle->setSingleShot(true);
+        idle->setInterval(m_limits.idleMs);
+        connect(idle, &QTimer::timeout, client, [client] { drop(client); });
+        connect(client, &QLocalSocket::bytesWritten, idle, qOverload<>(&QTimer::start));
+        idle->start();
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { serve(client); });
+        serve(client);
+    }
+}
+
+void SingleInstance::serve(QLocalSocket* client) {
+    // A copy still starting keeps the requests where they are until it can answer them.
+    if (!m_handler)
+        return;
+    const QPointer<QLocalSocket> alive(client);
+    while (client->canReadLine()) {
+        const QByteArray line = client->readLine();
+        // A plain second start asks only to be shown and expects no answer.
+        if (line == ShowRequest) {
+            emit showRequested();
+            if (!alive)
+                return;
+            continue;
+        }
+        // One that gave up waiting has been told nothing was done: nothing is.
+        if (client->state() != QLocalSocket::ConnectedState)
+            return;
+        if (QTimer* idle = idleTimer(client))
+            idle->start();
+        const std::string answer = m_handler(withoutLineBreak(line));
+        if (!alive)
+            return;
+        client->write(QByteArray::fromStdString(answer + "\n"));
+        client->flush();
+        // A client that asks without reading would make this copy keep every answer.
+        if (client->bytesToWrite() > m_limits.unreadAnswers) {
+            drop(client);
+            return;
+        }
+    }
+    if (client->state() == QLocalSocket::ConnectedState && client->bytesAvailable() >= m_limits.requestLength)
+        refuse(client, "error request too long\n", m_limits.idleMs);
+}
+
+void SingleInstance::setRequestHandler(std::function<std::string(const std::string&)> handler) {
+    m_handler = std::move(handler);
+    if (m_handler && m_server)
+        QTimer::singleShot(0, this, &SingleInstance::serveWaiting);
+}
+
+void SingleInstance::serveWaiting() {
+    if (!m_server)
+        return;
+    const auto clients = m_server->findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly);
+    for (const QPointer<QLocalSocket> client : clients)
+        if (client)
+            serve(client);
+}
+
 bool SingleInstance::copyRunning() const {
+    if (!m_folderError.isEmpty())
+        return false;
     QLockFile probe(lockPath());
     probe.setStaleLockTime(0);
     if (!probe.tryLock(0))
@@ -116,6 +288,8 @@ bool SingleInstance::copyRunning() const {
 
 SingleInstance::Delivery SingleInstance::sendRequest(const std::string& line, std::string& answer,
                                                      int connectMs, int answerMs) {
+    if (!m_folderError.isEmpty())
+        return Delivery::NotReached;
     const QDeadlineTimer connectDeadline(connectMs);
     QLocalSocket socket;
     while (true) {
@@ -136,14 +310,14 @@ SingleInstance::Delivery SingleInstance::sendRequest(const std::string& line, st
             if (!socket.canReadLine())
                 return Delivery::NoAnswer;
     }
-    answer = socket.readLine().toStdString();
-    while (!answer.empty() && (answer.back() == '\n' || answer.back() == '\r'))
-        answer.pop_back();
+    answer = withoutLineBreak(socket.readLine());
     socket.disconnectFromServer();
     return Delivery::Answered;
 }
 
 bool SingleInstance::askRunningCopyToShow(int timeoutMs) {
+    if (!m_folderError.isEmpty())
+        return false;
     const QDeadlineTimer deadline(timeoutMs);
     // The running copy may have just started and not be listening yet.
     while (true) {

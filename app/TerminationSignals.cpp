@@ -23,4 +23,11 @@ bool TerminationRequested() {
     return requested != 0;
 }
 
+bool TakeTerminationRequest() {
+    if (requested == 0)
+        return false;
+    requested = 0;
+    return true;
+}
+
 } // namespace halvo

@@ -8,5 +8,7 @@ namespace halvo {
 
 void InstallTerminationHandlers();
 bool TerminationRequested();
+// True once for each request noted: the caller ends the program.
+bool TakeTerminationRequest();
 
 } // namespace halvo

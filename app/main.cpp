@@ -45,11 +45,13 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
         previousHandler(type, context, message);
 }
 
-// A copy of this program without arguments: it starts hidden in the tray. Its output goes nowhere, so it
-// holds no pipe of the caller open.
+// A copy of this program that starts hidden in the tray. When two calls start one each at the same moment,
+// the later copy ends without a word and both calls reach the first. Its output goes nowhere, so it holds
+// no pipe of the caller open.
 bool startHiddenCopy() {
     QProcess copy;
     copy.setProgram(QCoreApplication::applicationFilePath());
+    copy.setArguments({"--tray"});
     copy.setStandardInputFile(QProcess::nullDevice());
     copy.setStandardOutputFile(QProcess::nullDevice());
     copy.setStandardErrorFile(QProcess::nullDevice());
@@ -100,19 +102,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "halvo-shutdown: %s\n", arguments.error.c_str());
         return 2;
     }
-    if (arguments.request) {
-        using Verb = halvo::CommandRequest::Verb;
-        switch (arguments.request->verb) {
-        case Verb::Help:
-            std::fputs(halvo::UsageText().c_str(), stdout);
-            return 0;
-        case Verb::Version:
-            std::puts("Halvo Shutdown " HALVO_VERSION);
-            return 0;
-        default:
-            return sendToRunningCopy(*arguments.request, argc, argv);
-        }
+    using Verb = halvo::CommandRequest::Verb;
+    if (arguments.request && arguments.request->verb == Verb::Help) {
+        std::fputs(halvo::UsageText().c_str(), stdout);
+        return 0;
     }
+    if (arguments.request && arguments.request->verb == Verb::Version) {
+        std::puts("Halvo Shutdown " HALVO_VERSION);
+        return 0;
+    }
+    // Every other start meets the running copy at its lock and socket.
+    QString folderError;
+    if (!halvo::SingleInstance::settleUserFolder(folderError)) {
+        std::fprintf(stderr, "halvo-shutdown: %s\n", qPrintable(folderError));
+        return 1;
+    }
+    if (arguments.request)
+        return sendToRunningCopy(*arguments.request, argc, argv);
 
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication app(argc, argv);
@@ -128,11 +134,14 @@ int main(int argc, char** argv) {
     // Closing the window or a dialog never ends the program: only "Exit" does.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Before the socket is claimed: once it is there, whoever ends the program expects the orderly end
+    // (the window takes a request noted before it exists at its first tick).
+    halvo::InstallTerminationHandlers();
+
+    // Requests that arrive before the window exists wait for it (the socket holds them).
     halvo::SingleInstance instance;
-    // A copy started by the command line: the first request may arrive before the window exists.
-    instance.setRequestHandler([](const std::string&) { return std::string("error starting"); });
     if (!instance.claim()) {
-        if (instance.askRunningCopyToShow())
+        if (arguments.trayOnly || instance.askRunningCopyToShow())
             return 0;
         std::fputs("halvo-shutdown: another copy is running but does not answer\n", stderr);
         return 1;
@@ -144,7 +153,6 @@ int main(int argc, char** argv) {
     halvo::setUi(&uiServices);
     halvo::QtDialogs qtDialogs;
     halvo::setDialogs(&qtDialogs);
-    halvo::InstallTerminationHandlers();
 
     int result = 0;
     {

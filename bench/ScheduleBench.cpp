@@ -115,13 +115,38 @@ public:
     }
 };
 
+// Message tasks make a popup each; here nothing is shown and nothing is kept.
+class QuietUi final : public UiServices {
+    class Popup final : public NotificationPopup {
+    public:
+        void SetMessageText(const std::string& text) override { m_text = text; }
+        std::string MessageText() const override { return m_text; }
+        void SetTitle(const std::string& title) override { m_title = title; }
+        std::string Title() const override { return m_title; }
+        void Show() override {}
+
+    private:
+        std::string m_text;
+        std::string m_title;
+    };
+
+public:
+    void ShowMessage(const std::string&) override {}
+    std::unique_ptr<NotificationPopup> CreateNotificationPopup() override {
+        return std::make_unique<Popup>();
+    }
+};
+
+QuietUi quietUi;
+[[maybe_unused]] const bool quietUiInstalled = (setUi(&quietUi), true);
+
 // A schedule of every kind of rule and of the tasks with parameters, as a heavy user might keep.
 void fillSchedule(TScheduleManager& manager, int count) {
     for (int i = 0; i < count; ++i) {
         TScheduleItem& item = manager.Add();
         item.ItemName = "Schedule item " + std::to_string(i);
-        item.TimeRule.Period = i % 4;
-        item.TimeRule.Day = i % 4 == TPeriod::EveryWeek ? 1 + i % 7 : 1 + i % 31;
+        item.TimeRule.Period = static_cast<TPeriod>(i % 4);
+        item.TimeRule.Day = i % 4 == int(TPeriod::EveryWeek) ? 1 + i % 7 : 1 + i % 31;
         item.TimeRule.OnceDate = EncodeDate(2026, 12, 1 + i % 28);
         item.TimeRule.TimeOfDay = EncodeTime(12 + i % 12, i % 60, 30);
         item.TimeRule.DisplayText = "22:30:00:EveryDay";

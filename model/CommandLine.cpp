@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Tasks.h"
+#include "WallClock.h"
 
 #include <charconv>
 #include <limits>
@@ -20,13 +21,25 @@ bool allDigits(std::string_view text) {
     return true;
 }
 
-// A whole decimal number of at most nine digits, so it cannot overflow what it is added to.
+// A whole decimal number of at most ten significant digits: every delay fits, and hours, minutes and
+// seconds of that size cannot overflow when they are added up.
 std::optional<long long> number(std::string_view text) {
-    if (!allDigits(text) || text.size() > 9)
+    if (!allDigits(text))
+        return std::nullopt;
+    const std::size_t first = text.find_first_not_of('0');
+    if (first != std::string_view::npos && text.size() - first > 10)
         return std::nullopt;
     long long value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+// The one rule for a delay, whether the command line reads it or the running copy receives it: a whole
+// number of seconds the armed action's counter can hold.
+std::optional<std::int32_t> delay(long long seconds) {
+    if (seconds <= 0 || seconds > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return std::int32_t(seconds);
 }
 
 std::vector<std::string_view> words(std::string_view line) {
@@ -41,10 +54,6 @@ std::vector<std::string_view> words(std::string_view line) {
             break;
     }
     return result;
-}
-
-std::string twoDigits(std::int32_t value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 const TaskKind* commandKind(std::int32_t code) {
@@ -91,9 +100,7 @@ std::optional<std::int32_t> ParseDuration(std::string_view text) {
         nextUnit = unit + 1;
         at = end + 1;
     }
-    if (total <= 0 || total > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return std::int32_t(total);
+    return delay(total);
 }
 
 std::optional<ClockTime> ParseClockTime(std::string_view text) {
@@ -129,6 +136,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         return result;
     };
     const std::string& option = args[0];
+    if (option == "--tray") {
+        if (args.size() > 1)
+            return fail("unexpected argument '" + args[1] + "' (see --help)");
+        result.trayOnly = true;
+        return result;
+    }
     CommandRequest request;
     std::size_t used = 1;
     const auto task = [&](std::size_t index) -> bool {
@@ -198,9 +211,12 @@ std::string UsageText() {
            "  --now TASK            run TASK at once\n"
            "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
            "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
-           "  --cancel              cancel the timed action and any postponed action\n"
-           "  --status              print what is armed or postponed and the schedule's next runs\n"
+           "  --cancel              cancel the timed action and any postponed action, and close their\n"
+           "                        reminders\n"
+           "  --status              print what is armed, postponed or announced by an open reminder, and\n"
+           "                        the schedule's next runs\n"
            "  --show                show the window\n"
+           "  --tray                start in the notification area, or leave the running copy as it is\n"
            "  --help                print this text\n"
            "  --version             print the version\n"
            "\n"
@@ -222,8 +238,8 @@ std::string EncodeRequest(const CommandRequest& request) {
     case Verb::In:
         return line + " in " + std::to_string(request.seconds) + " " + task;
     case Verb::At:
-        return line + " at " + twoDigits(request.hour) + ":" + twoDigits(request.minute) + ":" +
-               twoDigits(request.second) + " " + task;
+        return line + " at " + TwoDigits(request.hour) + ":" + TwoDigits(request.minute) + ":" +
+               TwoDigits(request.second) + " " + task;
     case Verb::Cancel:
         return line + " cancel";
     case Verb::Status:
@@ -257,9 +273,10 @@ std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& 
             return request;
     } else if (verbIs("in", 4)) {
         request.verb = Verb::In;
-        const auto seconds = number(parts[2]);
-        if (seconds && *seconds > 0 && taskOf(parts[3])) {
-            request.seconds = std::int32_t(*seconds);
+        const auto given = number(parts[2]);
+        const auto seconds = given ? delay(*given) : std::nullopt;
+        if (seconds && taskOf(parts[3])) {
+            request.seconds = *seconds;
             return request;
         }
     } else if (verbIs("at", 4)) {

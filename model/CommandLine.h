@@ -26,8 +26,11 @@ struct CommandRequest {
 };
 
 struct ParsedArguments {
-    std::optional<CommandRequest> request; // none for a plain start without arguments
+    std::optional<CommandRequest> request; // none for a start of the program itself
     std::string error;                     // one line naming the bad argument; empty when all is well
+    // --tray: a start that leaves a copy already running as it is instead of showing its window (the
+    // copy the command line starts for its request is one).
+    bool trayOnly = false;
 };
 
 // args without the program's own name.

@@ -1,35 +1,31 @@
 #pragma once
 
-// The date-time value the program stores and compares: days counted from 30 December 1899 (day 0) as a
-// double, the time of day as the fraction. It is the layout of the schedule file, so it stays this type.
+// The date-time value of the schedule file: days counted from 30 December 1899 (day 0) as a double, the
+// time of day as the fraction. The file keeps it, so items the program did not compose write back byte
+// for byte; everywhere else the program counts in wall-clock seconds (WallClock.h), converted here.
 
-#include "platform/Platform.h"
+#include "WallClock.h"
 
 namespace halvo {
 
 using TDateTime = double;
 
-constexpr double MillisecondsPerDay = 86400000.0;
+constexpr double MillisecondsPerDay = SecondsPerDay * 1000.0;
 
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int milliseconds = 0);
 TDateTime FromLocalTime(const LocalTime& time);
 
-// The platform's local wall clock, with milliseconds.
-TDateTime Now();
-TDateTime Today();
+// The stored value's calendar day (as WallClock.h counts them) and the whole second of its time of day
+// (0 to SecondsPerDay - 1).
+long long CalendarDayOf(TDateTime value);
+long long SecondOfDayOf(TDateTime value);
+// The stored values of a calendar day and of a second of the day, as the wizard has always written them.
+TDateTime StoredDate(long long day);
+TDateTime StoredTimeOfDay(long long second);
 
-void DecodeDate(TDateTime value, int& year, int& month, int& day);
-void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& milliseconds);
-
-// 1 = Sunday ... 7 = Saturday.
-int DayOfWeek(TDateTime value);
-int DayOfMonth(TDateTime value);
-int DaysInMonth(int year, int month);
-
-// -1, 0 or 1 as a is earlier than, equal to or later than b.
-// Dates compare by their whole days; times of day by their fractions, equal within one millisecond.
-int CompareDate(TDateTime a, TDateTime b);
+// -1, 0 or 1 as the time of day of a is earlier than, equal to or later than that of b: by their
+// fractions, equal within one millisecond.
 int CompareTime(TDateTime a, TDateTime b);
 
 // The fraction of the day, also for values before day 0 (where the fraction counts away from zero).

@@ -1,21 +1,11 @@
 #include "NextRun.h"
 
-#include "platform/CivilDate.h"
-
-#include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
 namespace halvo {
 
 namespace {
-
-constexpr long long Day = 86400;
-
-long long floorDiv(long long a, long long b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
 
 std::tm fieldsOf(WallSeconds wall) {
     const LocalTime t = LocalTimeOf(wall);
@@ -57,49 +47,14 @@ std::optional<long long> instantOf(WallSeconds wall) {
     return earliest;
 }
 
-long long wholeDay(TDateTime value) {
-    return static_cast<long long>(std::floor(value));
-}
-
-std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
-}
-
 } // namespace
-
-WallSeconds WallSecondsOf(const LocalTime& t) {
-    return civil::DaysFromDate(t.year, unsigned(t.month), unsigned(t.day)) * Day + t.hour * 3600LL +
-           t.minute * 60LL + t.second;
-}
-
-WallSeconds WallSecondsOf(TDateTime value) {
-    // Day 0 of TDateTime is 30 December 1899.
-    const long long days = wholeDay(value) + civil::DaysFromDate(1899, 12, 30);
-    const long long ms = std::llround(TimeFraction(value) * MillisecondsPerDay);
-    return days * Day + ms / 1000;
-}
-
-LocalTime LocalTimeOf(WallSeconds wall) {
-    LocalTime t{};
-    const long long days = floorDiv(wall, Day);
-    const long long rest = wall - days * Day;
-    int year = 0, month = 0, day = 0;
-    civil::DateFromDays(days, year, month, day);
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.dayOfWeek = int(((days % 7) + 11) % 7); // 1 January 1970 was a Thursday
-    t.hour = int(rest / 3600);
-    t.minute = int(rest / 60 % 60);
-    t.second = int(rest % 60);
-    return t;
-}
 
 WallSeconds ShownWallTime(WallSeconds wall) {
     if (instantOf(wall))
         return wall;
     // Skipped by the clock: the first whole minute after it that the clock shows (changes come on minutes).
-    WallSeconds next = wall - floorDiv(wall, 60) * 60 == 0 ? wall : floorDiv(wall, 60) * 60 + 60;
+    const WallSeconds minute = wall - (wall % 60 + 60) % 60;
+    WallSeconds next = minute == wall ? wall : minute + 60;
     for (int step = 0; step < 24 * 60; ++step, next += 60)
         if (instantOf(next))
             return next;
@@ -113,39 +68,21 @@ long long SecondsBetween(WallSeconds from, WallSeconds to) {
 }
 
 std::optional<WallSeconds> NextFiring(const TSPTime& rule, WallSeconds now) {
-    const long long today = floorDiv(now, Day);
-    const long long timeOfDay =
-        std::min(Day - 1, std::llround(TimeFraction(rule.TimeOfDay) * MillisecondsPerDay) / 1000);
+    const long long today = DayOf(now);
+    const long long timeOfDay = rule.TimeOfDaySecond();
     // The crossing detector fires on the first tick after the rule's time, so today counts while the
     // clock has not reached it, unless the rule ran today already (the clock was set back since).
-    const bool todayAhead =
-        now - today * Day < timeOfDay && !rule.FiredOn(today - civil::DaysFromDate(1899, 12, 30));
-    const auto dueOn = [&rule](long long day) {
-        const LocalTime date = LocalTimeOf(day * Day);
-        switch (rule.Period) {
-        case TPeriod::EveryDay:
-            return true;
-        case TPeriod::EveryWeek:
-            return date.dayOfWeek + 1 == rule.Day;
-        case TPeriod::EveryMonth:
-            return date.day == rule.Day;
-        default:
-            return false;
-        }
-    };
+    const bool todayAhead = SecondOfDay(now) < timeOfDay && !rule.FiredOn(today);
     if (rule.Period == TPeriod::Once) {
-        const long long day = wholeDay(rule.OnceDate) + civil::DaysFromDate(1899, 12, 30);
+        const long long day = rule.OnceDay();
         if (day < today || (day == today && !todayAhead))
             return std::nullopt;
-        return ShownWallTime(day * Day + timeOfDay);
+        return ShownWallTime(day * SecondsPerDay + timeOfDay);
     }
-    if ((rule.Period == TPeriod::EveryWeek && (rule.Day < 1 || rule.Day > 7)) ||
-        (rule.Period == TPeriod::EveryMonth && (rule.Day < 1 || rule.Day > 31)))
-        return std::nullopt;
-    // Every day of the month 1 to 31 comes within two months, and four years cover the 29th of February.
+    // Every day of the month 1 to 31 comes within two months; a day no month has never comes.
     for (long long day = todayAhead ? today : today + 1; day <= today + 62; ++day)
-        if (dueOn(day))
-            return ShownWallTime(day * Day + timeOfDay);
+        if (rule.DueOn(day))
+            return ShownWallTime(day * SecondsPerDay + timeOfDay);
     return std::nullopt;
 }
 
@@ -167,13 +104,13 @@ std::string InText(long long seconds) {
 
 std::string DateTimeText(WallSeconds when) {
     const LocalTime t = LocalTimeOf(when);
-    return std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) + " " +
-           twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+    return std::to_string(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day) + " " +
+           TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" + TwoDigits(t.second);
 }
 
 std::string AtText(WallSeconds when, WallSeconds now) {
     const std::string text = DateTimeText(when);
-    return floorDiv(when, Day) == floorDiv(now, Day) ? text.substr(11) : text;
+    return DayOf(when) == DayOf(now) ? text.substr(11) : text;
 }
 
 std::vector<std::string> TAheadWarnings::Check(const std::vector<UpcomingAction>& upcoming, WallSeconds now) {
@@ -190,7 +127,8 @@ std::vector<std::string> TAheadWarnings::Check(const std::vector<UpcomingAction>
             state = known->second;
         if (!state.warned && left <= Lead) {
             state.warned = true;
-            texts.push_back(action.label + " at " + AtText(action.due, now) + ", in 5 minutes");
+            texts.push_back(action.label + " at " + AtText(action.due, now) + ", in " +
+                            std::to_string(Lead / 60) + " minutes");
         }
         seen[action.key] = state;
     }

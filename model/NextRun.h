@@ -1,9 +1,8 @@
 #pragma once
 
 // What happens next, for the tooltip, the Schedule page's "Next run" column, --status and the five-minute
-// warning. Times are wall-clock seconds: the local date and time counted as if every day had 86400
-// seconds, as the platform's clock reports them. Real durations between them go through the C library's
-// time zone, so a daylight-saving change in between counts.
+// warning. Times are wall-clock seconds (WallClock.h); real durations between them go through the C
+// library's time zone, so a daylight-saving change in between counts.
 
 #include "Schedule.h"
 
@@ -13,12 +12,6 @@
 #include <vector>
 
 namespace halvo {
-
-using WallSeconds = long long;
-
-WallSeconds WallSecondsOf(const LocalTime& time);
-WallSeconds WallSecondsOf(TDateTime value);
-LocalTime LocalTimeOf(WallSeconds wall);
 
 // The wall time of the rule's next firing after now: the first due day whose time the clock has still to
 // pass (today only while its time lies ahead), or nothing when it never fires again (a Once date gone by,
@@ -49,7 +42,7 @@ struct UpcomingAction {
 
 class TAheadWarnings {
 public:
-    static constexpr long long Lead = 300;
+    static constexpr long long Lead = 5 * 60; // seconds
 
     // Called once a second with every pending action: the warning texts to show now, each action once.
     // An action first seen less than five minutes ahead (armed late, or the program started late) gets

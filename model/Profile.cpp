@@ -44,7 +44,7 @@ std::optional<long long> ParseProfileInteger(const std::string& text) {
 }
 
 long long ReadProfileInteger(const std::string& fileName, const char* section, const char* key) {
-    return ParseProfileInteger(platform().profiles().readKey(fileName, section, key)).value_or(0);
+    return ParseProfileInteger(platform().profiles().readKey(fileName, section, key, 2047)).value_or(0);
 }
 
 bool WriteProfileKey(const std::string& fileName, const char* section, const char* key,

@@ -4,12 +4,13 @@
 #include "ScheduleFile.h"
 #include "platform/Platform.h"
 
-#include <cmath>
-
 namespace halvo {
 
-bool TSPTime::CheckCrossing(TDateTime now) {
-    const auto day = std::int64_t(std::floor(now));
+bool TSPTime::CheckCrossing(const LocalTime& clock) {
+    // Compared as the stored fractions are, within a millisecond, so a time read from a file with
+    // milliseconds fires on the same tick as ever.
+    const TDateTime now = FromLocalTime(clock);
+    const long long day = DayOf(WallSecondsOf(clock));
     // A new calendar day since the last look: midnight came in between and put the clock below the rule's
     // time, so the rule's time lies ahead again (a rule at 00:00:00 is passed on the day's first look).
     if (m_seenDay && day > *m_seenDay &&
@@ -72,23 +73,24 @@ void TScheduleItem::Assign(const TScheduleItem* source) {
     ItemName = source->ItemName;
 }
 
-void TScheduleItem::UpdateDueToday(TDateTime today) {
-    switch (TimeRule.Period) {
+bool TSPTime::DueOn(long long day) const {
+    switch (Period) {
     case TPeriod::EveryDay:
-        DueToday = true;
-        break;
+        return true;
     case TPeriod::EveryWeek:
-        DueToday = DayOfWeek(today) == TimeRule.Day;
-        break;
+        return WeekdayOf(day) + 1 == Day; // Day 1 is Sunday
     case TPeriod::EveryMonth:
-        DueToday = DayOfMonth(today) == TimeRule.Day;
-        break;
+        return DayOfMonthOf(day) == Day;
     case TPeriod::Once:
-        DueToday = CompareDate(TimeRule.OnceDate, today) == 0;
-        break;
+        return OnceDay() == day;
     default:
-        break;
+        return false;
     }
+}
+
+void TScheduleItem::UpdateDueToday(long long today) {
+    if (TimeRule.Period >= TPeriod::EveryDay && TimeRule.Period <= TPeriod::Once)
+        DueToday = TimeRule.DueOn(today);
 }
 
 TScheduleItem& TScheduleManager::Add() {
@@ -100,6 +102,12 @@ void TScheduleManager::Delete(int index) {
     if (index < 0 || index >= Count())
         return;
     m_items.erase(m_items.begin() + index);
+    ++m_deletedCount;
+}
+
+void TScheduleManager::Clear() {
+    m_deletedCount += Count();
+    m_items.clear();
 }
 
 int TScheduleManager::IndexOf(const TScheduleItem* item) const {
@@ -114,17 +122,71 @@ namespace {
 constexpr const char* CountSection = "schManager";
 constexpr const char* CountKey = "count";
 
-std::string backupPathOf(const std::string& path) {
-    return path + ".bak";
+std::string itemsText(long long count) {
+    return std::to_string(count) + (count == 1 ? " item" : " items");
 }
 
-// Keeps the bytes of a schedule file that could not be read completely, so the next save cannot lose
-// the items it still holds.
-bool writeBackup(const std::string& path, const std::string& data, std::string& error) {
-    return platform().files().writeWholeFile(backupPathOf(path), data, error);
+// What a kept copy holds, as the user is told: its whole items, and whether a damaged part follows.
+std::string contentsOf(const std::string& path) {
+    std::string data;
+    std::string error;
+    if (!platform().files().readWholeFile(path, data, error))
+        return "cannot be read (" + error + ")";
+    ScheduleReader reader(data);
+    int items = 0;
+    bool damaged = false;
+    while (!reader.AtEnd()) {
+        TScheduleItem item;
+        if (!reader.ReadRecord(item).empty()) {
+            damaged = true;
+            break;
+        }
+        ++items;
+    }
+    return itemsText(items) + (damaged ? " and a part that cannot be read" : "");
 }
 
 } // namespace
+
+std::string TScheduleManager::BackupPath(const std::string& path, int generation) {
+    return generation == 0 ? path + ".bak" : path + ".bak." + std::to_string(generation);
+}
+
+void TScheduleManager::addNotice(const std::string& text) {
+    if (!m_notice.empty())
+        m_notice += "\n\n";
+    m_notice += text;
+}
+
+// Keeps data (the content of path) as the newest backup. The earlier backups move one generation back
+// and only the oldest goes: a copy is never replaced by a later, smaller one. An empty file holds nothing
+// to keep, and the same content as the newest copy is not kept twice.
+bool TScheduleManager::keepBackup(const std::string& path, const std::string& data, std::string& error) {
+    if (data.empty())
+        return true;
+    std::string newest;
+    std::string ignored;
+    if (platform().files().readWholeFile(BackupPath(path, 0), newest, ignored) && newest == data)
+        return true;
+    for (int generation = BackupGenerations - 1; generation > 0; --generation) {
+        const std::string younger = BackupPath(path, generation - 1);
+        if (platform().files().exists(younger) &&
+            !platform().files().renameFile(younger, BackupPath(path, generation), error))
+            return false;
+    }
+    if (!platform().files().writeBackupFile(BackupPath(path, 0), data, path, error))
+        return false;
+    std::string list = "Copies of the stored schedule, newest first:";
+    for (int generation = 0; generation < BackupGenerations; ++generation) {
+        const std::string copy = BackupPath(path, generation);
+        if (!platform().files().exists(copy))
+            continue;
+        list += "\n" + copy + ": " + contentsOf(copy) +
+                (generation == 0 ? ", the file as this run found it" : ", an earlier copy");
+    }
+    addNotice(list);
+    return true;
+}
 
 std::string TScheduleManager::LoadSchedule(const std::string& path) {
     std::string data;
@@ -134,51 +196,65 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
         m_unsavedBackupPath = path;
         return "Cannot open file \"" + path + "\". " + error;
     }
-    const long long count = ReadProfileInteger(SettingsPath, CountSection, CountKey);
+    // Every whole record counts, whatever the settings file says: a count lost or left behind (a crash
+    // between the two writes, an edited or replaced settings file) must not cost stored items.
     ScheduleReader reader(data);
     std::string fault;
-    for (long long i = 0; i < count; ++i) {
+    int loaded = 0;
+    while (!reader.AtEnd()) {
         // Read into an item of its own and append it only when its record was whole.
         auto item = std::make_unique<TScheduleItem>();
         fault = reader.ReadRecord(*item);
         if (!fault.empty())
             break;
         m_items.push_back(std::move(item));
+        ++loaded;
     }
-    // Records beyond the count are not read, but the next save would drop them: keep them too.
-    if (fault.empty() && reader.AtEnd())
+    m_loadedPath = path;
+    m_loadedCount = loaded;
+    m_deletedCount = 0;
+
+    const std::optional<long long> count =
+        ParseProfileInteger(platform().profiles().readKey(SettingsPath, CountSection, CountKey, 2047));
+    if (fault.empty() && count != loaded)
+        addNotice("The schedule file " + path + " holds " + itemsText(loaded) + ", but " + SettingsPath +
+                  (count ? " counted " + std::to_string(*count) : std::string(" held no count")) +
+                  ". All of them were loaded, and the count is set right when the schedule is next stored.");
+    if (fault.empty())
         return {};
+    // The bytes after the fault may still hold items that the next save would drop: keep the whole file.
     std::string backupError;
-    if (writeBackup(path, data, backupError)) {
+    if (keepBackup(path, data, backupError))
         m_unsavedBackupPath.clear();
-        m_keptCopyPath = backupPathOf(path);
-    } else {
+    else
         m_unsavedBackupPath = path;
-    }
     return fault;
 }
 
 std::string TScheduleManager::SaveSchedule(const std::string& path, const TScheduleItem* leaveOut) {
+    const int storing = Count() - (IndexOf(leaveOut) >= 0 ? 1 : 0);
+    if (path == m_loadedPath && storing < m_loadedCount - m_deletedCount)
+        return "Cannot create file \"" + path + "\". It would hold " + itemsText(storing) +
+               ", fewer than the " + std::to_string(m_loadedCount - m_deletedCount) +
+               " loaded and not deleted since; the stored file is left as it was.";
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
         if (!platform().files().exists(path)) {
             m_unsavedBackupPath.clear(); // nothing stored that could be lost
-        } else if (platform().files().readWholeFile(path, old, error) && writeBackup(path, old, error)) {
+        } else if (platform().files().readWholeFile(path, old, error) && keepBackup(path, old, error)) {
             m_unsavedBackupPath.clear();
-            m_keptCopyPath = backupPathOf(path);
         } else {
             // The items of the earlier file could not be kept anywhere: leave that file in place.
             return "Cannot create file \"" + path + "\". The earlier file could not be kept as " +
-                   backupPathOf(path) + (error.empty() ? std::string() : ": " + error);
+                   BackupPath(path, 0) + (error.empty() ? std::string() : ": " + error);
         }
     }
     const std::string data = WriteScheduleFile(*this, leaveOut);
     std::string error;
     if (!platform().files().writeWholeFile(path, data, error))
         return "Cannot create file \"" + path + "\". " + error;
-    if (!WriteProfileKey(SettingsPath, CountSection, CountKey,
-                         std::to_string(m_items.size() - (IndexOf(leaveOut) >= 0 ? 1 : 0))))
+    if (!WriteProfileKey(SettingsPath, CountSection, CountKey, std::to_string(storing)))
         return "Unable to write to " + SettingsPath;
     return {};
 }

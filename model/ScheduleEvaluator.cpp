@@ -34,36 +34,23 @@ void ScheduleEvaluator::advanceSlot() {
     m_slotIndex = m_slotIndex + 1 > SlotCount - 1 ? 0 : m_slotIndex + 1;
 }
 
-namespace {
-
-struct Clock {
-    TDateTime now;
-    TDateTime today;
-};
-
-// Read once per tick, and again after a firing, which may have waited a minute in its reminder.
-Clock readClock() {
-    const LocalTime time = platform().clock().localTime();
-    return Clock{FromLocalTime(time), EncodeDate(time.year, time.month, time.day)};
-}
-
-} // namespace
-
 void ScheduleEvaluator::Tick() {
     if (m_manager.Count() == 0)
         return;
     const std::shared_ptr<bool> alive = m_impl->alive;
     const int count = m_manager.Count();
-    Clock clock = readClock();
+    // Read once per tick, and again after a firing, which may have waited a minute in its reminder.
+    LocalTime clock = platform().clock().localTime();
     // The set of items cannot change while a reminder is open, but the bound is checked anyway so an
     // outer tick can never step past the end.
     for (int i = 0; i < count && i < m_manager.Count(); ++i) {
         TScheduleItem& item = m_manager.Item(i);
-        item.UpdateDueToday(clock.today);
+        item.UpdateDueToday(DayOf(WallSecondsOf(clock)));
+        // Every item the evaluation has seen is stored as active, as files have always held it.
         item.Active = true;
-        if (!item.DueToday || !item.Active)
+        if (!item.DueToday)
             continue;
-        if (!item.TimeRule.CheckCrossing(clock.now))
+        if (!item.TimeRule.CheckCrossing(clock))
             continue;
         // An item read with an unknown task code has nothing to run; its crossing state moved anyway.
         if (!item.Task)
@@ -71,7 +58,7 @@ void ScheduleEvaluator::Tick() {
         fire(item);
         if (!*alive)
             return;
-        clock = readClock();
+        clock = platform().clock().localTime();
     }
 }
 

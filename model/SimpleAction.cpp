@@ -1,27 +1,11 @@
 #include "SimpleAction.h"
 
-#include "platform/CivilDate.h"
+#include "WallClock.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace halvo {
-
-namespace {
-
-constexpr long long SecondsPerDay = 86400;
-
-long long clockSeconds(const LocalTime& t) {
-    // From the civil date, so that midnight and month ends count right.
-    return civil::DaysFromDate(t.year, unsigned(t.month), unsigned(t.day)) * SecondsPerDay + t.hour * 3600LL +
-           t.minute * 60LL + t.second;
-}
-
-long long timeOfDay(long long seconds) {
-    return ((seconds % SecondsPerDay) + SecondsPerDay) % SecondsPerDay;
-}
-
-} // namespace
 
 void TSimpleAction::ArmAfter(std::int32_t taskCode, std::int32_t seconds) {
     m_taskCode = taskCode;
@@ -35,7 +19,7 @@ void TSimpleAction::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t
     m_hour = hour;
     m_minute = minute;
     m_second = second;
-    m_lastCheck = clockSeconds(now);
+    m_lastCheck = WallSecondsOf(now);
     m_mode = TMode::At;
 }
 
@@ -61,19 +45,19 @@ bool TSimpleAction::Tick(const LocalTime& clock) {
 
     // Due on the first tick whose time of day has reached the armed time since the previous tick, so a late
     // tick or a computer that slept through the moment still fires instead of waiting a day.
-    const long long now = clockSeconds(clock);
+    const long long now = WallSecondsOf(clock);
     const long long previous = m_lastCheck;
     m_lastCheck = now;
     if (m_hour < 0 || m_hour > 23 || m_minute < 0 || m_minute > 59 || m_second < 0 || m_second > 59)
         return false; // a time the clock never shows
     const long long target = m_hour * 3600LL + m_minute * 60LL + m_second;
     const long long elapsed = now - previous;
-    bool reached = timeOfDay(now) == target;
+    bool reached = SecondOfDay(now) == target;
     if (!reached && elapsed >= SecondsPerDay) {
         reached = true;
     } else if (!reached && elapsed > 0) {
         // A clock set back (elapsed <= 0) reaches nothing new.
-        const long long ahead = timeOfDay(target - timeOfDay(previous));
+        const long long ahead = SecondOfDay(target - SecondOfDay(previous));
         reached = ahead > 0 && ahead <= elapsed;
     }
     if (reached)

@@ -48,7 +48,7 @@ private:
     std::int32_t m_hour = 0;
     std::int32_t m_minute = 0;
     std::int32_t m_second = 0;
-    // The clock at the previous tick of an At action (or when it was armed), in seconds since 1970.
+    // The clock at the previous tick of an At action (or when it was armed), in wall-clock seconds.
     long long m_lastCheck = 0;
 };
 

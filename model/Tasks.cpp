@@ -97,6 +97,15 @@ bool isTrimmed(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// Whether the command line starts with a quote that nothing closes.
+bool programQuoteIsOpen(const std::string& commandLine) {
+    std::size_t begin = 0;
+    while (begin < commandLine.size() && isTrimmed(commandLine[begin]))
+        ++begin;
+    return begin < commandLine.size() && commandLine[begin] == '"' &&
+           commandLine.find('"', begin + 1) == std::string::npos;
+}
+
 } // namespace
 
 CommandLineParts SplitCommandLine(const std::string& commandLine) {
@@ -137,8 +146,14 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
-    platform().launcher().runProgram(parts.file,
-                                     parts.hasParameters ? std::optional(parts.parameters) : std::nullopt);
+    std::string failure;
+    if (platform().launcher().runProgram(parts.file, parts.hasParameters ? std::optional(parts.parameters)
+                                                                         : std::nullopt,
+                                         failure))
+        return;
+    // A program whose opening quote is not closed was cut at its first blank; the system then reports
+    // the piece as missing, which would point the user at the wrong fault.
+    reportRefusal(Code, programQuoteIsOpen(CommandLine) ? "the quote is not closed" : failure);
 }
 
 void TRestartTask::Run() {
@@ -186,20 +201,20 @@ constexpr int No = NotListed;
 
 // clang-format off
 const TaskKind Catalogue[] = {
-//   code class                   Name                      list text                 General wizard parameters      ends   tray tray name             tray caption              refused action            command        warn   factory
-    {1,  "TShutDownTask",        "shutdown the computer",  "Shutdown the Computer",  0,  0,  P::None,         true,  0,  "Shutdown1",           "Shut down the system",   "Shut down the computer", "shutdown",    true,  &create<TShutDownTask>},
-    {2,  "TTurnOffTask",         "turn off the computer",  "Trun off the computer",  1,  1,  P::None,         true,  1,  "N1",                  "Power off the computer", "Power off the computer", "poweroff",    true,  &create<TTurnOffTask>},
-    {3,  "TCloseProgramTask",    "close the program",      "Close program",          No, 7,  P::Window,       false, No, nullptr,               nullptr,                  "Close the program",      nullptr,       false, &create<TCloseProgramTask>},
-    {4,  "TScreenSaverTask",     "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         false, No, nullptr,               nullptr,                  "Start the screensaver",  "screensaver", false, &create<TScreenSaverTask>},
-    {5,  "TLogOffTask",          "log off  user",          "Logoff user...",         3,  3,  P::None,         true,  2,  "Logoff1",             "Log off ...",            "Log off",                "logoff",      true,  &create<TLogOffTask>},
-    {6,  "TDisconnectNetTask",   "disconnect the network", "",                       No, No, P::None,         false, No, nullptr,               nullptr,                  "Disconnect the network", nullptr,       false, &create<TDisconnectNetTask>},
-    {7,  "TCloseAllProgramTask", "close all the program",  "Close all the program",  No, 6,  P::None,         false, No, nullptr,               nullptr,                  "Close all programs",     nullptr,       true,  &create<TCloseAllProgramTask>},
-    {8,  "TExecuteTask",         "execute the program",    "Execute",                No, 8,  P::CommandLine,  false, No, nullptr,               nullptr,                  "Run the program",        nullptr,       false, &create<TExecuteTask>},
-    {9,  "TRestartTask",         "restart the computer",   "Restart the computer",   2,  2,  P::None,         true,  3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   "restart",     true,  &create<TRestartTask>},
-    {10, "TMessageTask",         "alarm message",          "Message",                No, 9,  P::MessageLines, false, No, nullptr,               nullptr,                  "Show the message",       nullptr,       false, &create<TMessageTask>},
-    {11, "TLockWorkStationTask", "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         true,  4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      "lock",        false, &create<TLockWorkStationTask>},
-    {12, "TSleepTask",           "sleep the computer",     "Sleep the computer",     6,  10, P::None,         true,  5,  "Sleep1",              "Sleep",                  "Sleep the computer",     "sleep",       true,  &create<TSleepTask>},
-    {13, "THibernateTask",       "hibernate the computer", "Hibernate the computer", 7,  11, P::None,         true,  6,  "Hibernate1",          "Hibernate",              "Hibernate the computer", "hibernate",   true,  &create<THibernateTask>},
+//   code name                     list text                 gen wiz parameters       tray tray name             tray caption              refused action            command        warn   factory
+    {1,  "shutdown the computer",  "Shutdown the Computer",  0,  0,  P::None,         0,  "Shutdown1",           "Shut down the system",   "Shut down the computer", "shutdown",    true,  &create<TShutDownTask>},
+    {2,  "turn off the computer",  "Trun off the computer",  1,  1,  P::None,         1,  "N1",                  "Power off the computer", "Power off the computer", "poweroff",    true,  &create<TTurnOffTask>},
+    {3,  "close the program",      "Close program",          No, 7,  P::Window,       No, nullptr,               nullptr,                  "Close the program",      nullptr,       false, &create<TCloseProgramTask>},
+    {4,  "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         No, nullptr,               nullptr,                  "Start the screensaver",  "screensaver", false, &create<TScreenSaverTask>},
+    {5,  "log off  user",          "Logoff user...",         3,  3,  P::None,         2,  "Logoff1",             "Log off ...",            "Log off",                "logoff",      true,  &create<TLogOffTask>},
+    {6,  "disconnect the network", "",                       No, No, P::None,         No, nullptr,               nullptr,                  "Disconnect the network", nullptr,       false, &create<TDisconnectNetTask>},
+    {7,  "close all the program",  "Close all the program",  No, 6,  P::None,         No, nullptr,               nullptr,                  "Close all programs",     nullptr,       true,  &create<TCloseAllProgramTask>},
+    {8,  "execute the program",    "Execute",                No, 8,  P::CommandLine,  No, nullptr,               nullptr,                  "Run a command line",     nullptr,       false, &create<TExecuteTask>},
+    {9,  "restart the computer",   "Restart the computer",   2,  2,  P::None,         3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   "restart",     true,  &create<TRestartTask>},
+    {10, "alarm message",          "Message",                No, 9,  P::MessageLines, No, nullptr,               nullptr,                  "Show the message",       nullptr,       false, &create<TMessageTask>},
+    {11, "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      "lock",        false, &create<TLockWorkStationTask>},
+    {12, "sleep the computer",     "Sleep the computer",     6,  10, P::None,         5,  "Sleep1",              "Sleep",                  "Sleep the computer",     "sleep",       true,  &create<TSleepTask>},
+    {13, "hibernate the computer", "Hibernate the computer", 7,  11, P::None,         6,  "Hibernate1",          "Hibernate",              "Hibernate the computer", "hibernate",   true,  &create<THibernateTask>},
 };
 // clang-format on
 

@@ -26,7 +26,7 @@ struct TaskParameterValues {
 class TTask {
 public:
     virtual ~TTask() = default;
-    // Carries the action out through the current platform; reports nothing.
+    // Carries the action out through the current platform; a refusal is shown in the notification popup.
     virtual void Run() = 0;
 
     // The one place each kind maps its own fields to and from the shared parameter values.
@@ -146,13 +146,11 @@ inline constexpr int NotListed = -1;
 
 struct TaskKind {
     std::int32_t Code;
-    const char* ClassName;
     const char* Name;
     const char* ListText; // the item text in the General page's lists and the wizard's list
     int GeneralPosition;  // in the General page's lists, or NotListed
     int WizardPosition;   // in the wizard's task list, or NotListed
     TaskParameterKind Parameters;
-    bool EndsSession;        // ends or interrupts the session (shut down ... hibernate)
     int TrayPosition;        // in the tray menu, or NotListed
     const char* TrayName;    // the tray item's object name
     const char* TrayCaption; // the tray item's caption

@@ -16,6 +16,8 @@ namespace {
 constexpr int Run = 1;
 constexpr int Cancel = 2;
 constexpr int Postpone = 3;
+
+std::vector<TFormExecuteTip*> openReminders;
 } // namespace
 
 TFormExecuteTip::TFormExecuteTip(QWidget* parent)
@@ -120,7 +122,16 @@ void ExecuteTipReminder::SetLabel2(const std::string& text) {
 }
 
 int ExecuteTipReminder::ShowModal() {
+    struct Listed {
+        TFormExecuteTip* dialog;
+        explicit Listed(TFormExecuteTip* shown) : dialog(shown) { openReminders.push_back(shown); }
+        ~Listed() { std::erase(openReminders, dialog); }
+    } listed(m_dialog);
     return dialogs().RunModal(*m_dialog);
+}
+
+const std::vector<TFormExecuteTip*>& ExecuteTipReminder::Open() {
+    return openReminders;
 }
 
 } // namespace halvo

@@ -2,11 +2,14 @@
 
 // The execution reminder: announces an action, counts one minute down on its Cancel button and ends with
 // run (1: "Execute It!" or the count reaching zero), cancel (2: Cancel, or any other close) or postpone
-// (3: "Postpone 10 min").
+// (3: "Postpone 10 min"). Cancelling the action from elsewhere (the command line, the tray, arming the
+// General page anew) answers its open reminder with Cancel through Button1Click.
 
 #include "model/ScheduleEvaluator.h"
 
 #include <QDialog>
+
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -33,6 +36,9 @@ public:
     void Button3Click();
     void Timer1Timer();
 
+    // The seconds until the countdown runs the action: the number the Cancel button shows.
+    int SecondsLeft() const { return Remaining + 1; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -46,6 +52,8 @@ public:
     void SetLabel2(const std::string& text) override;
     int ShowModal() override;
     TFormExecuteTip& dialog() { return *m_dialog; }
+    // The reminders waiting for an answer now, oldest first (--status lists them).
+    static const std::vector<TFormExecuteTip*>& Open();
 
 private:
     TFormExecuteTip* m_dialog;

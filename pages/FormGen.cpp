@@ -22,6 +22,7 @@
 
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace halvo {
 
@@ -279,6 +280,7 @@ void TFormGen::SpeedButton3Click() {
             dialogs().Error("The delay is too long");
             return;
         }
+        cancelReminder();
         m_action.ArmAfter(selectedCode(ComboBox2), std::int32_t(total));
         dialogs().Message("set successfully");
         Timer1->start();
@@ -289,6 +291,7 @@ void TFormGen::SpeedButton3Click() {
         if (!fields)
             return;
         const auto [h, m, s] = *fields;
+        cancelReminder();
         m_action.ArmAt(selectedCode(ComboBox2),
                        TSimpleAction::HourOf12HourClock(h, SpeedButton2->text() == "PM"), m, s,
                        platform().clock().localTime());
@@ -296,6 +299,7 @@ void TFormGen::SpeedButton3Click() {
         Timer1->start();
     } else {
         Timer1->stop();
+        cancelReminder();
         m_action.Disarm();
     }
 }
@@ -321,7 +325,9 @@ void TFormGen::RunQuickAction(std::int32_t taskCode) {
     {
         ExecuteTipReminder reminder;
         reminder.SetLabel2(kind->ListText);
+        const QPointer<TFormExecuteTip> outer = std::exchange(m_reminder, &reminder.dialog());
         result = reminder.ShowModal();
+        m_reminder = outer;
     }
     if (result == 3 && Postponed)
         Postponed(taskCode);
@@ -339,6 +345,7 @@ void selectCode(QComboBox* list, std::int32_t taskCode) {
 } // namespace
 
 void TFormGen::ArmAfter(std::int32_t taskCode, std::int32_t seconds) {
+    cancelReminder();
     selectCode(ComboBox2, taskCode);
     RadioButton2->setChecked(true);
     selectTiming(RadioButton2);
@@ -350,6 +357,7 @@ void TFormGen::ArmAfter(std::int32_t taskCode, std::int32_t seconds) {
 }
 
 void TFormGen::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second) {
+    cancelReminder();
     selectCode(ComboBox2, taskCode);
     RadioButton3->setChecked(true);
     selectTiming(RadioButton3);
@@ -363,8 +371,14 @@ void TFormGen::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minu
 
 void TFormGen::Disarm() {
     Timer1->stop();
+    cancelReminder();
     m_action.Disarm();
     setNoneState();
+}
+
+void TFormGen::cancelReminder() {
+    if (m_reminder)
+        m_reminder->Button1Click();
 }
 
 } // namespace halvo

@@ -5,6 +5,7 @@
 
 #include "model/SimpleAction.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -22,6 +23,7 @@ class QToolButton;
 
 namespace halvo {
 
+class TFormExecuteTip;
 class UpDown;
 
 class TFormGen : public QWidget {
@@ -72,6 +74,7 @@ public:
     const TSimpleAction& action() const { return m_action; }
 
     // From the command line: arm After or At, or disarm, as the page's own controls would, and show it.
+    // Like "Set", each answers the open reminder of the action it replaces with Cancel.
     void ArmAfter(std::int32_t taskCode, std::int32_t seconds);
     void ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second);
     void Disarm();
@@ -94,7 +97,11 @@ private:
     // The task code of the list's current item, 0 for none.
     static std::int32_t selectedCode(const QComboBox* list);
 
+    // The action that came due is given up: its reminder, when open, ends as if Cancel was pressed.
+    void cancelReminder();
+
     TSimpleAction m_action;
+    QPointer<TFormExecuteTip> m_reminder; // open while the action that came due waits for its answer
 };
 
 } // namespace halvo

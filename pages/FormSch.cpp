@@ -32,8 +32,6 @@ namespace {
 // the monotonic timer and the wall clock differ by a millisecond or two.
 constexpr int TickMarginMs = 3;
 
-constexpr const char* KeptCopyText = "A copy of the stored schedule was kept as ";
-
 } // namespace
 
 TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
@@ -109,7 +107,7 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
         // The items read before a fault are kept, so they get their rows like the others.
         for (int i = 0; i < m_manager->Count(); ++i)
             appendRow(m_manager->Item(i));
-        report(fault, true);
+        report(fault, false);
     }
 
     StartTimer1();
@@ -145,25 +143,14 @@ bool TFormSch::store(bool interactive) {
 }
 
 void TFormSch::report(const std::string& fault, bool interactive) {
-    const std::string kept = m_manager->TakeKeptCopy();
-    const std::string notice = kept.empty() ? std::string() : KeptCopyText + kept;
-    if (fault.empty()) {
-        if (!notice.empty())
-            notify(notice);
+    const std::string notice = m_manager->TakeNotice();
+    if (fault.empty() && notice.empty())
         return;
-    }
-    const std::string text = notice.empty() ? fault : fault + "\n" + notice;
-    if (interactive)
+    const std::string text = fault.empty() ? notice : notice.empty() ? fault : fault + "\n\n" + notice;
+    if (interactive && !fault.empty())
         dialogs().Error(QString::fromStdString(text));
     else
-        notify(text); // a modal box here would hold up the item's task until someone answers it
-}
-
-void TFormSch::notify(const std::string& text) {
-    m_notice = ui().CreateNotificationPopup();
-    m_notice->SetTitle("Halvo Shutdown");
-    m_notice->SetMessageText(text);
-    m_notice->Show();
+        dialogs().Notice(QString::fromStdString(text)); // holds up neither the start nor an item's task
 }
 
 void TFormSch::StartTimer1() {

@@ -23,7 +23,8 @@ class TFormSch : public QWidget {
     Q_OBJECT
 public:
     // FormCreate: creates the manager; loads the schedule file (and appends its rows) when
-    // settings.AutoSave is set and the file exists, showing a load fault in an error box; starts Timer1.
+    // settings.AutoSave is set and the file exists, showing a load fault in a message that stays; starts
+    // Timer1.
     // settings belongs to the main window and outlives the page. With AutoSave off the stored schedule is
     // neither loaded nor written.
     explicit TFormSch(AppSettings& settings, QWidget* parent = nullptr);
@@ -66,13 +67,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a
-    // notification that does not hold up the item's task.
+    // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a message
+    // that does not hold up the item's task.
     bool store(bool interactive);
-    // Shows fault (if any) and says where a copy of the stored schedule was kept (if one was): the copy
-    // as a second line of the fault's box, or alone in a notification.
+    // Shows fault (if any) and what the manager has to tell about the stored schedule (a count set right,
+    // the copies kept): an error box for a fault of an interactive store, else a message that stays.
     void report(const std::string& fault, bool interactive);
-    void notify(const std::string& text);
     void appendRow(const TScheduleItem& item);
     int selectedRow() const;
 
@@ -83,7 +83,6 @@ private:
     bool m_storedFileIsOurs = false;
     std::unique_ptr<TScheduleManager> m_manager;
     std::unique_ptr<ScheduleEvaluator> m_evaluator;
-    std::unique_ptr<NotificationPopup> m_notice;
 };
 
 } // namespace halvo

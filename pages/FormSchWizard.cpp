@@ -2,7 +2,6 @@
 
 #include "FormProcessList.h"
 
-#include "model/DateTime.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
@@ -31,15 +30,29 @@ namespace {
 
 const char* const ModifyWithoutItem = "modify the scheduleItem,but _ScheduleItem=nil";
 
+// The wizard's fixed layout: the pages above a row of three buttons at the right.
+constexpr QSize WizardSize(400, 300);
+constexpr QSize PagesSize(400, 250);
+constexpr QSize ButtonSize(90, 25);
+constexpr int FirstButtonX = 115;
+constexpr int ButtonsY = 262;
+constexpr int ButtonGap = 5;
+
 QRadioButton* makeRadioButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     return button;
 }
 
-// Close program and execute both take their parameter from the one line edit.
-bool takesTextParameter(const TaskKind& kind) {
-    return kind.Parameters == TaskParameterKind::Window || kind.Parameters == TaskParameterKind::CommandLine;
+// An editable list of days: a typed text is matched against the entries, never added to them.
+QComboBox* makeDayBox(QWidget* parent, const char* name, const QStringList& entries) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    return box;
 }
 
 // Radio buttons of one group cannot be turned off one by one while they are exclusive.
@@ -51,27 +64,23 @@ void turnOff(QRadioButton* button) {
     button->setAutoExclusive(true);
 }
 
-QTime timeOfDay(TDateTime value) {
-    int hour = 0, minute = 0, second = 0, milliseconds = 0;
-    DecodeTime(value, hour, minute, second, milliseconds);
-    return QTime(hour, minute, second);
+// The day box's text with the entry it names, so a typed day and the stored number cannot disagree.
+ScheduleItemDraft::DayChoice dayChoice(const QComboBox& box) {
+    return {box.currentText().toStdString(), box.findText(box.currentText(), Qt::MatchFixedString)};
 }
 
-QDate calendarDay(TDateTime value) {
-    int year = 1899, month = 12, day = 30;
-    DecodeDate(value, year, month, day);
-    return QDate(year, month, day);
+QTime timeOfDay(long long secondOfDay) {
+    return QTime::fromMSecsSinceStartOfDay(int(secondOfDay * 1000));
+}
+
+QDate calendarDay(long long day) {
+    const LocalTime date = LocalTimeOf(day * SecondsPerDay);
+    return QDate(date.year, date.month, date.day);
 }
 
 QDate today() {
     const LocalTime now = platform().clock().localTime();
     return QDate(now.year, now.month, now.day);
-}
-
-// The entry that an editable day box stands for: its text matched against the entries, so a typed day
-// and the stored number cannot disagree. -1 when the text names no entry.
-int entryPosition(const QComboBox& box) {
-    return box.findText(box.currentText(), Qt::MatchFixedString);
 }
 
 } // namespace
@@ -89,28 +98,36 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Wizard");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(400, 300);
+    setFixedSize(WizardSize);
 
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName("PageControl1");
-    PageControl1->setGeometry(0, 0, 400, 250);
+    PageControl1->setGeometry(QRect(QPoint(0, 0), PagesSize));
+    PageControl1->addWidget(buildNamePage());
+    PageControl1->addWidget(buildTaskPage());
+    PageControl1->addWidget(buildTimePage());
+    PageControl1->addWidget(buildCompletePage());
+    buildButtons();
 
-    // Page 0: the name.
+    FormCreate();
+}
+
+QWidget* TFormSchWizard::buildNamePage() {
     TabSheet_SchName = new QWidget;
     TabSheet_SchName->setObjectName("TabSheet_SchName");
     Label1 = new QLabel("Schedule Name:", TabSheet_SchName);
     Label1->setObjectName("Label1");
     Edit1 = new QLineEdit(TabSheet_SchName);
     Edit1->setObjectName("Edit1");
-    {
-        auto* layout = new QVBoxLayout(TabSheet_SchName);
-        layout->setContentsMargins(40, 40, 40, 20);
-        layout->addWidget(Label1);
-        layout->addWidget(Edit1);
-        layout->addStretch(1);
-    }
+    auto* layout = new QVBoxLayout(TabSheet_SchName);
+    layout->setContentsMargins(40, 40, 40, 20);
+    layout->addWidget(Label1);
+    layout->addWidget(Edit1);
+    layout->addStretch(1);
+    return TabSheet_SchName;
+}
 
-    // Page 1: the task and its parameter.
+QWidget* TFormSchWizard::buildTaskPage() {
     TabSheet_Task = new QWidget;
     TabSheet_Task->setObjectName("TabSheet_Task");
     Label2 = new QLabel("Select the task:", TabSheet_Task);
@@ -130,21 +147,21 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     Memo1 = new QPlainTextEdit(TabSheet_Task);
     Memo1->setObjectName("Memo1");
     Memo1->setPlainText("\n"); // one empty line, as a new multi-line box holds
-    {
-        auto* layout = new QGridLayout(TabSheet_Task);
-        layout->setContentsMargins(40, 20, 40, 10);
-        layout->addWidget(Label2, 0, 0, 1, 2);
-        layout->addWidget(ComboBox1, 1, 0, 1, 2);
-        layout->addWidget(Label_Para, 2, 0, 1, 2);
-        layout->addWidget(Edit_Para, 3, 0);
-        layout->addWidget(SpeedButton4, 3, 1);
-        layout->addWidget(Memo1, 4, 0, 1, 2);
-        layout->setRowStretch(5, 1);
-    }
+    auto* layout = new QGridLayout(TabSheet_Task);
+    layout->setContentsMargins(40, 20, 40, 10);
+    layout->addWidget(Label2, 0, 0, 1, 2);
+    layout->addWidget(ComboBox1, 1, 0, 1, 2);
+    layout->addWidget(Label_Para, 2, 0, 1, 2);
+    layout->addWidget(Edit_Para, 3, 0);
+    layout->addWidget(SpeedButton4, 3, 1);
+    layout->addWidget(Memo1, 4, 0, 1, 2);
+    layout->setRowStretch(5, 1);
     connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    return TabSheet_Task;
+}
 
-    // Page 2: the time rule.
+QWidget* TFormSchWizard::buildTimePage() {
     TabSheet_Time = new QWidget;
     TabSheet_Time->setObjectName("TabSheet_Time");
     GroupBox1 = new QGroupBox("Time", TabSheet_Time);
@@ -155,11 +172,10 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     DateTimePicker1->setObjectName("DateTimePicker1");
     DateTimePicker1->setDisplayFormat(LongTimeFormat());
     DateTimePicker1->setTime(QTime(16, 14, 12));
-    {
-        auto* layout = new QHBoxLayout(GroupBox1);
-        layout->addWidget(Label3);
-        layout->addWidget(DateTimePicker1, 1);
-    }
+    auto* timeLayout = new QHBoxLayout(GroupBox1);
+    timeLayout->addWidget(Label3);
+    timeLayout->addWidget(DateTimePicker1, 1);
+
     GroupBox2 = new QGroupBox("Date", TabSheet_Time);
     GroupBox2->setObjectName("GroupBox2");
     RadioButton1 = makeRadioButton(GroupBox2, "RadioButton1", "Once");
@@ -174,37 +190,27 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     DateTimePicker2->setDate(QDate(2005, 8, 3));
     RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", "everyday");
     RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", "Everyweek");
-    ComboBox2 = new QComboBox(GroupBox2);
-    ComboBox2->setObjectName("ComboBox2");
-    ComboBox2->setEditable(true);
-    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox2->addItems({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
-    ComboBox2->setCurrentIndex(-1);
+    ComboBox2 = makeDayBox(GroupBox2, "ComboBox2",
+                           {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
     RadioButton4 = makeRadioButton(GroupBox2, "RadioButton4", "Everymonth");
-    ComboBox3 = new QComboBox(GroupBox2);
-    ComboBox3->setObjectName("ComboBox3");
-    ComboBox3->setEditable(true);
-    ComboBox3->setInsertPolicy(QComboBox::NoInsert);
+    QStringList days;
     for (int day = 1; day <= 31; ++day)
-        ComboBox3->addItem(QString::number(day));
-    ComboBox3->setCurrentIndex(-1);
-    {
-        auto* layout = new QGridLayout(GroupBox2);
-        layout->addWidget(RadioButton1, 0, 0);
-        layout->addWidget(DateTimePicker2, 0, 1);
-        layout->addWidget(RadioButton2, 1, 0);
-        layout->addWidget(RadioButton3, 2, 0);
-        layout->addWidget(ComboBox2, 2, 1);
-        layout->addWidget(RadioButton4, 3, 0);
-        layout->addWidget(ComboBox3, 3, 1);
-        layout->setColumnStretch(1, 1);
-    }
-    {
-        auto* layout = new QVBoxLayout(TabSheet_Time);
-        layout->setContentsMargins(20, 10, 20, 5);
-        layout->addWidget(GroupBox1);
-        layout->addWidget(GroupBox2, 1);
-    }
+        days << QString::number(day);
+    ComboBox3 = makeDayBox(GroupBox2, "ComboBox3", days);
+    auto* dateLayout = new QGridLayout(GroupBox2);
+    dateLayout->addWidget(RadioButton1, 0, 0);
+    dateLayout->addWidget(DateTimePicker2, 0, 1);
+    dateLayout->addWidget(RadioButton2, 1, 0);
+    dateLayout->addWidget(RadioButton3, 2, 0);
+    dateLayout->addWidget(ComboBox2, 2, 1);
+    dateLayout->addWidget(RadioButton4, 3, 0);
+    dateLayout->addWidget(ComboBox3, 3, 1);
+    dateLayout->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(TabSheet_Time);
+    layout->setContentsMargins(20, 10, 20, 5);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2, 1);
     DateTimePicker2->setEnabled(false);
     ComboBox2->setEnabled(false);
     ComboBox3->setEnabled(false);
@@ -212,35 +218,33 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     runWhenSelected(RadioButton2, this, [this] { RadioButton2Click(); });
     runWhenSelected(RadioButton3, this, [this] { RadioButton3Click(); });
     runWhenSelected(RadioButton4, this, [this] { RadioButton4Click(); });
+    return TabSheet_Time;
+}
 
-    // Page 3: done.
+QWidget* TFormSchWizard::buildCompletePage() {
     TabSheet_Complete = new QWidget;
     TabSheet_Complete->setObjectName("TabSheet_Complete");
     Label4 = new QLabel("complete.", TabSheet_Complete);
     Label4->setObjectName("Label4");
-    {
-        auto* layout = new QVBoxLayout(TabSheet_Complete);
-        layout->setContentsMargins(40, 40, 40, 20);
-        layout->addWidget(Label4);
-        layout->addStretch(1);
-    }
+    auto* layout = new QVBoxLayout(TabSheet_Complete);
+    layout->setContentsMargins(40, 40, 40, 20);
+    layout->addWidget(Label4);
+    layout->addStretch(1);
+    return TabSheet_Complete;
+}
 
-    PageControl1->addWidget(TabSheet_SchName);
-    PageControl1->addWidget(TabSheet_Task);
-    PageControl1->addWidget(TabSheet_Time);
-    PageControl1->addWidget(TabSheet_Complete);
-
+void TFormSchWizard::buildButtons() {
     SpeedButton1 = makeFlatButton(this, "SpeedButton1", "<<Prev");
     SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Next>>");
+    // Kept where the wizard has always shown it; no help document covers the wizard.
     SpeedButton3 = makeFlatButton(this, "SpeedButton3", "Help");
-    SpeedButton1->setGeometry(115, 262, 90, 25);
-    SpeedButton2->setGeometry(210, 262, 90, 25);
-    SpeedButton3->setGeometry(305, 262, 90, 25);
+    int x = FirstButtonX;
+    for (QToolButton* button : {SpeedButton1, SpeedButton2, SpeedButton3}) {
+        button->setGeometry(QRect(QPoint(x, ButtonsY), ButtonSize));
+        x += ButtonSize.width() + ButtonGap;
+    }
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
-
-    FormCreate();
 }
 
 void TFormSchWizard::FormCreate() {
@@ -308,81 +312,45 @@ void TFormSchWizard::SpeedButton2Click() {
         SetActivePage(page + 1);
 }
 
-void TFormSchWizard::SpeedButton3Click() {}
+ScheduleItemDraft TFormSchWizard::Draft() const {
+    ScheduleItemDraft draft;
+    draft.Name = Edit1->text().toStdString();
+    draft.Kind = SelectedKind();
+    draft.ParameterText = Edit_Para->text().toStdString();
+    draft.ProcessId = std::uint32_t(ProcessId);
+    draft.MessageLines = MemoLines();
+    // Whole seconds, as the picker shows them: the schedule timer runs just after each second.
+    const QTime time = DateTimePicker1->time();
+    draft.TimeOfDaySecond = time.msecsSinceStartOfDay() / 1000;
+    draft.TimeText = TimeText(time).toStdString();
+    draft.Weekday = dayChoice(*ComboBox2);
+    draft.MonthDay = dayChoice(*ComboBox3);
+    const QDate date = DateTimePicker2->date();
+    draft.OnceDay =
+        DayOf(WallSecondsOf(LocalTime{.year = date.year(), .month = date.month(), .day = date.day()}));
+    draft.OnceDateText = QLocale().toString(date, QLocale::ShortFormat).toStdString();
+    return draft;
+}
 
 bool TFormSchWizard::pageWork(int index) {
-    switch (index) {
-    case SchNamePage:
-        if (Edit1->text().isEmpty()) {
-            dialogs().Message("Schedule item name is null");
-            return false;
-        }
-        if (ScheduleItem)
-            ScheduleItem->ItemName = Edit1->text().toStdString();
+    // The draft's steps in the order of the pages; the closing page has no work.
+    constexpr ScheduleItemDraft::Step steps[] = {ScheduleItemDraft::Step::Name, ScheduleItemDraft::Step::Task,
+                                                 ScheduleItemDraft::Step::Time};
+    if (index < SchNamePage || index > TimePage)
         return true;
-    case TaskPage: {
-        const TaskKind* kind = SelectedKind();
-        if (!kind) {
-            dialogs().Message("select a task");
-            return false;
-        }
-        if (takesTextParameter(*kind) && Edit_Para->text().isEmpty()) {
-            dialogs().Message("please  select the parameter of the task");
-            return false;
-        }
-        if (kind->Parameters == TaskParameterKind::MessageLines && MemoLines().empty()) {
-            dialogs().Message("please inpute the content of message");
-            return false;
-        }
-        BuildTask();
-        return true;
+    const ScheduleItemDraft::Step step = steps[index];
+    const ScheduleItemDraft draft = Draft();
+    if (const std::string fault = draft.Fault(step); !fault.empty()) {
+        dialogs().Message(QString::fromStdString(fault));
+        return false;
     }
-    case TimePage: {
-        if (!ScheduleItem)
-            return true;
-        TSPTime& rule = ScheduleItem->TimeRule;
-        // Whole seconds, as the picker shows them: the schedule timer runs just after each second.
-        const QTime time = DateTimePicker1->time();
-        rule.TimeOfDay = EncodeTime(time.hour(), time.minute(), time.second());
-        const QString timeText = TimeText(time);
-        switch (rule.Period) {
-        case TPeriod::EveryDay:
-            rule.DisplayText = (timeText + ":EveryDay").toStdString();
-            break;
-        case TPeriod::EveryWeek:
-            rule.Day = entryPosition(*ComboBox2) + 1;
-            rule.DisplayText = (timeText + ":EveryWeek:" + ComboBox2->currentText()).toStdString();
-            break;
-        case TPeriod::EveryMonth:
-            rule.Day = entryPosition(*ComboBox3) + 1;
-            rule.DisplayText = (timeText + ":EveryMonth:" + ComboBox3->currentText()).toStdString();
-            break;
-        case TPeriod::Once: {
-            const QDate date = DateTimePicker2->date();
-            rule.OnceDate = EncodeDate(date.year(), date.month(), date.day());
-            rule.DisplayText =
-                (timeText + ":Once:" + QLocale().toString(date, QLocale::ShortFormat)).toStdString();
-            break;
-        }
-        default:
-            break;
-        }
-        return true;
-    }
-    default:
-        return true;
-    }
+    if (ScheduleItem)
+        draft.Fill(step, *ScheduleItem);
+    return true;
 }
 
 std::vector<std::string> TFormSchWizard::MemoLines() const {
-    QStringList lines = Memo1->toPlainText().split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    std::vector<std::string> result;
-    result.reserve(std::size_t(lines.size()));
-    for (const QString& line : lines)
-        result.push_back(line.toStdString());
-    return result;
+    return ScheduleItemDraft::LinesOf(Memo1->toPlainText().toStdString());
 }
 
 const TaskKind* TFormSchWizard::SelectedKind() const {
@@ -391,23 +359,12 @@ const TaskKind* TFormSchWizard::SelectedKind() const {
 }
 
 void TFormSchWizard::BuildTask() {
-    if (!ScheduleItem)
-        return;
-    ScheduleItem->Task.reset();
-    const TaskKind* kind = SelectedKind();
-    if (!kind)
-        return;
-    TaskParameterValues values;
-    values.Text = Edit_Para->text().toStdString();
-    values.ProcessId = std::uint32_t(ProcessId);
-    values.Lines = MemoLines();
-    ScheduleItem->Task = kind->Create();
-    ScheduleItem->Task->SetParameters(values);
-    ScheduleItem->UnknownTaskCode.reset();
+    if (ScheduleItem)
+        Draft().Fill(ScheduleItemDraft::Step::Task, *ScheduleItem);
 }
 
 void TFormSchWizard::showParameterControls(const TaskKind* kind) {
-    const bool program = kind && takesTextParameter(*kind);
+    const bool program = kind && TakesTextParameter(*kind);
     const bool message = kind && kind->Parameters == TaskParameterKind::MessageLines;
     Label_Para->setText(program ? "select program" : message ? "message content:" : Label_Para->text());
     Label_Para->setVisible(program || message);
@@ -417,23 +374,18 @@ void TFormSchWizard::showParameterControls(const TaskKind* kind) {
     Memo1->setVisible(message);
 }
 
-void TFormSchWizard::fillParameterControls(const TTask& task) {
-    const TaskParameterValues values = task.Parameters();
-    switch (KindOfCode(task.Code)->Parameters) {
+void TFormSchWizard::showParameters(const ScheduleItemDraft& shown) {
+    switch (shown.Kind->Parameters) {
     case TaskParameterKind::Window:
-        Edit_Para->setText(QString::fromStdString(values.Text));
-        ProcessId = std::int32_t(values.ProcessId);
+        Edit_Para->setText(QString::fromStdString(shown.ParameterText));
+        ProcessId = std::int32_t(shown.ProcessId);
         break;
     case TaskParameterKind::CommandLine:
-        Edit_Para->setText(QString::fromStdString(values.Text));
+        Edit_Para->setText(QString::fromStdString(shown.ParameterText));
         break;
-    case TaskParameterKind::MessageLines: {
-        QString text;
-        for (const std::string& line : values.Lines)
-            text += QString::fromStdString(line) + u'\n';
-        Memo1->setPlainText(text);
+    case TaskParameterKind::MessageLines:
+        Memo1->setPlainText(QString::fromStdString(ScheduleItemDraft::TextOf(shown.MessageLines)));
         break;
-    }
     case TaskParameterKind::None:
         break;
     }
@@ -471,7 +423,7 @@ void TFormSchWizard::TabSheet_SchNameShow() {
     if (IsNew)
         Edit1->clear();
     else if (ScheduleItem)
-        Edit1->setText(QString::fromStdString(ScheduleItem->ItemName));
+        Edit1->setText(QString::fromStdString(ScheduleItemDraft::Of(*ScheduleItem).Name));
 }
 
 void TFormSchWizard::TabSheet_TaskShow() {
@@ -486,12 +438,12 @@ void TFormSchWizard::TabSheet_TaskShow() {
             dialogs().Error(ModifyWithoutItem);
             return;
         }
-        const TTask* task = ScheduleItem->Task.get();
-        ComboBox1->setCurrentIndex(task ? ComboBox1->findData(task->Code) : -1);
+        const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
+        ComboBox1->setCurrentIndex(shown.Kind ? ComboBox1->findData(shown.Kind->Code) : -1);
         // Passing this page rebuilds the task from these controls, so they must hold what the task
         // holds; empty ones would wipe a command line or a message.
-        if (task && ComboBox1->currentIndex() >= 0)
-            fillParameterControls(*task);
+        if (shown.Kind && ComboBox1->currentIndex() >= 0)
+            showParameters(shown);
     }
     if (ComboBox1->currentIndex() >= 0)
         showParameterControls(SelectedKind());
@@ -508,27 +460,27 @@ void TFormSchWizard::TabSheet_TimeShow() {
         dialogs().Error(ModifyWithoutItem);
         return;
     }
-    const TSPTime& rule = ScheduleItem->TimeRule;
-    DateTimePicker1->setTime(timeOfDay(rule.TimeOfDay));
+    const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
+    DateTimePicker1->setTime(timeOfDay(shown.TimeOfDaySecond));
     ClearRadioButton();
     // Each button's handler puts in today's default first; the stored value goes in after it.
-    switch (rule.Period) {
+    switch (ScheduleItem->TimeRule.Period) {
     case TPeriod::EveryDay:
         RadioButton2->setChecked(true);
         break;
     case TPeriod::EveryWeek:
         RadioButton3->setChecked(true);
         ComboBox2->setEnabled(true);
-        ComboBox2->setCurrentIndex(rule.Day >= 1 && rule.Day <= 7 ? rule.Day - 1 : -1);
+        ComboBox2->setCurrentIndex(shown.Weekday.Entry);
         break;
     case TPeriod::EveryMonth:
         RadioButton4->setChecked(true);
         ComboBox3->setEnabled(true);
-        ComboBox3->setCurrentIndex(rule.Day >= 1 && rule.Day <= 31 ? rule.Day - 1 : -1);
+        ComboBox3->setCurrentIndex(shown.MonthDay.Entry);
         break;
     case TPeriod::Once:
         RadioButton1->setChecked(true);
-        DateTimePicker2->setDate(calendarDay(rule.OnceDate));
+        DateTimePicker2->setDate(calendarDay(shown.OnceDay));
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 // straight into the item it is given; the caller decides what becomes of the item on Cancel.
 
 #include "model/Schedule.h"
+#include "model/ScheduleItemDraft.h"
 #include "toolkit/TimeFormat.h"
 
 #include <QDialog>
@@ -49,7 +50,7 @@ public:
 
     QToolButton* SpeedButton1; // "<<Prev"
     QToolButton* SpeedButton2; // "Next>>", then "Complete"
-    QToolButton* SpeedButton3; // "Help"
+    QToolButton* SpeedButton3; // "Help", which does nothing
 
     QLabel* Label1;
     QLineEdit* Edit1;
@@ -85,7 +86,6 @@ public:
     int FormCloseQuery(int result);
     void SpeedButton1Click();
     void SpeedButton2Click();
-    void SpeedButton3Click();
     void SpeedButton4Click();
     void TabSheet_SchNameShow();
     void TabSheet_TaskShow();
@@ -97,7 +97,10 @@ public:
     void RadioButton3Click();
     void RadioButton4Click();
     void ClearRadioButton();
+    // Puts a new task of the chosen kind, with the parameter controls' values, into the item.
     void BuildTask();
+    // What the pages hold now, for the checks and the item.
+    ScheduleItemDraft Draft() const;
     // The kind chosen in the task list, or none.
     const TaskKind* SelectedKind() const;
 
@@ -105,8 +108,7 @@ public:
     void SetActivePage(int index);
     int ActivePage() const;
 
-    // The memo's lines as a multi-line box counts them: a last empty line after a line break is no line
-    // of its own, so the untouched box (one empty line) holds one line and an emptied one none.
+    // The memo's lines as a multi-line box counts them (ScheduleItemDraft::LinesOf).
     std::vector<std::string> MemoLines() const;
 
     void done(int result) override;
@@ -115,9 +117,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* buildNamePage();
+    QWidget* buildTaskPage();
+    QWidget* buildTimePage();
+    QWidget* buildCompletePage();
+    void buildButtons();
+    // Checks the page's entries (a message names what is missing) and puts them into the item.
     bool pageWork(int index);
     void showParameterControls(const TaskKind* kind);
-    void fillParameterControls(const TTask& task);
+    // Puts the parameter of the draft's task into the controls of its kind.
+    void showParameters(const ScheduleItemDraft& shown);
     // Turns every period button but button off and opens only button's day control (none for nullptr).
     void selectPeriodButton(QRadioButton* button);
     void setPeriod(TPeriod period);

@@ -30,6 +30,8 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+// One line of the text, as views into it: nothing is copied, so a file of any size is read in one pass
+// without memory beyond its own.
 struct Line {
     std::string_view text; // without the line break
     bool isSection = false;
@@ -38,15 +40,19 @@ struct Line {
     bool isKey = false;
 };
 
-std::vector<Line> splitLines(std::string_view text) {
-    std::vector<Line> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_text(text) {}
+
+    bool next(Line& line) {
+        if (m_position >= m_text.size())
+            return false;
+        std::size_t end = m_text.find('\n', m_position);
         if (end == std::string_view::npos)
-            end = text.size();
-        Line line;
-        line.text = text.substr(pos, end - pos);
+            end = m_text.size();
+        line = Line{};
+        line.text = m_text.substr(m_position, end - m_position);
+        m_position = end + 1;
         const std::string_view t = trim(line.text);
         if (!t.empty() && t.front() == '[') {
             const std::size_t close = t.find(']');
@@ -60,11 +66,13 @@ std::vector<Line> splitLines(std::string_view text) {
                 line.value = trim(t.substr(eq + 1));
             }
         }
-        lines.push_back(line);
-        pos = end + 1;
+        return true;
     }
-    return lines;
-}
+
+private:
+    std::string_view m_text;
+    std::size_t m_position = 0;
+};
 
 // The line break the file already uses, so an edited file keeps its style.
 std::string_view lineBreakOf(std::string_view text) {
@@ -72,22 +80,22 @@ std::string_view lineBreakOf(std::string_view text) {
     return (nl != std::string_view::npos && nl > 0 && text[nl - 1] == '\r') ? "\r\n" : "\n";
 }
 
-std::string join(const std::vector<std::string>& lines, std::string_view lineBreak) {
+// Writes the text again line by line with its own line break, each line as given by change: the line
+// itself, another text, or nothing. Every line ends with a line break afterwards.
+template <typename Change> std::string rewrite(std::string_view text, std::string_view extra, Change change) {
+    const std::string_view lineBreak = lineBreakOf(text);
     std::string out;
-    for (const auto& l : lines) {
-        out += l;
-        out += lineBreak;
-    }
-    return out;
-}
-
-std::vector<std::string> rawLines(std::string_view text) {
-    std::vector<std::string> out;
-    for (const auto& l : splitLines(text)) {
-        std::string_view t = l.text;
-        if (!t.empty() && t.back() == '\r')
-            t.remove_suffix(1);
-        out.emplace_back(t);
+    out.reserve(text.size() + extra.size() + 2 * lineBreak.size());
+    Lines lines(text);
+    Line line;
+    for (std::size_t index = 0; lines.next(line); ++index) {
+        std::string_view raw = line.text;
+        if (!raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+        change(index, raw, [&](std::string_view piece) {
+            out += piece;
+            out += lineBreak;
+        });
     }
     return out;
 }
@@ -96,7 +104,9 @@ std::vector<std::string> rawLines(std::string_view text) {
 
 std::optional<std::string> GetValue(std::string_view text, std::string_view section, std::string_view key) {
     bool inSection = false;
-    for (const auto& line : splitLines(text)) {
+    Lines lines(text);
+    Line line;
+    while (lines.next(line)) {
         if (line.isSection) {
             inSection = sameName(line.name, section);
         } else if (inSection && line.isKey && sameName(line.name, key)) {
@@ -111,13 +121,15 @@ std::optional<std::string> GetValue(std::string_view text, std::string_view sect
 
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value) {
-    const auto lines = splitLines(text);
-    auto out = rawLines(text);
     const std::string newLine = std::string(trim(key)) + "=" + std::string(value);
+    // The first key of that name in the first such section is replaced; else the key goes after the
+    // section's last line that is not blank.
     bool inSection = false;
+    std::optional<std::size_t> replaced;
     std::optional<std::size_t> lastOfSection;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& line = lines[i];
+    Lines lines(text);
+    Line line;
+    for (std::size_t i = 0; lines.next(line); ++i) {
         if (line.isSection) {
             if (inSection)
                 break;
@@ -126,49 +138,62 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
                 lastOfSection = i;
         } else if (inSection) {
             if (line.isKey && sameName(line.name, key)) {
-                out[i] = newLine;
-                return join(out, lineBreakOf(text));
+                replaced = i;
+                break;
             }
             if (!trim(line.text).empty())
                 lastOfSection = i;
         }
     }
-    if (lastOfSection) {
-        out.insert(out.begin() + std::ptrdiff_t(*lastOfSection + 1), newLine);
-    } else {
-        out.push_back("[" + std::string(trim(section)) + "]");
-        out.push_back(newLine);
+    const std::string header = "[" + std::string(trim(section)) + "]";
+    std::string out = rewrite(text, header + newLine, [&](std::size_t i, std::string_view raw, auto put) {
+        put(replaced == i ? std::string_view(newLine) : raw);
+        if (!replaced && lastOfSection == i)
+            put(newLine);
+    });
+    if (!replaced && !lastOfSection) {
+        const std::string_view lineBreak = lineBreakOf(text);
+        out += header;
+        out += lineBreak;
+        out += newLine;
+        out += lineBreak;
     }
-    return join(out, lineBreakOf(text));
+    return out;
 }
 
 std::string RemoveKey(std::string_view text, std::string_view section, std::string_view key) {
-    const auto lines = splitLines(text);
-    auto out = rawLines(text);
     bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].isSection) {
-            inSection = sameName(lines[i].name, section);
-        } else if (inSection && lines[i].isKey && sameName(lines[i].name, key)) {
-            out.erase(out.begin() + std::ptrdiff_t(i));
-            return join(out, lineBreakOf(text));
+    std::optional<std::size_t> removed;
+    Lines lines(text);
+    Line line;
+    for (std::size_t i = 0; lines.next(line); ++i) {
+        if (line.isSection) {
+            inSection = sameName(line.name, section);
+        } else if (inSection && line.isKey && sameName(line.name, key)) {
+            removed = i;
+            break;
         }
     }
-    return std::string(text);
+    if (!removed)
+        return std::string(text);
+    return rewrite(text, {}, [&](std::size_t i, std::string_view raw, auto put) {
+        if (i != *removed)
+            put(raw);
+    });
 }
 
 std::string RemoveSection(std::string_view text, std::string_view section) {
-    const auto lines = splitLines(text);
-    const auto raw = rawLines(text);
-    std::vector<std::string> out;
     bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].isSection)
-            inSection = sameName(lines[i].name, section);
+    Lines lines(text);
+    Line line;
+    // Walked alongside the rewrite, which sees the same lines in the same order.
+    return rewrite(text, {}, [&](std::size_t, std::string_view raw, auto put) {
+        lines.next(line);
+        if (line.isSection)
+            inSection = sameName(line.name, section);
         if (!inSection)
-            out.push_back(raw[i]);
-    }
-    return join(out, lineBreakOf(text));
+            put(raw);
+    });
 }
 
 } // namespace halvo::ini

@@ -73,9 +73,10 @@ public:
 class Launcher {
 public:
     virtual ~Launcher() = default;
-    // Starts the program file with its parameters (none: nothing at all, not an empty text); false when it
-    // did not start.
-    virtual bool runProgram(const std::string& file, const std::optional<std::string>& parameters) = 0;
+    // Starts the program file with its parameters (none: nothing at all, not an empty text). When it did not
+    // start, returns false and puts the system's reason, in words for the user, into failure.
+    virtual bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                            std::string& failure) = 0;
     // Opens a document or web address with the desktop's program for it. ownerWindow: the window that asks
     // (0 for none), which the system's own messages are shown over.
     virtual void openDocument(const std::string& target, std::uintptr_t ownerWindow) = 0;
@@ -117,15 +118,23 @@ public:
     // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
     // content, never a part. On failure path is left as it was and error holds the system's reason.
     virtual bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
+    // writeWholeFile for a copy of original: the copy is never open to more people than original is (its
+    // permissions and, where the system allows, its group).
+    virtual bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                                 std::string& error) = 0;
+    // Renames from to to, replacing to; on failure error holds the system's reason.
+    virtual bool renameFile(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Why writeWholeFile(path) would fail now, in the system's words; empty when it would succeed.
+    virtual std::string writeProblem(const std::string& path) = 0;
 };
 
 // Single keys of profile (INI) files: sections and keys without regard to case, other lines kept.
 class Profiles {
 public:
     virtual ~Profiles() = default;
-    // The key's text; empty when the file, section or key is missing. Texts are read up to 2047 bytes.
-    virtual std::string readKey(const std::string& file, const std::string& section,
-                                const std::string& key) = 0;
+    // The key's text, cut to at most longest bytes; empty when the file, section or key is missing.
+    virtual std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                                std::size_t longest) = 0;
     // False when the file could not be written.
     virtual bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& value) = 0;
@@ -159,7 +168,8 @@ public:
     virtual Text& text() = 0;
 };
 
-// The process-wide current platform, set once in main(); tests swap it with ScopedPlatform.
+// The process-wide current platform, set once in main() (nullptr unsets it); tests swap it with
+// ScopedPlatform. Asking for it while none is set ends the program with a message.
 Platform& platform();
 void setPlatform(Platform* platform);
 

@@ -28,6 +28,8 @@ public:
     virtual std::unique_ptr<NotificationPopup> CreateNotificationPopup() = 0;
 };
 
+// The process-wide services, set once in main() (nullptr unsets them); tests swap them with ScopedUi.
+// Asking for them while none are set ends the program with a message, as platform() does.
 UiServices& ui();
 void setUi(UiServices* services);
 

@@ -115,6 +115,21 @@ fi
 
 complete() { [[ -f "$STAMP" && -f "$PREFIX/lib/cmake/Qt6/Qt6Config.cmake" ]]; }
 
+# Once a minute (HALVO_QT_PROGRESS_SECONDS), on stderr: how far the build in the log $1 has come, from
+# ninja's last "[done/total]" line, so a first build of half an hour does not look hung. Runs until killed.
+report_progress() {
+    local log="$1" every="${HALVO_QT_PROGRESS_SECONDS:-60}" begun=$SECONDS step done total
+    while sleep "$every"; do
+        step="$(tail -c 65536 "$log" 2>/dev/null | grep -o '^\[[0-9]*/[0-9]*\]' | tail -n 1)" || true
+        if [[ "$step" =~ ^\[([0-9]+)/([0-9]+)\]$ ]] && ((BASH_REMATCH[2] > 0)); then
+            done="${BASH_REMATCH[1]}" total="${BASH_REMATCH[2]}"
+            echo "qt-mingw.sh: building Qt $((done * 100 / total))% ($done/$total)"
+        else
+            echo "qt-mingw.sh: preparing the Qt build ($(((SECONDS - begun) / 60)) min so far)"
+        fi
+    done
+}
+
 if complete; then
     echo "$PREFIX"
     exit 0
@@ -135,10 +150,15 @@ fi
 rm -rf "$CACHE/.stage-qt-$QT_VERSION-$KEY".*
 # Staging beside the cache, so the final rename stays on one file system; removed however the run ends.
 STAGE="$(mktemp -d "$CACHE/.stage-qt-$QT_VERSION-$KEY.XXXXXX")"
-trap 'rm -rf "$STAGE"' EXIT
+progress=""
+trap '[[ -z "$progress" ]] || kill "$progress" 2>/dev/null; rm -rf "$STAGE"' EXIT
 started=$SECONDS
 echo "qt-mingw.sh: building Qt $QT_VERSION for MinGW into $PREFIX (about 30 minutes on 2 cores)" >&2
 
+# The reporter writes to stderr only (and so does its sleep): stdout is the prefix the caller captures.
+: >"$STAGE/build.log"
+report_progress "$STAGE/build.log" >&2 </dev/null &
+progress=$!
 fetch_source "$STAGE/apt" "$STAGE/source"
 src="$(find "$STAGE/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
 [[ -n "$src" && -f "$src/CMakeLists.txt" ]] || die "no unpacked qt6-base source in $STAGE/source"
@@ -149,6 +169,8 @@ cmake -S "$src" -B "$STAGE/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$STAGE/toolch
     { tail -n 40 "$STAGE/configure.log" >&2; die "configuring Qt failed"; }
 cmake --build "$STAGE/build" -j "$JOBS" >"$STAGE/build.log" 2>&1 ||
     { tail -n 40 "$STAGE/build.log" >&2; die "building Qt failed"; }
+kill "$progress" 2>/dev/null || true
+progress=""
 DESTDIR="$STAGE/install" cmake --install "$STAGE/build" >/dev/null || die "installing Qt failed"
 
 built="$STAGE/install$PREFIX"

@@ -5,21 +5,30 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
 namespace halvo {
 
 namespace {
 // The title of the program's own message boxes.
 const char* const BoxTitle = "Halvo Shutdown";
-QtDialogs defaultDialogs;
-Dialogs* current = &defaultDialogs;
+Dialogs* current = nullptr;
 } // namespace
 
 Dialogs& dialogs() {
+    if (!current) {
+        // A programming error, as for the platform: a window test that forgot its recorder would otherwise
+        // wait in a real message box.
+        std::fputs("halvo: no dialogs service has been set\n", stderr);
+        std::abort();
+    }
     return *current;
 }
 
-void setDialogs(Dialogs* service) {
-    current = service ? service : &defaultDialogs;
+Dialogs* setDialogs(Dialogs* service) {
+    return std::exchange(current, service);
 }
 
 void QtDialogs::Message(const QString& text) {
@@ -32,6 +41,14 @@ void QtDialogs::Error(const QString& text) {
     box.exec();
 }
 
+void QtDialogs::Notice(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, BoxTitle, text, QMessageBox::Ok);
+    box->setObjectName("NoticeBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 int QtDialogs::Question(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     QApplication::activeWindow());
@@ -39,7 +56,9 @@ int QtDialogs::Question(const QString& text, const QString& title) {
 }
 
 int QtDialogs::RunModal(QDialog& dialog) {
-    return dialog.exec() == 1 ? 1 : 2;
+    // A result of the dialog's own beyond OK (the reminder's "Postpone 10 min") is handed on as it is.
+    const int result = dialog.exec();
+    return result >= 1 ? result : 2;
 }
 
 QString QtDialogs::OpenFile(QWidget* parent) {

@@ -4,6 +4,7 @@
 
 #include "model/ScheduleFile.h"
 #include "platform/fake/RecordingPlatform.h"
+#include "platform/fake/RecordingUi.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -34,7 +35,8 @@ void readAll(std::string_view data, TScheduleManager& manager) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Only the fake platform: nothing read here may reach the machine.
     static RecordingPlatform fake;
-    static const bool installed = (setPlatform(&fake), true);
+    static RecordingUi recordingUi;
+    static const bool installed = (setPlatform(&fake), setUi(&recordingUi), true);
     (void)installed;
 
     TScheduleManager manager;
@@ -49,13 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!reader.AtEnd() || WriteScheduleFile(back) != written)
         std::abort();
 
-    const TDateTime now = EncodeDate(2026, 12, 8) + EncodeTime(22, 30, 0);
+    const WallSeconds now = WallSecondsOf({.year = 2026, .month = 12, .day = 8, .hour = 22, .minute = 30});
     for (int i = 0; i < manager.Count(); ++i) {
         TScheduleItem& item = manager.Item(i);
-        item.UpdateDueToday(now);
-        item.TimeRule.CheckCrossing(now);
-        item.TimeRule.CheckCrossing(now + 0.5);
+        item.UpdateDueToday(DayOf(now));
+        item.TimeRule.CheckCrossing(LocalTimeOf(now));
+        item.TimeRule.CheckCrossing(LocalTimeOf(now + SecondsPerDay / 2));
     }
     fake.clearCalls();
+    recordingUi.popups.clear();
     return 0;
 }

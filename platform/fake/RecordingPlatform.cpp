@@ -149,9 +149,11 @@ std::string RecordingPlatform::programFile(std::uint32_t processId) {
     return it == processes.end() ? std::string() : it->second.programFile;
 }
 
-bool RecordingPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters) {
+bool RecordingPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                                   std::string& failure) {
     record("run " + quoted(file) + (parameters ? " with " + quoted(*parameters) : std::string()));
-    return programsStart;
+    failure = launchRefusal;
+    return launchRefusal.empty();
 }
 
 void RecordingPlatform::openDocument(const std::string& target, std::uintptr_t ownerWindow) {
@@ -207,13 +209,13 @@ bool RecordingPlatform::writeWholeFile(const std::string& path, const std::strin
     return true;
 }
 
-std::string RecordingPlatform::readKey(const std::string& file, const std::string& section,
-                                       const std::string& key) {
+std::string RecordingPlatform::readKey(const std::string& file, const std::string& section, const std::string& key,
+                   std::size_t longest) {
     record("read [" + section + "] " + key + " of " + quoted(file));
     const auto it = storedFiles.find(file);
     if (it == storedFiles.end() || unreadableFiles.count(file))
         return {};
-    return ini::GetValue(it->second, section, key).value_or("").substr(0, 2047);
+    return ini::GetValue(it->second, section, key).value_or("").substr(0, longest);
 }
 
 bool RecordingPlatform::writeKey(const std::string& file, const std::string& section, const std::string& key,
@@ -223,6 +225,32 @@ bool RecordingPlatform::writeKey(const std::string& file, const std::string& sec
         return false;
     storedFiles[file] = ini::SetValue(storedFiles[file], section, key, value);
     return true;
+}
+
+// Through writeWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
+bool RecordingPlatform::writeBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                        std::string& error) {
+    return writeWholeFile(path, data, error);
+}
+
+bool RecordingPlatform::renameFile(const std::string& from, const std::string& to, std::string& error) {
+    const auto it = storedFiles.find(from);
+    if (it == storedFiles.end()) {
+        error = "The system cannot find the file specified";
+        return false;
+    }
+    if (unwritableFiles.count(from) || unwritableFiles.count(to) || readOnlyFolders.count(folderOf(to))) {
+        error = "Access is denied";
+        return false;
+    }
+    std::string data = std::move(it->second);
+    storedFiles.erase(it);
+    storedFiles[to] = std::move(data);
+    return true;
+}
+
+std::string RecordingPlatform::writeProblem(const std::string& path) {
+    return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
 }
 
 } // namespace halvo

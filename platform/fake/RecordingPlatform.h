@@ -57,8 +57,8 @@ public:
     bool hibernateAllowed = true;
     // Set: every session request is refused, and refusalReason gives this as the system's reason.
     std::string refusal;
-    // False: a program to run does not start.
-    bool programsStart = true;
+    // Set: a program to run does not start, and this is the system's reason.
+    std::string launchRefusal;
 
     // The auto-start entry: nothing when there is none.
     std::optional<std::string> autoStartEntry;
@@ -114,7 +114,8 @@ public:
     void endProcess(std::uint32_t processId) override;
     std::string programFile(std::uint32_t processId) override;
 
-    bool runProgram(const std::string& file, const std::optional<std::string>& parameters) override;
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override;
     void openDocument(const std::string& target, std::uintptr_t ownerWindow) override;
 
     Outcome ensureEntry(const std::string& command) override;
@@ -129,8 +130,13 @@ public:
     bool makeFolder(const std::string& folder) override { return !readOnlyFolders.count(folder); }
     bool readWholeFile(const std::string& path, std::string& data, std::string& error) override;
     bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override;
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override;
+    std::string writeProblem(const std::string& path) override;
 
-    std::string readKey(const std::string& file, const std::string& section, const std::string& key) override;
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override;
     bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
 

@@ -3,19 +3,55 @@
 #include "Files.h"
 #include "Launcher.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 namespace halvo::linuxbackend {
 
 namespace {
 
-// A Windows command line: the program, quoted when it holds blanks, then its arguments.
+// GLib looks for the program an Exec value names before it turns %% back into %, so it rejects the entry
+// of a program whose path holds a percent sign, and GNOME never starts it. Such a program is started by a
+// shell at a fixed path, which hands the words on unchanged.
+constexpr const char* kPercentWrapper[] = {"/bin/sh", "-c", "exec \"$0\" \"$@\""};
+
+bool isFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// A Windows command line: the program, quoted when it holds blanks, then its arguments. A Windows path holds
+// no quote, so there the program runs to the next quote; a Linux path may hold one. So a quote ends the
+// program only where a blank or the end follows and the rest splits into words, and of several such
+// quotes the first that leaves an existing file wins: the value this program writes is its own path.
 std::vector<std::string> runValueWords(const std::string& runValue) {
     std::size_t i = 0;
     while (i < runValue.size() && (runValue[i] == ' ' || runValue[i] == '\t'))
         ++i;
     if (i == runValue.size())
         return {};
+    if (runValue[i] == '"') {
+        std::optional<std::vector<std::string>> firstWhole;
+        for (auto close = runValue.find('"', i + 1); close != std::string::npos;
+             close = runValue.find('"', close + 1)) {
+            if (close + 1 < runValue.size() && runValue[close + 1] != ' ' && runValue[close + 1] != '\t')
+                continue;
+            const auto arguments = SplitShellWords(std::string_view(runValue).substr(close + 1));
+            if (!arguments)
+                continue;
+            std::vector<std::string> words{runValue.substr(i + 1, close - i - 1)};
+            words.insert(words.end(), arguments->begin(), arguments->end());
+            if (isFile(words.front()))
+                return words;
+            if (!firstWhole)
+                firstWhole = std::move(words);
+        }
+        if (firstWhole)
+            return *firstWhole;
+    }
     std::string program;
     if (runValue[i] == '"') {
         const auto close = runValue.find('"', i + 1);
@@ -118,17 +154,27 @@ std::string trim(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
+// The words as a Run value that runValueWords reads back to the same words: the program always quoted, as
+// this program writes the value; an argument quoted only when it needs to be, in the shell's double quotes.
 std::string runValueOf(const std::vector<std::string>& words) {
     std::string out;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         if (i > 0)
             out += ' ';
-        // The program is always quoted, as the program writes it; arguments only when they need it.
-        if (i == 0 || w.empty() || w.find_first_of(" \t") != std::string::npos)
+        if (i == 0) {
             out += "\"" + w + "\"";
-        else
+        } else if (w.empty() || w.find_first_of(" \t\n\r'\"\\") != std::string::npos) {
+            out += '"';
+            for (const char c : w) {
+                if (c == '"' || c == '\\' || c == '$' || c == '`')
+                    out += '\\';
+                out += c;
+            }
+            out += '"';
+        } else {
             out += w;
+        }
     }
     return out;
 }
@@ -140,8 +186,11 @@ std::string AutostartEntryPath() {
 }
 
 std::string RunValueToExec(const std::string& runValue) {
+    std::vector<std::string> words = runValueWords(runValue);
+    if (!words.empty() && words.front().find('%') != std::string::npos)
+        words.insert(words.begin(), std::begin(kPercentWrapper), std::end(kPercentWrapper));
     std::string exec;
-    for (const auto& word : runValueWords(runValue)) {
+    for (const auto& word : words) {
         if (!exec.empty())
             exec += ' ';
         exec += quoteExecArgument(word);
@@ -169,7 +218,10 @@ std::optional<std::string> ExecToRunValue(const std::string& execValue) {
                     closed = true;
                     break;
                 }
-                if (exec[i] == '\\' && i + 1 < exec.size())
+                // Inside quotes a backslash escapes only the characters the quoting reserves; before any
+                // other it is itself, as the desktop's shell-style parser reads it.
+                if (exec[i] == '\\' && i + 1 < exec.size() &&
+                    std::string_view("\"`$\\").find(exec[i + 1]) != std::string_view::npos)
                     ++i;
                 if (exec[i] == '%' && i + 1 < exec.size() && exec[i + 1] == '%')
                     ++i;
@@ -192,13 +244,15 @@ std::optional<std::string> ExecToRunValue(const std::string& execValue) {
     }
     if (inWord)
         words.push_back(word);
+    if (words.size() > 3 && std::equal(std::begin(kPercentWrapper), std::end(kPercentWrapper), words.begin()))
+        words.erase(words.begin(), words.begin() + 3);
     return runValueOf(words);
 }
 
 std::string ComposeAutostartEntry(const std::string& runValue) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Version=1.5\n"
+           "Version=1.4\n"
            "Name=Halvo Shutdown\n"
            "Comment=Shut down, restart or lock on a schedule\n"
            "Exec=" +

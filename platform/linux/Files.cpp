@@ -2,10 +2,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +79,9 @@ bool ReadFile(const std::string& path, std::string& data, std::string& error, in
         return false;
     }
     std::string content;
+    // Sized once from the file, so a large file costs its own size and not twice that while growing.
+    if (struct stat info{}; ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        content.reserve(std::size_t(info.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -98,35 +104,122 @@ bool ReadFile(const std::string& path, std::string& data, std::string& error, in
     return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& data, std::string& error) {
+namespace {
+
+// What a write of a path replaces: the file itself, or the file a symbolic link leads to.
+struct Destination {
+    std::string target;
+    bool existed = false;
+    struct stat info {};
+};
+
+// Finds the file a write of path replaces, or the reason none may be. A link is followed only when this
+// user made it and it leads to a regular file of this user: otherwise a program run as root would empty or
+// take over a file (or a device) that someone linked to from a folder the program writes in.
+bool destinationOf(const std::string& path, Destination& out, std::string& error) {
     if (path.empty()) {
         error = reason(ENOENT);
         return false;
     }
-    // Replacing a symbolic link by a plain file would cut it off from the file it points to (dotfiles kept
-    // in a repository, for one), so the file behind it is the one replaced.
-    std::string target = path;
-    struct stat linkInfo {};
-    if (::lstat(path.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
+    out.target = path;
+    if (::lstat(path.c_str(), &out.info) != 0) {
+        if (errno != ENOENT) {
+            error = reason(errno);
+            return false;
         }
+        out.existed = false;
+        return true;
     }
-
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && S_ISDIR(old.st_mode)) {
+    out.existed = true;
+    if (S_ISLNK(out.info.st_mode)) {
+        // A link someone else made may lead anywhere they like, to a file of ours as well.
+        if (out.info.st_uid != ::geteuid()) {
+            error = "It is a symbolic link made by another user";
+            return false;
+        }
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (!resolved) {
+            error = "It is a symbolic link that leads to no file (" + reason(errno) + ")";
+            return false;
+        }
+        out.target = resolved;
+        std::free(resolved);
+        if (::stat(out.target.c_str(), &out.info) != 0) {
+            error = reason(errno);
+            return false;
+        }
+        if (!S_ISREG(out.info.st_mode)) {
+            error = "It is a symbolic link to " + out.target + ", which is not a regular file";
+            return false;
+        }
+        if (out.info.st_uid != ::geteuid()) {
+            error = "It is a symbolic link to " + out.target + ", which belongs to another user";
+            return false;
+        }
+    } else if (S_ISDIR(out.info.st_mode)) {
         error = reason(EISDIR);
         return false;
+    } else if (!S_ISREG(out.info.st_mode)) {
+        error = "It is not a regular file";
+        return false;
     }
-    const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~currentUmask());
+    // A file its owner made read-only stays as it is, though the folder would allow replacing it.
+    if (::faccessat(AT_FDCWD, out.target.c_str(), W_OK, AT_EACCESS) != 0) {
+        error = reason(errno);
+        return false;
+    }
+    return true;
+}
+
+std::string randomSuffix() {
+    unsigned char bytes[6] = {};
+    if (::getrandom(bytes, sizeof bytes, 0) != ssize_t(sizeof bytes)) {
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        const auto mixed = std::uint64_t(now.tv_nsec) ^ (std::uint64_t(::getpid()) << 32);
+        std::memcpy(bytes, &mixed, sizeof bytes);
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string text;
+    for (unsigned char b : bytes) {
+        text += digits[b >> 4];
+        text += digits[b & 15];
+    }
+    return text;
+}
+
+} // namespace
+
+bool ReplaceFile(const std::string& path, const std::string& data, std::string& error,
+                 const std::string& permissionsOf) {
+    Destination destination;
+    if (!destinationOf(path, destination, error))
+        return false;
+    const std::string& target = destination.target;
+
+    // The permissions, owner and group the new file takes: a copy never becomes readable by more people
+    // than the file it copies, and a replaced file stays as its owner set it up.
+    struct stat model = destination.info;
+    bool hasModel = destination.existed;
+    if (struct stat original{}; !permissionsOf.empty() && ::stat(permissionsOf.c_str(), &original) == 0) {
+        model = original;
+        hasModel = true;
+    }
+    const mode_t mode = hasModel ? (model.st_mode & 0777) : (0666 & ~currentUmask());
 
     const std::string folder = FolderOf(target);
     const auto slash = target.find_last_of('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + "." + name + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    std::string temporary;
+    int fd = -1;
+    // Created exclusively and never through a link: a name planted beforehand makes this attempt fail
+    // instead of writing somewhere else.
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = folder + "." + name + "." + randomSuffix();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
     if (fd < 0) {
         error = reason(errno);
         return false;
@@ -137,9 +230,12 @@ bool ReplaceFile(const std::string& path, const std::string& data, std::string& 
         error = reason(e);
         return false;
     };
+    // Only root may hand a file to another owner; anyone may keep the group when they belong to it.
+    if (hasModel && ::fchown(fd, model.st_uid, model.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), model.st_gid);
     if (!writeAll(fd, data))
         return fail(errno);
-    if (::fchmod(fd, mode) != 0)
+    if (::fchmod(fd, mode) != 0) // the umask narrowed the mode given at creation
         return fail(errno);
     if (::fsync(fd) != 0)
         return fail(errno);
@@ -162,6 +258,16 @@ bool ReplaceFile(const std::string& path, const std::string& data, std::string& 
         ::close(folderFd);
     }
     return true;
+}
+
+std::string ReplaceProblem(const std::string& path) {
+    Destination destination;
+    std::string error;
+    if (!destinationOf(path, destination, error))
+        return error;
+    if (::access(FolderOf(destination.target).c_str(), W_OK | X_OK) != 0)
+        return reason(errno);
+    return {};
 }
 
 bool MakeFolders(const std::string& folder) {

@@ -15,9 +15,15 @@ std::string ConfigHome();
 bool ReadFile(const std::string& path, std::string& data, std::string& error, int* errorNumber = nullptr);
 
 // Writes data to a new file in the same folder, flushes it to the disk and renames it over path, so path
-// holds either its old or its whole new content. A symbolic link is followed and its target replaced; the
-// target keeps its permissions. On failure path is untouched, no temporary file is left and error is set.
-bool ReplaceFile(const std::string& path, const std::string& data, std::string& error);
+// holds either its old or its whole new content. The new file gets the permissions, owner and group of the
+// file it replaces (or, for a new file, of permissionsOf when given). A symbolic link is written through
+// only when the user running the program made it and owns the regular file it leads to. On failure path is
+// untouched, no temporary file is left and error is set.
+bool ReplaceFile(const std::string& path, const std::string& data, std::string& error,
+                 const std::string& permissionsOf = {});
+
+// Why ReplaceFile(path) would fail now; empty when it would not.
+std::string ReplaceProblem(const std::string& path);
 
 // Creates the folder with its missing parents (mode 0700, as the XDG base directories ask for); true when
 // it is a folder afterwards.

@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/close_range.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <unistd.h>
 
 extern char** environ;
@@ -14,19 +16,6 @@ extern char** environ;
 namespace halvo::linuxbackend {
 
 namespace {
-
-// The answers of ShellOpen, by the numbers Windows gives them.
-constexpr long kStarted = 42;
-constexpr long kFileNotFound = 2;
-constexpr long kPathNotFound = 3;
-constexpr long kAccessDenied = 5;
-constexpr long kBadFormat = 11;
-constexpr long kNoAssociation = 31;
-
-bool isExecutableFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
 
 bool exists(const std::string& path) {
     struct stat info {};
@@ -59,21 +48,80 @@ std::string inDirectory(const std::string& file, const std::string& directory) {
     return directory.back() == '/' ? directory + file : directory + "/" + file;
 }
 
-long errorCodeOf(int errorNumber) {
-    switch (errorNumber) {
-    case ENOENT:
-        return kFileNotFound;
-    case ENOTDIR:
-        return kPathNotFound;
-    case EACCES:
-    case EPERM:
-        return kAccessDenied;
-    case ENOEXEC:
-    case E2BIG:
-        return kBadFormat;
-    default:
-        return 0; // out of resources: fork or pipe failed
+std::string errorText(int errorNumber) {
+    return std::generic_category().message(errorNumber);
+}
+
+// Whether a file we may not run begins as a program does (a script's #! or an ELF header): then running it
+// was meant, and opening it in an editor instead would hide that it did not run. One we cannot even read
+// cannot be opened either.
+bool looksLikeProgram(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno == EACCES;
+    char head[4] = {};
+    ssize_t n;
+    do {
+        n = ::read(fd, head, sizeof head);
+    } while (n < 0 && errno == EINTR);
+    ::close(fd);
+    constexpr char elf[] = {0x7f, 'E', 'L', 'F'};
+    return (n >= 2 && head[0] == '#' && head[1] == '!') || (n == 4 && std::memcmp(head, elf, 4) == 0);
+}
+
+// The program a file names, or, when it names one that cannot run, why not.
+struct Lookup {
+    std::string program;
+    std::string refusal;
+};
+
+// onPath: found by searching PATH, where every file is taken for a program and a folder we may not search
+// is passed over.
+Lookup examine(const std::string& path, bool onPath) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == EACCES && !onPath
+                   ? Lookup{{}, "cannot run " + path + ": " + errorText(EACCES)}
+                   : Lookup{};
+    if (!S_ISREG(info.st_mode))
+        return {};
+    if (::access(path.c_str(), X_OK) == 0)
+        return {path, {}};
+    if (onPath || looksLikeProgram(path))
+        return {{}, "not executable: " + path};
+    return {};
+}
+
+// A path (relative ones taken from directory) or a bare name looked up on PATH, as execvp looks: a file on
+// PATH that we may not run is the answer when no later folder has one we may.
+Lookup lookUp(const std::string& file, const std::string& directory) {
+    if (file.empty())
+        return {};
+    if (file.find('/') != std::string::npos)
+        return examine(inDirectory(file, directory), false);
+    // No PATH at all means the system's default search path, as execvp has it.
+    const char* pathVariable = std::getenv("PATH");
+    const std::string searchPath = pathVariable ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
+    Lookup refused;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = searchPath.find(':', start);
+        std::string folder =
+            searchPath.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        // An empty entry is the current folder; a relative entry is skipped, for it would make the
+        // program found depend on where we were started.
+        if (!folder.empty() && folder.front() == '/') {
+            Lookup found = examine(folder + (folder.back() == '/' ? "" : "/") + file, true);
+            if (!found.program.empty())
+                return found;
+            if (refused.refusal.empty())
+                refused = std::move(found);
+        }
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
     }
+    return refused;
 }
 
 } // namespace
@@ -151,32 +199,7 @@ std::optional<std::vector<std::string>> SplitShellWords(std::string_view text) {
 }
 
 std::string FindProgram(const std::string& file, const std::string& directory) {
-    if (file.empty())
-        return {};
-    if (file.find('/') != std::string::npos) {
-        const std::string path = inDirectory(file, directory);
-        return isExecutableFile(path) ? path : std::string();
-    }
-    // No PATH at all means the system's default search path, as execvp has it.
-    const char* pathVariable = std::getenv("PATH");
-    const std::string searchPath = pathVariable ? pathVariable : "/usr/local/bin:/usr/bin:/bin";
-    std::size_t start = 0;
-    for (;;) {
-        const auto end = searchPath.find(':', start);
-        std::string folder =
-            searchPath.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        // An empty entry is the current folder; a relative entry is skipped, for it would make the
-        // program found depend on where we were started.
-        if (!folder.empty() && folder.front() == '/') {
-            const std::string candidate = folder + (folder.back() == '/' ? "" : "/") + file;
-            if (isExecutableFile(candidate))
-                return candidate;
-        }
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return {};
+    return lookUp(file, directory).program;
 }
 
 int StartDetached(const std::vector<std::string>& argv, const std::string& directory) {
@@ -258,35 +281,43 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& direc
     return n == static_cast<ssize_t>(sizeof failure) ? failure : 0;
 }
 
-long ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) {
+std::string ShellOpen(const std::string& file, const std::string& parameters,
+                          const std::string& directory) {
     if (file.empty())
-        return kFileNotFound;
+        return "no program given";
     if (!directory.empty() && !isFolder(directory))
-        return kPathNotFound;
+        return "folder not found: " + directory;
 
     if (!looksLikeAddress(file)) {
-        const std::string program = FindProgram(file, directory);
-        if (!program.empty()) {
+        const Lookup found = lookUp(file, directory);
+        if (!found.program.empty()) {
             const auto words = SplitShellWords(parameters);
             if (!words)
-                return kBadFormat;
-            std::vector<std::string> argv{program};
+                return "the quote is not closed";
+            std::vector<std::string> argv{found.program};
             argv.insert(argv.end(), words->begin(), words->end());
             const int e = StartDetached(argv, directory);
-            return e == 0 ? kStarted : errorCodeOf(e);
+            if (e != 0)
+                return "cannot run " + found.program + ": " + errorText(e);
+            return {};
         }
+        if (!found.refusal.empty())
+            return found.refusal;
         if (!exists(inDirectory(file, directory)))
-            return kFileNotFound;
+            return file.find('/') == std::string::npos ? "program not found on PATH: " + file
+                                                       : "program not found: " + file;
     }
 
     // A document, a folder or an address: the desktop's default application. Its parameters would mean
     // nothing to xdg-open, which takes exactly one thing to open.
+    const std::string target = looksLikeAddress(file) ? file : inDirectory(file, directory);
     const std::string opener = FindProgram("xdg-open", {});
     if (opener.empty())
-        return kNoAssociation;
-    const std::string target = looksLikeAddress(file) ? file : inDirectory(file, directory);
+        return "no application to open " + target + " (xdg-open is missing)";
     const int e = StartDetached({opener, target}, directory);
-    return e == 0 ? kStarted : errorCodeOf(e);
+    if (e != 0)
+        return "cannot run " + opener + ": " + errorText(e);
+    return {};
 }
 
 } // namespace halvo::linuxbackend

@@ -26,8 +26,9 @@ std::string FindProgram(const std::string& file, const std::string& directory);
 int StartDetached(const std::vector<std::string>& argv, const std::string& directory);
 
 // Opens file: a program starts with its parameters split into words; a document, a folder or
-// a web address opens with xdg-open. Returns a value above 32 on success, else the platform's error code
-// (2 file not found, 3 path not found, 5 access denied, 11 bad format, 31 no application).
-long ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory);
+// a web address opens with xdg-open. A file that cannot run because it lacks the right to (a script or a
+// program without the executable bit, or one on PATH) is refused rather than opened as a document.
+// Returns why nothing was started or opened, in words for the user; empty when it was.
+std::string ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory);
 
 } // namespace halvo::linuxbackend

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -161,8 +162,10 @@ std::string LinuxPlatform::programFile(std::uint32_t processId) {
 
 // ---- Launching
 
-bool LinuxPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters) {
-    return ShellOpen(file, parameters.value_or(""), "") > 32;
+bool LinuxPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                               std::string& failure) {
+    failure = ShellOpen(file, parameters.value_or(""), "");
+    return failure.empty();
 }
 
 // The window manager places what opens; there is no owner to give.
@@ -203,13 +206,13 @@ void LinuxPlatform::removeEntry() {
 
 // ---- Profile files: the portable INI module on real files
 
-std::string LinuxPlatform::readKey(const std::string& file, const std::string& section,
-                                   const std::string& key) {
+std::string LinuxPlatform::readKey(const std::string& file, const std::string& section, const std::string& key,
+                   std::size_t longest) {
     std::string text;
     std::string error;
     if (!ReadFile(file, text, error))
         return {};
-    return std::string(CutUtf8(ini::GetValue(text, section, key).value_or(""), 2047));
+    return std::string(CutUtf8(ini::GetValue(text, section, key).value_or(""), longest));
 }
 
 bool LinuxPlatform::writeKey(const std::string& file, const std::string& section, const std::string& key,
@@ -283,6 +286,22 @@ bool LinuxPlatform::readWholeFile(const std::string& path, std::string& data, st
 
 bool LinuxPlatform::writeWholeFile(const std::string& path, const std::string& data, std::string& error) {
     return ReplaceFile(path, data, error);
+}
+
+bool LinuxPlatform::writeBackupFile(const std::string& path, const std::string& data,
+                                    const std::string& original, std::string& error) {
+    return ReplaceFile(path, data, error, original);
+}
+
+bool LinuxPlatform::renameFile(const std::string& from, const std::string& to, std::string& error) {
+    if (::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    error = std::strerror(errno);
+    return false;
+}
+
+std::string LinuxPlatform::writeProblem(const std::string& path) {
+    return ReplaceProblem(path);
 }
 
 } // namespace linuxbackend

@@ -427,6 +427,40 @@ std::uint32_t RealWin32Api::GetModuleFileNameExA(Handle process, Handle module, 
 
 // ---- Shell ----
 
+namespace {
+
+// The system error a ShellExecute answer stands for, so LastErrorText can say it in the system's words;
+// 0 for success.
+unsigned long shellExecuteError(INT_PTR answer) {
+    if (answer > 32)
+        return 0;
+    switch (answer) {
+    case SE_ERR_FNF:
+        return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF:
+        return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED:
+        return ERROR_ACCESS_DENIED;
+    case ERROR_BAD_FORMAT:
+        return ERROR_BAD_FORMAT;
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    default: // 0 and SE_ERR_OOM: out of memory or resources
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+}
+
+} // namespace
+
 Handle RealWin32Api::ShellExecuteA(Handle window, const char* operation, const char* file,
                                    const char* parameters, const char* directory, int showCommand) {
     ensureComOnThisThread();
@@ -434,8 +468,11 @@ Handle RealWin32Api::ShellExecuteA(Handle window, const char* operation, const c
     const auto wideFile = wideOrNull(file);
     const auto wideParameters = wideOrNull(parameters);
     const auto wideDirectory = wideOrNull(directory);
-    return handleOf(::ShellExecuteW(as<HWND>(window), pointerOf(wideOperation), pointerOf(wideFile),
-                                    pointerOf(wideParameters), pointerOf(wideDirectory), showCommand));
+    const HINSTANCE answer =
+        ::ShellExecuteW(as<HWND>(window), pointerOf(wideOperation), pointerOf(wideFile),
+                        pointerOf(wideParameters), pointerOf(wideDirectory), showCommand);
+    m_exitError = shellExecuteError(reinterpret_cast<INT_PTR>(answer));
+    return handleOf(answer);
 }
 
 // ---- Registry ----
@@ -716,14 +753,37 @@ bool RealWin32Api::ReadWholeFile(const std::string& path, std::string& data, std
     return true;
 }
 
-bool RealWin32Api::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    // A new file beside the target, flushed, then moved over it in one step: the target holds the old
-    // or the whole new content, whatever happens in between.
+namespace {
+
+// A link or junction is never replaced nor written through: which file it leads to, and whose, is not
+// this program's to decide, so the store fails and says why.
+constexpr const char* LinkRefusal = "It is a symbolic link or junction, which this program does not replace";
+
+// Writes data to a new file beside path, flushed, then moved over path in one step: path holds the old or
+// the whole new content, whatever happens in between. The new file is made by this call alone (never
+// opening a file someone placed under its name) and inherits the folder's permissions, as path did.
+bool replaceWholeFile(const std::string& path, const std::string& data, std::string& error) {
     const std::wstring target = win32::Widen(path);
-    const std::wstring temporary = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
-                                   std::to_wstring(::GetTickCount64()) + L".tmp";
-    const HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        error = LinkRefusal;
+        return false;
+    }
+    // A file its owner made read-only stays as it is (Windows refuses the move onto it; Wine does not).
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) {
+        error = SystemErrorText(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                    std::to_wstring(::GetTickCount64()) + L"." + std::to_wstring(attempt) + L".tmp";
+        file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
     if (file == INVALID_HANDLE_VALUE) {
         error = SystemErrorText(::GetLastError());
         return false;
@@ -753,6 +813,53 @@ bool RealWin32Api::WriteWholeFile(const std::string& path, const std::string& da
     if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(::GetLastError());
     return true;
+}
+
+} // namespace
+
+bool RealWin32Api::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
+    return replaceWholeFile(path, data, error);
+}
+
+// The copy lies in the folder of the original and inherits the same folder's permissions, as the original
+// did when this program wrote it.
+bool RealWin32Api::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                    std::string& error) {
+    return replaceWholeFile(path, data, error);
+}
+
+bool RealWin32Api::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+    if (::MoveFileExW(win32::Widen(from).c_str(), win32::Widen(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    error = SystemErrorText(::GetLastError());
+    return false;
+}
+
+std::string RealWin32Api::WriteProblem(const std::string& path) {
+    const std::wstring wide = win32::Widen(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND)
+            return SystemErrorText(code);
+        const auto separator = path.find_last_of("\\/");
+        return FolderWritable(separator == std::string::npos ? std::string(".") : path.substr(0, separator))
+                   ? std::string()
+                   : SystemErrorText(ERROR_ACCESS_DENIED);
+    }
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return LinkRefusal;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+        return SystemErrorText(ERROR_ACCESS_DENIED);
+    // Opened for writing as the replacement will need it, sharing everything so no other program notices.
+    const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_WRITE | DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return SystemErrorText(::GetLastError());
+    ::CloseHandle(file);
+    return {};
 }
 
 std::unique_ptr<Platform> createSystemPlatform() {

@@ -78,6 +78,10 @@ public:
     bool MakeFolder(const std::string& folder) override;
     bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
     bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool WriteBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override;
+    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
+    std::string WriteProblem(const std::string& path) override;
 
 private:
     struct ProcessStatusLibrary;
@@ -88,7 +92,8 @@ private:
     // PowrProf.dll with its three functions, loaded at the first call that needs it.
     const PowerLibrary& power();
     std::unique_ptr<PowerLibrary> m_power;
-    unsigned long m_exitError = 0; // GetLastError of the last ExitWindowsEx that failed; 0 after success
+    // The system error of the last session, power or launch request that failed; 0 after success.
+    unsigned long m_exitError = 0;
 };
 
 // The platform's text for a Win32 error code, in UTF-8, without the trailing line break.

@@ -159,7 +159,7 @@ bool RecordingWin32Api::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason)
 
 std::string RecordingWin32Api::LastErrorText() {
     record("LastErrorText()");
-    return exitRefusal;
+    return exitRefusal.empty() ? launchRefusal : exitRefusal;
 }
 
 std::intptr_t RecordingWin32Api::SendMessageTimeoutA(Handle window, std::uint32_t message,
@@ -313,7 +313,7 @@ Handle RecordingWin32Api::ShellExecuteA(Handle window, const char* operation, co
                                         const char* parameters, const char* directory, int showCommand) {
     record("ShellExecuteA(" + dec(window) + ", " + quoted(operation) + ", " + quoted(file) + ", " +
            quoted(parameters) + ", " + quoted(directory) + ", " + std::to_string(showCommand) + ")");
-    return 42; // above 32: success
+    return launchRefusal.empty() ? 42 : 2; // above 32: success
 }
 
 long RecordingWin32Api::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
@@ -472,6 +472,32 @@ bool RecordingWin32Api::WriteWholeFile(const std::string& path, const std::strin
     }
     files[path] = data;
     return true;
+}
+
+// Through WriteWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
+bool RecordingWin32Api::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                        std::string& error) {
+    return WriteWholeFile(path, data, error);
+}
+
+bool RecordingWin32Api::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+    const auto it = files.find(from);
+    if (it == files.end()) {
+        error = "The system cannot find the file specified";
+        return false;
+    }
+    if (unwritableFiles.count(from) || unwritableFiles.count(to) || readOnlyFolders.count(folderOf(to))) {
+        error = "Access is denied";
+        return false;
+    }
+    std::string data = std::move(it->second);
+    files.erase(it);
+    files[to] = std::move(data);
+    return true;
+}
+
+std::string RecordingWin32Api::WriteProblem(const std::string& path) {
+    return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
 }
 
 } // namespace halvo::win32

@@ -60,6 +60,8 @@ public:
     bool privilegeLookupSucceeds = true;
     // Set: ExitWindowsEx refuses, and LastErrorText gives this as the system's reason.
     std::string exitRefusal;
+    // Set: ShellExecuteA answers 2 (file not found), and LastErrorText gives this unless exitRefusal is set.
+    std::string launchRefusal;
 
     // Registry: key path as created (backslashes, case kept) under HKEY_CURRENT_USER -> values by name.
     std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
@@ -143,6 +145,10 @@ public:
     bool MakeFolder(const std::string& folder) override;
     bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
     bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool WriteBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override;
+    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
+    std::string WriteProblem(const std::string& path) override;
 
 private:
     void record(std::string line) { calls.push_back(std::move(line)); }

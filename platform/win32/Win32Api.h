@@ -84,8 +84,8 @@ public:
 
     // Session and power
     virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
-    // The system's reason for the last session or power request it refused, in its own words; empty when
-    // none.
+    // The system's reason for the last session, power or launch request (ShellExecuteA) it refused, in its
+    // own words; empty when none.
     virtual std::string LastErrorText() = 0;
     virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                               std::intptr_t lParam, std::uint32_t flags,
@@ -159,6 +159,14 @@ public:
     // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
     // content, never a part. On failure path is left as it was and error holds the platform's reason.
     virtual bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
+    // WriteWholeFile for a copy of original: the copy is never open to more people than original is (its
+    // permissions and, where the system allows, its group).
+    virtual bool WriteBackupFile(const std::string& path, const std::string& data,
+                                 const std::string& original, std::string& error) = 0;
+    // Renames from to to, replacing to; on failure error holds the platform's reason.
+    virtual bool RenameFile(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Why WriteWholeFile(path) would fail now, in the platform's words; empty when it would succeed.
+    virtual std::string WriteProblem(const std::string& path) = 0;
 };
 
 } // namespace halvo

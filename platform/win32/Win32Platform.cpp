@@ -151,10 +151,14 @@ std::string Win32Platform::programFile(std::uint32_t processId) {
 
 // ---- Launching
 
-bool Win32Platform::runProgram(const std::string& file, const std::optional<std::string>& parameters) {
+bool Win32Platform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                               std::string& failure) {
     // Above 32: started.
-    return m_api.ShellExecuteA(0, nullptr, file.c_str(), parameters ? parameters->c_str() : nullptr, nullptr,
-                               win::SW_SHOWNORMAL) > 32;
+    if (m_api.ShellExecuteA(0, nullptr, file.c_str(), parameters ? parameters->c_str() : nullptr, nullptr,
+                            win::SW_SHOWNORMAL) > 32)
+        return true;
+    failure = m_api.LastErrorText();
+    return false;
 }
 
 void Win32Platform::openDocument(const std::string& target, std::uintptr_t ownerWindow) {
@@ -241,11 +245,12 @@ void Win32Platform::removeEntry() {
 
 // ---- Profile files
 
-std::string Win32Platform::readKey(const std::string& file, const std::string& section,
-                                   const std::string& key) {
-    char buffer[2048] = {};
-    m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, file.c_str());
-    return std::string(buffer, strnlen(buffer, sizeof buffer));
+std::string Win32Platform::readKey(const std::string& file, const std::string& section, const std::string& key,
+                   std::size_t longest) {
+    std::string buffer(longest + 1, '\0');
+    m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), std::uint32_t(buffer.size()),
+                                   file.c_str());
+    return std::string(buffer.c_str());
 }
 
 bool Win32Platform::writeKey(const std::string& file, const std::string& section, const std::string& key,

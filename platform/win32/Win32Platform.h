@@ -58,7 +58,8 @@ private:
     void endProcess(std::uint32_t processId) override;
     std::string programFile(std::uint32_t processId) override;
     // ---- Launcher
-    bool runProgram(const std::string& file, const std::optional<std::string>& parameters) override;
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override;
     void openDocument(const std::string& target, std::uintptr_t ownerWindow) override;
     // ---- AutoStart
     Outcome ensureEntry(const std::string& command) override;
@@ -77,8 +78,17 @@ private:
     bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
         return m_api.WriteWholeFile(path, data, error);
     }
+    bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override {
+        return m_api.WriteBackupFile(path, data, original, error);
+    }
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override {
+        return m_api.RenameFile(from, to, error);
+    }
+    std::string writeProblem(const std::string& path) override { return m_api.WriteProblem(path); }
     // ---- Profiles
-    std::string readKey(const std::string& file, const std::string& section, const std::string& key) override;
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override;
     bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     // ---- Clock, Text

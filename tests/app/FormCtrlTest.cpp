@@ -25,8 +25,11 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 
 #include <csignal>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace halvo;
 
@@ -60,6 +63,40 @@ QStringList menuCaptions(const QMenu* menu) {
     return captions;
 }
 
+// What is written to stderr (the file descriptor, as a child of the session would see it) while it lives.
+class CapturedStderr {
+public:
+    CapturedStderr() : m_file(std::tmpfile()) {
+        std::fflush(stderr);
+        m_saved = dup(2);
+        dup2(fileno(m_file), 2);
+    }
+    ~CapturedStderr() {
+        std::fflush(stderr);
+        dup2(m_saved, 2);
+        close(m_saved);
+        std::fclose(m_file);
+    }
+    std::string text() {
+        std::fflush(stderr);
+        std::string out;
+        std::rewind(m_file);
+        char buffer[512];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, m_file))
+            out.append(buffer, n);
+        return out;
+    }
+
+private:
+    std::FILE* m_file;
+    int m_saved;
+};
+
+// The calls that would end, interrupt or lock the session.
+std::vector<std::string> sessionRequests(const RecordingPlatform& platform) {
+    return platform.sessionRequests();
+}
+
 // The main window with its event filter in reach, to hand it what the platform sends at the session's end.
 struct ExposedFormCtrl : TFormCtrl {
     using TFormCtrl::eventFilter;
@@ -84,11 +121,12 @@ private slots:
     void aboutPage();
     void exitDestroysThePagesNewestFirstThenStoresTheSettings();
     void exitBeforeTheWindowWasShownLeavesTheScheduleAlone();
-    void settingsThatCannotBeWrittenAreReported();
+    void storeFaultsAtTheEndGoToStderrWithoutABox();
     void agreesToTheEndOfTheSession();
     void exitAndTerminationEndTheProgramInOrder();
     void commandLineRequestsArmTheGeneralPageAndTellWhatIsPending();
     void postponedActionsComeBackAndCanBeCancelled();
+    void cancellingAnActionClosesItsOpenReminder();
     void tooltipAndWarningFollowTheSchedule();
 };
 
@@ -161,8 +199,19 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
         window.Settings.AutoSave = true;
     }
     QCOMPARE(w.fake.storedFiles[userSettings],
-             std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"));
+             std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                         "[notice]\nReadOnlyProgramFolder=/opt/halvo/\n"));
     QVERIFY(!w.fake.storedFiles.count(SettingsFile));
+    // Said at the first start only, in a message that holds nothing up; said again for another folder.
+    const QString told = "The program folder %1 cannot be written to, so the settings and the schedule are "
+                         "kept in /home/user/.config/halvo-shutdown/ instead.";
+    QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/")}));
+    delete new TFormCtrl;
+    QCOMPARE(w.dialogs.notices.size(), 1);
+    w.fake.executableFolderText = "/media/stick/";
+    w.fake.readOnlyFolders.insert("/media/stick/");
+    delete new TFormCtrl;
+    QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/"), told.arg("/media/stick/")}));
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
@@ -293,15 +342,16 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     QVERIFY(window.Settings.Remind);
     w.fake.clearCalls();
     window.Shutdown1->trigger();
-    QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{
-                                      "shut down, forced",
-                                  })));
+    QCOMPARE(lines(w.fake.calls),
+             lines((std::vector<std::string>{
+                 "shut down, forced",
+             })));
     window.N1->trigger();
     window.Logoff1->trigger();
     window.Restartthecomputer1->trigger();
-    QCOMPARE(
-        lines(w.fake.sessionRequests()),
-        lines((std::vector<std::string>{"shut down, forced", "power off, forced", "log off", "restart"})));
+    QCOMPARE(lines(w.fake.sessionRequests()),
+             lines((std::vector<std::string>{"shut down, forced", "power off, forced",
+                                             "log off", "restart"})));
     w.fake.clearCalls();
     window.Lockthecomputer1->trigger();
     QCOMPARE(w.fake.calls.back(), "lock");
@@ -387,8 +437,8 @@ void FormCtrlTest::aboutPage() {
 
     w.fake.clearCalls();
     QTest::mouseClick(about.Button1, Qt::LeftButton);
-    QCOMPARE(lines(w.fake.calls), lines(std::vector<std::string>{
-                                      "open \"https://www.example.org/halvo-shutdown/\" over a window"}));
+    QCOMPARE(lines(w.fake.calls),
+             lines(std::vector<std::string>{"open \"https://www.example.org/halvo-shutdown/\" over a window"}));
     QVERIFY(window.isVisible());
 
     // "OK" puts the program back into the tray; "Setting" brings it back on General.
@@ -418,13 +468,14 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
     }
     QCOMPARE(lines(order), lines((std::vector<std::string>{"About", "Option", "General", "Schedule"})));
     // The Schedule page's count first, then the three flags in order.
-    QCOMPARE(lines(w.fake.callsStartingWith("write [")),
-             lines((std::vector<std::string>{
-                 "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\"",
-                 "write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
-                 "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
-                 "write [setting] Setting_Remind = \"1\" to \"/opt/halvo/setting.ini\"",
-             })));
+    QCOMPARE(
+        lines(w.fake.callsStartingWith("write [")),
+        lines((std::vector<std::string>{
+            "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\"",
+            "write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
+            "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
+            "write [setting] Setting_Remind = \"1\" to \"/opt/halvo/setting.ini\"",
+        })));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     QCOMPARE(FormCtrl, nullptr);
 }
@@ -442,13 +493,71 @@ void FormCtrlTest::exitBeforeTheWindowWasShownLeavesTheScheduleAlone() {
     QCOMPARE(w.fake.callsStartingWith("write [").size(), std::size_t(3));
 }
 
-void FormCtrlTest::settingsThatCannotBeWrittenAreReported() {
+void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
+    const std::string settingsLine = "halvo-shutdown: Unable to write to /opt/halvo/setting.ini\n";
+    const std::string scheduleLine =
+        "halvo-shutdown: Cannot create file \"/opt/halvo/sch.cks\". Access is denied\n";
+    struct Case {
+        const char* name;
+        std::function<void(TFormCtrl&)> end; // what ends the program before the window goes, if anything
+        std::string unwritable;
+        std::string stderrText; // once the window is gone
+    };
+    const std::vector<Case> cases = {
+        {"Exit", [](TFormCtrl& window) { window.Exit1->trigger(); }, SettingsFile, settingsLine},
+        {"termination request",
+         [](TFormCtrl& window) {
+             InstallTerminationHandlers();
+             std::raise(SIGTERM);
+             window.Timer1Timer();
+         },
+         SettingsFile, settingsLine},
+        // Stored at the end of the session and once more as the window goes: one fault, one line.
+        {"end of the session", [](TFormCtrl& window) { window.SessionEnding(); }, SettingsFile, settingsLine},
+        {"the window going without Exit", nullptr, SettingsFile, settingsLine},
+        {"schedule at Exit", [](TFormCtrl& window) { window.Exit1->trigger(); }, ScheduleFile, scheduleLine},
+    };
+    for (const Case& c : cases) {
+        World w;
+        w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+        w.fake.unwritableFiles.insert(c.unwritable);
+        CapturedStderr captured;
+        {
+            TFormCtrl window;
+            window.Setting1Click(); // the Schedule page is there, so the schedule is stored at the end
+            window.hide();
+            if (c.end) {
+                c.end(window);
+                QVERIFY2(window.ending(), c.name);
+                // Whatever asks for an answer from now on gets Cancel at once.
+                QCOMPARE(dialogs().Question("do you want to delete it?", "information"), 2);
+            }
+        }
+        QVERIFY2(w.dialogs.errors.isEmpty(), c.name);
+        QVERIFY2(w.dialogs.questions.isEmpty(), c.name);
+        QCOMPARE(QString::fromStdString(captured.text()), QString::fromStdString(c.stderrText));
+        QCOMPARE(&dialogs(), &w.dialogs); // the test's own service is back
+    }
+
+    // Before the end the fault is shown as before.
     World w;
     w.fake.unwritableFiles.insert(SettingsFile);
-    { TFormCtrl window; }
-    QCOMPARE(w.dialogs.errors, QStringList{"Unable to write to /opt/halvo/setting.ini"});
-    // The remaining keys are not tried.
-    QCOMPARE(w.fake.callsStartingWith("write [").size(), std::size_t(1));
+    CapturedStderr captured;
+    {
+        TFormCtrl window;
+        // Said at the start, before anything is lost, in a message that holds nothing up.
+        QCOMPARE(w.dialogs.notices,
+                 QStringList{"The settings file /opt/halvo/setting.ini cannot be written: "
+                             "Access is denied. Changes to the settings will not be kept."});
+        QVERIFY(w.dialogs.errors.isEmpty());
+        window.Setting1Click();
+        window.Settings.AutoSave = true;
+        QVERIFY(!window.ending());
+        window.FormSch->StoreSchedule();
+        QCOMPARE(w.dialogs.errors, QStringList{"Unable to write to /opt/halvo/setting.ini"});
+        QCOMPARE(captured.text(), std::string());
+    }
+    QCOMPARE(QString::fromStdString(captured.text()), QString::fromStdString(settingsLine));
 }
 
 void FormCtrlTest::agreesToTheEndOfTheSession() {
@@ -464,9 +573,8 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QSpontaneKeyEvent::setSpontaneous(&quit);
     QVERIFY(!window.eventFilter(QCoreApplication::instance(), &quit));
     QVERIFY(window.sessionEnding());
-    QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
-                         "Setting_Remind=0\n[schManager]\ncount=0\n"));
+    QCOMPARE(w.fake.storedFiles[SettingsFile], std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                                                     "Setting_Remind=0\n[schManager]\ncount=0\n"));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     window.show();
     QVERIFY(window.close());
@@ -601,7 +709,8 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
     window.Timer1Timer();
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
-    QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
+    QCOMPARE(lines(w.fake.sessionRequests()),
+             lines(std::vector<std::string>{"restart"}));
     QVERIFY(!window.CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
 
@@ -642,6 +751,95 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
     QVERIFY(window.Postponed.Empty());
     QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
+}
+
+void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
+    // Opens a reminder of an action; the dialog handler runs while it is open.
+    using Opening = std::function<void(World&, TFormCtrl&)>;
+    const Opening general = [](World&, TFormCtrl& window) {
+        QCOMPARE(window.Request("halvo-shutdown/1 in 1 poweroff"), std::string("ok"));
+        window.FormGen->Timer1Timer();
+        window.FormGen->Timer1Timer();
+    };
+    // Two postponed runs due in the same second: a cancel in the first reminder drops the second too.
+    const Opening postponed = [](World&, TFormCtrl& window) {
+        window.Postpone(TaskFromCode(2), "Trun off the computer", false);
+        window.Postpone(TaskFromCode(2), "Trun off the computer", false);
+        for (int tick = 0; tick < TPostponedRuns::DelaySeconds; ++tick)
+            window.Timer1Timer();
+    };
+    const Opening schedule = [](World& w, TFormCtrl& window) {
+        window.Settings.Remind = true;
+        window.Setting1Click();
+        TScheduleItem& item = window.FormSch->manager().Add();
+        item.ItemName = "night";
+        item.Task = TaskFromCode(2);
+        item.TimeRule.Period = TPeriod::EveryDay;
+        item.TimeRule.TimeOfDay = EncodeTime(21, 30, 0);
+        item.TimeRule.CrossState = TCrossState::Ahead;
+        w.fake.setNow(2026, 12, 8, 21, 30, 1);
+        window.FormSch->Timer1Timer();
+    };
+    using Cancel = std::function<void(TFormCtrl&)>;
+    const Cancel commandLine = [](TFormCtrl& window) {
+        QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
+    };
+    const Cancel tray = [](TFormCtrl& window) { window.CancelPostponed1->trigger(); };
+    const Cancel armedAnew = [](TFormCtrl& window) {
+        QCOMPARE(window.Request("halvo-shutdown/1 in 3600 lock"), std::string("ok"));
+    };
+    const Cancel setOnThePage = [](TFormCtrl& window) {
+        window.FormGen->RadioButton1->setChecked(true); // "None", then "Set": disarmed
+        window.FormGen->SpeedButton3Click();
+    };
+    struct Case {
+        const char* name;
+        const Opening* open;
+        Cancel cancel;
+        bool closes;
+    };
+    const std::vector<Case> cases = {
+        {"--cancel, the General page's action", &general, commandLine, true},
+        {"--cancel, a postponed action", &postponed, commandLine, true},
+        {"the tray, a postponed action", &postponed, tray, true},
+        {"armed anew from the command line", &general, armedAnew, true},
+        {"set to None on the page", &general, setOnThePage, true},
+        // Only what was cancelled: the General page's action is not a postponed one, and --cancel leaves
+        // the schedule alone.
+        {"the tray, the General page's action", &general, tray, false},
+        {"--cancel, a schedule item", &schedule, commandLine, false},
+    };
+    for (const Case& c : cases) {
+        World w;
+        w.fake.setNow(2026, 12, 8, 21, 0, 0);
+        TFormCtrl window;
+        std::string during;
+        bool trayOffersCancel = false;
+        w.dialogs.modalHandlers.push_back([&](QDialog& dialog) {
+            during = window.StatusText();
+            trayOffersCancel = menuCaptions(window.PopupMenu1).contains("Cancel postponed action");
+            c.cancel(window);
+            // A reminder left open is run by its countdown.
+            return dialog.result() == 0 ? 1 : dialog.result();
+        });
+        w.fake.clearCalls();
+        (*c.open)(w, window);
+        // --status names what the reminder shows: the General page's list text, the schedule's task name.
+        const std::string line = c.open == &schedule ? "\nReminder: turn off the computer in 61 s\n"
+                                                     : "\nReminder: Trun off the computer in 61 s\n";
+        QVERIFY2(during.find(line) != std::string::npos, (std::string(c.name) + ": " + during).c_str());
+        QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+        // The tray offers to cancel a postponed action while its reminder is open.
+        QCOMPARE(trayOffersCancel, c.open == &postponed);
+        QVERIFY2(sessionRequests(w.fake).empty() == c.closes, c.name);
+        QVERIFY2(window.StatusText().find("Reminder:") == std::string::npos, c.name);
+        if (c.closes) {
+            QVERIFY2(window.Postponed.Empty() && !window.CancelPostponed1->isVisible(), c.name);
+            for (int tick = 0; tick < 2 * TPostponedRuns::DelaySeconds; ++tick)
+                window.Timer1Timer();
+            QVERIFY2(sessionRequests(w.fake).empty(), c.name);
+        }
+    }
 }
 
 void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {

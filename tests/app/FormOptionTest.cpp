@@ -219,11 +219,12 @@ void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
                          "Setting_AutoSave=1\nSetting_Remind=0\n"));
-    QCOMPARE(w.ui.popups.size(), std::size_t(1));
-    QCOMPARE(w.ui.popups[0]->messageText,
-             std::string("A copy of the stored schedule was kept as /opt/halvo/sch.cks.bak"));
+    const QStringList told{
+        "Copies of the stored schedule, newest first:\n/opt/halvo/sch.cks.bak: 0 items and "
+        "a part that cannot be read, the file as this run found it"};
+    QCOMPARE(w.dialogs.notices, told);
     window.FormOption->SpeedButton1Click();
-    QCOMPARE(w.ui.popups.size(), std::size_t(1));
+    QCOMPARE(w.dialogs.notices, told);
     QVERIFY(w.dialogs.errors.isEmpty());
 }
 

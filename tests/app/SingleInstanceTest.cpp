@@ -1,14 +1,25 @@
 #include "app/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <chrono>
+#include <functional>
 #include <future>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace halvo;
 
@@ -16,11 +27,26 @@ namespace {
 
 // A later copy is another process: its blocking calls run beside the running copy's event loop, which
 // has to take the connection and read (a write to a Windows pipe completes only once it is read).
-bool askFromLaterCopy(SingleInstance& later, int timeoutMs) {
-    auto asked = std::async(std::launch::async, [&] { return later.askRunningCopyToShow(timeoutMs); });
-    while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+template <typename Call> auto fromLaterCopy(Call call) {
+    auto result = std::async(std::launch::async, call);
+    while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
         QCoreApplication::processEvents();
-    return asked.get();
+    return result.get();
+}
+
+bool askFromLaterCopy(SingleInstance& later, int timeoutMs) {
+    return fromLaterCopy([&] { return later.askRunningCopyToShow(timeoutMs); });
+}
+
+std::string echo(const std::string& line) {
+    return "ok " + line;
+}
+
+// A client that does what the test says, in this thread, without blocking the running copy.
+std::unique_ptr<QLocalSocket> connectedClient(const QString& path) {
+    auto client = std::make_unique<QLocalSocket>();
+    client->connectToServer(path);
+    return client;
 }
 
 } // namespace
@@ -31,23 +57,27 @@ private slots:
     void secondCopyAsksTheFirstToShow();
     void lockLeftByADeadCopyIsTakenOver();
     void noAnswerWithinTheTimeout();
+    void requestsWaitUntilTheCopyCanAnswer();
+    void clientsCannotHoldOrFillTheCopy();
+    void listensAgainAfterAFailedAccept();
+    void lockAndSocketStayInAFolderOfTheUsersOwn();
 };
 
 void SingleInstanceTest::secondCopyAsksTheFirstToShow() {
     QTemporaryDir folder;
     SingleInstance first(folder.path());
     QVERIFY(first.claim());
+    first.setRequestHandler(echo);
     QSignalSpy shows(&first, &SingleInstance::showRequested);
 
     SingleInstance second(folder.path());
-    QVERIFY(!second.claim());
+    QVERIFY(!second.claim(0));
     QVERIFY(askFromLaterCopy(second, 2000));
     QVERIFY(shows.wait(2000));
     QCOMPARE(shows.size(), 1);
 
-    // Anything else on the socket is ignored.
     SingleInstance third(folder.path());
-    QVERIFY(!third.claim());
+    QVERIFY(!third.claim(0));
     QVERIFY(askFromLaterCopy(third, 2000));
     QVERIFY(shows.wait(2000));
     QCOMPARE(shows.size(), 2);
@@ -77,9 +107,10 @@ void SingleInstanceTest::lockLeftByADeadCopyIsTakenOver() {
 
     SingleInstance next(folder.path());
     QVERIFY(next.claim());
+    next.setRequestHandler(echo);
     QSignalSpy shows(&next, &SingleInstance::showRequested);
     SingleInstance later(folder.path());
-    QVERIFY(!later.claim());
+    QVERIFY(!later.claim(0));
     QVERIFY(askFromLaterCopy(later, 2000));
     QVERIFY(shows.wait(2000));
 }
@@ -91,6 +122,226 @@ void SingleInstanceTest::noAnswerWithinTheTimeout() {
     clock.start();
     QVERIFY(!alone.askRunningCopyToShow(300));
     QVERIFY(clock.elapsed() < 2000);
+}
+
+void SingleInstanceTest::requestsWaitUntilTheCopyCanAnswer() {
+    QTemporaryDir folder;
+    SingleInstance starting(folder.path());
+    QVERIFY(starting.claim());
+    std::vector<std::string> handled;
+
+    // One caller gives up before the copy can answer: it was told nothing was done, so nothing is.
+    SingleInstance impatient(folder.path());
+    std::string answer;
+    QCOMPARE(
+        fromLaterCopy([&] { return impatient.sendRequest("halvo-shutdown/1 now lock", answer, 2000, 300); }),
+        SingleInstance::Delivery::NoAnswer);
+
+    // Another one waits; its answer comes once the copy is ready.
+    SingleInstance patient(folder.path());
+    auto delivery = std::async(std::launch::async,
+                               [&] { return patient.sendRequest("halvo-shutdown/1 status", answer, 2000); });
+    QTest::qWait(500);
+    QCOMPARE(delivery.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    starting.setRequestHandler([&handled](const std::string& line) {
+        handled.push_back(line);
+        return std::string("ok ready");
+    });
+    while (delivery.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    QCOMPARE(delivery.get(), SingleInstance::Delivery::Answered);
+    QCOMPARE(answer, std::string("ok ready"));
+    QCOMPARE(handled, std::vector<std::string>{"halvo-shutdown/1 status"});
+}
+
+void SingleInstanceTest::clientsCannotHoldOrFillTheCopy() {
+    struct Case {
+        const char* name;
+        QByteArray sends; // repeated times
+        int times;
+        bool reads;          // takes its answers
+        QByteArray received; // what it has read when it is dropped
+    };
+    const QByteArray status = "halvo-shutdown/1 status\n";
+    const Case cases[] = {
+        {"connects and says nothing", "", 0, true, ""},
+        {"sends half a request", "halvo-shutdown/1 sta", 1, true, ""},
+        {"asks and stays", status, 1, true, "ok " + QByteArray(2000, 'x') + "\n"},
+        {"sends the longest request", QByteArray(4095, 'a') + "\n", 1, true,
+         "ok " + QByteArray(2000, 'x') + "\n"},
+        {"sends a line longer than a request", QByteArray(4096, 'a') + "\n", 1, true,
+         "error request too long\n"},
+        // Far more answers than the system buffers for it: the copy keeps no more than its limit.
+        {"asks without reading", status, 2000, false, ""},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        SingleInstance running(folder.path());
+        SingleInstance::Limits limits;
+        limits.idleMs = 500;
+        running.setLimits(limits);
+        QVERIFY(running.claim());
+        int handled = 0;
+        running.setRequestHandler([&handled](const std::string&) {
+            ++handled;
+            return "ok " + std::string(2000, 'x');
+        });
+
+        auto client = connectedClient(running.socketPath());
+        QVERIFY2(client->waitForConnected(2000), c.name);
+        QTRY_COMPARE_WITH_TIMEOUT(running.clientCount(), 1, 2000);
+        if (!c.reads)
+            client->setReadBufferSize(1);
+        for (int i = 0; i < c.times; ++i) {
+            client->write(c.sends);
+            client->flush();
+            QCoreApplication::processEvents();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE_WITH_TIMEOUT(running.clientCount(), 0, 5000);
+        if (c.reads) {
+            QVERIFY2(clock.elapsed() < 2000, c.name);
+            QTRY_COMPARE_WITH_TIMEOUT(client->state(), QLocalSocket::UnconnectedState, 2000);
+            QCOMPARE(client->readAll(), c.received);
+        } else {
+            // Dropped once what the system buffers and the copy's share were full, not after all of them.
+            QVERIFY2(handled < c.times / 4, qPrintable(QString::number(handled)));
+        }
+
+        // Another client is served as before.
+        SingleInstance later(folder.path());
+        std::string answer;
+        QCOMPARE(fromLaterCopy([&] { return later.sendRequest("halvo-shutdown/1 status", answer, 2000); }),
+                 SingleInstance::Delivery::Answered);
+        QCOMPARE(answer.size(), std::size_t(2003));
+    }
+}
+
+void SingleInstanceTest::listensAgainAfterAFailedAccept() {
+#ifndef Q_OS_UNIX
+    QSKIP("the open-file limit is a Unix one");
+#else
+    QTemporaryDir folder;
+    SingleInstance running(folder.path());
+    SingleInstance::Limits limits;
+    limits.listenCheckMs = 200;
+    running.setLimits(limits);
+    QVERIFY(running.claim());
+    running.setRequestHandler(echo);
+
+    // This process at its open-file limit but for one descriptor: the client takes it, so the copy's accept
+    // fails.
+    rlimit original{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &original), 0);
+    rlimit lowered = original;
+    lowered.rlim_cur = 256;
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> spare;
+    for (int fd = dup(0); fd != -1; fd = dup(0))
+        spare.push_back(fd);
+    close(spare.back());
+    spare.pop_back();
+    auto client = connectedClient(running.socketPath());
+    const bool connected = client->waitForConnected(1000);
+    QTest::qWait(100);
+    const bool socketGone = !QFile::exists(running.socketPath());
+    for (int fd : spare)
+        close(fd);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &original), 0);
+    QVERIFY(connected);
+    QVERIFY(socketGone); // the failure this is about did happen
+
+    client.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(running.socketPath()), 2000);
+    SingleInstance later(folder.path());
+    std::string answer;
+    QCOMPARE(fromLaterCopy([&] { return later.sendRequest("halvo-shutdown/1 cancel", answer, 2000); }),
+             SingleInstance::Delivery::Answered);
+    QCOMPARE(answer, std::string("ok halvo-shutdown/1 cancel"));
+#endif
+}
+
+void SingleInstanceTest::lockAndSocketStayInAFolderOfTheUsersOwn() {
+#ifndef Q_OS_UNIX
+    QSKIP("the runtime folder is a Unix one");
+#else
+    const bool root = geteuid() == 0;
+    const QString own = QStringLiteral("halvo-shutdown-%1").arg(geteuid());
+    using Setup = std::function<void(const QString& path)>;
+    const auto folder = [](mode_t mode, uid_t owner = geteuid()) -> Setup {
+        return [mode, owner](const QString& path) {
+            QVERIFY(QDir().mkpath(path));
+            QCOMPARE(chmod(QFile::encodeName(path).constData(), mode), 0);
+            QCOMPARE(chown(QFile::encodeName(path).constData(), owner, gid_t(-1)), 0);
+        };
+    };
+    const Setup none = [](const QString&) {};
+    struct Case {
+        const char* name;
+        const char* runtime; // XDG_RUNTIME_DIR, "@" standing for the test's folder; nullptr for unset
+        Setup setUpRuntime;
+        Setup setUpFallback;
+        bool needsRoot;
+        QString expected; // "runtime", "fallback" or the error
+    };
+    const Case cases[] = {
+        {"the runtime folder", "@/run", folder(0700), none, false, "runtime"},
+        {"no runtime folder", nullptr, none, none, false, "fallback"},
+        {"a runtime folder that is missing", "@/run", none, none, false, "fallback"},
+        {"a relative runtime folder", "run", none, none, false, "fallback"},
+        {"a runtime folder others may read", "@/run", folder(0755), none, false, "fallback"},
+        {"a runtime folder of another user", "@/run", folder(0700, 65534), none, true, "fallback"},
+        {"the user's folder made before", nullptr, none, folder(0700), false, "fallback"},
+        {"a folder of that name others may enter", nullptr, none, folder(0711), false,
+         "%1 is not this user's own folder (its mode is 0711, not 0700); the lock and the socket are not "
+         "kept "
+         "there"},
+        {"a folder of that name of another user", nullptr, none, folder(0700, 65534), true,
+         "%1 is not this user's own folder (it belongs to user 65534); the lock and the socket are not kept "
+         "there"},
+        {"a link of that name to a folder of the user's own", nullptr, none,
+         [](const QString& path) {
+             QVERIFY(QDir().mkpath(path + ".target"));
+             QVERIFY(QFile::link(path + ".target", path));
+         },
+         false,
+         "%1 is not this user's own folder (it is a symbolic link); the lock and the socket are not kept "
+         "there"},
+        {"a file of that name", nullptr, none,
+         [](const QString& path) {
+             QFile file(path);
+             QVERIFY(file.open(QIODevice::WriteOnly));
+         },
+         false,
+         "%1 is not this user's own folder (it is not a folder); the lock and the socket are not kept there"},
+    };
+    for (const Case& c : cases) {
+        if (c.needsRoot && !root)
+            continue;
+        QTemporaryDir base;
+        const QString runtime = QString::fromUtf8(c.runtime).replace("@", base.path());
+        const QString temp = base.filePath("tmp");
+        QVERIFY(QDir().mkpath(temp));
+        const QString fallback = QDir(temp).filePath(own);
+        if (runtime.startsWith('/'))
+            c.setUpRuntime(runtime);
+        c.setUpFallback(fallback);
+        const QByteArray given = QFile::encodeName(runtime);
+        QString error;
+        const QString chosen = SingleInstance::userFolder(given, temp, error);
+        if (c.expected == "runtime" || c.expected == "fallback") {
+            QCOMPARE(chosen, c.expected == "runtime" ? runtime : fallback);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            struct stat info {};
+            QCOMPARE(lstat(QFile::encodeName(chosen).constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode_t(0700));
+        } else {
+            QCOMPARE(chosen, QString());
+            QCOMPARE(error, c.expected.arg(fallback));
+        }
+    }
+#endif
 }
 
 QTEST_MAIN(SingleInstanceTest)

@@ -19,6 +19,7 @@ class RecordingDialogs final : public Dialogs {
 public:
     QStringList messages;      // plain messages, in order
     QStringList errors;        // error boxes, in order
+    QStringList notices;       // messages that stay without waiting, in order
     QStringList questions;     // "title|text", in order
     std::deque<int> answers;   // next Question answers (1 OK, 2 Cancel); OK when empty
     std::deque<QString> files; // next OpenFile answers; empty text (cancelled) when none
@@ -28,6 +29,7 @@ public:
 
     void Message(const QString& text) override { messages << text; }
     void Error(const QString& text) override { errors << text; }
+    void Notice(const QString& text) override { notices << text; }
     int Question(const QString& text, const QString& title) override {
         questions << title + "|" + text;
         if (answers.empty())
@@ -57,8 +59,13 @@ public:
 // Installs a RecordingDialogs for the lifetime of the guard.
 class ScopedDialogs {
 public:
-    explicit ScopedDialogs(Dialogs& d) { setDialogs(&d); }
-    ~ScopedDialogs() { setDialogs(nullptr); }
+    explicit ScopedDialogs(Dialogs& d) : m_previous(setDialogs(&d)) {}
+    ~ScopedDialogs() { setDialogs(m_previous); }
+    ScopedDialogs(const ScopedDialogs&) = delete;
+    ScopedDialogs& operator=(const ScopedDialogs&) = delete;
+
+private:
+    Dialogs* m_previous;
 };
 
 } // namespace halvo

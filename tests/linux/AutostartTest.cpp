@@ -80,7 +80,7 @@ TEST_F(Autostart, TheEntryIsWrittenKeptAndRemoved) {
 
     EXPECT_EQ(ReadWhole(entry), "[Desktop Entry]\n"
                                 "Type=Application\n"
-                                "Version=1.5\n"
+                                "Version=1.4\n"
                                 "Name=Halvo Shutdown\n"
                                 "Comment=Shut down, restart or lock on a schedule\n"
                                 "Exec=\"" +
@@ -112,15 +112,67 @@ TEST_F(Autostart, PathsWithShellAndEntryCharactersSurvive) {
     EXPECT_EQ(glibCommandLine(), (std::vector<std::string>{program, "--hidden", "two words"}));
     EXPECT_EQ(command(), "\"" + program + "\" --hidden \"two words\"");
 
-    // A percent sign is doubled so it is not taken for a field code, and read back single.
+    // A percent sign is doubled so it is not taken for a field code, and read back single; a shell starts
+    // such a program, for GLib would look for it with the percent signs still doubled.
     ASSERT_EQ(autoStart.writeEntry("\"/opt/100% sure/halvo\""), Outcome::Done);
-    EXPECT_NE(ReadWhole(entry).find("Exec=\"/opt/100%% sure/halvo\"\n"), std::string::npos);
+    EXPECT_NE(
+        ReadWhole(entry).find(R"(Exec="/bin/sh" "-c" "exec \\"\\$0\\" \\"\\$@\\"" "/opt/100%% sure/halvo")"
+                              "\n"),
+        std::string::npos);
     EXPECT_EQ(command(), "\"/opt/100% sure/halvo\"");
 
     // Replacing keeps one entry and no temporary files.
     ASSERT_EQ(autoStart.writeEntry("\"/opt/other\""), Outcome::Done);
     EXPECT_EQ(command(), "\"/opt/other\"");
     EXPECT_EQ(FolderEntries(temp / "config/autostart"), std::vector<std::string>{"halvo-shutdown.desktop"});
+}
+
+TEST_F(Autostart, HostileProgramPathsValidateAndStartThatProgram) {
+    // gio must find no desktop to talk to: no display, and a session bus that is not there.
+    environment.set("DISPLAY", std::nullopt);
+    environment.set("WAYLAND_DISPLAY", std::nullopt);
+    environment.set("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + (temp / "no-bus"));
+    const std::string marker = temp / "started";
+    const char* const paths[] = {
+        "Halvo Apps/halvo-shutdown",
+        "a\"b/halvo-shutdown",
+        "a\" \"b/run \"me\"",
+        "it's/halvo-shutdown",
+        "back\\slash\\/halvo\\shutdown",
+        "$HOME $(id)/halvo-shutdown",
+        "`id`/halvo-shutdown",
+        "100% sure/%U %% %f",
+        "a;b/c;d",
+        "key=value/halvo-shutdown",
+        "line\nbreak/halvo-shutdown",
+        "tab\there/halvo-shutdown",
+        "Ünïcødé 日本/halvo-shutdown",
+    };
+    for (const char* path : paths) {
+        const std::string program = temp / path;
+        std::filesystem::create_directories(std::filesystem::path(program).parent_path());
+        WriteWhole(program, "#!/bin/sh\nprintf '%s' \"$0\" > " + marker + ".part && mv " + marker + ".part " +
+                                marker + "\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+        std::filesystem::remove(marker);
+
+        ASSERT_EQ(autoStart.writeEntry("\"" + program + "\""), Outcome::Done) << path;
+        ChildProcess validate(
+            {"/bin/sh", "-c", "desktop-file-validate \"$1\" 2>&1; echo \"exit $?\"", "sh", entry});
+        std::string said;
+        while (const auto line = validate.readLine(10s))
+            said += *line + "\n";
+        EXPECT_EQ(said, "exit 0\n") << path << "\n" << ReadWhole(entry);
+
+        ChildProcess launch({"/usr/bin/gio", "launch", entry});
+        const auto status = launch.waitExit(10s);
+        ASSERT_TRUE(status) << path;
+        EXPECT_EQ(*status, 0) << path;
+        EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); })) << path;
+        EXPECT_EQ(ReadWhole(marker), program) << path;
+
+        EXPECT_EQ(command(), "\"" + program + "\"") << path;
+    }
 }
 
 // Entries written by others are read as the desktop reads them: one we cannot read a command line from

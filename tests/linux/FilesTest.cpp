@@ -4,13 +4,18 @@
 #include "LinuxTestSupport.h"
 
 #include "model/AppSettings.h"
+#include "model/Schedule.h"
+#include "model/ScheduleFile.h"
 #include "platform/linux/LinuxPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace halvo;
@@ -22,7 +27,7 @@ namespace {
 
 std::string profileString(LinuxPlatform& backend, const char* section, const char* key,
                           const std::string& file) {
-    return backend.profiles().readKey(file, section, key);
+    return backend.profiles().readKey(file, section, key, 2047);
 }
 
 mode_t modeOf(const std::string& path) {
@@ -30,6 +35,21 @@ mode_t modeOf(const std::string& path) {
     ::stat(path.c_str(), &info);
     return info.st_mode & 07777;
 }
+
+gid_t groupOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_gid;
+}
+
+// A file with the given content, mode, owner and group.
+void plantFile(const std::string& path, const std::string& data, mode_t mode, uid_t owner, gid_t group) {
+    WriteWhole(path, data);
+    ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+}
+
+constexpr gid_t OtherGroup = 4242; // a group root is not in, as a file of another group looks
 
 // A folder that user nobody may enter and read but not write, holding a file only root may read.
 void prepareForNobody(const TempFolder& temp) {
@@ -217,4 +237,154 @@ TEST(Clock, LocalTimeFollowsTheTimeZoneWithMilliseconds) {
         std::this_thread::sleep_for(30ms);
     }
     EXPECT_NE(seen.front(), seen.back());
+}
+
+// As root in a folder of links and files planted by someone else: a write goes through a link only to a
+// regular file of root's own; what it writes keeps the mode, owner and group of what it replaces or copies.
+TEST(WholeFiles, LinksAreWrittenThroughOnlyToOwnFilesAndWritesKeepModeAndGroup) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to plant files of other users";
+    TempFolder temp;
+    LinuxPlatform backend;
+    const mode_t oldMask = ::umask(0); // the widest umask, which the kept modes must not follow
+    fs::create_directory(temp / "elsewhere");
+    struct Case {
+        std::string name;
+        uid_t targetOwner;
+        bool link;
+        uid_t linkOwner;
+        std::string refusal; // empty: written
+    };
+    const std::string target = temp / "elsewhere/target";
+    const Case cases[] = {
+        {"link to a file of another user", kNobody, true, 0,
+         "It is a symbolic link to " + target + ", which belongs to another user"},
+        {"link of another user to an own file", 0, true, kNobody,
+         "It is a symbolic link made by another user"},
+        {"link to an own file", 0, true, 0, ""},
+        {"own file", 0, false, 0, ""},
+    };
+    for (const auto& [name, owner, link, linkOwner, refusal] : cases) {
+        SCOPED_TRACE(name);
+        fs::remove_all(temp / "data");
+        fs::create_directory(temp / "data");
+        const std::string path = temp / "data/sch.cks";
+        const std::string written = link ? target : path;
+        plantFile(written, "stored", 0640, owner, OtherGroup);
+        if (link) {
+            fs::create_symlink(target, path);
+            ASSERT_EQ(::lchown(path.c_str(), linkOwner, linkOwner), 0);
+        }
+        std::string error;
+        EXPECT_EQ(backend.files().writeWholeFile(path, "new", error), refusal.empty());
+        EXPECT_EQ(error, refusal);
+        EXPECT_EQ(ReadWhole(written), refusal.empty() ? "new" : "stored");
+        EXPECT_EQ(modeOf(written), 0640u);
+        EXPECT_EQ(groupOf(written), OtherGroup);
+        EXPECT_EQ(fs::is_symlink(path), link);
+        EXPECT_EQ(FolderEntries(temp / "data"), std::vector<std::string>{"sch.cks"}) << "no file left";
+        EXPECT_EQ(FolderEntries(temp / "elsewhere"), std::vector<std::string>(link, "target"))
+            << "no file left";
+
+        // The copy of a file is open to no more people than the file.
+        error.clear();
+        ASSERT_TRUE(backend.files().writeBackupFile(temp / "data/sch.cks.bak", "copy", path, error)) << error;
+        EXPECT_EQ(modeOf(temp / "data/sch.cks.bak"), 0640u);
+        EXPECT_EQ(groupOf(temp / "data/sch.cks.bak"), OtherGroup);
+        fs::remove(written);
+    }
+
+    // Links that lead to no regular file are refused without a word written anywhere.
+    fs::create_symlink("/dev/null", temp / "device");
+    fs::create_symlink(temp / "nowhere", temp / "dangling");
+    std::string error;
+    EXPECT_FALSE(backend.files().writeWholeFile(temp / "device", "x", error));
+    EXPECT_EQ(error, "It is a symbolic link to /dev/null, which is not a regular file");
+    EXPECT_FALSE(backend.files().writeWholeFile(temp / "dangling", "x", error));
+    EXPECT_EQ(error, "It is a symbolic link that leads to no file (No such file or directory)");
+    EXPECT_FALSE(fs::exists(temp / "nowhere"));
+    EXPECT_EQ(backend.files().writeProblem(temp / "dangling"), error);
+    EXPECT_EQ(backend.files().writeProblem(temp / "data"), "Is a directory");
+    EXPECT_EQ(backend.files().writeProblem(temp / "new.ini"), "");
+    ::umask(oldMask);
+}
+
+// The schedule loaded as root from a file of another group that the settings do not count: every item
+// comes in, the damaged rest is kept in a copy as closed as the file, and the file is not emptied.
+TEST(WholeFiles, ScheduleKeepsItsItemsModeAndGroupThroughALoadAndASave) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give files to another group";
+    TempFolder temp;
+    LinuxPlatform backend;
+    ScopedPlatform guard(backend);
+    std::string records;
+    for (const char* name : {"a", "b"}) {
+        TScheduleItem item;
+        item.ItemName = name;
+        WriteScheduleRecord(item, records);
+    }
+    const std::string path = temp / "sch.cks";
+    plantFile(path, records + "rest", 0640, 0, OtherGroup);
+    TScheduleManager manager;
+    manager.SetSettingsPath(temp / "setting.ini");
+    EXPECT_EQ(manager.LoadSchedule(path), "Invalid stream format");
+    EXPECT_EQ(manager.Count(), 2);
+    EXPECT_EQ(manager.SaveSchedule(path), "");
+    EXPECT_EQ(ReadWhole(path), records);
+    EXPECT_EQ(ReadWhole(temp / "sch.cks.bak"), records + "rest");
+    for (const std::string& file : {path, temp / "sch.cks.bak"}) {
+        EXPECT_EQ(modeOf(file), 0640u) << file;
+        EXPECT_EQ(groupOf(file), OtherGroup) << file;
+    }
+}
+
+// A settings file of 10 MB, mostly short lines (the worst case for keeping one object per line), read in a
+// fraction of a second and read and written within a few times its size of memory.
+TEST(ProfileFiles, ALargeFileCostsTimeAndMemoryInProportionToItsSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves memory of its own";
+#endif
+    TempFolder temp;
+    const std::string file = temp / "setting.ini";
+    std::string text = "; long\n[other]\n";
+    for (int i = 0; text.size() < (10u << 20); ++i)
+        text += "k" + std::to_string(i) + "=v\n";
+    text += "[setting]\nSetting_Remind=1\n";
+    WriteWhole(file, text);
+    const std::size_t size = text.size();
+    std::string().swap(text);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::ifstream statm("/proc/self/statm");
+        unsigned long pages = 0;
+        statm >> pages;
+        const rlim_t limit = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + 5 * size;
+        const rlimit bound{limit, limit};
+        ::setrlimit(RLIMIT_AS, &bound);
+        // Nothing may leave this child but its exit status (an exception would run the remaining tests
+        // here too).
+        try {
+            LinuxPlatform backend;
+            ScopedPlatform guard(backend);
+            const auto start = std::chrono::steady_clock::now();
+            const AppSettings settings = LoadSettings(file);
+            const auto elapsed = std::chrono::steady_clock::now() - start;
+            std::string error;
+            const bool stored = StoreSettings(settings, file, error);
+            ::_exit(!settings.Remind ? 2 : !stored ? 3 : elapsed > 1s ? 4 : 0);
+        } catch (...) {
+            ::_exit(5);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << " (out of memory)";
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "2: not read, 3: not stored, 4: read took a second or more, 5: out of memory";
+    const std::string stored = ReadWhole(file);
+    const std::string end = "[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=0\n";
+    ASSERT_EQ(stored.size(), size + std::string("Setting_AutoStartup=0\nSetting_AutoSave=0\n").size());
+    EXPECT_EQ(stored.substr(stored.size() - end.size()), end);
 }

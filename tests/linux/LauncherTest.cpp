@@ -1,11 +1,11 @@
-// Starting programs and opening documents for real: a helper program records how it was started. Parameters
-// arrive as plain words whatever shell syntax they hold, documents and addresses go to xdg-open (a recording
-// stand-in put first on PATH, so nothing opens on this machine's desktop), and no started child is left as
-// our zombie.
+// Starting programs and opening documents for real: a helper program records how it was started. Parameters arrive as plain words
+// whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
+// on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
 
 #include "LinuxTestSupport.h"
 
 #include "model/Tasks.h"
+#include "platform/fake/RecordingUi.h"
 #include "platform/linux/Launcher.h"
 #include "platform/linux/LinuxPlatform.h"
 
@@ -77,7 +77,7 @@ protected:
 TEST_F(Launching, ShellSyntaxInParametersArrivesAsPlainWords) {
     const std::string parameters =
         R"(one "two words" 'three;$(touch pwned)' $(touch pwned2) four;five \"six\" `touch pwned3` | seven > out)";
-    EXPECT_GT(ShellOpen(HALVO_ARGS_RECORDER, parameters, temp.path()), 32);
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, parameters, temp.path()), "");
     const auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, (Words{"one", "two words", "three;$(touch pwned)", "$(touch", "pwned2)",
@@ -89,7 +89,8 @@ TEST_F(Launching, ShellSyntaxInParametersArrivesAsPlainWords) {
 
 TEST_F(Launching, StartedProgramsAreDetachedAndLeaveNoZombies) {
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(backend.launcher().runProgram("halvo-args-recorder", "a  b"));
+        std::string failure;
+        ASSERT_TRUE(backend.launcher().runProgram("halvo-args-recorder", "a  b", failure)) << failure;
         const auto run = started();
         ASSERT_TRUE(run);
         EXPECT_EQ(run->arguments, (Words{"a", "b"}));
@@ -99,25 +100,59 @@ TEST_F(Launching, StartedProgramsAreDetachedAndLeaveNoZombies) {
     EXPECT_EQ(ZombieChildren(), std::vector<pid_t>{});
 }
 
-TEST_F(Launching, AnExecuteTaskRunsItsCommandLine) {
+TEST_F(Launching, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
+    WriteWhole(temp / "script.sh", "#!/bin/sh\ntouch ran\n");
+    WriteWhole(bin + "/halvo-plain", "#!/bin/sh\ntouch ran\n");
+    WriteWhole(temp / "garbage", "not a program\n");
+    std::filesystem::permissions(temp / "garbage", std::filesystem::perms::owner_all);
+    std::filesystem::copy_file(HALVO_ARGS_RECORDER, temp / "recorder");
+    std::filesystem::permissions(temp / "recorder", std::filesystem::perms::owner_read);
+    const std::string failed = "Run a command line failed: ";
+    const struct {
+        std::string commandLine;
+        Words arguments;   // the program started with these, or
+        std::string popup; // nothing started and the user is told this
+    } cases[] = {
+        {"  halvo-args-recorder  x  'y z' \"$HOME\"  ", {"x", "y z", "$HOME"}, ""},
+        {temp / "missing --now", {}, failed + "program not found: " + (temp / "missing")},
+        {"halvo-no-such-program --now", {}, failed + "program not found on PATH: halvo-no-such-program"},
+        {temp / "script.sh", {}, failed + "not executable: " + (temp / "script.sh")},
+        {temp / "recorder x", {}, failed + "not executable: " + (temp / "recorder")},
+        {"halvo-plain", {}, failed + "not executable: " + bin + "/halvo-plain"},
+        {temp / "garbage", {}, failed + "cannot run " + (temp / "garbage") + ": Exec format error"},
+        {"halvo-args-recorder 'it", {}, failed + "the quote is not closed"},
+        {"\"" + bin + "/halvo-args-recorder x", {}, failed + "the quote is not closed"},
+    };
     ScopedPlatform guard(backend);
-    TExecuteTask task;
-    task.CommandLine = "  halvo-args-recorder  x  'y z' \"$HOME\"  ";
-    task.Run();
-    const auto run = started();
-    ASSERT_TRUE(run);
-    EXPECT_EQ(run->arguments, (Words{"x", "y z", "$HOME"}));
+    for (const auto& c : cases) {
+        RecordingUi recordingUi;
+        ScopedUi uiGuard(recordingUi);
+        TExecuteTask task;
+        task.CommandLine = c.commandLine;
+        task.Run();
+        if (c.popup.empty()) {
+            const auto run = started();
+            ASSERT_TRUE(run) << c.commandLine;
+            EXPECT_EQ(run->arguments, c.arguments);
+            EXPECT_TRUE(recordingUi.popups.empty()) << c.commandLine;
+        } else {
+            EXPECT_TRUE(nothingStarted()) << c.commandLine;
+            ASSERT_EQ(recordingUi.popups.size(), 1u) << c.commandLine;
+            EXPECT_EQ(recordingUi.popups[0]->shownTexts, Words{c.popup});
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(temp / "ran"));
 }
 
 TEST_F(Launching, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    ASSERT_GT(ShellOpen(document, "ignored words", ""), 32);
+    ASSERT_EQ(ShellOpen(document, "ignored words", ""), "");
     auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
 
-    ASSERT_GT(ShellOpen("notes.txt", "", temp.path()), 32);
+    ASSERT_EQ(ShellOpen("notes.txt", "", temp.path()), "");
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
@@ -133,30 +168,29 @@ TEST_F(Launching, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{address});
 
-    // A script without the right to run is a document too.
-    const std::string script = temp / "script.sh";
-    WriteWhole(script, "#!/bin/sh\ntouch ran\n");
-    ASSERT_TRUE(backend.launcher().runProgram(script, std::nullopt));
+    // A file without the right to run that does not begin as a program does is a document too.
+    const std::string page = temp / "page.html";
+    WriteWhole(page, "<!doctype html>\n");
+    ASSERT_EQ(ShellOpen(page, "", ""), "");
     run = started();
     ASSERT_TRUE(run);
-    EXPECT_EQ(run->arguments, Words{script});
+    EXPECT_EQ(run->arguments, Words{page});
 }
 
-TEST_F(Launching, FailuresAnswerWithTheirCodeAndStartNothing) {
-    EXPECT_EQ(ShellOpen("", "", ""), 2);
-    EXPECT_EQ(ShellOpen(temp / "missing", "", ""), 2);
-    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""), 2);
-    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", temp / "missing"), 3);
+TEST_F(Launching, FailuresSayWhyAndStartNothing) {
+    const std::string missing = temp / "missing";
+    EXPECT_EQ(ShellOpen("", "", ""), "no program given");
+    EXPECT_EQ(ShellOpen(missing, "", ""), "program not found: " + missing);
+    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""), "program not found on PATH: no-such-program-anywhere");
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", missing), "folder not found: " + missing);
     // An unbalanced quote would leave the words to guesswork: nothing runs.
-    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), 11);
-    EXPECT_FALSE(backend.launcher().runProgram("no-such-program-anywhere", std::nullopt));
-    EXPECT_FALSE(backend.launcher().runProgram(HALVO_ARGS_RECORDER, "it's"));
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), "the quote is not closed");
     EXPECT_TRUE(nothingStarted());
 
     environment.set("PATH", "/nonexistent");
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    EXPECT_EQ(ShellOpen(document, "", ""), 31) << "no xdg-open";
+    EXPECT_EQ(ShellOpen(document, "", ""), "no application to open " + document + " (xdg-open is missing)");
 }
 
 TEST(ShellWords, SplitLikeAShellWithoutExpanding) {

@@ -34,6 +34,11 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
         {{"--in", "45m", "shutdown"}, req(Verb::In, 1, 2700)},
         {{"--in", "1h30m", "restart"}, req(Verb::In, 9, 5400)},
         {{"--in", "2h0m5s", "logoff"}, req(Verb::In, 5, 7205)},
+        // The longest delays: every one the command line takes, the running copy takes too.
+        {{"--in", "300000h", "lock"}, req(Verb::In, 11, 1080000000)},
+        {{"--in", "596523h14m7s", "lock"}, req(Verb::In, 11, 2147483647)},
+        {{"--in", "2147483647s", "lock"}, req(Verb::In, 11, 2147483647)},
+        {{"--in", "000000000000090s", "lock"}, req(Verb::In, 11, 90)},
         {{"--at", "22:30", "shutdown"}, req(Verb::At, 1, 0, 22, 30, 0)},
         {{"--at", "7:05:09", "lock"}, req(Verb::At, 11, 0, 7, 5, 9)},
         {{"--at", "00:00:00", "poweroff"}, req(Verb::At, 2, 0, 0, 0, 0)},
@@ -57,6 +62,9 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
     EXPECT_EQ(EncodeRequest(req(Verb::In, 11, 90)), "halvo-shutdown/1 in 90 lock");
     EXPECT_FALSE(ParseArguments({}).request);
     EXPECT_EQ(ParseArguments({}).error, "");
+    EXPECT_FALSE(ParseArguments({}).trayOnly);
+    const ParsedArguments tray = ParseArguments({"--tray"});
+    EXPECT_TRUE(!tray.request && tray.trayOnly && tray.error.empty());
 }
 
 TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
@@ -79,10 +87,12 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--at"}, "missing time after --at (HH:MM or HH:MM:SS)"},
         {{"--status", "now"}, "unexpected argument 'now' (see --help)"},
         {{"--now", "lock", "lock"}, "unexpected argument 'lock' (see --help)"},
+        {{"--tray", "lock"}, "unexpected argument 'lock' (see --help)"},
+        {{"--in", "2147483648s", "lock"}, "bad duration '2147483648s' (e.g. 90s, 45m, 1h30m)"},
     };
     for (const auto& [args, error] : cases) {
         const ParsedArguments parsed = ParseArguments(args);
-        EXPECT_FALSE(parsed.request) << error;
+        EXPECT_FALSE(parsed.request || parsed.trayOnly) << error;
         EXPECT_EQ(parsed.error, error);
     }
 }
@@ -120,6 +130,8 @@ TEST(CommandLine, LinesTheRunningCopyCannotReadAreRefused) {
         "halvo-shutdown/1 in -5 lock",
         "halvo-shutdown/1 in 0 lock",
         "halvo-shutdown/1 in 5m lock",
+        "halvo-shutdown/1 in 2147483648 lock",
+        "halvo-shutdown/1 in 99999999999 lock",
         "halvo-shutdown/1 at 22:30 lock",
         "halvo-shutdown/1 at 25:00:00 lock",
         "halvo-shutdown/1  status",

@@ -115,11 +115,10 @@ TEST(NextRun, EveryPeriodAcrossMonthEndsAndLeapDays) {
 TEST(NextRun, ClockSetBackAfterTheDaysFiringShowsTomorrow) {
     const InZone utc(Utc);
     TSPTime r = rule(TPeriod::EveryDay, 0, 22, 30);
-    const TDateTime day = EncodeDate(2026, 12, 8);
-    EXPECT_FALSE(r.CheckCrossing(day + EncodeTime(22, 0, 0)));
+    EXPECT_FALSE(r.CheckCrossing(LocalTimeOf(wall(2026, 12, 8, 22, 0))));
     EXPECT_EQ(next(r, wall(2026, 12, 8, 22, 0)), "2026-12-08 22:30:00");
-    EXPECT_TRUE(r.CheckCrossing(day + EncodeTime(22, 31, 0)));
-    EXPECT_FALSE(r.CheckCrossing(day + EncodeTime(21, 30, 0)));
+    EXPECT_TRUE(r.CheckCrossing(LocalTimeOf(wall(2026, 12, 8, 22, 31))));
+    EXPECT_FALSE(r.CheckCrossing(LocalTimeOf(wall(2026, 12, 8, 21, 30))));
     EXPECT_EQ(next(r, wall(2026, 12, 8, 21, 30)), "2026-12-09 22:30:00");
 }
 

@@ -94,60 +94,50 @@ TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
     EXPECT_EQ(manager.Count(), 0);
 }
 
-TEST_F(ScheduleStorage, LoadReadsAsManyRecordsAsTheCountSaysAndKeepsACopyOfTheRest) {
+TEST_F(ScheduleStorage, EveryWholeRecordLoadsWhateverTheCountSaysAndTheNextSaveSetsItRight) {
     const std::string file = namedRecord("a", 1) + namedRecord("b", 9) + namedRecord("c", 11);
-    fake.storedFiles[schedulePath] = file;
-    manager.Add().ItemName = "before";
-
-    storeCount("2");
-    EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
-    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"before", "a", "b"}));
-    EXPECT_EQ(manager.Item(2).Task->Code, 9);
-    // The third record is not read, but the next save would drop it: the whole file is kept first.
-    EXPECT_EQ(fake.storedFiles[backupPath], file);
-    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
-    EXPECT_EQ(manager.TakeKeptCopy(), "") << "said once";
-    EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.storedFiles[backupPath], file);
-    EXPECT_EQ(storedCount(), "3");
-
-    struct Count {
-        std::string text;
-        int items;
+    const std::string told =
+        "The schedule file /opt/halvo/sch.cks holds 3 items, but /opt/halvo/setting.ini ";
+    const std::string rest = ". All of them were loaded, and the count is set right when the schedule is "
+                             "next stored.";
+    struct Case {
+        std::string count; // "<none>": no count in the settings file
+        std::string notice;
     };
-    const Count counts[] = {{"0x2", 2}, {"0X3", 3}, {"$3", 3}, {"3", 3},  {"abc", 0},
-                            {"", 0},    {"0x", 0},  {"-1", 0}, {"2x", 0}, {"<none>", 0}};
-    for (const auto& [text, items] : counts) {
-        TScheduleManager other;
-        other.SetSettingsPath(settingsPath);
-        fake.storedFiles[schedulePath] = file;
-        if (text == "<none>")
-            fake.storedFiles.erase(settingsPath);
-        else
-            storeCount(text);
-        fake.storedFiles.erase(backupPath);
-        EXPECT_EQ(other.LoadSchedule(schedulePath), "") << text;
-        EXPECT_EQ(other.Count(), items) << text;
-        EXPECT_EQ(fake.storedFiles.count(backupPath) ? fake.storedFiles[backupPath] : "<none>",
-                  items < 3 ? file : "<none>")
-            << text;
-        EXPECT_EQ(other.TakeKeptCopy(), items < 3 ? backupPath : "") << text;
+    const Case cases[] = {{"3", ""},
+                          {"0x3", ""},
+                          {"$3", ""},
+                          {"<none>", told + "held no count" + rest},
+                          {"", told + "held no count" + rest},
+                          {"abc", told + "held no count" + rest},
+                          {"2", told + "counted 2" + rest},
+                          {"0", told + "counted 0" + rest},
+                          {"7", told + "counted 7" + rest},
+                          {"-1", told + "counted -1" + rest}};
+    for (const auto& [count, notice] : cases) {
+        TScheduleManager manager;
+        manager.SetSettingsPath(settingsPath);
+        fake.storedFiles = {{schedulePath, file}};
+        if (count != "<none>")
+            storeCount(count);
+        EXPECT_EQ(manager.LoadSchedule(schedulePath), "") << count;
+        EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a", "b", "c"})) << count;
+        EXPECT_EQ(manager.Item(1).Task->Code, 9);
+        EXPECT_EQ(manager.TakeNotice(), notice) << count;
+        EXPECT_EQ(manager.TakeNotice(), "") << "said once";
+        EXPECT_FALSE(fake.storedFiles.count(backupPath)) << "nothing was left unread";
+
+        EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
+        EXPECT_EQ(fake.storedFiles[schedulePath], file) << count;
+        EXPECT_EQ(storedCount(), "3");
+        TScheduleManager again;
+        again.SetSettingsPath(settingsPath);
+        EXPECT_EQ(again.LoadSchedule(schedulePath), "");
+        EXPECT_EQ(again.TakeNotice(), "") << count;
     }
 }
 
-TEST_F(ScheduleStorage, CountBeyondTheRecordsKeepsTheWholeOnesAndACopyOfTheFile) {
-    const std::string file = namedRecord("a", 1) + namedRecord("b", 2);
-    fake.storedFiles[schedulePath] = file;
-    fake.storedFiles[backupPath] = "an older copy";
-    storeCount("3");
-    EXPECT_EQ(manager.LoadSchedule(schedulePath), "Stream read error");
-    EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(fake.storedFiles[backupPath], file);
-    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
-    EXPECT_EQ(fake.storedFiles[schedulePath], file);
-}
-
-TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
+TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItemAndKeepsTheFile) {
     const std::string first = namedRecord("a", 1);
     std::string second = namedRecord("b", 2);
     ASSERT_EQ(second.substr(second.size() - 5), std::string("\x06\x01"
@@ -161,6 +151,10 @@ TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
               "Error reading TScheduleItem.OtherProperty: Invalid property value");
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a"}));
     EXPECT_EQ(fake.storedFiles[backupPath], damaged);
+    EXPECT_EQ(manager.TakeNotice(),
+              "Copies of the stored schedule, newest first:\n"
+              "/opt/halvo/sch.cks.bak: 1 item and a part that cannot be read, the file as "
+              "this run found it");
 
     // The next save replaces the file, but the copy still holds every stored item.
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
@@ -169,20 +163,67 @@ TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItem) {
     EXPECT_EQ(storedCount(), "1");
 }
 
-TEST_F(ScheduleStorage, TruncatedAndForeignFilesReportTheirFaults) {
+TEST_F(ScheduleStorage, CopiesGoBackAGenerationAndNeverGiveWayToAnEmptyOrRepeatedFile) {
     const std::string night = nightRecord();
-    storeCount("1");
-    fake.storedFiles[schedulePath] = night.substr(0, 60);
-    EXPECT_EQ(manager.LoadSchedule(schedulePath),
-              "Error reading TScheduleItem.SPTimeProperty: Stream read error");
-    fake.storedFiles[schedulePath] = "PK\x03\x04" + night.substr(4);
-    EXPECT_EQ(manager.LoadSchedule(schedulePath), "Invalid stream format");
-    fake.storedFiles[schedulePath] = night.substr(0, 0x20) + "\x07" + night.substr(0x21);
-    EXPECT_EQ(manager.LoadSchedule(schedulePath),
-              "Error reading TScheduleItem.TaskProperty: Invalid property value");
-    EXPECT_EQ(manager.Count(), 0);
-    EXPECT_EQ(fake.storedFiles[backupPath], fake.storedFiles[schedulePath])
-        << "the newest unreadable file replaces the copy";
+    const std::string big = namedRecord("a", 1) + namedRecord("b", 2) + "rest";
+    const std::string truncated = night.substr(0, 60);
+    const std::string foreign = "PK\x03\x04" + night.substr(4);
+    const auto load = [&](const std::string& data) {
+        TScheduleManager other;
+        other.SetSettingsPath(settingsPath);
+        fake.storedFiles[schedulePath] = data;
+        const std::string fault = other.LoadSchedule(schedulePath);
+        return std::make_pair(fault, other.TakeNotice());
+    };
+    EXPECT_EQ(load(big).first, "Invalid stream format");
+    EXPECT_EQ(load(truncated).first, "Error reading TScheduleItem.SPTimeProperty: Stream read error");
+    EXPECT_EQ(load(truncated).second, "") << "the same bytes are not kept twice";
+    const auto [fault, notice] = load(foreign);
+    EXPECT_EQ(fault, "Invalid stream format");
+    EXPECT_EQ(notice, "Copies of the stored schedule, newest first:\n"
+                      "/opt/halvo/sch.cks.bak: 0 items and a part that cannot be read, the file as this run "
+                      "found it\n"
+                      "/opt/halvo/sch.cks.bak.1: 0 items and a part that cannot be read, an earlier copy\n"
+                      "/opt/halvo/sch.cks.bak.2: 2 items and a part that cannot be read, an earlier copy");
+    EXPECT_EQ(fake.storedFiles[backupPath], foreign);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".1"], truncated);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".2"], big);
+
+    // An empty file holds nothing to keep; a fourth copy lets only the oldest go.
+    EXPECT_EQ(load("").first, "");
+    EXPECT_EQ(fake.storedFiles[backupPath], foreign);
+    EXPECT_EQ(load(night + "junk").first, "Invalid stream format");
+    EXPECT_EQ(fake.storedFiles[backupPath], night + "junk");
+    EXPECT_EQ(fake.storedFiles[backupPath + ".1"], foreign);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".2"], truncated);
+    EXPECT_FALSE(fake.storedFiles.count(backupPath + ".3"));
+}
+
+TEST_F(ScheduleStorage, NoSaveStoresFewerItemsThanLoadedUnlessTheUserDeletedThem) {
+    const std::string file = namedRecord("a", 1) + namedRecord("b", 2) + namedRecord("c", 3);
+    fake.storedFiles[schedulePath] = file;
+    storeCount("3");
+    ASSERT_EQ(manager.LoadSchedule(schedulePath), "");
+    TScheduleItem& adding = manager.Add();
+    manager.Delete(0);
+    EXPECT_EQ(manager.SaveSchedule(schedulePath, &adding), "");
+    EXPECT_EQ(fake.storedFiles[schedulePath], namedRecord("b", 2) + namedRecord("c", 3));
+
+    // Items gone without a deletion by the user (a fault in the program) leave the stored file alone.
+    TScheduleManager other;
+    other.SetSettingsPath(settingsPath);
+    fake.storedFiles[schedulePath] = file;
+    storeCount("3");
+    ASSERT_EQ(other.LoadSchedule(schedulePath), "");
+    TScheduleItem& unconfirmed = other.Item(2);
+    EXPECT_EQ(other.SaveSchedule(schedulePath, &unconfirmed),
+              "Cannot create file \"/opt/halvo/sch.cks\". It would hold 2 items, fewer than the 3 loaded and "
+              "not deleted since; the stored file is left as it was.");
+    EXPECT_EQ(fake.storedFiles[schedulePath], file);
+    EXPECT_EQ(storedCount(), "3");
+    other.Clear();
+    EXPECT_EQ(other.SaveSchedule(schedulePath), "");
+    EXPECT_EQ(fake.storedFiles[schedulePath], "");
 }
 
 TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt) {
@@ -193,14 +234,14 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
               "Cannot open file \"/opt/halvo/sch.cks\". Access is denied");
     EXPECT_EQ(manager.Count(), 0);
     EXPECT_FALSE(fake.storedFiles.count(backupPath));
-
-    EXPECT_EQ(manager.TakeKeptCopy(), "");
+    EXPECT_EQ(manager.TakeNotice(), "");
 
     fake.unreadableFiles.clear(); // another program let go of it
     manager.Add().ItemName = "new";
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
     EXPECT_EQ(fake.storedFiles[backupPath], nightRecord());
-    EXPECT_EQ(manager.TakeKeptCopy(), backupPath);
+    EXPECT_EQ(manager.TakeNotice(), "Copies of the stored schedule, newest first:\n"
+                                    "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it");
     EXPECT_EQ(storedCount(), "1");
 
     fake.storedFiles.erase(backupPath);
@@ -239,7 +280,7 @@ TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
               "Cannot create file \"/opt/halvo/sch.cks\". Access is denied");
     EXPECT_EQ(fake.storedFiles[schedulePath], stored);
     EXPECT_EQ(storedCount(), "1") << "the count still matches the file";
-    EXPECT_TRUE(fake.callsStartingWith("write").empty());
+    EXPECT_TRUE(fake.callsStartingWith("write [").empty());
 
     fake.unwritableFiles = {settingsPath};
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "Unable to write to /opt/halvo/setting.ini");
@@ -250,9 +291,10 @@ TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
 // schedule file is a real file replaced by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::string readKey(const std::string& file, const std::string& section,
-                        const std::string& key) override {
-        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("") : std::string();
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override {
+        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("").substr(0, longest)
+                                : std::string();
     }
     bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override {
@@ -282,6 +324,13 @@ public:
         }
         std::error_code code;
         fs::rename(temporary, path, code);
+        if (code)
+            error = code.message();
+        return !code;
+    }
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override {
+        std::error_code code;
+        fs::rename(from, to, code);
         if (code)
             error = code.message();
         return !code;
@@ -317,10 +366,10 @@ TEST_F(ScheduleOnDisk, StoredFileAndSettingsKeepEveryOtherLine) {
 
     TScheduleManager manager;
     manager.SetSettingsPath(settings.string());
-    EXPECT_EQ(manager.LoadSchedule(schedule.string()), "Stream read error") << "7 counted, 1 stored";
+    EXPECT_EQ(manager.LoadSchedule(schedule.string()), "") << "7 counted, 1 stored";
     ASSERT_EQ(manager.Count(), 1);
     EXPECT_EQ(manager.Item(0).ItemName, "Night");
-    EXPECT_EQ(readFile(folder / "sch.cks.bak"), nightRecord());
+    EXPECT_FALSE(fs::exists(folder / "sch.cks.bak"));
 
     manager.Add().ItemName = "second";
     EXPECT_EQ(manager.SaveSchedule(schedule.string()), "");
@@ -344,9 +393,10 @@ TEST_F(ScheduleOnDisk, SettingsFileCreatedWhenMissingAndHexadecimalCountRead) {
     EXPECT_EQ(manager.SaveSchedule(schedule.string()), "");
     EXPECT_EQ(readFile(settings), "[schManager]\ncount=3\n");
 
-    writeFile(settings, "[schmanager]\ncount=0x2\n");
-    TScheduleManager two;
-    two.SetSettingsPath(settings.string());
-    EXPECT_EQ(two.LoadSchedule(schedule.string()), "");
-    EXPECT_EQ(namesOf(two), (std::vector<std::string>{"item0", "item1"}));
+    writeFile(settings, "[schmanager]\ncount=0x3\n");
+    TScheduleManager three;
+    three.SetSettingsPath(settings.string());
+    EXPECT_EQ(three.LoadSchedule(schedule.string()), "");
+    EXPECT_EQ(namesOf(three), (std::vector<std::string>{"item0", "item1", "item2"}));
+    EXPECT_EQ(three.TakeNotice(), "") << "the count agrees";
 }

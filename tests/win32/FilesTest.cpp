@@ -5,10 +5,12 @@
 
 #include "model/Schedule.h"
 
+#include <algorithm>
+
 namespace halvo::test {
 namespace {
 
-// The names in a folder, without "." and "..".
+// The names in a folder in alphabetical order, without "." and "..".
 std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found;
@@ -21,6 +23,7 @@ std::vector<std::string> namesIn(const std::string& folder) {
             names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -87,6 +90,39 @@ TEST_F(Files, FoldersAreMadeWithTheirParentsAndTestedByWriting) {
     // A file where a folder should be.
     WriteFileBytes(folder.file("plain"), "x");
     EXPECT_FALSE(real.MakeFolder(folder.file("plain\\below")));
+}
+
+TEST_F(Files, ReadOnlyFilesAndFoldersAreNamedBeforeAWriteAndLeftAsTheyAre) {
+    const std::string path = folder.file("setting.ini");
+    std::string error;
+    EXPECT_EQ(real.WriteProblem(path), "") << "a new file in a writable folder";
+    ASSERT_TRUE(real.WriteWholeFile(path, "old", error)) << error;
+    EXPECT_EQ(real.WriteProblem(path), "");
+    ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(real.WriteProblem(path), SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_FALSE(real.WriteWholeFile(path, "new", error));
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    ASSERT_TRUE(SetFileAttributesW(Widen(path).c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(real.MakeFolder(folder.file("sch.cks")));
+    EXPECT_EQ(real.WriteProblem(folder.file("sch.cks")), SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"sch.cks", "setting.ini"}));
+}
+
+TEST_F(Files, CopiesOfADamagedScheduleMoveBackAGenerationOnDisk) {
+    const std::string night = ReadFileBytes(std::string(HALVO_TEST_DATA_DIR) + "/night.cks");
+    const std::string stored = folder.file("sch.cks");
+    TScheduleManager manager;
+    manager.SetSettingsPath(folder.file("setting.ini"));
+    for (const std::string& damaged : {night + "junk", night + night + "junk"}) {
+        WriteFileBytes(stored, damaged);
+        EXPECT_EQ(manager.LoadSchedule(stored), "Invalid stream format");
+    }
+    EXPECT_EQ(ReadFileBytes(stored + ".bak"), night + night + "junk");
+    EXPECT_EQ(ReadFileBytes(stored + ".bak.1"), night + "junk");
+    std::string error;
+    EXPECT_FALSE(real.RenameFile(folder.file("missing"), stored, error));
+    EXPECT_EQ(error, SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"sch.cks", "sch.cks.bak", "sch.cks.bak.1"}));
 }
 
 TEST_F(Files, TheScheduleFileIsTheSameBytesOnThisSystem) {

@@ -6,6 +6,7 @@
 #include "model/DataFolder.h"
 #include "model/ProcessRoutines.h"
 #include "model/Tasks.h"
+#include "platform/fake/RecordingUi.h"
 
 namespace halvo::test {
 namespace {
@@ -41,10 +42,21 @@ TEST_F(Shell, TheExecuteTaskSplitsItsCommandLineAtTheFirstBlank) {
     DeleteFileW(Widen(output).c_str());
 }
 
-TEST_F(Shell, AProgramThatDoesNotExistAnswersAnErrorAtMost32) {
+TEST_F(Shell, AProgramThatDoesNotExistAnswersAnErrorAtMost32AndTheTaskSaysWhy) {
     TempFolder folder;
     const std::string missing = folder.file("no such program.exe");
     EXPECT_LE(real.ShellExecuteA(0, nullptr, missing.c_str(), nullptr, nullptr, 1), 32u);
+    EXPECT_EQ(real.LastErrorText(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+
+    RecordingUi recordingUi;
+    ScopedUi uiGuard(recordingUi);
+    TExecuteTask task;
+    task.CommandLine = "\"" + missing + "\" --now";
+    task.Run();
+    ASSERT_EQ(recordingUi.popups.size(), 1u);
+    EXPECT_EQ(
+        recordingUi.popups[0]->shownTexts,
+        std::vector<std::string>{"Run a command line failed: " + SystemErrorText(ERROR_FILE_NOT_FOUND)});
 }
 
 class SystemCalls : public RealPlatformTest {};
