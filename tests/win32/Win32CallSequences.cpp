@@ -206,6 +206,17 @@ TEST(Win32Calls, ProgramsAndDocumentsGoToTheShell) {
               (Calls{"ShellExecuteA(0, null, \"notepad\", \" readme.txt\", null, 1)",
                      "ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", null, null, 1)",
                      "ShellExecuteA(4660, \"open\", \"C:\\Halvo\\help.chm\", null, null, 1)"}));
+    EXPECT_TRUE(b.ui.popups.empty());
+
+    // Refused: the system's reason, asked for at once.
+    b.api.clearCalls();
+    b.api.launchRefusal = "The system cannot find the file specified.";
+    task.CommandLine = "calc";
+    task.Run();
+    EXPECT_EQ(b.api.calls, (Calls{"ShellExecuteA(0, null, \"calc\", null, null, 1)", "LastErrorText()"}));
+    ASSERT_EQ(b.ui.popups.size(), 1u);
+    EXPECT_EQ(b.ui.popups[0]->shownTexts,
+              Calls{"Run a command line failed: The system cannot find the file specified."});
 }
 
 TEST(Win32Calls, TheAutoStartEntryIsTheRunValue) {
