@@ -39,7 +39,8 @@ std::string StoredFilesNotice(bool scheduleStored) {
     const std::string settings = SettingsFilePath();
     const std::string programFolder = files.executableFolder();
     if (!files.folderWritable(programFolder)) {
-        const std::string told = platform().profiles().readKey(settings, NoticeSection, ReadOnlyFolderKey, 4095);
+        const std::string told =
+            platform().profiles().readKey(settings, NoticeSection, ReadOnlyFolderKey, 4095);
         if (programFolder != told) {
             parts.push_back("The program folder " + programFolder +
                             " cannot be written to, so the settings and the schedule are kept in " +

@@ -147,9 +147,8 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
     std::string failure;
-    if (platform().launcher().runProgram(parts.file, parts.hasParameters ? std::optional(parts.parameters)
-                                                                         : std::nullopt,
-                                         failure))
+    if (platform().launcher().runProgram(
+            parts.file, parts.hasParameters ? std::optional(parts.parameters) : std::nullopt, failure))
         return;
     // A program whose opening quote is not closed was cut at its first blank; the system then reports
     // the piece as missing, which would point the user at the wrong fault.

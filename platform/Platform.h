@@ -120,8 +120,8 @@ public:
     virtual bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
     // writeWholeFile for a copy of original: the copy is never open to more people than original is (its
     // permissions and, where the system allows, its group).
-    virtual bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
-                                 std::string& error) = 0;
+    virtual bool writeBackupFile(const std::string& path, const std::string& data,
+                                 const std::string& original, std::string& error) = 0;
     // Renames from to to, replacing to; on failure error holds the system's reason.
     virtual bool renameFile(const std::string& from, const std::string& to, std::string& error) = 0;
     // Why writeWholeFile(path) would fail now, in the system's words; empty when it would succeed.

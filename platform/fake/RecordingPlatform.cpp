@@ -209,8 +209,8 @@ bool RecordingPlatform::writeWholeFile(const std::string& path, const std::strin
     return true;
 }
 
-std::string RecordingPlatform::readKey(const std::string& file, const std::string& section, const std::string& key,
-                   std::size_t longest) {
+std::string RecordingPlatform::readKey(const std::string& file, const std::string& section,
+                                       const std::string& key, std::size_t longest) {
     record("read [" + section + "] " + key + " of " + quoted(file));
     const auto it = storedFiles.find(file);
     if (it == storedFiles.end() || unreadableFiles.count(file))

@@ -80,9 +80,8 @@ struct Lookup {
 Lookup examine(const std::string& path, bool onPath) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return errno == EACCES && !onPath
-                   ? Lookup{{}, "cannot run " + path + ": " + errorText(EACCES)}
-                   : Lookup{};
+        return errno == EACCES && !onPath ? Lookup{{}, "cannot run " + path + ": " + errorText(EACCES)}
+                                          : Lookup{};
     if (!S_ISREG(info.st_mode))
         return {};
     if (::access(path.c_str(), X_OK) == 0)
@@ -281,8 +280,7 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& direc
     return n == static_cast<ssize_t>(sizeof failure) ? failure : 0;
 }
 
-std::string ShellOpen(const std::string& file, const std::string& parameters,
-                          const std::string& directory) {
+std::string ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) {
     if (file.empty())
         return "no program given";
     if (!directory.empty() && !isFolder(directory))

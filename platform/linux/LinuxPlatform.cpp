@@ -206,8 +206,8 @@ void LinuxPlatform::removeEntry() {
 
 // ---- Profile files: the portable INI module on real files
 
-std::string LinuxPlatform::readKey(const std::string& file, const std::string& section, const std::string& key,
-                   std::size_t longest) {
+std::string LinuxPlatform::readKey(const std::string& file, const std::string& section,
+                                   const std::string& key, std::size_t longest) {
     std::string text;
     std::string error;
     if (!ReadFile(file, text, error))

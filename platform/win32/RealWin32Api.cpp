@@ -824,7 +824,7 @@ bool RealWin32Api::WriteWholeFile(const std::string& path, const std::string& da
 // The copy lies in the folder of the original and inherits the same folder's permissions, as the original
 // did when this program wrote it.
 bool RealWin32Api::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
-                                    std::string& error) {
+                                   std::string& error) {
     return replaceWholeFile(path, data, error);
 }
 

@@ -245,11 +245,11 @@ void Win32Platform::removeEntry() {
 
 // ---- Profile files
 
-std::string Win32Platform::readKey(const std::string& file, const std::string& section, const std::string& key,
-                   std::size_t longest) {
+std::string Win32Platform::readKey(const std::string& file, const std::string& section,
+                                   const std::string& key, std::size_t longest) {
     std::string buffer(longest + 1, '\0');
-    m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), std::uint32_t(buffer.size()),
-                                   file.c_str());
+    m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
+                                   std::uint32_t(buffer.size()), file.c_str());
     return std::string(buffer.c_str());
 }
 

@@ -342,16 +342,15 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     QVERIFY(window.Settings.Remind);
     w.fake.clearCalls();
     window.Shutdown1->trigger();
-    QCOMPARE(lines(w.fake.calls),
-             lines((std::vector<std::string>{
-                 "shut down, forced",
-             })));
+    QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{
+                                      "shut down, forced",
+                                  })));
     window.N1->trigger();
     window.Logoff1->trigger();
     window.Restartthecomputer1->trigger();
-    QCOMPARE(lines(w.fake.sessionRequests()),
-             lines((std::vector<std::string>{"shut down, forced", "power off, forced",
-                                             "log off", "restart"})));
+    QCOMPARE(
+        lines(w.fake.sessionRequests()),
+        lines((std::vector<std::string>{"shut down, forced", "power off, forced", "log off", "restart"})));
     w.fake.clearCalls();
     window.Lockthecomputer1->trigger();
     QCOMPARE(w.fake.calls.back(), "lock");
@@ -437,8 +436,8 @@ void FormCtrlTest::aboutPage() {
 
     w.fake.clearCalls();
     QTest::mouseClick(about.Button1, Qt::LeftButton);
-    QCOMPARE(lines(w.fake.calls),
-             lines(std::vector<std::string>{"open \"https://www.example.org/halvo-shutdown/\" over a window"}));
+    QCOMPARE(lines(w.fake.calls), lines(std::vector<std::string>{
+                                      "open \"https://www.example.org/halvo-shutdown/\" over a window"}));
     QVERIFY(window.isVisible());
 
     // "OK" puts the program back into the tray; "Setting" brings it back on General.
@@ -468,14 +467,13 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
     }
     QCOMPARE(lines(order), lines((std::vector<std::string>{"About", "Option", "General", "Schedule"})));
     // The Schedule page's count first, then the three flags in order.
-    QCOMPARE(
-        lines(w.fake.callsStartingWith("write [")),
-        lines((std::vector<std::string>{
-            "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\"",
-            "write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
-            "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
-            "write [setting] Setting_Remind = \"1\" to \"/opt/halvo/setting.ini\"",
-        })));
+    QCOMPARE(lines(w.fake.callsStartingWith("write [")),
+             lines((std::vector<std::string>{
+                 "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\"",
+                 "write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
+                 "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
+                 "write [setting] Setting_Remind = \"1\" to \"/opt/halvo/setting.ini\"",
+             })));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     QCOMPARE(FormCtrl, nullptr);
 }
@@ -573,8 +571,9 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QSpontaneKeyEvent::setSpontaneous(&quit);
     QVERIFY(!window.eventFilter(QCoreApplication::instance(), &quit));
     QVERIFY(window.sessionEnding());
-    QCOMPARE(w.fake.storedFiles[SettingsFile], std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
-                                                     "Setting_Remind=0\n[schManager]\ncount=0\n"));
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
+             std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                         "Setting_Remind=0\n[schManager]\ncount=0\n"));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     window.show();
     QVERIFY(window.close());
@@ -709,8 +708,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
     window.Timer1Timer();
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
-    QCOMPARE(lines(w.fake.sessionRequests()),
-             lines(std::vector<std::string>{"restart"}));
+    QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
     QVERIFY(!window.CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
 

@@ -1,6 +1,7 @@
-// Starting programs and opening documents for real: a helper program records how it was started. Parameters arrive as plain words
-// whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
-// on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
+// Starting programs and opening documents for real: a helper program records how it was started. Parameters
+// arrive as plain words whatever shell syntax they hold, documents and addresses go to xdg-open (a recording
+// stand-in put first on PATH, so nothing opens on this machine's desktop), and no started child is left as
+// our zombie.
 
 #include "LinuxTestSupport.h"
 
@@ -181,7 +182,8 @@ TEST_F(Launching, FailuresSayWhyAndStartNothing) {
     const std::string missing = temp / "missing";
     EXPECT_EQ(ShellOpen("", "", ""), "no program given");
     EXPECT_EQ(ShellOpen(missing, "", ""), "program not found: " + missing);
-    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""), "program not found on PATH: no-such-program-anywhere");
+    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""),
+              "program not found on PATH: no-such-program-anywhere");
     EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", missing), "folder not found: " + missing);
     // An unbalanced quote would leave the words to guesswork: nothing runs.
     EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), "the quote is not closed");

@@ -210,8 +210,8 @@ TEST_F(TaskRun, ExecuteThatCannotStartSaysWhyInThePopup) {
     // An unclosed quote is named as the fault whatever the system says of the piece cut at the blank.
     task.CommandLine = "\"C:\\Program Files\\app.exe --x";
     task.Run();
-    EXPECT_EQ(fake.calls, (Calls{"run \"calc\"", "run \"calc\"",
-                                 "run \"\"C:\\Program\" with \"Files\\app.exe --x\""}));
+    EXPECT_EQ(fake.calls,
+              (Calls{"run \"calc\"", "run \"calc\"", "run \"\"C:\\Program\" with \"Files\\app.exe --x\""}));
     ASSERT_EQ(recordingUi.popups.size(), 2u);
     EXPECT_EQ(recordingUi.popups[0]->shownTexts,
               Calls{"Run a command line failed: program not found on PATH: calc"});
