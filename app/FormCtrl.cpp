@@ -38,8 +38,6 @@
 
 namespace halvo {
 
-TFormCtrl* FormCtrl = nullptr;
-
 namespace {
 
 constexpr int GeneralSheet = 0;
@@ -85,7 +83,6 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
 };
 
 TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
-    FormCtrl = this;
     buildWindow();
     buildTrayMenu();
     TrayIcon1 = new TrayIcon(this, windowIcon(), PopupMenu1);
@@ -120,8 +117,6 @@ TFormCtrl::~TFormCtrl() {
     FormAbout = nullptr;
     FormDestroy();
     SetBeforeSuspend({});
-    if (FormCtrl == this)
-        FormCtrl = nullptr;
     setDialogs(&m_unattended->previous);
 }
 
@@ -312,7 +307,7 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
             if (const TaskKind* kind = KindOfCode(taskCode))
                 Postpone(kind->Create(), kind->ListText, false);
         };
-        size = QSize(460, 269);
+        size = TFormGen::PageSize;
         break;
     case ScheduleSheet:
         if (FormSch)
@@ -321,7 +316,7 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
         FormSch->Postponed = [this](const TScheduleItem& item) {
             Postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
         };
-        size = QSize(460, 270);
+        size = TFormSch::PageSize;
         break;
     case OptionSheet:
         if (FormOption)
@@ -332,13 +327,13 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
             if (FormSch)
                 FormSch->StoreSchedule();
         });
-        size = QSize(460, 270);
+        size = TFormOption::PageSize;
         break;
     case AboutSheet:
         if (FormAbout)
             return FormAbout;
         page = FormAbout = new TFormAbout(*this, TabSheet4);
-        size = QSize(461, 270);
+        size = TFormAbout::PageSize;
         break;
     default:
         return nullptr;
@@ -476,10 +471,10 @@ std::optional<Pending> generalPending(TFormGen* page, WallSeconds now) {
         due = now + action.CountDown() + 1; // due on the tick after the count reached zero
     } else {
         const long long target = action.Hour() * 3600LL + action.Minute() * 60LL + action.Second();
-        if (target >= 86400 || target < 0)
+        if (target >= SecondsPerDay || target < 0)
             return std::nullopt;
-        const long long day = now - (now % 86400 + 86400) % 86400;
-        due = ShownWallTime(day + target > now ? day + target : day + 86400 + target);
+        const WallSeconds day = now - SecondOfDay(now);
+        due = ShownWallTime(day + target > now ? day + target : day + SecondsPerDay + target);
     }
     return Pending{"general " + std::to_string(int(action.Mode())) + " " + std::to_string(action.TaskCode()),
                    kind->Name, kind, due};

@@ -165,7 +165,4 @@ private:
     bool m_sessionEnding = false;
 };
 
-// The one main window while it exists.
-extern TFormCtrl* FormCtrl;
-
 } // namespace halvo

@@ -1,5 +1,6 @@
 #include "FormExecuteTip.h"
 
+#include "model/PostponedRuns.h"
 #include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     Button2->setObjectName("Button2");
     Button2->setText("Execute It!");
     Button3->setObjectName("Button3");
-    Button3->setText("Postpone 10 min");
+    Button3->setText(QString("Postpone %1 min").arg(TPostponedRuns::DelaySeconds / 60));
     // Enter must not run a shutdown by accident; the user presses a button on purpose.
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);

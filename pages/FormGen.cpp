@@ -135,7 +135,7 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(GroupBox1);
     layout->addWidget(GroupBox2, 1);
-    setFixedSize(460, 269);
+    setFixedSize(PageSize);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

@@ -6,6 +6,7 @@
 #include "model/SimpleAction.h"
 
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -29,6 +30,8 @@ class UpDown;
 class TFormGen : public QWidget {
     Q_OBJECT
 public:
+    static constexpr QSize PageSize{460, 269};
+
     explicit TFormGen(QWidget* parent = nullptr); // FormCreate
     ~TFormGen() override;                         // FormClose
 

@@ -7,6 +7,7 @@
 #include "model/Schedule.h"
 #include "model/ScheduleEvaluator.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -22,6 +23,8 @@ namespace halvo {
 class TFormSch : public QWidget {
     Q_OBJECT
 public:
+    static constexpr QSize PageSize{460, 270};
+
     // FormCreate: creates the manager; loads the schedule file (and appends its rows) when
     // settings.AutoSave is set and the file exists, showing a load fault in a message that stays; starts
     // Timer1.
