@@ -78,9 +78,10 @@ std::string readFile(const std::string& path) {
 // The fake platform with real files: the INI module on setting.ini, and whole-file writes by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::string readKey(const std::string& file, const std::string& section,
-                        const std::string& key) override {
-        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("") : std::string();
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override {
+        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("").substr(0, longest)
+                                : std::string();
     }
     bool writeKey(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override {

@@ -39,9 +39,10 @@ public:
         t.milliseconds = now.time().msec();
         return t;
     }
-    bool runProgram(const std::string& file, const std::optional<std::string>& parameters) override {
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override {
         runAt << QDateTime::currentDateTime();
-        return RecordingPlatform::runProgram(file, parameters);
+        return RecordingPlatform::runProgram(file, parameters, failure);
     }
     QList<QDateTime> runAt;
 };
