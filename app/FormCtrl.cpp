@@ -230,7 +230,7 @@ void TFormCtrl::FormCreate() {
     PageControl1->setCurrentIndex(ScheduleSheet);
     m_currentSheet = ScheduleSheet;
     // A saved schedule runs from the start, not only once the user happens to open the window.
-    if (Settings.AutoSave && platform().FileExists(ScheduleFilePath()))
+    if (Settings.AutoSave && platform().files().exists(ScheduleFilePath()))
         showPage(ScheduleSheet, false);
     refreshPending();
 }
@@ -374,17 +374,17 @@ void TFormCtrl::about1Click() {
 }
 
 void TFormCtrl::help2Click() {
-    Platform& p = platform();
-    const std::string path = p.ExecutableFolder() + HelpFileName;
-    if (!p.FileExists(path)) {
+    Files& files = platform().files();
+    const std::string path = files.executableFolder() + HelpFileName;
+    if (!files.exists(path)) {
         dialogs().Error(QString::fromStdString("The help file " + path + " is missing"));
         return;
     }
-    p.ShellExecuteA(Handle(winId()), "open", path.c_str(), nullptr, nullptr, win::SW_SHOWNORMAL);
+    platform().launcher().openDocument(path, std::uintptr_t(winId()));
 }
 
 void TFormCtrl::Timer1Timer() {
-    const LocalTime now = platform().GetLocalTime();
+    const LocalTime now = platform().clock().localTime();
     const QLocale locale;
     QString text = locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat);
     // Midnight shows as the date alone, as the clock always has.
@@ -410,7 +410,7 @@ void TFormCtrl::refreshPending() {
 }
 
 void TFormCtrl::Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule) {
-    Postponed.Add(std::move(task), std::move(label), fromSchedule, platform().GetLocalTime());
+    Postponed.Add(std::move(task), std::move(label), fromSchedule, platform().clock().localTime());
     refreshPending();
 }
 
@@ -506,7 +506,7 @@ std::string whenText(WallSeconds due, WallSeconds now) {
 } // namespace
 
 QString TFormCtrl::TrayToolTip() {
-    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
     QStringList lines{"Halvo Shutdown"};
     if (const auto general = generalPending(FormGen, now))
         lines << QString::fromStdString(general->label + " " + whenText(general->due, now));
@@ -521,7 +521,7 @@ QString TFormCtrl::TrayToolTip() {
 }
 
 std::string TFormCtrl::StatusText() {
-    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
     std::string text;
     const auto general = generalPending(FormGen, now);
     text +=
@@ -545,7 +545,7 @@ std::string TFormCtrl::StatusText() {
 }
 
 void TFormCtrl::WarnAhead() {
-    const WallSeconds now = WallSecondsOf(platform().GetLocalTime());
+    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
     std::vector<Pending> pending = schedulePending(FormSch, now);
     if (auto general = generalPending(FormGen, now))
         pending.push_back(*general);
@@ -632,7 +632,7 @@ void TFormCtrl::Exit1Click() {
 }
 
 void TFormCtrl::OpenHomepage() {
-    platform().ShellExecuteA(Handle(winId()), "open", HomepageAddress, nullptr, nullptr, win::SW_SHOWNORMAL);
+    platform().launcher().openDocument(HomepageAddress, std::uintptr_t(winId()));
 }
 
 } // namespace halvo

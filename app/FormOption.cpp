@@ -86,7 +86,8 @@ void TFormOption::SpeedButton1Click() {
     const bool autoSaveWasOn = m_settings.AutoSave;
     m_settings.AutoSave = CheckBox_AutoSave->isChecked();
     m_settings.Remind = CheckBox_Remind->isChecked();
-    // Stored at once, so the file agrees with the Run value even if the program never reaches "Exit".
+    // Stored at once, so the file agrees with the auto-start entry even if the program never reaches
+    // "Exit".
     std::string error;
     if (!StoreSettings(m_settings, SettingsFilePath(), error))
         dialogs().Error(QString::fromStdString(error));

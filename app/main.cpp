@@ -20,13 +20,6 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
-
 namespace {
 
 // Qt ends a program that finds no display with a fatal message after several lines of its own; say it in
@@ -50,17 +43,6 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     }
     if (previousHandler)
         previousHandler(type, context, message);
-}
-
-// A program built for the window subsystem has no console of its own: print into the one it was started
-// from, so that --status, --help and errors show there.
-void attachToConsole() {
-#ifdef _WIN32
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
-    }
-#endif
 }
 
 // A copy of this program that starts hidden in the tray. When two calls start one each at the same moment,
@@ -112,7 +94,8 @@ int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** arg
 } // namespace
 
 int main(int argc, char** argv) {
-    attachToConsole();
+    // So that --status, --help and errors show in the console the program was started from.
+    halvo::attachToParentConsole();
     const halvo::ParsedArguments arguments =
         halvo::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!arguments.error.empty()) {

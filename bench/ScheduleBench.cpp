@@ -78,20 +78,18 @@ std::string readFile(const std::string& path) {
 // The fake platform with real files: the INI module on setting.ini, and whole-file writes by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                           char* returned, std::uint32_t size,
-                                           const char* fileName) override {
-        const bool exists = fs::exists(fileName);
-        const std::string text = exists ? readFile(fileName) : std::string();
-        return ini::GetProfileString(exists ? &text : nullptr, section, key, defaultValue, returned, size);
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override {
+        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("").substr(0, longest)
+                                : std::string();
     }
-    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                    const char* fileName) override {
+    bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override {
         std::string error;
-        const std::string text = fs::exists(fileName) ? readFile(fileName) : std::string();
-        return WriteWholeFile(fileName, ini::WriteProfileString(text, section, key, value), error);
+        const std::string text = fs::exists(file) ? readFile(file) : std::string();
+        return writeWholeFile(file, ini::SetValue(text, section, key, value), error);
     }
-    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override {
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override {
         std::ifstream in(path, std::ios::binary | std::ios::ate);
         if (!in) {
             error = "cannot open";
@@ -102,7 +100,7 @@ public:
         in.read(data.data(), std::streamsize(data.size()));
         return bool(in);
     }
-    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
         const std::string temporary = path + ".new";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);

@@ -26,7 +26,7 @@ namespace {
 // The fake platform on the real local clock, noting when a command line is run.
 class RealClockPlatform final : public RecordingPlatform {
 public:
-    LocalTime GetLocalTime() override {
+    LocalTime localTime() override {
         const QDateTime now = QDateTime::currentDateTime();
         LocalTime t;
         t.year = now.date().year();
@@ -39,10 +39,10 @@ public:
         t.milliseconds = now.time().msec();
         return t;
     }
-    Handle ShellExecuteA(Handle window, const char* operation, const char* file, const char* parameters,
-                         const char* directory, int showCommand) override {
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override {
         runAt << QDateTime::currentDateTime();
-        return RecordingPlatform::ShellExecuteA(window, operation, file, parameters, directory, showCommand);
+        return RecordingPlatform::runProgram(file, parameters, failure);
     }
     QList<QDateTime> runAt;
 };

@@ -16,12 +16,12 @@ constexpr const char* ReadOnlyFolderKey = "ReadOnlyProgramFolder";
 } // namespace
 
 std::string DataFolder() {
-    Platform& p = platform();
-    const std::string beside = p.ExecutableFolder();
-    if (p.FolderWritable(beside))
+    Files& files = platform().files();
+    const std::string beside = files.executableFolder();
+    if (files.folderWritable(beside))
         return beside;
-    const std::string config = p.UserConfigFolder();
-    p.MakeFolder(config);
+    const std::string config = files.userConfigFolder();
+    files.makeFolder(config);
     return config;
 }
 
@@ -34,13 +34,13 @@ std::string SettingsFilePath() {
 }
 
 std::string StoredFilesNotice(bool scheduleStored) {
-    Platform& p = platform();
+    Files& files = platform().files();
     std::vector<std::string> parts;
     const std::string settings = SettingsFilePath();
-    const std::string programFolder = p.ExecutableFolder();
-    if (!p.FolderWritable(programFolder)) {
-        char told[4096] = {};
-        p.GetPrivateProfileStringA(NoticeSection, ReadOnlyFolderKey, "", told, sizeof told, settings.c_str());
+    const std::string programFolder = files.executableFolder();
+    if (!files.folderWritable(programFolder)) {
+        const std::string told =
+            platform().profiles().readKey(settings, NoticeSection, ReadOnlyFolderKey, 4095);
         if (programFolder != told) {
             parts.push_back("The program folder " + programFolder +
                             " cannot be written to, so the settings and the schedule are kept in " +
@@ -51,15 +51,15 @@ std::string StoredFilesNotice(bool scheduleStored) {
     }
     std::string data;
     std::string error;
-    if (p.FileExists(settings) && !p.ReadWholeFile(settings, data, error))
+    if (files.exists(settings) && !files.readWholeFile(settings, data, error))
         parts.push_back("The settings file " + settings + " cannot be read: " + error +
                         ". The settings start from their defaults.");
-    if (const std::string problem = p.WriteProblem(settings); !problem.empty())
+    if (const std::string problem = files.writeProblem(settings); !problem.empty())
         parts.push_back("The settings file " + settings + " cannot be written: " + problem +
                         ". Changes to the settings will not be kept.");
     if (scheduleStored) {
         const std::string schedule = ScheduleFilePath();
-        if (const std::string problem = p.WriteProblem(schedule); !problem.empty())
+        if (const std::string problem = files.writeProblem(schedule); !problem.empty())
             parts.push_back("The schedule file " + schedule + " cannot be written: " + problem +
                             ". Changes to the schedule will not be kept.");
     }

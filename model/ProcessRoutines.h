@@ -1,7 +1,7 @@
 #pragma once
 
-// The routines more than one action or window uses: enabling the shutdown privilege, collecting the
-// visible titled top-level windows, and the neighbour rule that picks one process per run of windows.
+// The routines more than one action or window uses: collecting the visible titled top-level windows, and
+// the neighbour rule that picks one process per run of windows.
 
 #include "platform/Platform.h"
 
@@ -12,12 +12,7 @@
 
 namespace halvo {
 
-struct WindowEntry {
-    std::string title;
-    Handle window = 0;
-};
-
-void EnableShutdownPrivilege();
+using WindowEntry = TopLevelWindow;
 
 // Visible, parentless, existing top-level windows with a title of 1 to 100 bytes, topmost first.
 std::vector<WindowEntry> CollectTopLevelWindows();
@@ -27,10 +22,7 @@ std::vector<WindowEntry> CollectTopLevelWindows();
 void ForEachRunEnd(const std::vector<WindowEntry>& list,
                    const std::function<void(std::size_t index, std::uint32_t processId)>& onRunEnd);
 
-// Terminates the process of every run end of the collected windows, passing over our own process.
+// Ends the process of every run end of the collected windows, passing over our own process.
 void CloseAllPrograms();
-
-// Opens the process with all access and terminates it with exit code 0 when a handle comes back.
-void TerminateProcessById(std::uint32_t processId);
 
 } // namespace halvo

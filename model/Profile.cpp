@@ -44,14 +44,12 @@ std::optional<long long> ParseProfileInteger(const std::string& text) {
 }
 
 long long ReadProfileInteger(const std::string& fileName, const char* section, const char* key) {
-    char buffer[2048] = {};
-    platform().GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, fileName.c_str());
-    return ParseProfileInteger(buffer).value_or(0);
+    return ParseProfileInteger(platform().profiles().readKey(fileName, section, key, 2047)).value_or(0);
 }
 
 bool WriteProfileKey(const std::string& fileName, const char* section, const char* key,
                      const std::string& value) {
-    return platform().WritePrivateProfileStringA(section, key, value.c_str(), fileName.c_str());
+    return platform().profiles().writeKey(fileName, section, key, value);
 }
 
 } // namespace halvo

@@ -11,7 +11,7 @@ namespace halvo {
 // characters) "0x"/"0X" for hexadecimal, decimal otherwise. Nothing when the text is not such a number.
 std::optional<long long> ParseProfileInteger(const std::string& text);
 
-// The key's text (read with a 2048-byte buffer) taken by the rule above; 0 when missing, empty or no number.
+// The key's text taken by the rule above; 0 when missing, empty or no number.
 long long ReadProfileInteger(const std::string& fileName, const char* section, const char* key);
 
 // Writes one key; false when the platform could not write the file.

@@ -130,7 +130,7 @@ std::string itemsText(long long count) {
 std::string contentsOf(const std::string& path) {
     std::string data;
     std::string error;
-    if (!platform().ReadWholeFile(path, data, error))
+    if (!platform().files().readWholeFile(path, data, error))
         return "cannot be read (" + error + ")";
     ScheduleReader reader(data);
     int items = 0;
@@ -166,20 +166,20 @@ bool TScheduleManager::keepBackup(const std::string& path, const std::string& da
         return true;
     std::string newest;
     std::string ignored;
-    if (platform().ReadWholeFile(BackupPath(path, 0), newest, ignored) && newest == data)
+    if (platform().files().readWholeFile(BackupPath(path, 0), newest, ignored) && newest == data)
         return true;
     for (int generation = BackupGenerations - 1; generation > 0; --generation) {
         const std::string younger = BackupPath(path, generation - 1);
-        if (platform().FileExists(younger) &&
-            !platform().RenameFile(younger, BackupPath(path, generation), error))
+        if (platform().files().exists(younger) &&
+            !platform().files().renameFile(younger, BackupPath(path, generation), error))
             return false;
     }
-    if (!platform().WriteBackupFile(BackupPath(path, 0), data, path, error))
+    if (!platform().files().writeBackupFile(BackupPath(path, 0), data, path, error))
         return false;
     std::string list = "Copies of the stored schedule, newest first:";
     for (int generation = 0; generation < BackupGenerations; ++generation) {
         const std::string copy = BackupPath(path, generation);
-        if (!platform().FileExists(copy))
+        if (!platform().files().exists(copy))
             continue;
         list += "\n" + copy + ": " + contentsOf(copy) +
                 (generation == 0 ? ", the file as this run found it" : ", an earlier copy");
@@ -191,7 +191,7 @@ bool TScheduleManager::keepBackup(const std::string& path, const std::string& da
 std::string TScheduleManager::LoadSchedule(const std::string& path) {
     std::string data;
     std::string error;
-    if (!platform().ReadWholeFile(path, data, error)) {
+    if (!platform().files().readWholeFile(path, data, error)) {
         // The file stays as it is; the next save of this path first tries again to keep a copy.
         m_unsavedBackupPath = path;
         return "Cannot open file \"" + path + "\". " + error;
@@ -214,10 +214,8 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
     m_loadedCount = loaded;
     m_deletedCount = 0;
 
-    char countText[2048] = {};
-    platform().GetPrivateProfileStringA(CountSection, CountKey, "", countText, sizeof countText,
-                                        SettingsPath.c_str());
-    const std::optional<long long> count = ParseProfileInteger(countText);
+    const std::optional<long long> count =
+        ParseProfileInteger(platform().profiles().readKey(SettingsPath, CountSection, CountKey, 2047));
     if (fault.empty() && count != loaded)
         addNotice("The schedule file " + path + " holds " + itemsText(loaded) + ", but " + SettingsPath +
                   (count ? " counted " + std::to_string(*count) : std::string(" held no count")) +
@@ -242,9 +240,9 @@ std::string TScheduleManager::SaveSchedule(const std::string& path, const TSched
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
-        if (!platform().FileExists(path)) {
+        if (!platform().files().exists(path)) {
             m_unsavedBackupPath.clear(); // nothing stored that could be lost
-        } else if (platform().ReadWholeFile(path, old, error) && keepBackup(path, old, error)) {
+        } else if (platform().files().readWholeFile(path, old, error) && keepBackup(path, old, error)) {
             m_unsavedBackupPath.clear();
         } else {
             // The items of the earlier file could not be kept anywhere: leave that file in place.
@@ -254,7 +252,7 @@ std::string TScheduleManager::SaveSchedule(const std::string& path, const TSched
     }
     const std::string data = WriteScheduleFile(*this, leaveOut);
     std::string error;
-    if (!platform().WriteWholeFile(path, data, error))
+    if (!platform().files().writeWholeFile(path, data, error))
         return "Cannot create file \"" + path + "\". " + error;
     if (!WriteProfileKey(SettingsPath, CountSection, CountKey, std::to_string(storing)))
         return "Unable to write to " + SettingsPath;

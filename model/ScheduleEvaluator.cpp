@@ -40,7 +40,7 @@ void ScheduleEvaluator::Tick() {
     const std::shared_ptr<bool> alive = m_impl->alive;
     const int count = m_manager.Count();
     // Read once per tick, and again after a firing, which may have waited a minute in its reminder.
-    LocalTime clock = platform().GetLocalTime();
+    LocalTime clock = platform().clock().localTime();
     // The set of items cannot change while a reminder is open, but the bound is checked anyway so an
     // outer tick can never step past the end.
     for (int i = 0; i < count && i < m_manager.Count(); ++i) {
@@ -58,7 +58,7 @@ void ScheduleEvaluator::Tick() {
         fire(item);
         if (!*alive)
             return;
-        clock = platform().GetLocalTime();
+        clock = platform().clock().localTime();
     }
 }
 

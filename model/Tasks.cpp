@@ -26,19 +26,18 @@ void reportRefusal(std::int32_t code, const std::string& reason) {
 
 void checkAnswer(std::int32_t code, bool accepted) {
     if (!accepted)
-        reportRefusal(code, platform().LastErrorText());
+        reportRefusal(code, platform().session().refusalReason());
 }
 
 void suspend(std::int32_t code, bool hibernate) {
-    Platform& p = platform();
-    if (!(hibernate ? p.IsPwrHibernateAllowed() : p.IsPwrSuspendAllowed())) {
+    SessionPower& session = platform().session();
+    if (!session.isOffered(hibernate ? SessionAction::Hibernate : SessionAction::Sleep)) {
         reportRefusal(code, "not available on this computer");
         return;
     }
     if (beforeSuspend)
         beforeSuspend();
-    EnableShutdownPrivilege();
-    checkAnswer(code, p.SetSuspendState(hibernate, false, false));
+    checkAnswer(code, hibernate ? session.hibernate() : session.sleep());
 }
 
 } // namespace
@@ -48,19 +47,17 @@ void SetBeforeSuspend(std::function<void()> store) {
 }
 
 void TShutDownTask::Run() {
-    EnableShutdownPrivilege();
-    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0));
+    checkAnswer(Code, platform().session().shutDown(true));
 }
 
 void TTurnOffTask::Run() {
-    EnableShutdownPrivilege();
-    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_POWEROFF | win::EWX_FORCE, 0));
+    checkAnswer(Code, platform().session().powerOff(true));
 }
 
 void TCloseProgramTask::Run() {
-    Platform& p = platform();
+    DesktopWindows& windows = platform().windows();
     // Ending ourselves would stop the schedule with us.
-    if (ProcessId == p.GetCurrentProcessId())
+    if (ProcessId == windows.ownProcessId())
         return;
     // A process id outlives the program it was picked for: after a restart it may name any other
     // process. Only end the process while it still shows the window the user picked.
@@ -68,27 +65,22 @@ void TCloseProgramTask::Run() {
     for (const auto& entry : CollectTopLevelWindows()) {
         if (entry.title != WindowText)
             continue;
-        std::uint32_t owner = 0;
-        p.GetWindowThreadProcessId(entry.window, &owner);
-        if (owner == ProcessId) {
+        if (windows.processOf(entry.window) == ProcessId) {
             stillOwnsWindow = true;
             break;
         }
     }
     if (stillOwnsWindow)
-        TerminateProcessById(ProcessId);
+        windows.endProcess(ProcessId);
 }
 
 void TScreenSaverTask::Run() {
-    // A plain send waits for every window; one hung window would freeze the program's timers for good.
-    std::uintptr_t result = 0;
-    platform().SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                                   win::SMTO_ABORTIFHUNG, 500, &result);
+    platform().session().startScreenSaver();
 }
 
+// Log off and restart leave programs the chance to keep the user's unsaved work.
 void TLogOffTask::Run() {
-    EnableShutdownPrivilege();
-    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_LOGOFF, 0));
+    checkAnswer(Code, platform().session().logOff(false));
 }
 
 void TDisconnectNetTask::Run() {
@@ -154,20 +146,17 @@ CommandLineParts SplitCommandLine(const std::string& commandLine) {
 
 void TExecuteTask::Run() {
     const CommandLineParts parts = SplitCommandLine(CommandLine);
-    const Handle answer = platform().ShellExecuteA(0, nullptr, parts.file.c_str(),
-                                                   parts.hasParameters ? parts.parameters.c_str() : nullptr,
-                                                   nullptr, win::SW_SHOWNORMAL);
-    if (answer > 32)
+    std::string failure;
+    if (platform().launcher().runProgram(
+            parts.file, parts.hasParameters ? std::optional(parts.parameters) : std::nullopt, failure))
         return;
     // A program whose opening quote is not closed was cut at its first blank; the system then reports
     // the piece as missing, which would point the user at the wrong fault.
-    reportRefusal(Code,
-                  programQuoteIsOpen(CommandLine) ? "the quote is not closed" : platform().LastErrorText());
+    reportRefusal(Code, programQuoteIsOpen(CommandLine) ? "the quote is not closed" : failure);
 }
 
 void TRestartTask::Run() {
-    EnableShutdownPrivilege();
-    checkAnswer(Code, platform().ExitWindowsEx(win::EWX_REBOOT, 0));
+    checkAnswer(Code, platform().session().restart(false));
 }
 
 void TMessageTask::Run() {
@@ -181,14 +170,7 @@ void TMessageTask::Run() {
 }
 
 void TLockWorkStationTask::Run() {
-    EnableShutdownPrivilege();
-    Platform& p = platform();
-    const Handle user32 = p.GetModuleHandleA("USER32.DLL");
-    if (!user32)
-        return;
-    const ProcAddress lockWorkStation = p.GetProcAddress(user32, "LockWorkStation");
-    if (lockWorkStation)
-        checkAnswer(Code, lockWorkStation() != 0);
+    checkAnswer(Code, platform().session().lock());
 }
 
 void TSleepTask::Run() {
@@ -196,7 +178,7 @@ void TSleepTask::Run() {
 }
 
 bool TSleepTask::Available() const {
-    return platform().IsPwrSuspendAllowed();
+    return platform().session().isOffered(SessionAction::Sleep);
 }
 
 void THibernateTask::Run() {
@@ -204,7 +186,7 @@ void THibernateTask::Run() {
 }
 
 bool THibernateTask::Available() const {
-    return platform().IsPwrHibernateAllowed();
+    return platform().session().isOffered(SessionAction::Hibernate);
 }
 
 namespace {

@@ -106,7 +106,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 std::string SingleByteTextToUtf8(std::string_view bytes) {
     if (IsValidUtf8(bytes))
         return std::string(bytes);
-    if (auto text = platform().AnsiToUtf8(std::string(bytes)))
+    if (auto text = platform().text().ansiToUtf8(std::string(bytes)))
         return *text;
     return Windows1252ToUtf8(bytes);
 }

@@ -294,7 +294,7 @@ void TFormGen::SpeedButton3Click() {
         cancelReminder();
         m_action.ArmAt(selectedCode(ComboBox2),
                        TSimpleAction::HourOf12HourClock(h, SpeedButton2->text() == "PM"), m, s,
-                       platform().GetLocalTime());
+                       platform().clock().localTime());
         dialogs().Message("set successfully");
         Timer1->start();
     } else {
@@ -305,7 +305,7 @@ void TFormGen::SpeedButton3Click() {
 }
 
 void TFormGen::Timer1Timer() {
-    if (!m_action.Tick(platform().GetLocalTime())) {
+    if (!m_action.Tick(platform().clock().localTime())) {
         if (!m_action.Armed())
             Timer1->stop();
         return;
@@ -365,7 +365,7 @@ void TFormGen::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minu
     Edit5->setText(QString::number(minute));
     Edit6->setText(QString::number(second));
     SpeedButton2->setText(hour >= 12 ? "PM" : "AM");
-    m_action.ArmAt(taskCode, hour, minute, second, platform().GetLocalTime());
+    m_action.ArmAt(taskCode, hour, minute, second, platform().clock().localTime());
     Timer1->start();
 }
 

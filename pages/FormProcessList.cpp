@@ -51,33 +51,19 @@ void TFormProcessList::FormCreate() {
 }
 
 void TFormProcessList::FillWindowList() {
-    Platform& p = platform();
+    DesktopWindows& desktop = platform().windows();
     const std::vector<WindowEntry> windows = CollectTopLevelWindows();
     ListView1->clear();
     // One row per process that the close-all action would end, for those we may query and read: the
     // module name only tells whether the process can be looked into, it is not shown. Our own windows are
     // left out: closing this program from its own schedule does nothing.
-    const std::uint32_t ownProcessId = p.GetCurrentProcessId();
+    const std::uint32_t ownProcessId = desktop.ownProcessId();
     ForEachRunEnd(windows, [&](std::size_t index, std::uint32_t processId) {
-        if (processId == ownProcessId)
+        if (processId == ownProcessId || desktop.programFile(processId).empty())
             return;
-        const Handle process =
-            p.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId);
-        if (!process)
-            return;
-        Handle module = 0;
-        std::uint32_t needed = 0;
-        if (p.EnumProcessModules(process, &module, sizeof(Handle), &needed)) {
-            char fileName[256];
-            std::memset(fileName, 0, sizeof fileName);
-            p.GetModuleFileNameExA(process, module, fileName, sizeof fileName);
-            if (fileName[0] != '\0') {
-                auto* row = new QTreeWidgetItem(ListView1);
-                row->setText(0, QString::fromStdString(windows[index].title));
-                row->setText(1, QString::number(processId));
-            }
-        }
-        p.CloseHandle(process);
+        auto* row = new QTreeWidgetItem(ListView1);
+        row->setText(0, QString::fromStdString(windows[index].title));
+        row->setText(1, QString::number(processId));
     });
 }
 

@@ -101,7 +101,7 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     // store keeps a copy of what this run never loaded.
     m_storedFileIsOurs = m_settings.AutoSave;
     const std::string schedulePath = ScheduleFilePath();
-    if (m_settings.AutoSave && platform().FileExists(schedulePath)) {
+    if (m_settings.AutoSave && platform().files().exists(schedulePath)) {
         m_manager->SetSettingsPath(SettingsFilePath());
         const std::string fault = m_manager->LoadSchedule(schedulePath);
         // The items read before a fault are kept, so they get their rows like the others.
@@ -154,7 +154,7 @@ void TFormSch::report(const std::string& fault, bool interactive) {
 }
 
 void TFormSch::StartTimer1() {
-    const LocalTime now = platform().GetLocalTime();
+    const LocalTime now = platform().clock().localTime();
     Timer1->start(1000 - now.milliseconds + TickMarginMs);
 }
 
@@ -167,7 +167,7 @@ void TFormSch::WriteRow(QTreeWidgetItem& row, const TScheduleItem& item) {
 
 QString TFormSch::NextRunText(const TScheduleItem& item) {
     const auto next =
-        item.Task ? NextFiring(item.TimeRule, WallSecondsOf(platform().GetLocalTime())) : std::nullopt;
+        item.Task ? NextFiring(item.TimeRule, WallSecondsOf(platform().clock().localTime())) : std::nullopt;
     if (!next)
         return {};
     const LocalTime t = LocalTimeOf(*next);

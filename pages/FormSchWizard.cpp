@@ -79,7 +79,7 @@ QDate calendarDay(long long day) {
 }
 
 QDate today() {
-    const LocalTime now = platform().GetLocalTime();
+    const LocalTime now = platform().clock().localTime();
     return QDate(now.year, now.month, now.day);
 }
 

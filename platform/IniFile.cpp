@@ -196,30 +196,4 @@ std::string RemoveSection(std::string_view text, std::string_view section) {
     });
 }
 
-std::uint32_t GetProfileString(const std::string* fileText, const char* section, const char* key,
-                               const char* defaultValue, char* returned, std::uint32_t size) {
-    if (!returned || size == 0)
-        return 0;
-    std::string value = defaultValue ? defaultValue : "";
-    if (fileText && section && key) {
-        if (auto found = GetValue(*fileText, section, key))
-            value = *found;
-    }
-    const std::size_t n = std::min<std::size_t>(value.size(), size - 1);
-    std::memcpy(returned, value.data(), n);
-    returned[n] = '\0';
-    return std::uint32_t(n);
-}
-
-std::string WriteProfileString(const std::string& fileText, const char* section, const char* key,
-                               const char* value) {
-    if (!section)
-        return fileText;
-    if (!key)
-        return RemoveSection(fileText, section);
-    if (!value)
-        return RemoveKey(fileText, section, key);
-    return SetValue(fileText, section, key, value);
-}
-
 } // namespace halvo::ini

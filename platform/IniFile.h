@@ -1,6 +1,6 @@
 #pragma once
 
-// The profile-file (INI) semantics of the Windows profile calls, for the platforms that lack them:
+// The profile-file (INI) semantics of Windows, for the platforms that lack them:
 // sections and keys match without regard to case, blanks around names and values do not count,
 // every line the program does not change is kept as it was, and a missing section or key is added.
 // The functions work on the file's text; the backends read and replace the file around them.
@@ -20,18 +20,8 @@ std::optional<std::string> GetValue(std::string_view text, std::string_view sect
 std::string SetValue(std::string_view text, std::string_view section, std::string_view key,
                      std::string_view value);
 
-// The text without key in section (value null in the Windows call), or without the whole section.
+// The text without key in section, or without the whole section.
 std::string RemoveKey(std::string_view text, std::string_view section, std::string_view key);
 std::string RemoveSection(std::string_view text, std::string_view section);
-
-// GetPrivateProfileStringA on a file's text (null for a missing file): copies the value, or defaultValue,
-// cut to size - 1 bytes, into returned with a terminating zero; returns the number of bytes copied.
-std::uint32_t GetProfileString(const std::string* fileText, const char* section, const char* key,
-                               const char* defaultValue, char* returned, std::uint32_t size);
-
-// WritePrivateProfileStringA on a file's text (empty for a missing file): the new text. A null key removes
-// the section, a null value removes the key.
-std::string WriteProfileString(const std::string& fileText, const char* section, const char* key,
-                               const char* value);
 
 } // namespace halvo::ini

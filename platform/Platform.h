@@ -1,22 +1,18 @@
 #pragma once
 
-// The thin layer over the operating system. Every operation the program needs from the system is one
-// virtual function here, named after the Windows function it stands for and taking the same values,
-// so the logic above it reads like the platform calls it makes and tests can check them one by one.
-// Backends: fake/ (recording, for tests), linux/, win32/. No Qt and no OS header here.
+// What the program asks of the operating system, in a few small interfaces named by what is asked, not by
+// how one system does it. Backends: fake/ (recording, for tests), linux/, win32/ (over its own layer of
+// Windows calls). No Qt and no OS header here.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace halvo {
 
-// HANDLE, HWND, HMODULE, HKEY and FARPROC values; 0 means none.
-using Handle = std::uintptr_t;
-
-// SYSTEMTIME of GetLocalTime. dayOfWeek: 0 = Sunday ... 6 = Saturday.
+// The local wall-clock time. dayOfWeek: 0 = Sunday ... 6 = Saturday.
 struct LocalTime {
     int year = 1899;
     int month = 12;
@@ -28,155 +24,148 @@ struct LocalTime {
     int milliseconds = 0;
 };
 
-// LUID
-struct Luid {
-    std::uint32_t lowPart = 0;
-    std::int32_t highPart = 0;
+enum class SessionAction { ShutDown, PowerOff, Restart, LogOff, Lock, Sleep, Hibernate };
+
+// Ending or interrupting the session. Each request answers whether the system took it; when it did not,
+// refusalReason() gives the system's reason in its own words (empty when it gave none). force: programs
+// are not asked whether they agree.
+class SessionPower {
+public:
+    virtual ~SessionPower() = default;
+    virtual bool shutDown(bool force) = 0;
+    virtual bool powerOff(bool force) = 0;
+    virtual bool restart(bool force) = 0;
+    virtual bool logOff(bool force) = 0;
+    virtual bool lock() = 0;
+    virtual bool sleep() = 0;
+    virtual bool hibernate() = 0;
+    // Whether a screen saver took the request.
+    virtual bool startScreenSaver() = 0;
+    // Whether the system offers the action at all (sleep and hibernation may be switched off).
+    virtual bool isOffered(SessionAction action) = 0;
+    virtual std::string refusalReason() = 0;
 };
 
-// TOKEN_PRIVILEGES with one entry: 4 + 8 + 4 = 16 bytes, as the platform lays it out.
-struct TokenPrivileges {
-    std::uint32_t privilegeCount = 0;
-    Luid luid;
-    std::uint32_t attributes = 0;
+// A top-level window as the system names it: an id good for asking about it again, and its title.
+using WindowId = std::uintptr_t;
+struct TopLevelWindow {
+    std::string title;
+    WindowId window = 0;
 };
-static_assert(sizeof(TokenPrivileges) == 16);
 
-// Values the program passes, with the numbers the platform gives them.
-namespace win {
-constexpr std::uint32_t TOKEN_ADJUST_PRIVILEGES = 0x20;
-constexpr std::uint32_t TOKEN_QUERY = 0x08;
-constexpr std::uint32_t SE_PRIVILEGE_ENABLED = 2;
-constexpr std::uint32_t EWX_LOGOFF = 0;
-constexpr std::uint32_t EWX_SHUTDOWN = 1;
-constexpr std::uint32_t EWX_REBOOT = 2;
-constexpr std::uint32_t EWX_FORCE = 4;
-constexpr std::uint32_t EWX_POWEROFF = 8;
-constexpr Handle HWND_BROADCAST = 0xFFFF;
-constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
-constexpr std::uintptr_t SC_SCREENSAVE = 0xF140;
-constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002;
-constexpr std::uint32_t PROCESS_ALL_ACCESS_OLD = 0x1F0FFF;
-constexpr std::uint32_t PROCESS_QUERY_INFORMATION = 0x400;
-constexpr std::uint32_t PROCESS_VM_READ = 0x10;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr Handle HKEY_CURRENT_USER = 0x80000001;
-constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
-constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
-constexpr std::uint32_t REG_SZ = 1;
-constexpr std::uint32_t REG_EXPAND_SZ = 2;
-constexpr std::uint32_t REG_DWORD = 4;
-constexpr long ERROR_SUCCESS = 0;
-constexpr long ERROR_FILE_NOT_FOUND = 2;
-constexpr long ERROR_ACCESS_DENIED = 5;
-constexpr long ERROR_MORE_DATA = 234;
-} // namespace win
+// The desktop's windows and the processes behind them.
+class DesktopWindows {
+public:
+    virtual ~DesktopWindows() = default;
+    // Existing, visible top-level windows owned by no other window, with a title (cut to at most 100
+    // bytes, on a character boundary), topmost first.
+    virtual std::vector<TopLevelWindow> visibleWindows() = 0;
+    // The process that shows the window; 0 when unknown.
+    virtual std::uint32_t processOf(WindowId window) = 0;
+    virtual std::uint32_t ownProcessId() = 0;
+    // Ends the process at once, as far as we may; it cannot refuse.
+    virtual void endProcess(std::uint32_t processId) = 0;
+    // The program file the process runs; empty when we may not look into the process.
+    virtual std::string programFile(std::uint32_t processId) = 0;
+};
 
-// A function found by GetProcAddress; empty when none was found.
-using ProcAddress = std::function<long()>;
+// Starting programs and opening documents as the desktop does.
+class Launcher {
+public:
+    virtual ~Launcher() = default;
+    // Starts the program file with its parameters (none: nothing at all, not an empty text). When it did not
+    // start, returns false and puts the system's reason, in words for the user, into failure.
+    virtual bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                            std::string& failure) = 0;
+    // Opens a document or web address with the desktop's program for it. ownerWindow: the window that asks
+    // (0 for none), which the system's own messages are shown over.
+    virtual void openDocument(const std::string& target, std::uintptr_t ownerWindow) = 0;
+};
 
-// EnumWindows callback: return true to go on.
-using EnumWindowsCallback = std::function<bool(Handle window)>;
+// The entry that starts the program with the user's session, holding a command line.
+class AutoStart {
+public:
+    enum class Outcome {
+        Done,
+        NotACommand, // the entry holds something other than a command line; left as it is
+        NotWritten,  // the entry could not be written
+    };
+    virtual ~AutoStart() = default;
+    // Writes command when there is no entry or an empty one; an entry with another command stays. Where the
+    // system keeps no place for entries at all, nothing is done and that is no fault.
+    virtual Outcome ensureEntry(const std::string& command) = 0;
+    // Writes command, replacing what the entry held (Done or NotWritten).
+    virtual Outcome writeEntry(const std::string& command) = 0;
+    // A missing entry is no fault.
+    virtual void removeEntry() = 0;
+};
 
+// Stored files and the places they go.
+class Files {
+public:
+    virtual ~Files() = default;
+    virtual std::string executablePath() = 0;
+    virtual std::string executableFolder() = 0; // ends with the path separator
+    // The folder for this program's files when the executable's folder is read-only; ends with the
+    // separator.
+    virtual std::string userConfigFolder() = 0;
+    virtual bool exists(const std::string& path) = 0;
+    virtual bool folderWritable(const std::string& folder) = 0;
+    // With its parents; true when it exists afterwards.
+    virtual bool makeFolder(const std::string& folder) = 0;
+    // Reads the whole file; on failure returns false and puts the system's reason into error.
+    virtual bool readWholeFile(const std::string& path, std::string& data, std::string& error) = 0;
+    // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
+    // content, never a part. On failure path is left as it was and error holds the system's reason.
+    virtual bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
+    // writeWholeFile for a copy of original: the copy is never open to more people than original is (its
+    // permissions and, where the system allows, its group).
+    virtual bool writeBackupFile(const std::string& path, const std::string& data,
+                                 const std::string& original, std::string& error) = 0;
+    // Renames from to to, replacing to; on failure error holds the system's reason.
+    virtual bool renameFile(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Why writeWholeFile(path) would fail now, in the system's words; empty when it would succeed.
+    virtual std::string writeProblem(const std::string& path) = 0;
+};
+
+// Single keys of profile (INI) files: sections and keys without regard to case, other lines kept.
+class Profiles {
+public:
+    virtual ~Profiles() = default;
+    // The key's text, cut to at most longest bytes; empty when the file, section or key is missing.
+    virtual std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                                std::size_t longest) = 0;
+    // False when the file could not be written.
+    virtual bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& value) = 0;
+};
+
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual LocalTime localTime() = 0;
+};
+
+class Text {
+public:
+    virtual ~Text() = default;
+    // Text in the user's ANSI code page as UTF-8; nothing where the system has no such code page (the
+    // caller then reads it as Windows-1252, which most older schedule files were written in).
+    virtual std::optional<std::string> ansiToUtf8(const std::string& bytes) = 0;
+};
+
+// One backend: every interface above.
 class Platform {
 public:
     virtual ~Platform() = default;
-
-    // Privilege
-    virtual Handle GetCurrentProcess() = 0;
-    virtual std::uint32_t GetCurrentProcessId() = 0;
-    virtual bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) = 0;
-    virtual bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) = 0;
-    virtual bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
-                                       const TokenPrivileges* newState, std::uint32_t bufferLength,
-                                       TokenPrivileges* previousState, std::uint32_t* returnLength) = 0;
-    virtual bool CloseHandle(Handle object) = 0;
-
-    // Session and power
-    virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
-    // The system's reason for the last session, power or launch request (ShellExecuteA) it refused, in its
-    // own words; empty when none.
-    virtual std::string LastErrorText() = 0;
-    virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                              std::intptr_t lParam, std::uint32_t flags,
-                                              std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
-    virtual Handle GetModuleHandleA(const char* moduleName) = 0;
-    virtual ProcAddress GetProcAddress(Handle module, const char* procName) = 0;
-    // PowrProf's sleep (hibernate false) or hibernation; true when the system took the request.
-    virtual bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) = 0;
-    virtual bool IsPwrSuspendAllowed() = 0;
-    virtual bool IsPwrHibernateAllowed() = 0;
-
-    // Windows and processes
-    virtual bool EnumWindows(const EnumWindowsCallback& callback) = 0;
-    virtual bool IsWindow(Handle window) = 0;
-    virtual bool IsWindowVisible(Handle window) = 0;
-    virtual Handle GetParent(Handle window) = 0;
-    // Copies at most maxCount - 1 bytes of the title (UTF-8) and a terminating zero; returns the length
-    // copied.
-    virtual int GetWindowTextA(Handle window, char* buffer, int maxCount) = 0;
-    virtual std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) = 0;
-    virtual Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) = 0;
-    virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
-    // bytes: room for modules in bytes; needed receives the bytes all modules would take.
-    virtual bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                                    std::uint32_t* needed) = 0;
-    virtual std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                               std::uint32_t size) = 0;
-
-    // Shell. Null pointers stand for the platform's "none".
-    virtual Handle ShellExecuteA(Handle window, const char* operation, const char* file,
-                                 const char* parameters, const char* directory, int showCommand) = 0;
-
-    // Registry
-    virtual long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
-                                 const char* className, std::uint32_t options, std::uint32_t desiredAccess,
-                                 Handle* result, std::uint32_t* disposition) = 0;
-    virtual long RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type, unsigned char* data,
-                                  std::uint32_t* dataSize) = 0;
-    virtual long RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                                const unsigned char* data, std::uint32_t dataSize) = 0;
-    virtual long RegDeleteValueA(Handle key, const char* valueName) = 0;
-    virtual long RegCloseKey(Handle key) = 0;
-
-    // Profile files
-    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
-                                                   const char* defaultValue, char* returned,
-                                                   std::uint32_t size, const char* fileName) = 0;
-    virtual bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                            const char* fileName) = 0;
-
-    // Text in the user's ANSI code page as UTF-8; nothing where the platform has no such code page (the
-    // caller then reads it as Windows-1252, which most older schedule files were written in).
-    virtual std::optional<std::string> AnsiToUtf8(const std::string& bytes) = 0;
-
-    // Clock
-    virtual LocalTime GetLocalTime() = 0;
-
-    // The running executable
-    virtual std::string ExecutablePath() = 0;
-    virtual std::string ExecutableFolder() = 0; // ends with the path separator
-    virtual std::string
-    UserConfigFolder() = 0; // the folder for this program's files when the above is read-only
-
-    // Files
-    virtual bool FileExists(const std::string& path) = 0;
-    virtual bool FolderWritable(const std::string& folder) = 0;
-    virtual bool
-    MakeFolder(const std::string& folder) = 0; // with its parents; true when it exists afterwards
-    // Reads the whole file; on failure returns false and puts the platform's reason into error.
-    virtual bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) = 0;
-    // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
-    // content, never a part. On failure path is left as it was and error holds the platform's reason.
-    virtual bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
-    // WriteWholeFile for a copy of original: the copy is never open to more people than original is (its
-    // permissions and, where the system allows, its group).
-    virtual bool WriteBackupFile(const std::string& path, const std::string& data,
-                                 const std::string& original, std::string& error) = 0;
-    // Renames from to to, replacing to; on failure error holds the platform's reason.
-    virtual bool RenameFile(const std::string& from, const std::string& to, std::string& error) = 0;
-    // Why WriteWholeFile(path) would fail now, in the platform's words; empty when it would succeed.
-    virtual std::string WriteProblem(const std::string& path) = 0;
+    virtual SessionPower& session() = 0;
+    virtual DesktopWindows& windows() = 0;
+    virtual Launcher& launcher() = 0;
+    virtual AutoStart& autoStart() = 0;
+    virtual Files& files() = 0;
+    virtual Profiles& profiles() = 0;
+    virtual WallClock& clock() = 0;
+    virtual Text& text() = 0;
 };
 
 // The process-wide current platform, set once in main() (nullptr unsets it); tests swap it with
@@ -186,6 +175,9 @@ void setPlatform(Platform* platform);
 
 // The backend this build was configured with (linux/ or win32/); defined by the backend's factory.
 std::unique_ptr<Platform> createSystemPlatform();
+// Makes standard output and errors reach the console the program was started from where the system does
+// not do so by itself (a windowed program on Windows); called first thing in main(). Also the backend's.
+void attachToParentConsole();
 
 class ScopedPlatform {
 public:

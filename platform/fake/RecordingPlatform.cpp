@@ -3,40 +3,21 @@
 #include "platform/CivilDate.h"
 #include "platform/IniFile.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
-
 namespace halvo {
 
-std::string hex(std::uint64_t value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "0x%llX", static_cast<unsigned long long>(value));
-    return buffer;
-}
-
-std::string quoted(const char* text) {
-    return text ? "\"" + std::string(text) + "\"" : "null";
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
 }
 
 namespace {
 
-std::string dec(std::uint64_t value) {
-    return std::to_string(value);
-}
-
-std::string boolText(bool value) {
-    return value ? "true" : "false";
-}
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
-
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string forced(const char* action, bool force) {
+    return std::string(action) + (force ? ", forced" : "");
 }
 
 } // namespace
@@ -45,14 +26,12 @@ RecordingPlatform::RecordingPlatform() {
     setNow(2026, 12, 8, 10, 0, 0);
 }
 
-void RecordingPlatform::addProcess(std::uint32_t id, std::set<std::uint32_t> access,
-                                   std::string moduleFileName) {
-    processes[id] = FakeProcess{id, std::move(access), std::move(moduleFileName)};
+void RecordingPlatform::addWindow(WindowId window, std::string title, std::uint32_t processId) {
+    topLevelWindows.push_back(FakeWindow{window, std::move(title), processId});
 }
 
-void RecordingPlatform::addWindow(Handle handle, std::string title, std::uint32_t processId, bool visible,
-                                  Handle parent) {
-    windows.push_back(FakeWindow{handle, std::move(title), true, visible, parent, processId});
+void RecordingPlatform::addProcess(std::uint32_t id, std::string programFile, bool mayEnd) {
+    processes[id] = FakeProcess{mayEnd, std::move(programFile)};
 }
 
 void RecordingPlatform::setNow(int year, int month, int day, int hour, int minute, int second,
@@ -88,377 +67,128 @@ std::vector<std::string> RecordingPlatform::callsStartingWith(const std::string&
     return out;
 }
 
-Handle RecordingPlatform::newHandle() {
-    const Handle h = m_nextHandle++;
-    openHandles.insert(h);
-    return h;
+std::vector<std::string> RecordingPlatform::sessionRequests() const {
+    std::vector<std::string> out;
+    for (const auto& c : calls)
+        if (m_sessionRequests.count(c))
+            out.push_back(c);
+    return out;
 }
 
-const FakeWindow* RecordingPlatform::findWindow(Handle window) const {
-    for (const auto& w : windows)
-        if (w.handle == window)
-            return &w;
-    return nullptr;
+bool RecordingPlatform::request(std::string line) {
+    m_sessionRequests.insert(line);
+    record(std::move(line));
+    return refusal.empty();
 }
 
-// The pseudo handle the platform gives for the own process.
-Handle RecordingPlatform::GetCurrentProcess() {
-    record("GetCurrentProcess()");
-    return static_cast<Handle>(-1);
+bool RecordingPlatform::shutDown(bool force) {
+    return request(forced("shut down", force));
 }
 
-std::uint32_t RecordingPlatform::GetCurrentProcessId() {
-    return currentProcessId;
+bool RecordingPlatform::powerOff(bool force) {
+    return request(forced("power off", force));
 }
 
-bool RecordingPlatform::OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) {
-    record("OpenProcessToken(" + (process == static_cast<Handle>(-1) ? std::string("-1") : dec(process)) +
-           ", " + hex(desiredAccess) + ")");
-    if (!tokenOpens) {
-        if (token)
-            *token = 0;
-        return false;
-    }
-    if (token)
-        *token = newHandle();
+bool RecordingPlatform::restart(bool force) {
+    return request(forced("restart", force));
+}
+
+bool RecordingPlatform::logOff(bool force) {
+    return request(forced("log off", force));
+}
+
+bool RecordingPlatform::lock() {
+    return request("lock");
+}
+
+bool RecordingPlatform::sleep() {
+    return request("sleep");
+}
+
+bool RecordingPlatform::hibernate() {
+    return request("hibernate");
+}
+
+bool RecordingPlatform::startScreenSaver() {
+    record("start the screen saver");
     return true;
 }
 
-bool RecordingPlatform::LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) {
-    record("LookupPrivilegeValueA(" + quoted(systemName) + ", " + quoted(name) + ")");
-    if (!privilegeLookupSucceeds)
-        return false;
-    if (luid)
-        *luid = Luid{19, 0}; // SE_SHUTDOWN_PRIVILEGE on Windows
+bool RecordingPlatform::isOffered(SessionAction action) {
+    if (action == SessionAction::Sleep)
+        return suspendAllowed;
+    if (action == SessionAction::Hibernate)
+        return hibernateAllowed;
     return true;
 }
 
-bool RecordingPlatform::AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
-                                              const TokenPrivileges* newState, std::uint32_t bufferLength,
-                                              TokenPrivileges* previousState, std::uint32_t* returnLength) {
-    std::string state = "null";
-    if (newState)
-        state = "{" + dec(newState->privilegeCount) + ", {" + dec(newState->luid.lowPart) + ", " +
-                std::to_string(newState->luid.highPart) + "}, " + dec(newState->attributes) + "}";
-    record("AdjustTokenPrivileges(" + dec(token) + ", " + boolText(disableAllPrivileges) + ", " + state +
-           ", " + dec(bufferLength) + ", " + (previousState ? "buffer" : "null") + ", " +
-           (returnLength ? "length" : "null") + ")");
-    if (returnLength)
-        *returnLength = 16;
-    return true;
+std::vector<TopLevelWindow> RecordingPlatform::visibleWindows() {
+    std::vector<TopLevelWindow> list;
+    for (const FakeWindow& w : topLevelWindows)
+        list.push_back(TopLevelWindow{w.title.substr(0, 100), w.window});
+    return list;
 }
 
-bool RecordingPlatform::CloseHandle(Handle object) {
-    record("CloseHandle(" + dec(object) + ")");
-    const bool known = openHandles.erase(object) > 0;
-    m_processHandles.erase(object);
-    return known;
-}
-
-bool RecordingPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    record("ExitWindowsEx(" + dec(flags) + ", " + dec(reason) + ")");
-    return exitRefusal.empty();
-}
-
-std::string RecordingPlatform::LastErrorText() {
-    record("LastErrorText()");
-    return exitRefusal.empty() ? launchRefusal : exitRefusal;
-}
-
-std::intptr_t RecordingPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message,
-                                                     std::uintptr_t wParam, std::intptr_t lParam,
-                                                     std::uint32_t flags, std::uint32_t timeoutMs,
-                                                     std::uintptr_t* result) {
-    record("SendMessageTimeoutA(" + hex(window) + ", " + hex(message) + ", " + hex(wParam) + ", " +
-           std::to_string(lParam) + ", " + hex(flags) + ", " + dec(timeoutMs) + ")");
-    if (result)
-        *result = 0;
-    return 1;
-}
-
-Handle RecordingPlatform::GetModuleHandleA(const char* moduleName) {
-    record("GetModuleHandleA(" + quoted(moduleName) + ")");
-    if (user32Present && moduleName && lower(moduleName) == "user32.dll")
-        return 0x7700;
+std::uint32_t RecordingPlatform::processOf(WindowId window) {
+    for (const FakeWindow& w : topLevelWindows)
+        if (w.window == window)
+            return w.processId;
     return 0;
 }
 
-ProcAddress RecordingPlatform::GetProcAddress(Handle module, const char* procName) {
-    record("GetProcAddress(" + dec(module) + ", " + quoted(procName) + ")");
-    if (module == 0x7700 && lockWorkStationPresent && procName && std::string(procName) == "LockWorkStation")
-        return [this]() -> long {
-            record("LockWorkStation()");
-            return exitRefusal.empty() ? 1 : 0;
-        };
-    return {};
-}
-
-bool RecordingPlatform::SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) {
-    const auto flag = [](bool value) { return std::string(value ? "true" : "false"); };
-    record("SetSuspendState(" + flag(hibernate) + ", " + flag(force) + ", " + flag(wakeupEventsDisabled) +
-           ")");
-    return exitRefusal.empty();
-}
-
-bool RecordingPlatform::IsPwrSuspendAllowed() {
-    record("IsPwrSuspendAllowed()");
-    return suspendAllowed;
-}
-
-bool RecordingPlatform::IsPwrHibernateAllowed() {
-    record("IsPwrHibernateAllowed()");
-    return hibernateAllowed;
-}
-
-bool RecordingPlatform::EnumWindows(const EnumWindowsCallback& callback) {
-    record("EnumWindows()");
-    // A copy, so a callback that changes the script cannot disturb the walk.
-    const auto handles = [this] {
-        std::vector<Handle> h;
-        for (const auto& w : windows)
-            h.push_back(w.handle);
-        return h;
-    }();
-    for (Handle h : handles)
-        if (!callback(h))
-            break;
-    return true;
-}
-
-bool RecordingPlatform::IsWindow(Handle window) {
-    record("IsWindow(" + dec(window) + ")");
-    const auto* w = findWindow(window);
-    return w && w->exists;
-}
-
-bool RecordingPlatform::IsWindowVisible(Handle window) {
-    record("IsWindowVisible(" + dec(window) + ")");
-    const auto* w = findWindow(window);
-    return w && w->exists && w->visible;
-}
-
-Handle RecordingPlatform::GetParent(Handle window) {
-    record("GetParent(" + dec(window) + ")");
-    const auto* w = findWindow(window);
-    return w ? w->parent : 0;
-}
-
-int RecordingPlatform::GetWindowTextA(Handle window, char* buffer, int maxCount) {
-    record("GetWindowTextA(" + dec(window) + ", " + std::to_string(maxCount) + ")");
-    const auto* w = findWindow(window);
-    if (!w || !buffer || maxCount <= 0)
-        return 0;
-    const std::size_t n = std::min<std::size_t>(w->title.size(), std::size_t(maxCount - 1));
-    std::memcpy(buffer, w->title.data(), n);
-    buffer[n] = '\0';
-    return int(n);
-}
-
-std::uint32_t RecordingPlatform::GetWindowThreadProcessId(Handle window, std::uint32_t* processId) {
-    record("GetWindowThreadProcessId(" + dec(window) + ")");
-    const auto* w = findWindow(window);
-    if (processId)
-        *processId = w ? w->processId : 0;
-    return w ? 1 : 0;
-}
-
-Handle RecordingPlatform::OpenProcess(std::uint32_t desiredAccess, bool inheritHandle,
-                                      std::uint32_t processId) {
-    record("OpenProcess(" + hex(desiredAccess) + ", " + boolText(inheritHandle) + ", " + dec(processId) +
-           ")");
+void RecordingPlatform::endProcess(std::uint32_t processId) {
+    record("end process " + std::to_string(processId));
     const auto it = processes.find(processId);
-    if (it == processes.end() || !it->second.grantedAccess.count(desiredAccess))
-        return 0;
-    const Handle h = newHandle();
-    m_processHandles[h] = processId;
-    return h;
+    if (it != processes.end() && it->second.mayEnd)
+        endedProcessIds.push_back(processId);
 }
 
-bool RecordingPlatform::TerminateProcess(Handle process, std::uint32_t exitCode) {
-    record("TerminateProcess(" + dec(process) + ", " + dec(exitCode) + ")");
-    const auto it = m_processHandles.find(process);
-    if (it == m_processHandles.end())
-        return false;
-    terminatedProcessIds.push_back(it->second);
-    return true;
+std::string RecordingPlatform::programFile(std::uint32_t processId) {
+    record("look into process " + std::to_string(processId));
+    const auto it = processes.find(processId);
+    return it == processes.end() ? std::string() : it->second.programFile;
 }
 
-bool RecordingPlatform::EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                                           std::uint32_t* needed) {
-    record("EnumProcessModules(" + dec(process) + ", " + dec(bytes) + ")");
-    const auto it = m_processHandles.find(process);
-    if (it == m_processHandles.end())
-        return false;
-    const auto& p = processes[it->second];
-    if (p.moduleFileName.empty())
-        return false;
-    if (modules && bytes >= sizeof(Handle))
-        modules[0] = 0x400000;
-    if (needed)
-        *needed = sizeof(Handle);
-    return true;
+bool RecordingPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                                   std::string& failure) {
+    record("run " + quoted(file) + (parameters ? " with " + quoted(*parameters) : std::string()));
+    failure = launchRefusal;
+    return launchRefusal.empty();
 }
 
-std::uint32_t RecordingPlatform::GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                                      std::uint32_t size) {
-    record("GetModuleFileNameExA(" + dec(process) + ", " + dec(module) + ", " + dec(size) + ")");
-    const auto it = m_processHandles.find(process);
-    if (it == m_processHandles.end() || !fileName || size == 0)
-        return 0;
-    const auto& name = processes[it->second].moduleFileName;
-    const std::size_t n = std::min<std::size_t>(name.size(), size - 1);
-    std::memcpy(fileName, name.data(), n);
-    fileName[n] = '\0';
-    return std::uint32_t(n);
+void RecordingPlatform::openDocument(const std::string& target, std::uintptr_t ownerWindow) {
+    record("open " + quoted(target) + (ownerWindow ? " over a window" : ""));
 }
 
-Handle RecordingPlatform::ShellExecuteA(Handle window, const char* operation, const char* file,
-                                        const char* parameters, const char* directory, int showCommand) {
-    record("ShellExecuteA(" + dec(window) + ", " + quoted(operation) + ", " + quoted(file) + ", " +
-           quoted(parameters) + ", " + quoted(directory) + ", " + std::to_string(showCommand) + ")");
-    return launchRefusal.empty() ? 42 : 2; // above 32: success
+AutoStart::Outcome RecordingPlatform::ensureEntry(const std::string& command) {
+    record("ensure auto-start " + quoted(command));
+    if (autoStartEntry && !autoStartIsCommand)
+        return Outcome::NotACommand;
+    if (autoStartEntry && !autoStartEntry->empty())
+        return Outcome::Done;
+    if (!autoStartWritable)
+        return Outcome::NotWritten;
+    autoStartEntry = command;
+    return Outcome::Done;
 }
 
-long RecordingPlatform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
-                                        const char* className, std::uint32_t options,
-                                        std::uint32_t desiredAccess, Handle* result,
-                                        std::uint32_t* disposition) {
-    record("RegCreateKeyExA(" + hex(key) + ", " + quoted(subKey) + ", " + dec(reserved) + ", " +
-           quoted(className) + ", " + dec(options) + ", " + hex(desiredAccess) + ")");
-    if (!registryKeyOpens || key != win::HKEY_CURRENT_USER || !subKey) {
-        if (result)
-            *result = 0;
-        return win::ERROR_ACCESS_DENIED;
-    }
-    std::string path = subKey;
-    if (!path.empty() && path.front() == '\\')
-        path.erase(0, 1);
-    const bool existed = registry.count(lower(path)) > 0;
-    registry[lower(path)];
-    if (disposition)
-        *disposition = existed ? 2 : 1; // REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY
-    const Handle h = newHandle();
-    m_keyHandles[h] = lower(path);
-    if (result)
-        *result = h;
-    return win::ERROR_SUCCESS;
+AutoStart::Outcome RecordingPlatform::writeEntry(const std::string& command) {
+    record("write auto-start " + quoted(command));
+    if (!autoStartWritable)
+        return Outcome::NotWritten;
+    autoStartEntry = command;
+    autoStartIsCommand = true;
+    return Outcome::Done;
 }
 
-long RecordingPlatform::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type,
-                                         unsigned char* data, std::uint32_t* dataSize) {
-    record("RegQueryValueExA(" + dec(key) + ", " + quoted(valueName) + ")");
-    const auto k = m_keyHandles.find(key);
-    if (k == m_keyHandles.end())
-        return 6; // ERROR_INVALID_HANDLE
-    auto& values = registry[k->second];
-    const auto v = values.find(lower(valueName ? valueName : ""));
-    if (v == values.end())
-        return win::ERROR_FILE_NOT_FOUND;
-    if (type)
-        *type = v->second.type;
-    const auto size = std::uint32_t(v->second.data.size());
-    if (!dataSize)
-        return win::ERROR_SUCCESS;
-    if (data && *dataSize < size) {
-        *dataSize = size;
-        return win::ERROR_MORE_DATA;
-    }
-    if (data)
-        std::memcpy(data, v->second.data.data(), size);
-    *dataSize = size;
-    return win::ERROR_SUCCESS;
+void RecordingPlatform::removeEntry() {
+    record("remove auto-start");
+    autoStartEntry.reset();
 }
 
-long RecordingPlatform::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                                       std::uint32_t type, const unsigned char* data,
-                                       std::uint32_t dataSize) {
-    const std::string bytes(reinterpret_cast<const char*>(data), dataSize);
-    record("RegSetValueExA(" + dec(key) + ", " + quoted(valueName) + ", " + dec(reserved) + ", " + dec(type) +
-           ", " + quoted(std::string(bytes.c_str()).c_str()) + ", " + dec(dataSize) + ")");
-    const auto k = m_keyHandles.find(key);
-    if (k == m_keyHandles.end())
-        return 6;
-    if (!registryWritesSucceed)
-        return win::ERROR_ACCESS_DENIED;
-    registry[k->second][lower(valueName ? valueName : "")] = FakeRegistryValue{type, bytes};
-    return win::ERROR_SUCCESS;
-}
-
-long RecordingPlatform::RegDeleteValueA(Handle key, const char* valueName) {
-    record("RegDeleteValueA(" + dec(key) + ", " + quoted(valueName) + ")");
-    const auto k = m_keyHandles.find(key);
-    if (k == m_keyHandles.end())
-        return 6;
-    return registry[k->second].erase(lower(valueName ? valueName : "")) ? win::ERROR_SUCCESS
-                                                                        : win::ERROR_FILE_NOT_FOUND;
-}
-
-long RecordingPlatform::RegCloseKey(Handle key) {
-    record("RegCloseKey(" + dec(key) + ")");
-    openHandles.erase(key);
-    return m_keyHandles.erase(key) ? win::ERROR_SUCCESS : 6;
-}
-
-std::uint32_t RecordingPlatform::GetPrivateProfileStringA(const char* section, const char* key,
-                                                          const char* defaultValue, char* returned,
-                                                          std::uint32_t size, const char* fileName) {
-    record("GetPrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(defaultValue) +
-           ", " + dec(size) + ", " + quoted(fileName) + ")");
-    const std::string path = fileName ? fileName : "";
-    const auto it = files.find(path);
-    const bool readable = it != files.end() && !unreadableFiles.count(path);
-    return ini::GetProfileString(readable ? &it->second : nullptr, section, key, defaultValue, returned,
-                                 size);
-}
-
-bool RecordingPlatform::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                                   const char* fileName) {
-    record("WritePrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(value) +
-           ", " + quoted(fileName) + ")");
-    const std::string path = fileName ? fileName : "";
-    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)))
-        return false;
-    const auto it = files.find(path);
-    files[path] =
-        ini::WriteProfileString(it == files.end() ? std::string() : it->second, section, key, value);
-    return true;
-}
-
-std::optional<std::string> RecordingPlatform::AnsiToUtf8(const std::string& bytes) {
-    return ansiToUtf8 ? ansiToUtf8(bytes) : std::nullopt;
-}
-
-LocalTime RecordingPlatform::GetLocalTime() {
-    return now;
-}
-
-std::string RecordingPlatform::ExecutablePath() {
-    return executablePath;
-}
-
-std::string RecordingPlatform::ExecutableFolder() {
-    return executableFolder;
-}
-
-std::string RecordingPlatform::UserConfigFolder() {
-    return userConfigFolder;
-}
-
-bool RecordingPlatform::FileExists(const std::string& path) {
-    return files.count(path) > 0;
-}
-
-bool RecordingPlatform::FolderWritable(const std::string& folder) {
-    return !readOnlyFolders.count(folder);
-}
-
-bool RecordingPlatform::MakeFolder(const std::string& folder) {
-    return !readOnlyFolders.count(folder);
-}
-
-bool RecordingPlatform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
-    const auto it = files.find(path);
-    if (it == files.end()) {
+bool RecordingPlatform::readWholeFile(const std::string& path, std::string& data, std::string& error) {
+    const auto it = storedFiles.find(path);
+    if (it == storedFiles.end()) {
         error = "The system cannot find the file specified";
         return false;
     }
@@ -470,24 +200,42 @@ bool RecordingPlatform::ReadWholeFile(const std::string& path, std::string& data
     return true;
 }
 
-bool RecordingPlatform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
+bool RecordingPlatform::writeWholeFile(const std::string& path, const std::string& data, std::string& error) {
     if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path))) {
         error = "Access is denied";
         return false;
     }
-    files[path] = data;
+    storedFiles[path] = data;
     return true;
 }
 
-// Through WriteWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
-bool RecordingPlatform::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
-                                        std::string& error) {
-    return WriteWholeFile(path, data, error);
+std::string RecordingPlatform::readKey(const std::string& file, const std::string& section,
+                                       const std::string& key, std::size_t longest) {
+    record("read [" + section + "] " + key + " of " + quoted(file));
+    const auto it = storedFiles.find(file);
+    if (it == storedFiles.end() || unreadableFiles.count(file))
+        return {};
+    return ini::GetValue(it->second, section, key).value_or("").substr(0, longest);
 }
 
-bool RecordingPlatform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
-    const auto it = files.find(from);
-    if (it == files.end()) {
+bool RecordingPlatform::writeKey(const std::string& file, const std::string& section, const std::string& key,
+                                 const std::string& value) {
+    record("write [" + section + "] " + key + " = " + quoted(value) + " to " + quoted(file));
+    if (unwritableFiles.count(file) || readOnlyFolders.count(folderOf(file)))
+        return false;
+    storedFiles[file] = ini::SetValue(storedFiles[file], section, key, value);
+    return true;
+}
+
+// Through writeWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
+bool RecordingPlatform::writeBackupFile(const std::string& path, const std::string& data, const std::string&,
+                                        std::string& error) {
+    return writeWholeFile(path, data, error);
+}
+
+bool RecordingPlatform::renameFile(const std::string& from, const std::string& to, std::string& error) {
+    const auto it = storedFiles.find(from);
+    if (it == storedFiles.end()) {
         error = "The system cannot find the file specified";
         return false;
     }
@@ -496,12 +244,12 @@ bool RecordingPlatform::RenameFile(const std::string& from, const std::string& t
         return false;
     }
     std::string data = std::move(it->second);
-    files.erase(it);
-    files[to] = std::move(data);
+    storedFiles.erase(it);
+    storedFiles[to] = std::move(data);
     return true;
 }
 
-std::string RecordingPlatform::WriteProblem(const std::string& path) {
+std::string RecordingPlatform::writeProblem(const std::string& path) {
     return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
 }
 

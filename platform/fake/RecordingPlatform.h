@@ -1,10 +1,10 @@
 #pragma once
 
-// The recording fake: every platform call that matters to the program's behaviour is recorded as one
-// line, "Name(arg, arg, ...)", in call order, and answered from a script the test sets up. Flags and
-// access masks are written in hexadecimal (0x28), handles and ids in decimal, texts in double quotes,
-// null pointers as null. The clock, the file operations and the executable's folder answer without
-// being recorded; tests look at their effects instead.
+// The recording fake: every request the program makes of the system is recorded as one line saying what
+// was asked ("power off, forced", "end process 1234", "write [setting] Setting_Remind = \"1\" to
+// \"/opt/halvo/setting.ini\""), in call order, and answered from a script the test sets up. The clock, the
+// files, the window list and the executable's folder answer without being recorded; tests look at their
+// effects instead.
 
 #include "platform/Platform.h"
 
@@ -18,153 +18,141 @@
 namespace halvo {
 
 struct FakeWindow {
-    Handle handle = 0;
+    WindowId window = 0;
     std::string title;
-    bool exists = true;
-    bool visible = true;
-    Handle parent = 0;
     std::uint32_t processId = 0;
 };
 
 struct FakeProcess {
-    std::uint32_t id = 0;
-    // Access masks that OpenProcess grants; empty means the process cannot be opened at all.
-    std::set<std::uint32_t> grantedAccess;
-    std::string moduleFileName; // empty: EnumProcessModules fails
+    bool mayEnd = true;
+    std::string programFile; // empty: cannot be looked into
 };
 
-struct FakeRegistryValue {
-    std::uint32_t type = win::REG_SZ;
-    std::string data; // raw bytes; REG_SZ texts include their terminating zero
-};
-
-class RecordingPlatform : public Platform {
+class RecordingPlatform : public Platform,
+                          public SessionPower,
+                          public DesktopWindows,
+                          public Launcher,
+                          public AutoStart,
+                          public Files,
+                          public Profiles,
+                          public WallClock,
+                          public Text {
 public:
     RecordingPlatform();
 
     // ---- the script ----
-    std::vector<FakeWindow> windows; // in z-order, topmost first
+    // The visible titled top-level windows, topmost first.
+    std::vector<FakeWindow> topLevelWindows;
     std::map<std::uint32_t, FakeProcess> processes;
-    void addProcess(std::uint32_t id, std::set<std::uint32_t> access, std::string moduleFileName = {});
-    void addWindow(Handle handle, std::string title, std::uint32_t processId, bool visible = true,
-                   Handle parent = 0);
+    void addWindow(WindowId window, std::string title, std::uint32_t processId);
+    void addProcess(std::uint32_t id, std::string programFile = {}, bool mayEnd = true);
 
     LocalTime now;
     void setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
     void advanceMilliseconds(long long ms);
 
     std::uint32_t currentProcessId = 4242;
-    bool user32Present = true;
-    bool lockWorkStationPresent = true;
-    // Whether the system offers sleep and hibernation; exitRefusal refuses them and the lock as well.
+    // Whether the system offers sleep and hibernation.
     bool suspendAllowed = true;
     bool hibernateAllowed = true;
-    bool tokenOpens = true;
-    bool privilegeLookupSucceeds = true;
-    // Set: ExitWindowsEx refuses, and LastErrorText gives this as the system's reason.
-    std::string exitRefusal;
-    // Set: ShellExecuteA answers 2 (file not found), and LastErrorText gives this unless exitRefusal is set.
+    // Set: every session request is refused, and refusalReason gives this as the system's reason.
+    std::string refusal;
+    // Set: a program to run does not start, and this is the system's reason.
     std::string launchRefusal;
 
-    // Registry: key path as created (backslashes, case kept) under HKEY_CURRENT_USER -> values by name.
-    std::map<std::string, std::map<std::string, FakeRegistryValue>> registry;
-    bool registryKeyOpens = true;
-    bool registryWritesSucceed = true;
+    // The auto-start entry: nothing when there is none.
+    std::optional<std::string> autoStartEntry;
+    bool autoStartIsCommand = true; // false: the entry holds something else
+    bool autoStartWritable = true;
 
     // The ANSI code page's conversion; unset answers that there is none.
-    std::function<std::optional<std::string>(const std::string&)> ansiToUtf8;
+    std::function<std::optional<std::string>(const std::string&)> ansiConversion;
 
-    std::string executablePath = "/opt/halvo/halvo-shutdown";
-    std::string executableFolder = "/opt/halvo/";
-    std::string userConfigFolder = "/home/user/.config/halvo-shutdown/";
+    std::string executablePathText = "/opt/halvo/halvo-shutdown";
+    std::string executableFolderText = "/opt/halvo/";
+    std::string userConfigFolderText = "/home/user/.config/halvo-shutdown/";
     std::set<std::string> readOnlyFolders;
 
-    // In-memory files by path. Failing paths refuse to be read or written.
-    std::map<std::string, std::string> files;
+    // In-memory files by path (profile files too). Failing paths refuse to be read or written.
+    std::map<std::string, std::string> storedFiles;
     std::set<std::string> unreadableFiles;
     std::set<std::string> unwritableFiles;
 
     // ---- what happened ----
     std::vector<std::string> calls;
-    std::vector<std::uint32_t> terminatedProcessIds;
-    std::set<Handle> openHandles; // handles handed out and not closed yet
+    std::vector<std::uint32_t> endedProcessIds;
     void clearCalls() { calls.clear(); }
-    // The recorded calls whose name starts with prefix, in order.
+    // The recorded calls that start with prefix, in order.
     std::vector<std::string> callsStartingWith(const std::string& prefix) const;
+    // The recorded requests to end or interrupt the session, in order.
+    std::vector<std::string> sessionRequests() const;
 
     // ---- Platform ----
-    Handle GetCurrentProcess() override;
-    std::uint32_t GetCurrentProcessId() override;
-    bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) override;
-    bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) override;
-    bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges, const TokenPrivileges* newState,
-                               std::uint32_t bufferLength, TokenPrivileges* previousState,
-                               std::uint32_t* returnLength) override;
-    bool CloseHandle(Handle object) override;
-    bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
-    std::string LastErrorText() override;
-    std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
-                                      std::uintptr_t* result) override;
-    Handle GetModuleHandleA(const char* moduleName) override;
-    ProcAddress GetProcAddress(Handle module, const char* procName) override;
-    bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) override;
-    bool IsPwrSuspendAllowed() override;
-    bool IsPwrHibernateAllowed() override;
-    bool EnumWindows(const EnumWindowsCallback& callback) override;
-    bool IsWindow(Handle window) override;
-    bool IsWindowVisible(Handle window) override;
-    Handle GetParent(Handle window) override;
-    int GetWindowTextA(Handle window, char* buffer, int maxCount) override;
-    std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) override;
-    Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) override;
-    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                            std::uint32_t* needed) override;
-    std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                       std::uint32_t size) override;
-    Handle ShellExecuteA(Handle window, const char* operation, const char* file, const char* parameters,
-                         const char* directory, int showCommand) override;
-    long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved, const char* className,
-                         std::uint32_t options, std::uint32_t desiredAccess, Handle* result,
-                         std::uint32_t* disposition) override;
-    long RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type, unsigned char* data,
-                          std::uint32_t* dataSize) override;
-    long RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                        const unsigned char* data, std::uint32_t dataSize) override;
-    long RegDeleteValueA(Handle key, const char* valueName) override;
-    long RegCloseKey(Handle key) override;
-    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                           char* returned, std::uint32_t size, const char* fileName) override;
-    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                    const char* fileName) override;
-    std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
-    LocalTime GetLocalTime() override;
-    std::string ExecutablePath() override;
-    std::string ExecutableFolder() override;
-    std::string UserConfigFolder() override;
-    bool FileExists(const std::string& path) override;
-    bool FolderWritable(const std::string& folder) override;
-    bool MakeFolder(const std::string& folder) override;
-    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
-    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
-    bool WriteBackupFile(const std::string& path, const std::string& data, const std::string& original,
+    SessionPower& session() override { return *this; }
+    DesktopWindows& windows() override { return *this; }
+    Launcher& launcher() override { return *this; }
+    AutoStart& autoStart() override { return *this; }
+    Files& files() override { return *this; }
+    Profiles& profiles() override { return *this; }
+    WallClock& clock() override { return *this; }
+    Text& text() override { return *this; }
+
+    bool shutDown(bool force) override;
+    bool powerOff(bool force) override;
+    bool restart(bool force) override;
+    bool logOff(bool force) override;
+    bool lock() override;
+    bool sleep() override;
+    bool hibernate() override;
+    bool startScreenSaver() override;
+    bool isOffered(SessionAction action) override;
+    std::string refusalReason() override { return refusal; }
+
+    std::vector<TopLevelWindow> visibleWindows() override;
+    std::uint32_t processOf(WindowId window) override;
+    std::uint32_t ownProcessId() override { return currentProcessId; }
+    void endProcess(std::uint32_t processId) override;
+    std::string programFile(std::uint32_t processId) override;
+
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override;
+    void openDocument(const std::string& target, std::uintptr_t ownerWindow) override;
+
+    Outcome ensureEntry(const std::string& command) override;
+    Outcome writeEntry(const std::string& command) override;
+    void removeEntry() override;
+
+    std::string executablePath() override { return executablePathText; }
+    std::string executableFolder() override { return executableFolderText; }
+    std::string userConfigFolder() override { return userConfigFolderText; }
+    bool exists(const std::string& path) override { return storedFiles.count(path) > 0; }
+    bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }
+    bool makeFolder(const std::string& folder) override { return !readOnlyFolders.count(folder); }
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override;
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
                          std::string& error) override;
-    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
-    std::string WriteProblem(const std::string& path) override;
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override;
+    std::string writeProblem(const std::string& path) override;
+
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override;
+    bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override;
+
+    LocalTime localTime() override { return now; }
+    std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
+        return ansiConversion ? ansiConversion(bytes) : std::nullopt;
+    }
 
 private:
+    bool request(std::string line);
     void record(std::string line) { calls.push_back(std::move(line)); }
-    Handle newHandle();
-    const FakeWindow* findWindow(Handle window) const;
 
-    Handle m_nextHandle = 1000;
-    std::map<Handle, std::uint32_t> m_processHandles; // handle -> process id
-    std::map<Handle, std::string> m_keyHandles;       // handle -> key path
+    std::set<std::string> m_sessionRequests; // the lines session requests were recorded as
 };
 
-// Formatting used in the recorded lines, for tests that build expected lines.
-std::string hex(std::uint64_t value);
-std::string quoted(const char* text);
+// A text in double quotes, as the recorded lines show texts.
+std::string quoted(const std::string& text);
 
 } // namespace halvo

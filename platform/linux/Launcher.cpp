@@ -17,14 +17,6 @@ namespace halvo::linuxbackend {
 
 namespace {
 
-// ShellExecuteA's answers.
-constexpr long kStarted = 42;
-constexpr long kFileNotFound = 2;
-constexpr long kPathNotFound = 3;
-constexpr long kAccessDenied = 5;
-constexpr long kBadFormat = 11;
-constexpr long kNoAssociation = 31;
-
 bool exists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
@@ -56,23 +48,6 @@ std::string inDirectory(const std::string& file, const std::string& directory) {
     return directory.back() == '/' ? directory + file : directory + "/" + file;
 }
 
-long errorCodeOf(int errorNumber) {
-    switch (errorNumber) {
-    case ENOENT:
-        return kFileNotFound;
-    case ENOTDIR:
-        return kPathNotFound;
-    case EACCES:
-    case EPERM:
-        return kAccessDenied;
-    case ENOEXEC:
-    case E2BIG:
-        return kBadFormat;
-    default:
-        return 0; // out of resources: fork or pipe failed
-    }
-}
-
 std::string errorText(int errorNumber) {
     return std::generic_category().message(errorNumber);
 }
@@ -97,7 +72,6 @@ bool looksLikeProgram(const std::string& path) {
 // The program a file names, or, when it names one that cannot run, why not.
 struct Lookup {
     std::string program;
-    long code = 0;
     std::string refusal;
 };
 
@@ -106,15 +80,14 @@ struct Lookup {
 Lookup examine(const std::string& path, bool onPath) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return errno == EACCES && !onPath
-                   ? Lookup{{}, kAccessDenied, "cannot run " + path + ": " + errorText(EACCES)}
-                   : Lookup{};
+        return errno == EACCES && !onPath ? Lookup{{}, "cannot run " + path + ": " + errorText(EACCES)}
+                                          : Lookup{};
     if (!S_ISREG(info.st_mode))
         return {};
     if (::access(path.c_str(), X_OK) == 0)
-        return {path, 0, {}};
+        return {path, {}};
     if (onPath || looksLikeProgram(path))
-        return {{}, kAccessDenied, "not executable: " + path};
+        return {{}, "not executable: " + path};
     return {};
 }
 
@@ -140,7 +113,7 @@ Lookup lookUp(const std::string& file, const std::string& directory) {
             Lookup found = examine(folder + (folder.back() == '/' ? "" : "/") + file, true);
             if (!found.program.empty())
                 return found;
-            if (refused.code == 0)
+            if (refused.refusal.empty())
                 refused = std::move(found);
         }
         if (end == std::string::npos)
@@ -307,31 +280,30 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& direc
     return n == static_cast<ssize_t>(sizeof failure) ? failure : 0;
 }
 
-ShellOpenResult ShellOpen(const std::string& file, const std::string& parameters,
-                          const std::string& directory) {
+std::string ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) {
     if (file.empty())
-        return {kFileNotFound, "no program given"};
+        return "no program given";
     if (!directory.empty() && !isFolder(directory))
-        return {kPathNotFound, "folder not found: " + directory};
+        return "folder not found: " + directory;
 
     if (!looksLikeAddress(file)) {
         const Lookup found = lookUp(file, directory);
         if (!found.program.empty()) {
             const auto words = SplitShellWords(parameters);
             if (!words)
-                return {kBadFormat, "the quote is not closed"};
+                return "the quote is not closed";
             std::vector<std::string> argv{found.program};
             argv.insert(argv.end(), words->begin(), words->end());
             const int e = StartDetached(argv, directory);
             if (e != 0)
-                return {errorCodeOf(e), "cannot run " + found.program + ": " + errorText(e)};
-            return {kStarted, {}};
+                return "cannot run " + found.program + ": " + errorText(e);
+            return {};
         }
-        if (found.code != 0)
-            return {found.code, found.refusal};
+        if (!found.refusal.empty())
+            return found.refusal;
         if (!exists(inDirectory(file, directory)))
-            return {kFileNotFound, file.find('/') == std::string::npos ? "program not found on PATH: " + file
-                                                                       : "program not found: " + file};
+            return file.find('/') == std::string::npos ? "program not found on PATH: " + file
+                                                       : "program not found: " + file;
     }
 
     // A document, a folder or an address: the desktop's default application. Its parameters would mean
@@ -339,11 +311,11 @@ ShellOpenResult ShellOpen(const std::string& file, const std::string& parameters
     const std::string target = looksLikeAddress(file) ? file : inDirectory(file, directory);
     const std::string opener = FindProgram("xdg-open", {});
     if (opener.empty())
-        return {kNoAssociation, "no application to open " + target + " (xdg-open is missing)"};
+        return "no application to open " + target + " (xdg-open is missing)";
     const int e = StartDetached({opener, target}, directory);
     if (e != 0)
-        return {errorCodeOf(e), "cannot run " + opener + ": " + errorText(e)};
-    return {kStarted, {}};
+        return "cannot run " + opener + ": " + errorText(e);
+    return {};
 }
 
 } // namespace halvo::linuxbackend

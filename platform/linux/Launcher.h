@@ -1,6 +1,6 @@
 #pragma once
 
-// Starting programs and opening documents for ShellExecuteA, never through a shell: a parameter text is
+// Starting programs and opening documents, never through a shell: a parameter text is
 // split into words the way a shell would split it, but nothing in it is expanded or run.
 
 #include <optional>
@@ -25,18 +25,10 @@ std::string FindProgram(const std::string& file, const std::string& directory);
 // empty. Returns 0 when the program has been executed, else the errno of what failed.
 int StartDetached(const std::vector<std::string>& argv, const std::string& directory);
 
-// What ShellOpen did: code is above 32 on success, else the platform's error code (2 file not found,
-// 3 path not found, 5 access denied, 11 bad format, 31 no application, 0 out of resources); reason says
-// why in words for the user, empty on success.
-struct ShellOpenResult {
-    long code = 0;
-    std::string reason;
-};
-
-// ShellExecuteA's "open": a program starts with its parameters split into words; a document, a folder or
+// Opens file: a program starts with its parameters split into words; a document, a folder or
 // a web address opens with xdg-open. A file that cannot run because it lacks the right to (a script or a
 // program without the executable bit, or one on PATH) is refused rather than opened as a document.
-ShellOpenResult ShellOpen(const std::string& file, const std::string& parameters,
-                          const std::string& directory);
+// Returns why nothing was started or opened, in words for the user; empty when it was.
+std::string ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory);
 
 } // namespace halvo::linuxbackend

@@ -23,49 +23,16 @@ std::unique_ptr<Platform> createSystemPlatform() {
     return std::make_unique<linuxbackend::LinuxPlatform>();
 }
 
+// A Linux program writes to the terminal it was started from by itself.
+void attachToParentConsole() {}
+
 namespace linuxbackend {
 
 namespace {
 
-constexpr Handle kCurrentProcessPseudoHandle = static_cast<Handle>(-1);
-constexpr Handle kUser32Module = 0x77000000;
-constexpr Handle kMainModule = 0x400000;
-constexpr std::uint32_t kProcessTerminate = 0x0001;
-constexpr std::uint32_t kRegBinary = 3;
-constexpr std::uint32_t kRegCreatedNewKey = 1;
-constexpr std::uint32_t kRegOpenedExistingKey = 2;
-constexpr long kErrorInvalidHandle = 6;
-constexpr long kErrorInvalidParameter = 87;
-constexpr const char* kRunKeyPath = "software\\microsoft\\windows\\currentversion\\run";
-constexpr const char* kRunValueName = "halvo shutdown";
-
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return text;
-}
-
-bool isRunValue(const char* valueName) {
-    return valueName && lower(valueName) == kRunValueName;
-}
-
-bool isPredefinedKey(Handle key) {
-    return key >= 0x80000000 && key <= 0x80000006;
-}
-
 bool isFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::uint32_t copyCut(const std::string& text, char* buffer, std::uint32_t size) {
-    if (!buffer || size == 0)
-        return 0;
-    const std::string_view cut = CutUtf8(text, size - 1);
-    std::memcpy(buffer, cut.data(), cut.size());
-    buffer[cut.size()] = '\0';
-    return static_cast<std::uint32_t>(cut.size());
 }
 
 } // namespace
@@ -75,413 +42,196 @@ LinuxPlatform::LinuxPlatform(std::string displayName, bool useResourceExtension)
 
 LinuxPlatform::~LinuxPlatform() = default;
 
-Handle LinuxPlatform::addHandle(HandleEntry entry) {
-    std::lock_guard lock(m_handlesMutex);
-    // Multiples of four, as the platform's own handles are, and never 0 or the pseudo handle.
-    const Handle handle = m_nextHandle;
-    m_nextHandle += 4;
-    m_handles.emplace(handle, std::move(entry));
-    return handle;
-}
-
-bool LinuxPlatform::findHandle(Handle handle, HandleKind kind, HandleEntry& entry) {
-    std::lock_guard lock(m_handlesMutex);
-    const auto it = m_handles.find(handle);
-    if (it == m_handles.end() || it->second.kind != kind)
-        return false;
-    entry = it->second;
-    return true;
-}
-
-bool LinuxPlatform::dropHandle(Handle handle, bool keys) {
-    std::lock_guard lock(m_handlesMutex);
-    const auto it = m_handles.find(handle);
-    if (it == m_handles.end())
-        return false;
-    const bool isKey = it->second.kind == HandleKind::RunKey || it->second.kind == HandleKind::OtherKey;
-    if (isKey != keys)
-        return false;
-    m_handles.erase(it);
-    return true;
-}
-
-// ---- Privilege: polkit decides who may power off; there is no token to adjust, so these succeed.
-
-Handle LinuxPlatform::GetCurrentProcess() {
-    return kCurrentProcessPseudoHandle;
-}
-
-std::uint32_t LinuxPlatform::GetCurrentProcessId() {
-    return static_cast<std::uint32_t>(::getpid());
-}
-
-bool LinuxPlatform::OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) {
-    HandleEntry ignored;
-    if (!token ||
-        (process != kCurrentProcessPseudoHandle && !findHandle(process, HandleKind::Process, ignored)))
-        return false;
-    *token = addHandle(HandleEntry{HandleKind::Token, desiredAccess, nullptr});
-    return true;
-}
-
-bool LinuxPlatform::LookupPrivilegeValueA(const char*, const char* name, Luid* luid) {
-    if (!name || !luid)
-        return false;
-    // The number Windows gives SeShutdownPrivilege, so the values passed on look the same everywhere.
-    *luid = lower(name) == "seshutdownprivilege" ? Luid{19, 0} : Luid{0, 0};
-    return true;
-}
-
-bool LinuxPlatform::AdjustTokenPrivileges(Handle token, bool, const TokenPrivileges*,
-                                          std::uint32_t bufferLength, TokenPrivileges* previousState,
-                                          std::uint32_t* returnLength) {
-    HandleEntry ignored;
-    if (!findHandle(token, HandleKind::Token, ignored))
-        return false;
-    if (previousState && bufferLength >= sizeof(TokenPrivileges))
-        *previousState = TokenPrivileges{};
-    if (returnLength)
-        *returnLength = sizeof(TokenPrivileges);
-    return true;
-}
-
-bool LinuxPlatform::CloseHandle(Handle object) {
-    // Dropping a process entry closes its pidfd.
-    return dropHandle(object, false);
-}
-
-// ---- Session and power
-
-// Log off and restart without force go to the desktop's session manager, which asks every program first,
-// as Windows does. Nothing when no manager takes the request up; otherwise whether it accepted.
-static std::optional<bool> askSessionManager(std::uint32_t flags, std::string& refusal) {
-    if (flags & (win::EWX_FORCE | win::EWX_SHUTDOWN | win::EWX_POWEROFF))
-        return std::nullopt;
-    const bool restart = flags & win::EWX_REBOOT;
-    const SessionManagerAnswer answer =
-        AskSessionManager(restart ? SessionRequest::Restart : SessionRequest::LogOff);
-    if (answer.outcome == SessionManagerAnswer::Outcome::NotServed)
-        return std::nullopt;
-    if (answer.outcome == SessionManagerAnswer::Outcome::Refused) {
-        refusal = answer.reason;
-        std::fprintf(stderr, "halvo-shutdown: %s did not %s: %s\n", answer.desktop.c_str(),
-                     restart ? "restart the computer" : "log off", refusal.c_str());
-        std::fflush(stderr);
-    }
-    return answer.outcome == SessionManagerAnswer::Outcome::Accepted;
-}
-
-bool LinuxPlatform::ExitWindowsEx(std::uint32_t flags, std::uint32_t) {
-    m_lastErrorText.clear();
-    if (const std::optional<bool> byManager = askSessionManager(flags, m_lastErrorText))
-        return *byManager;
-    // Shut down and power off are both logind's PowerOff: a halted but powered machine helps no desktop user.
-    if (flags & (win::EWX_SHUTDOWN | win::EWX_POWEROFF))
-        return answered(m_session.PowerOff());
-    // Restart is logind's Reboot; whether applications may object is logind's inhibitors' business.
-    if (flags & win::EWX_REBOOT)
-        return answered(m_session.Reboot());
-    // Log off (0, with or without force) ends our own session, not every session of the user.
-    return answered(m_session.TerminateOwnSession());
-}
+// ---- Session and power. polkit decides who may power off; there is no privilege to take first.
 
 bool LinuxPlatform::answered(bool accepted) {
-    m_lastErrorText = accepted ? std::string() : m_session.LastRefusal();
+    m_refusal = accepted ? std::string() : m_session.LastRefusal();
     return accepted;
 }
 
-bool LinuxPlatform::SetSuspendState(bool hibernate, bool, bool) {
-    // logind decides about force and wake events itself.
-    return answered(hibernate ? m_session.Hibernate() : m_session.Suspend());
+bool LinuxPlatform::askSessionManagerOr(bool restarting, bool force, bool (DesktopSession::*logind)()) {
+    m_refusal.clear();
+    // The session manager asks every program first, as Windows does without force.
+    if (!force) {
+        const SessionManagerAnswer answer =
+            AskSessionManager(restarting ? SessionRequest::Restart : SessionRequest::LogOff);
+        if (answer.outcome == SessionManagerAnswer::Outcome::Refused) {
+            m_refusal = answer.reason;
+            std::fprintf(stderr, "halvo-shutdown: %s did not %s: %s\n", answer.desktop.c_str(),
+                         restarting ? "restart the computer" : "log off", m_refusal.c_str());
+            std::fflush(stderr);
+        }
+        if (answer.outcome != SessionManagerAnswer::Outcome::NotServed)
+            return answer.outcome == SessionManagerAnswer::Outcome::Accepted;
+    }
+    return answered((m_session.*logind)());
 }
 
-std::intptr_t LinuxPlatform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                                 std::intptr_t, std::uint32_t, std::uint32_t timeoutMs,
-                                                 std::uintptr_t* result) {
-    if (result)
-        *result = 0;
-    // The screen-saver broadcast is the desktop's own screen saver switched on, else the freedesktop one
-    // (which locks on KDE), else the X server's; no other message has a meaning for X11 windows of others.
-    if (window == win::HWND_BROADCAST && message == win::WM_SYSCOMMAND &&
-        (wParam & 0xFFF0) == win::SC_SCREENSAVE)
-        return ActivateDesktopScreenSaver(static_cast<int>(timeoutMs)) ||
-                       m_session.ActivateScreenSaver(static_cast<int>(timeoutMs)) ||
-                       m_windows.ActivateScreenSaver()
-                   ? 1
-                   : 0;
-    return 0;
+// Shut down and power off are both logind's PowerOff: a halted but powered machine helps no desktop user.
+bool LinuxPlatform::shutDown(bool) {
+    return answered(m_session.PowerOff());
 }
 
-Handle LinuxPlatform::GetModuleHandleA(const char* moduleName) {
-    // Locking is always available through logind, so the lookup of LockWorkStation finds it.
-    if (moduleName && (lower(moduleName) == "user32.dll" || lower(moduleName) == "user32"))
-        return kUser32Module;
-    return 0;
+bool LinuxPlatform::powerOff(bool) {
+    return answered(m_session.PowerOff());
 }
 
-ProcAddress LinuxPlatform::GetProcAddress(Handle module, const char* procName) {
-    if (module == kUser32Module && procName && std::strcmp(procName, "LockWorkStation") == 0)
-        return [this]() -> long { return answered(m_session.LockOwnSession()) ? 1 : 0; };
-    return {};
+// Without a session manager, restart is logind's Reboot; whether applications may object is then logind's
+// inhibitors' business.
+bool LinuxPlatform::restart(bool force) {
+    return askSessionManagerOr(true, force, &DesktopSession::Reboot);
+}
+
+// Ends our own session, not every session of the user.
+bool LinuxPlatform::logOff(bool force) {
+    return askSessionManagerOr(false, force, &DesktopSession::TerminateOwnSession);
+}
+
+bool LinuxPlatform::lock() {
+    return answered(m_session.LockOwnSession());
+}
+
+// logind decides about force and wake events itself.
+bool LinuxPlatform::sleep() {
+    return answered(m_session.Suspend());
+}
+
+bool LinuxPlatform::hibernate() {
+    return answered(m_session.Hibernate());
+}
+
+// The desktop's own screen saver switched on, else the freedesktop one (which locks on KDE), else the X
+// server's. Each may take half a second before the next is tried, so a hung one cannot stop the program.
+bool LinuxPlatform::startScreenSaver() {
+    constexpr int timeoutMs = 500;
+    return ActivateDesktopScreenSaver(timeoutMs) || m_session.ActivateScreenSaver(timeoutMs) ||
+           m_windows.ActivateScreenSaver();
+}
+
+bool LinuxPlatform::isOffered(SessionAction action) {
+    if (action == SessionAction::Sleep)
+        return m_session.CanSuspend();
+    if (action == SessionAction::Hibernate)
+        return m_session.CanHibernate();
+    return true;
 }
 
 // ---- Windows: X11 (see X11Windows for which windows and in which order)
 
-bool LinuxPlatform::EnumWindows(const EnumWindowsCallback& callback) {
-    // The list is taken first, so a callback that closes windows cannot disturb the walk.
-    for (const std::uint32_t window : m_windows.TopLevelWindows())
-        if (!callback(window))
-            break;
-    return true;
-}
-
-bool LinuxPlatform::IsWindow(Handle window) {
-    return window <= 0xFFFFFFFF && m_windows.Exists(static_cast<std::uint32_t>(window));
-}
-
-bool LinuxPlatform::IsWindowVisible(Handle window) {
-    // Visible means viewable: mapped, and every ancestor (the window manager's frame) mapped too.
-    return window <= 0xFFFFFFFF && m_windows.Viewable(static_cast<std::uint32_t>(window));
-}
-
-Handle LinuxPlatform::GetParent(Handle window) {
-    // A top-level window's owner is the window it is transient for.
-    return window <= 0xFFFFFFFF ? m_windows.Owner(static_cast<std::uint32_t>(window)) : 0;
-}
-
-int LinuxPlatform::GetWindowTextA(Handle window, char* buffer, int maxCount) {
-    if (!buffer || maxCount <= 0)
-        return 0;
-    // Cut on a character boundary: half a UTF-8 character would show as garbage in the lists.
-    const std::string title = window <= 0xFFFFFFFF ? m_windows.Title(static_cast<std::uint32_t>(window)) : "";
-    return static_cast<int>(copyCut(title, buffer, static_cast<std::uint32_t>(maxCount)));
-}
-
-std::uint32_t LinuxPlatform::GetWindowThreadProcessId(Handle window, std::uint32_t* processId) {
-    const std::uint32_t pid =
-        window <= 0xFFFFFFFF ? m_windows.ProcessId(static_cast<std::uint32_t>(window)) : 0;
-    if (processId)
-        *processId = pid;
-    // No thread ids on X11; the process id stands in, non-zero exactly when the window's process is known.
-    return pid;
-}
-
-// ---- Processes: pidfd, so the process opened is the process signalled
-
-Handle LinuxPlatform::OpenProcess(std::uint32_t desiredAccess, bool, std::uint32_t processId) {
-    // Inheritance means nothing here: a pidfd is close-on-exec and no child is given our handles.
-    auto process = std::make_shared<ProcessReference>(static_cast<pid_t>(processId));
-    if (!process->valid())
-        return 0;
-    // Only processes we may signal open at all, as only a user's own processes open on the platform without
-    // administrator rights; theirs are the only ones whose executable we could read anyway.
-    if (!process->maySignal())
-        return 0;
-    return addHandle(HandleEntry{HandleKind::Process, desiredAccess, std::move(process)});
-}
-
-bool LinuxPlatform::TerminateProcess(Handle process, std::uint32_t) {
-    HandleEntry entry;
-    if (!findHandle(process, HandleKind::Process, entry) || !(entry.access & kProcessTerminate))
-        return false;
-    // SIGKILL, which a process cannot catch, as a forced end cannot be refused; no exit code can be chosen.
-    return entry.process->kill();
-}
-
-bool LinuxPlatform::EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                                       std::uint32_t* needed) {
-    HandleEntry entry;
-    const std::uint32_t queryAndRead = win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ;
-    if (!findHandle(process, HandleKind::Process, entry) || (entry.access & queryAndRead) != queryAndRead)
-        return false;
-    // One module, the executable: /proc/PID/exe, unreadable for processes that are not ours.
-    if (entry.process->executablePath().empty())
-        return false;
-    if (modules && bytes >= sizeof(Handle))
-        modules[0] = kMainModule;
-    if (needed)
-        *needed = sizeof(Handle);
-    return true;
-}
-
-std::uint32_t LinuxPlatform::GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                                  std::uint32_t size) {
-    HandleEntry entry;
-    if (!findHandle(process, HandleKind::Process, entry) || (module != 0 && module != kMainModule))
-        return 0;
-    return copyCut(entry.process->executablePath(), fileName, size);
-}
-
-// ---- Shell
-
-Handle LinuxPlatform::ShellExecuteA(Handle, const char* operation, const char* file, const char* parameters,
-                                    const char* directory, int) {
-    // Only opening has a meaning on a Linux desktop; the show command is the window manager's to decide.
-    if (operation && *operation && lower(operation) != "open") {
-        m_lastErrorText = std::string("cannot ") + operation + " files here, only open them";
-        return 31; // SE_ERR_NOASSOC
+std::vector<TopLevelWindow> LinuxPlatform::visibleWindows() {
+    std::vector<TopLevelWindow> list;
+    // The list is taken first, so windows that close meanwhile cannot disturb the walk. Visible means
+    // viewable: mapped, and every ancestor (the window manager's frame) mapped too. A top-level window's
+    // owner is the window it is transient for.
+    for (const std::uint32_t window : m_windows.TopLevelWindows()) {
+        if (!m_windows.Exists(window) || !m_windows.Viewable(window) || m_windows.Owner(window) != 0)
+            continue;
+        // Cut on a character boundary: half a UTF-8 character would show as garbage in the lists.
+        const std::string title(CutUtf8(m_windows.Title(window), 100));
+        if (!title.empty())
+            list.push_back(TopLevelWindow{title, window});
     }
-    const ShellOpenResult result =
-        ShellOpen(file ? file : "", parameters ? parameters : "", directory ? directory : "");
-    m_lastErrorText = result.reason;
-    return static_cast<Handle>(result.code);
+    return list;
 }
 
-// ---- Registry: only the Run key exists, and its one value is the autostart entry
-
-long LinuxPlatform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t, const char*, std::uint32_t,
-                                    std::uint32_t desiredAccess, Handle* result, std::uint32_t* disposition) {
-    if (!result)
-        return kErrorInvalidParameter;
-    *result = 0;
-    HandleEntry parent;
-    const bool knownParent =
-        findHandle(key, HandleKind::RunKey, parent) || findHandle(key, HandleKind::OtherKey, parent);
-    if (!isPredefinedKey(key) && !knownParent)
-        return kErrorInvalidHandle;
-    std::string path = subKey ? subKey : "";
-    // A leading backslash starts the path at the root, as on Windows.
-    const auto first = path.find_first_not_of('\\');
-    path.erase(0, first == std::string::npos ? path.size() : first);
-    while (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    const bool isRunKey = key == win::HKEY_CURRENT_USER && lower(path) == kRunKeyPath;
-    // Any other key answers as an empty one: nothing is stored outside the Run value.
-    *result =
-        addHandle(HandleEntry{isRunKey ? HandleKind::RunKey : HandleKind::OtherKey, desiredAccess, nullptr});
-    if (disposition)
-        *disposition =
-            !isRunKey || isFolder(FolderOf(AutostartEntryPath())) ? kRegOpenedExistingKey : kRegCreatedNewKey;
-    return win::ERROR_SUCCESS;
+std::uint32_t LinuxPlatform::processOf(WindowId window) {
+    return window <= 0xFFFFFFFF ? m_windows.ProcessId(static_cast<std::uint32_t>(window)) : 0;
 }
 
-long LinuxPlatform::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type,
-                                     unsigned char* data, std::uint32_t* dataSize) {
-    HandleEntry entry;
-    if (findHandle(key, HandleKind::OtherKey, entry))
-        return win::ERROR_FILE_NOT_FOUND;
-    if (!findHandle(key, HandleKind::RunKey, entry))
-        return kErrorInvalidHandle;
-    if (data && !dataSize)
-        return kErrorInvalidParameter;
-    if (!isRunValue(valueName))
-        return win::ERROR_FILE_NOT_FOUND;
+std::uint32_t LinuxPlatform::ownProcessId() {
+    return static_cast<std::uint32_t>(::getpid());
+}
 
+// ---- Processes: pidfd, so the process looked at is the process signalled
+
+void LinuxPlatform::endProcess(std::uint32_t processId) {
+    // Only processes we may signal; SIGKILL, which a process cannot catch, as a forced end cannot be
+    // refused.
+    const ProcessReference process(static_cast<pid_t>(processId));
+    if (process.valid() && process.maySignal())
+        process.kill();
+}
+
+std::string LinuxPlatform::programFile(std::uint32_t processId) {
+    // /proc/PID/exe, unreadable for processes that are not ours.
+    const ProcessReference process(static_cast<pid_t>(processId));
+    if (!process.valid() || !process.maySignal())
+        return {};
+    return process.executablePath();
+}
+
+// ---- Launching
+
+bool LinuxPlatform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                               std::string& failure) {
+    failure = ShellOpen(file, parameters.value_or(""), "");
+    return failure.empty();
+}
+
+// The window manager places what opens; there is no owner to give.
+void LinuxPlatform::openDocument(const std::string& target, std::uintptr_t) {
+    ShellOpen(target, "", "");
+}
+
+// ---- Auto-start: the XDG autostart entry
+
+AutoStart::Outcome LinuxPlatform::ensureEntry(const std::string& command) {
     std::string text;
     std::string error;
-    int errorNumber = 0;
-    if (!ReadFile(AutostartEntryPath(), text, error, &errorNumber))
-        return errorNumber == ENOENT || errorNumber == ENOTDIR ? win::ERROR_FILE_NOT_FOUND
-                                                               : win::ERROR_ACCESS_DENIED;
-    const AutostartValue value = ParseAutostartEntry(text);
-    std::string bytes;
-    std::uint32_t valueType = win::REG_SZ;
-    switch (value.state) {
-    case AutostartValue::State::Absent:
-        return win::ERROR_FILE_NOT_FOUND;
-    case AutostartValue::State::Present:
-        bytes = value.text + '\0';
-        break;
-    case AutostartValue::State::Malformed:
-        // An entry we cannot read a command line from is not a text value: the caller reports it and
-        // leaves it alone rather than taking it for an empty one and overwriting it.
-        bytes = text;
-        valueType = kRegBinary;
-        break;
+    // An entry that cannot be read is written anew: a write that fails then says so.
+    if (ReadFile(AutostartEntryPath(), text, error)) {
+        const AutostartValue value = ParseAutostartEntry(text);
+        // An entry we cannot read a command line from is reported and left alone rather than taken for
+        // an empty one and overwritten.
+        if (value.state == AutostartValue::State::Malformed && !text.empty())
+            return Outcome::NotACommand;
+        if (value.state == AutostartValue::State::Present && !value.text.empty())
+            return Outcome::Done;
     }
-    if (type)
-        *type = valueType;
-    if (!dataSize)
-        return win::ERROR_SUCCESS;
-    const auto size = static_cast<std::uint32_t>(bytes.size());
-    if (data && *dataSize < size) {
-        *dataSize = size;
-        return win::ERROR_MORE_DATA;
-    }
-    if (data)
-        std::memcpy(data, bytes.data(), size);
-    *dataSize = size;
-    return win::ERROR_SUCCESS;
+    return writeEntry(command);
 }
 
-long LinuxPlatform::RegSetValueExA(Handle key, const char* valueName, std::uint32_t, std::uint32_t type,
-                                   const unsigned char* data, std::uint32_t dataSize) {
-    HandleEntry entry;
-    if (findHandle(key, HandleKind::OtherKey, entry))
-        return win::ERROR_ACCESS_DENIED;
-    if (!findHandle(key, HandleKind::RunKey, entry))
-        return kErrorInvalidHandle;
-    if (!isRunValue(valueName))
-        return win::ERROR_ACCESS_DENIED;
-    // Only a command line can become an Exec line.
-    if ((type != win::REG_SZ && type != win::REG_EXPAND_SZ) || (!data && dataSize > 0))
-        return kErrorInvalidParameter;
-    std::string text(reinterpret_cast<const char*>(data), data ? dataSize : 0);
-    text = text.substr(0, text.find('\0'));
-
+AutoStart::Outcome LinuxPlatform::writeEntry(const std::string& command) {
     // Written by atomic replacement: the session manager may read the folder at any moment.
     const std::string path = AutostartEntryPath();
     std::string error;
-    if (!MakeFolders(FolderOf(path)) || !ReplaceFile(path, ComposeAutostartEntry(text), error))
-        return win::ERROR_ACCESS_DENIED;
-    return win::ERROR_SUCCESS;
+    if (!MakeFolders(FolderOf(path)) || !ReplaceFile(path, ComposeAutostartEntry(command), error))
+        return Outcome::NotWritten;
+    return Outcome::Done;
 }
 
-long LinuxPlatform::RegDeleteValueA(Handle key, const char* valueName) {
-    HandleEntry entry;
-    if (findHandle(key, HandleKind::OtherKey, entry))
-        return win::ERROR_FILE_NOT_FOUND;
-    if (!findHandle(key, HandleKind::RunKey, entry))
-        return kErrorInvalidHandle;
-    if (!isRunValue(valueName))
-        return win::ERROR_FILE_NOT_FOUND;
-    // A missing entry answers as a missing value does, which callers take as nothing to delete.
-    if (::unlink(AutostartEntryPath().c_str()) == 0)
-        return win::ERROR_SUCCESS;
-    return errno == ENOENT || errno == ENOTDIR ? win::ERROR_FILE_NOT_FOUND : win::ERROR_ACCESS_DENIED;
-}
-
-long LinuxPlatform::RegCloseKey(Handle key) {
-    return dropHandle(key, true) ? win::ERROR_SUCCESS : kErrorInvalidHandle;
+void LinuxPlatform::removeEntry() {
+    ::unlink(AutostartEntryPath().c_str());
 }
 
 // ---- Profile files: the portable INI module on real files
 
-std::uint32_t LinuxPlatform::GetPrivateProfileStringA(const char* section, const char* key,
-                                                      const char* defaultValue, char* returned,
-                                                      std::uint32_t size, const char* fileName) {
+std::string LinuxPlatform::readKey(const std::string& file, const std::string& section,
+                                   const std::string& key, std::size_t longest) {
     std::string text;
     std::string error;
-    const bool readable = fileName && ReadFile(fileName, text, error);
-    return ini::GetProfileString(readable ? &text : nullptr, section, key, defaultValue, returned, size);
+    if (!ReadFile(file, text, error))
+        return {};
+    return std::string(CutUtf8(ini::GetValue(text, section, key).value_or(""), longest));
 }
 
-bool LinuxPlatform::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                               const char* fileName) {
-    if (!fileName || !section)
-        return false;
+bool LinuxPlatform::writeKey(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& value) {
     std::string text;
     std::string error;
     int errorNumber = 0;
     // A file that exists but cannot be read must not be replaced by one holding only the new key.
-    if (!ReadFile(fileName, text, error, &errorNumber)) {
+    if (!ReadFile(file, text, error, &errorNumber)) {
         if (errorNumber != ENOENT)
             return false;
         text.clear();
     }
-    return ReplaceFile(fileName, ini::WriteProfileString(text, section, key, value), error);
-}
-
-// ---- Text
-
-// No ANSI code page here: the model reads such text as Windows-1252.
-std::optional<std::string> LinuxPlatform::AnsiToUtf8(const std::string&) {
-    return std::nullopt;
+    return ReplaceFile(file, ini::SetValue(text, section, key, value), error);
 }
 
 // ---- Clock
 
-LocalTime LinuxPlatform::GetLocalTime() {
+LocalTime LinuxPlatform::localTime() {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     // tzset() first: localtime_r alone never looks again, and a time zone changed while the program runs
@@ -496,63 +246,61 @@ LocalTime LinuxPlatform::GetLocalTime() {
     result.day = local.tm_mday;
     result.hour = local.tm_hour;
     result.minute = local.tm_min;
-    // A leap second (60) is held at 59, as the platform's clock never shows it.
+    // A leap second (60) is held at 59, as the schedule's clock never shows it.
     result.second = std::min(local.tm_sec, 59);
     result.milliseconds = static_cast<int>(now.tv_nsec / 1000000);
     return result;
 }
 
-// ---- The running executable
+// ---- The running executable and files
 
-std::string LinuxPlatform::ExecutablePath() {
+std::string LinuxPlatform::executablePath() {
     return ReadLink("/proc/self/exe");
 }
 
-std::string LinuxPlatform::ExecutableFolder() {
-    return FolderOf(ExecutablePath());
+std::string LinuxPlatform::executableFolder() {
+    return FolderOf(executablePath());
 }
 
-std::string LinuxPlatform::UserConfigFolder() {
+std::string LinuxPlatform::userConfigFolder() {
     return ConfigHome() + "/halvo-shutdown/";
 }
 
-// ---- Files
-
-bool LinuxPlatform::FileExists(const std::string& path) {
+bool LinuxPlatform::exists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool LinuxPlatform::FolderWritable(const std::string& folder) {
+bool LinuxPlatform::folderWritable(const std::string& folder) {
     // Creating and renaming files needs write and search rights; a read-only mount answers EROFS.
     return isFolder(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-bool LinuxPlatform::MakeFolder(const std::string& folder) {
+bool LinuxPlatform::makeFolder(const std::string& folder) {
     return MakeFolders(folder);
 }
 
-bool LinuxPlatform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
+bool LinuxPlatform::readWholeFile(const std::string& path, std::string& data, std::string& error) {
     return ReadFile(path, data, error);
 }
 
-bool LinuxPlatform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
+bool LinuxPlatform::writeWholeFile(const std::string& path, const std::string& data, std::string& error) {
     return ReplaceFile(path, data, error);
 }
 
-bool LinuxPlatform::WriteBackupFile(const std::string& path, const std::string& data,
+bool LinuxPlatform::writeBackupFile(const std::string& path, const std::string& data,
                                     const std::string& original, std::string& error) {
     return ReplaceFile(path, data, error, original);
 }
 
-bool LinuxPlatform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
+bool LinuxPlatform::renameFile(const std::string& from, const std::string& to, std::string& error) {
     if (::rename(from.c_str(), to.c_str()) == 0)
         return true;
     error = std::strerror(errno);
     return false;
 }
 
-std::string LinuxPlatform::WriteProblem(const std::string& path) {
+std::string LinuxPlatform::writeProblem(const std::string& path) {
     return ReplaceProblem(path);
 }
 

@@ -1,867 +1,261 @@
 #include "Win32Platform.h"
 
-#include "TextConversion.h"
-#include "platform/Utf8.h"
-
-// The interface's numbers, taken before <windows.h> turns their names into macros, to be checked
-// against the system's own below.
-namespace halvo::interface_values {
-constexpr auto tokenAccess = win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY;
-constexpr auto privilegeEnabled = win::SE_PRIVILEGE_ENABLED;
-constexpr std::uint32_t exitFlags[] = {win::EWX_LOGOFF, win::EWX_SHUTDOWN, win::EWX_REBOOT, win::EWX_FORCE,
-                                       win::EWX_POWEROFF};
-constexpr auto broadcast = win::HWND_BROADCAST;
-constexpr auto sysCommand = win::WM_SYSCOMMAND;
-constexpr auto screenSave = win::SC_SCREENSAVE;
-constexpr auto abortIfHung = win::SMTO_ABORTIFHUNG;
-constexpr auto queryAndRead = win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ;
-constexpr auto showNormal = win::SW_SHOWNORMAL;
-constexpr auto currentUser = win::HKEY_CURRENT_USER;
-constexpr auto allAccess = win::KEY_ALL_ACCESS;
-constexpr std::uint32_t valueTypes[] = {win::REG_SZ, win::REG_EXPAND_SZ, win::REG_DWORD};
-constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::ERROR_ACCESS_DENIED,
-                           win::ERROR_MORE_DATA};
-} // namespace halvo::interface_values
-
-#include <windows.h>
-
-#include <knownfolders.h>
-#include <objbase.h>
-#include <shellapi.h>
-#include <shlobj.h>
-
-#include <algorithm>
-#include <cstddef>
 #include <cstring>
-#include <exception>
-#include <mutex>
-#include <optional>
-#include <vector>
 
 namespace halvo {
 
-static_assert(sizeof(Handle) == sizeof(HANDLE));
-static_assert(sizeof(TokenPrivileges) == sizeof(TOKEN_PRIVILEGES));
-static_assert(offsetof(TOKEN_PRIVILEGES, Privileges) == offsetof(TokenPrivileges, luid));
+Win32Platform::Win32Platform(Win32Api& api) : m_api(api) {}
 
-namespace iv = interface_values;
-static_assert(iv::tokenAccess == (TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY) &&
-              iv::privilegeEnabled == SE_PRIVILEGE_ENABLED);
-static_assert(iv::exitFlags[0] == EWX_LOGOFF && iv::exitFlags[1] == EWX_SHUTDOWN &&
-              iv::exitFlags[2] == EWX_REBOOT && iv::exitFlags[3] == EWX_FORCE &&
-              iv::exitFlags[4] == EWX_POWEROFF);
-static_assert(iv::broadcast == 0xFFFF && iv::sysCommand == WM_SYSCOMMAND && iv::screenSave == SC_SCREENSAVE &&
-              iv::abortIfHung == SMTO_ABORTIFHUNG);
-static_assert(iv::queryAndRead == (PROCESS_QUERY_INFORMATION | PROCESS_VM_READ) &&
-              iv::showNormal == SW_SHOWNORMAL);
-static_assert(iv::currentUser == 0x80000001 && iv::allAccess == KEY_ALL_ACCESS);
-static_assert(iv::valueTypes[0] == REG_SZ && iv::valueTypes[1] == REG_EXPAND_SZ &&
-              iv::valueTypes[2] == REG_DWORD);
-static_assert(iv::errors[0] == ERROR_SUCCESS && iv::errors[1] == ERROR_FILE_NOT_FOUND &&
-              iv::errors[2] == ERROR_ACCESS_DENIED && iv::errors[3] == ERROR_MORE_DATA);
-
-namespace {
-
-template <typename T> T as(Handle value) {
-    return reinterpret_cast<T>(value);
-}
-
-template <typename T> Handle handleOf(T value) {
-    return reinterpret_cast<Handle>(value);
-}
-
-// The interface carries the predefined registry keys by their 32-bit numbers (0x80000001); a 64-bit
-// Windows defines them as those numbers sign-extended.
-HKEY registryKey(Handle key) {
-    if (key >= 0x80000000u && key <= 0x800000FFu)
-        return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(static_cast<DWORD>(key))));
-    return as<HKEY>(key);
-}
-
-std::optional<std::wstring> wideOrNull(const char* text) {
-    if (!text)
-        return std::nullopt;
-    return win32::Widen(text);
-}
-
-const wchar_t* pointerOf(const std::optional<std::wstring>& text) {
-    return text ? text->c_str() : nullptr;
-}
-
-bool isStringType(DWORD type) {
-    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
-}
-
-std::string withTrailingSeparator(std::string folder) {
-    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
-        folder += '\\';
-    return folder;
-}
-
-DWORD attributesOf(const std::string& path) {
-    return GetFileAttributesW(win32::Widen(path).c_str());
-}
-
-// Copies text and a terminating zero into buffer of size bytes, cut so that no character is split.
-std::uint32_t copyOut(std::string_view text, char* buffer, std::uint32_t size) {
-    if (!buffer || size == 0)
-        return 0;
-    const std::string_view cut = CutUtf8(text, size - 1);
-    std::memcpy(buffer, cut.data(), cut.size());
-    buffer[cut.size()] = '\0';
-    return std::uint32_t(cut.size());
-}
-
-// ShellExecute may hand the work to shell extensions, which expect COM on the calling thread.
-void ensureComOnThisThread() {
-    thread_local const bool initialized = [] {
-        const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
-    }();
-    (void)initialized;
-}
-
-using SetSuspendStateFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
-using PowerAllowedFunction = BOOLEAN(WINAPI*)();
-using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
-using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
-
-template <typename Function> Function lookUp(HMODULE module, const char* name) {
-    // Through void(*)(): GetProcAddress's type says nothing about the function's real signature.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
-}
-
-} // namespace
-
-struct Win32Platform::ProcessStatusLibrary {
-    std::once_flag loaded;
-    HMODULE module = nullptr;
-    EnumProcessModulesFunction enumProcessModules = nullptr;
-    // The wide form of GetModuleFileNameExA: a module's path may hold characters outside the code page.
-    GetModuleFileNameExFunction getModuleFileNameEx = nullptr;
-};
-
-struct Win32Platform::PowerLibrary {
-    std::once_flag loaded;
-    HMODULE module = nullptr;
-    SetSuspendStateFunction setSuspendState = nullptr;
-    PowerAllowedFunction isPwrSuspendAllowed = nullptr;
-    PowerAllowedFunction isPwrHibernateAllowed = nullptr;
-};
-
-Win32Platform::Win32Platform()
-    : m_processStatus(std::make_unique<ProcessStatusLibrary>()), m_power(std::make_unique<PowerLibrary>()) {}
+Win32Platform::Win32Platform(std::unique_ptr<Win32Api> api) : m_owned(std::move(api)), m_api(*m_owned) {}
 
 Win32Platform::~Win32Platform() = default;
 
-const Win32Platform::ProcessStatusLibrary& Win32Platform::processStatus() {
-    std::call_once(m_processStatus->loaded, [this] {
-        // By name at first use: the program starts without it, and when it is missing the two calls
-        // simply fail, which leaves the window picker empty instead of stopping the program.
-        // From the system folder only: a bare name would also find a PSAPI.dll planted beside the program.
-        wchar_t system[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
-            return;
-        m_processStatus->module = LoadLibraryW((std::wstring(system, length) + L"\\PSAPI.dll").c_str());
-        if (!m_processStatus->module)
-            return;
-        m_processStatus->enumProcessModules =
-            lookUp<EnumProcessModulesFunction>(m_processStatus->module, "EnumProcessModules");
-        m_processStatus->getModuleFileNameEx =
-            lookUp<GetModuleFileNameExFunction>(m_processStatus->module, "GetModuleFileNameExW");
-    });
-    return *m_processStatus;
-}
+// ---- Session and power
 
-const Win32Platform::PowerLibrary& Win32Platform::power() {
-    std::call_once(m_power->loaded, [this] {
-        // From the system folder only, as PSAPI.dll above; missing, sleep and hibernation are not offered.
-        wchar_t system[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
-            return;
-        m_power->module = LoadLibraryW((std::wstring(system, length) + L"\\PowrProf.dll").c_str());
-        if (!m_power->module)
-            return;
-        m_power->setSuspendState = lookUp<SetSuspendStateFunction>(m_power->module, "SetSuspendState");
-        m_power->isPwrSuspendAllowed = lookUp<PowerAllowedFunction>(m_power->module, "IsPwrSuspendAllowed");
-        m_power->isPwrHibernateAllowed =
-            lookUp<PowerAllowedFunction>(m_power->module, "IsPwrHibernateAllowed");
-    });
-    return *m_power;
-}
-
-// ---- Privilege ----
-
-Handle Win32Platform::GetCurrentProcess() {
-    return handleOf(::GetCurrentProcess());
-}
-
-std::uint32_t Win32Platform::GetCurrentProcessId() {
-    return ::GetCurrentProcessId();
-}
-
-bool Win32Platform::OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) {
-    HANDLE opened = nullptr;
-    const BOOL ok = ::OpenProcessToken(as<HANDLE>(process), desiredAccess, &opened);
+void Win32Platform::enableShutdownPrivilege() {
+    // No step checks the one before: a failed step leaves the privilege as it was and the action is asked
+    // for all the same, so the system gives its own answer.
+    Handle token = 0;
+    m_api.OpenProcessToken(m_api.GetCurrentProcess(), win::TOKEN_ADJUST_PRIVILEGES | win::TOKEN_QUERY,
+                           &token);
+    Luid luid;
+    m_api.LookupPrivilegeValueA("", "SeShutdownPrivilege", &luid);
+    TokenPrivileges newState;
+    newState.privilegeCount = 1;
+    newState.luid = luid;
+    newState.attributes = win::SE_PRIVILEGE_ENABLED;
+    TokenPrivileges previous;
+    std::uint32_t returnLength = 0;
+    m_api.AdjustTokenPrivileges(token, false, &newState, sizeof(TokenPrivileges), &previous, &returnLength);
     if (token)
-        *token = ok ? handleOf(opened) : 0;
-    return ok;
+        m_api.CloseHandle(token);
 }
 
-bool Win32Platform::LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) {
-    // An empty system name means the local system, as a null one does.
-    const char* system = systemName && *systemName ? systemName : nullptr;
-    LUID found{};
-    const BOOL ok = ::LookupPrivilegeValueA(system, name, &found);
-    if (ok && luid)
-        *luid = Luid{found.LowPart, found.HighPart};
-    return ok;
+bool Win32Platform::exitWindows(std::uint32_t flags) {
+    enableShutdownPrivilege();
+    return m_api.ExitWindowsEx(flags, 0);
 }
 
-bool Win32Platform::AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
-                                          const TokenPrivileges* newState, std::uint32_t bufferLength,
-                                          TokenPrivileges* previousState, std::uint32_t* returnLength) {
-    TOKEN_PRIVILEGES state{};
-    if (newState) {
-        state.PrivilegeCount = newState->privilegeCount;
-        state.Privileges[0].Luid.LowPart = newState->luid.lowPart;
-        state.Privileges[0].Luid.HighPart = newState->luid.highPart;
-        state.Privileges[0].Attributes = newState->attributes;
-    }
-    TOKEN_PRIVILEGES previous{};
-    DWORD length = 0;
-    const BOOL ok =
-        ::AdjustTokenPrivileges(as<HANDLE>(token), disableAllPrivileges, newState ? &state : nullptr,
-                                previousState ? std::min<DWORD>(bufferLength, sizeof previous) : 0,
-                                previousState ? &previous : nullptr, returnLength ? &length : nullptr);
-    if (previousState) {
-        previousState->privilegeCount = previous.PrivilegeCount;
-        previousState->luid = Luid{previous.Privileges[0].Luid.LowPart, previous.Privileges[0].Luid.HighPart};
-        previousState->attributes = previous.Privileges[0].Attributes;
-    }
-    if (returnLength)
-        *returnLength = length;
-    return ok;
+bool Win32Platform::shutDown(bool force) {
+    return exitWindows(win::EWX_SHUTDOWN | (force ? win::EWX_FORCE : 0));
 }
 
-bool Win32Platform::CloseHandle(Handle object) {
-    return ::CloseHandle(as<HANDLE>(object));
+bool Win32Platform::powerOff(bool force) {
+    return exitWindows(win::EWX_POWEROFF | (force ? win::EWX_FORCE : 0));
 }
 
-// ---- Session and power ----
-
-bool Win32Platform::ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
-    const bool ok = ::ExitWindowsEx(flags, reason);
-    // Taken at once: any later call may overwrite the thread's last error.
-    m_exitError = ok ? 0 : ::GetLastError();
-    return ok;
+bool Win32Platform::restart(bool force) {
+    return exitWindows(win::EWX_REBOOT | (force ? win::EWX_FORCE : 0));
 }
 
-std::string Win32Platform::LastErrorText() {
-    return m_exitError ? SystemErrorText(m_exitError) : std::string();
+bool Win32Platform::logOff(bool force) {
+    return exitWindows(win::EWX_LOGOFF | (force ? win::EWX_FORCE : 0));
 }
 
-bool Win32Platform::SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) {
-    const PowerLibrary& library = power();
-    if (!library.setSuspendState) {
-        m_exitError = ERROR_PROC_NOT_FOUND;
-        return false;
-    }
-    const bool ok = library.setSuspendState(hibernate, force, wakeupEventsDisabled);
-    m_exitError = ok ? 0 : ::GetLastError();
-    return ok;
-}
-
-bool Win32Platform::IsPwrSuspendAllowed() {
-    const PowerLibrary& library = power();
-    return library.isPwrSuspendAllowed && library.isPwrSuspendAllowed();
-}
-
-bool Win32Platform::IsPwrHibernateAllowed() {
-    const PowerLibrary& library = power();
-    return library.isPwrHibernateAllowed && library.isPwrHibernateAllowed();
-}
-
-std::intptr_t Win32Platform::SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                                 std::intptr_t lParam, std::uint32_t flags,
-                                                 std::uint32_t timeoutMs, std::uintptr_t* result) {
-    DWORD_PTR answer = 0;
-    const LRESULT sent =
-        ::SendMessageTimeoutA(as<HWND>(window), message, wParam, lParam, flags, timeoutMs, &answer);
-    if (result)
-        *result = answer;
-    return sent;
-}
-
-Handle Win32Platform::GetModuleHandleA(const char* moduleName) {
-    return handleOf(::GetModuleHandleA(moduleName));
-}
-
-ProcAddress Win32Platform::GetProcAddress(Handle module, const char* procName) {
-    const FARPROC function = ::GetProcAddress(as<HMODULE>(module), procName);
-    if (!function)
-        return {};
-    // The functions looked up this way take no arguments and answer a BOOL or an int. A failure is kept
-    // for LastErrorText, as LockWorkStation is a session request the system may refuse.
-    return [this, function]() -> long {
-        const long answer = static_cast<long>(function());
-        m_exitError = answer ? 0 : ::GetLastError();
-        return answer;
-    };
-}
-
-// ---- Windows and processes ----
-
-namespace {
-
-struct EnumWindowsContext {
-    const EnumWindowsCallback* callback;
-    std::exception_ptr failure;
-};
-
-BOOL CALLBACK enumWindowsThunk(HWND window, LPARAM parameter) {
-    auto* context = reinterpret_cast<EnumWindowsContext*>(parameter);
-    // An exception must not unwind through the system's frames: keep it and throw it again afterwards.
-    try {
-        return (*context->callback)(handleOf(window)) ? TRUE : FALSE;
-    } catch (...) {
-        context->failure = std::current_exception();
-        return FALSE;
-    }
-}
-
-} // namespace
-
-bool Win32Platform::EnumWindows(const EnumWindowsCallback& callback) {
-    EnumWindowsContext context{&callback, nullptr};
-    const BOOL ok = ::EnumWindows(enumWindowsThunk, reinterpret_cast<LPARAM>(&context));
-    if (context.failure)
-        std::rethrow_exception(context.failure);
-    return ok;
-}
-
-bool Win32Platform::IsWindow(Handle window) {
-    return ::IsWindow(as<HWND>(window));
-}
-
-bool Win32Platform::IsWindowVisible(Handle window) {
-    return ::IsWindowVisible(as<HWND>(window));
-}
-
-Handle Win32Platform::GetParent(Handle window) {
-    return handleOf(::GetParent(as<HWND>(window)));
-}
-
-int Win32Platform::GetWindowTextA(Handle window, char* buffer, int maxCount) {
-    if (!buffer || maxCount <= 0)
-        return 0;
-    // maxCount - 1 UTF-8 bytes never hold more than maxCount - 1 UTF-16 units, so this reads enough.
-    std::wstring title(std::size_t(maxCount), L'\0');
-    int length = ::GetWindowTextW(as<HWND>(window), title.data(), maxCount);
-    if (length < 0)
-        length = 0;
-    // A surrogate pair cut in half by the limit would convert to a replacement character: drop the half.
-    if (length > 0 && title[std::size_t(length) - 1] >= 0xD800 && title[std::size_t(length) - 1] <= 0xDBFF)
-        --length;
-    return int(copyOut(win32::Narrow(std::wstring_view(title.data(), std::size_t(length))), buffer,
-                       std::uint32_t(maxCount)));
-}
-
-std::uint32_t Win32Platform::GetWindowThreadProcessId(Handle window, std::uint32_t* processId) {
-    DWORD id = 0;
-    const DWORD thread = ::GetWindowThreadProcessId(as<HWND>(window), &id);
-    if (processId)
-        *processId = id;
-    return thread;
-}
-
-Handle Win32Platform::OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) {
-    return handleOf(::OpenProcess(desiredAccess, inheritHandle, processId));
-}
-
-bool Win32Platform::TerminateProcess(Handle process, std::uint32_t exitCode) {
-    return ::TerminateProcess(as<HANDLE>(process), exitCode);
-}
-
-bool Win32Platform::EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                                       std::uint32_t* needed) {
-    const auto& library = processStatus();
-    if (!library.enumProcessModules) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return false;
-    }
-    DWORD neededBytes = 0;
-    const BOOL ok = library.enumProcessModules(as<HANDLE>(process), reinterpret_cast<HMODULE*>(modules),
-                                               bytes, &neededBytes);
-    if (needed)
-        *needed = neededBytes;
-    return ok;
-}
-
-std::uint32_t Win32Platform::GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                                  std::uint32_t size) {
-    const auto& library = processStatus();
-    if (!library.getModuleFileNameEx) {
-        SetLastError(ERROR_MOD_NOT_FOUND);
-        return 0;
-    }
-    // The whole name, however long, then cut to the caller's room in UTF-8.
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = library.getModuleFileNameEx(as<HANDLE>(process), as<HMODULE>(module),
-                                                         name.data(), DWORD(name.size()));
-        if (length == 0)
-            return 0;
-        if (length < name.size() - 1 || name.size() >= 32768) {
-            name.resize(length);
-            break;
-        }
-        name.resize(name.size() * 2);
-    }
-    return copyOut(win32::Narrow(name), fileName, size);
-}
-
-// ---- Shell ----
-
-namespace {
-
-// The system error a ShellExecute answer stands for, so LastErrorText can say it in the system's words;
-// 0 for success.
-unsigned long shellExecuteError(INT_PTR answer) {
-    if (answer > 32)
-        return 0;
-    switch (answer) {
-    case SE_ERR_FNF:
-        return ERROR_FILE_NOT_FOUND;
-    case SE_ERR_PNF:
-        return ERROR_PATH_NOT_FOUND;
-    case SE_ERR_ACCESSDENIED:
-        return ERROR_ACCESS_DENIED;
-    case ERROR_BAD_FORMAT:
-        return ERROR_BAD_FORMAT;
-    case SE_ERR_SHARE:
-        return ERROR_SHARING_VIOLATION;
-    case SE_ERR_ASSOCINCOMPLETE:
-    case SE_ERR_NOASSOC:
-        return ERROR_NO_ASSOCIATION;
-    case SE_ERR_DDETIMEOUT:
-    case SE_ERR_DDEFAIL:
-    case SE_ERR_DDEBUSY:
-        return ERROR_DDE_FAIL;
-    case SE_ERR_DLLNOTFOUND:
-        return ERROR_DLL_NOT_FOUND;
-    default: // 0 and SE_ERR_OOM: out of memory or resources
-        return ERROR_NOT_ENOUGH_MEMORY;
-    }
-}
-
-} // namespace
-
-Handle Win32Platform::ShellExecuteA(Handle window, const char* operation, const char* file,
-                                    const char* parameters, const char* directory, int showCommand) {
-    ensureComOnThisThread();
-    const auto wideOperation = wideOrNull(operation);
-    const auto wideFile = wideOrNull(file);
-    const auto wideParameters = wideOrNull(parameters);
-    const auto wideDirectory = wideOrNull(directory);
-    const HINSTANCE answer =
-        ::ShellExecuteW(as<HWND>(window), pointerOf(wideOperation), pointerOf(wideFile),
-                        pointerOf(wideParameters), pointerOf(wideDirectory), showCommand);
-    m_exitError = shellExecuteError(reinterpret_cast<INT_PTR>(answer));
-    return handleOf(answer);
-}
-
-// ---- Registry ----
-
-long Win32Platform::RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
-                                    const char* className, std::uint32_t options, std::uint32_t desiredAccess,
-                                    Handle* result, std::uint32_t* disposition) {
-    // A path written from the root ("\Software\...") is refused by Wine with error 161 (bad path
-    // name); relative to the root key it names the same key everywhere.
-    std::string path = subKey ? subKey : "";
-    if (!path.empty() && path.front() == '\\')
-        path.erase(0, 1);
-    const auto wideClass = wideOrNull(className);
-    HKEY opened = nullptr;
-    DWORD how = 0;
-    const LONG status = ::RegCreateKeyExW(registryKey(key), win32::Widen(path).c_str(), reserved,
-                                          const_cast<wchar_t*>(pointerOf(wideClass)), options, desiredAccess,
-                                          nullptr, &opened, &how);
-    if (result)
-        *result = status == ERROR_SUCCESS ? handleOf(opened) : 0;
-    if (disposition && status == ERROR_SUCCESS)
-        *disposition = how;
-    return status;
-}
-
-long Win32Platform::RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type,
-                                     unsigned char* data, std::uint32_t* dataSize) {
-    if (data && !dataSize)
-        return ERROR_INVALID_PARAMETER;
-    const HKEY hkey = registryKey(key);
-    const auto name = wideOrNull(valueName);
-    DWORD valueType = REG_NONE;
-    DWORD size = 0;
-    LONG status = ::RegQueryValueExW(hkey, pointerOf(name), nullptr, &valueType, nullptr, &size);
-    if (status != ERROR_SUCCESS)
-        return status;
-    if (!isStringType(valueType)) {
-        // Numbers and binary data are the same bytes on both sides of the boundary.
-        DWORD rawSize = dataSize ? *dataSize : 0;
-        status = ::RegQueryValueExW(hkey, pointerOf(name), nullptr, &valueType, data,
-                                    dataSize ? &rawSize : nullptr);
-        if (type)
-            *type = valueType;
-        if (dataSize)
-            *dataSize = rawSize;
-        return status;
-    }
-    // A string is read whole as UTF-16 and answered in UTF-8, its terminating zero included as stored.
-    std::vector<wchar_t> text;
-    do {
-        text.assign(size / sizeof(wchar_t) + 1, L'\0');
-        size = DWORD(text.size() * sizeof(wchar_t));
-        status = ::RegQueryValueExW(hkey, pointerOf(name), nullptr, &valueType,
-                                    reinterpret_cast<BYTE*>(text.data()), &size);
-    } while (status == ERROR_MORE_DATA);
-    if (status != ERROR_SUCCESS)
-        return status;
-    const std::string utf8 = win32::Narrow(std::wstring_view(text.data(), size / sizeof(wchar_t)));
-    if (type)
-        *type = valueType;
-    if (!dataSize)
-        return ERROR_SUCCESS;
-    const std::uint32_t available = *dataSize;
-    *dataSize = std::uint32_t(utf8.size());
-    if (!data)
-        return ERROR_SUCCESS;
-    if (available < utf8.size())
-        return ERROR_MORE_DATA;
-    std::memcpy(data, utf8.data(), utf8.size());
-    return ERROR_SUCCESS;
-}
-
-long Win32Platform::RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved,
-                                   std::uint32_t type, const unsigned char* data, std::uint32_t dataSize) {
-    const auto name = wideOrNull(valueName);
-    if (!isStringType(type) || !data)
-        return ::RegSetValueExW(registryKey(key), pointerOf(name), reserved, type, data, dataSize);
-    const std::wstring text = win32::Widen(std::string_view(reinterpret_cast<const char*>(data), dataSize));
-    return ::RegSetValueExW(registryKey(key), pointerOf(name), reserved, type,
-                            reinterpret_cast<const BYTE*>(text.data()), DWORD(text.size() * sizeof(wchar_t)));
-}
-
-long Win32Platform::RegDeleteValueA(Handle key, const char* valueName) {
-    const auto name = wideOrNull(valueName);
-    return ::RegDeleteValueW(registryKey(key), pointerOf(name));
-}
-
-long Win32Platform::RegCloseKey(Handle key) {
-    return ::RegCloseKey(registryKey(key));
-}
-
-// ---- Profile files ----
-
-std::uint32_t Win32Platform::GetPrivateProfileStringA(const char* section, const char* key,
-                                                      const char* defaultValue, char* returned,
-                                                      std::uint32_t size, const char* fileName) {
-    if (!returned || size == 0)
-        return 0;
-    const auto wideSection = wideOrNull(section);
-    const auto wideKey = wideOrNull(key);
-    const auto wideDefault = wideOrNull(defaultValue);
-    const auto wideFile = wideOrNull(fileName);
-    // size UTF-8 bytes never hold more than size UTF-16 units, so this buffer holds all that can be answered.
-    std::vector<wchar_t> buffer(std::max<std::uint32_t>(size, 2), L'\0');
-    const DWORD length =
-        ::GetPrivateProfileStringW(pointerOf(wideSection), pointerOf(wideKey), pointerOf(wideDefault),
-                                   buffer.data(), DWORD(buffer.size()), pointerOf(wideFile));
-    const std::string text = win32::Narrow(std::wstring_view(buffer.data(), length));
-    if (section && key)
-        return copyOut(text, returned, size);
-    // A list of names: each ends with a zero and the list with one more.
-    if (size < 2) {
-        returned[0] = '\0';
-        return 0;
-    }
-    std::string_view list = CutUtf8(text, size - 2);
-    std::memcpy(returned, list.data(), list.size());
-    returned[list.size()] = '\0';
-    returned[list.size() + 1] = '\0';
-    return std::uint32_t(list.size());
-}
-
-bool Win32Platform::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                               const char* fileName) {
-    const auto wideSection = wideOrNull(section);
-    const auto wideKey = wideOrNull(key);
-    const auto wideValue = wideOrNull(value);
-    const auto wideFile = wideOrNull(fileName);
-    return ::WritePrivateProfileStringW(pointerOf(wideSection), pointerOf(wideKey), pointerOf(wideValue),
-                                        pointerOf(wideFile));
-}
-
-// ---- Text ----
-
-// Older schedule files hold names in the code page of the machine that wrote them.
-std::optional<std::string> Win32Platform::AnsiToUtf8(const std::string& bytes) {
-    if (bytes.empty())
-        return std::string();
-    const int units = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
-    if (units <= 0)
-        return std::nullopt;
-    std::wstring wide(std::size_t(units), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), wide.data(), units);
-    return win32::Narrow(wide);
-}
-
-// ---- Clock ----
-
-LocalTime Win32Platform::GetLocalTime() {
-    SYSTEMTIME now{};
-    ::GetLocalTime(&now);
-    LocalTime time;
-    time.year = now.wYear;
-    time.month = now.wMonth;
-    time.dayOfWeek = now.wDayOfWeek;
-    time.day = now.wDay;
-    time.hour = now.wHour;
-    time.minute = now.wMinute;
-    time.second = now.wSecond;
-    time.milliseconds = now.wMilliseconds;
-    return time;
-}
-
-// ---- The running executable ----
-
-std::string Win32Platform::ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (length == 0)
-            return {};
-        if (length < path.size() || path.size() >= 32768) {
-            path.resize(length);
-            return win32::Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-std::string Win32Platform::ExecutableFolder() {
-    const std::string path = ExecutablePath();
-    const auto separator = path.find_last_of("\\/");
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
-std::string Win32Platform::UserConfigFolder() {
-    std::string base;
-    std::vector<wchar_t> value(32768, L'\0');
-    const DWORD length = ::GetEnvironmentVariableW(L"APPDATA", value.data(), DWORD(value.size()));
-    if (length > 0 && length < value.size()) {
-        base = win32::Narrow(std::wstring_view(value.data(), length));
-    } else {
-        // APPDATA unset (a service, a stripped environment): the folder it normally names.
-        PWSTR known = nullptr;
-        if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known)))
-            base = win32::Narrow(known);
-        ::CoTaskMemFree(known);
-    }
-    if (base.empty())
-        return {};
-    return withTrailingSeparator(base) + "Halvo Shutdown\\";
-}
-
-// ---- Files ----
-
-std::string SystemErrorText(unsigned long errorCode) {
-    wchar_t* message = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        errorCode, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
-    std::string text = length ? win32::Narrow(std::wstring_view(message, length)) : std::string();
-    ::LocalFree(message);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    if (text.empty())
-        text = "System error " + std::to_string(errorCode);
-    return text;
-}
-
-bool Win32Platform::FileExists(const std::string& path) {
-    const DWORD attributes = attributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool Win32Platform::FolderWritable(const std::string& folder) {
-    // Only a real attempt tells: access rights, read-only media and write protection all answer here.
-    const std::string probe = withTrailingSeparator(folder) + "halvo-write-probe-" +
-                              std::to_string(::GetCurrentProcessId()) + "-" +
-                              std::to_string(::GetTickCount64()) + ".tmp";
-    const HANDLE file = ::CreateFileW(win32::Widen(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(file);
-    return true;
-}
-
-bool Win32Platform::MakeFolder(const std::string& folder) {
-    std::string path = folder;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    while (path.size() > 1 && path.back() == '\\')
-        path.pop_back();
-    // Each ancestor in turn; the drive or share at the front refuses to be created, which is fine: only
-    // whether the whole path is a folder at the end counts.
-    for (std::size_t at = path.find('\\', 1); at != std::string::npos; at = path.find('\\', at + 1))
-        ::CreateDirectoryW(win32::Widen(path.substr(0, at)).c_str(), nullptr);
-    ::CreateDirectoryW(win32::Widen(path).c_str(), nullptr);
-    const DWORD attributes = attributesOf(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool Win32Platform::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
-    // Others may read the file meanwhile, but nobody may change it under us.
-    const HANDLE file = ::CreateFileW(win32::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        error = SystemErrorText(::GetLastError());
-        return false;
-    }
-    std::string content;
-    LARGE_INTEGER fileSize{};
-    if (::GetFileSizeEx(file, &fileSize) && fileSize.QuadPart > 0)
-        content.reserve(std::size_t(fileSize.QuadPart));
-    char chunk[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file, chunk, sizeof chunk, &got, nullptr)) {
-            error = SystemErrorText(::GetLastError());
-            ::CloseHandle(file);
-            return false;
-        }
-        if (got == 0)
-            break;
-        content.append(chunk, got);
-    }
-    ::CloseHandle(file);
-    data = std::move(content);
-    return true;
-}
-
-namespace {
-
-// A link or junction is never replaced nor written through: which file it leads to, and whose, is not
-// this program's to decide, so the store fails and says why.
-constexpr const char* LinkRefusal = "It is a symbolic link or junction, which this program does not replace";
-
-// Writes data to a new file beside path, flushed, then moved over path in one step: path holds the old or
-// the whole new content, whatever happens in between. The new file is made by this call alone (never
-// opening a file someone placed under its name) and inherits the folder's permissions, as path did.
-bool replaceWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    const std::wstring target = win32::Widen(path);
-    const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        error = LinkRefusal;
-        return false;
-    }
-    // A file its owner made read-only stays as it is (Windows refuses the move onto it; Wine does not).
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) {
-        error = SystemErrorText(ERROR_ACCESS_DENIED);
-        return false;
-    }
-    std::wstring temporary;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 16 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
-                    std::to_wstring(::GetTickCount64()) + L"." + std::to_wstring(attempt) + L".tmp";
-        file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                             nullptr);
-        if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            break;
-    }
-    if (file == INVALID_HANDLE_VALUE) {
-        error = SystemErrorText(::GetLastError());
-        return false;
-    }
-    auto fail = [&](DWORD code) {
-        error = SystemErrorText(code);
-        ::DeleteFileW(temporary.c_str());
-        return false;
-    };
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const DWORD chunk = DWORD(std::min<std::size_t>(data.size() - written, 1u << 30));
-        DWORD done = 0;
-        if (!::WriteFile(file, data.data() + written, chunk, &done, nullptr) || done == 0) {
-            const DWORD code = ::GetLastError();
-            ::CloseHandle(file);
-            return fail(code ? code : ERROR_WRITE_FAULT);
-        }
-        written += done;
-    }
-    if (!::FlushFileBuffers(file)) {
-        const DWORD code = ::GetLastError();
-        ::CloseHandle(file);
-        return fail(code);
-    }
-    ::CloseHandle(file);
-    if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return fail(::GetLastError());
-    return true;
-}
-
-} // namespace
-
-bool Win32Platform::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    return replaceWholeFile(path, data, error);
-}
-
-// The copy lies in the folder of the original and inherits the same folder's permissions, as the original
-// did when this program wrote it.
-bool Win32Platform::WriteBackupFile(const std::string& path, const std::string& data, const std::string&,
-                                    std::string& error) {
-    return replaceWholeFile(path, data, error);
-}
-
-bool Win32Platform::RenameFile(const std::string& from, const std::string& to, std::string& error) {
-    if (::MoveFileExW(win32::Widen(from).c_str(), win32::Widen(to).c_str(),
-                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+bool Win32Platform::lock() {
+    enableShutdownPrivilege();
+    // Looked up, not linked: the program also starts where USER32 has no LockWorkStation. There it does
+    // nothing, and nothing was refused.
+    const Handle user32 = m_api.GetModuleHandleA("USER32.DLL");
+    if (!user32)
         return true;
-    error = SystemErrorText(::GetLastError());
+    const ProcAddress lockWorkStation = m_api.GetProcAddress(user32, "LockWorkStation");
+    return !lockWorkStation || lockWorkStation() != 0;
+}
+
+bool Win32Platform::sleep() {
+    enableShutdownPrivilege();
+    return m_api.SetSuspendState(false, false, false);
+}
+
+bool Win32Platform::hibernate() {
+    enableShutdownPrivilege();
+    return m_api.SetSuspendState(true, false, false);
+}
+
+bool Win32Platform::startScreenSaver() {
+    // A plain send waits for every window; one hung window would freeze the program's timers for good.
+    std::uintptr_t result = 0;
+    return m_api.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
+                                     win::SMTO_ABORTIFHUNG, 500, &result) != 0;
+}
+
+bool Win32Platform::isOffered(SessionAction action) {
+    switch (action) {
+    case SessionAction::Sleep:
+        return m_api.IsPwrSuspendAllowed();
+    case SessionAction::Hibernate:
+        return m_api.IsPwrHibernateAllowed();
+    default:
+        return true;
+    }
+}
+
+std::string Win32Platform::refusalReason() {
+    return m_api.LastErrorText();
+}
+
+// ---- Windows and processes
+
+std::vector<TopLevelWindow> Win32Platform::visibleWindows() {
+    std::vector<TopLevelWindow> list;
+    m_api.EnumWindows([&](Handle window) {
+        if (!m_api.IsWindow(window) || !m_api.IsWindowVisible(window) || m_api.GetParent(window) != 0)
+            return true;
+        char title[101];
+        std::memset(title, 0, sizeof title);
+        m_api.GetWindowTextA(window, title, 101);
+        if (title[0] != '\0')
+            list.push_back(TopLevelWindow{std::string(title, strnlen(title, 100)), window});
+        return true;
+    });
+    return list;
+}
+
+std::uint32_t Win32Platform::processOf(WindowId window) {
+    std::uint32_t processId = 0;
+    m_api.GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
+std::uint32_t Win32Platform::ownProcessId() {
+    return m_api.GetCurrentProcessId();
+}
+
+void Win32Platform::endProcess(std::uint32_t processId) {
+    const Handle process = m_api.OpenProcess(win::PROCESS_ALL_ACCESS_OLD, false, processId);
+    if (process) {
+        m_api.TerminateProcess(process, 0);
+        m_api.CloseHandle(process);
+    }
+}
+
+std::string Win32Platform::programFile(std::uint32_t processId) {
+    const Handle process =
+        m_api.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId);
+    if (!process)
+        return {};
+    // The first module is the program file.
+    std::string file;
+    Handle module = 0;
+    std::uint32_t needed = 0;
+    if (m_api.EnumProcessModules(process, &module, sizeof(Handle), &needed)) {
+        char fileName[256];
+        std::memset(fileName, 0, sizeof fileName);
+        m_api.GetModuleFileNameExA(process, module, fileName, sizeof fileName);
+        file = std::string(fileName, strnlen(fileName, sizeof fileName));
+    }
+    m_api.CloseHandle(process);
+    return file;
+}
+
+// ---- Launching
+
+bool Win32Platform::runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                               std::string& failure) {
+    // Above 32: started.
+    if (m_api.ShellExecuteA(0, nullptr, file.c_str(), parameters ? parameters->c_str() : nullptr, nullptr,
+                            win::SW_SHOWNORMAL) > 32)
+        return true;
+    failure = m_api.LastErrorText();
     return false;
 }
 
-std::string Win32Platform::WriteProblem(const std::string& path) {
-    const std::wstring wide = win32::Widen(path);
-    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD code = ::GetLastError();
-        if (code != ERROR_FILE_NOT_FOUND)
-            return SystemErrorText(code);
-        const auto separator = path.find_last_of("\\/");
-        return FolderWritable(separator == std::string::npos ? std::string(".") : path.substr(0, separator))
-                   ? std::string()
-                   : SystemErrorText(ERROR_ACCESS_DENIED);
-    }
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        return LinkRefusal;
-    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
-        return SystemErrorText(ERROR_ACCESS_DENIED);
-    // Opened for writing as the replacement will need it, sharing everything so no other program notices.
-    const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_WRITE | DELETE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return SystemErrorText(::GetLastError());
-    ::CloseHandle(file);
-    return {};
+void Win32Platform::openDocument(const std::string& target, std::uintptr_t ownerWindow) {
+    m_api.ShellExecuteA(ownerWindow, "open", target.c_str(), nullptr, nullptr, win::SW_SHOWNORMAL);
 }
 
-std::unique_ptr<Platform> createSystemPlatform() {
-    return std::make_unique<Win32Platform>();
+// ---- Auto-start: a string value under the current user's Run key
+
+namespace {
+
+// The Run key, open for as long as the object lives.
+class RunKey {
+public:
+    explicit RunKey(Win32Api& api) : m_api(api) {
+        std::uint32_t disposition = 0;
+        if (m_api.RegCreateKeyExA(win::HKEY_CURRENT_USER, Win32Platform::RunKeyPath, 0, nullptr,
+                                  win::REG_OPTION_NON_VOLATILE, win::KEY_ALL_ACCESS, &m_key,
+                                  &disposition) != win::ERROR_SUCCESS)
+            m_key = 0;
+    }
+    ~RunKey() {
+        if (m_key)
+            m_api.RegCloseKey(m_key);
+    }
+    RunKey(const RunKey&) = delete;
+    RunKey& operator=(const RunKey&) = delete;
+
+    explicit operator bool() const { return m_key != 0; }
+    Handle handle() const { return m_key; }
+
+private:
+    Win32Api& m_api;
+    Handle m_key = 0;
+};
+
+} // namespace
+
+AutoStart::Outcome Win32Platform::writeRunValue(Handle key, const std::string& command) {
+    if (m_api.RegSetValueExA(key, RunValueName, 0, win::REG_SZ,
+                             reinterpret_cast<const unsigned char*>(command.c_str()),
+                             std::uint32_t(command.size() + 1)) != win::ERROR_SUCCESS)
+        return Outcome::NotWritten;
+    return Outcome::Done;
+}
+
+// A key that cannot be opened is passed over silently, as it always was: the option is then simply not
+// kept.
+AutoStart::Outcome Win32Platform::ensureEntry(const std::string& command) {
+    RunKey key(m_api);
+    if (!key)
+        return Outcome::Done;
+    // The size first, then the data; a missing value reads as empty.
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    std::string text;
+    if (m_api.RegQueryValueExA(key.handle(), RunValueName, &type, nullptr, &size) == win::ERROR_SUCCESS &&
+        size > 0) {
+        std::string data(size, '\0');
+        if (m_api.RegQueryValueExA(key.handle(), RunValueName, &type,
+                                   reinterpret_cast<unsigned char*>(data.data()),
+                                   &size) != win::ERROR_SUCCESS)
+            return Outcome::Done;
+        if (type != win::REG_SZ && type != win::REG_EXPAND_SZ)
+            return Outcome::NotACommand;
+        text = data.c_str();
+    }
+    if (text.empty())
+        return writeRunValue(key.handle(), command);
+    return Outcome::Done;
+}
+
+AutoStart::Outcome Win32Platform::writeEntry(const std::string& command) {
+    RunKey key(m_api);
+    if (!key)
+        return Outcome::Done;
+    return writeRunValue(key.handle(), command);
+}
+
+void Win32Platform::removeEntry() {
+    RunKey key(m_api);
+    if (key)
+        m_api.RegDeleteValueA(key.handle(), RunValueName);
+}
+
+// ---- Profile files
+
+std::string Win32Platform::readKey(const std::string& file, const std::string& section,
+                                   const std::string& key, std::size_t longest) {
+    std::string buffer(longest + 1, '\0');
+    m_api.GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
+                                   std::uint32_t(buffer.size()), file.c_str());
+    return std::string(buffer.c_str());
+}
+
+bool Win32Platform::writeKey(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& value) {
+    return m_api.WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
 }
 
 } // namespace halvo

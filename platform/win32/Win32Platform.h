@@ -1,102 +1,107 @@
 #pragma once
 
-// The real Windows backend: every operation of the platform layer is the Win32 call of the same name with
-// the same values. Text is UTF-8 on this side and UTF-16 on the system's, converted at each call that can
-// carry non-ASCII text (window titles, paths, command lines, registry strings, profile entries).
+// The Windows backend: what the program asks, carried out by the Windows calls it has always made, over
+// the layer of Windows calls in Win32Api. No Windows header here, so it builds and is tested everywhere.
 
-#include "platform/Platform.h"
-
-#include <memory>
+#include "Win32Api.h"
 
 namespace halvo {
 
-class Win32Platform final : public Platform {
+class Win32Platform final : public Platform,
+                            SessionPower,
+                            DesktopWindows,
+                            Launcher,
+                            AutoStart,
+                            Files,
+                            Profiles,
+                            WallClock,
+                            Text {
 public:
-    Win32Platform();
+    // api must outlive the backend.
+    explicit Win32Platform(Win32Api& api);
+    // Owns its layer (the real one, from the factory).
+    explicit Win32Platform(std::unique_ptr<Win32Api> api);
     ~Win32Platform() override;
 
-    Handle GetCurrentProcess() override;
-    std::uint32_t GetCurrentProcessId() override;
-    bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) override;
-    bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) override;
-    bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges, const TokenPrivileges* newState,
-                               std::uint32_t bufferLength, TokenPrivileges* previousState,
-                               std::uint32_t* returnLength) override;
-    bool CloseHandle(Handle object) override;
+    SessionPower& session() override { return *this; }
+    DesktopWindows& windows() override { return *this; }
+    Launcher& launcher() override { return *this; }
+    AutoStart& autoStart() override { return *this; }
+    Files& files() override { return *this; }
+    Profiles& profiles() override { return *this; }
+    WallClock& clock() override { return *this; }
+    Text& text() override { return *this; }
 
-    bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
-    std::string LastErrorText() override;
-    std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam, std::uint32_t flags, std::uint32_t timeoutMs,
-                                      std::uintptr_t* result) override;
-    Handle GetModuleHandleA(const char* moduleName) override;
-    ProcAddress GetProcAddress(Handle module, const char* procName) override;
-    bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) override;
-    bool IsPwrSuspendAllowed() override;
-    bool IsPwrHibernateAllowed() override;
+    // The Run key under the current user's registry, with the value the entry is.
+    static constexpr const char* RunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static constexpr const char* RunValueName = "Halvo Shutdown";
 
-    bool EnumWindows(const EnumWindowsCallback& callback) override;
-    bool IsWindow(Handle window) override;
-    bool IsWindowVisible(Handle window) override;
-    Handle GetParent(Handle window) override;
-    int GetWindowTextA(Handle window, char* buffer, int maxCount) override;
-    std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) override;
-    Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) override;
-    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
-                            std::uint32_t* needed) override;
-    std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName,
-                                       std::uint32_t size) override;
-
-    Handle ShellExecuteA(Handle window, const char* operation, const char* file, const char* parameters,
-                         const char* directory, int showCommand) override;
-
-    long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved, const char* className,
-                         std::uint32_t options, std::uint32_t desiredAccess, Handle* result,
-                         std::uint32_t* disposition) override;
-    long RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type, unsigned char* data,
-                          std::uint32_t* dataSize) override;
-    long RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
-                        const unsigned char* data, std::uint32_t dataSize) override;
-    long RegDeleteValueA(Handle key, const char* valueName) override;
-    long RegCloseKey(Handle key) override;
-
-    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                           char* returned, std::uint32_t size, const char* fileName) override;
-    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                    const char* fileName) override;
-
-    std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
-    LocalTime GetLocalTime() override;
-
-    std::string ExecutablePath() override;
-    std::string ExecutableFolder() override;
-    std::string UserConfigFolder() override;
-
-    bool FileExists(const std::string& path) override;
-    bool FolderWritable(const std::string& folder) override;
-    bool MakeFolder(const std::string& folder) override;
-    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override;
-    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override;
-    bool WriteBackupFile(const std::string& path, const std::string& data, const std::string& original,
-                         std::string& error) override;
-    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
-    std::string WriteProblem(const std::string& path) override;
+    // Takes the privilege the session requests need, as each of them does first.
+    void enableShutdownPrivilege();
 
 private:
-    struct ProcessStatusLibrary;
-    // PSAPI.dll with its two functions, loaded at the first call that needs it.
-    const ProcessStatusLibrary& processStatus();
-    std::unique_ptr<ProcessStatusLibrary> m_processStatus;
-    struct PowerLibrary;
-    // PowrProf.dll with its three functions, loaded at the first call that needs it.
-    const PowerLibrary& power();
-    std::unique_ptr<PowerLibrary> m_power;
-    // The system error of the last session, power or launch request that failed; 0 after success.
-    unsigned long m_exitError = 0;
-};
+    // ---- SessionPower
+    bool shutDown(bool force) override;
+    bool powerOff(bool force) override;
+    bool restart(bool force) override;
+    bool logOff(bool force) override;
+    bool lock() override;
+    bool sleep() override;
+    bool hibernate() override;
+    bool startScreenSaver() override;
+    bool isOffered(SessionAction action) override;
+    std::string refusalReason() override;
+    // ---- DesktopWindows
+    std::vector<TopLevelWindow> visibleWindows() override;
+    std::uint32_t processOf(WindowId window) override;
+    std::uint32_t ownProcessId() override;
+    void endProcess(std::uint32_t processId) override;
+    std::string programFile(std::uint32_t processId) override;
+    // ---- Launcher
+    bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
+                    std::string& failure) override;
+    void openDocument(const std::string& target, std::uintptr_t ownerWindow) override;
+    // ---- AutoStart
+    Outcome ensureEntry(const std::string& command) override;
+    Outcome writeEntry(const std::string& command) override;
+    void removeEntry() override;
+    // ---- Files
+    std::string executablePath() override { return m_api.ExecutablePath(); }
+    std::string executableFolder() override { return m_api.ExecutableFolder(); }
+    std::string userConfigFolder() override { return m_api.UserConfigFolder(); }
+    bool exists(const std::string& path) override { return m_api.FileExists(path); }
+    bool folderWritable(const std::string& folder) override { return m_api.FolderWritable(folder); }
+    bool makeFolder(const std::string& folder) override { return m_api.MakeFolder(folder); }
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override {
+        return m_api.ReadWholeFile(path, data, error);
+    }
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+        return m_api.WriteWholeFile(path, data, error);
+    }
+    bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
+                         std::string& error) override {
+        return m_api.WriteBackupFile(path, data, original, error);
+    }
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override {
+        return m_api.RenameFile(from, to, error);
+    }
+    std::string writeProblem(const std::string& path) override { return m_api.WriteProblem(path); }
+    // ---- Profiles
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override;
+    bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override;
+    // ---- Clock, Text
+    LocalTime localTime() override { return m_api.GetLocalTime(); }
+    std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
+        return m_api.AnsiToUtf8(bytes);
+    }
 
-// The platform's text for a Win32 error code, in UTF-8, without the trailing line break.
-std::string SystemErrorText(unsigned long errorCode);
+    bool exitWindows(std::uint32_t flags);
+    Outcome writeRunValue(Handle key, const std::string& command);
+
+    std::unique_ptr<Win32Api> m_owned;
+    Win32Api& m_api;
+};
 
 } // namespace halvo

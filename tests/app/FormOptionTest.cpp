@@ -13,42 +13,22 @@ namespace {
 
 const std::string SettingsFile = "/opt/halvo/setting.ini";
 const std::string ScheduleFile = "/opt/halvo/sch.cks";
-const std::string RunKey = "software\\microsoft\\windows\\currentversion\\run"; // as the fake keeps it
-const std::string Open =
-    "RegCreateKeyExA(0x80000001, \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\", 0, "
-    "null, 0, 0xF003F)";
-// The calls on the key with the given handle (the fake hands out 1000, 1001, ... as keys are opened).
-std::string Query(int key = 1000) {
-    return "RegQueryValueExA(" + std::to_string(key) + ", \"Halvo Shutdown\")";
-}
-std::string Write(int key = 1000) {
-    return "RegSetValueExA(" + std::to_string(key) +
-           ", \"Halvo Shutdown\", 0, 1, \"\"/opt/halvo/halvo-shutdown\"\", 28)";
-}
-std::string Delete(int key = 1000) {
-    return "RegDeleteValueA(" + std::to_string(key) + ", \"Halvo Shutdown\")";
-}
-std::string Close(int key = 1000) {
-    return "RegCloseKey(" + std::to_string(key) + ")";
-}
+const std::string Command = "\"/opt/halvo/halvo-shutdown\"";
+const std::string Ensure = "ensure auto-start \"" + Command + "\"";
+const std::string Write = "write auto-start \"" + Command + "\"";
+const std::string Remove = "remove auto-start";
 
 struct World : WindowTestWorld<> {
     RecordingPlatform& fake = platform; // the name these tests know the platform by
 
-    void setRunValue(std::uint32_t type, const std::string& bytes) {
-        fake.registry[RunKey]["halvo shutdown"] = FakeRegistryValue{type, bytes};
+    std::vector<std::string> autoStartCalls() const {
+        std::vector<std::string> out;
+        for (const auto& call : fake.calls)
+            if (call.find("auto-start") != std::string::npos)
+                out.push_back(call);
+        return out;
     }
-    std::optional<std::string> runValue() {
-        auto& values = fake.registry[RunKey];
-        const auto it = values.find("halvo shutdown");
-        if (it == values.end())
-            return std::nullopt;
-        return it->second.data;
-    }
-    std::vector<std::string> registryCalls() const { return fake.callsStartingWith("Reg"); }
 };
-
-const std::string QuotedPath = std::string("\"/opt/halvo/halvo-shutdown\"") + '\0';
 
 } // namespace
 
@@ -60,7 +40,6 @@ private slots:
     void otherValuesAtShowing();
     void setWritesOrRemovesTheRunValueAndStoresTheFlags();
     void setStopsWhenTheValueCannotBeWritten();
-    void setWithoutARunKeyStillChangesTheFlags();
     void cancelSettingPutsTheBoxesBack();
     void boxTickedWithoutSetInTheRunningProgram();
     void turningAutoSaveOnKeepsTheStoredScheduleAsACopy();
@@ -99,34 +78,20 @@ void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
     AppSettings settings;
     TFormOption page(settings);
     page.show();
-    QVERIFY(w.registryCalls().empty()); // unticked: the registry stays untouched
+    QVERIFY(w.autoStartCalls().empty()); // unticked: the entry stays untouched
 
     // A box ticked without "Set" asks for nothing.
     page.hide();
     page.CheckBox_AutoStartup->setChecked(true);
     page.show();
-    QVERIFY(w.registryCalls().empty());
-    QVERIFY(!w.runValue());
+    QVERIFY(w.autoStartCalls().empty());
+    QVERIFY(!w.fake.autoStartEntry);
 
     settings.AutoStartup = true; // as "Set" left it
     page.hide();
     page.show();
-    QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Query(), Write(), Close()})));
-    QCOMPARE(w.runValue(), QuotedPath);
-
-    // Present: read (size, then data) and left as it is.
-    w.fake.clearCalls();
-    page.hide();
-    page.show();
-    QCOMPARE(lines(w.registryCalls()),
-             lines((std::vector<std::string>{Open, Query(1001), Query(1001), Close(1001)})));
-    QVERIFY(w.fake.openHandles.empty());
-
-    // An empty value counts as missing.
-    w.setRunValue(win::REG_SZ, std::string(1, '\0'));
-    w.fake.clearCalls();
-    page.FormShow();
-    QCOMPARE(w.runValue(), QuotedPath);
+    QCOMPARE(lines(w.autoStartCalls()), lines({Ensure}));
+    QCOMPARE(w.fake.autoStartEntry, Command);
     QVERIFY(w.dialogs.errors.isEmpty());
 }
 
@@ -134,53 +99,45 @@ void FormOptionTest::otherValuesAtShowing() {
     World w;
     AppSettings settings{true, false, false};
     TFormOption page(settings);
-    // A value pointing elsewhere stays, also as REG_EXPAND_SZ.
-    w.setRunValue(win::REG_EXPAND_SZ, std::string("\"/usr/bin/halvo-shutdown\"") + '\0');
+    // An entry for another copy stays.
+    w.fake.autoStartEntry = "\"/usr/bin/halvo-shutdown\"";
     page.FormShow();
-    QCOMPARE(w.runValue(), std::string("\"/usr/bin/halvo-shutdown\"") + '\0');
-    // A value that is not text is reported and left alone.
-    w.setRunValue(win::REG_DWORD, std::string("\x01\0\0\0", 4));
-    w.fake.clearCalls();
+    QCOMPARE(w.fake.autoStartEntry, std::string("\"/usr/bin/halvo-shutdown\""));
+    // One that is not a command line is reported and left alone.
+    w.fake.autoStartIsCommand = false;
     page.FormShow();
     QCOMPARE(w.dialogs.errors, QStringList{"Invalid data type for 'Halvo Shutdown'"});
-    QCOMPARE(lines(w.registryCalls()),
-             lines((std::vector<std::string>{Open, Query(1001), Query(1001), Close(1001)})));
-    // A key that cannot be opened is passed over without a word.
-    w.fake.registryKeyOpens = false;
-    w.fake.clearCalls();
-    page.FormShow();
-    QCOMPARE(lines(w.registryCalls()), lines(std::vector<std::string>{Open}));
-    QCOMPARE(w.dialogs.errors.size(), 1);
+    QCOMPARE(lines(w.autoStartCalls()), lines({Ensure, Ensure}));
 }
 
 void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     World w;
     AppSettings settings;
     TFormOption page(settings);
-    w.setRunValue(win::REG_SZ, std::string("\"/elsewhere/halvo-shutdown\"") + '\0');
+    w.fake.autoStartEntry = "\"/elsewhere/halvo-shutdown\"";
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_Remind->setChecked(true);
     QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
-    QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Write(), Close()})));
-    QCOMPARE(w.runValue(), QuotedPath);
+    QCOMPARE(lines(w.autoStartCalls()), lines({Write}));
+    QCOMPARE(w.fake.autoStartEntry, Command);
     QVERIFY(settings.AutoStartup);
     QVERIFY(!settings.AutoSave);
     QVERIFY(settings.Remind);
-    // Stored at once, so the file agrees with the Run value.
-    QCOMPARE(w.fake.files[SettingsFile],
+    // Stored at once, so the file agrees with the entry.
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n"));
     QVERIFY(w.dialogs.messages.isEmpty());
 
     w.fake.clearCalls();
     page.CheckBox_AutoStartup->setChecked(false);
     page.SpeedButton1Click();
-    QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Delete(1001), Close(1001)})));
-    QVERIFY(!w.runValue());
+    QCOMPARE(lines(w.autoStartCalls()), lines({Remove}));
+    QVERIFY(!w.fake.autoStartEntry);
     QVERIFY(!settings.AutoStartup);
-    // Again with the value already gone: no fault.
+    // Again with the entry already gone: no fault.
     page.SpeedButton1Click();
     QVERIFY(w.dialogs.errors.isEmpty());
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=1\n"));
 
     // The file cannot be written: said so; the flags have changed all the same.
@@ -195,27 +152,15 @@ void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
     World w;
     AppSettings settings;
     TFormOption page(settings);
-    w.fake.registryWritesSucceed = false;
+    w.fake.autoStartWritable = false;
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(true);
     page.SpeedButton1Click();
     QCOMPARE(w.dialogs.errors, QStringList{"Failed to set data for 'Halvo Shutdown'"});
-    QCOMPARE(lines(w.registryCalls()), lines((std::vector<std::string>{Open, Write(), Close()})));
+    QCOMPARE(lines(w.autoStartCalls()), lines({Write}));
     QVERIFY(!settings.AutoStartup);
     QVERIFY(!settings.AutoSave);
-    QVERIFY(!w.fake.files.count(SettingsFile));
-}
-
-void FormOptionTest::setWithoutARunKeyStillChangesTheFlags() {
-    World w;
-    AppSettings settings;
-    TFormOption page(settings);
-    w.fake.registryKeyOpens = false;
-    page.CheckBox_AutoStartup->setChecked(true);
-    page.SpeedButton1Click();
-    QCOMPARE(lines(w.registryCalls()), lines(std::vector<std::string>{Open}));
-    QVERIFY(settings.AutoStartup);
-    QVERIFY(w.dialogs.errors.isEmpty());
+    QVERIFY(!w.fake.storedFiles.count(SettingsFile));
 }
 
 void FormOptionTest::cancelSettingPutsTheBoxesBack() {
@@ -242,36 +187,36 @@ void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
         window.FormOption->CheckBox_AutoStartup->setChecked(true);
         window.General1Click();
         window.Option1Click();
-        QVERIFY(!w.runValue());
+        QVERIFY(!w.fake.autoStartEntry);
         QVERIFY(!window.Settings.AutoStartup);
         // "Set" then writes it, and coming back to the page puts it back when it has gone.
         window.FormOption->SpeedButton1Click();
-        QCOMPARE(w.runValue(), QuotedPath);
-        w.setRunValue(win::REG_SZ, std::string(1, '\0'));
+        QCOMPARE(w.fake.autoStartEntry, Command);
+        w.fake.autoStartEntry = "";
         window.General1Click();
         window.Option1Click();
-        QCOMPARE(w.runValue(), QuotedPath);
+        QCOMPARE(w.fake.autoStartEntry, Command);
     }
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=0\n"));
-    // The Run value is never removed at the end.
-    QCOMPARE(w.runValue(), QuotedPath);
+    // The entry is never removed at the end.
+    QCOMPARE(w.fake.autoStartEntry, Command);
 }
 
 void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     World w;
     const std::string stored = "the records of an earlier run";
-    w.fake.files[ScheduleFile] = stored;
-    w.fake.files[SettingsFile] = "[schManager]\ncount=1\n";
+    w.fake.storedFiles[ScheduleFile] = stored;
+    w.fake.storedFiles[SettingsFile] = "[schManager]\ncount=1\n";
     TFormCtrl window;
     window.Setting1Click(); // the Schedule page starts empty: AutoSave is off
     window.Option1Click();
     window.FormOption->CheckBox_AutoSave->setChecked(true);
     window.FormOption->SpeedButton1Click();
     // This run's schedule is stored from now on; the one it never loaded is kept, and the user told.
-    QCOMPARE(w.fake.files[ScheduleFile + ".bak"], stored);
-    QCOMPARE(w.fake.files[ScheduleFile], std::string());
-    QCOMPARE(w.fake.files[SettingsFile],
+    QCOMPARE(w.fake.storedFiles[ScheduleFile + ".bak"], stored);
+    QCOMPARE(w.fake.storedFiles[ScheduleFile], std::string());
+    QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
                          "Setting_AutoSave=1\nSetting_Remind=0\n"));
     const QStringList told{

@@ -1,9 +1,10 @@
-// The Run value "Halvo Shutdown" as the XDG autostart entry, in a temporary XDG_CONFIG_HOME. GLib's own
+// The auto-start entry as the XDG autostart entry, in a temporary XDG_CONFIG_HOME. GLib's own
 // desktop-entry reader (through /usr/bin/python3 and gi, as the desktop's session starter reads it)
-// checks that the entry is valid and starts the program the Run value names.
+// checks that the entry is valid and starts the program it names.
 
 #include "LinuxTestSupport.h"
 
+#include "platform/linux/AutostartEntry.h"
 #include "platform/linux/LinuxPlatform.h"
 
 #include <gtest/gtest.h>
@@ -12,44 +13,26 @@
 
 using namespace halvo;
 using namespace halvo::linuxtest;
+using halvo::linuxbackend::AutostartValue;
 using halvo::linuxbackend::LinuxPlatform;
+using halvo::linuxbackend::ParseAutostartEntry;
 
 namespace {
 
-constexpr const char* kRunKey = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kValue = "Halvo Shutdown";
-constexpr std::uint32_t kRegBinary = 3;
+using Outcome = AutoStart::Outcome;
 
 class Autostart : public testing::Test {
 protected:
-    void SetUp() override {
-        environment.set("XDG_CONFIG_HOME", temp / "config");
-        ASSERT_EQ(backend.RegCreateKeyExA(win::HKEY_CURRENT_USER, kRunKey, 0, nullptr,
-                                          win::REG_OPTION_NON_VOLATILE, win::KEY_ALL_ACCESS, &key,
-                                          &disposition),
-                  win::ERROR_SUCCESS);
-    }
-    void TearDown() override { EXPECT_EQ(backend.RegCloseKey(key), win::ERROR_SUCCESS); }
+    void SetUp() override { environment.set("XDG_CONFIG_HOME", temp / "config"); }
 
-    long set(const std::string& text, std::uint32_t type = win::REG_SZ) {
-        return backend.RegSetValueExA(key, kValue, 0, type,
-                                      reinterpret_cast<const unsigned char*>(text.c_str()),
-                                      static_cast<std::uint32_t>(text.size() + 1));
-    }
-
-    struct Value {
-        long status = -1;
-        std::uint32_t type = 0;
-        std::string data; // raw bytes
-    };
-    Value query(const char* name = kValue) {
-        Value v;
-        unsigned char buffer[1024];
-        std::uint32_t size = sizeof buffer;
-        v.status = backend.RegQueryValueExA(key, name, &v.type, buffer, &size);
-        if (v.status == win::ERROR_SUCCESS)
-            v.data.assign(reinterpret_cast<const char*>(buffer), size);
-        return v;
+    // The command the entry holds, read back as the desktop reads it; nothing when it holds none.
+    std::optional<std::string> command() {
+        if (!std::filesystem::exists(entry))
+            return std::nullopt;
+        const AutostartValue value = ParseAutostartEntry(ReadWhole(entry));
+        if (value.state != AutostartValue::State::Present)
+            return std::nullopt;
+        return value.text;
     }
 
     // The command line GLib reads from the entry, one word a field; empty when GLib rejects the entry.
@@ -82,22 +65,18 @@ protected:
     TempFolder temp;
     ScopedEnvironment environment;
     LinuxPlatform backend;
-    Handle key = 0;
-    std::uint32_t disposition = 0;
+    AutoStart& autoStart = backend.autoStart();
     std::string entry = temp / "config/autostart/halvo-shutdown.desktop";
 };
 
 } // namespace
 
-TEST_F(Autostart, RunValueIsWrittenReadAndDeletedAsTheEntry) {
-    EXPECT_EQ(disposition, 1u) << "no autostart folder yet";
-    EXPECT_EQ(query().status, win::ERROR_FILE_NOT_FOUND);
-
+TEST_F(Autostart, TheEntryIsWrittenKeptAndRemoved) {
     // A real program at a path with a blank, as an installed copy might have.
     std::filesystem::create_directories(temp / "Halvo Apps");
     std::filesystem::copy_file("/bin/true", temp / "Halvo Apps/halvo-shutdown");
     const std::string program = temp / "Halvo Apps/halvo-shutdown";
-    ASSERT_EQ(set("\"" + program + "\""), win::ERROR_SUCCESS);
+    ASSERT_EQ(autoStart.ensureEntry("\"" + program + "\""), Outcome::Done);
 
     EXPECT_EQ(ReadWhole(entry), "[Desktop Entry]\n"
                                 "Type=Application\n"
@@ -112,28 +91,16 @@ TEST_F(Autostart, RunValueIsWrittenReadAndDeletedAsTheEntry) {
     EXPECT_EQ(glibCommandLine(), std::vector<std::string>{program});
     EXPECT_EQ(FolderEntries(temp / "config/autostart"), std::vector<std::string>{"halvo-shutdown.desktop"});
 
-    const Value value = query();
-    EXPECT_EQ(value.status, win::ERROR_SUCCESS);
-    EXPECT_EQ(value.type, win::REG_SZ);
-    EXPECT_EQ(value.data, "\"" + program + "\"" + std::string(1, '\0'));
-    // Value names are case-insensitive, as in the registry.
-    EXPECT_EQ(query("halvo shutdown").data, value.data);
+    // Another copy's entry stays; writing replaces it.
+    EXPECT_EQ(autoStart.ensureEntry("\"/opt/other\""), Outcome::Done);
+    EXPECT_EQ(command(), "\"" + program + "\"");
+    EXPECT_EQ(autoStart.writeEntry("\"/opt/other\""), Outcome::Done);
+    EXPECT_EQ(command(), "\"/opt/other\"");
 
-    // The size alone, then a buffer that is too small.
-    std::uint32_t size = 0;
-    std::uint32_t type = 0;
-    EXPECT_EQ(backend.RegQueryValueExA(key, kValue, &type, nullptr, &size), win::ERROR_SUCCESS);
-    EXPECT_EQ(size, value.data.size());
-    unsigned char small[4];
-    size = sizeof small;
-    EXPECT_EQ(backend.RegQueryValueExA(key, kValue, &type, small, &size), win::ERROR_MORE_DATA);
-    EXPECT_EQ(size, value.data.size());
-
-    EXPECT_EQ(backend.RegDeleteValueA(key, kValue), win::ERROR_SUCCESS);
+    autoStart.removeEntry();
     EXPECT_FALSE(std::filesystem::exists(entry));
-    EXPECT_EQ(query().status, win::ERROR_FILE_NOT_FOUND);
-    // A missing value answers as on Windows; callers take it as nothing to delete.
-    EXPECT_EQ(backend.RegDeleteValueA(key, kValue), win::ERROR_FILE_NOT_FOUND);
+    autoStart.removeEntry(); // nothing to remove: no fault
+    EXPECT_EQ(FolderEntries(temp / "config/autostart"), std::vector<std::string>{});
 }
 
 TEST_F(Autostart, PathsWithShellAndEntryCharactersSurvive) {
@@ -141,22 +108,22 @@ TEST_F(Autostart, PathsWithShellAndEntryCharactersSurvive) {
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file("/bin/true", folder + "/run me");
     const std::string program = folder + "/run me";
-    ASSERT_EQ(set("\"" + program + "\" --hidden \"two words\""), win::ERROR_SUCCESS);
+    ASSERT_EQ(autoStart.writeEntry("\"" + program + "\" --hidden \"two words\""), Outcome::Done);
     EXPECT_EQ(glibCommandLine(), (std::vector<std::string>{program, "--hidden", "two words"}));
-    EXPECT_EQ(query().data, "\"" + program + "\" --hidden \"two words\"" + std::string(1, '\0'));
+    EXPECT_EQ(command(), "\"" + program + "\" --hidden \"two words\"");
 
     // A percent sign is doubled so it is not taken for a field code, and read back single; a shell starts
     // such a program, for GLib would look for it with the percent signs still doubled.
-    ASSERT_EQ(set("\"/opt/100% sure/halvo\""), win::ERROR_SUCCESS);
+    ASSERT_EQ(autoStart.writeEntry("\"/opt/100% sure/halvo\""), Outcome::Done);
     EXPECT_NE(
         ReadWhole(entry).find(R"(Exec="/bin/sh" "-c" "exec \\"\\$0\\" \\"\\$@\\"" "/opt/100%% sure/halvo")"
                               "\n"),
         std::string::npos);
-    EXPECT_EQ(query().data, std::string("\"/opt/100% sure/halvo\"") + '\0');
+    EXPECT_EQ(command(), "\"/opt/100% sure/halvo\"");
 
     // Replacing keeps one entry and no temporary files.
-    ASSERT_EQ(set("\"/opt/other\""), win::ERROR_SUCCESS);
-    EXPECT_EQ(query().data, std::string("\"/opt/other\"") + '\0');
+    ASSERT_EQ(autoStart.writeEntry("\"/opt/other\""), Outcome::Done);
+    EXPECT_EQ(command(), "\"/opt/other\"");
     EXPECT_EQ(FolderEntries(temp / "config/autostart"), std::vector<std::string>{"halvo-shutdown.desktop"});
 }
 
@@ -189,7 +156,7 @@ TEST_F(Autostart, HostileProgramPathsValidateAndStartThatProgram) {
         std::filesystem::permissions(program, std::filesystem::perms::owner_all);
         std::filesystem::remove(marker);
 
-        ASSERT_EQ(set("\"" + program + "\""), win::ERROR_SUCCESS) << path;
+        ASSERT_EQ(autoStart.writeEntry("\"" + program + "\""), Outcome::Done) << path;
         ChildProcess validate(
             {"/bin/sh", "-c", "desktop-file-validate \"$1\" 2>&1; echo \"exit $?\"", "sh", entry});
         std::string said;
@@ -204,90 +171,50 @@ TEST_F(Autostart, HostileProgramPathsValidateAndStartThatProgram) {
         EXPECT_TRUE(WaitUntil([&] { return std::filesystem::exists(marker); })) << path;
         EXPECT_EQ(ReadWhole(marker), program) << path;
 
-        EXPECT_EQ(query().data, "\"" + program + "\"" + std::string(1, '\0')) << path;
+        EXPECT_EQ(command(), "\"" + program + "\"") << path;
     }
 }
 
-TEST_F(Autostart, EntriesWrittenByOthersAreReadAsTheDesktopReadsThem) {
-    std::filesystem::create_directories(temp / "config/autostart");
-    auto entryWith = [&](const std::string& text) {
-        WriteWhole(entry, text);
-        return query();
+// Entries written by others are read as the desktop reads them: one we cannot read a command line from
+// is reported and left alone, one switched off or with an empty command is written anew, one with a
+// command stays.
+TEST_F(Autostart, EntriesWrittenByOthers) {
+    struct Case {
+        std::string text;
+        Outcome outcome;
+        bool kept;
     };
-    // Not a desktop entry: answers as a value of another type, so it is reported and left alone.
-    Value v = entryWith("garbage\n");
-    EXPECT_EQ(v.status, win::ERROR_SUCCESS);
-    EXPECT_EQ(v.type, kRegBinary);
-    EXPECT_EQ(v.data, "garbage\n");
-    EXPECT_EQ(entryWith("[Desktop Entry]\nType=Application\nName=x\n").type, kRegBinary) << "no Exec";
-    EXPECT_EQ(entryWith("[Desktop Entry]\nType=Link\nExec=/x\n").type, kRegBinary);
-    EXPECT_EQ(entryWith("[Desktop Entry]\nExec=\"/unclosed\n").type, kRegBinary);
-
-    // Switched off by the user in the desktop's settings: no value.
-    EXPECT_EQ(entryWith("[Desktop Entry]\nType=Application\nExec=/x\nHidden=true\n").status,
-              win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(
-        entryWith("[Desktop Entry]\nType=Application\nExec=/x\nX-GNOME-Autostart-enabled=false\n").status,
-        win::ERROR_FILE_NOT_FOUND);
-
-    // An empty command is an empty text, which the program writes anew.
-    v = entryWith("[Desktop Entry]\nType=Application\nExec=\n");
-    EXPECT_EQ(v.type, win::REG_SZ);
-    EXPECT_EQ(v.data, std::string(1, '\0'));
-
+    const Case cases[] = {
+        {"garbage\n", Outcome::NotACommand, true},
+        {"[Desktop Entry]\nType=Application\nName=x\n", Outcome::NotACommand, true}, // no Exec
+        {"[Desktop Entry]\nType=Link\nExec=/x\n", Outcome::NotACommand, true},
+        {"[Desktop Entry]\nExec=\"/unclosed\n", Outcome::NotACommand, true},
+        {"[Desktop Entry]\nType=Application\nExec=/x\nHidden=true\n", Outcome::Done, false},
+        {"[Desktop Entry]\nType=Application\nExec=/x\nX-GNOME-Autostart-enabled=false\n", Outcome::Done,
+         false},
+        {"[Desktop Entry]\nType=Application\nExec=\n", Outcome::Done, false},
+        {"# made by hand\n[Other]\nExec=/wrong\n[Desktop Entry]\nName=Halvo\n"
+         "Exec=/usr/bin/halvo\\sshutdown %U --min\n",
+         Outcome::Done, true},
+    };
+    std::filesystem::create_directories(temp / "config/autostart");
+    for (const Case& c : cases) {
+        WriteWhole(entry, c.text);
+        EXPECT_EQ(autoStart.ensureEntry("\"/opt/halvo\""), c.outcome) << c.text;
+        if (c.kept)
+            EXPECT_EQ(ReadWhole(entry), c.text);
+        else
+            EXPECT_EQ(command(), "\"/opt/halvo\"") << c.text;
+    }
     // Comments, other groups, string escapes and field codes.
-    v = entryWith("# made by hand\n[Other]\nExec=/wrong\n[Desktop Entry]\nName=Halvo\n"
-                  "Exec=/usr/bin/halvo\\sshutdown %U --min\n");
-    EXPECT_EQ(v.type, win::REG_SZ);
-    EXPECT_EQ(v.data, std::string("\"/usr/bin/halvo\" shutdown --min") + '\0');
-}
-
-TEST_F(Autostart, OnlyTheRunValueExists) {
-    EXPECT_EQ(query("Other Program").status, win::ERROR_FILE_NOT_FOUND);
-    const std::string text = "\"/x\"";
-    EXPECT_EQ(backend.RegSetValueExA(key, "Other Program", 0, win::REG_SZ,
-                                     reinterpret_cast<const unsigned char*>(text.c_str()), 5),
-              win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(set("\"/x\"", win::REG_DWORD), 87);
-    EXPECT_FALSE(std::filesystem::exists(temp / "config/autostart"));
-
-    Handle other = 0;
-    ASSERT_EQ(backend.RegCreateKeyExA(win::HKEY_CURRENT_USER, "Software\\Halvo", 0, nullptr, 0,
-                                      win::KEY_ALL_ACCESS, &other, nullptr),
-              win::ERROR_SUCCESS);
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    EXPECT_EQ(backend.RegQueryValueExA(other, kValue, &type, nullptr, &size), win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(backend.RegSetValueExA(other, kValue, 0, win::REG_SZ,
-                                     reinterpret_cast<const unsigned char*>(text.c_str()), 5),
-              win::ERROR_ACCESS_DENIED);
-    EXPECT_EQ(backend.RegCloseKey(other), win::ERROR_SUCCESS);
-
-    // The Run key of the machine is not ours either; the path is matched without regard to case.
-    Handle machine = 0;
-    ASSERT_EQ(
-        backend.RegCreateKeyExA(0x80000002, kRunKey, 0, nullptr, 0, win::KEY_ALL_ACCESS, &machine, nullptr),
-        win::ERROR_SUCCESS);
-    EXPECT_EQ(backend.RegQueryValueExA(machine, kValue, &type, nullptr, &size), win::ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(backend.RegCloseKey(machine), win::ERROR_SUCCESS);
-    Handle same = 0;
-    ASSERT_EQ(backend.RegCreateKeyExA(win::HKEY_CURRENT_USER,
-                                      "software\\MICROSOFT\\windows\\currentversion\\run\\", 0, nullptr, 0,
-                                      win::KEY_ALL_ACCESS, &same, nullptr),
-              win::ERROR_SUCCESS);
-    ASSERT_EQ(set("\"/x\""), win::ERROR_SUCCESS);
-    EXPECT_EQ(backend.RegQueryValueExA(same, kValue, &type, nullptr, &size), win::ERROR_SUCCESS);
-    EXPECT_EQ(backend.RegCloseKey(same), win::ERROR_SUCCESS);
-
-    EXPECT_EQ(backend.RegQueryValueExA(0x1234, kValue, &type, nullptr, &size), 6);
-    EXPECT_EQ(backend.RegCloseKey(0x1234), 6);
-    EXPECT_FALSE(backend.CloseHandle(key)) << "a key is closed with RegCloseKey";
+    EXPECT_EQ(command(), "\"/usr/bin/halvo\" shutdown --min");
 }
 
 TEST_F(Autostart, AnEntryThatCannotBeWrittenFailsAndKeepsTheOldOne) {
     // A file where the autostart folder should be.
     std::filesystem::create_directories(temp / "config");
     WriteWhole(temp / "config/autostart", "in the way");
-    EXPECT_EQ(set("\"/x\""), win::ERROR_ACCESS_DENIED);
+    EXPECT_EQ(autoStart.writeEntry("\"/x\""), Outcome::NotWritten);
+    EXPECT_EQ(autoStart.ensureEntry("\"/x\""), Outcome::NotWritten);
     EXPECT_EQ(ReadWhole(temp / "config/autostart"), "in the way");
 }

@@ -27,9 +27,7 @@ namespace {
 
 std::string profileString(LinuxPlatform& backend, const char* section, const char* key,
                           const std::string& file) {
-    char buffer[2048];
-    backend.GetPrivateProfileStringA(section, key, "default", buffer, sizeof buffer, file.c_str());
-    return buffer;
+    return backend.profiles().readKey(file, section, key, 2047);
 }
 
 mode_t modeOf(const std::string& path) {
@@ -68,15 +66,15 @@ TEST(ProfileFiles, WritesCreateTheFileAndKeepEverythingElse) {
     TempFolder temp;
     LinuxPlatform backend;
     const std::string file = temp / "setting.ini";
-    EXPECT_EQ(profileString(backend, "setting", "Setting_Remind", file), "default");
+    EXPECT_EQ(profileString(backend, "setting", "Setting_Remind", file), "");
 
-    ASSERT_TRUE(backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", file.c_str()));
+    ASSERT_TRUE(backend.profiles().writeKey(file, "setting", "Setting_Remind", "1"));
     EXPECT_EQ(ReadWhole(file), "[setting]\nSetting_Remind=1\n");
 
     WriteWhole(file,
                "; kept\r\n[schManager]\r\ncount=3\r\n\r\n[Setting]\r\nsetting_remind = 0\r\nOther=x\r\n");
-    ASSERT_TRUE(backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", file.c_str()));
-    ASSERT_TRUE(backend.WritePrivateProfileStringA("schManager", "count", "4", file.c_str()));
+    ASSERT_TRUE(backend.profiles().writeKey(file, "setting", "Setting_Remind", "1"));
+    ASSERT_TRUE(backend.profiles().writeKey(file, "schManager", "count", "4"));
     EXPECT_EQ(ReadWhole(file),
               "; kept\r\n[schManager]\r\ncount=4\r\n\r\n[Setting]\r\nSetting_Remind=1\r\nOther=x\r\n");
     EXPECT_EQ(profileString(backend, "SETTING", "other", file), "x");
@@ -103,8 +101,7 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
     LinuxPlatform backend;
     // Something that exists but reads as no text: writing one key must not turn it into a one-key file.
     fs::create_directory(temp / "setting.ini");
-    EXPECT_FALSE(
-        backend.WritePrivateProfileStringA("setting", "Setting_Remind", "1", (temp / "setting.ini").c_str()));
+    EXPECT_FALSE(backend.profiles().writeKey((temp / "setting.ini"), "setting", "Setting_Remind", "1"));
     EXPECT_TRUE(fs::is_directory(temp / "setting.ini"));
 
     prepareForNobody(temp);
@@ -112,10 +109,9 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
         LinuxPlatform asNobody;
         std::error_code refusedToo;
         fs::permissions(temp.path(), fs::perms(0777), refusedToo); // as nobody the folder stays read-only
-        const bool refused = !asNobody.WritePrivateProfileStringA("setting", "Setting_Remind", "0",
-                                                                  (temp / "secret.ini").c_str());
-        const bool unread =
-            profileString(asNobody, "setting", "Setting_Remind", temp / "secret.ini") == "default";
+        const bool refused =
+            !asNobody.profiles().writeKey((temp / "secret.ini"), "setting", "Setting_Remind", "0");
+        const bool unread = profileString(asNobody, "setting", "Setting_Remind", temp / "secret.ini") == "";
         return refused && unread;
     });
     if (!keptSecret)
@@ -130,15 +126,15 @@ TEST(WholeFiles, ReplacementKeepsModeAndLinksAndFailsCleanly) {
     std::string error;
     const std::string file = temp / "sch.cks";
     std::string data;
-    EXPECT_FALSE(backend.ReadWholeFile(file, data, error));
+    EXPECT_FALSE(backend.files().readWholeFile(file, data, error));
     EXPECT_EQ(error, "No such file or directory");
 
-    ASSERT_TRUE(backend.WriteWholeFile(file, std::string("a\0b", 3), error)) << error;
-    ASSERT_TRUE(backend.ReadWholeFile(file, data, error));
+    ASSERT_TRUE(backend.files().writeWholeFile(file, std::string("a\0b", 3), error)) << error;
+    ASSERT_TRUE(backend.files().readWholeFile(file, data, error));
     EXPECT_EQ(data, std::string("a\0b", 3));
 
     fs::permissions(file, fs::perms(0640));
-    ASSERT_TRUE(backend.WriteWholeFile(file, "new", error));
+    ASSERT_TRUE(backend.files().writeWholeFile(file, "new", error));
     EXPECT_EQ(modeOf(file), 0640u);
     EXPECT_EQ(ReadWhole(file), "new");
 
@@ -146,20 +142,20 @@ TEST(WholeFiles, ReplacementKeepsModeAndLinksAndFailsCleanly) {
     fs::create_directory(temp / "real");
     WriteWhole(temp / "real/target", "old");
     fs::create_symlink(temp / "real/target", temp / "link");
-    ASSERT_TRUE(backend.WriteWholeFile(temp / "link", "through the link", error));
+    ASSERT_TRUE(backend.files().writeWholeFile(temp / "link", "through the link", error));
     EXPECT_TRUE(fs::is_symlink(temp / "link"));
     EXPECT_EQ(ReadWhole(temp / "real/target"), "through the link");
     EXPECT_EQ(FolderEntries(temp / "real"), std::vector<std::string>{"target"});
 
-    EXPECT_FALSE(backend.WriteWholeFile(temp / "missing/sch.cks", "x", error));
+    EXPECT_FALSE(backend.files().writeWholeFile(temp / "missing/sch.cks", "x", error));
     EXPECT_EQ(error, "No such file or directory");
 
     prepareForNobody(temp);
     const auto refused = RunAsNobody([&] {
         LinuxPlatform asNobody;
         std::string why;
-        return !asNobody.FolderWritable(temp.path() + "/") &&
-               !asNobody.WriteWholeFile(temp / "open.ini", "x", why) && why == "Permission denied";
+        return !asNobody.files().folderWritable(temp.path() + "/") &&
+               !asNobody.files().writeWholeFile(temp / "open.ini", "x", why) && why == "Permission denied";
     });
     if (!refused)
         GTEST_SKIP() << "needs root to act as another user";
@@ -172,33 +168,33 @@ TEST(WholeFiles, ReplacementKeepsModeAndLinksAndFailsCleanly) {
 TEST(WholeFiles, FoldersAndFiles) {
     TempFolder temp;
     LinuxPlatform backend;
-    EXPECT_TRUE(backend.FolderWritable(temp.path() + "/"));
-    EXPECT_FALSE(backend.FolderWritable(temp / "missing/"));
+    EXPECT_TRUE(backend.files().folderWritable(temp.path() + "/"));
+    EXPECT_FALSE(backend.files().folderWritable(temp / "missing/"));
     WriteWhole(temp / "file", "x");
-    EXPECT_FALSE(backend.FolderWritable(temp / "file"));
-    EXPECT_TRUE(backend.FileExists(temp / "file"));
-    EXPECT_FALSE(backend.FileExists(temp.path()));
+    EXPECT_FALSE(backend.files().folderWritable(temp / "file"));
+    EXPECT_TRUE(backend.files().exists(temp / "file"));
+    EXPECT_FALSE(backend.files().exists(temp.path()));
 
-    EXPECT_TRUE(backend.MakeFolder(temp / "a/b/c/"));
+    EXPECT_TRUE(backend.files().makeFolder(temp / "a/b/c/"));
     EXPECT_TRUE(fs::is_directory(temp / "a/b/c"));
     EXPECT_EQ(modeOf(temp / "a/b/c"), 0700u);
-    EXPECT_TRUE(backend.MakeFolder(temp / "a/b/c/"));
-    EXPECT_FALSE(backend.MakeFolder(temp / "file/sub/"));
+    EXPECT_TRUE(backend.files().makeFolder(temp / "a/b/c/"));
+    EXPECT_FALSE(backend.files().makeFolder(temp / "file/sub/"));
 }
 
 TEST(Paths, ExecutableAndConfigurationFolders) {
     LinuxPlatform backend;
     const std::string self = fs::canonical("/proc/self/exe").string();
-    EXPECT_EQ(backend.ExecutablePath(), self);
-    EXPECT_EQ(backend.ExecutableFolder(), fs::path(self).parent_path().string() + "/");
+    EXPECT_EQ(backend.files().executablePath(), self);
+    EXPECT_EQ(backend.files().executableFolder(), fs::path(self).parent_path().string() + "/");
 
     ScopedEnvironment environment("XDG_CONFIG_HOME", "/somewhere/config");
     environment.set("HOME", "/home/tester");
-    EXPECT_EQ(backend.UserConfigFolder(), "/somewhere/config/halvo-shutdown/");
+    EXPECT_EQ(backend.files().userConfigFolder(), "/somewhere/config/halvo-shutdown/");
     environment.set("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(backend.UserConfigFolder(), "/home/tester/.config/halvo-shutdown/");
+    EXPECT_EQ(backend.files().userConfigFolder(), "/home/tester/.config/halvo-shutdown/");
     environment.set("XDG_CONFIG_HOME", std::nullopt);
-    EXPECT_EQ(backend.UserConfigFolder(), "/home/tester/.config/halvo-shutdown/");
+    EXPECT_EQ(backend.files().userConfigFolder(), "/home/tester/.config/halvo-shutdown/");
 }
 
 TEST(Clock, LocalTimeFollowsTheTimeZoneWithMilliseconds) {
@@ -212,7 +208,7 @@ TEST(Clock, LocalTimeFollowsTheTimeZoneWithMilliseconds) {
     };
     auto check = [&](int offsetHours) {
         const std::time_t before = seconds();
-        const LocalTime now = backend.GetLocalTime();
+        const LocalTime now = backend.clock().localTime();
         const std::time_t after = seconds();
         bool matched = false;
         for (std::time_t t = before; t <= after && !matched; ++t) {
@@ -237,7 +233,7 @@ TEST(Clock, LocalTimeFollowsTheTimeZoneWithMilliseconds) {
     // Milliseconds move on within a second.
     std::vector<int> seen;
     for (int i = 0; i < 4; ++i) {
-        seen.push_back(backend.GetLocalTime().milliseconds);
+        seen.push_back(backend.clock().localTime().milliseconds);
         std::this_thread::sleep_for(30ms);
     }
     EXPECT_NE(seen.front(), seen.back());
@@ -280,7 +276,7 @@ TEST(WholeFiles, LinksAreWrittenThroughOnlyToOwnFilesAndWritesKeepModeAndGroup) 
             ASSERT_EQ(::lchown(path.c_str(), linkOwner, linkOwner), 0);
         }
         std::string error;
-        EXPECT_EQ(backend.WriteWholeFile(path, "new", error), refusal.empty());
+        EXPECT_EQ(backend.files().writeWholeFile(path, "new", error), refusal.empty());
         EXPECT_EQ(error, refusal);
         EXPECT_EQ(ReadWhole(written), refusal.empty() ? "new" : "stored");
         EXPECT_EQ(modeOf(written), 0640u);
@@ -292,7 +288,7 @@ TEST(WholeFiles, LinksAreWrittenThroughOnlyToOwnFilesAndWritesKeepModeAndGroup) 
 
         // The copy of a file is open to no more people than the file.
         error.clear();
-        ASSERT_TRUE(backend.WriteBackupFile(temp / "data/sch.cks.bak", "copy", path, error)) << error;
+        ASSERT_TRUE(backend.files().writeBackupFile(temp / "data/sch.cks.bak", "copy", path, error)) << error;
         EXPECT_EQ(modeOf(temp / "data/sch.cks.bak"), 0640u);
         EXPECT_EQ(groupOf(temp / "data/sch.cks.bak"), OtherGroup);
         fs::remove(written);
@@ -302,14 +298,14 @@ TEST(WholeFiles, LinksAreWrittenThroughOnlyToOwnFilesAndWritesKeepModeAndGroup) 
     fs::create_symlink("/dev/null", temp / "device");
     fs::create_symlink(temp / "nowhere", temp / "dangling");
     std::string error;
-    EXPECT_FALSE(backend.WriteWholeFile(temp / "device", "x", error));
+    EXPECT_FALSE(backend.files().writeWholeFile(temp / "device", "x", error));
     EXPECT_EQ(error, "It is a symbolic link to /dev/null, which is not a regular file");
-    EXPECT_FALSE(backend.WriteWholeFile(temp / "dangling", "x", error));
+    EXPECT_FALSE(backend.files().writeWholeFile(temp / "dangling", "x", error));
     EXPECT_EQ(error, "It is a symbolic link that leads to no file (No such file or directory)");
     EXPECT_FALSE(fs::exists(temp / "nowhere"));
-    EXPECT_EQ(backend.WriteProblem(temp / "dangling"), error);
-    EXPECT_EQ(backend.WriteProblem(temp / "data"), "Is a directory");
-    EXPECT_EQ(backend.WriteProblem(temp / "new.ini"), "");
+    EXPECT_EQ(backend.files().writeProblem(temp / "dangling"), error);
+    EXPECT_EQ(backend.files().writeProblem(temp / "data"), "Is a directory");
+    EXPECT_EQ(backend.files().writeProblem(temp / "new.ini"), "");
     ::umask(oldMask);
 }
 

@@ -113,7 +113,7 @@ TEST_F(PowerRefusal, SleepAndHibernateAskLogindWhetherTheyAreOffered) {
         scriptMethod(QStringLiteral("CanSuspend"), {}, QStringLiteral("s"),
                      QStringLiteral("ret = '%1'").arg(answer));
         const bool offered = std::string(answer) == "yes" || std::string(answer) == "challenge";
-        EXPECT_EQ(backend.IsPwrSuspendAllowed(), offered) << answer;
+        EXPECT_EQ(backend.session().isOffered(SessionAction::Sleep), offered) << answer;
     }
     // "na": nothing is asked of logind but whether, and the user hears of it.
     logindCalls();
@@ -145,7 +145,7 @@ TEST_F(PowerRefusal, RefusalsSayWhichActionFailedAndWhy) {
         scriptMethod(c.method, c.in, {}, refusing("Permission denied"));
         c.run();
         EXPECT_EQ(popups(), Lines{c.popup}) << c.method;
-        EXPECT_EQ(backend.LastErrorText(), "Permission denied") << c.method;
+        EXPECT_EQ(backend.session().refusalReason(), "Permission denied") << c.method;
         scriptMethod(c.method, c.in, {}, {});
     }
 

@@ -163,9 +163,10 @@ TEST_F(SessionBus, ShutDownPowerOffAndRestartReachLogind) {
     TRestartTask().Run();
     EXPECT_EQ(logind.newCalls(), Lines{"Reboot False"});
 
-    EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_SHUTDOWN | win::EWX_FORCE, 0));
-    EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_POWEROFF | win::EWX_SHUTDOWN | win::EWX_FORCE, 0));
-    EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_REBOOT | win::EWX_FORCE, 0));
+    SessionPower& session = backend.session();
+    EXPECT_TRUE(session.shutDown(false));
+    EXPECT_TRUE(session.powerOff(false));
+    EXPECT_TRUE(session.restart(true));
     EXPECT_EQ(logind.newCalls(), (Lines{"PowerOff False", "PowerOff False", "Reboot False"}));
     EXPECT_TRUE(screenSaver.newCalls().empty());
 }
@@ -173,17 +174,7 @@ TEST_F(SessionBus, ShutDownPowerOffAndRestartReachLogind) {
 TEST_F(SessionBus, ScreenSaverBroadcastSwitchesTheScreenSaverOn) {
     TScreenSaverTask().Run();
     EXPECT_EQ(screenSaver.newCalls(), Lines{"SetActive True"});
-
-    std::uintptr_t result = 7;
-    EXPECT_EQ(backend.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                                          win::SMTO_ABORTIFHUNG, 2000, &result),
-              1);
-    EXPECT_EQ(result, 0u);
-    // Other messages have nowhere to go.
-    EXPECT_EQ(
-        backend.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, 0xF060, 0, 0, 2000, &result), 0);
-    EXPECT_EQ(
-        backend.SendMessageTimeoutA(0x1234, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0, 0, 2000, &result), 0);
+    EXPECT_TRUE(backend.session().startScreenSaver());
     EXPECT_EQ(screenSaver.newCalls(), Lines{"SetActive True"});
     EXPECT_TRUE(logind.newCalls().empty());
 }
@@ -264,7 +255,7 @@ TEST_F(SessionBus, LogOffAndRestartGoThroughTheDesktopsSessionManager) {
         TRestartTask().Run();
         EXPECT_EQ(manager.newCalls(), desktop.restart);
         EXPECT_EQ(logind.newCalls(), Lines{});
-        EXPECT_EQ(backend.LastErrorText(), "");
+        EXPECT_EQ(backend.session().refusalReason(), "");
     }
 
     // None runs (the mocks are gone): logind, as always.
@@ -285,10 +276,11 @@ TEST_F(SessionBus, ASessionManagersRefusalStandsAndIsReported) {
     logind.newCalls();
 
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(backend.ExitWindowsEx(win::EWX_LOGOFF, 0));
-    EXPECT_EQ(backend.LastErrorText(), reason);
-    EXPECT_FALSE(backend.ExitWindowsEx(win::EWX_REBOOT, 0));
-    EXPECT_EQ(backend.LastErrorText(), reason);
+    SessionPower& power = backend.session();
+    EXPECT_FALSE(power.logOff(false));
+    EXPECT_EQ(power.refusalReason(), reason);
+    EXPECT_FALSE(power.restart(false));
+    EXPECT_EQ(power.refusalReason(), reason);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "halvo-shutdown: GNOME did not log off: " + reason + "\n" +
                   "halvo-shutdown: GNOME did not restart the computer: " + reason + "\n");
@@ -298,9 +290,9 @@ TEST_F(SessionBus, ASessionManagersRefusalStandsAndIsReported) {
 
     // Forced requests, and shut down and power off, are logind's whatever the manager would say.
     ScopedEnvironment session("XDG_SESSION_ID", "c1");
-    EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_LOGOFF | win::EWX_FORCE, 0));
-    EXPECT_EQ(backend.LastErrorText(), "");
-    EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_REBOOT | win::EWX_FORCE, 0));
+    EXPECT_TRUE(power.logOff(true));
+    EXPECT_EQ(power.refusalReason(), "");
+    EXPECT_TRUE(power.restart(true));
     TShutDownTask().Run();
     TTurnOffTask().Run();
     EXPECT_EQ(manager.newCalls(), Lines{});
@@ -402,10 +394,7 @@ TEST_F(SessionBus, WithoutABusScreenSaverTheXServersOwnStarts) {
     };
     setActive(QString::fromStdString(refusing("org.freedesktop.DBus.Error.NotSupported", "not here")));
 
-    std::uintptr_t result = 7;
-    EXPECT_EQ(onServer.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                                           win::SMTO_ABORTIFHUNG, 2000, &result),
-              1);
+    EXPECT_TRUE(onServer.session().startScreenSaver());
     EXPECT_EQ(
         screenSaver.newCalls(),
         (Lines{"SetActive True", "SetActive raised: org.freedesktop.DBus.Error.NotSupported: not here"}));
@@ -413,9 +402,7 @@ TEST_F(SessionBus, WithoutABusScreenSaverTheXServersOwnStarts) {
 
     // Without an X server either, nothing started it.
     LinuxPlatform nowhere(":" + std::to_string(65000 + ::getpid() % 500), true);
-    EXPECT_EQ(nowhere.SendMessageTimeoutA(win::HWND_BROADCAST, win::WM_SYSCOMMAND, win::SC_SCREENSAVE, 0,
-                                          win::SMTO_ABORTIFHUNG, 2000, &result),
-              0);
+    EXPECT_FALSE(nowhere.session().startScreenSaver());
     setActive(QStringLiteral("self.active = args[0]; ret = True"));
 }
 
@@ -432,7 +419,7 @@ TEST_F(SessionBus, LogOffAndLockEndOurOwnSession) {
         ScopedEnvironment session("XDG_SESSION_ID", "c7");
         TLogOffTask().Run();
         TLockWorkStationTask().Run();
-        EXPECT_TRUE(backend.ExitWindowsEx(win::EWX_LOGOFF | win::EWX_FORCE, 0));
+        EXPECT_TRUE(backend.session().logOff(true));
         EXPECT_EQ(logind.newCalls(),
                   (Lines{"TerminateSession \"c7\"", "LockSession \"c7\"", "TerminateSession \"c7\""}));
     }
@@ -440,7 +427,7 @@ TEST_F(SessionBus, LogOffAndLockEndOurOwnSession) {
     // Nothing names it: the user's display session does.
     {
         ScopedEnvironment noSession("XDG_SESSION_ID", std::nullopt);
-        EXPECT_FALSE(backend.ExitWindowsEx(win::EWX_LOGOFF, 0)) << "the user has no graphical session yet";
+        EXPECT_FALSE(backend.session().logOff(false)) << "the user has no graphical session yet";
         logind.newCalls();
         QDBusArgument display;
         display.beginStructure();
@@ -484,19 +471,4 @@ TEST_F(SessionBus, LogOffAndLockEndOurOwnSession) {
                   (Lines{"GetSessionByPID " + std::to_string(pid), "TerminateSession \"3\"",
                          "GetSessionByPID " + std::to_string(pid), "LockSession \"3\""}));
     }
-}
-
-TEST_F(SessionBus, LockWorkStationIsFoundOnlyWhereWindowsHasIt) {
-    const Handle user32 = backend.GetModuleHandleA("USER32.DLL");
-    ASSERT_NE(user32, 0u);
-    EXPECT_EQ(backend.GetModuleHandleA("user32.dll"), user32);
-    EXPECT_EQ(backend.GetModuleHandleA("KERNEL32.DLL"), 0u);
-    EXPECT_FALSE(backend.GetProcAddress(user32, "LockWorkStationEx"));
-    EXPECT_FALSE(backend.GetProcAddress(user32 + 4, "LockWorkStation"));
-    const ProcAddress lock = backend.GetProcAddress(user32, "LockWorkStation");
-    ASSERT_TRUE(lock);
-    EXPECT_EQ(lock(), 1);
-    const Lines calls = logind.newCalls();
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.back().rfind("LockSession \"", 0), 0u) << calls.back();
 }

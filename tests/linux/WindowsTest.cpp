@@ -23,6 +23,7 @@
 using namespace halvo;
 using namespace halvo::linuxtest;
 using halvo::linuxbackend::LinuxPlatform;
+using halvo::linuxbackend::X11Windows;
 
 namespace {
 
@@ -171,8 +172,8 @@ std::vector<std::string> titlesOf(const std::vector<WindowEntry>& list) {
     return titles;
 }
 
-std::vector<Handle> handlesOf(const std::vector<WindowEntry>& list) {
-    std::vector<Handle> handles;
+std::vector<WindowId> handlesOf(const std::vector<WindowEntry>& list) {
+    std::vector<WindowId> handles;
     for (const auto& entry : list)
         handles.push_back(entry.window);
     return handles;
@@ -223,27 +224,20 @@ void checkWindowsAndCloseAll(const std::string& display) {
     EXPECT_EQ(titlesOf(list),
               (std::vector<std::string>{std::string(60, 'L') + std::string(40, 'M'), "Alpha", "Bravo 1",
                                         "Bravo 2", "Charlie \xc3\xa9", std::string(99, 'x')}));
-    EXPECT_EQ(handlesOf(list), (std::vector<Handle>{b3, a1, b1, b2, c1, c0}));
+    EXPECT_EQ(handlesOf(list), (std::vector<WindowId>{b3, a1, b1, b2, c1, c0}));
 
     std::vector<std::uint32_t> pids;
-    for (const auto& entry : list) {
-        std::uint32_t pid = 0;
-        EXPECT_EQ(backend.GetWindowThreadProcessId(entry.window, &pid), pid);
-        pids.push_back(pid);
-    }
+    for (const auto& entry : list)
+        pids.push_back(backend.windows().processOf(entry.window));
     const auto pa = static_cast<std::uint32_t>(a.pid()), pb = static_cast<std::uint32_t>(b.pid()),
                pc = static_cast<std::uint32_t>(c.pid());
     EXPECT_EQ(pids, (std::vector<std::uint32_t>{pb, pa, pb, pb, pc, pc}));
 
     // Without X-Resource only the windows' own word is left; the helpers' windows say they run here.
     LinuxPlatform withoutResources(display, false);
-    std::uint32_t claimed = 0;
-    withoutResources.GetWindowThreadProcessId(a1, &claimed);
-    EXPECT_EQ(claimed, 1u);
-    withoutResources.GetWindowThreadProcessId(b3, &claimed);
-    EXPECT_EQ(claimed, pb);
-    withoutResources.GetWindowThreadProcessId(b1, &claimed);
-    EXPECT_EQ(claimed, 0u);
+    EXPECT_EQ(withoutResources.windows().processOf(a1), 1u);
+    EXPECT_EQ(withoutResources.windows().processOf(b3), pb);
+    EXPECT_EQ(withoutResources.windows().processOf(b1), 0u);
 
     // B ends a run at Bravo (long), A at Alpha, B again at Bravo 2; C is last and D never listed.
     CloseAllPrograms();
@@ -298,29 +292,25 @@ TEST(X11Windows, WindowQueriesAnswerFromTheServer) {
     const auto hidden = helper.open("hidden 0 net 0 Hidden");
     ASSERT_FALSE(testing::Test::HasFailure());
 
+    X11Windows windows(server.display);
+    EXPECT_TRUE(windows.Exists(hidden));
+    EXPECT_FALSE(windows.Viewable(hidden));
+    EXPECT_TRUE(windows.Viewable(dialog));
+    EXPECT_EQ(windows.Owner(dialog), owner);
+    EXPECT_EQ(windows.Owner(owner), 0u);
+    EXPECT_EQ(windows.Title(dialog), "Dialog \xe2\x82\xac");
+    // Neither the hidden window nor the owned dialog is a visible top-level window of its own.
     LinuxPlatform backend(server.display);
-    EXPECT_TRUE(backend.IsWindow(hidden));
-    EXPECT_FALSE(backend.IsWindowVisible(hidden));
-    EXPECT_TRUE(backend.IsWindowVisible(dialog));
-    EXPECT_EQ(backend.GetParent(dialog), owner);
-    EXPECT_EQ(backend.GetParent(owner), 0u);
-
-    // "Dialog €" is 11 bytes; a 10-byte buffer holds 9, which would end inside the euro sign.
-    char buffer[16];
-    std::memset(buffer, '#', sizeof buffer);
-    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 10), 7);
-    EXPECT_STREQ(buffer, "Dialog ");
-    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 16), 10);
-    EXPECT_STREQ(buffer, "Dialog \xe2\x82\xac");
-    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 0), 0);
+    ScopedPlatform guard(backend);
+    EXPECT_EQ(titlesOf(CollectTopLevelWindows()), std::vector<std::string>{"Owner"});
 
     helper.process().closeInput();
     ASSERT_TRUE(helper.process().waitExit(5s));
     // The helper's windows went with its connection.
-    EXPECT_TRUE(WaitUntil([&] { return !backend.IsWindow(owner); }));
-    EXPECT_FALSE(backend.IsWindowVisible(dialog));
-    EXPECT_EQ(backend.GetWindowTextA(dialog, buffer, 16), 0);
-    EXPECT_STREQ(buffer, "");
+    EXPECT_TRUE(WaitUntil([&] { return !windows.Exists(owner); }));
+    EXPECT_FALSE(windows.Viewable(dialog));
+    EXPECT_EQ(windows.Title(dialog), "");
+    EXPECT_TRUE(CollectTopLevelWindows().empty());
 }
 
 // A client over TCP is one the server knows no local process of, as with any remote client. Its
@@ -342,12 +332,8 @@ TEST(X11Windows, AWindowOfARemoteClientHasNoLocalProcess) {
 
     LinuxPlatform backend(server.display);
     ScopedPlatform guard(backend);
-    std::uint32_t pid = 7;
-    EXPECT_EQ(backend.GetWindowThreadProcessId(foreign, &pid), 0u);
-    EXPECT_EQ(pid, 0u);
-    pid = 7;
-    EXPECT_EQ(backend.GetWindowThreadProcessId(namedHere, &pid), 0u);
-    EXPECT_EQ(pid, 0u);
+    EXPECT_EQ(backend.windows().processOf(foreign), 0u);
+    EXPECT_EQ(backend.windows().processOf(namedHere), 0u);
 
     // Runs: top, the two remote windows, bottom. The top's run ends at a window of another process.
     ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
@@ -375,12 +361,8 @@ TEST(X11Windows, WithoutXResourceOnlyAWindowOfThisMachineNamesItsProcess) {
 
     LinuxPlatform backend(server.display, false);
     ScopedPlatform guard(backend);
-    std::uint32_t pid = 7;
-    EXPECT_EQ(backend.GetWindowThreadProcessId(foreign, &pid), 0u);
-    EXPECT_EQ(pid, 0u);
-    pid = 7;
-    EXPECT_EQ(backend.GetWindowThreadProcessId(nameless, &pid), 0u);
-    EXPECT_EQ(pid, 0u);
+    EXPECT_EQ(backend.windows().processOf(foreign), 0u);
+    EXPECT_EQ(backend.windows().processOf(nameless), 0u);
 
     ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
     CloseAllPrograms();
@@ -395,15 +377,12 @@ TEST(X11Windows, WithoutADisplayThereAreNoWindowsAndNothingFails) {
     LinuxPlatform backend;
     ScopedPlatform guard(backend);
     EXPECT_TRUE(CollectTopLevelWindows().empty());
-    EXPECT_FALSE(backend.IsWindow(0x200001));
-    std::uint32_t pid = 7;
-    EXPECT_EQ(backend.GetWindowThreadProcessId(0x200001, &pid), 0u);
-    EXPECT_EQ(pid, 0u);
+    EXPECT_EQ(backend.windows().processOf(0x200001), 0u);
     CloseAllPrograms();
 
     // A display that does not exist is the same as none.
     LinuxPlatform unreachable(":4711");
-    EXPECT_FALSE(unreachable.IsWindow(0x200001));
+    EXPECT_EQ(unreachable.windows().processOf(0x200001), 0u);
     ScopedPlatform second(unreachable);
     EXPECT_TRUE(CollectTopLevelWindows().empty());
 }

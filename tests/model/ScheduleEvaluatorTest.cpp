@@ -92,7 +92,7 @@ protected:
 
     std::vector<std::string> runs() const {
         std::vector<std::string> names;
-        for (const auto& call : fake.callsStartingWith("ShellExecuteA(0, null, \"")) {
+        for (const auto& call : fake.callsStartingWith("run \"")) {
             const std::size_t begin = call.find('"') + 1;
             names.push_back(call.substr(begin, call.find('"', begin) - begin));
         }

@@ -174,11 +174,11 @@ TEST_F(ScheduleFile, StringsOfOlderWritersReadAsUtf8) {
     EXPECT_EQ(nameRead(bytes({0x06, 0x03, 0x80, 0x9F, 0x81})), "\xE2\x82\xAC\xC5\xB8\xC2\x81");
     EXPECT_EQ(nameRead(bytes({0x0C, 0x02, 0x00, 0x00, 0x00, 0xFC, 0xDF})), "\xC3\xBC\xC3\x9F");
     // Where the platform has an ANSI code page (Windows), such text is read in that code page.
-    fake.ansiToUtf8 = [](const std::string& b) -> std::optional<std::string> {
+    fake.ansiConversion = [](const std::string& b) -> std::optional<std::string> {
         return b == "\xCF\xF0\xE8" ? std::optional<std::string>("\xD0\x9F\xD1\x80\xD0\xB8") : std::nullopt;
     };
     EXPECT_EQ(nameRead(bytes({0x06, 0x03, 0xCF, 0xF0, 0xE8})), "\xD0\x9F\xD1\x80\xD0\xB8"); // Cyrillic
-    fake.ansiToUtf8 = nullptr;
+    fake.ansiConversion = nullptr;
     // Valid UTF-8 in a single-byte string stays as it is.
     EXPECT_EQ(nameRead(bytes({0x06, 0x02, 0xC3, 0xA9})), "\xC3\xA9");
     // UTF-16 with a pair of surrogates, and an unpaired one.

@@ -62,33 +62,32 @@ protected:
     void SetUp() override { manager.SetSettingsPath(settingsPath); }
 
     void storeCount(const std::string& text) {
-        fake.files[settingsPath] = "[schManager]\ncount=" + text + "\n";
+        fake.storedFiles[settingsPath] = "[schManager]\ncount=" + text + "\n";
     }
     std::string storedCount() {
-        return ini::GetValue(fake.files[settingsPath], "schManager", "count").value_or("<none>");
+        return ini::GetValue(fake.storedFiles[settingsPath], "schManager", "count").value_or("<none>");
     }
 };
 
 } // namespace
 
 TEST_F(ScheduleStorage, SaveWritesTheRecordsThenTheCount) {
-    fake.files[settingsPath] = "[setting]\nSetting_AutoSave=1\n";
+    fake.storedFiles[settingsPath] = "[setting]\nSetting_AutoSave=1\n";
     const std::string night = nightRecord();
     ScheduleReader reader(night);
     ASSERT_EQ(reader.ReadRecord(manager.Add()), "");
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], nightRecord());
-    EXPECT_EQ(fake.files[settingsPath], "[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n");
+    EXPECT_EQ(fake.storedFiles[schedulePath], nightRecord());
+    EXPECT_EQ(fake.storedFiles[settingsPath], "[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n");
     EXPECT_EQ(fake.calls,
-              (std::vector<std::string>{"WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", "
-                                        "\"/opt/halvo/setting.ini\")"}));
-    EXPECT_FALSE(fake.files.count(backupPath));
+              (std::vector<std::string>{"write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\""}));
+    EXPECT_FALSE(fake.storedFiles.count(backupPath));
 }
 
 TEST_F(ScheduleStorage, EmptyScheduleIsAnEmptyFileAndCountZero) {
-    fake.files[schedulePath] = nightRecord();
+    fake.storedFiles[schedulePath] = nightRecord();
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], "");
+    EXPECT_EQ(fake.storedFiles[schedulePath], "");
     EXPECT_EQ(storedCount(), "0");
 
     EXPECT_EQ(manager.LoadSchedule(schedulePath), "");
@@ -118,7 +117,7 @@ TEST_F(ScheduleStorage, EveryWholeRecordLoadsWhateverTheCountSaysAndTheNextSaveS
     for (const auto& [count, notice] : cases) {
         TScheduleManager manager;
         manager.SetSettingsPath(settingsPath);
-        fake.files = {{schedulePath, file}};
+        fake.storedFiles = {{schedulePath, file}};
         if (count != "<none>")
             storeCount(count);
         EXPECT_EQ(manager.LoadSchedule(schedulePath), "") << count;
@@ -126,10 +125,10 @@ TEST_F(ScheduleStorage, EveryWholeRecordLoadsWhateverTheCountSaysAndTheNextSaveS
         EXPECT_EQ(manager.Item(1).Task->Code, 9);
         EXPECT_EQ(manager.TakeNotice(), notice) << count;
         EXPECT_EQ(manager.TakeNotice(), "") << "said once";
-        EXPECT_FALSE(fake.files.count(backupPath)) << "nothing was left unread";
+        EXPECT_FALSE(fake.storedFiles.count(backupPath)) << "nothing was left unread";
 
         EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-        EXPECT_EQ(fake.files[schedulePath], file) << count;
+        EXPECT_EQ(fake.storedFiles[schedulePath], file) << count;
         EXPECT_EQ(storedCount(), "3");
         TScheduleManager again;
         again.SetSettingsPath(settingsPath);
@@ -146,12 +145,12 @@ TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItemAndKeepsTheFil
                                                             5));
     second[second.size() - 5] = '\x07'; // no such tag
     const std::string damaged = first + second + namedRecord("c", 3);
-    fake.files[schedulePath] = damaged;
+    fake.storedFiles[schedulePath] = damaged;
     storeCount("3");
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Error reading TScheduleItem.OtherProperty: Invalid property value");
     EXPECT_EQ(namesOf(manager), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(fake.files[backupPath], damaged);
+    EXPECT_EQ(fake.storedFiles[backupPath], damaged);
     EXPECT_EQ(manager.TakeNotice(),
               "Copies of the stored schedule, newest first:\n"
               "/opt/halvo/sch.cks.bak: 1 item and a part that cannot be read, the file as "
@@ -159,8 +158,8 @@ TEST_F(ScheduleStorage, FaultInsideARecordDropsOnlyTheHalfReadItemAndKeepsTheFil
 
     // The next save replaces the file, but the copy still holds every stored item.
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], first);
-    EXPECT_EQ(fake.files[backupPath], damaged);
+    EXPECT_EQ(fake.storedFiles[schedulePath], first);
+    EXPECT_EQ(fake.storedFiles[backupPath], damaged);
     EXPECT_EQ(storedCount(), "1");
 }
 
@@ -172,7 +171,7 @@ TEST_F(ScheduleStorage, CopiesGoBackAGenerationAndNeverGiveWayToAnEmptyOrRepeate
     const auto load = [&](const std::string& data) {
         TScheduleManager other;
         other.SetSettingsPath(settingsPath);
-        fake.files[schedulePath] = data;
+        fake.storedFiles[schedulePath] = data;
         const std::string fault = other.LoadSchedule(schedulePath);
         return std::make_pair(fault, other.TakeNotice());
     };
@@ -186,68 +185,68 @@ TEST_F(ScheduleStorage, CopiesGoBackAGenerationAndNeverGiveWayToAnEmptyOrRepeate
                       "found it\n"
                       "/opt/halvo/sch.cks.bak.1: 0 items and a part that cannot be read, an earlier copy\n"
                       "/opt/halvo/sch.cks.bak.2: 2 items and a part that cannot be read, an earlier copy");
-    EXPECT_EQ(fake.files[backupPath], foreign);
-    EXPECT_EQ(fake.files[backupPath + ".1"], truncated);
-    EXPECT_EQ(fake.files[backupPath + ".2"], big);
+    EXPECT_EQ(fake.storedFiles[backupPath], foreign);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".1"], truncated);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".2"], big);
 
     // An empty file holds nothing to keep; a fourth copy lets only the oldest go.
     EXPECT_EQ(load("").first, "");
-    EXPECT_EQ(fake.files[backupPath], foreign);
+    EXPECT_EQ(fake.storedFiles[backupPath], foreign);
     EXPECT_EQ(load(night + "junk").first, "Invalid stream format");
-    EXPECT_EQ(fake.files[backupPath], night + "junk");
-    EXPECT_EQ(fake.files[backupPath + ".1"], foreign);
-    EXPECT_EQ(fake.files[backupPath + ".2"], truncated);
-    EXPECT_FALSE(fake.files.count(backupPath + ".3"));
+    EXPECT_EQ(fake.storedFiles[backupPath], night + "junk");
+    EXPECT_EQ(fake.storedFiles[backupPath + ".1"], foreign);
+    EXPECT_EQ(fake.storedFiles[backupPath + ".2"], truncated);
+    EXPECT_FALSE(fake.storedFiles.count(backupPath + ".3"));
 }
 
 TEST_F(ScheduleStorage, NoSaveStoresFewerItemsThanLoadedUnlessTheUserDeletedThem) {
     const std::string file = namedRecord("a", 1) + namedRecord("b", 2) + namedRecord("c", 3);
-    fake.files[schedulePath] = file;
+    fake.storedFiles[schedulePath] = file;
     storeCount("3");
     ASSERT_EQ(manager.LoadSchedule(schedulePath), "");
     TScheduleItem& adding = manager.Add();
     manager.Delete(0);
     EXPECT_EQ(manager.SaveSchedule(schedulePath, &adding), "");
-    EXPECT_EQ(fake.files[schedulePath], namedRecord("b", 2) + namedRecord("c", 3));
+    EXPECT_EQ(fake.storedFiles[schedulePath], namedRecord("b", 2) + namedRecord("c", 3));
 
     // Items gone without a deletion by the user (a fault in the program) leave the stored file alone.
     TScheduleManager other;
     other.SetSettingsPath(settingsPath);
-    fake.files[schedulePath] = file;
+    fake.storedFiles[schedulePath] = file;
     storeCount("3");
     ASSERT_EQ(other.LoadSchedule(schedulePath), "");
     TScheduleItem& unconfirmed = other.Item(2);
     EXPECT_EQ(other.SaveSchedule(schedulePath, &unconfirmed),
               "Cannot create file \"/opt/halvo/sch.cks\". It would hold 2 items, fewer than the 3 loaded and "
               "not deleted since; the stored file is left as it was.");
-    EXPECT_EQ(fake.files[schedulePath], file);
+    EXPECT_EQ(fake.storedFiles[schedulePath], file);
     EXPECT_EQ(storedCount(), "3");
     other.Clear();
     EXPECT_EQ(other.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[schedulePath], "");
+    EXPECT_EQ(fake.storedFiles[schedulePath], "");
 }
 
 TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt) {
-    fake.files[schedulePath] = nightRecord();
+    fake.storedFiles[schedulePath] = nightRecord();
     fake.unreadableFiles.insert(schedulePath);
     storeCount("1");
     EXPECT_EQ(manager.LoadSchedule(schedulePath),
               "Cannot open file \"/opt/halvo/sch.cks\". Access is denied");
     EXPECT_EQ(manager.Count(), 0);
-    EXPECT_FALSE(fake.files.count(backupPath));
+    EXPECT_FALSE(fake.storedFiles.count(backupPath));
     EXPECT_EQ(manager.TakeNotice(), "");
 
     fake.unreadableFiles.clear(); // another program let go of it
     manager.Add().ItemName = "new";
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[backupPath], nightRecord());
+    EXPECT_EQ(fake.storedFiles[backupPath], nightRecord());
     EXPECT_EQ(manager.TakeNotice(), "Copies of the stored schedule, newest first:\n"
                                     "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it");
     EXPECT_EQ(storedCount(), "1");
 
-    fake.files.erase(backupPath);
+    fake.storedFiles.erase(backupPath);
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "");
-    EXPECT_FALSE(fake.files.count(backupPath)) << "only the save after the failed load keeps a copy";
+    EXPECT_FALSE(fake.storedFiles.count(backupPath)) << "only the save after the failed load keeps a copy";
 
     // While the earlier file can neither be read nor kept, a save leaves it where it is.
     TScheduleManager locked;
@@ -255,14 +254,14 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
     fake.unreadableFiles.insert(schedulePath);
     EXPECT_NE(locked.LoadSchedule(schedulePath), "");
     locked.Add().ItemName = "newer";
-    const std::string before = fake.files[schedulePath];
+    const std::string before = fake.storedFiles[schedulePath];
     EXPECT_EQ(locked.SaveSchedule(schedulePath),
               "Cannot create file \"/opt/halvo/sch.cks\". The earlier file could not be kept as "
               "/opt/halvo/sch.cks.bak: Access is denied");
-    EXPECT_EQ(fake.files[schedulePath], before);
+    EXPECT_EQ(fake.storedFiles[schedulePath], before);
     fake.unreadableFiles.clear();
     EXPECT_EQ(locked.SaveSchedule(schedulePath), "");
-    EXPECT_EQ(fake.files[backupPath], before);
+    EXPECT_EQ(fake.storedFiles[backupPath], before);
 
     TScheduleManager missing;
     EXPECT_EQ(missing.LoadSchedule("/opt/halvo/none.cks"),
@@ -271,7 +270,7 @@ TEST_F(ScheduleStorage, FileThatCannotBeOpenedIsKeptBeforeTheNextSaveReplacesIt)
 
 TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
     const std::string stored = nightRecord();
-    fake.files[schedulePath] = stored;
+    fake.storedFiles[schedulePath] = stored;
     storeCount("1");
     manager.Add().ItemName = "a";
     manager.Add().ItemName = "b";
@@ -279,36 +278,32 @@ TEST_F(ScheduleStorage, FailedWritesLeaveTheStoredScheduleAsItWas) {
     fake.unwritableFiles.insert(schedulePath);
     EXPECT_EQ(manager.SaveSchedule(schedulePath),
               "Cannot create file \"/opt/halvo/sch.cks\". Access is denied");
-    EXPECT_EQ(fake.files[schedulePath], stored);
+    EXPECT_EQ(fake.storedFiles[schedulePath], stored);
     EXPECT_EQ(storedCount(), "1") << "the count still matches the file";
-    EXPECT_TRUE(fake.callsStartingWith("WritePrivateProfileStringA").empty());
+    EXPECT_TRUE(fake.callsStartingWith("write [").empty());
 
     fake.unwritableFiles = {settingsPath};
     EXPECT_EQ(manager.SaveSchedule(schedulePath), "Unable to write to /opt/halvo/setting.ini");
-    EXPECT_EQ(fake.files[schedulePath], namedRecord("a", 0) + namedRecord("b", 0));
+    EXPECT_EQ(fake.storedFiles[schedulePath], namedRecord("a", 0) + namedRecord("b", 0));
 }
 
 // The fake platform's files, but on disk: the real INI module reads and writes setting.ini, and the
 // schedule file is a real file replaced by rename.
 class DiskPlatform : public RecordingPlatform {
 public:
-    std::uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
-                                           char* returned, std::uint32_t size,
-                                           const char* fileName) override {
-        std::string text;
-        const bool exists = fs::exists(fileName);
-        if (exists)
-            text = readFile(fileName);
-        return ini::GetProfileString(exists ? &text : nullptr, section, key, defaultValue, returned, size);
+    std::string readKey(const std::string& file, const std::string& section, const std::string& key,
+                        std::size_t longest) override {
+        return fs::exists(file) ? ini::GetValue(readFile(file), section, key).value_or("").substr(0, longest)
+                                : std::string();
     }
-    bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                    const char* fileName) override {
+    bool writeKey(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) override {
         std::string error;
-        const std::string text = fs::exists(fileName) ? readFile(fileName) : std::string();
-        return WriteWholeFile(fileName, ini::WriteProfileString(text, section, key, value), error);
+        const std::string text = fs::exists(file) ? readFile(file) : std::string();
+        return writeWholeFile(file, ini::SetValue(text, section, key, value), error);
     }
-    bool FileExists(const std::string& path) override { return fs::exists(path); }
-    bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) override {
+    bool exists(const std::string& path) override { return fs::exists(path); }
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override {
         std::ifstream in(path, std::ios::binary);
         if (!in) {
             error = "No such file or directory";
@@ -317,7 +312,7 @@ public:
         data.assign(std::istreambuf_iterator<char>(in), {});
         return true;
     }
-    bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
         const std::string temporary = path + ".new";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -333,7 +328,7 @@ public:
             error = code.message();
         return !code;
     }
-    bool RenameFile(const std::string& from, const std::string& to, std::string& error) override {
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override {
         std::error_code code;
         fs::rename(from, to, code);
         if (code)

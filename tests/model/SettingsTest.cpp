@@ -28,23 +28,21 @@ TEST(Settings, FlagsReadByTheIntegerRuleAndStoredInOrder) {
     ScopedPlatform guard(fake);
     const std::string file = "/opt/halvo/setting.ini";
     EXPECT_FALSE(LoadSettings(file).AutoSave) << "no file: all false";
-    fake.files[file] = "[setting]\nSetting_AutoStartup=2\nSetting_AutoSave=0x1\nSetting_Remind=yes\n";
+    fake.storedFiles[file] = "[setting]\nSetting_AutoStartup=2\nSetting_AutoSave=0x1\nSetting_Remind=yes\n";
     fake.clearCalls();
     const AppSettings s = LoadSettings(file);
     EXPECT_TRUE(s.AutoStartup);
     EXPECT_TRUE(s.AutoSave);
     EXPECT_FALSE(s.Remind);
-    EXPECT_EQ(
-        fake.calls,
-        (std::vector<std::string>{
-            "GetPrivateProfileStringA(\"setting\", \"Setting_AutoStartup\", \"\", 2048, \"" + file + "\")",
-            "GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" + file + "\")",
-            "GetPrivateProfileStringA(\"setting\", \"Setting_Remind\", \"\", 2048, \"" + file + "\")"}));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"read [setting] Setting_AutoStartup of \"" + file + "\"",
+                                                    "read [setting] Setting_AutoSave of \"" + file + "\"",
+                                                    "read [setting] Setting_Remind of \"" + file + "\""}));
 
     std::string error;
-    fake.files.erase(file);
+    fake.storedFiles.erase(file);
     ASSERT_TRUE(StoreSettings(AppSettings{}, file, error));
-    EXPECT_EQ(fake.files[file], "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n");
+    EXPECT_EQ(fake.storedFiles[file],
+              "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n");
 
     fake.unwritableFiles.insert(file);
     fake.clearCalls();
@@ -89,7 +87,7 @@ TEST(Settings, StoredFilesThatCannotBeReadOrWrittenAreNamedWithTheReason) {
     for (const auto& [unreadable, unwritable, scheduleStored, notice] : cases) {
         RecordingPlatform fake;
         ScopedPlatform guard(fake);
-        fake.files["/opt/halvo/setting.ini"] = "[setting]\nSetting_AutoSave=1\n";
+        fake.storedFiles["/opt/halvo/setting.ini"] = "[setting]\nSetting_AutoSave=1\n";
         fake.unreadableFiles = unreadable;
         fake.unwritableFiles = unwritable;
         EXPECT_EQ(StoredFilesNotice(scheduleStored), notice);

@@ -31,14 +31,14 @@ struct World : WindowTestWorld<> {
     World() { settings.AutoSave = true; } // the schedule is stored; without it, the file is left alone
 
     std::string count() const {
-        const auto it = platform.files.find(SettingsPath);
-        if (it == platform.files.end())
+        const auto it = platform.storedFiles.find(SettingsPath);
+        if (it == platform.storedFiles.end())
             return "(no file)";
         return ini::GetValue(it->second, "schManager", "count").value_or("(no key)");
     }
     std::string schedule() const {
-        const auto it = platform.files.find(SchedulePath);
-        return it == platform.files.end() ? "(no file)" : it->second;
+        const auto it = platform.storedFiles.find(SchedulePath);
+        return it == platform.storedFiles.end() ? "(no file)" : it->second;
     }
 };
 
@@ -391,7 +391,7 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
     QCOMPARE(rowTexts(*page.AdvListView1, 0),
              QStringList({"Night", "shutdown the computer", "22:30:00:EveryDay"}));
     QCOMPARE(world.schedule(), stored);
-    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
+    QVERIFY(world.platform.callsStartingWith("write [").empty());
 }
 
 void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
@@ -444,7 +444,7 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
     page.Timer1Timer();
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
 
     // Moved to a time that has passed already: nothing runs.
     world.platform.setNow(2026, 12, 8, 22, 45, 0, 3);
@@ -454,14 +454,14 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     world.platform.advanceMilliseconds(1000);
     page.Timer1Timer();
     QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Passed);
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
 
     // Moved to a time still to come: it runs then, although it ran today.
     modifyTime(world, page, 0, QTime(23, 0, 0));
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 23, 0, 0, 3);
     page.Timer1Timer();
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(2));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(2));
     QCOMPARE(rowTexts(*page.AdvListView1, 0)[2], QString("23:00:00:EveryDay"));
 }
 
@@ -496,7 +496,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"b", "Lock the workstation"});
     }
     const std::string stored = world.schedule();
-    const std::string settings = world.platform.files[SettingsPath];
+    const std::string settings = world.platform.storedFiles[SettingsPath];
     world.platform.clearCalls();
 
     // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
@@ -511,13 +511,13 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         page.Timer1Timer();
         world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
         page.Timer1Timer();
-        QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+        QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
         QVERIFY(page.StoreSchedule()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
-    QCOMPARE(world.platform.files[SettingsPath], settings);
-    QVERIFY(world.platform.callsStartingWith("WritePrivateProfileStringA").empty());
-    QVERIFY(!world.platform.files.count(SchedulePath + ".bak"));
+    QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
+    QVERIFY(world.platform.callsStartingWith("write [").empty());
+    QVERIFY(!world.platform.storedFiles.count(SchedulePath + ".bak"));
 
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
     // the user is told once.
@@ -527,7 +527,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QCOMPARE(world.schedule(), stored);
         world.settings.AutoSave = true;
         QVERIFY(page.StoreSchedule()); // what "Set" does
-        QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
         QCOMPARE(
             world.dialogs.notices,
@@ -535,7 +535,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"f"});
         QCOMPARE(world.count(), std::string("2"));
     }
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], stored);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
 
@@ -550,8 +550,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         addItem(world, page, Entry{"whole"});
     }
     const std::string one = world.schedule();
-    world.platform.files[SchedulePath] += "XXXX and more";
-    world.platform.WritePrivateProfileStringA("schManager", "count", "2", SettingsPath.c_str());
+    world.platform.storedFiles[SchedulePath] += "XXXX and more";
+    world.platform.writeKey(SettingsPath, "schManager", "count", "2");
     const std::string damaged = world.schedule();
 
     {
@@ -567,7 +567,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         QCOMPARE(rowCount(*page.AdvListView1), 1);
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
         QVERIFY(page.Timer1->isActive());
-        QCOMPARE(world.platform.files[SchedulePath + ".bak"], damaged);
+        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], damaged);
         QVERIFY(world.ui.popups.empty());
     }
 
@@ -586,12 +586,12 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
              QStringList({CopiesKept + "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it\n"
                                        "/opt/halvo/sch.cks.bak.1: 1 item and a part that cannot be read, an "
                                        "earlier copy"}));
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one);
-    QCOMPARE(world.platform.files[SchedulePath + ".bak.1"], damaged);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak.1"], damaged);
 
     // Whole records beyond the count all load; the user hears once that the count is set right.
-    world.platform.files[SchedulePath] = one + one + one;
-    world.platform.WritePrivateProfileStringA("schManager", "count", "1", SettingsPath.c_str());
+    world.platform.storedFiles[SchedulePath] = one + one + one;
+    world.platform.writeKey(SettingsPath, "schManager", "count", "1");
     world.dialogs.notices.clear();
     {
         TFormSch counted(world.settings);
@@ -607,7 +607,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     TFormSch again(world.settings);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
-    QCOMPARE(world.platform.files[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
 }
 
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
@@ -623,8 +623,8 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     page.Timer1Timer();
 
     const std::vector<std::string> expected = {
-        "WritePrivateProfileStringA(\"schManager\", \"count\", \"1\", \"/opt/halvo/setting.ini\")",
-        "ShellExecuteA(0, null, \"/usr/bin/backup\", \"--now\", null, 1)"};
+        "write [schManager] count = \"1\" to \"/opt/halvo/setting.ini\"",
+        "run \"/usr/bin/backup\" with \"--now\""};
     QCOMPARE(world.platform.calls, expected);
     // On disk the item has passed its time, so a start after a forced shutdown does not fire it again.
     const std::string stored = world.schedule();
@@ -663,8 +663,8 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
 
     QCOMPARE(labels, QStringList({"execute the program", "lock the workstation"}));
     QVERIFY(storedWhenAsked.find(std::string("EveryDay\x02\x02", 10)) != std::string::npos);
-    QVERIFY(world.platform.callsStartingWith("ShellExecuteA").empty());
-    QCOMPARE(world.platform.callsStartingWith("GetProcAddress").size(), std::size_t(1));
+    QVERIFY(world.platform.callsStartingWith("run ").empty());
+    QCOMPARE(world.platform.callsStartingWith("lock").size(), std::size_t(1));
 }
 
 void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
@@ -683,7 +683,7 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     world.platform.setNow(2026, 12, 8, 12, 0, 0, 2);
     page.Timer1Timer();
     QCOMPARE(world.dialogs.errors.size(), 2); // no box in the way of the task
-    QCOMPARE(world.platform.callsStartingWith("ShellExecuteA").size(), std::size_t(1));
+    QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
     QCOMPARE(world.dialogs.notices, QStringList({fault}));
 }
 

@@ -266,7 +266,7 @@ void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
     World world;
     world.platform.addWindow(1, "Mail", 555);
     world.platform.addWindow(2, "Desktop", 1);
-    world.platform.addProcess(555, {0x410}, "/usr/bin/mail");
+    world.platform.addProcess(555, "/usr/bin/mail");
     TScheduleItem item;
     Wizard wiz(item, true);
     TFormSchWizard& w = wiz.w;

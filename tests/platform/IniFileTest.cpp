@@ -26,20 +26,9 @@ TEST(IniFile, MissingKeyGoesToTheEndOfItsSectionAndMissingSectionToTheEnd) {
     EXPECT_EQ(ini::SetValue("[a]\nx=1", "b", "y", "2"), "[a]\nx=1\n[b]\ny=2\n");
 }
 
-TEST(IniFile, ProfileStringCutsToTheBufferAndFallsBackToTheDefault) {
-    const std::string text = "[s]\nk=\"quoted value\"\nlong=abcdefgh\n";
-    char buffer[6];
-    EXPECT_EQ(ini::GetProfileString(&text, "s", "long", "", buffer, sizeof buffer), 5u);
-    EXPECT_STREQ(buffer, "abcde");
-    char big[64];
-    EXPECT_EQ(ini::GetProfileString(&text, "s", "k", "", big, sizeof big), 12u);
-    EXPECT_STREQ(big, "quoted value");
-    EXPECT_EQ(ini::GetProfileString(nullptr, "s", "k", "dflt", big, sizeof big), 4u);
-    EXPECT_STREQ(big, "dflt");
-}
-
-TEST(IniFile, NullValueRemovesTheKeyAndNullKeyTheSection) {
+TEST(IniFile, QuotesAroundAValueAreDroppedAndKeysOrSectionsRemoved) {
+    EXPECT_EQ(ini::GetValue("[s]\nk=\"quoted value\"\n", "s", "k"), "quoted value");
     const std::string text = "[a]\nx=1\ny=2\n[b]\nz=3\n";
-    EXPECT_EQ(ini::WriteProfileString(text, "a", "x", nullptr), "[a]\ny=2\n[b]\nz=3\n");
-    EXPECT_EQ(ini::WriteProfileString(text, "A", nullptr, nullptr), "[b]\nz=3\n");
+    EXPECT_EQ(ini::RemoveKey(text, "a", "x"), "[a]\ny=2\n[b]\nz=3\n");
+    EXPECT_EQ(ini::RemoveSection(text, "A"), "[b]\nz=3\n");
 }

@@ -136,7 +136,7 @@ TEST_F(RunValue, TheKeyPathFromTheRootAndWithoutItsBackslashNameTheSameKey) {
 }
 
 TEST(RegistryFailures, AKeyThatCannotBeOpenedAnswersTheSystemsErrorAndNoHandle) {
-    Win32Platform real;
+    RealWin32Api real;
     Handle key = 12345;
     // Not a predefined key and not a handle of ours.
     EXPECT_NE(real.RegCreateKeyExA(0, "Software", 0, nullptr, 0, KEY_ALL_ACCESS, &key, nullptr),
@@ -148,7 +148,6 @@ TEST(RegistryFailures, AKeyThatCannotBeOpenedAnswersTheSystemsErrorAndNoHandle) 
 TEST_F(RunValue, OwnValueWrittenKeptRefusedAsANumberAndDeleted) {
     if (!RunningUnderWine())
         GTEST_SKIP() << "writes the real auto-start value";
-    ScopedPlatform guard(real);
     const std::wstring own = L"Halvo Shutdown";
     const auto stored = [&](DWORD& type) {
         wchar_t data[512] = {};

@@ -67,7 +67,7 @@ TEST_F(SystemCalls, TheShutdownPrivilegeIsEnabledInOurOwnToken) {
     EXPECT_EQ(luid.lowPart, 19u); // SE_SHUTDOWN_PRIVILEGE
     EXPECT_EQ(luid.highPart, 0);
 
-    EnableShutdownPrivilege();
+    backend.enableShutdownPrivilege();
 
     HANDLE token = nullptr;
     ASSERT_TRUE(::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token));

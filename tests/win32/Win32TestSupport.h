@@ -6,6 +6,7 @@
 // leave a process behind.
 
 #include "platform/Platform.h"
+#include "platform/win32/RealWin32Api.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -87,11 +88,12 @@ template <typename Condition> bool WaitUntil(Condition condition, DWORD timeoutM
     }
 }
 
-// The real backend as the current platform for the length of a test.
+// The real backend as the current platform for the length of a test, with its real layer of Windows calls.
 class RealPlatformTest : public ::testing::Test {
 protected:
-    Win32Platform real;
-    ScopedPlatform guard{real};
+    RealWin32Api real;
+    Win32Platform backend{real};
+    ScopedPlatform guard{backend};
 };
 
 } // namespace halvo::test

@@ -114,12 +114,11 @@ TEST_F(CloseAll, ASingleWindowClosesNothing) {
 TEST_F(WindowsAndProcesses, OpenAndTerminateAChild) {
     HelperProcess child("wait");
     ASSERT_TRUE(child.started());
-    Platform& p = platform();
 
-    const Handle process = p.OpenProcess(0x1F0FFF, false, child.id());
+    const Handle process = real.OpenProcess(0x1F0FFF, false, child.id());
     ASSERT_NE(process, 0u);
-    EXPECT_TRUE(p.TerminateProcess(process, 0));
-    EXPECT_TRUE(p.CloseHandle(process));
+    EXPECT_TRUE(real.TerminateProcess(process, 0));
+    EXPECT_TRUE(real.CloseHandle(process));
     EXPECT_EQ(child.waitForExit(10000), 0u);
 }
 
@@ -147,30 +146,29 @@ TEST_F(WindowsAndProcesses, AChildsModuleFileNameThroughTheProcessStatusLibrary)
     HelperProcess child("windows", copy);
     // Until its loader has run, a new process has no module list to read.
     ASSERT_EQ(child.command("ping"), "ok 0");
-    Platform& p = platform();
 
-    const Handle process = p.OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, false, child.id());
+    const Handle process = real.OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, false, child.id());
     ASSERT_NE(process, 0u);
     Handle module = 0;
     std::uint32_t needed = 0;
-    ASSERT_TRUE(p.EnumProcessModules(process, &module, sizeof module, &needed));
+    ASSERT_TRUE(real.EnumProcessModules(process, &module, sizeof module, &needed));
     EXPECT_GE(needed, sizeof module); // the executable and at least its system libraries
     char name[256] = {};
-    const std::uint32_t length = p.GetModuleFileNameExA(process, module, name, sizeof name);
+    const std::uint32_t length = real.GetModuleFileNameExA(process, module, name, sizeof name);
     EXPECT_EQ(std::string(name), copy);
     EXPECT_EQ(length, copy.size());
 
     // Too little room: cut before the character that does not fit, never inside it.
     const std::size_t omega = copy.find("Ω");
     char small[64] = {};
-    const std::uint32_t cut = p.GetModuleFileNameExA(process, module, small, std::uint32_t(omega + 2));
+    const std::uint32_t cut = real.GetModuleFileNameExA(process, module, small, std::uint32_t(omega + 2));
     EXPECT_EQ(std::string(small), copy.substr(0, omega));
     EXPECT_EQ(cut, omega);
-    p.CloseHandle(process);
+    real.CloseHandle(process);
 
     // No handle: both calls fail instead of answering for some other process.
-    EXPECT_FALSE(p.EnumProcessModules(0, &module, sizeof module, &needed));
-    EXPECT_EQ(p.GetModuleFileNameExA(0, module, name, sizeof name), 0u);
+    EXPECT_FALSE(real.EnumProcessModules(0, &module, sizeof module, &needed));
+    EXPECT_EQ(real.GetModuleFileNameExA(0, module, name, sizeof name), 0u);
     EXPECT_TRUE(child.waitForExit(0) == STILL_ACTIVE);
 }
 

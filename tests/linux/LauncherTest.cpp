@@ -1,6 +1,7 @@
-// ShellExecuteA for real: a helper program records how it was started. Parameters arrive as plain words
-// whatever shell syntax they hold, documents and addresses go to xdg-open (a recording stand-in put first
-// on PATH, so nothing opens on this machine's desktop), and no started child is left as our zombie.
+// Starting programs and opening documents for real: a helper program records how it was started. Parameters
+// arrive as plain words whatever shell syntax they hold, documents and addresses go to xdg-open (a recording
+// stand-in put first on PATH, so nothing opens on this machine's desktop), and no started child is left as
+// our zombie.
 
 #include "LinuxTestSupport.h"
 
@@ -17,6 +18,7 @@
 using namespace halvo;
 using namespace halvo::linuxtest;
 using halvo::linuxbackend::LinuxPlatform;
+using halvo::linuxbackend::ShellOpen;
 using Words = std::vector<std::string>;
 
 namespace {
@@ -28,7 +30,7 @@ struct Started {
     Words arguments;
 };
 
-class ShellExecute : public testing::Test {
+class Launching : public testing::Test {
 protected:
     void SetUp() override {
         // A folder of stand-ins first on PATH: the recorder under its own name and as xdg-open.
@@ -73,12 +75,10 @@ protected:
 
 } // namespace
 
-TEST_F(ShellExecute, ShellSyntaxInParametersArrivesAsPlainWords) {
+TEST_F(Launching, ShellSyntaxInParametersArrivesAsPlainWords) {
     const std::string parameters =
         R"(one "two words" 'three;$(touch pwned)' $(touch pwned2) four;five \"six\" `touch pwned3` | seven > out)";
-    const Handle result = backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, parameters.c_str(),
-                                                temp.path().c_str(), win::SW_SHOWNORMAL);
-    EXPECT_GT(result, 32u);
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, parameters, temp.path()), "");
     const auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, (Words{"one", "two words", "three;$(touch pwned)", "$(touch", "pwned2)",
@@ -88,9 +88,10 @@ TEST_F(ShellExecute, ShellSyntaxInParametersArrivesAsPlainWords) {
         EXPECT_FALSE(std::filesystem::exists(temp / name)) << name;
 }
 
-TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
+TEST_F(Launching, StartedProgramsAreDetachedAndLeaveNoZombies) {
     for (int i = 0; i < 3; ++i) {
-        ASSERT_GT(backend.ShellExecuteA(0, "open", "halvo-args-recorder", "a  b", nullptr, 1), 32u);
+        std::string failure;
+        ASSERT_TRUE(backend.launcher().runProgram("halvo-args-recorder", "a  b", failure)) << failure;
         const auto run = started();
         ASSERT_TRUE(run);
         EXPECT_EQ(run->arguments, (Words{"a", "b"}));
@@ -100,7 +101,7 @@ TEST_F(ShellExecute, StartedProgramsAreDetachedAndLeaveNoZombies) {
     EXPECT_EQ(ZombieChildren(), std::vector<pid_t>{});
 }
 
-TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
+TEST_F(Launching, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
     WriteWhole(temp / "script.sh", "#!/bin/sh\ntouch ran\n");
     WriteWhole(bin + "/halvo-plain", "#!/bin/sh\ntouch ran\n");
     WriteWhole(temp / "garbage", "not a program\n");
@@ -144,26 +145,26 @@ TEST_F(ShellExecute, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
     EXPECT_FALSE(std::filesystem::exists(temp / "ran"));
 }
 
-TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
+TEST_F(Launching, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, document.c_str(), "ignored words", nullptr, 1), 32u);
+    ASSERT_EQ(ShellOpen(document, "ignored words", ""), "");
     auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
 
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, "notes.txt", nullptr, temp.path().c_str(), 1), 32u);
+    ASSERT_EQ(ShellOpen("notes.txt", "", temp.path()), "");
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{document});
 
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, bin.c_str(), nullptr, nullptr, 1), 32u);
+    backend.launcher().openDocument(bin, 0);
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{bin});
 
     const std::string address = "https://example.org/a b?x=1&y=$(id);z";
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, address.c_str(), nullptr, nullptr, 1), 32u);
+    backend.launcher().openDocument(address, 0);
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{address});
@@ -171,28 +172,27 @@ TEST_F(ShellExecute, DocumentsFoldersAndAddressesOpenWithXdgOpen) {
     // A file without the right to run that does not begin as a program does is a document too.
     const std::string page = temp / "page.html";
     WriteWhole(page, "<!doctype html>\n");
-    ASSERT_GT(backend.ShellExecuteA(0, nullptr, page.c_str(), nullptr, nullptr, 1), 32u);
+    ASSERT_EQ(ShellOpen(page, "", ""), "");
     run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, Words{page});
 }
 
-TEST_F(ShellExecute, FailuresAnswerWithTheirCodeAndStartNothing) {
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "", nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, nullptr, nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, (temp / "missing").c_str(), nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, "no-such-program-anywhere", nullptr, nullptr, 1), 2u);
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, nullptr, (temp / "missing").c_str(), 1),
-              3u);
-    EXPECT_EQ(backend.ShellExecuteA(0, "print", HALVO_ARGS_RECORDER, nullptr, nullptr, 1), 31u);
+TEST_F(Launching, FailuresSayWhyAndStartNothing) {
+    const std::string missing = temp / "missing";
+    EXPECT_EQ(ShellOpen("", "", ""), "no program given");
+    EXPECT_EQ(ShellOpen(missing, "", ""), "program not found: " + missing);
+    EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""),
+              "program not found on PATH: no-such-program-anywhere");
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", missing), "folder not found: " + missing);
     // An unbalanced quote would leave the words to guesswork: nothing runs.
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, HALVO_ARGS_RECORDER, "it's", nullptr, 1), 11u);
+    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), "the quote is not closed");
     EXPECT_TRUE(nothingStarted());
 
     environment.set("PATH", "/nonexistent");
     const std::string document = temp / "notes.txt";
     WriteWhole(document, "text");
-    EXPECT_EQ(backend.ShellExecuteA(0, nullptr, document.c_str(), nullptr, nullptr, 1), 31u) << "no xdg-open";
+    EXPECT_EQ(ShellOpen(document, "", ""), "no application to open " + document + " (xdg-open is missing)");
 }
 
 TEST(ShellWords, SplitLikeAShellWithoutExpanding) {

@@ -1,0 +1,172 @@
+#pragma once
+
+// The thin layer of Windows calls the Windows backend speaks: one virtual function per Windows function
+// the program calls, taking the same values, so the backend's logic reads like the calls it makes and its
+// tests can check them one by one against the recording layer. The real layer (RealWin32Api) calls
+// Windows; the recording one (RecordingWin32Api) builds everywhere, so that logic is tested natively too.
+
+#include "platform/Platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace halvo {
+
+// HANDLE, HWND, HMODULE, HKEY and FARPROC values; 0 means none.
+using Handle = std::uintptr_t;
+
+// LUID
+struct Luid {
+    std::uint32_t lowPart = 0;
+    std::int32_t highPart = 0;
+};
+
+// TOKEN_PRIVILEGES with one entry: 4 + 8 + 4 = 16 bytes, as the platform lays it out.
+struct TokenPrivileges {
+    std::uint32_t privilegeCount = 0;
+    Luid luid;
+    std::uint32_t attributes = 0;
+};
+static_assert(sizeof(TokenPrivileges) == 16);
+
+// Values the program passes, with the numbers the platform gives them.
+namespace win {
+constexpr std::uint32_t TOKEN_ADJUST_PRIVILEGES = 0x20;
+constexpr std::uint32_t TOKEN_QUERY = 0x08;
+constexpr std::uint32_t SE_PRIVILEGE_ENABLED = 2;
+constexpr std::uint32_t EWX_LOGOFF = 0;
+constexpr std::uint32_t EWX_SHUTDOWN = 1;
+constexpr std::uint32_t EWX_REBOOT = 2;
+constexpr std::uint32_t EWX_FORCE = 4;
+constexpr std::uint32_t EWX_POWEROFF = 8;
+constexpr Handle HWND_BROADCAST = 0xFFFF;
+constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::uintptr_t SC_SCREENSAVE = 0xF140;
+constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002;
+constexpr std::uint32_t PROCESS_ALL_ACCESS_OLD = 0x1F0FFF;
+constexpr std::uint32_t PROCESS_QUERY_INFORMATION = 0x400;
+constexpr std::uint32_t PROCESS_VM_READ = 0x10;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr Handle HKEY_CURRENT_USER = 0x80000001;
+constexpr std::uint32_t KEY_ALL_ACCESS = 0xF003F;
+constexpr std::uint32_t REG_OPTION_NON_VOLATILE = 0;
+constexpr std::uint32_t REG_SZ = 1;
+constexpr std::uint32_t REG_EXPAND_SZ = 2;
+constexpr std::uint32_t REG_DWORD = 4;
+constexpr long ERROR_SUCCESS = 0;
+constexpr long ERROR_FILE_NOT_FOUND = 2;
+constexpr long ERROR_ACCESS_DENIED = 5;
+constexpr long ERROR_MORE_DATA = 234;
+} // namespace win
+
+// A function found by GetProcAddress; empty when none was found.
+using ProcAddress = std::function<long()>;
+
+// EnumWindows callback: return true to go on.
+using EnumWindowsCallback = std::function<bool(Handle window)>;
+
+class Win32Api {
+public:
+    virtual ~Win32Api() = default;
+
+    // Privilege
+    virtual Handle GetCurrentProcess() = 0;
+    virtual std::uint32_t GetCurrentProcessId() = 0;
+    virtual bool OpenProcessToken(Handle process, std::uint32_t desiredAccess, Handle* token) = 0;
+    virtual bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid* luid) = 0;
+    virtual bool AdjustTokenPrivileges(Handle token, bool disableAllPrivileges,
+                                       const TokenPrivileges* newState, std::uint32_t bufferLength,
+                                       TokenPrivileges* previousState, std::uint32_t* returnLength) = 0;
+    virtual bool CloseHandle(Handle object) = 0;
+
+    // Session and power
+    virtual bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    // The system's reason for the last session, power or launch request (ShellExecuteA) it refused, in its
+    // own words; empty when none.
+    virtual std::string LastErrorText() = 0;
+    virtual std::intptr_t SendMessageTimeoutA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                              std::intptr_t lParam, std::uint32_t flags,
+                                              std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
+    virtual Handle GetModuleHandleA(const char* moduleName) = 0;
+    virtual ProcAddress GetProcAddress(Handle module, const char* procName) = 0;
+    // PowrProf's sleep (hibernate false) or hibernation; true when the system took the request.
+    virtual bool SetSuspendState(bool hibernate, bool force, bool wakeupEventsDisabled) = 0;
+    virtual bool IsPwrSuspendAllowed() = 0;
+    virtual bool IsPwrHibernateAllowed() = 0;
+
+    // Windows and processes
+    virtual bool EnumWindows(const EnumWindowsCallback& callback) = 0;
+    virtual bool IsWindow(Handle window) = 0;
+    virtual bool IsWindowVisible(Handle window) = 0;
+    virtual Handle GetParent(Handle window) = 0;
+    // Copies at most maxCount - 1 bytes of the title (UTF-8) and a terminating zero; returns the length
+    // copied.
+    virtual int GetWindowTextA(Handle window, char* buffer, int maxCount) = 0;
+    virtual std::uint32_t GetWindowThreadProcessId(Handle window, std::uint32_t* processId) = 0;
+    virtual Handle OpenProcess(std::uint32_t desiredAccess, bool inheritHandle, std::uint32_t processId) = 0;
+    virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
+    // bytes: room for modules in bytes; needed receives the bytes all modules would take.
+    virtual bool EnumProcessModules(Handle process, Handle* modules, std::uint32_t bytes,
+                                    std::uint32_t* needed) = 0;
+    virtual std::uint32_t GetModuleFileNameExA(Handle process, Handle module, char* fileName,
+                                               std::uint32_t size) = 0;
+
+    // Shell. Null pointers stand for the platform's "none".
+    virtual Handle ShellExecuteA(Handle window, const char* operation, const char* file,
+                                 const char* parameters, const char* directory, int showCommand) = 0;
+
+    // Registry
+    virtual long RegCreateKeyExA(Handle key, const char* subKey, std::uint32_t reserved,
+                                 const char* className, std::uint32_t options, std::uint32_t desiredAccess,
+                                 Handle* result, std::uint32_t* disposition) = 0;
+    virtual long RegQueryValueExA(Handle key, const char* valueName, std::uint32_t* type, unsigned char* data,
+                                  std::uint32_t* dataSize) = 0;
+    virtual long RegSetValueExA(Handle key, const char* valueName, std::uint32_t reserved, std::uint32_t type,
+                                const unsigned char* data, std::uint32_t dataSize) = 0;
+    virtual long RegDeleteValueA(Handle key, const char* valueName) = 0;
+    virtual long RegCloseKey(Handle key) = 0;
+
+    // Profile files
+    virtual std::uint32_t GetPrivateProfileStringA(const char* section, const char* key,
+                                                   const char* defaultValue, char* returned,
+                                                   std::uint32_t size, const char* fileName) = 0;
+    virtual bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
+                                            const char* fileName) = 0;
+
+    // Text in the user's ANSI code page as UTF-8; nothing where the platform has no such code page (the
+    // caller then reads it as Windows-1252, which most older schedule files were written in).
+    virtual std::optional<std::string> AnsiToUtf8(const std::string& bytes) = 0;
+
+    // Clock
+    virtual LocalTime GetLocalTime() = 0;
+
+    // The running executable
+    virtual std::string ExecutablePath() = 0;
+    virtual std::string ExecutableFolder() = 0; // ends with the path separator
+    virtual std::string
+    UserConfigFolder() = 0; // the folder for this program's files when the above is read-only
+
+    // Files
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool FolderWritable(const std::string& folder) = 0;
+    virtual bool
+    MakeFolder(const std::string& folder) = 0; // with its parents; true when it exists afterwards
+    // Reads the whole file; on failure returns false and puts the platform's reason into error.
+    virtual bool ReadWholeFile(const std::string& path, std::string& data, std::string& error) = 0;
+    // Writes a new file beside path and replaces path with it, so path holds either the old or the whole new
+    // content, never a part. On failure path is left as it was and error holds the platform's reason.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& data, std::string& error) = 0;
+    // WriteWholeFile for a copy of original: the copy is never open to more people than original is (its
+    // permissions and, where the system allows, its group).
+    virtual bool WriteBackupFile(const std::string& path, const std::string& data,
+                                 const std::string& original, std::string& error) = 0;
+    // Renames from to to, replacing to; on failure error holds the platform's reason.
+    virtual bool RenameFile(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Why WriteWholeFile(path) would fail now, in the platform's words; empty when it would succeed.
+    virtual std::string WriteProblem(const std::string& path) = 0;
+};
+
+} // namespace halvo

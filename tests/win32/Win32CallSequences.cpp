@@ -1,0 +1,285 @@
+// The Windows backend's calls, recorded at its layer of Windows calls: every sequence the program makes on
+// Windows is written here once. Built and run on every system, and under Wine.
+
+#include "model/ProcessRoutines.h"
+#include "model/Profile.h"
+#include "model/RunValue.h"
+#include "model/Tasks.h"
+#include "platform/fake/RecordingUi.h"
+#include "platform/win32/RecordingWin32Api.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace halvo;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+struct Backend {
+    win32::RecordingWin32Api api;
+    Win32Platform backend{api};
+    ScopedPlatform guard{backend};
+    RecordingUi ui;
+    ScopedUi uiGuard{ui};
+};
+
+// Taking the shutdown privilege, closing the token afterwards.
+const Calls PrivilegeSteps = {"GetCurrentProcess()", "OpenProcessToken(-1, 0x28)",
+                              "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+                              "AdjustTokenPrivileges(1000, false, {1, {19, 0}, 2}, 16, buffer, length)",
+                              "CloseHandle(1000)"};
+
+Calls operator+(Calls first, const Calls& rest) {
+    first.insert(first.end(), rest.begin(), rest.end());
+    return first;
+}
+
+Calls withPrivilege(const Calls& rest) {
+    return PrivilegeSteps + rest;
+}
+
+const std::string RunKeyOpen =
+    "RegCreateKeyExA(0x80000001, \"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\", "
+    "0, null, 0, 0xF003F)";
+const std::string RunKeyPath =
+    "software\\microsoft\\windows\\currentversion\\run"; // as the recording keeps it
+std::string onRunValue(const char* call, int key, const std::string& rest = "") {
+    return std::string(call) + "(" + std::to_string(key) + ", \"Halvo Shutdown\"" + rest + ")";
+}
+const std::string QuotedPath = "\"/opt/halvo/halvo-shutdown\"";
+
+} // namespace
+
+TEST(Win32Calls, EachTaskMakesItsCalls) {
+    const std::vector<std::pair<int, Calls>> callsOfCode = {
+        {1, withPrivilege({"ExitWindowsEx(5, 0)"})},
+        {2, withPrivilege({"ExitWindowsEx(12, 0)"})},
+        {9, withPrivilege({"ExitWindowsEx(2, 0)"})},
+        {5, withPrivilege({"ExitWindowsEx(0, 0)"})},
+        {11, withPrivilege({"GetModuleHandleA(\"USER32.DLL\")", "GetProcAddress(30464, \"LockWorkStation\")",
+                            "LockWorkStation()"})},
+        {12, Calls{"IsPwrSuspendAllowed()"} + withPrivilege({"SetSuspendState(false, false, false)"})},
+        {13, Calls{"IsPwrHibernateAllowed()"} + withPrivilege({"SetSuspendState(true, false, false)"})},
+        {4, {"SendMessageTimeoutA(0xFFFF, 0x112, 0xF140, 0, 0x2, 500)"}},
+        {6, {}},
+    };
+    for (const auto& [code, calls] : callsOfCode) {
+        Backend b;
+        TaskFromCode(code)->Run();
+        EXPECT_EQ(b.api.calls, calls) << "task code " << code;
+        EXPECT_TRUE(b.api.openHandles.empty()) << code;
+        EXPECT_TRUE(b.ui.popups.empty()) << code;
+    }
+}
+
+TEST(Win32Calls, PrivilegeStepsDoNotCheckOneAnother) {
+    Backend b;
+    b.api.tokenOpens = false;
+    b.api.privilegeLookupSucceeds = false;
+    TShutDownTask().Run();
+    EXPECT_EQ(b.api.calls, (Calls{"GetCurrentProcess()", "OpenProcessToken(-1, 0x28)",
+                                  "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+                                  "AdjustTokenPrivileges(0, false, {1, {0, 0}, 2}, 16, buffer, length)",
+                                  "ExitWindowsEx(5, 0)"}));
+}
+
+TEST(Win32Calls, LockWithoutTheFunctionDoesNothingAndSaysNothing) {
+    Backend b;
+    b.api.lockWorkStationPresent = false;
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(b.api.calls.back(), "GetProcAddress(30464, \"LockWorkStation\")");
+    b.api.clearCalls();
+    b.api.user32Present = false;
+    TLockWorkStationTask().Run();
+    EXPECT_EQ(b.api.calls.back(), "GetModuleHandleA(\"USER32.DLL\")");
+    EXPECT_TRUE(b.ui.popups.empty());
+}
+
+TEST(Win32Calls, ARefusalIsAskedForTheSystemsReason) {
+    for (int code : {1, 2, 5, 9, 11, 12, 13}) {
+        Backend b;
+        b.api.exitRefusal = "Access is denied.";
+        TaskFromCode(code)->Run();
+        EXPECT_EQ(b.api.calls.back(), "LastErrorText()") << code;
+        ASSERT_EQ(b.ui.popups.size(), 1u) << code;
+        EXPECT_EQ(b.ui.popups[0]->shownTexts.at(0),
+                  std::string(KindOfCode(code)->ActionText) + " failed: Access is denied.");
+    }
+    Backend b;
+    b.api.suspendAllowed = false;
+    TSleepTask().Run();
+    EXPECT_EQ(b.api.calls, Calls{"IsPwrSuspendAllowed()"});
+}
+
+TEST(Win32Calls, WindowsAreCollectedVisibleParentlessAndTitled) {
+    Backend b;
+    b.api.addWindow(1, "Editor", 10);
+    b.api.addWindow(2, "hidden", 10, false);
+    b.api.addWindow(3, "dialog", 10, true, 1);
+    b.api.addWindow(4, "", 11);
+    b.api.addWindow(5, std::string(150, 'x'), 12);
+    b.api.windows.push_back({6, "gone", false, true, 0, 13});
+    const auto list = CollectTopLevelWindows();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].title, "Editor");
+    EXPECT_EQ(list[1].title, std::string(100, 'x'));
+    EXPECT_EQ(list[1].window, 5u);
+    // A hidden window is not asked for its parent or title.
+    EXPECT_EQ(
+        b.api.calls,
+        (Calls{"EnumWindows()", "IsWindow(1)", "IsWindowVisible(1)", "GetParent(1)", "GetWindowTextA(1, 101)",
+               "IsWindow(2)", "IsWindowVisible(2)", "IsWindow(3)", "IsWindowVisible(3)", "GetParent(3)",
+               "IsWindow(4)", "IsWindowVisible(4)", "GetParent(4)", "GetWindowTextA(4, 101)", "IsWindow(5)",
+               "IsWindowVisible(5)", "GetParent(5)", "GetWindowTextA(5, 101)", "IsWindow(6)"}));
+}
+
+TEST(Win32Calls, CloseAllAndCloseProgramOpenTerminateAndClose) {
+    const Calls collectThree = {"EnumWindows()",          "IsWindow(1)", "IsWindowVisible(1)", "GetParent(1)",
+                                "GetWindowTextA(1, 101)", "IsWindow(2)", "IsWindowVisible(2)", "GetParent(2)",
+                                "GetWindowTextA(2, 101)", "IsWindow(3)", "IsWindowVisible(3)", "GetParent(3)",
+                                "GetWindowTextA(3, 101)"};
+    const Calls terminate10 = {"OpenProcess(0x1F0FFF, false, 10)", "TerminateProcess(1000, 0)",
+                               "CloseHandle(1000)"};
+    {
+        Backend b;
+        b.api.addProcess(10, {0x1F0FFF});
+        b.api.addWindow(1, "A1", 10);
+        b.api.addWindow(2, "A2", 10);
+        b.api.addWindow(3, "B", 20);
+        TCloseAllProgramTask().Run();
+        const Calls runEnds = {"GetWindowThreadProcessId(1)", "GetWindowThreadProcessId(2)",
+                               "GetWindowThreadProcessId(2)", "GetWindowThreadProcessId(3)"};
+        EXPECT_EQ(b.api.calls, collectThree + runEnds + terminate10);
+        EXPECT_EQ(b.api.terminatedProcessIds, (std::vector<std::uint32_t>{10}));
+        EXPECT_TRUE(b.api.openHandles.empty());
+    }
+    {
+        Backend b;
+        b.api.addProcess(10, {0x1F0FFF});
+        b.api.addWindow(1, "Other", 20);
+        b.api.addWindow(2, "Editor", 10);
+        b.api.addWindow(3, "Editor", 30);
+        TCloseProgramTask task;
+        task.WindowText = "Editor";
+        task.ProcessId = 10;
+        task.Run();
+        const Calls owner = {"GetWindowThreadProcessId(2)"};
+        EXPECT_EQ(b.api.calls, collectThree + owner + terminate10);
+        // A process that cannot be opened is left as it is.
+        b.api.clearCalls();
+        b.api.processes.clear();
+        task.Run();
+        EXPECT_EQ(b.api.calls.back(), "OpenProcess(0x1F0FFF, false, 10)");
+        EXPECT_EQ(b.api.terminatedProcessIds.size(), 1u);
+    }
+}
+
+TEST(Win32Calls, AProgramFileIsTheFirstModulesName) {
+    constexpr std::uint32_t QueryAndRead = 0x410;
+    Backend b;
+    b.api.addProcess(100, {QueryAndRead}, "C:\\Program Files\\Editor\\editor.exe");
+    b.api.addProcess(200, {QueryAndRead}); // no module name
+    b.api.addProcess(300, {0x1F0FFF}, "C:\\other.exe");
+    DesktopWindows& windows = platform().windows();
+    EXPECT_EQ(windows.programFile(100), "C:\\Program Files\\Editor\\editor.exe");
+    EXPECT_EQ(windows.programFile(200), "");
+    EXPECT_EQ(windows.programFile(300), "");
+    EXPECT_EQ(b.api.calls, (Calls{"OpenProcess(0x410, false, 100)", "EnumProcessModules(1000, 8)",
+                                  "GetModuleFileNameExA(1000, 4194304, 256)", "CloseHandle(1000)",
+                                  "OpenProcess(0x410, false, 200)", "EnumProcessModules(1001, 8)",
+                                  "CloseHandle(1001)", "OpenProcess(0x410, false, 300)"}));
+    EXPECT_TRUE(b.api.openHandles.empty());
+}
+
+TEST(Win32Calls, ProgramsAndDocumentsGoToTheShell) {
+    Backend b;
+    TExecuteTask task;
+    task.CommandLine = "  notepad  readme.txt ";
+    task.Run();
+    task.CommandLine = "\"C:\\Program Files\\App\\app.exe\"";
+    task.Run();
+    platform().launcher().openDocument("C:\\Halvo\\help.chm", 0x1234);
+    EXPECT_EQ(b.api.calls,
+              (Calls{"ShellExecuteA(0, null, \"notepad\", \" readme.txt\", null, 1)",
+                     "ShellExecuteA(0, null, \"C:\\Program Files\\App\\app.exe\", null, null, 1)",
+                     "ShellExecuteA(4660, \"open\", \"C:\\Halvo\\help.chm\", null, null, 1)"}));
+    EXPECT_TRUE(b.ui.popups.empty());
+
+    // Refused: the system's reason, asked for at once.
+    b.api.clearCalls();
+    b.api.launchRefusal = "The system cannot find the file specified.";
+    task.CommandLine = "calc";
+    task.Run();
+    EXPECT_EQ(b.api.calls, (Calls{"ShellExecuteA(0, null, \"calc\", null, null, 1)", "LastErrorText()"}));
+    ASSERT_EQ(b.ui.popups.size(), 1u);
+    EXPECT_EQ(b.ui.popups[0]->shownTexts,
+              Calls{"Run a command line failed: The system cannot find the file specified."});
+}
+
+TEST(Win32Calls, TheAutoStartEntryIsTheRunValue) {
+    Backend b;
+    b.api.executablePath = "/opt/halvo/halvo-shutdown";
+    const auto value = [&]() -> std::optional<std::string> {
+        auto& values = b.api.registry[RunKeyPath];
+        const auto it = values.find("halvo shutdown");
+        return it == values.end() ? std::nullopt : std::optional(it->second.data);
+    };
+    const std::string write = ", 0, 1, \"" + QuotedPath + "\", 28";
+    // Missing: written. Present: read (size, then data) and left as it is.
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(value(), QuotedPath + '\0');
+    EXPECT_EQ(b.api.calls, (Calls{RunKeyOpen, onRunValue("RegQueryValueExA", 1000),
+                                  onRunValue("RegSetValueExA", 1000, write), "RegCloseKey(1000)", RunKeyOpen,
+                                  onRunValue("RegQueryValueExA", 1001), onRunValue("RegQueryValueExA", 1001),
+                                  "RegCloseKey(1001)"}));
+    // Empty counts as missing; another program's path stays, also as REG_EXPAND_SZ.
+    b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_SZ, std::string(1, '\0')};
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(value(), QuotedPath + '\0');
+    b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_EXPAND_SZ,
+                                                    "\"C:\\other.exe\"" + std::string(1, '\0')};
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(value(), "\"C:\\other.exe\"" + std::string(1, '\0'));
+    // Not text: reported and left alone.
+    b.api.registry[RunKeyPath]["halvo shutdown"] = {win::REG_DWORD, std::string("\x01\0\0\0", 4)};
+    EXPECT_EQ(EnsureRunValue(), "Invalid data type for 'Halvo Shutdown'");
+    EXPECT_EQ(value(), std::string("\x01\0\0\0", 4));
+
+    b.api.clearCalls();
+    EXPECT_EQ(WriteRunValue(), "");
+    DeleteRunValue();
+    DeleteRunValue(); // already gone: no fault
+    EXPECT_EQ(b.api.calls, (Calls{RunKeyOpen, onRunValue("RegSetValueExA", 1005, write), "RegCloseKey(1005)",
+                                  RunKeyOpen, onRunValue("RegDeleteValueA", 1006), "RegCloseKey(1006)",
+                                  RunKeyOpen, onRunValue("RegDeleteValueA", 1007), "RegCloseKey(1007)"}));
+    EXPECT_FALSE(value());
+
+    b.api.registryWritesSucceed = false;
+    EXPECT_EQ(WriteRunValue(), "Failed to set data for 'Halvo Shutdown'");
+    EXPECT_EQ(EnsureRunValue(), "Failed to set data for 'Halvo Shutdown'");
+    // A key that cannot be opened is passed over without a word.
+    b.api.registryKeyOpens = false;
+    b.api.clearCalls();
+    EXPECT_EQ(EnsureRunValue(), "");
+    EXPECT_EQ(WriteRunValue(), "");
+    DeleteRunValue();
+    EXPECT_EQ(b.api.calls, (Calls{RunKeyOpen, RunKeyOpen, RunKeyOpen}));
+    EXPECT_TRUE(b.api.openHandles.empty());
+}
+
+TEST(Win32Calls, ProfileKeysGoThroughTheProfileCalls) {
+    Backend b;
+    const std::string file = "C:\\Halvo\\setting.ini";
+    b.api.files[file] = "[setting]\nSetting_AutoSave=0x1\n";
+    EXPECT_EQ(ReadProfileInteger(file, "setting", "Setting_AutoSave"), 1);
+    EXPECT_TRUE(WriteProfileKey(file, "schManager", "count", "3"));
+    EXPECT_EQ(
+        b.api.calls,
+        (Calls{"GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" + file + "\")",
+               "WritePrivateProfileStringA(\"schManager\", \"count\", \"3\", \"" + file + "\")"}));
+    EXPECT_EQ(b.api.files[file], "[setting]\nSetting_AutoSave=0x1\n[schManager]\ncount=3\n");
+}
