@@ -8,7 +8,6 @@ namespace halvo {
 
 struct ScheduleEvaluator::Impl {
     struct OpenReminder {
-        int slot;
         // Shared with the tick that shows it, so the dialog outlives an evaluator destroyed meanwhile.
         std::shared_ptr<ReminderDialog> dialog;
     };
@@ -28,10 +27,6 @@ ScheduleEvaluator::~ScheduleEvaluator() {
 
 std::size_t ScheduleEvaluator::OpenReminderCount() const {
     return m_impl->openReminders.size();
-}
-
-void ScheduleEvaluator::advanceSlot() {
-    m_slotIndex = m_slotIndex + 1 > SlotCount - 1 ? 0 : m_slotIndex + 1;
 }
 
 void ScheduleEvaluator::Tick() {
@@ -74,13 +69,11 @@ void ScheduleEvaluator::fire(TScheduleItem& item) {
     if (remind && m_hooks.createReminder)
         dialog = m_hooks.createReminder();
     if (!dialog) {
-        advanceSlot();
         item.Task->Run();
         return;
     }
 
-    const auto entry = m_impl->openReminders.insert(m_impl->openReminders.end(), {m_slotIndex, dialog});
-    advanceSlot();
+    const auto entry = m_impl->openReminders.insert(m_impl->openReminders.end(), {dialog});
     dialog->SetLabel2(item.Task->Name);
     const int result = dialog->ShowModal();
     if (!*alive)

@@ -34,26 +34,21 @@ struct ScheduleHooks {
 
 class ScheduleEvaluator {
 public:
-    static constexpr int SlotCount = 5;
-
     ScheduleEvaluator(TScheduleManager& manager, ScheduleHooks hooks);
     ~ScheduleEvaluator();
 
     // One tick of the schedule timer, at the platform's current local time.
     void Tick();
 
-    int SlotIndex() const { return m_slotIndex; }
     // The reminders open right now, in the order they opened.
     std::size_t OpenReminderCount() const;
 
 private:
     // Runs the item's task, at once or after its reminder; the item's crossing state has moved already.
     void fire(TScheduleItem& item);
-    void advanceSlot();
 
     TScheduleManager& m_manager;
     ScheduleHooks m_hooks;
-    int m_slotIndex = 0;
     struct Impl;
     std::unique_ptr<Impl> m_impl;
 };

@@ -1,5 +1,5 @@
 // The once-a-second evaluation driven by the fake clock: due days, crossings, firing with and without the
-// reminder, the rotating slot index and reminders opened from inside a waiting reminder.
+// reminder, and reminders opened from inside a waiting reminder.
 
 #include "model/ScheduleEvaluator.h"
 #include "platform/fake/RecordingPlatform.h"
@@ -16,7 +16,6 @@ namespace {
 
 struct ReminderScript {
     std::vector<std::string> labels; // Label2 of every reminder, in the order they were shown
-    std::vector<int> slotIndexAtShow;
     std::vector<std::size_t> openAtShow;
     int destroyed = 0;
     // Called from inside ShowModal with the number of the reminder (0 for the first); its result is the
@@ -54,7 +53,6 @@ protected:
     ReminderScript script;
     // What the page's hook saw: the item's name, its crossing state and how many tasks had run by then.
     std::vector<std::string> firedNames;
-    std::vector<int> slotIndexAtFired;
     std::unique_ptr<ScheduleEvaluator> evaluator;
 
     void SetUp() override {
@@ -63,7 +61,6 @@ protected:
         hooks.remind = [this] { return remind; };
         hooks.createReminder = [this]() -> std::unique_ptr<ReminderDialog> {
             return std::make_unique<ScriptedReminder>(script, [this] {
-                script.slotIndexAtShow.push_back(evaluator->SlotIndex());
                 script.openAtShow.push_back(evaluator->OpenReminderCount());
             });
         };
@@ -71,7 +68,6 @@ protected:
             firedNames.push_back(item.ItemName +
                                  (item.TimeRule.CrossState == TCrossState::Passed ? " passed" : " ahead") +
                                  " after " + std::to_string(runs().size()) + " runs");
-            slotIndexAtFired.push_back(evaluator->SlotIndex());
         };
         evaluator = std::make_unique<ScheduleEvaluator>(manager, hooks);
     }
@@ -214,7 +210,6 @@ TEST_F(ScheduleEvaluation, FiringMovesTheStateAndCallsTheHookBeforeTheTaskRuns) 
     tickAt(2026, 12, 9, 0, 0, 1);
     EXPECT_EQ(night.TimeRule.CrossState, TCrossState::Ahead) << "midnight: its time lies ahead again";
     EXPECT_EQ(firedNames.size(), 1u);
-    EXPECT_EQ(evaluator->SlotIndex(), 1) << "the index moves without a reminder too";
     EXPECT_EQ(script.labels.size(), 0u);
 }
 
@@ -299,19 +294,16 @@ TEST_F(ScheduleEvaluation, ReminderCancelSkipsTheRunUntilTheNextCrossing) {
     EXPECT_EQ(runs(), (Names{"night", "night"}));
 }
 
-TEST_F(ScheduleEvaluation, SlotIndexWrapsAfterFiveWithAndWithoutReminders) {
+TEST_F(ScheduleEvaluation, SixItemsAtOneSecondEachRunWithAndWithoutReminders) {
     for (int i = 0; i < 6; ++i)
         addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = TCrossState::Ahead;
     tickAt(22, 30, 1);
     EXPECT_EQ(runs(), (Names{"item0", "item1", "item2", "item3", "item4", "item5"}));
-    EXPECT_EQ(slotIndexAtFired, (std::vector<int>{0, 1, 2, 3, 4, 0}));
-    EXPECT_EQ(evaluator->SlotIndex(), 1);
 
     remind = true;
     fake.clearCalls();
     tickAt(2026, 12, 9, 22, 30, 1);
     EXPECT_EQ(runs(), (Names{"item0", "item1", "item2", "item3", "item4", "item5"}));
-    EXPECT_EQ(script.slotIndexAtShow, (std::vector<int>{2, 3, 4, 0, 1, 2}));
     EXPECT_EQ(script.openAtShow, (std::vector<std::size_t>{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(script.destroyed, 6);
 }
@@ -330,7 +322,6 @@ TEST_F(ScheduleEvaluation, RemindersOpenedInsideAWaitingReminderAreAllHeld) {
     EXPECT_EQ(script.labels.size(), 7u);
     EXPECT_EQ(script.openAtShow, (std::vector<std::size_t>{1, 2, 3, 4, 5, 6, 7}))
         << "none is dropped past five";
-    EXPECT_EQ(script.slotIndexAtShow, (std::vector<int>{1, 2, 3, 4, 0, 1, 2}));
     EXPECT_EQ(runs(), (Names{"item6", "item5", "item4", "item3", "item2", "item1", "item0"}))
         << "each item runs once, when its own reminder closes";
     EXPECT_EQ(script.destroyed, 7);
@@ -350,7 +341,6 @@ TEST_F(ScheduleEvaluation, ItemWithoutTaskNeverFires) {
     EXPECT_EQ(broken.TimeRule.CrossState, TCrossState::Passed);
     EXPECT_EQ(firedNames, Names{"after passed after 0 runs"});
     EXPECT_EQ(script.labels.size(), 1u);
-    EXPECT_EQ(evaluator->SlotIndex(), 1);
     EXPECT_EQ(runs(), Names{"after"});
 }
 
