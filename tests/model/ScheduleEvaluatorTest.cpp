@@ -60,9 +60,8 @@ protected:
         ScheduleHooks hooks;
         hooks.remind = [this] { return remind; };
         hooks.createReminder = [this]() -> std::unique_ptr<ReminderDialog> {
-            return std::make_unique<ScriptedReminder>(script, [this] {
-                script.openAtShow.push_back(evaluator->OpenReminderCount());
-            });
+            return std::make_unique<ScriptedReminder>(
+                script, [this] { script.openAtShow.push_back(evaluator->OpenReminderCount()); });
         };
         hooks.fired = [this](TScheduleItem& item) {
             firedNames.push_back(item.ItemName +
