@@ -32,6 +32,9 @@ from schedule_e2e import check  # noqa: E402
 # The reminders must be watched until they would have run out: a run longer than the other scripts'.
 e2e.DEADLINE = time.monotonic() + 140
 COUNTDOWN_S = 61  # the reminder runs its action on its 61st tick
+# The socket is there before the window: the tray icon follows once the window is built, later on a busy
+# machine.
+TRAY_ICON_S = 25
 ENDS_WITHIN_S = 5
 SESSION_REQUESTS = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep", "TerminateSession",
                     "TerminateUser", "KillSession", "KillUser", "LockSession", "LockSessions")
@@ -64,7 +67,8 @@ def cancel_during_the_reminder(world):
     world.app.name = "halvo-shutdown"
     wait_for_socket(world, world.env["XDG_RUNTIME_DIR"], world.app)
     pid = world.app.pid
-    icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(pid)), 10))
+    icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(pid)),
+                             TRAY_ICON_S))
     # (what arms the action, what cancels it during its reminder, --status afterwards)
     cases = [
         (["--in", "1s", "poweroff"], ["--cancel"], r"General: nothing armed\nSchedule: no items\n"),
@@ -126,7 +130,8 @@ def copy_in_own_folder(world, name, settings=None, schedule_folder=False):
 
 
 def exit_from_the_tray(world, process):
-    icons = e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)), 10)
+    icons = e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
+                         TRAY_ICON_S)
     icon = min(icons, key=lambda w: world.geometry(w)[2] * world.geometry(w)[3])
     before = set(icons)
     world.xdo("mousemove", "--window", icon, "4", "4", "click", "3")
@@ -161,7 +166,7 @@ def ending_without_waiting(world):
         process.name = name
         wait_for_socket(world, env["XDG_RUNTIME_DIR"], process)
         icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
-                                 10))
+                                 TRAY_ICON_S))
         if request:
             done = subprocess.run([program, *request], env=env, capture_output=True, timeout=10)
             check(done.returncode == 0, "%s: %r: %r" % (name, request, done.stderr))
