@@ -56,6 +56,24 @@ def status(world):
     return out
 
 
+def tray_icon(world, process):
+    """The visible windows of process once its tray icon is there; a failure says what became of it."""
+    try:
+        return set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
+                                TRAY_ICON_S))
+    except e2e.Failure as failure:
+        if process.poll() is not None:
+            state = "it ended with %d" % process.returncode
+        else:
+            try:
+                with open("/proc/%d/wchan" % process.pid) as f:
+                    state = "it runs, waiting in %s" % f.read().strip()
+            except OSError as error:
+                state = "its state cannot be read: %s" % error
+        shown = world.windows("--onlyvisible", "--name", ".")
+        raise e2e.Failure("%s (%s; %d visible windows on %s)" % (failure, state, len(shown), world.display))
+
+
 def wait_for_socket(world, runtime, process):
     path = os.path.join(runtime, "halvo-shutdown.socket")
     e2e.wait_for("the program's socket", lambda: process.poll() is not None or os.path.exists(path), 15)
@@ -67,8 +85,7 @@ def cancel_during_the_reminder(world):
     world.app.name = "halvo-shutdown"
     wait_for_socket(world, world.env["XDG_RUNTIME_DIR"], world.app)
     pid = world.app.pid
-    icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(pid)),
-                             TRAY_ICON_S))
+    icons = tray_icon(world, world.app)
     # (what arms the action, what cancels it during its reminder, --status afterwards)
     cases = [
         (["--in", "1s", "poweroff"], ["--cancel"], r"General: nothing armed\nSchedule: no items\n"),
@@ -130,8 +147,7 @@ def copy_in_own_folder(world, name, settings=None, schedule_folder=False):
 
 
 def exit_from_the_tray(world, process):
-    icons = e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
-                         TRAY_ICON_S)
+    icons = tray_icon(world, process)
     icon = min(icons, key=lambda w: world.geometry(w)[2] * world.geometry(w)[3])
     before = set(icons)
     world.xdo("mousemove", "--window", icon, "4", "4", "click", "3")
@@ -165,8 +181,7 @@ def ending_without_waiting(world):
         process = world.start(name, [program], env=env, cwd=app_dir)
         process.name = name
         wait_for_socket(world, env["XDG_RUNTIME_DIR"], process)
-        icons = set(e2e.wait_for("the tray icon", lambda: world.windows("--onlyvisible", "--pid", str(process.pid)),
-                                 TRAY_ICON_S))
+        icons = tray_icon(world, process)
         if request:
             done = subprocess.run([program, *request], env=env, capture_output=True, timeout=10)
             check(done.returncode == 0, "%s: %r: %r" % (name, request, done.stderr))
