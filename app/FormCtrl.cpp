@@ -9,6 +9,7 @@
 #include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
+#include "pages/Planner.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QDate>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -83,6 +85,12 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
 };
 
 TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
+    m_planner = new Planner([this] { return Settings.Remind; }, this);
+    m_commands = std::make_unique<Commands>(
+        *m_planner, Commands::Window{[this](std::int32_t code) {
+                                         QTimer::singleShot(0, this, [this, code] { RunTrayTask(code); });
+                                     },
+                                     [this] { Setting1Click(); }});
     buildWindow();
     buildTrayMenu();
     TrayIcon1 = new TrayIcon(this, windowIcon(), PopupMenu1);
@@ -94,10 +102,21 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
         app->installEventFilter(this);
     }
     // The schedule is stored before the computer goes to sleep, as before every task a schedule item runs.
-    SetBeforeSuspend([this] {
+    const auto storeSchedule = [this] {
         if (FormSch)
             FormSch->StoreSchedule();
+    };
+    SetBeforeSuspend(storeSchedule);
+    m_planner->setBeforeSleep(storeSchedule);
+    connect(m_planner, &Planner::changed, this, &TFormCtrl::refreshPending);
+    ExecuteTipReminder::SetCountObserver([this] { refreshPending(); });
+    // Termination requests are taken at once, not on a timer.
+    m_termination = new QTimer(this);
+    connect(m_termination, &QTimer::timeout, this, [this] {
+        if (TakeTerminationRequest() && !m_exitRequested)
+            Exit1Click();
     });
+    m_termination->start(1000);
     FormCreate();
 }
 
@@ -105,6 +124,7 @@ TFormCtrl::~TFormCtrl() {
     // The window goes only when the program ends.
     beginEnding();
     Timer1->stop();
+    m_planner->setSchedule(nullptr, {});
     if (auto* app = QCoreApplication::instance())
         app->removeEventFilter(this);
     // The newest page first: the Schedule page stores the schedule as it goes.
@@ -117,6 +137,7 @@ TFormCtrl::~TFormCtrl() {
     FormAbout = nullptr;
     FormDestroy();
     SetBeforeSuspend({});
+    ExecuteTipReminder::SetCountObserver({});
     setDialogs(&m_unattended->previous);
 }
 
@@ -125,6 +146,7 @@ void TFormCtrl::beginEnding() {
         return;
     m_unattended = std::make_unique<UnattendedDialogs>(dialogs());
     setDialogs(m_unattended.get());
+    m_planner->setEnding();
 }
 
 void TFormCtrl::buildWindow() {
@@ -186,7 +208,6 @@ void TFormCtrl::buildWindow() {
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    Timer1->start();
 }
 
 void TFormCtrl::buildTrayMenu() {
@@ -257,6 +278,15 @@ void TFormCtrl::showEvent(QShowEvent* event) {
     // in front.
     showPage(m_currentSheet, true);
     FormShow();
+    Timer1Timer();
+    Timer1->start();
+}
+
+void TFormCtrl::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // Nobody sees the clock: the program sleeps until something is due.
+    if (!event->spontaneous())
+        Timer1->stop();
 }
 
 bool TFormCtrl::FormCloseQuery() {
@@ -302,11 +332,7 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
     case GeneralSheet:
         if (FormGen)
             return FormGen;
-        page = FormGen = new TFormGen(TabSheet1);
-        FormGen->Postponed = [this](std::int32_t taskCode) {
-            if (const TaskKind* kind = KindOfCode(taskCode))
-                Postpone(kind->Create(), kind->ListText, false);
-        };
+        page = FormGen = new TFormGen(*m_planner, TabSheet1);
         size = TFormGen::PageSize;
         break;
     case ScheduleSheet:
@@ -314,8 +340,13 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
             return FormSch;
         page = FormSch = new TFormSch(Settings, TabSheet2);
         FormSch->Postponed = [this](const TScheduleItem& item) {
-            Postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
+            m_planner->postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
         };
+        FormSch->Changed = [this] { m_planner->replan(); };
+        m_planner->setSchedule(&FormSch->manager(), [this] {
+            if (FormSch)
+                FormSch->Evaluate();
+        });
         size = TFormSch::PageSize;
         break;
     case OptionSheet:
@@ -391,214 +422,42 @@ void TFormCtrl::Timer1Timer() {
     if (now.hour != 0 || now.minute != 0 || now.second != 0)
         text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), LongTimeFormat(locale));
     Label2->setText(text);
-
-    if (TakeTerminationRequest() && !m_exitRequested)
-        Exit1Click();
-    // Nothing new is announced or run once the program is on its way out.
-    if (ending())
-        return;
-
-    WarnAhead();
-    refreshPending();
-    runPostponed();
 }
 
 void TFormCtrl::refreshPending() {
     // A postponed action that came back is still the tray's to cancel while its reminder is open.
-    CancelPostponed1->setVisible(!Postponed.Empty() || !m_postponedReminders.empty());
+    CancelPostponed1->setVisible(m_planner->hasPostponed());
     TrayIcon1->setToolTip(TrayToolTip());
 }
 
-void TFormCtrl::Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule) {
-    Postponed.Add(std::move(task), std::move(label), fromSchedule, platform().clock().localTime());
-    refreshPending();
-}
-
 void TFormCtrl::CancelPostponed1Click() {
-    Postponed.Clear();
-    ++m_postponedCancels;
-    // Copied: each Cancel ends a reminder's wait, which takes it out of the list.
-    for (const QPointer<TFormExecuteTip>& reminder : std::vector(m_postponedReminders))
-        if (reminder)
-            reminder->Button1Click();
-    refreshPending();
+    m_planner->cancelPostponed();
 }
-
-void TFormCtrl::runPostponed() {
-    const unsigned cancels = m_postponedCancels;
-    // Taken out of the list before the reminder opens: the ticks inside it must not bring it again.
-    for (PostponedRun& run : Postponed.Tick()) {
-        // A cancel while an earlier reminder of this round was open drops the rest of the round as well.
-        if (m_postponedCancels != cancels || ending())
-            break;
-        const bool remind = run.fromSchedule ? Settings.Remind : true;
-        int result = 1;
-        if (remind) {
-            ExecuteTipReminder reminder;
-            reminder.SetLabel2(run.label);
-            m_postponedReminders.emplace_back(&reminder.dialog());
-            refreshPending();
-            result = reminder.ShowModal();
-            std::erase(m_postponedReminders, &reminder.dialog());
-        }
-        if (result == 1)
-            run.task->Run();
-        else if (result == 3)
-            Postpone(std::move(run.task), run.label, run.fromSchedule);
-    }
-    refreshPending();
-}
-
-namespace {
-
-struct Pending {
-    std::string key;   // tells one action from another for the warning
-    std::string label; // "shutdown the computer" or "'Night': shutdown the computer"
-    const TaskKind* kind;
-    WallSeconds due;
-};
-
-// The General page's armed action, when one is.
-std::optional<Pending> generalPending(TFormGen* page, WallSeconds now) {
-    if (!page || !page->action().Armed())
-        return std::nullopt;
-    const TSimpleAction& action = page->action();
-    const TaskKind* kind = KindOfCode(action.TaskCode());
-    if (!kind)
-        return std::nullopt;
-    WallSeconds due = 0;
-    if (action.Mode() == TSimpleAction::TMode::After) {
-        due = now + action.CountDown() + 1; // due on the tick after the count reached zero
-    } else {
-        const long long target = action.Hour() * 3600LL + action.Minute() * 60LL + action.Second();
-        if (target >= SecondsPerDay || target < 0)
-            return std::nullopt;
-        const WallSeconds day = now - SecondOfDay(now);
-        due = ShownWallTime(day + target > now ? day + target : day + SecondsPerDay + target);
-    }
-    return Pending{"general " + std::to_string(int(action.Mode())) + " " + std::to_string(action.TaskCode()),
-                   kind->Name, kind, due};
-}
-
-// Every schedule item that will fire again, in list order.
-std::vector<Pending> schedulePending(TFormSch* page, WallSeconds now) {
-    std::vector<Pending> result;
-    if (!page)
-        return result;
-    TScheduleManager& manager = page->manager();
-    for (int i = 0; i < manager.Count(); ++i) {
-        const TScheduleItem& item = manager.Item(i);
-        if (!item.Task)
-            continue;
-        const auto next = NextFiring(item.TimeRule, now);
-        if (!next)
-            continue;
-        result.push_back({"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
-                          "'" + item.ItemName + "': " + item.Task->Name, KindOfCode(item.Task->Code), *next});
-    }
-    return result;
-}
-
-std::string whenText(WallSeconds due, WallSeconds now) {
-    return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
-}
-
-} // namespace
 
 QString TFormCtrl::TrayToolTip() {
-    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
+    const AgendaClock clock = ReadAgendaClock();
+    const WallSeconds now = clock.wall;
     QStringList lines{"Halvo Shutdown"};
-    if (const auto general = generalPending(FormGen, now))
-        lines << QString::fromStdString(general->label + " " + whenText(general->due, now));
-    for (const PostponedRun& run : Postponed.Runs())
-        lines << QString::fromStdString("postponed: " + run.label + " " + whenText(run.due, now));
-    const std::vector<Pending> schedule = schedulePending(FormSch, now);
-    const auto first = std::min_element(schedule.begin(), schedule.end(),
-                                        [](const Pending& a, const Pending& b) { return a.due < b.due; });
-    if (first != schedule.end())
-        lines << QString::fromStdString(first->label + " " + whenText(first->due, now));
-    return lines.join('\n');
-}
-
-std::string TFormCtrl::StatusText() {
-    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
-    std::string text;
-    const auto general = generalPending(FormGen, now);
-    text +=
-        general ? "General: " + general->label + " " + whenText(general->due, now) : "General: nothing armed";
+    std::optional<UpcomingEntry> firstItem;
+    for (const UpcomingEntry& entry : m_planner->agenda().Upcoming(clock)) {
+        if (entry.source == ActionSource::ScheduleItem) {
+            if (!firstItem || entry.due < firstItem->due)
+                firstItem = entry;
+            continue;
+        }
+        if (entry.state == ActionState::Reminding)
+            continue; // its reminder counts down below
+        const std::string when = "at " + AtText(entry.due, now) + " (" + InText(SecondsBetween(now, entry.due)) + ")";
+        lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
+                                        entry.label + " " + when);
+    }
     for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
-        text += "\nReminder: " + reminder->Label2->text().toStdString() + " in " +
-                std::to_string(reminder->SecondsLeft()) + " s";
-    for (const PostponedRun& run : Postponed.Runs())
-        text += "\nPostponed: " + run.label + " " + whenText(run.due, now);
-    const int count = FormSch ? FormSch->manager().Count() : 0;
-    if (count == 0)
-        text += "\nSchedule: no items";
-    for (int i = 0; i < count; ++i) {
-        const TScheduleItem& item = FormSch->manager().Item(i);
-        text +=
-            "\nSchedule '" + item.ItemName + "': " + (item.Task ? item.Task->Name : std::string("no task"));
-        const auto next = item.Task ? NextFiring(item.TimeRule, now) : std::nullopt;
-        text += next ? " " + whenText(*next, now) : ", no further run";
-    }
-    return text;
-}
-
-void TFormCtrl::WarnAhead() {
-    const WallSeconds now = WallSecondsOf(platform().clock().localTime());
-    std::vector<Pending> pending = schedulePending(FormSch, now);
-    if (auto general = generalPending(FormGen, now))
-        pending.push_back(*general);
-    std::vector<UpcomingAction> upcoming;
-    for (const Pending& action : pending)
-        upcoming.push_back({action.key, action.label, action.kind && action.kind->WarnsAhead, action.due});
-    for (const std::string& text : m_warnings.Check(upcoming, now)) {
-        m_warningPopup = ui().CreateNotificationPopup();
-        m_warningPopup->SetTitle("Halvo Shutdown");
-        m_warningPopup->SetMessageText(text);
-        m_warningPopup->Show();
-    }
-}
-
-std::string TFormCtrl::Request(const std::string& line) {
-    std::string error;
-    const auto request = DecodeRequest(line, error);
-    return EncodeAnswer(request ? Command(*request) : CommandAnswer{false, error});
-}
-
-CommandAnswer TFormCtrl::Command(const CommandRequest& request) {
-    using Verb = CommandRequest::Verb;
-    switch (request.verb) {
-    case Verb::Now: {
-        // Answered first: the action may end the session before the caller reads its answer.
-        const int code = request.taskCode;
-        QTimer::singleShot(0, this, [this, code] { RunTrayTask(code); });
-        return {};
-    }
-    case Verb::In:
-    case Verb::At:
-        ensurePage(GeneralSheet);
-        if (request.verb == Verb::In)
-            FormGen->ArmAfter(request.taskCode, request.seconds);
-        else
-            FormGen->ArmAt(request.taskCode, request.hour, request.minute, request.second);
-        refreshPending();
-        return {};
-    case Verb::Cancel:
-        if (FormGen)
-            FormGen->Disarm();
-        CancelPostponed1Click();
-        return {};
-    case Verb::Status:
-        return {true, StatusText()};
-    case Verb::Show:
-        Setting1Click();
-        return {};
-    case Verb::Help:
-    case Verb::Version:
-        break;
-    }
-    return {false, "not a request for the running copy"};
+        lines << "Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
+                     " s";
+    if (firstItem)
+        lines << QString::fromStdString(firstItem->label + " at " + AtText(firstItem->due, now) + " (" +
+                                        InText(SecondsBetween(now, firstItem->due)) + ")");
+    return lines.join('\n');
 }
 
 void TFormCtrl::RunTrayTask(int taskCode) {

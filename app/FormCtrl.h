@@ -5,9 +5,9 @@
 // Only "Exit" (or the end of the session) ends the program: the pages go newest first, then the settings
 // are stored.
 
+#include "Commands.h"
 #include "model/AppSettings.h"
 #include "model/CommandLine.h"
-#include "model/PostponedRuns.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,6 +25,7 @@ class QTimer;
 
 namespace halvo {
 
+class Planner;
 class SideCaptionMenu;
 class TFormAbout;
 class TFormExecuteTip;
@@ -52,7 +53,7 @@ public:
     QWidget* TabSheet4; // "About"
     QFrame* Bevel1;
     QLabel* Label1; // "Time"
-    QLabel* Label2; // the clock
+    QLabel* Label2; // the clock, ticking while the window is shown
     QMenu* File1;
     QAction* General1;
     QAction* Schedule1;
@@ -90,6 +91,7 @@ public:
     void Option1Click();
     void about1Click();
     void help2Click();
+    // The status line's clock.
     void Timer1Timer();
     // A tray menu item: runs the task of the kind with taskCode at once.
     void RunTrayTask(int taskCode);
@@ -101,22 +103,18 @@ public:
 
     void OpenHomepage();
 
-    // Actions put off from their reminder; Timer1 brings them back.
-    TPostponedRuns Postponed;
-    void Postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule);
+    // What will run, and the one timer that wakes the program for it.
+    Planner& planner() { return *m_planner; }
     // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
     void CancelPostponed1Click();
 
     // One request line of the command line (from the single-instance socket) and its answer line.
-    std::string Request(const std::string& line);
-    CommandAnswer Command(const CommandRequest& request);
-    // What --status prints: the General page's action, the open reminders, the postponed actions, each
-    // schedule item's next run.
-    std::string StatusText();
-    // The tray icon's tooltip: the program's name, then the next pending action and schedule firing.
+    std::string Request(const std::string& line) { return m_commands->Request(line); }
+    CommandAnswer Command(const CommandRequest& request) { return m_commands->Command(request); }
+    std::string StatusText() const { return m_commands->StatusText(); }
+    // The tray icon's tooltip: the program's name, the General action or its reminder, the postponed
+    // actions, and the next schedule firing.
     QString TrayToolTip();
-    // The five-minute warning of the General page's action and the schedule's; called by Timer1.
-    void WarnAhead();
 
     // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
     bool FormCloseQuery();
@@ -134,6 +132,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -146,20 +145,16 @@ private:
     void showPage(int sheet, bool show);
     void storeSettings();
 
-    // Runs the postponed actions whose delay ran out, each through a new reminder.
-    void runPostponed();
     void refreshPending();
     void beginEnding();
 
     struct UnattendedDialogs;
     std::unique_ptr<UnattendedDialogs> m_unattended;
-    // Reminders of postponed actions that are open now; counted cancels tell a round of runs to stop.
-    std::vector<QPointer<TFormExecuteTip>> m_postponedReminders;
-    unsigned m_postponedCancels = 0;
+    Planner* m_planner;
+    QTimer* m_termination;
+    std::unique_ptr<Commands> m_commands;
 
     std::vector<QWidget*> m_pages;
-    TAheadWarnings m_warnings;
-    std::unique_ptr<NotificationPopup> m_warningPopup;
     int m_currentSheet = 1;
     bool m_exitRequested = false;
     bool m_sessionEnding = false;

@@ -1,5 +1,6 @@
 #include "ScheduleEvaluator.h"
 
+#include "Agenda.h"
 #include "platform/Platform.h"
 
 #include <list>
@@ -50,21 +51,26 @@ void ScheduleEvaluator::Tick() {
         // An item read with an unknown task code has nothing to run; its crossing state moved anyway.
         if (!item.Task)
             continue;
-        fire(item);
+        fire(item, clock);
         if (!*alive)
             return;
         clock = platform().clock().localTime();
     }
 }
 
-void ScheduleEvaluator::fire(TScheduleItem& item) {
+void ScheduleEvaluator::fire(TScheduleItem& item, const LocalTime& clock) {
     const std::shared_ptr<bool> alive = m_impl->alive;
     if (m_hooks.fired) {
         m_hooks.fired(item);
         if (!*alive)
             return;
     }
-    const bool remind = m_hooks.remind && m_hooks.remind();
+    // Its time went by while the computer slept, was off or the clock jumped: the user is asked first, even
+    // with reminders off, and told when it was due.
+    const WallSeconds now = WallSecondsOf(clock);
+    const WallSeconds due = ShownWallTime(DayOf(now) * SecondsPerDay + item.TimeRule.TimeOfDaySecond());
+    const bool late = IsMissed(due, now);
+    const bool remind = late || (m_hooks.remind && m_hooks.remind());
     std::shared_ptr<ReminderDialog> dialog;
     if (remind && m_hooks.createReminder)
         dialog = m_hooks.createReminder();
@@ -75,16 +81,18 @@ void ScheduleEvaluator::fire(TScheduleItem& item) {
 
     const auto entry = m_impl->openReminders.insert(m_impl->openReminders.end(), {dialog});
     dialog->SetLabel2(item.Task->Name);
-    const int result = dialog->ShowModal();
+    if (late)
+        dialog->SetDueLine(DueLineText(due));
+    const ReminderAnswer result = dialog->ShowModal();
     if (!*alive)
         return;
     m_impl->openReminders.erase(entry);
     // While the reminder was open the item may have been changed or taken out of the schedule.
     if (m_manager.IndexOf(&item) < 0 || !item.Task)
         return;
-    if (result == 1)
+    if (result == ReminderAnswer::Execute)
         item.Task->Run();
-    else if (result == 3 && m_hooks.postpone)
+    else if (result == ReminderAnswer::Postpone && m_hooks.postpone)
         m_hooks.postpone(item);
 }
 

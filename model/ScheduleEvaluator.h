@@ -11,14 +11,19 @@
 
 namespace halvo {
 
+// How a reminder ended: run the action ("Execute It!" or the countdown ran out), cancel it, or put it off.
+enum class ReminderAnswer { Execute, Cancel, Postpone };
+
 // The execution reminder as the evaluation sees it.
 class ReminderDialog {
 public:
     virtual ~ReminderDialog() = default;
     virtual void SetLabel2(const std::string& text) = 0;
-    // Shows the dialog modally; 1 = run, 2 = cancel, 3 = postpone. Timers keep ticking meanwhile, so Tick()
-    // may be entered again from inside this call.
-    virtual int ShowModal() = 0;
+    // A line under the task's name, for an action that runs late: "(due at 22:30:00)".
+    virtual void SetDueLine(const std::string& text) = 0;
+    // Shows the dialog modally. Timers keep ticking meanwhile, so Tick() may be entered again from inside
+    // this call.
+    virtual ReminderAnswer ShowModal() = 0;
 };
 
 struct ScheduleHooks {
@@ -45,7 +50,7 @@ public:
 
 private:
     // Runs the item's task, at once or after its reminder; the item's crossing state has moved already.
-    void fire(TScheduleItem& item);
+    void fire(TScheduleItem& item, const LocalTime& clock);
 
     TScheduleManager& m_manager;
     ScheduleHooks m_hooks;

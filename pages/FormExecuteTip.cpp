@@ -1,6 +1,6 @@
 #include "FormExecuteTip.h"
 
-#include "model/PostponedRuns.h"
+#include "model/Agenda.h"
 #include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
@@ -19,12 +19,13 @@ constexpr int Cancel = 2;
 constexpr int Postpone = 3;
 
 std::vector<TFormExecuteTip*> openReminders;
+std::function<void()> countObserver;
 } // namespace
 
 TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     // No close box and no system menu: the dialog ends only through its buttons or the countdown.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      Label1(new QLabel(this)), Label2(new QLabel(this)), Button1(new QPushButton(this)),
+      Label1(new QLabel(this)), Label2(new QLabel(this)), Label3(new QLabel(this)), Button1(new QPushButton(this)),
       Button2(new QPushButton(this)), Button3(new QPushButton(this)), Timer1(new QTimer(this)) {
     setObjectName("FormExecuteTip");
     setWindowTitle("Halvo Shutdown");
@@ -36,12 +37,14 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     QFont nameFont = Label2->font();
     nameFont.setBold(true);
     Label2->setFont(nameFont);
+    Label3->setObjectName("Label3");
+    Label3->hide();
     Button1->setObjectName("Button1");
     Button1->setText("Cancel");
     Button2->setObjectName("Button2");
     Button2->setText("Execute It!");
     Button3->setObjectName("Button3");
-    Button3->setText(QString("Postpone %1 min").arg(TPostponedRuns::DelaySeconds / 60));
+    Button3->setText(QString("Postpone %1 min").arg(TAgenda::PostponeSeconds / 60));
     // Enter must not run a shutdown by accident; the user presses a button on purpose.
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);
@@ -56,6 +59,7 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Label2);
+    layout->addWidget(Label3);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(360, 130)));
@@ -96,6 +100,8 @@ void TFormExecuteTip::Timer1Timer() {
     if (Remaining == 0)
         done(Run);
     --Remaining;
+    if (countObserver)
+        countObserver();
 }
 
 void TFormExecuteTip::closeEvent(QCloseEvent* event) {
@@ -122,13 +128,30 @@ void ExecuteTipReminder::SetLabel2(const std::string& text) {
     m_dialog->Label2->setText(QString::fromStdString(text));
 }
 
-int ExecuteTipReminder::ShowModal() {
+void ExecuteTipReminder::SetDueLine(const std::string& text) {
+    m_dialog->Label3->setText(QString::fromStdString(text));
+    m_dialog->Label3->setVisible(!text.empty());
+    m_dialog->setFixedSize(m_dialog->sizeHint().expandedTo(QSize(360, 130)));
+}
+
+ReminderAnswer ExecuteTipReminder::ShowModal() {
     struct Listed {
         TFormExecuteTip* dialog;
         explicit Listed(TFormExecuteTip* shown) : dialog(shown) { openReminders.push_back(shown); }
         ~Listed() { std::erase(openReminders, dialog); }
     } listed(m_dialog);
-    return dialogs().RunModal(*m_dialog);
+    switch (dialogs().RunModal(*m_dialog)) {
+    case Run:
+        return ReminderAnswer::Execute;
+    case Postpone:
+        return ReminderAnswer::Postpone;
+    default:
+        return ReminderAnswer::Cancel;
+    }
+}
+
+void ExecuteTipReminder::SetCountObserver(std::function<void()> observer) {
+    countObserver = std::move(observer);
 }
 
 const std::vector<TFormExecuteTip*>& ExecuteTipReminder::Open() {

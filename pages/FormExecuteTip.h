@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -24,6 +25,7 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
+    QLabel* Label3; // "(due at 22:30:00)" for an action that runs late; hidden otherwise
     QPushButton* Button1; // "Cancel", then "Cancel(N)"
     QPushButton* Button2; // "Execute It!"
     QPushButton* Button3; // "Postpone 10 min"
@@ -44,16 +46,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The reminder as the schedule evaluation uses it: the dialog shown through the Dialogs service.
+// The one reminder of every action (the General page's, a postponed run's, a schedule item's): the dialog
+// shown through the Dialogs service.
 class ExecuteTipReminder final : public ReminderDialog {
 public:
     explicit ExecuteTipReminder(QWidget* parent = nullptr);
     ~ExecuteTipReminder() override;
     void SetLabel2(const std::string& text) override;
-    int ShowModal() override;
+    void SetDueLine(const std::string& text) override;
+    ReminderAnswer ShowModal() override;
     TFormExecuteTip& dialog() { return *m_dialog; }
     // The reminders waiting for an answer now, oldest first (--status lists them).
     static const std::vector<TFormExecuteTip*>& Open();
+    // Called at each second an open reminder counts down (the tray's tooltip shows the count).
+    static void SetCountObserver(std::function<void()> observer);
 
 private:
     TFormExecuteTip* m_dialog;

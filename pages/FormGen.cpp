@@ -1,6 +1,6 @@
 #include "FormGen.h"
 
-#include "FormExecuteTip.h"
+#include "Planner.h"
 #include "model/Tasks.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QShowEvent>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -50,7 +49,7 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
+TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_planner(planner) {
     setObjectName("FormGen");
 
     GroupBox1 = new QGroupBox("Do It Now!", this);
@@ -137,25 +136,22 @@ TFormGen::TFormGen(QWidget* parent) : QWidget(parent) {
     layout->addWidget(GroupBox2, 1);
     setFixedSize(PageSize);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(1000);
-
     runWhenSelected(RadioButton1, this, [this] { RadioButton1Click(); });
     runWhenSelected(RadioButton2, this, [this] { RadioButton2Click(); });
     runWhenSelected(RadioButton3, this, [this] { RadioButton3Click(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     // The armed action runs what the list shows when it comes due.
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_action.Armed() && ComboBox2->currentIndex() >= 0)
-            m_action.SetTaskCode(selectedCode(ComboBox2));
+        if (armed() && m_shownId == armed()->id && ComboBox2->currentIndex() >= 0)
+            m_planner.setGeneralTask(selectedCode(ComboBox2));
     });
+    connect(&m_planner, &Planner::changed, this, &TFormGen::ShowArmed);
 
     FormCreate();
     setNoneState();
+    ShowArmed();
 }
 
 TFormGen::~TFormGen() {
@@ -163,18 +159,20 @@ TFormGen::~TFormGen() {
 }
 
 void TFormGen::FormCreate() {
-    m_action = TSimpleAction();
+    m_shownId = 0;
 }
 
 void TFormGen::FormShow() {
     // An armed action stays in view; otherwise the page starts from None.
-    if (!m_action.Armed())
+    if (!armed())
         setNoneState();
 }
 
-void TFormGen::FormClose() {
-    Timer1->stop();
-    m_action.Disarm();
+// The armed action is the agenda's and goes on without the page.
+void TFormGen::FormClose() {}
+
+const AgendaEntry* TFormGen::armed() const {
+    return m_planner.agenda().General();
 }
 
 void TFormGen::showEvent(QShowEvent* event) {
@@ -280,10 +278,8 @@ void TFormGen::SpeedButton3Click() {
             dialogs().Error("The delay is too long");
             return;
         }
-        cancelReminder();
-        m_action.ArmAfter(selectedCode(ComboBox2), std::int32_t(total));
+        m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), std::int32_t(total));
         dialogs().Message("set successfully");
-        Timer1->start();
     } else if (RadioButton3->isChecked()) {
         // All three fields are read before any is stored, so a typing error cannot leave an armed action
         // with a new hour and its old minute.
@@ -291,49 +287,16 @@ void TFormGen::SpeedButton3Click() {
         if (!fields)
             return;
         const auto [h, m, s] = *fields;
-        cancelReminder();
-        m_action.ArmAt(selectedCode(ComboBox2),
-                       TSimpleAction::HourOf12HourClock(h, SpeedButton2->text() == "PM"), m, s,
-                       platform().clock().localTime());
+        const std::int32_t hour = HourOf12HourClock(h, SpeedButton2->text() == "PM");
+        if (hour < 0 || hour > 23 || m < 0 || m > 59 || s < 0 || s > 59) {
+            dialogs().Error("The time of day must lie between 12:00:00 AM and 11:59:59 PM");
+            return;
+        }
+        m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message("set successfully");
-        Timer1->start();
     } else {
-        Timer1->stop();
-        cancelReminder();
-        m_action.Disarm();
+        m_planner.disarmGeneral();
     }
-}
-
-void TFormGen::Timer1Timer() {
-    if (!m_action.Tick(platform().clock().localTime())) {
-        if (!m_action.Armed())
-            Timer1->stop();
-        return;
-    }
-    Timer1->stop();
-    RunQuickAction(m_action.TaskCode());
-    // The command line may have armed a new action while the reminder was open.
-    if (!m_action.Armed())
-        setNoneState();
-}
-
-void TFormGen::RunQuickAction(std::int32_t taskCode) {
-    const TaskKind* kind = KindOfCode(taskCode);
-    if (!kind)
-        return;
-    int result = 2;
-    {
-        ExecuteTipReminder reminder;
-        reminder.SetLabel2(kind->ListText);
-        const QPointer<TFormExecuteTip> outer = std::exchange(m_reminder, &reminder.dialog());
-        result = reminder.ShowModal();
-        m_reminder = outer;
-    }
-    if (result == 3 && Postponed)
-        Postponed(taskCode);
-    if (result != 1)
-        return;
-    kind->Create()->Run();
 }
 
 namespace {
@@ -344,41 +307,32 @@ void selectCode(QComboBox* list, std::int32_t taskCode) {
 
 } // namespace
 
-void TFormGen::ArmAfter(std::int32_t taskCode, std::int32_t seconds) {
-    cancelReminder();
-    selectCode(ComboBox2, taskCode);
-    RadioButton2->setChecked(true);
-    selectTiming(RadioButton2);
-    Edit1->setText(QString::number(seconds / 3600));
-    Edit2->setText(QString::number(seconds / 60 % 60));
-    Edit3->setText(QString::number(seconds % 60));
-    m_action.ArmAfter(taskCode, seconds);
-    Timer1->start();
-}
-
-void TFormGen::ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second) {
-    cancelReminder();
-    selectCode(ComboBox2, taskCode);
-    RadioButton3->setChecked(true);
-    selectTiming(RadioButton3);
-    Edit4->setText(QString::number(hour % 12 == 0 ? 12 : hour % 12));
-    Edit5->setText(QString::number(minute));
-    Edit6->setText(QString::number(second));
-    SpeedButton2->setText(hour >= 12 ? "PM" : "AM");
-    m_action.ArmAt(taskCode, hour, minute, second, platform().clock().localTime());
-    Timer1->start();
-}
-
-void TFormGen::Disarm() {
-    Timer1->stop();
-    cancelReminder();
-    m_action.Disarm();
-    setNoneState();
-}
-
-void TFormGen::cancelReminder() {
-    if (m_reminder)
-        m_reminder->Button1Click();
+void TFormGen::ShowArmed() {
+    const AgendaEntry* entry = armed();
+    const int id = entry ? entry->id : 0;
+    if (id == m_shownId)
+        return;
+    m_shownId = id;
+    if (!entry || !entry->timing || !entry->task) {
+        setNoneState();
+        return;
+    }
+    const GeneralTiming& timing = *entry->timing;
+    selectCode(ComboBox2, entry->task->Code);
+    if (timing.mode == GeneralTiming::Mode::After) {
+        RadioButton2->setChecked(true);
+        selectTiming(RadioButton2);
+        Edit1->setText(QString::number(timing.seconds / 3600));
+        Edit2->setText(QString::number(timing.seconds / 60 % 60));
+        Edit3->setText(QString::number(timing.seconds % 60));
+    } else {
+        RadioButton3->setChecked(true);
+        selectTiming(RadioButton3);
+        Edit4->setText(QString::number(timing.hour % 12 == 0 ? 12 : timing.hour % 12));
+        Edit5->setText(QString::number(timing.minute));
+        Edit6->setText(QString::number(timing.second));
+        SpeedButton2->setText(timing.hour >= 12 ? "PM" : "AM");
+    }
 }
 
 } // namespace halvo

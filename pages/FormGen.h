@@ -1,17 +1,16 @@
 #pragma once
 
 // The General page: one of the session actions at once ("Do It Now"), or once after a delay or at a
-// time of day, always announced by the one-minute reminder. Nothing of it is kept between runs.
+// time of day, always announced by the one-minute reminder. The timed action itself is the agenda's (the
+// command line arms it as well); the page arms it and shows it. Nothing of it is kept between runs.
 
-#include "model/SimpleAction.h"
+#include <cstdint>
 
-#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -19,12 +18,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTimer;
 class QToolButton;
 
 namespace halvo {
 
-class TFormExecuteTip;
+class Planner;
+struct AgendaEntry;
 class UpDown;
 
 class TFormGen : public QWidget {
@@ -32,7 +31,7 @@ class TFormGen : public QWidget {
 public:
     static constexpr QSize PageSize{460, 269};
 
-    explicit TFormGen(QWidget* parent = nullptr); // FormCreate
+    explicit TFormGen(Planner& planner, QWidget* parent = nullptr); // FormCreate
     ~TFormGen() override;                         // FormClose
 
     QGroupBox* GroupBox1; // "Do It Now!"
@@ -58,7 +57,6 @@ public:
     UpDown* UpDown6;
     QToolButton* SpeedButton2; // "AM" / "PM"
     QToolButton* SpeedButton3; // "Set"
-    QTimer* Timer1;
 
     void FormCreate();
     void FormShow();
@@ -69,21 +67,12 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
-    void Timer1Timer();
 
-    // Announces the kind with taskCode with the reminder and, unless it is cancelled, runs its task.
-    void RunQuickAction(std::int32_t taskCode);
-
-    const TSimpleAction& action() const { return m_action; }
-
-    // From the command line: arm After or At, or disarm, as the page's own controls would, and show it.
-    // Like "Set", each answers the open reminder of the action it replaces with Cancel.
-    void ArmAfter(std::int32_t taskCode, std::int32_t seconds);
-    void ArmAt(std::int32_t taskCode, std::int32_t hour, std::int32_t minute, std::int32_t second);
-    void Disarm();
-
-    // The reminder of a timed action was answered with "Postpone 10 min".
-    std::function<void(std::int32_t taskCode)> Postponed;
+    // The armed General action, also while its reminder is open; null when none is.
+    const AgendaEntry* armed() const;
+    // Shows the armed action (armed here or from the command line) in the controls, or None once it is gone;
+    // the fields the user is editing stay as they are while the same action stays armed.
+    void ShowArmed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,11 +89,8 @@ private:
     // The task code of the list's current item, 0 for none.
     static std::int32_t selectedCode(const QComboBox* list);
 
-    // The action that came due is given up: its reminder, when open, ends as if Cancel was pressed.
-    void cancelReminder();
-
-    TSimpleAction m_action;
-    QPointer<TFormExecuteTip> m_reminder; // open while the action that came due waits for its answer
+    Planner& m_planner;
+    int m_shownId = 0; // the armed action the controls show
 };
 
 } // namespace halvo

@@ -5,7 +5,7 @@
 #include "FormSchWizard.h"
 
 #include "model/DataFolder.h"
-#include "model/NextRun.h"
+#include "model/Agenda.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QHeaderView>
 #include <QLocale>
 #include <QShortcut>
@@ -109,14 +110,21 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
             appendRow(m_manager->Item(i));
         report(fault, false);
     }
-
-    StartTimer1();
 }
 
 void TFormSch::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    AdvListView1->setFocus();
+    RefreshNextRuns();
+    StartTimer1();
+}
+
+void TFormSch::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
     if (!event->spontaneous())
-        AdvListView1->setFocus();
+        Timer1->stop();
 }
 
 TFormSch::~TFormSch() {
@@ -154,6 +162,8 @@ void TFormSch::report(const std::string& fault, bool interactive) {
 }
 
 void TFormSch::StartTimer1() {
+    if (!isVisible())
+        return;
     const LocalTime now = platform().clock().localTime();
     Timer1->start(1000 - now.milliseconds + TickMarginMs);
 }
@@ -166,8 +176,7 @@ void TFormSch::WriteRow(QTreeWidgetItem& row, const TScheduleItem& item) {
 }
 
 QString TFormSch::NextRunText(const TScheduleItem& item) {
-    const auto next =
-        item.Task ? NextFiring(item.TimeRule, WallSecondsOf(platform().clock().localTime())) : std::nullopt;
+    const auto next = TAgenda::NextRun(item, WallSecondsOf(platform().clock().localTime()));
     if (!next)
         return {};
     const LocalTime t = LocalTimeOf(*next);
@@ -215,6 +224,8 @@ void TFormSch::SpeedButton1Click() {
     if (added) {
         appendRow(item);
         store(true);
+        if (Changed)
+            Changed();
     } else if (const int index = m_manager->IndexOf(&item); index >= 0) {
         m_manager->Delete(index);
     }
@@ -246,6 +257,8 @@ void TFormSch::SpeedButton2Click() {
     target.TimeRule.StartOver();
     WriteRow(*AdvListView1->topLevelItem(row), target);
     store(true);
+    if (Changed)
+        Changed();
 }
 
 void TFormSch::SpeedButton3Click() {
@@ -259,9 +272,11 @@ void TFormSch::SpeedButton3Click() {
     m_manager->Delete(row);
     delete AdvListView1->takeTopLevelItem(row);
     store(true);
+    if (Changed)
+        Changed();
 }
 
-void TFormSch::Timer1Timer() {
+void TFormSch::Evaluate() {
     m_evaluator->Tick();
     RefreshNextRuns();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 // The Schedule page: the list of schedule items with "add", "modify" and "delete", the one schedule
-// manager, the once-a-second schedule timer, and the loading and storing of the schedule file.
+// manager and its evaluation, and the loading and storing of the schedule file. The agenda's planner runs
+// the evaluation when something is due; while the page is shown its own timer also ticks once a second,
+// so the "Next run" column stays current.
 
 #include "model/AppSettings.h"
 #include "model/Schedule.h"
@@ -26,8 +28,7 @@ public:
     static constexpr QSize PageSize{460, 270};
 
     // FormCreate: creates the manager; loads the schedule file (and appends its rows) when
-    // settings.AutoSave is set and the file exists, showing a load fault in a message that stays; starts
-    // Timer1.
+    // settings.AutoSave is set and the file exists, showing a load fault in a message that stays.
     // settings belongs to the main window and outlives the page. With AutoSave off the stored schedule is
     // neither loaded nor written.
     explicit TFormSch(AppSettings& settings, QWidget* parent = nullptr);
@@ -44,12 +45,14 @@ public:
     QToolButton* SpeedButton1; // "add"
     QToolButton* SpeedButton2; // "modify"
     QToolButton* SpeedButton3; // "delete"
-    QTimer* Timer1;
+    QTimer* Timer1; // runs while the page is shown
 
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
-    void Timer1Timer();
+    // One evaluation of the schedule, then the "Next run" column.
+    void Evaluate();
+    void Timer1Timer() { Evaluate(); }
 
     // Starts Timer1 so that it next runs just after the coming wall-clock second: an item fires within a
     // few milliseconds after its time instead of up to a second late.
@@ -64,10 +67,13 @@ public:
 
     // The reminder of an item was answered with "Postpone 10 min".
     std::function<void(const TScheduleItem& item)> Postponed;
+    // An item was added, changed or deleted: its next run is planned anew.
+    std::function<void()> Changed;
 
 protected:
     // The list takes the focus when the page comes up: Insert adds, Enter modifies, Delete deletes.
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a message

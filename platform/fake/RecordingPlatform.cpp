@@ -48,6 +48,7 @@ void RecordingPlatform::setNow(int year, int month, int day, int hour, int minut
 }
 
 void RecordingPlatform::advanceMilliseconds(long long ms) {
+    elapsed += ms;
     long long days = civil::DaysFromDate(now.year, unsigned(now.month), unsigned(now.day));
     long long msOfDay = ((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.milliseconds + ms;
     const long long msPerDay = 86400000;

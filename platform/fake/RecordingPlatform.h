@@ -48,8 +48,16 @@ public:
     void addProcess(std::uint32_t id, std::string programFile = {}, bool mayEnd = true);
 
     LocalTime now;
+    // Setting the clock leaves the elapsed clock alone; time passing (also asleep) moves both.
     void setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
     void advanceMilliseconds(long long ms);
+    std::int64_t elapsed = 1000000;
+    // Tells the clock's watcher of a change, as the system would.
+    void announce(ClockChange change) {
+        if (clockWatch)
+            clockWatch(change);
+    }
+    std::function<void(ClockChange)> clockWatch;
 
     std::uint32_t currentProcessId = 4242;
     // Whether the system offers sleep and hibernation.
@@ -141,6 +149,8 @@ public:
                   const std::string& value) override;
 
     LocalTime localTime() override { return now; }
+    std::int64_t elapsedMs() override { return elapsed; }
+    void watchChanges(std::function<void(ClockChange)> notify) override { clockWatch = std::move(notify); }
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return ansiConversion ? ansiConversion(bytes) : std::nullopt;
     }

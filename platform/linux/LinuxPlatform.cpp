@@ -252,6 +252,12 @@ LocalTime LinuxPlatform::localTime() {
     return result;
 }
 
+std::int64_t LinuxPlatform::elapsedMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
+    return std::int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
 // ---- The running executable and files
 
 std::string LinuxPlatform::executablePath() {

@@ -79,6 +79,8 @@ private:
                   const std::string& value) override;
 
     LocalTime localTime() override;
+    std::int64_t elapsedMs() override;
+    void watchChanges(std::function<void(ClockChange)> notify) override { m_clockWatch = std::move(notify); }
     // No ANSI code page here: the model reads such text as Windows-1252.
     std::optional<std::string> ansiToUtf8(const std::string&) override { return std::nullopt; }
 
@@ -90,6 +92,7 @@ private:
     DesktopSession m_session;
     X11Windows m_windows;
     std::string m_refusal;
+    std::function<void(ClockChange)> m_clockWatch;
 };
 
 } // namespace halvo::linuxbackend

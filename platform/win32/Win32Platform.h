@@ -93,6 +93,8 @@ private:
                   const std::string& value) override;
     // ---- Clock, Text
     LocalTime localTime() override { return m_api.GetLocalTime(); }
+    std::int64_t elapsedMs() override { return 0; }                      // PLACEHOLDER until merged
+    void watchChanges(std::function<void(ClockChange)>) override {}     // PLACEHOLDER until merged
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return m_api.AnsiToUtf8(bytes);
     }

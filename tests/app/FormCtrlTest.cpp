@@ -6,6 +6,7 @@
 #include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
+#include "pages/Planner.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
@@ -102,6 +103,17 @@ struct ExposedFormCtrl : TFormCtrl {
     using TFormCtrl::eventFilter;
 };
 
+// The planner looks at the clock, as its timer would; the reminders it starts open.
+void look(TFormCtrl& window) {
+    window.planner().wake();
+    QCoreApplication::processEvents();
+}
+// Time goes by (the wall and the elapsed clock alike), then the planner looks.
+void pass(TFormCtrl& window, World& w, long long ms) {
+    w.fake.advanceMilliseconds(ms);
+    look(window);
+}
+
 } // namespace
 
 class FormCtrlTest : public QObject {
@@ -167,8 +179,10 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
     QCOMPARE(menuCaptions(window.Help1), (QStringList{"help", "about"}));
     QCOMPARE(window.Label1->text(), QString("Time"));
     QCOMPARE(window.Label2->text(), QString("Time"));
-    QVERIFY(window.Timer1->isActive());
+    // Hidden, nothing ticks: the clock waits for the window, the planner for the next minute at most.
+    QVERIFY(!window.Timer1->isActive());
     QCOMPARE(window.Timer1->interval(), 1000);
+    QVERIFY(window.planner().timer()->isActive() && window.planner().plannedMs() <= Planner::NetMs);
 
     // The tray: the window's icon, the tooltip with nothing pending, the menu with the side caption and its
     // ten items.
@@ -223,7 +237,7 @@ void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
     QCOMPARE(window.PageControl1->currentIndex(), 0);
     QVERIFY(window.FormGen->isVisible());
     QVERIFY(!window.FormSch->isVisible());
-    QVERIFY(window.FormSch->Timer1->isActive());
+    QVERIFY(!window.FormSch->Timer1->isActive()); // its rows tick only while it is shown
     QCOMPARE(window.FormGen->parentWidget(), window.TabSheet1);
     QCOMPARE(window.FormSch->parentWidget(), window.TabSheet2);
     QCOMPARE(window.FormGen->geometry(), QRect(0, 0, 460, 269));
@@ -237,9 +251,10 @@ void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
     QVERIFY(window.FormSch->isVisible());
     QVERIFY(!window.FormGen->isVisible());
 
-    // Hidden and shown again: General in front, nothing created anew, the schedule timer ran on.
+    // Hidden and shown again: General in front, nothing created anew; the planner evaluates the schedule.
+    QVERIFY(window.planner().timer()->isActive());
     window.hide();
-    QVERIFY(window.FormSch->Timer1->isActive());
+    QVERIFY(!window.FormSch->Timer1->isActive() && window.planner().timer()->isActive());
     window.Setting1Click();
     QCOMPARE(window.PageControl1->currentIndex(), 0);
     QVERIFY(window.FormGen->isVisible());
@@ -257,7 +272,7 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
         QVERIFY(!window.FormSch->isVisibleTo(&window));
         QVERIFY(!window.FormGen);
         QCOMPARE(window.FormSch->manager().Count(), 1);
-        QVERIFY(window.FormSch->Timer1->isActive());
+        QCOMPARE(window.planner().agenda().Schedule(), &window.FormSch->manager());
         // The first showing creates only what is missing.
         window.Setting1Click();
         QCOMPARE(window.pagesInCreationOrder(), (std::vector<QWidget*>{window.FormSch, window.FormGen}));
@@ -320,7 +335,7 @@ void FormCtrlTest::closingAndMinimizingHide() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.close());
     QVERIFY(!window.isVisible());
-    QVERIFY(window.FormSch->Timer1->isActive());
+    QVERIFY(window.planner().timer()->isActive());
     QVERIFY(window.TrayIcon1->isVisible());
 
     window.Setting1Click();
@@ -402,9 +417,12 @@ void FormCtrlTest::statusLineClock() {
     w.fake.setNow(2027, 2, 1, 0, 0, 0, 500);
     window.Timer1Timer();
     QCOMPARE(window.Label2->text(), QString("2/1/27"));
-    // The real timer drives it once a second.
+    // The real timer drives it once a second while the window is shown, and stops with it hidden.
+    window.Setting1Click();
     w.fake.setNow(2027, 2, 1, 0, 0, 2);
     QTRY_COMPARE_WITH_TIMEOUT(window.Label2->text(), QString("2/1/27 12:00:02 AM"), 2500);
+    window.hide();
+    QVERIFY(!window.Timer1->isActive());
 }
 
 void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
@@ -442,7 +460,7 @@ void FormCtrlTest::aboutPage() {
     // "OK" puts the program back into the tray; "Setting" brings it back on General.
     QTest::mouseClick(about.Button2, Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(window.FormSch->Timer1->isActive());
+    QVERIFY(window.planner().timer()->isActive());
     window.Setting1->trigger();
     QVERIFY(window.isVisible());
     QCOMPARE(window.PageControl1->currentIndex(), 0);
@@ -505,7 +523,7 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
          [](TFormCtrl& window) {
              InstallTerminationHandlers();
              std::raise(SIGTERM);
-             window.Timer1Timer();
+             QTRY_VERIFY(window.exitRequested());
          },
          SettingsFile, settingsLine},
         // Stored at the end of the session and once more as the window goes: one fault, one line.
@@ -604,8 +622,7 @@ void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
         QVERIFY(!window.exitRequested());
         std::raise(SIGTERM);
         QVERIFY(TerminationRequested());
-        window.Timer1Timer();
-        QVERIFY(window.exitRequested());
+        QTRY_VERIFY(window.exitRequested());
     }
 }
 
@@ -617,32 +634,31 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
              std::string("ok General: nothing armed\\nSchedule: no items"));
 
-    // At: armed as the page's own controls would, without a message box, and shown so.
+    // At: armed without building the page and without a message box; the page shows it once it is shown.
     QCOMPARE(window.Request("halvo-shutdown/1 at 22:30:00 shutdown"), std::string("ok"));
-    QVERIFY(window.FormGen && !window.FormGen->isVisible());
-    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::At);
-    QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Shutdown the Computer"));
-    QVERIFY(window.FormGen->RadioButton3->isChecked() && window.FormGen->Edit4->isEnabled());
-    QCOMPARE(window.FormGen->Edit4->text() + ":" + window.FormGen->Edit5->text() + ":" +
-                 window.FormGen->Edit6->text() + " " + window.FormGen->SpeedButton2->text(),
-             QString("10:30:0 PM"));
+    QVERIFY(!window.FormGen);
     QVERIFY(w.dialogs.messages.isEmpty());
     QCOMPARE(
         window.Request("halvo-shutdown/1 status"),
         std::string("ok General: shutdown the computer at 22:30:00 (in 1 h 5 min)\\nSchedule: no items"));
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nshutdown the computer at 22:30:00 (in 1 h 5 min)"));
-    window.Setting1Click(); // shown, the page keeps showing it armed
-    QVERIFY(window.FormGen->isVisible() && window.FormGen->RadioButton3->isChecked());
+    window.Setting1Click();
+    QVERIFY(window.FormGen && window.FormGen->isVisible());
+    QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Shutdown the Computer"));
+    QVERIFY(window.FormGen->RadioButton3->isChecked() && window.FormGen->Edit4->isEnabled());
+    QCOMPARE(window.FormGen->Edit4->text() + ":" + window.FormGen->Edit5->text() + ":" +
+                 window.FormGen->Edit6->text() + " " + window.FormGen->SpeedButton2->text(),
+             QString("10:30:0 PM"));
     window.hide();
 
     // In: replaces it; the tooltip follows the clock.
     QCOMPARE(window.Request("halvo-shutdown/1 in 90 lock"), std::string("ok"));
-    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::After);
+    QVERIFY(window.FormGen->RadioButton2->isChecked());
     QCOMPARE(window.FormGen->Edit1->text() + ":" + window.FormGen->Edit2->text() + ":" +
                  window.FormGen->Edit3->text(),
              QString("0:1:30"));
     QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Lock the workstation"));
-    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nlock the workstation at 21:26:31 (in 1 min)"));
+    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nlock the workstation at 21:26:30 (in 1 min)"));
 
     // Lines it cannot read are refused and change nothing.
     for (const char* line : {"halvo-shutdown/1 in 90 reboot", "halvo-shutdown/9 cancel", "cancel", "",
@@ -650,11 +666,10 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
         const std::string answer = window.Request(line);
         QVERIFY2(answer.rfind("error ", 0) == 0, line);
     }
-    QCOMPARE(window.FormGen->action().Mode(), TSimpleAction::TMode::After);
-    QCOMPARE(window.FormGen->action().CountDown(), 90);
+    QCOMPARE(window.FormGen->armed()->timing->seconds, 90);
 
     QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
-    QVERIFY(!window.FormGen->action().Armed());
+    QVERIFY(!window.FormGen->armed());
     QVERIFY(window.FormGen->RadioButton1->isChecked());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
 
@@ -684,16 +699,15 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     };
     w.dialogs.modalHandlers.push_back(postpone);
     w.fake.clearCalls();
-    window.FormGen->Timer1Timer();
-    window.FormGen->Timer1Timer(); // due: the reminder, answered "Postpone 10 min"
+    pass(window, w, 1000); // due: the reminder, answered "Postpone 10 min"
     QCOMPARE(buttons, (QStringList{"Cancel", "Postpone 10 min", "Execute It!"}));
     QVERIFY(w.fake.sessionRequests().empty());
-    QVERIFY(!window.FormGen->action().Armed());
+    QVERIFY(!window.planner().agenda().General());
     QVERIFY(window.CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(),
-             QString("Halvo Shutdown\npostponed: Restart the computer at 21:10:00 (in 10 min)"));
+             QString("Halvo Shutdown\npostponed: restart the computer at 21:10:01 (in 10 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
-             std::string("ok General: nothing armed\\nPostponed: Restart the computer at 21:10:00 (in 10 "
+             std::string("ok General: nothing armed\\nPostponed: restart the computer at 21:10:01 (in 10 "
                          "min)\\nSchedule: no items"));
 
     // Ten minutes later the same task comes again through a new reminder; "Execute It!" runs it.
@@ -701,10 +715,9 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
         QTest::mouseClick(static_cast<TFormExecuteTip&>(dialog).Button2, Qt::LeftButton);
         return dialog.result();
     });
-    for (int tick = 1; tick < 600; ++tick)
-        window.Timer1Timer();
+    pass(window, w, 599999);
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
-    window.Timer1Timer();
+    pass(window, w, 1);
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
     QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
     QVERIFY(!window.CancelPostponed1->isVisible());
@@ -713,14 +726,13 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     // Postponed again, then cancelled from the tray menu: nothing comes back.
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     w.dialogs.modalHandlers.push_back(postpone);
-    window.FormGen->Timer1Timer();
-    window.FormGen->Timer1Timer();
+    pass(window, w, 1000);
     QVERIFY(window.CancelPostponed1->isVisible());
     QVERIFY(menuCaptions(window.PopupMenu1).contains("Cancel postponed action"));
     window.CancelPostponed1->trigger();
     QVERIFY(!window.CancelPostponed1->isVisible());
-    for (int tick = 0; tick < 700; ++tick)
-        window.Timer1Timer();
+    for (int minute = 0; minute < 12; ++minute)
+        pass(window, w, 60000);
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(3));
     QCOMPARE(w.fake.sessionRequests().size(), std::size_t(1));
 
@@ -745,24 +757,22 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
         std::string("ok General: nothing armed\\nPostponed: lock the workstation at 21:40:01 (in 10 "
                     "min)\\nSchedule 'night': lock the workstation at 2026-12-09 21:30:00 (in 23 h 59 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
-    QVERIFY(window.Postponed.Empty());
+    QVERIFY(!window.planner().hasPostponed());
     QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
 }
 
 void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
     // Opens a reminder of an action; the dialog handler runs while it is open.
     using Opening = std::function<void(World&, TFormCtrl&)>;
-    const Opening general = [](World&, TFormCtrl& window) {
+    const Opening general = [](World& w, TFormCtrl& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 in 1 poweroff"), std::string("ok"));
-        window.FormGen->Timer1Timer();
-        window.FormGen->Timer1Timer();
+        pass(window, w, 1000);
     };
     // Two postponed runs due in the same second: a cancel in the first reminder drops the second too.
-    const Opening postponed = [](World&, TFormCtrl& window) {
-        window.Postpone(TaskFromCode(2), "Trun off the computer", false);
-        window.Postpone(TaskFromCode(2), "Trun off the computer", false);
-        for (int tick = 0; tick < TPostponedRuns::DelaySeconds; ++tick)
-            window.Timer1Timer();
+    const Opening postponed = [](World& w, TFormCtrl& window) {
+        window.planner().postpone(TaskFromCode(2), "turn off the computer", false);
+        window.planner().postpone(TaskFromCode(2), "turn off the computer", false);
+        pass(window, w, TAgenda::PostponeSeconds * 1000LL);
     };
     const Opening schedule = [](World& w, TFormCtrl& window) {
         window.Settings.Remind = true;
@@ -785,6 +795,7 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         QCOMPARE(window.Request("halvo-shutdown/1 in 3600 lock"), std::string("ok"));
     };
     const Cancel setOnThePage = [](TFormCtrl& window) {
+        window.Setting1Click();
         window.FormGen->RadioButton1->setChecked(true); // "None", then "Set": disarmed
         window.FormGen->SpeedButton3Click();
     };
@@ -820,19 +831,18 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         });
         w.fake.clearCalls();
         (*c.open)(w, window);
-        // --status names what the reminder shows: the General page's list text, the schedule's task name.
-        const std::string line = c.open == &schedule ? "\nReminder: turn off the computer in 61 s\n"
-                                                     : "\nReminder: Trun off the computer in 61 s\n";
+        // --status names what the reminder shows: the task's name, wherever the action came from.
+        const std::string line = "\nReminder: turn off the computer in 61 s\n";
         QVERIFY2(during.find(line) != std::string::npos, (std::string(c.name) + ": " + during).c_str());
-        QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+        QVERIFY2(w.dialogs.modalDialogs.size() == 1, c.name);
         // The tray offers to cancel a postponed action while its reminder is open.
         QCOMPARE(trayOffersCancel, c.open == &postponed);
         QVERIFY2(sessionRequests(w.fake).empty() == c.closes, c.name);
         QVERIFY2(window.StatusText().find("Reminder:") == std::string::npos, c.name);
         if (c.closes) {
-            QVERIFY2(window.Postponed.Empty() && !window.CancelPostponed1->isVisible(), c.name);
-            for (int tick = 0; tick < 2 * TPostponedRuns::DelaySeconds; ++tick)
-                window.Timer1Timer();
+            QVERIFY2(!window.planner().hasPostponed() && !window.CancelPostponed1->isVisible(), c.name);
+            for (int minute = 0; minute < 20; ++minute)
+                pass(window, w, 60000);
             QVERIFY2(sessionRequests(w.fake).empty(), c.name);
         }
     }
@@ -845,7 +855,7 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     w.saveOneItemSchedule(); // "night", shut down every day at 22:30
     TFormCtrl window;
     QVERIFY(window.FormSch);
-    window.Timer1Timer();
+    look(window);
     QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
     QCOMPARE(tray->toolTip(),
              QString("Halvo Shutdown\n'night': shutdown the computer at 22:30:00 (in 10 min)"));
@@ -856,11 +866,11 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     // Five minutes ahead: one notification, once.
     const std::size_t before = w.ui.popups.size();
     w.fake.setNow(2026, 12, 8, 22, 24, 59);
-    window.Timer1Timer();
+    look(window);
     QCOMPARE(w.ui.popups.size(), before);
     w.fake.setNow(2026, 12, 8, 22, 25, 0);
-    window.Timer1Timer();
-    window.Timer1Timer();
+    look(window);
+    look(window);
     QCOMPARE(w.ui.popups.size(), before + 1);
     QCOMPARE(w.ui.popups.back()->messageText,
              std::string("'night': shutdown the computer at 22:30:00, in 5 minutes"));
@@ -870,7 +880,7 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     w.fake.setNow(2026, 12, 8, 22, 30, 1);
     window.FormSch->manager().Item(0).TimeRule.CrossState = TCrossState::Passed;
     window.FormSch->RefreshNextRuns();
-    window.Timer1Timer();
+    look(window);
     QCOMPARE(window.FormSch->AdvListView1->topLevelItem(0)->text(3), QString("12/9/26 10:30:00 PM"));
     QCOMPARE(
         tray->toolTip(),

@@ -15,7 +15,8 @@ using namespace halvo;
 namespace {
 
 struct ReminderScript {
-    std::vector<std::string> labels; // Label2 of every reminder, in the order they were shown
+    std::vector<std::string> labels;   // Label2 of every reminder, in the order they were shown
+    std::vector<std::string> dueLines; // the line under it, empty when none was set
     std::vector<std::size_t> openAtShow;
     int destroyed = 0;
     // Called from inside ShowModal with the number of the reminder (0 for the first); its result is the
@@ -29,17 +30,22 @@ public:
         : m_script(script), m_onShow(std::move(onShow)) {}
     ~ScriptedReminder() override { ++m_script.destroyed; }
     void SetLabel2(const std::string& text) override { m_label = text; }
-    int ShowModal() override {
+    void SetDueLine(const std::string& text) override { m_dueLine = text; }
+    // The script answers as the dialog's buttons are numbered: 1 run, 3 postpone, anything else cancel.
+    ReminderAnswer ShowModal() override {
         const int number = int(m_script.labels.size());
         m_script.labels.push_back(m_label);
+        m_script.dueLines.push_back(m_dueLine);
         m_onShow();
-        return m_script.answer(number);
+        const int answer = m_script.answer(number);
+        return answer == 1 ? ReminderAnswer::Execute : answer == 3 ? ReminderAnswer::Postpone : ReminderAnswer::Cancel;
     }
 
 private:
     ReminderScript& m_script;
     std::function<void()> m_onShow;
     std::string m_label;
+    std::string m_dueLine;
 };
 
 class ScheduleEvaluation : public ::testing::Test {

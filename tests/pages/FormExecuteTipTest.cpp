@@ -24,6 +24,7 @@ void FormExecuteTipTest::startsWithFixedTextsAndARunningTimer() {
     QCOMPARE(tip.Label1->text(), QString("the shutdown to will make your computer to do this action \n"
                                          "after 1 minute :"));
     QCOMPARE(tip.Label2->text(), QString("      "));
+    QVERIFY(tip.Label3->isHidden());
     QCOMPARE(tip.Button1->text(), QString("Cancel"));
     QCOMPARE(tip.Button2->text(), QString("Execute It!"));
     QCOMPARE(tip.Remaining, 60);
@@ -155,14 +156,17 @@ void FormExecuteTipTest::reminderServiceHandsTheNameAndTheResultThrough() {
     {
         ExecuteTipReminder reminder;
         reminder.SetLabel2("shutdown the computer");
-        QCOMPARE(reminder.ShowModal(), 1);
+        QVERIFY(reminder.ShowModal() == ReminderAnswer::Execute);
         QCOMPARE(seenName, QString("shutdown the computer"));
     }
     {
         ExecuteTipReminder reminder;
         reminder.SetLabel2("");
-        QCOMPARE(reminder.ShowModal(), 2);
+        reminder.SetDueLine("(due at 22:30:00)");
+        QVERIFY(reminder.ShowModal() == ReminderAnswer::Cancel);
         QCOMPARE(seenName, QString(""));
+        QCOMPARE(reminder.dialog().Label3->text(), QString("(due at 22:30:00)"));
+        QVERIFY(!reminder.dialog().Label3->isHidden());
         // Every showing is a new dialog counting from 60.
         QCOMPARE(reminder.dialog().Remaining, 60);
     }

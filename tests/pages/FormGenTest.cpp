@@ -1,6 +1,7 @@
 #include "pages/FormGen.h"
 #include "model/Tasks.h"
 #include "pages/FormExecuteTip.h"
+#include "pages/Planner.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
 
@@ -22,6 +23,25 @@ const QString SetSuccessfully = "set successfully";
 struct World : WindowTestWorld<> {
     RecordingPlatform& fake = platform; // the name these tests know the platform by
     QStringList reminderNames;          // Label2 of every reminder shown
+    Planner planner{[] { return true; }};
+
+    // The planner looks at the clock, as its timer would; the reminders it starts open.
+    void look() {
+        planner.wake();
+        QCoreApplication::processEvents();
+    }
+    // Time goes by (the wall and the elapsed clock alike), then the planner looks.
+    void pass(long long ms) {
+        fake.advanceMilliseconds(ms);
+        look();
+    }
+    std::vector<std::string> popupTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& popup : ui.popups)
+            for (const std::string& text : popup->shownTexts)
+                texts.push_back(text);
+        return texts;
+    }
 
     // The next reminder answers with result (1 run, 2 cancel) after noting its name.
     void answerReminder(int result) {
@@ -44,6 +64,7 @@ void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
     page.Edit2->setText(m);
     page.Edit3->setText(s);
     page.SpeedButton3Click();
+    QCoreApplication::processEvents(); // a delay of 0 comes due at once
 }
 
 void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
@@ -54,6 +75,18 @@ void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const
     page.Edit5->setText(m);
     page.Edit6->setText(s);
     page.SpeedButton3Click();
+}
+
+// The armed delay in seconds, or -1; the armed time of day as hour * 3600 + minute * 60 + second, or -1.
+int armedDelay(const TFormGen& page) {
+    const AgendaEntry* entry = page.armed();
+    return entry && entry->timing->mode == GeneralTiming::Mode::After ? entry->timing->seconds : -1;
+}
+int armedTime(const TFormGen& page) {
+    const AgendaEntry* entry = page.armed();
+    if (!entry || entry->timing->mode != GeneralTiming::Mode::At)
+        return -1;
+    return entry->timing->hour * 3600 + entry->timing->minute * 60 + entry->timing->second;
 }
 
 bool inNoneState(const TFormGen& page) {
@@ -73,22 +106,22 @@ private slots:
     void controlsCaptionsAndItems();
     void radioButtonsEnableTheirRowAndShowingResetsThem();
     void setWithoutChoiceOrWithNone();
-    void afterDelayFiresOnTheTickAfterItRunsOut();
+    void afterCountsTimeAsleepAndNotTheClockSetByHand();
     void invalidIntegerStopsSetAndKeepsTheArmedAction();
-    void unreachableDelaysAreRefused();
+    void unreachableDelaysAndTimesAreRefused();
     void twelveHourRule_data();
     void twelveHourRule();
-    void atFiresOnTheFirstTickThatReachedItsTime();
+    void atFiresAtItsTimeAndIsMissedWhenLongGone();
     void atTwelveAmFiresAtMidnight();
-    void atTimeTheClockNeverShowsNeverFires();
-    void reminderCancelRunsNothingAndTheListIsReadWhenItFires();
+    void reminderShowsTheTaskNameAndTheListIsReadWhenItFires();
+    void commandLineArmsWhatThePageShows();
     void doItNowRunsAtOnceWithoutReminder();
     void everyListIndexRunsItsOwnTask();
 };
 
 void FormGenTest::controlsCaptionsAndItems() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     QCOMPARE(page.size(), QSize(460, 269));
     QCOMPARE(page.GroupBox1->title(), QString("Do It Now!"));
     QCOMPARE(page.GroupBox2->title(), QString("Do It at specific time"));
@@ -126,17 +159,15 @@ void FormGenTest::controlsCaptionsAndItems() {
         QCOMPARE(spinners[i]->Position(), ranges[i][2]);
     }
     QCOMPARE(page.UpDown4->associate(), page.Edit4);
-    QCOMPARE(page.Timer1->interval(), 1000);
-    QVERIFY(!page.Timer1->isActive());
     QVERIFY(inNoneState(page));
     QCOMPARE(page.findChild<QComboBox*>("ComboBox2"), page.ComboBox2);
     QCOMPARE(page.findChild<QLineEdit*>("Edit6"), page.Edit6);
-    QVERIFY(!page.action().Armed());
+    QVERIFY(!page.armed());
 }
 
 void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
@@ -160,91 +191,103 @@ void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
     QCOMPARE(page.SpeedButton2->text(), QString("AM"));
 
     // Armed, then shown again (another tab and back): the controls keep showing what is armed, and the
-    // action keeps counting.
+    // action stays armed; a look of the planner leaves what the user is typing alone.
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "5");
-    QVERIFY(page.Timer1->isActive());
     page.hide();
     page.show();
     QVERIFY(page.RadioButton2->isChecked() && page.Edit3->isEnabled() && page.Edit3->text() == "5");
-    QVERIFY(page.Timer1->isActive());
-    QCOMPARE(page.action().CountDown(), 5);
+    page.Edit3->setText("7");
+    w.look();
+    QCOMPARE(page.Edit3->text(), QString("7"));
+    QCOMPARE(armedDelay(page), 5);
 
     page.RadioButton1->click();
     QVERIFY(inNoneState(page));
-    QVERIFY(page.Timer1->isActive());
+    QCOMPARE(armedDelay(page), 5);
 }
 
 void FormGenTest::setWithoutChoiceOrWithNone() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     armAfter(page, "0", "0", "5");
     QVERIFY(w.dialogs.messages.isEmpty());
-    QVERIFY(!page.Timer1->isActive());
+    QVERIFY(!page.armed());
 
     choose(page.ComboBox2, "Restart the computer");
     armAfter(page, "0", "0", "5");
     QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
-    QVERIFY(page.Timer1->isActive());
+    QCOMPARE(armedDelay(page), 5);
 
     page.RadioButton1->click();
     page.SpeedButton3Click();
-    QVERIFY(!page.Timer1->isActive());
+    QVERIFY(!page.armed());
     QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
     QVERIFY(w.dialogs.errors.isEmpty());
 }
 
-void FormGenTest::afterDelayFiresOnTheTickAfterItRunsOut() {
+void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "1", "30", "15");
-    QCOMPARE(page.action().CountDown(), 5415);
-    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::After);
+    QCOMPARE(armedDelay(page), 5415);
 
-    // Set again replaces the armed action and restarts the delay: 3 seconds fire on the 4th tick.
+    // Set again replaces the armed action and starts the delay anew.
     armAfter(page, "0", "0", "3");
-    QCOMPARE(page.action().CountDown(), 3);
+    QCOMPARE(armedDelay(page), 3);
+    // The planner sleeps exactly until the moment, just past it.
+    QVERIFY(std::abs(w.planner.plannedMs() - 3003) <= 20);
+    // The clock set a day ahead by hand moves nothing.
+    w.fake.setNow(2026, 12, 9, 10, 0, 0);
+    w.look();
+    w.pass(2999);
+    QVERIFY(w.dialogs.modalDialogs.isEmpty());
     w.answerReminder(1);
-    for (int tick = 1; tick <= 3; ++tick) {
-        page.Timer1Timer();
-        QVERIFY(w.dialogs.modalDialogs.isEmpty());
-    }
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames, QStringList{"Shutdown the Computer"});
+    w.pass(1);
+    QCOMPARE(w.reminderNames, QStringList{"shutdown the computer"});
     QCOMPARE(lines(w.exits()), lines(std::vector<std::string>{"shut down, forced"}));
-    QVERIFY(!page.Timer1->isActive());
+    QVERIFY(!page.armed());
     QVERIFY(inNoneState(page));
 
-    // A delay of 0 fires on the first tick.
+    // A delay of 0 is due at once.
     choose(page.ComboBox2, "Trun off the computer");
-    armAfter(page, "0", "0", "0");
     w.answerReminder(1);
-    page.Timer1Timer();
+    armAfter(page, "0", "0", "0");
     QCOMPARE(w.reminderNames.size(), 2);
-    QCOMPARE(w.reminderNames.last(), QString("Trun off the computer"));
+    QCOMPARE(w.reminderNames.last(), QString("turn off the computer"));
     QCOMPARE(w.exits().back(), "power off, forced");
+
+    // Time asleep counts: ten minutes armed, the computer sleeps an hour and wakes. The moment went by
+    // while it slept: nothing runs, a popup says so.
+    w.fake.setNow(2026, 12, 9, 21, 0, 0);
+    armAfter(page, "0", "10", "0");
+    w.fake.announce(ClockChange::Suspending);
+    w.fake.advanceMilliseconds(3600 * 1000);
+    w.fake.announce(ClockChange::Resumed);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.reminderNames.size(), 2);
+    QVERIFY(!page.armed());
+    QCOMPARE(w.popupTexts(),
+             std::vector<std::string>{"Missed while the computer was asleep: turn off the computer at 21:10:00"});
+    QCOMPARE(w.exits().size(), std::size_t(2));
 }
 
 void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Shutdown the Computer");
     armAt(page, "PM", "1", "5", "0");
-    QCOMPARE(page.action().Hour(), 13);
-    QVERIFY(page.Timer1->isActive());
+    QCOMPARE(armedTime(page), 13 * 3600 + 5 * 60);
 
-    // A typing error in a later field leaves the armed hour as it was.
+    // A typing error in a later field leaves the armed time as it was.
     armAt(page, "AM", "7", "x5", "0");
     QCOMPARE(w.dialogs.errors, QStringList{"'x5' is not a valid integer value"});
-    QCOMPARE(page.action().Hour(), 13);
-    QCOMPARE(page.action().Minute(), 5);
-    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
-    QVERIFY(page.Timer1->isActive());
+    QCOMPARE(armedTime(page), 13 * 3600 + 5 * 60);
 
     armAfter(page, "1", " 2 x", "3");
     QCOMPARE(w.dialogs.errors.last(), QString("' 2 x' is not a valid integer value"));
-    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
+    QCOMPARE(armedTime(page), 13 * 3600 + 5 * 60);
     armAfter(page, "", "0", "0");
     QCOMPARE(w.dialogs.errors.last(), QString("'' is not a valid integer value"));
     armAfter(page, "99999999999", "0", "0");
@@ -253,25 +296,31 @@ void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
 
     // Blanks around a number and an explicit sign are numbers.
     armAfter(page, " 2 ", "+0", "-0");
-    QCOMPARE(page.action().CountDown(), 7200);
+    QCOMPARE(armedDelay(page), 7200);
     QCOMPARE(w.dialogs.errors.size(), 4);
 }
 
-void FormGenTest::unreachableDelaysAreRefused() {
+void FormGenTest::unreachableDelaysAndTimesAreRefused() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Shutdown the Computer");
-    // A negative delay would never come; "set successfully" would be a lie.
+    // A negative delay would never come, nor a time the clock never shows; "set successfully" would be a
+    // lie.
     armAfter(page, "0", "-1", "30");
     QCOMPARE(w.dialogs.errors, QStringList{"The delay must not be negative"});
-    QVERIFY(!page.Timer1->isActive());
     armAfter(page, "600000", "0", "0");
     QCOMPARE(w.dialogs.errors.last(), QString("The delay is too long"));
-    QVERIFY(!page.Timer1->isActive());
+    for (const auto& [amPm, h, m, s] : {std::tuple{"PM", "12", "60", "0"}, std::tuple{"PM", "13", "0", "0"},
+                                        std::tuple{"AM", "24", "5", "0"}, std::tuple{"AM", "1", "0", "-1"}}) {
+        armAt(page, amPm, h, m, s);
+        QCOMPARE(w.dialogs.errors.last(), QString("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
+    }
+    QCOMPARE(w.dialogs.errors.size(), 6);
+    QVERIFY(!page.armed());
     QVERIFY(w.dialogs.messages.isEmpty());
     // Minus a minute within an hour is still a delay ahead.
     armAfter(page, "1", "-1", "0");
-    QCOMPARE(page.action().CountDown(), 3540);
+    QCOMPARE(armedDelay(page), 3540);
 }
 
 void FormGenTest::twelveHourRule_data() {
@@ -290,8 +339,6 @@ void FormGenTest::twelveHourRule_data() {
                           << "1" << 13;
     QTest::newRow("PM 11") << "PM"
                            << "11" << 23;
-    QTest::newRow("typed beyond the spinner") << "PM"
-                                              << "13" << 25;
 }
 
 void FormGenTest::twelveHourRule() {
@@ -299,154 +346,145 @@ void FormGenTest::twelveHourRule() {
     QFETCH(QString, hour);
     QFETCH(int, armedHour);
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Lock the workstation");
     armAt(page, qPrintable(amPm), qPrintable(hour), "5", "9");
-    QCOMPARE(page.action().Hour(), armedHour);
-    QCOMPARE(page.action().Minute(), 5);
-    QCOMPARE(page.action().Second(), 9);
-    QCOMPARE(page.action().Mode(), TSimpleAction::TMode::At);
+    QCOMPARE(armedTime(page), armedHour * 3600 + 5 * 60 + 9);
 }
 
-void FormGenTest::atFiresOnTheFirstTickThatReachedItsTime() {
+void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Logoff user...");
     w.fake.setNow(2026, 12, 8, 13, 4, 58, 400);
     armAt(page, "PM", "1", "5", "0");
+    // The planner sleeps until just past the second.
+    QVERIFY(std::abs(w.planner.plannedMs() - 1603) <= 20);
 
-    // Before the time nothing happens, whatever the date says.
-    page.Timer1Timer();
-    w.fake.setNow(2026, 12, 8, 13, 4, 59, 400);
-    page.Timer1Timer();
+    // Before the time nothing happens.
+    w.fake.setNow(2026, 12, 8, 13, 4, 59, 999);
+    w.look();
     QVERIFY(w.dialogs.modalDialogs.isEmpty());
 
     // The exact second is exactly on time.
-    w.fake.setNow(2026, 12, 8, 13, 5, 0, 400);
+    w.fake.setNow(2026, 12, 8, 13, 5, 0, 3);
     w.answerReminder(1);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames, QStringList{"Logoff user..."});
+    w.look();
+    QCOMPARE(w.reminderNames, QStringList{"log off  user"});
     QCOMPARE(lines(w.exits()), lines(std::vector<std::string>{"log off"}));
-    QVERIFY(!page.Timer1->isActive());
     QVERIFY(inNoneState(page));
 
-    // A late tick that skipped the second still fires.
-    w.fake.setNow(2026, 12, 8, 13, 4, 59, 900);
-    armAt(page, "PM", "1", "5", "0");
-    w.fake.setNow(2026, 12, 8, 13, 5, 1, 200);
-    w.answerReminder(2);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 2);
+    // Two minutes late still runs; a second more is missed, with the reason the program can tell.
+    struct Late {
+        int seconds;
+        bool setByHand;
+        const char* popup; // nullptr: the reminder comes
+    };
+    const Late cases[] = {{120, false, nullptr},
+                          {121, false, "Missed while the computer was asleep: log off  user at 13:05:00"},
+                          {3600, true, "Missed while the clock changed: log off  user at 13:05:00"}};
+    for (const Late& late : cases) {
+        w.ui.popups.clear();
+        const qsizetype shown = w.reminderNames.size();
+        w.fake.setNow(2026, 12, 8, 13, 0, 0);
+        armAt(page, "PM", "1", "5", "0");
+        if (late.setByHand)
+            w.fake.setNow(2026, 12, 8, 13, 5, 0);
+        else
+            w.fake.advanceMilliseconds(300 * 1000);
+        w.fake.advanceMilliseconds(late.seconds * 1000LL);
+        if (!late.popup)
+            w.answerReminder(2);
+        w.look();
+        QCOMPARE(w.reminderNames.size(), shown + (late.popup ? 0 : 1));
+        QCOMPARE(w.popupTexts(), late.popup ? std::vector<std::string>{late.popup} : std::vector<std::string>{});
+        QVERIFY(!page.armed());
+    }
 
-    // Asleep across the time, waking the next morning: fires at the first tick after waking.
-    w.fake.setNow(2026, 12, 8, 22, 0, 0);
-    armAt(page, "PM", "11", "0", "0");
-    page.Timer1Timer();
-    w.fake.setNow(2026, 12, 9, 7, 15, 0);
-    w.answerReminder(2);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 3);
-
-    // Across midnight: armed for 00:00:10, ticks at 23:59:59 and 00:00:11.
+    // Across midnight: armed for 00:00:10 at 23:59:58.
     w.fake.setNow(2026, 12, 9, 23, 59, 58);
     armAt(page, "AM", "12", "0", "10");
-    w.fake.setNow(2026, 12, 9, 23, 59, 59);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 3);
-    w.fake.setNow(2026, 12, 10, 0, 0, 11);
+    w.pass(1000);
+    QCOMPARE(w.reminderNames.size(), 2);
     w.answerReminder(2);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 4);
+    w.pass(11000);
+    QCOMPARE(w.reminderNames.size(), 3);
 
-    // A clock set back reaches nothing new; armed in the same second, the time is next due tomorrow.
+    // Armed in its own second, the time is next due tomorrow; a clock set back reaches nothing.
     w.fake.setNow(2026, 12, 10, 9, 0, 0, 100);
     armAt(page, "AM", "9", "0", "0");
-    w.fake.setNow(2026, 12, 10, 9, 0, 1, 100);
-    page.Timer1Timer();
     w.fake.setNow(2026, 12, 10, 8, 30, 0);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 4);
-    QVERIFY(page.Timer1->isActive());
+    w.look();
+    QCOMPARE(w.reminderNames.size(), 3);
+    QVERIFY(page.armed());
     w.fake.setNow(2026, 12, 11, 9, 0, 0, 5);
     w.answerReminder(2);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames.size(), 5);
+    w.look();
+    QCOMPARE(w.reminderNames.size(), 4);
     QCOMPARE(w.exits().size(), std::size_t(1));
 }
 
 void FormGenTest::atTwelveAmFiresAtMidnight() {
-    // 12:00:00 AM, on the tick in the first second of the day and on a tick that came a second late.
+    // 12:00:00 AM, in the first second of the day and a second late.
     for (const int lateSeconds : {0, 1}) {
         World w;
-        TFormGen page;
+        TFormGen page(w.planner);
         choose(page.ComboBox2, "Lock the workstation");
         w.fake.setNow(2026, 12, 8, 23, 59, 58, 3);
         armAt(page, "AM", "12", "0", "0");
-        w.fake.setNow(2026, 12, 8, 23, 59, 59, 3);
-        page.Timer1Timer();
+        w.pass(1000);
         QVERIFY(w.reminderNames.isEmpty());
         w.fake.setNow(2026, 12, 9, 0, 0, lateSeconds, 3);
         w.answerReminder(1);
-        page.Timer1Timer();
-        QCOMPARE(w.reminderNames, QStringList{"Lock the workstation"});
-        QVERIFY(!page.Timer1->isActive());
+        w.look();
+        QCOMPARE(w.reminderNames, QStringList{"lock the workstation"});
+        QVERIFY(!page.armed());
     }
 }
 
-void FormGenTest::atTimeTheClockNeverShowsNeverFires() {
+void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
     World w;
-    TFormGen page;
-    choose(page.ComboBox2, "Shutdown the Computer");
-    armAt(page, "PM", "12", "60", "0"); // 12:60:00
-    QCOMPARE(page.action().Minute(), 60);
-    for (int hour = 0; hour < 24; ++hour) {
-        w.fake.setNow(2026, 12, 8, hour, 0, 0);
-        page.Timer1Timer();
-        w.fake.setNow(2026, 12, 8, hour, 59, 59);
-        page.Timer1Timer();
-    }
-    w.fake.setNow(2026, 12, 12, 13, 0, 0); // days later
-    page.Timer1Timer();
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
-    QVERIFY(page.Timer1->isActive());
-}
-
-void FormGenTest::reminderCancelRunsNothingAndTheListIsReadWhenItFires() {
-    World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "1");
     // Changed after Set: the new item is announced and would run.
     choose(page.ComboBox2, "Start the screensaver");
-    page.Timer1Timer();
     w.answerReminder(2);
-    page.Timer1Timer();
-    QCOMPARE(w.reminderNames, QStringList{"Start the screensaver"});
+    w.pass(1000);
+    QCOMPARE(w.reminderNames, QStringList{"start the screensaver"});
     QVERIFY(w.fake.calls.empty());
-    QVERIFY(!page.Timer1->isActive());
     QVERIFY(inNoneState(page));
 
-    // Run: the screen saver starts.
-    armAfter(page, "0", "0", "0");
-    w.answerReminder(1);
-    page.Timer1Timer();
-    QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{"start the screen saver"})));
-
-    // The real dialog is what the page shows: its "Execute It!" runs the action.
-    w.fake.clearCalls();
+    // The real dialog is what the planner shows: its "Execute It!" runs the action.
     choose(page.ComboBox2, "Lock the workstation");
     w.dialogs.modalHandlers.push_back([](QDialog& d) {
         auto& tip = static_cast<TFormExecuteTip&>(d);
         tip.Button2Click();
         return tip.result();
     });
-    page.RunQuickAction(TLockWorkStationTask().Code);
+    armAfter(page, "0", "0", "0");
     QCOMPARE(w.fake.calls.back(), "lock");
+}
+
+void FormGenTest::commandLineArmsWhatThePageShows() {
+    World w;
+    TFormGen page(w.planner);
+    QVERIFY(w.planner.armAt(ActionSource::CommandLine, TShutDownTask().Code, 22, 30, 5));
+    QVERIFY(page.RadioButton3->isChecked() && page.Edit4->isEnabled());
+    QCOMPARE(page.ComboBox2->currentText(), QString("Shutdown the Computer"));
+    QCOMPARE(page.Edit4->text() + ":" + page.Edit5->text() + ":" + page.Edit6->text() + " " +
+                 page.SpeedButton2->text(),
+             QString("10:30:5 PM"));
+    QVERIFY(w.planner.armAfter(ActionSource::CommandLine, TLockWorkStationTask().Code, 3725));
+    QVERIFY(page.RadioButton2->isChecked());
+    QCOMPARE(page.Edit1->text() + ":" + page.Edit2->text() + ":" + page.Edit3->text(), QString("1:2:5"));
+    w.planner.disarmGeneral();
+    QVERIFY(inNoneState(page));
 }
 
 void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     page.SpeedButton1Click(); // nothing chosen
     choose(page.ComboBox1, "");
     page.SpeedButton1Click(); // the empty item
@@ -461,7 +499,7 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
 
 void FormGenTest::everyListIndexRunsItsOwnTask() {
     World w;
-    TFormGen page;
+    TFormGen page(w.planner);
     const std::pair<const char*, const char*> lastCallOfItem[] = {
         {"Shutdown the Computer", "shut down, forced"},
         {"Trun off the computer", "power off, forced"},

@@ -178,6 +178,8 @@ void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
     QCOMPARE(page.SpeedButton3->text(), QString("delete"));
     QVERIFY(page.SpeedButton1->font().bold());
     QCOMPARE(page.findChild<QToolButton*>("SpeedButton3"), page.SpeedButton3);
+    QVERIFY(!page.Timer1->isActive()); // the rows tick only while the page is shown
+    page.show();
     QVERIFY(page.Timer1->isActive());
 
     addItem(world, page, Entry{"Night"});
@@ -191,6 +193,7 @@ void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
 void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
     World world;
     TFormSch page(world.settings);
+    page.show();
     addItem(world, page, Entry{"First"});
     const std::string storedBefore = world.schedule();
 
@@ -566,6 +569,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         QCOMPARE(page.manager().Count(), 1);
         QCOMPARE(rowCount(*page.AdvListView1), 1);
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
+        page.show();
         QVERIFY(page.Timer1->isActive());
         QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], damaged);
         QVERIFY(world.ui.popups.empty());
@@ -691,6 +695,8 @@ void FormSchTest::timerAimsJustPastTheNextSecond() {
     World world;
     world.platform.setNow(2026, 12, 8, 10, 0, 0, 250);
     TFormSch page(world.settings);
+    QVERIFY(!page.Timer1->isActive()); // hidden, its rows have nothing to show
+    page.show();
     QVERIFY(page.Timer1->isActive());
     QCOMPARE(page.Timer1->timerType(), Qt::PreciseTimer);
     QCOMPARE(page.Timer1->interval(), 753);

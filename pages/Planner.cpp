@@ -1,0 +1,202 @@
+#include "Planner.h"
+
+#include "FormExecuteTip.h"
+#include "platform/Platform.h"
+#include "platform/UiServices.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace halvo {
+
+namespace {
+
+// Wall and elapsed clock apart by more than this since the last look: the wall clock was set.
+constexpr long long ClockSetMs = 2000;
+
+} // namespace
+
+Planner::Planner(std::function<bool()> remind, QObject* parent)
+    : QObject(parent), m_remind(std::move(remind)), m_timer(new QTimer(this)) {
+    m_timer->setObjectName("PlannerTimer");
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &Planner::wake);
+    platform().clock().watchChanges([this](ClockChange change) {
+        if (change == ClockChange::Suspending) {
+            if (m_beforeSleep && !m_ending)
+                m_beforeSleep();
+            return;
+        }
+        if (change == ClockChange::Resumed)
+            m_resumed = true;
+        wake();
+    });
+    replan();
+}
+
+Planner::~Planner() {
+    platform().clock().watchChanges({});
+}
+
+void Planner::setSchedule(const TScheduleManager* manager, std::function<void()> evaluate) {
+    m_agenda.SetSchedule(manager);
+    m_evaluate = std::move(evaluate);
+    replan();
+}
+
+bool Planner::armAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds) {
+    if (const AgendaEntry* general = m_agenda.General())
+        closeReminder(general->id);
+    const bool armed = m_agenda.ArmAfter(source, taskCode, seconds, ReadAgendaClock());
+    wake();
+    return armed;
+}
+
+bool Planner::armAt(ActionSource source, std::int32_t taskCode, std::int32_t hour, std::int32_t minute,
+                    std::int32_t second) {
+    if (const AgendaEntry* general = m_agenda.General())
+        closeReminder(general->id);
+    const bool armed = m_agenda.ArmAt(source, taskCode, hour, minute, second, ReadAgendaClock());
+    wake();
+    return armed;
+}
+
+void Planner::setGeneralTask(std::int32_t taskCode) {
+    m_agenda.SetGeneralTask(taskCode);
+    emit changed();
+}
+
+void Planner::disarmGeneral() {
+    if (const AgendaEntry* general = m_agenda.General()) {
+        const int id = general->id;
+        m_agenda.DisarmGeneral();
+        closeReminder(id);
+    }
+    replan();
+}
+
+void Planner::postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule) {
+    m_agenda.Postpone(std::move(task), std::move(label), fromSchedule, ReadAgendaClock());
+    replan();
+}
+
+void Planner::cancelPostponed() {
+    std::vector<int> ids;
+    for (const auto& entry : m_agenda.Entries())
+        if (entry->source == ActionSource::Postponed)
+            ids.push_back(entry->id);
+    m_agenda.CancelPostponed();
+    for (int id : ids)
+        closeReminder(id);
+    replan();
+}
+
+void Planner::closeReminder(int id) {
+    const auto open = m_reminders.find(id);
+    if (open == m_reminders.end())
+        return;
+    const QPointer<TFormExecuteTip> reminder = open->second;
+    m_reminders.erase(open);
+    if (reminder)
+        reminder->Button1Click();
+}
+
+MissReason Planner::missReason(const AgendaClock& now) const {
+    if (m_resumed || !m_lastLook)
+        return MissReason::Asleep;
+    const long long wallMoved = now.wallMs() - m_lastLook->wallMs();
+    const long long timePassed = now.elapsedMs - m_lastLook->elapsedMs;
+    // The elapsed clock ran ahead of the program (it was not there to look): the computer slept. The wall
+    // clock ran away from it: somebody set the clock.
+    return std::llabs(wallMoved - timePassed) > ClockSetMs ? MissReason::ClockChanged : MissReason::Asleep;
+}
+
+void Planner::wake() {
+    const AgendaClock now = ReadAgendaClock();
+    const MissReason reason = missReason(now);
+    m_lastLook = now;
+    m_resumed = false;
+    if (m_ending) {
+        m_timer->stop();
+        return;
+    }
+    const TAgenda::Look look = m_agenda.TakeDue(now, reason);
+    std::vector<std::string> texts;
+    for (const MissedRun& run : look.missed)
+        texts.push_back(MissedText(run, now.wall));
+    for (std::string& warning : m_agenda.Warnings(now))
+        texts.push_back(std::move(warning));
+    notify(texts);
+    // Each reminder from the event loop, so one that waits for its answer holds up neither the others nor
+    // the schedule.
+    for (int id : look.due)
+        QTimer::singleShot(0, this, [this, id] { runDue(id); });
+    replan();
+    if (m_evaluate)
+        m_evaluate();
+    replan();
+}
+
+void Planner::replan() {
+    if (m_ending)
+        return;
+    long long ms = NetMs;
+    if (const auto next = m_agenda.MsUntilNext(ReadAgendaClock()))
+        ms = std::min<long long>(ms, *next + MarginMs);
+    m_timer->start(int(std::max(0LL, ms)));
+    emit changed();
+}
+
+int Planner::plannedMs() const {
+    return m_timer->isActive() ? m_timer->remainingTime() : -1;
+}
+
+void Planner::notify(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        auto popup = ui().CreateNotificationPopup();
+        popup->SetTitle("Halvo Shutdown");
+        popup->SetMessageText(text);
+        popup->Show();
+        m_popups.push_back(std::move(popup));
+    }
+    // Only the latest few stay: each goes away by itself on the screen.
+    while (m_popups.size() > 4)
+        m_popups.erase(m_popups.begin());
+}
+
+void Planner::runDue(int id) {
+    AgendaEntry* entry = m_agenda.Find(id);
+    if (!entry || m_ending)
+        return;
+    const bool remind = !entry->fromSchedule || !m_remind || m_remind();
+    ReminderAnswer answer = ReminderAnswer::Execute;
+    if (remind) {
+        ExecuteTipReminder reminder;
+        reminder.SetLabel2(entry->label);
+        m_reminders[id] = &reminder.dialog();
+        emit changed();
+        answer = reminder.ShowModal();
+        m_reminders.erase(id);
+    }
+    // Cancelled, re-armed or dropped while its reminder was open: it is gone from the agenda.
+    entry = m_agenda.Find(id);
+    if (!entry) {
+        replan();
+        return;
+    }
+    const std::string label = entry->label;
+    const bool fromSchedule = entry->fromSchedule;
+    std::unique_ptr<TTask> task = m_agenda.Finish(id);
+    replan();
+    if (!task || m_ending)
+        return;
+    if (answer == ReminderAnswer::Execute)
+        task->Run();
+    else if (answer == ReminderAnswer::Postpone)
+        postpone(std::move(task), label, fromSchedule);
+}
+
+} // namespace halvo

@@ -1,0 +1,93 @@
+#pragma once
+
+// The agenda's owner: keeps what will run, wakes the program at the next moment anything can happen (a
+// one-shot or a schedule item due, a five-minute warning) and otherwise once a minute, runs what came due
+// through the one reminder, and looks again at once when the system says the computer woke up or the clock
+// or its time zone changed. A moment that went by more than two minutes ago is not run but reported.
+
+#include "model/Agenda.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QTimer;
+
+namespace halvo {
+
+class NotificationPopup;
+class TFormExecuteTip;
+
+class Planner : public QObject {
+    Q_OBJECT
+public:
+    // The longest the program sleeps without looking at the wall clock: a change that nothing announced is
+    // noticed within this.
+    static constexpr int NetMs = 60000;
+    // Past the moment by this much, so the clock shows the due second when the program looks.
+    static constexpr int MarginMs = 3;
+
+    // remind: the Remind setting, read when a postponed schedule item comes back.
+    explicit Planner(std::function<bool()> remind, QObject* parent = nullptr);
+    ~Planner() override;
+
+    const TAgenda& agenda() const { return m_agenda; }
+
+    // The schedule the agenda shows and whose evaluation each look runs; nullptr and an empty function
+    // when there is none.
+    void setSchedule(const TScheduleManager* manager, std::function<void()> evaluate);
+    // Stores what must survive before the computer goes to sleep.
+    void setBeforeSleep(std::function<void()> store) { m_beforeSleep = std::move(store); }
+
+    // The General action. Arming replaces the one armed before and ends its open reminder as Cancel.
+    bool armAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds);
+    bool armAt(ActionSource source, std::int32_t taskCode, std::int32_t hour, std::int32_t minute,
+               std::int32_t second);
+    void setGeneralTask(std::int32_t taskCode);
+    void disarmGeneral();
+
+    void postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule);
+    // Drops every postponed run and ends the open reminders of those that came back, as Cancel.
+    void cancelPostponed();
+    // A postponed run waits or is in its reminder.
+    bool hasPostponed() const { return m_agenda.HasPostponed(); }
+
+    // One look: reports what was missed, warns, starts the reminders of what came due, runs the schedule's
+    // evaluation, then plans the next look. The timer and the system's announcements call it.
+    void wake();
+    // Plans the next look from now (after a change of the schedule).
+    void replan();
+    // Once the program is on its way out nothing new is announced or run.
+    void setEnding() { m_ending = true; }
+
+    // Milliseconds until the planned look.
+    int plannedMs() const;
+    QTimer* timer() const { return m_timer; }
+
+signals:
+    // What is pending changed: the tray, the General page and the tray's cancel item show it.
+    void changed();
+
+private:
+    MissReason missReason(const AgendaClock& now) const;
+    void runDue(int id);
+    void notify(const std::vector<std::string>& texts);
+    void closeReminder(int id);
+
+    TAgenda m_agenda;
+    std::function<bool()> m_remind;
+    std::function<void()> m_evaluate;
+    std::function<void()> m_beforeSleep;
+    QTimer* m_timer;
+    std::optional<AgendaClock> m_lastLook;
+    bool m_resumed = false;
+    bool m_ending = false;
+    std::map<int, QPointer<TFormExecuteTip>> m_reminders; // the open reminders by entry
+    std::vector<std::unique_ptr<NotificationPopup>> m_popups;
+};
+
+} // namespace halvo
