@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace halvo {
 
@@ -20,6 +21,16 @@ std::int32_t HourOf12HourClock(std::int32_t hour, bool pm) {
 
 bool IsMissed(WallSeconds due, WallSeconds now) {
     return SecondsBetween(due, now) > MissedAfterSeconds;
+}
+
+MissReason ReasonOfMiss(const std::optional<AgendaClock>& lastLook, const AgendaClock& now, bool resumed) {
+    // Wall and elapsed clock apart by more than this: the wall clock was set.
+    constexpr long long ClockSetMs = 2000;
+    if (resumed || !lastLook)
+        return MissReason::Asleep;
+    const long long wallMoved = now.wallMs() - lastLook->wallMs();
+    const long long timePassed = now.elapsedMs - lastLook->elapsedMs;
+    return std::llabs(wallMoved - timePassed) > ClockSetMs ? MissReason::ClockChanged : MissReason::Asleep;
 }
 
 std::string MissedText(const MissedRun& run, WallSeconds now) {

@@ -85,6 +85,10 @@ std::int32_t HourOf12HourClock(std::int32_t hour, bool pm);
 constexpr long long MissedAfterSeconds = 120;
 // Whether a moment due at due, looked at now, was missed.
 bool IsMissed(WallSeconds due, WallSeconds now);
+// Why moments went by since the last look (none: the first): a resume the system announced, or the elapsed
+// clock running ahead while the program was not there to look, is sleep; the wall clock moving apart
+// from the elapsed clock is a clock set.
+MissReason ReasonOfMiss(const std::optional<AgendaClock>& lastLook, const AgendaClock& now, bool resumed);
 // "Missed while the computer was asleep: shutdown the computer at 22:30:00".
 std::string MissedText(const MissedRun& run, WallSeconds now);
 // The reminder's line for a schedule item that runs late: "(due at 22:30:00)".

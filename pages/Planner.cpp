@@ -7,16 +7,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace halvo {
-
-namespace {
-
-// Wall and elapsed clock apart by more than this since the last look: the wall clock was set.
-constexpr long long ClockSetMs = 2000;
-
-} // namespace
 
 Planner::Planner(std::function<bool()> remind, QObject* parent)
     : QObject(parent), m_remind(std::move(remind)), m_timer(new QTimer(this)) {
@@ -104,19 +96,9 @@ void Planner::closeReminder(int id) {
         reminder->Button1Click();
 }
 
-MissReason Planner::missReason(const AgendaClock& now) const {
-    if (m_resumed || !m_lastLook)
-        return MissReason::Asleep;
-    const long long wallMoved = now.wallMs() - m_lastLook->wallMs();
-    const long long timePassed = now.elapsedMs - m_lastLook->elapsedMs;
-    // The elapsed clock ran ahead of the program (it was not there to look): the computer slept. The wall
-    // clock ran away from it: somebody set the clock.
-    return std::llabs(wallMoved - timePassed) > ClockSetMs ? MissReason::ClockChanged : MissReason::Asleep;
-}
-
 void Planner::wake() {
     const AgendaClock now = ReadAgendaClock();
-    const MissReason reason = missReason(now);
+    const MissReason reason = ReasonOfMiss(m_lastLook, now, m_resumed);
     m_lastLook = now;
     m_resumed = false;
     if (m_ending) {

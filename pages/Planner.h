@@ -73,7 +73,6 @@ signals:
     void changed();
 
 private:
-    MissReason missReason(const AgendaClock& now) const;
     void runDue(int id);
     void notify(const std::vector<std::string>& texts);
     void closeReminder(int id);

@@ -99,7 +99,9 @@ def cancel_during_the_reminder(world):
         shown = e2e.wait_for("the reminder of %r" % arm, lambda: reminders(world, pid, icons), 10)
         last_opened = time.monotonic()
         listed = status(world)
-        match = re.fullmatch(r"General: nothing armed\nReminder: (.+) in (\d+) s\nSchedule: no items\n", listed)
+        # The General line keeps the action while its reminder counts down.
+        match = re.fullmatch(r"General: (.+) in its reminder, due at \d\d:\d\d:\d\d\n"
+                             r"Reminder: \1 in (\d+) s\nSchedule: no items\n", listed)
         check(match and 50 <= int(match.group(2)) <= COUNTDOWN_S, "--status with the reminder open: %r" % listed)
         code, out, err = cli.run_cli(world, *cancel)
         check((code, out, err) == (0, "", ""), "%r: %d %r %r" % (cancel, code, out, err))
@@ -118,7 +120,7 @@ def cancel_during_the_reminder(world):
     world.xdo("key", "Tab", "space")
     e2e.wait_for("the reminder to close after Postpone", lambda: not shown & reminders(world, pid, icons), 3)
     listed = status(world)
-    check(re.fullmatch(r"General: nothing armed\nPostponed: Lock the workstation at \d\d:\d\d:\d\d "
+    check(re.fullmatch(r"General: nothing armed\nPostponed: lock the workstation at \d\d:\d\d:\d\d "
                        r"\(in (9|10) min\)\nSchedule: no items\n", listed), "--status after Postpone: %r" % listed)
     code, out, err = cli.run_cli(world, "--cancel")
     check(code == 0, "--cancel of the postponed action: %d %r" % (code, err))

@@ -373,3 +373,44 @@ TEST_F(ScheduleEvaluation, ItemGoneOrEvaluatorGoneWhileTheReminderWaits) {
     EXPECT_EQ(script.destroyed, 2) << "the reminder is destroyed once its wait has ended";
     EXPECT_EQ(manager.Item(1).TimeRule.CrossState, TCrossState::Ahead);
 }
+
+// An item whose time went by more than two minutes before the evaluation saw it (the computer asleep or
+// off, the clock jumped) runs only through its reminder, even with reminders off, and the reminder says
+// when it was due; two minutes late or less it runs as it would have.
+TEST_F(ScheduleEvaluation, LateFiringsAskFirstAndSayWhenTheyWereDue) {
+    struct Case {
+        const char* name;
+        int hour, minute, second; // of the first look after 22:00:00, on the same day
+        const char* dueLine;      // nullptr: runs at once
+    };
+    const Case cases[] = {
+        {"on time", 22, 30, 0, nullptr},
+        {"two minutes late", 22, 32, 0, nullptr},
+        {"asleep half an hour", 23, 0, 0, "(due at 22:30:00)"},
+        {"a second more than two minutes", 22, 32, 1, "(due at 22:30:00)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        manager.Clear();
+        fake.clearCalls();
+        script.labels.clear();
+        script.dueLines.clear();
+        addItem("night", 22, 30, 0);
+        tickAt(22, 0, 0);
+        tickAt(c.hour, c.minute, c.second, 3);
+        if (c.dueLine) {
+            EXPECT_EQ(script.dueLines, Names{c.dueLine});
+            EXPECT_EQ(runs(), Names{"night"}); // the scripted reminder answers "run"
+        } else {
+            EXPECT_TRUE(script.labels.empty());
+            EXPECT_EQ(runs(), Names{"night"});
+        }
+    }
+    // Off: the stored state says its time still lay ahead; the program starts at 23:00.
+    manager.Clear();
+    script.dueLines.clear();
+    TScheduleItem& stored = addItem("stored", 22, 30, 0);
+    stored.TimeRule.CrossState = TCrossState::Ahead;
+    tickAt(23, 0, 0);
+    EXPECT_EQ(script.dueLines, Names{"(due at 22:30:00)"});
+}
