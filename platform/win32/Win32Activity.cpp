@@ -11,6 +11,10 @@ constexpr std::uint8_t AcOnline = 1;
 constexpr std::uint8_t NoSystemBattery = 128;
 constexpr std::uint8_t Unknown = 255;
 
+// What the pool thread posts when a watched process has ended: the process id and the watch's number, so
+// that a message for a watch stopped meanwhile finds nothing to do.
+constexpr std::uint32_t ProcessEndedMessage = win::WM_APP + 0x21;
+
 std::string withoutFolder(const std::string& path) {
     const auto slash = path.find_last_of("\\/");
     return slash == std::string::npos ? path : path.substr(slash + 1);

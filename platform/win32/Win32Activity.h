@@ -32,10 +32,6 @@ public:
     bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;
     void stopWatching(std::uint32_t processId) override;
 
-    // The message the pool thread posts when a watched process has ended: the process id and the watch's
-    // number, so that a message for a watch stopped meanwhile finds nothing to do.
-    static constexpr std::uint32_t ProcessEndedMessage = win::WM_APP + 0x21;
-
 private:
     struct Watch {
         Handle process = 0;
