@@ -470,6 +470,9 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
     EXPECT_EQ(ended[50], 2);
     EXPECT_EQ(ended[51], 0);
     ASSERT_EQ(a.waits.size(), 1u);
+    // Watched twice: the first watch gives way.
+    ASSERT_TRUE(watch(51));
+    EXPECT_EQ(a.waits.size(), 1u);
 
     const std::vector<std::pair<std::uint32_t, std::string>> refused = {
         {77, "There is no process with the id 77"}, {60, "Access is denied."}};
@@ -481,12 +484,12 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
     a.clearCalls();
     EXPECT_FALSE(watch(50));
     EXPECT_EQ(failure, "System error 6");
-    EXPECT_EQ(a.calls.back(), "CloseHandle(1009)");
+    EXPECT_EQ(a.calls.back(), "CloseHandle(1011)");
 
     // Ending with a watch still on: unregistered, closed, and the window gone.
     a.clearCalls();
     activity.reset();
-    EXPECT_EQ(a.calls, (Calls{"UnregisterWaitEx(1008, -1)", "CloseHandle(1007)", "DestroyWindow(1000)"}));
+    EXPECT_EQ(a.calls, (Calls{"UnregisterWaitEx(1010, -1)", "CloseHandle(1009)", "DestroyWindow(1000)"}));
     EXPECT_TRUE(a.openHandles.empty());
     EXPECT_TRUE(a.waits.empty());
 
