@@ -45,6 +45,7 @@ constexpr auto invalidParameter = win::ERROR_INVALID_PARAMETER;
 // After <windows.h>, whose types they need; iphlpapi.h declares the interface table only after ws2ipdef.h.
 #include <winsock2.h>
 #include <ws2ipdef.h>
+
 #include <iphlpapi.h>
 #include <tlhelp32.h>
 

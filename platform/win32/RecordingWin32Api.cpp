@@ -606,11 +606,14 @@ bool RecordingWin32Api::ProcessIdToSessionId(std::uint32_t processId, std::uint3
         return true;
     }
     for (const auto& p : snapshotProcesses)
-        if (p.processId == processId && p.sessionId) {
-            *sessionId = *p.sessionId;
-            return true;
+        if (p.processId == processId) {
+            if (p.sessionId)
+                *sessionId = *p.sessionId;
+            return p.sessionId.has_value();
         }
-    return false;
+    // A process that can be opened and is not listed is one of this session's.
+    *sessionId = 1;
+    return processes.count(processId) > 0;
 }
 
 // ASCII only: the tests' names need no more.

@@ -166,7 +166,8 @@ public:
         std::string exeFile;
         std::optional<std::uint32_t> sessionId = 1; // nullopt: ProcessIdToSessionId fails
     };
-    std::vector<SnapshotProcess> snapshotProcesses; // the current process is in session 1
+    // The current process, and those of `processes` not listed here, are in session 1.
+    std::vector<SnapshotProcess> snapshotProcesses;
     bool snapshotSucceeds = true;
     bool messageWindowCreated = true;
     bool waitRegisters = true;

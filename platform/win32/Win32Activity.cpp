@@ -152,6 +152,15 @@ bool Win32Activity::watchProcess(std::uint32_t processId, std::function<void()> 
                       : m_api.FormatMessageW(error);
         return false;
     }
+    // Another session's process is another user's (or a service's), which this user's actions do not wait
+    // for.
+    std::uint32_t ownSession = 0, session = 0;
+    if (m_api.ProcessIdToSessionId(m_api.GetCurrentProcessId(), &ownSession) &&
+        m_api.ProcessIdToSessionId(processId, &session) && session != ownSession) {
+        m_api.CloseHandle(process);
+        failure = "The process " + std::to_string(processId) + " belongs to another user";
+        return false;
+    }
     const std::uint64_t number = m_nextNumber++;
     // Runs on a pool thread: it only posts, and touches nothing of this object.
     Win32Api* api = &m_api;

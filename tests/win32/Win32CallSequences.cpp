@@ -429,6 +429,8 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
     a.addProcess(50, {Synchronize});
     a.addProcess(51, {Synchronize});
     a.addProcess(60, {0x1F0FFF});
+    a.addProcess(61, {Synchronize});
+    a.snapshotProcesses = {{61, "service.exe", 0}};
     auto activity = std::make_unique<Win32Activity>(a);
     std::map<std::uint32_t, int> ended;
     std::string failure;
@@ -445,6 +447,7 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
 
     ASSERT_TRUE(watch(50));
     EXPECT_EQ(a.calls, (Calls{"CreateMessageWindow()", "OpenProcess(0x101000, false, 50)",
+                              "ProcessIdToSessionId(4242)", "ProcessIdToSessionId(50)",
                               "RegisterWaitForSingleObject(1001, 0xFFFFFFFF, 0x8)"}));
     // The pool thread only posts; the call comes when the thread dispatches, once.
     a.clearCalls();
@@ -475,7 +478,9 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
     EXPECT_EQ(a.waits.size(), 1u);
 
     const std::vector<std::pair<std::uint32_t, std::string>> refused = {
-        {77, "There is no process with the id 77"}, {60, "Access is denied."}};
+        {77, "There is no process with the id 77"},
+        {60, "Access is denied."},
+        {61, "The process 61 belongs to another user"}};
     for (const auto& [id, reason] : refused) {
         EXPECT_FALSE(watch(id)) << id;
         EXPECT_EQ(failure, reason);
@@ -484,7 +489,7 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
     a.clearCalls();
     EXPECT_FALSE(watch(50));
     EXPECT_EQ(failure, "System error 6");
-    EXPECT_EQ(a.calls.back(), "CloseHandle(1011)");
+    EXPECT_EQ(a.calls.back(), "CloseHandle(1012)");
 
     // Ending with a watch still on: unregistered, closed, and the window gone.
     a.clearCalls();
