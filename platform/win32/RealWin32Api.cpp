@@ -24,12 +24,30 @@ constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::E
                            win::ERROR_MORE_DATA};
 } // namespace halvo::interface_values
 
+// The values the activity calls pass, taken before <windows.h> as those above.
+namespace halvo::activity_values {
+constexpr auto waitAccess = win::SYNCHRONIZE | win::PROCESS_QUERY_LIMITED_INFORMATION;
+constexpr auto infinite = win::INFINITE;
+constexpr auto executeOnlyOnce = win::WT_EXECUTEONLYONCE;
+constexpr auto snapProcess = win::TH32CS_SNAPPROCESS;
+constexpr auto softwareLoopback = win::IF_TYPE_SOFTWARE_LOOPBACK;
+constexpr auto app = win::WM_APP;
+constexpr auto equal = win::CSTR_EQUAL;
+constexpr auto invalidParameter = win::ERROR_INVALID_PARAMETER;
+} // namespace halvo::activity_values
+
 #include <windows.h>
 
 #include <knownfolders.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+// After <windows.h>, whose types they need; iphlpapi.h declares the interface table only after ws2ipdef.h.
+#include <winsock2.h>
+#include <ws2ipdef.h>
+
+#include <iphlpapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -860,6 +878,193 @@ std::string RealWin32Api::WriteProblem(const std::string& path) {
         return SystemErrorText(::GetLastError());
     ::CloseHandle(file);
     return {};
+}
+
+// ---- Activity ----
+
+namespace av = activity_values;
+static_assert(av::waitAccess == (SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION) &&
+              av::infinite == INFINITE && av::executeOnlyOnce == WT_EXECUTEONLYONCE &&
+              av::snapProcess == TH32CS_SNAPPROCESS);
+static_assert(av::softwareLoopback == IF_TYPE_SOFTWARE_LOOPBACK && av::app == WM_APP &&
+              av::equal == CSTR_EQUAL && av::invalidParameter == ERROR_INVALID_PARAMETER);
+
+namespace {
+
+std::uint64_t countOf(const FILETIME& time) {
+    return (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+constexpr wchar_t MessageWindowClass[] = L"HalvoActivityWindow";
+
+// The window keeps its procedure from creation (WM_NCCREATE) to its end (WM_NCDESTROY).
+LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* procedure = reinterpret_cast<WindowProcedure*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete procedure;
+    } else if (procedure && message >= WM_APP) {
+        return (*procedure)(handleOf(window), message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+VOID CALLBACK waitCallback(PVOID context, BOOLEAN timedOut) {
+    (*static_cast<WaitCallback*>(context))(timedOut != FALSE);
+}
+
+} // namespace
+
+bool RealWin32Api::GetLastInputInfo(std::uint32_t* lastInputTick) {
+    LASTINPUTINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetLastInputInfo(&info))
+        return false;
+    *lastInputTick = info.dwTime;
+    return true;
+}
+
+std::uint32_t RealWin32Api::GetTickCount() {
+    return ::GetTickCount();
+}
+
+bool RealWin32Api::GetSystemTimes(std::uint64_t* idleTime, std::uint64_t* kernelTime,
+                                  std::uint64_t* userTime) {
+    FILETIME idle{}, kernel{}, user{};
+    if (!::GetSystemTimes(&idle, &kernel, &user))
+        return false;
+    *idleTime = countOf(idle);
+    *kernelTime = countOf(kernel);
+    *userTime = countOf(user);
+    return true;
+}
+
+std::uint32_t RealWin32Api::GetIfTable2(Handle* table) {
+    PMIB_IF_TABLE2 memory = nullptr;
+    const DWORD result = ::GetIfTable2(&memory);
+    *table = handleOf(memory);
+    return result;
+}
+
+std::vector<InterfaceRow> RealWin32Api::MibIfTableRows(Handle table) {
+    std::vector<InterfaceRow> rows;
+    const auto* memory = as<const MIB_IF_TABLE2*>(table);
+    if (!memory)
+        return rows;
+    const MIB_IF_ROW2* row = memory->Table;
+    for (ULONG i = 0; i < memory->NumEntries; ++i, ++row)
+        rows.push_back({row->InterfaceIndex, row->Type, row->InterfaceAndOperStatusFlags.FilterInterface != 0,
+                        win32::Narrow(row->Alias), row->InOctets, row->OutOctets});
+    return rows;
+}
+
+void RealWin32Api::FreeMibTable(Handle memory) {
+    ::FreeMibTable(as<PVOID>(memory));
+}
+
+bool RealWin32Api::GetSystemPowerStatus(SystemPowerStatus* status) {
+    SYSTEM_POWER_STATUS power{};
+    if (!::GetSystemPowerStatus(&power))
+        return false;
+    *status = {power.ACLineStatus, power.BatteryFlag, power.BatteryLifePercent};
+    return true;
+}
+
+Handle RealWin32Api::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
+    return handleOf(::CreateToolhelp32Snapshot(flags, processId));
+}
+
+namespace {
+template <typename Walk> bool processEntry(Walk walk, Handle snapshot, ProcessEntry* entry) {
+    PROCESSENTRY32W found{};
+    found.dwSize = sizeof found;
+    if (!walk(as<HANDLE>(snapshot), &found))
+        return false;
+    *entry = {found.th32ProcessID, win32::Narrow(found.szExeFile)};
+    return true;
+}
+} // namespace
+
+bool RealWin32Api::Process32FirstW(Handle snapshot, ProcessEntry* entry) {
+    return processEntry(::Process32FirstW, snapshot, entry);
+}
+
+bool RealWin32Api::Process32NextW(Handle snapshot, ProcessEntry* entry) {
+    return processEntry(::Process32NextW, snapshot, entry);
+}
+
+bool RealWin32Api::ProcessIdToSessionId(std::uint32_t processId, std::uint32_t* sessionId) {
+    DWORD session = 0;
+    if (!::ProcessIdToSessionId(processId, &session))
+        return false;
+    *sessionId = session;
+    return true;
+}
+
+int RealWin32Api::CompareStringOrdinal(const std::string& first, const std::string& second, bool ignoreCase) {
+    const std::wstring a = win32::Widen(first), b = win32::Widen(second);
+    return ::CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), ignoreCase);
+}
+
+bool RealWin32Api::RegisterWaitForSingleObject(Handle* waitObject, Handle object, WaitCallback callback,
+                                               std::uint32_t milliseconds, std::uint32_t flags) {
+    auto context = std::make_unique<WaitCallback>(std::move(callback));
+    HANDLE wait = nullptr;
+    if (!::RegisterWaitForSingleObject(&wait, as<HANDLE>(object), waitCallback, context.get(), milliseconds,
+                                       flags))
+        return false;
+    *waitObject = handleOf(wait);
+    const std::lock_guard lock(m_waitsMutex);
+    m_waitCallbacks[*waitObject] = std::move(context);
+    return true;
+}
+
+bool RealWin32Api::UnregisterWaitEx(Handle waitHandle, Handle completionEvent) {
+    const BOOL ok = ::UnregisterWaitEx(as<HANDLE>(waitHandle), as<HANDLE>(completionEvent));
+    // Only a wait that waited for its callback may free it; otherwise it may still run.
+    if (completionEvent == handleOf(INVALID_HANDLE_VALUE)) {
+        const std::lock_guard lock(m_waitsMutex);
+        m_waitCallbacks.erase(waitHandle);
+    }
+    return ok;
+}
+
+Handle RealWin32Api::CreateMessageWindow(WindowProcedure procedure) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    static std::once_flag registered;
+    std::call_once(registered, [instance] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = messageWindowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = MessageWindowClass;
+        ::RegisterClassExW(&windowClass);
+    });
+    // Owned by the window from WM_NCCREATE on; a window that failed before it leaves it behind.
+    auto* kept = new WindowProcedure(std::move(procedure));
+    return handleOf(::CreateWindowExW(0, MessageWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      instance, kept));
+}
+
+bool RealWin32Api::PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+    return ::PostMessageW(as<HWND>(window), message, wParam, lParam);
+}
+
+bool RealWin32Api::DestroyWindow(Handle window) {
+    return ::DestroyWindow(as<HWND>(window));
+}
+
+std::uint32_t RealWin32Api::GetLastError() {
+    return ::GetLastError();
+}
+
+std::string RealWin32Api::FormatMessageW(std::uint32_t messageId) {
+    return SystemErrorText(messageId);
 }
 
 std::unique_ptr<Platform> createSystemPlatform() {

@@ -6,7 +6,9 @@
 
 #include "Win32Api.h"
 
+#include <map>
 #include <memory>
+#include <mutex>
 
 namespace halvo {
 
@@ -83,6 +85,29 @@ public:
     bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
     std::string WriteProblem(const std::string& path) override;
 
+    // ---- Activity
+    bool GetLastInputInfo(std::uint32_t* lastInputTick) override;
+    std::uint32_t GetTickCount() override;
+    bool GetSystemTimes(std::uint64_t* idleTime, std::uint64_t* kernelTime, std::uint64_t* userTime) override;
+    std::uint32_t GetIfTable2(Handle* table) override;
+    std::vector<InterfaceRow> MibIfTableRows(Handle table) override;
+    void FreeMibTable(Handle memory) override;
+    bool GetSystemPowerStatus(SystemPowerStatus* status) override;
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
+    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
+    bool ProcessIdToSessionId(std::uint32_t processId, std::uint32_t* sessionId) override;
+    int CompareStringOrdinal(const std::string& first, const std::string& second, bool ignoreCase) override;
+    bool RegisterWaitForSingleObject(Handle* waitObject, Handle object, WaitCallback callback,
+                                     std::uint32_t milliseconds, std::uint32_t flags) override;
+    bool UnregisterWaitEx(Handle waitHandle, Handle completionEvent) override;
+    Handle CreateMessageWindow(WindowProcedure procedure) override;
+    bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    bool DestroyWindow(Handle window) override;
+    std::uint32_t GetLastError() override;
+    std::string FormatMessageW(std::uint32_t messageId) override;
+
 private:
     struct ProcessStatusLibrary;
     // PSAPI.dll with its two functions, loaded at the first call that needs it.
@@ -94,6 +119,9 @@ private:
     std::unique_ptr<PowerLibrary> m_power;
     // The system error of the last session, power or launch request that failed; 0 after success.
     unsigned long m_exitError = 0;
+    // The callbacks of registered waits, by wait handle, kept until the wait is unregistered.
+    std::mutex m_waitsMutex;
+    std::map<Handle, std::unique_ptr<WaitCallback>> m_waitCallbacks;
 };
 
 // The platform's text for a Win32 error code, in UTF-8, without the trailing line break.

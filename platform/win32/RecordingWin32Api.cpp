@@ -149,6 +149,7 @@ bool RecordingWin32Api::CloseHandle(Handle object) {
     record("CloseHandle(" + dec(object) + ")");
     const bool known = openHandles.erase(object) > 0;
     m_processHandles.erase(object);
+    m_snapshots.erase(object);
     return known;
 }
 
@@ -264,8 +265,10 @@ Handle RecordingWin32Api::OpenProcess(std::uint32_t desiredAccess, bool inheritH
     record("OpenProcess(" + hex(desiredAccess) + ", " + boolText(inheritHandle) + ", " + dec(processId) +
            ")");
     const auto it = processes.find(processId);
-    if (it == processes.end() || !it->second.grantedAccess.count(desiredAccess))
+    if (it == processes.end() || !it->second.grantedAccess.count(desiredAccess)) {
+        lastError = it == processes.end() ? win::ERROR_INVALID_PARAMETER : win::ERROR_ACCESS_DENIED;
         return 0;
+    }
     const Handle h = newHandle();
     m_processHandles[h] = processId;
     return h;
@@ -498,6 +501,190 @@ bool RecordingWin32Api::RenameFile(const std::string& from, const std::string& t
 
 std::string RecordingWin32Api::WriteProblem(const std::string& path) {
     return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
+}
+
+// ---- Activity
+
+void RecordingWin32Api::signalWait(Handle wait) {
+    const auto it = waits.find(wait);
+    if (it != waits.end())
+        it->second(false);
+}
+
+void RecordingWin32Api::dispatchMessages() {
+    while (!postedMessages.empty()) {
+        const PostedMessage m = postedMessages.front();
+        postedMessages.erase(postedMessages.begin());
+        const auto it = m_messageWindows.find(m.window);
+        if (it != m_messageWindows.end())
+            it->second(m.window, m.message, m.wParam, m.lParam);
+    }
+}
+
+bool RecordingWin32Api::GetLastInputInfo(std::uint32_t* tick) {
+    record("GetLastInputInfo()");
+    if (!lastInputTick)
+        return false;
+    *tick = *lastInputTick;
+    return true;
+}
+
+std::uint32_t RecordingWin32Api::GetTickCount() {
+    return tickCount;
+}
+
+bool RecordingWin32Api::GetSystemTimes(std::uint64_t* idleTime, std::uint64_t* kernelTime,
+                                       std::uint64_t* userTime) {
+    record("GetSystemTimes()");
+    if (!systemTimes)
+        return false;
+    *idleTime = systemTimes->idle;
+    *kernelTime = systemTimes->kernel;
+    *userTime = systemTimes->user;
+    return true;
+}
+
+std::uint32_t RecordingWin32Api::GetIfTable2(Handle* table) {
+    record("GetIfTable2()");
+    *table = ifTableError ? 0 : newHandle();
+    return ifTableError;
+}
+
+std::vector<InterfaceRow> RecordingWin32Api::MibIfTableRows(Handle table) {
+    return openHandles.count(table) ? interfaceRows : std::vector<InterfaceRow>{};
+}
+
+void RecordingWin32Api::FreeMibTable(Handle memory) {
+    record("FreeMibTable(" + dec(memory) + ")");
+    openHandles.erase(memory);
+}
+
+bool RecordingWin32Api::GetSystemPowerStatus(SystemPowerStatus* status) {
+    record("GetSystemPowerStatus()");
+    if (!powerStatus)
+        return false;
+    *status = *powerStatus;
+    return true;
+}
+
+Handle RecordingWin32Api::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
+    record("CreateToolhelp32Snapshot(" + hex(flags) + ", " + dec(processId) + ")");
+    if (!snapshotSucceeds)
+        return win::INVALID_HANDLE_VALUE;
+    const Handle h = newHandle();
+    m_snapshots[h] = 0;
+    return h;
+}
+
+bool RecordingWin32Api::Process32FirstW(Handle snapshot, ProcessEntry* entry) {
+    record("Process32FirstW(" + dec(snapshot) + ")");
+    const auto it = m_snapshots.find(snapshot);
+    if (it == m_snapshots.end())
+        return false;
+    it->second = 0;
+    if (snapshotProcesses.empty())
+        return false;
+    *entry = {snapshotProcesses[0].processId, snapshotProcesses[0].exeFile};
+    it->second = 1;
+    return true;
+}
+
+bool RecordingWin32Api::Process32NextW(Handle snapshot, ProcessEntry* entry) {
+    record("Process32NextW(" + dec(snapshot) + ")");
+    const auto it = m_snapshots.find(snapshot);
+    if (it == m_snapshots.end() || it->second >= snapshotProcesses.size())
+        return false;
+    const auto& p = snapshotProcesses[it->second++];
+    *entry = {p.processId, p.exeFile};
+    return true;
+}
+
+bool RecordingWin32Api::ProcessIdToSessionId(std::uint32_t processId, std::uint32_t* sessionId) {
+    record("ProcessIdToSessionId(" + dec(processId) + ")");
+    if (processId == currentProcessId) {
+        *sessionId = 1;
+        return true;
+    }
+    for (const auto& p : snapshotProcesses)
+        if (p.processId == processId) {
+            if (p.sessionId)
+                *sessionId = *p.sessionId;
+            return p.sessionId.has_value();
+        }
+    // A process that can be opened and is not listed is one of this session's.
+    *sessionId = 1;
+    return processes.count(processId) > 0;
+}
+
+// ASCII only: the tests' names need no more.
+int RecordingWin32Api::CompareStringOrdinal(const std::string& first, const std::string& second,
+                                            bool ignoreCase) {
+    const auto a = ignoreCase ? lower(first) : first;
+    const auto b = ignoreCase ? lower(second) : second;
+    return a < b ? 1 : a == b ? win::CSTR_EQUAL : 3;
+}
+
+bool RecordingWin32Api::RegisterWaitForSingleObject(Handle* waitObject, Handle object, WaitCallback callback,
+                                                    std::uint32_t milliseconds, std::uint32_t flags) {
+    record("RegisterWaitForSingleObject(" + dec(object) + ", " + hex(milliseconds) + ", " + hex(flags) + ")");
+    if (!waitRegisters || !openHandles.count(object)) {
+        lastError = 6; // ERROR_INVALID_HANDLE
+        return false;
+    }
+    *waitObject = newHandle();
+    waits[*waitObject] = std::move(callback);
+    return true;
+}
+
+bool RecordingWin32Api::UnregisterWaitEx(Handle waitHandle, Handle completionEvent) {
+    record("UnregisterWaitEx(" + dec(waitHandle) + ", " +
+           (completionEvent == win::INVALID_HANDLE_VALUE ? std::string("-1") : dec(completionEvent)) + ")");
+    openHandles.erase(waitHandle);
+    return waits.erase(waitHandle) > 0;
+}
+
+Handle RecordingWin32Api::CreateMessageWindow(WindowProcedure procedure) {
+    record("CreateMessageWindow()");
+    if (!messageWindowCreated) {
+        lastError = 1400; // ERROR_INVALID_WINDOW_HANDLE
+        return 0;
+    }
+    const Handle h = newHandle();
+    m_messageWindows[h] = std::move(procedure);
+    return h;
+}
+
+bool RecordingWin32Api::PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+    record("PostMessageW(" + dec(window) + ", " + hex(message) + ", " + dec(wParam) + ", " +
+           std::to_string(lParam) + ")");
+    if (!m_messageWindows.count(window))
+        return false;
+    postedMessages.push_back({window, message, wParam, lParam});
+    return true;
+}
+
+bool RecordingWin32Api::DestroyWindow(Handle window) {
+    record("DestroyWindow(" + dec(window) + ")");
+    openHandles.erase(window);
+    return m_messageWindows.erase(window) > 0;
+}
+
+std::uint32_t RecordingWin32Api::GetLastError() {
+    record("GetLastError()");
+    return lastError;
+}
+
+std::string RecordingWin32Api::FormatMessageW(std::uint32_t messageId) {
+    record("FormatMessageW(" + dec(messageId) + ")");
+    switch (messageId) {
+    case 5:
+        return "Access is denied.";
+    case 87:
+        return "The parameter is incorrect.";
+    default:
+        return "System error " + dec(messageId);
+    }
 }
 
 } // namespace halvo::win32

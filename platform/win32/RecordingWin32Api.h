@@ -150,6 +150,65 @@ public:
     bool RenameFile(const std::string& from, const std::string& to, std::string& error) override;
     std::string WriteProblem(const std::string& path) override;
 
+    // ---- Activity
+    // The script: nullopt makes the call fail, with lastError as the system's error.
+    std::optional<std::uint32_t> lastInputTick = 0;
+    std::uint32_t tickCount = 0; // not recorded, as the clock
+    struct SystemTimes {
+        std::uint64_t idle = 0, kernel = 0, user = 0;
+    };
+    std::optional<SystemTimes> systemTimes = SystemTimes{};
+    std::uint32_t ifTableError = 0; // GetIfTable2's answer; the rows below when 0
+    std::vector<InterfaceRow> interfaceRows;
+    std::optional<SystemPowerStatus> powerStatus = SystemPowerStatus{};
+    struct SnapshotProcess {
+        std::uint32_t processId = 0;
+        std::string exeFile;
+        std::optional<std::uint32_t> sessionId = 1; // nullopt: ProcessIdToSessionId fails
+    };
+    // The current process, and those of `processes` not listed here, are in session 1.
+    std::vector<SnapshotProcess> snapshotProcesses;
+    bool snapshotSucceeds = true;
+    bool messageWindowCreated = true;
+    bool waitRegisters = true;
+    std::uint32_t lastError = 0; // GetLastError's answer; OpenProcess sets it as the system does
+
+    // What happened: the waits registered and not unregistered, and the messages posted, not dispatched.
+    std::map<Handle, WaitCallback> waits;
+    struct PostedMessage {
+        Handle window;
+        std::uint32_t message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+    };
+    std::vector<PostedMessage> postedMessages;
+    // The system's pool runs the wait's callback (the object was signalled).
+    void signalWait(Handle wait);
+    // The thread's message loop dispatches the posted messages to the windows that still exist.
+    void dispatchMessages();
+
+    bool GetLastInputInfo(std::uint32_t* lastInputTick) override;
+    std::uint32_t GetTickCount() override;
+    bool GetSystemTimes(std::uint64_t* idleTime, std::uint64_t* kernelTime, std::uint64_t* userTime) override;
+    std::uint32_t GetIfTable2(Handle* table) override;
+    std::vector<InterfaceRow> MibIfTableRows(Handle table) override;
+    void FreeMibTable(Handle memory) override;
+    bool GetSystemPowerStatus(SystemPowerStatus* status) override;
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
+    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
+    bool ProcessIdToSessionId(std::uint32_t processId, std::uint32_t* sessionId) override;
+    int CompareStringOrdinal(const std::string& first, const std::string& second, bool ignoreCase) override;
+    bool RegisterWaitForSingleObject(Handle* waitObject, Handle object, WaitCallback callback,
+                                     std::uint32_t milliseconds, std::uint32_t flags) override;
+    bool UnregisterWaitEx(Handle waitHandle, Handle completionEvent) override;
+    Handle CreateMessageWindow(WindowProcedure procedure) override;
+    bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    bool DestroyWindow(Handle window) override;
+    std::uint32_t GetLastError() override;
+    std::string FormatMessageW(std::uint32_t messageId) override;
+
 private:
     void record(std::string line) { calls.push_back(std::move(line)); }
     Handle newHandle();
@@ -158,6 +217,8 @@ private:
     Handle m_nextHandle = 1000;
     std::map<Handle, std::uint32_t> m_processHandles; // handle -> process id
     std::map<Handle, std::string> m_keyHandles;       // handle -> key path
+    std::map<Handle, std::size_t> m_snapshots;        // snapshot -> next entry
+    std::map<Handle, WindowProcedure> m_messageWindows;
 };
 
 // Formatting used in the recorded lines, for tests that build expected lines.

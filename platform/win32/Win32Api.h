@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace halvo {
 
@@ -67,6 +68,49 @@ using ProcAddress = std::function<long()>;
 
 // EnumWindows callback: return true to go on.
 using EnumWindowsCallback = std::function<bool(Handle window)>;
+
+// ---- Activity: the values its calls take and give.
+namespace win {
+constexpr std::uint32_t SYNCHRONIZE = 0x00100000;
+constexpr std::uint32_t PROCESS_QUERY_LIMITED_INFORMATION = 0x1000;
+constexpr std::uint32_t INFINITE = 0xFFFFFFFF;
+constexpr std::uint32_t WT_EXECUTEONLYONCE = 0x8;
+constexpr std::uint32_t TH32CS_SNAPPROCESS = 0x2;
+constexpr std::uint32_t IF_TYPE_SOFTWARE_LOOPBACK = 24;
+constexpr std::uint32_t WM_APP = 0x8000;
+constexpr int CSTR_EQUAL = 2;
+constexpr long ERROR_INVALID_PARAMETER = 87;
+constexpr Handle INVALID_HANDLE_VALUE = static_cast<Handle>(-1);
+} // namespace win
+
+// The parts of one MIB_IF_ROW2 the program reads.
+struct InterfaceRow {
+    std::uint32_t interfaceIndex = 0;
+    std::uint32_t type = 0;
+    bool filterInterface = false; // a filter driver's view of another interface, with the same traffic
+    std::string alias;            // the name the user knows the interface by ("Ethernet")
+    std::uint64_t inOctets = 0;
+    std::uint64_t outOctets = 0;
+};
+
+// SYSTEM_POWER_STATUS's fields the program reads; 255 stands for unknown in each.
+struct SystemPowerStatus {
+    std::uint8_t acLineStatus = 255;
+    std::uint8_t batteryFlag = 255;
+    std::uint8_t batteryLifePercent = 255;
+};
+
+// PROCESSENTRY32W's fields the program reads.
+struct ProcessEntry {
+    std::uint32_t processId = 0;
+    std::string exeFile; // the program file's name, UTF-8
+};
+
+// RegisterWaitForSingleObject's callback: runs on a thread of the system's pool.
+using WaitCallback = std::function<void(bool timedOut)>;
+// A message-only window's procedure, for the messages from WM_APP up.
+using WindowProcedure = std::function<std::intptr_t(Handle window, std::uint32_t message,
+                                                    std::uintptr_t wParam, std::intptr_t lParam)>;
 
 class Win32Api {
 public:
@@ -167,6 +211,40 @@ public:
     virtual bool RenameFile(const std::string& from, const std::string& to, std::string& error) = 0;
     // Why WriteWholeFile(path) would fail now, in the platform's words; empty when it would succeed.
     virtual std::string WriteProblem(const std::string& path) = 0;
+
+    // ---- Activity
+    // LASTINPUTINFO's dwTime: the tick count at the session's last keyboard or mouse input.
+    virtual bool GetLastInputInfo(std::uint32_t* lastInputTick) = 0;
+    virtual std::uint32_t GetTickCount() = 0;
+    // The FILETIMEs as counts of 100 ns, summed over all processors; kernel time includes idle time.
+    virtual bool GetSystemTimes(std::uint64_t* idleTime, std::uint64_t* kernelTime,
+                                std::uint64_t* userTime) = 0;
+    // The table of interfaces, freed with FreeMibTable; its rows are read with MibIfTableRows.
+    virtual std::uint32_t GetIfTable2(Handle* table) = 0;
+    virtual std::vector<InterfaceRow> MibIfTableRows(Handle table) = 0;
+    virtual void FreeMibTable(Handle memory) = 0;
+    virtual bool GetSystemPowerStatus(SystemPowerStatus* status) = 0;
+    // INVALID_HANDLE_VALUE on failure; closed with CloseHandle.
+    virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
+    virtual bool Process32FirstW(Handle snapshot, ProcessEntry* entry) = 0;
+    virtual bool Process32NextW(Handle snapshot, ProcessEntry* entry) = 0;
+    virtual bool ProcessIdToSessionId(std::uint32_t processId, std::uint32_t* sessionId) = 0;
+    // CSTR_EQUAL when the two are the same text; with ignoreCase as the file system compares names.
+    virtual int CompareStringOrdinal(const std::string& first, const std::string& second,
+                                     bool ignoreCase) = 0;
+    virtual bool RegisterWaitForSingleObject(Handle* waitObject, Handle object, WaitCallback callback,
+                                             std::uint32_t milliseconds, std::uint32_t flags) = 0;
+    // completionEvent INVALID_HANDLE_VALUE: returns once a callback that runs has returned.
+    virtual bool UnregisterWaitEx(Handle waitHandle, Handle completionEvent) = 0;
+    // CreateWindowExW(0, a class of this layer, null, 0, 0, 0, 0, 0, HWND_MESSAGE, ...) on the calling
+    // thread: its messages are dispatched by that thread's message loop, those from WM_APP up to procedure.
+    virtual Handle CreateMessageWindow(WindowProcedure procedure) = 0;
+    virtual bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+    virtual bool DestroyWindow(Handle window) = 0;
+    virtual std::uint32_t GetLastError() = 0;
+    // The system's text for an error code, without the line break.
+    virtual std::string FormatMessageW(std::uint32_t messageId) = 0;
 };
 
 } // namespace halvo

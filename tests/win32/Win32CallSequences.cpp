@@ -7,11 +7,14 @@
 #include "model/Tasks.h"
 #include "platform/fake/RecordingUi.h"
 #include "platform/win32/RecordingWin32Api.h"
+#include "platform/win32/Win32Activity.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <sstream>
 
 using namespace halvo;
 using Calls = std::vector<std::string>;
@@ -282,4 +285,222 @@ TEST(Win32Calls, ProfileKeysGoThroughTheProfileCalls) {
         (Calls{"GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" + file + "\")",
                "WritePrivateProfileStringA(\"schManager\", \"count\", \"3\", \"" + file + "\")"}));
     EXPECT_EQ(b.api.files[file], "[setting]\nSetting_AutoSave=0x1\n[schManager]\ncount=3\n");
+}
+
+namespace {
+
+// One reading of each kind, in words: the value, or why there is none.
+std::string readingText(Win32Activity& activity, const std::string& kind) {
+    std::ostringstream out;
+    const auto failed = [&](const std::string& failure) { out << "failed: " << failure; };
+    if (kind == "idle")
+        activity.userIdle(
+            [&](Reading<std::int64_t> r) { r.value ? void(out << *r.value << " ms") : failed(r.failure); });
+    else if (kind == "cpu")
+        activity.processorTimes([&](Reading<ProcessorTimes> r) {
+            r.value ? void(out << r.value->busy << " of " << r.value->total) : failed(r.failure);
+        });
+    else if (kind == "net")
+        activity.networkBytes([&](Reading<std::vector<InterfaceBytes>> r) {
+            if (!r.value)
+                return failed(r.failure);
+            for (const auto& i : *r.value)
+                out << "[" << i.name << " " << i.received << "/" << i.sent << "]";
+        });
+    else
+        activity.powerSource([&](Reading<PowerSource> r) {
+            r.value ? void(out << (r.value->onBattery ? "battery " : "mains ") << r.value->percent)
+                    : failed(r.failure);
+        });
+    return out.str();
+}
+
+InterfaceRow row(std::uint32_t index, std::uint32_t type, std::string alias, std::uint64_t in,
+                 std::uint64_t out, bool filter = false) {
+    return {index, type, filter, std::move(alias), in, out};
+}
+
+SystemPowerStatus power(std::uint8_t ac, std::uint8_t flag, std::uint8_t percent) {
+    return {ac, flag, percent};
+}
+
+} // namespace
+
+TEST(Win32Calls, ActivityReadingsAreTheSystemsOrItsReason) {
+    using Api = win32::RecordingWin32Api;
+    const Calls idleCall = {"GetLastInputInfo()"}, timesCall = {"GetSystemTimes()"},
+                tableCalls = {"GetIfTable2()", "FreeMibTable(1000)"}, powerCall = {"GetSystemPowerStatus()"};
+    const Calls deniedReason = {"GetLastError()", "FormatMessageW(5)"};
+    struct Case {
+        const char* what;
+        const char* kind;
+        std::function<void(Api&)> script;
+        Calls calls;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"idle", "idle", [](Api& a) { a.lastInputTick = 1000, a.tickCount = 61000; }, idleCall, "60000 ms"},
+        {"idle across the tick count's wrap", "idle",
+         [](Api& a) { a.lastInputTick = 0xFFFFFF00u, a.tickCount = 0x100; }, idleCall, "512 ms"},
+        {"input stamped after the clock was read", "idle",
+         [](Api& a) { a.lastInputTick = 5000, a.tickCount = 4990; }, idleCall, "0 ms"},
+        {"no last input", "idle", [](Api& a) { a.lastInputTick.reset(), a.lastError = 5; },
+         idleCall + deniedReason, "failed: Access is denied."},
+        {"kernel time holds the idle time", "cpu",
+         [](Api& a) {
+             a.systemTimes = Api::SystemTimes{300, 500, 200};
+         },
+         timesCall, "400 of 700"},
+        {"no processor times", "cpu", [](Api& a) { a.systemTimes.reset(), a.lastError = 5; },
+         timesCall + deniedReason, "failed: Access is denied."},
+        {"interfaces but loopback and filters, each name once", "net",
+         [](Api& a) {
+             a.interfaceRows = {
+                 row(1, 24, "Loopback Pseudo-Interface 1", 9, 9),
+                 row(4, 6, "Ethernet", 100, 20),
+                 row(5, 6, "Ethernet-WFP Native MAC Layer LightWeight Filter-0000", 100, 20, true),
+                 row(7, 71, "Wi-Fi", 5000000000ull, 3),
+                 row(8, 71, "Wi-Fi", 1, 2),
+                 row(9, 131, "", 0, 0)};
+         },
+         tableCalls, "[Ethernet 100/20][Wi-Fi 5000000000/3][Wi-Fi #8 1/2][interface #9 0/0]"},
+        {"no interface table",
+         "net",
+         [](Api& a) { a.ifTableError = 50; },
+         {"GetIfTable2()", "FormatMessageW(50)"},
+         "failed: System error 50"},
+        {"on battery", "power", [](Api& a) { a.powerStatus = power(0, 1, 40); }, powerCall, "battery 40"},
+        {"charging", "power", [](Api& a) { a.powerStatus = power(1, 8, 40); }, powerCall, "mains 40"},
+        {"no battery", "power", [](Api& a) { a.powerStatus = power(1, 128, 255); }, powerCall,
+         "failed: This computer has no battery"},
+        {"battery state unknown", "power", [](Api& a) { a.powerStatus = power(1, 255, 255); }, powerCall,
+         "failed: The system does not know the battery's state"},
+        {"charge unknown", "power", [](Api& a) { a.powerStatus = power(0, 2, 255); }, powerCall,
+         "failed: The system does not know the battery's charge"},
+        {"power line unknown", "power", [](Api& a) { a.powerStatus = power(255, 2, 30); }, powerCall,
+         "failed: The system does not know whether the computer runs on battery"},
+        {"no power status", "power", [](Api& a) { a.powerStatus.reset(), a.lastError = 5; },
+         powerCall + deniedReason, "failed: Access is denied."},
+    };
+    for (const auto& c : cases) {
+        Api api;
+        c.script(api);
+        Win32Activity activity(api);
+        EXPECT_EQ(readingText(activity, c.kind), c.text) << c.what;
+        EXPECT_EQ(api.calls, c.calls) << c.what;
+        EXPECT_TRUE(api.openHandles.empty()) << c.what;
+    }
+}
+
+TEST(Win32Calls, ProgramsRunningAreThisSessionsProcessesByFileName) {
+    win32::RecordingWin32Api api;
+    api.snapshotProcesses = {{10, "Editor.exe"}, {11, "editor.exe", 0},  {12, "EDITOR.EXE"},
+                             {13, "editor"},     {14, "editor.exe.bak"}, {15, "editor.exe", std::nullopt},
+                             {16, "notepad.exe"}};
+    Win32Activity activity(api);
+    using Ids = std::vector<std::uint32_t>;
+    EXPECT_EQ(activity.processesRunning("editor"), (Ids{10, 12, 13}));
+    EXPECT_EQ(api.calls,
+              (Calls{"CreateToolhelp32Snapshot(0x2, 0)", "ProcessIdToSessionId(4242)",
+                     "Process32FirstW(1000)", "ProcessIdToSessionId(10)", "Process32NextW(1000)",
+                     "ProcessIdToSessionId(11)", "Process32NextW(1000)", "ProcessIdToSessionId(12)",
+                     "Process32NextW(1000)", "ProcessIdToSessionId(13)", "Process32NextW(1000)",
+                     "Process32NextW(1000)", "ProcessIdToSessionId(15)", "Process32NextW(1000)",
+                     "Process32NextW(1000)", "CloseHandle(1000)"}));
+    const std::vector<std::pair<std::string, Ids>> found = {{"Editor.EXE", {10, 12}},
+                                                            {"C:\\Tools\\editor.exe", {10, 12}},
+                                                            {"edit", {}},
+                                                            {"NOTEPAD", {16}},
+                                                            {"", {}}};
+    for (const auto& [name, ids] : found)
+        EXPECT_EQ(activity.processesRunning(name), ids) << name;
+    EXPECT_TRUE(api.openHandles.empty());
+
+    api.snapshotSucceeds = false;
+    api.clearCalls();
+    EXPECT_EQ(activity.processesRunning("editor"), Ids{});
+    EXPECT_EQ(api.calls, Calls{"CreateToolhelp32Snapshot(0x2, 0)"});
+}
+
+TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
+    constexpr std::uint32_t Synchronize = 0x101000;
+    auto api = std::make_unique<win32::RecordingWin32Api>();
+    auto& a = *api;
+    a.addProcess(50, {Synchronize});
+    a.addProcess(51, {Synchronize});
+    a.addProcess(60, {0x1F0FFF});
+    a.addProcess(61, {Synchronize});
+    a.snapshotProcesses = {{61, "service.exe", 0}};
+    auto activity = std::make_unique<Win32Activity>(a);
+    std::map<std::uint32_t, int> ended;
+    std::string failure;
+    const auto watch = [&](std::uint32_t id, std::function<void()> then = {}) {
+        return activity->watchProcess(
+            id,
+            [&, id, then] {
+                ++ended[id];
+                if (then)
+                    then();
+            },
+            failure);
+    };
+
+    ASSERT_TRUE(watch(50));
+    EXPECT_EQ(a.calls, (Calls{"CreateMessageWindow()", "OpenProcess(0x101000, false, 50)",
+                              "ProcessIdToSessionId(4242)", "ProcessIdToSessionId(50)",
+                              "RegisterWaitForSingleObject(1001, 0xFFFFFFFF, 0x8)"}));
+    // The pool thread only posts; the call comes when the thread dispatches, once.
+    a.clearCalls();
+    a.signalWait(1002);
+    EXPECT_EQ(ended[50], 0);
+    a.dispatchMessages();
+    a.signalWait(1002);
+    a.dispatchMessages();
+    EXPECT_EQ(ended[50], 1);
+    EXPECT_EQ(a.calls, (Calls{"PostMessageW(1000, 0x8021, 50, 1)", "UnregisterWaitEx(1002, -1)",
+                              "CloseHandle(1001)"}));
+
+    // Stopped with its message on the way, and watched again: the old message ends nothing. The call may
+    // watch again.
+    ASSERT_TRUE(watch(50));
+    a.signalWait(1004);
+    activity->stopWatching(50);
+    ASSERT_TRUE(watch(50, [&] { EXPECT_TRUE(watch(51)); }));
+    a.dispatchMessages();
+    EXPECT_EQ(ended[50], 1);
+    a.signalWait(1006);
+    a.dispatchMessages();
+    EXPECT_EQ(ended[50], 2);
+    EXPECT_EQ(ended[51], 0);
+    ASSERT_EQ(a.waits.size(), 1u);
+    // Watched twice: the first watch gives way.
+    ASSERT_TRUE(watch(51));
+    EXPECT_EQ(a.waits.size(), 1u);
+
+    const std::vector<std::pair<std::uint32_t, std::string>> refused = {
+        {77, "There is no process with the id 77"},
+        {60, "Access is denied."},
+        {61, "The process 61 belongs to another user"}};
+    for (const auto& [id, reason] : refused) {
+        EXPECT_FALSE(watch(id)) << id;
+        EXPECT_EQ(failure, reason);
+    }
+    a.waitRegisters = false;
+    a.clearCalls();
+    EXPECT_FALSE(watch(50));
+    EXPECT_EQ(failure, "System error 6");
+    EXPECT_EQ(a.calls.back(), "CloseHandle(1012)");
+
+    // Ending with a watch still on: unregistered, closed, and the window gone.
+    a.clearCalls();
+    activity.reset();
+    EXPECT_EQ(a.calls, (Calls{"UnregisterWaitEx(1010, -1)", "CloseHandle(1009)", "DestroyWindow(1000)"}));
+    EXPECT_TRUE(a.openHandles.empty());
+    EXPECT_TRUE(a.waits.empty());
+
+    a.messageWindowCreated = false;
+    Win32Activity windowless(a);
+    EXPECT_FALSE(windowless.watchProcess(
+        50, [] {}, failure));
+    EXPECT_EQ(failure, "System error 1400");
 }
