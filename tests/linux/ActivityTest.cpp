@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -397,6 +399,13 @@ namespace {
 class NamespacePair {
 public:
     NamespacePair() {
+        // Left behind by a run that was killed: ours by name, and their process is gone.
+        for (const std::string& name : FolderEntries("/run/netns")) {
+            const std::string prefix = name.substr(0, 12);
+            if ((prefix == "halvo-act-a-" || prefix == "halvo-act-b-") &&
+                ::kill(std::atoi(name.c_str() + 12), 0) != 0 && errno == ESRCH)
+                RunToEnd({"/bin/ip", "netns", "del", name});
+        }
         const std::string id = std::to_string(::getpid());
         a = "halvo-act-a-" + id;
         b = "halvo-act-b-" + id;
