@@ -20,7 +20,7 @@ PACKAGES=(
     libxcb1-dev libxcb-res0-dev libxcb-screensaver0-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
-    dbus dbus-x11 python3 python3-dbusmock
+    dbus dbus-x11 python3 python3-dbusmock iproute2 procps
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
     desktop-file-utils libglib2.0-bin
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64

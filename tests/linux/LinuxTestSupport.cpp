@@ -216,6 +216,29 @@ void ChildProcess::terminate() {
     }
 }
 
+PrivateXServer::PrivateXServer() {
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+        return;
+    m_process = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
+                                                                        "-nolisten", "tcp", "-screen", "0",
+                                                                        "320x240x24", "-noreset"},
+                                               std::map<std::string, std::string>{}, pipeFds[1], true);
+    ::close(pipeFds[1]);
+    std::string number;
+    pollfd p{pipeFds[0], POLLIN, 0};
+    while (number.find('\n') == std::string::npos && ::poll(&p, 1, 10000) > 0) {
+        char chunk[16];
+        const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
+        if (n <= 0)
+            break;
+        number.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(pipeFds[0]);
+    if (number.find('\n') != std::string::npos)
+        display = ":" + number.substr(0, number.find('\n'));
+}
+
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {

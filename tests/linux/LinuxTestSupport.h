@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -74,6 +75,16 @@ private:
     std::string m_buffer;
     bool m_reaped = false;
     int m_status = 0;
+};
+
+// Xvfb on a display it picks itself; display is empty when it did not come up.
+class PrivateXServer {
+public:
+    PrivateXServer();
+    std::string display;
+
+private:
+    std::unique_ptr<ChildProcess> m_process;
 };
 
 // Polls until condition holds or timeout passes; returns the last answer.

@@ -331,37 +331,6 @@ TEST_F(SessionBus, TheDesktopsOwnScreenSaverIsAskedFirst) {
     EXPECT_EQ(logind.newCalls(), Lines{});
 }
 
-// Xvfb on a display it picks itself; display is empty when it did not come up.
-class PrivateXServer {
-public:
-    PrivateXServer() {
-        int pipeFds[2];
-        if (::pipe2(pipeFds, O_CLOEXEC) != 0)
-            return;
-        m_process = std::make_unique<ChildProcess>(
-            std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0",
-                                     "320x240x24", "-noreset"},
-            std::map<std::string, std::string>{}, pipeFds[1], true);
-        ::close(pipeFds[1]);
-        std::string number;
-        pollfd p{pipeFds[0], POLLIN, 0};
-        while (number.find('\n') == std::string::npos && ::poll(&p, 1, 10000) > 0) {
-            char chunk[16];
-            const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
-            if (n <= 0)
-                break;
-            number.append(chunk, static_cast<std::size_t>(n));
-        }
-        ::close(pipeFds[0]);
-        if (number.find('\n') != std::string::npos)
-            display = ":" + number.substr(0, number.find('\n'));
-    }
-    std::string display;
-
-private:
-    std::unique_ptr<ChildProcess> m_process;
-};
-
 // The state the MIT-SCREEN-SAVER extension reports: XCB_SCREENSAVER_STATE_ON, _OFF or _DISABLED.
 std::optional<int> xScreenSaverState(const std::string& display) {
     xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);

@@ -1,0 +1,388 @@
+#include "LinuxActivity.h"
+
+#include "Processes.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QVariantMap>
+
+#include <xcb/screensaver.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <net/if.h>
+#include <sstream>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace halvo::linuxbackend {
+
+namespace {
+
+// A peer that has not answered within this is treated as absent; samples come every few seconds.
+constexpr int kBusTimeoutMs = 3000;
+
+const char* const kNoIdleSource =
+    "Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle";
+const char* const kNoBattery = "This computer has no battery";
+
+// The desktops' idle services on the session bus, asked in this order; both answer in milliseconds.
+struct IdleService {
+    const char* service;
+    const char* path;
+    const char* interface;
+    const char* method;
+};
+const IdleService kIdleServices[] = {
+    {"org.gnome.Mutter.IdleMonitor", "/org/gnome/Mutter/IdleMonitor/Core", "org.gnome.Mutter.IdleMonitor",
+     "GetIdletime"},
+    {"org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver",
+     "GetSessionIdleTime"},
+};
+
+bool readWhole(const std::string& path, std::string& text, std::string& failure) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        failure = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+// On Wayland the X server (Xwayland) sees only the input that goes to X programs.
+bool waylandSession() {
+    const char* type = std::getenv("XDG_SESSION_TYPE");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (type && std::strcmp(type, "wayland") == 0) || (wayland && *wayland);
+}
+
+std::string baseName(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The program file's name of one process: its executable, else the name it was started by, else the
+// kernel's short name; empty when none is readable.
+std::string programName(const std::string& processFolder, std::string& shortName) {
+    std::string exe = ReadLink(processFolder + "/exe");
+    // A program replaced on disk (an update) still runs under its name.
+    const std::string deleted = " (deleted)";
+    if (exe.size() > deleted.size() && exe.compare(exe.size() - deleted.size(), deleted.size(), deleted) == 0)
+        exe.resize(exe.size() - deleted.size());
+    if (!exe.empty())
+        return baseName(exe);
+    std::string text, ignored;
+    if (readWhole(processFolder + "/cmdline", text, ignored) && !text.empty() && text[0] != '\0')
+        return baseName(text.substr(0, text.find('\0')));
+    if (readWhole(processFolder + "/comm", text, ignored)) {
+        while (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        shortName = text;
+    }
+    return {};
+}
+
+// Ended processes that nobody has collected yet still have a folder in /proc.
+bool isZombie(const std::string& processFolder) {
+    std::string text, ignored;
+    if (!readWhole(processFolder + "/stat", text, ignored))
+        return true; // gone meanwhile
+    const auto close = text.rfind(')');
+    return close == std::string::npos || close + 2 >= text.size() || text[close + 2] == 'Z';
+}
+
+} // namespace
+
+LinuxActivity::LinuxActivity(std::string displayName, std::string procFolder)
+    : m_displayName(std::move(displayName)), m_proc(std::move(procFolder)), m_calls(new QObject) {}
+
+LinuxActivity::~LinuxActivity() {
+    for (auto& [processId, watch] : m_watches) {
+        watch.notifier.reset();
+        ::close(watch.pidfd);
+    }
+    m_calls.reset();
+    if (m_x11)
+        xcb_disconnect(m_x11);
+}
+
+// ---- Processor and network: the kernel's counters
+
+void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
+    const std::string path = m_proc + "/stat";
+    std::string text, failure;
+    if (!readWhole(path, text, failure))
+        return answer({std::nullopt, failure});
+    // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
+    // times are already part of user and nice.
+    std::istringstream line(text.substr(0, text.find('\n')));
+    std::string label;
+    line >> label;
+    std::uint64_t field[8] = {};
+    int count = 0;
+    while (count < 8 && line >> field[count])
+        ++count;
+    if (label != "cpu" || count < 4)
+        return answer({std::nullopt, path + " has no processor times"});
+    ProcessorTimes times;
+    times.busy = field[0] + field[1] + field[2] + field[5] + field[6] + field[7];
+    times.total = times.busy + field[3] + field[4];
+    answer({times, {}});
+}
+
+void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
+    const std::string path = m_proc + "/net/dev";
+    std::string text, failure;
+    if (!readWhole(path, text, failure))
+        return answer({std::nullopt, failure});
+    // The interface flags come through a socket, which lives in this process's network namespace as the
+    // counters do (/sys/class/net shows the namespace sysfs was mounted in).
+    const int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const auto isLoopback = [&](const std::string& name) {
+        if (name == "lo")
+            return true;
+        ifreq request{};
+        if (probe < 0 || name.size() >= sizeof request.ifr_name)
+            return false;
+        std::memcpy(request.ifr_name, name.c_str(), name.size());
+        return ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
+    };
+
+    std::vector<InterfaceBytes> interfaces;
+    std::istringstream lines(text);
+    std::string line;
+    int lineNumber = 0;
+    bool readable = true;
+    while (std::getline(lines, line)) {
+        if (++lineNumber <= 2 || line.find_first_not_of(' ') == std::string::npos)
+            continue; // the two heading lines
+        const auto colon = line.find(':');
+        std::istringstream fields(colon == std::string::npos ? std::string() : line.substr(colon + 1));
+        std::uint64_t value[9] = {};
+        int count = 0;
+        while (count < 9 && fields >> value[count])
+            ++count;
+        if (count < 9) {
+            readable = false;
+            break;
+        }
+        std::string name = line.substr(0, colon);
+        name.erase(0, name.find_first_not_of(' '));
+        if (!isLoopback(name))
+            interfaces.push_back({name, value[0], value[8]});
+    }
+    if (probe >= 0)
+        ::close(probe);
+    if (!readable)
+        return answer({std::nullopt, path + " has a line that cannot be read: " + line});
+    answer({interfaces, {}});
+}
+
+// ---- The user's input
+
+std::optional<std::int64_t> LinuxActivity::x11IdleMs() {
+    if (m_x11 && xcb_connection_has_error(m_x11)) {
+        xcb_disconnect(m_x11);
+        m_x11 = nullptr;
+    }
+    if (!m_x11) {
+        const char* name = m_displayName.empty() ? std::getenv("DISPLAY") : m_displayName.c_str();
+        if (!name || !*name)
+            return std::nullopt;
+        int screenNumber = 0;
+        xcb_connection_t* connection = xcb_connect(name, &screenNumber);
+        xcb_screen_iterator_t screens = {};
+        if (!xcb_connection_has_error(connection)) {
+            screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+            for (int i = 0; i < screenNumber && screens.rem; ++i)
+                xcb_screen_next(&screens);
+        }
+        if (!screens.rem) {
+            xcb_disconnect(connection);
+            return std::nullopt;
+        }
+        m_x11 = connection;
+        m_x11Root = screens.data->root;
+    }
+    xcb_screensaver_query_info_reply_t* info =
+        xcb_screensaver_query_info_reply(m_x11, xcb_screensaver_query_info(m_x11, m_x11Root), nullptr);
+    if (!info)
+        return std::nullopt; // no MIT-SCREEN-SAVER extension, or the server went away
+    const std::int64_t idle = info->ms_since_user_input;
+    std::free(info);
+    return idle;
+}
+
+void LinuxActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) {
+    if (!waylandSession()) {
+        if (const auto idle = x11IdleMs())
+            return answer({*idle, {}});
+    }
+    askIdleServices(0, std::move(answer));
+}
+
+void LinuxActivity::askIdleServices(std::size_t first, std::function<void(Reading<std::int64_t>)> answer) {
+    if (first >= std::size(kIdleServices))
+        return answer({std::nullopt, kNoIdleSource});
+    const IdleService& peer = kIdleServices[first];
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(QString::fromLatin1(peer.service), QString::fromLatin1(peer.path),
+                                       QString::fromLatin1(peer.interface), QString::fromLatin1(peer.method));
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, kBusTimeoutMs),
+                                                m_calls.get());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, m_calls.get(),
+                     [this, first, answer = std::move(answer)](QDBusPendingCallWatcher* finished) {
+                         finished->deleteLater();
+                         const QDBusMessage reply = finished->reply();
+                         bool ok = false;
+                         const qlonglong idle =
+                             reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1
+                                 ? reply.arguments().first().toLongLong(&ok)
+                                 : 0;
+                         if (ok && idle >= 0)
+                             answer({idle, {}});
+                         else
+                             askIdleServices(first + 1, answer);
+                     });
+}
+
+// ---- The battery
+
+void LinuxActivity::powerSource(std::function<void(Reading<PowerSource>)> answer) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.UPower"),
+        QStringLiteral("/org/freedesktop/UPower/devices/DisplayDevice"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+    call.setArguments({QStringLiteral("org.freedesktop.UPower.Device")});
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(call, kBusTimeoutMs),
+                                                m_calls.get());
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, m_calls.get(),
+        [answer = std::move(answer)](QDBusPendingCallWatcher* finished) {
+            finished->deleteLater();
+            const QDBusMessage reply = finished->reply();
+            if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
+                const QString error = reply.errorName();
+                if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
+                    error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner"))
+                    return answer({std::nullopt, "UPower is not running, so the battery cannot be read"});
+                return answer({std::nullopt, "UPower did not answer: " + reply.errorMessage().toStdString()});
+            }
+            const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
+            // The display device stands for all batteries together; a desktop computer has an empty one.
+            enum : uint { Battery = 2, Ups = 3, Discharging = 2, Empty = 3, PendingDischarge = 6 };
+            const uint type = properties.value(QStringLiteral("Type")).toUInt();
+            if (!properties.value(QStringLiteral("IsPresent")).toBool() || (type != Battery && type != Ups))
+                return answer({std::nullopt, kNoBattery});
+            bool ok = false;
+            const double percent = properties.value(QStringLiteral("Percentage")).toDouble(&ok);
+            if (!ok)
+                return answer({std::nullopt, "UPower does not tell the battery's charge"});
+            const uint state = properties.value(QStringLiteral("State")).toUInt();
+            PowerSource source;
+            source.onBattery = state == Discharging || state == Empty || state == PendingDischarge;
+            source.percent = percent;
+            answer({source, {}});
+        });
+}
+
+// ---- Programs and processes
+
+std::vector<std::uint32_t> LinuxActivity::processesRunning(const std::string& name) {
+    std::vector<std::uint32_t> found;
+    if (name.empty())
+        return found;
+    DIR* folder = ::opendir(m_proc.c_str());
+    if (!folder)
+        return found;
+    const uid_t user = ::getuid();
+    const pid_t self = ::getpid();
+    // The kernel keeps 15 bytes of a name.
+    const std::string shortOfName = name.substr(0, 15);
+    while (const dirent* entry = ::readdir(folder)) {
+        char* end = nullptr;
+        const unsigned long processId = std::strtoul(entry->d_name, &end, 10);
+        if (!*entry->d_name || *end || processId == 0 || processId == static_cast<unsigned long>(self))
+            continue;
+        const std::string processFolder = m_proc + "/" + entry->d_name;
+        struct stat status {};
+        if (::stat(processFolder.c_str(), &status) != 0 || status.st_uid != user)
+            continue;
+        std::string shortName;
+        const std::string program = programName(processFolder, shortName);
+        const bool same = program.empty() ? !shortName.empty() && shortName == shortOfName : program == name;
+        if (same && !isZombie(processFolder))
+            found.push_back(static_cast<std::uint32_t>(processId));
+    }
+    ::closedir(folder);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+bool LinuxActivity::watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) {
+    const std::string id = std::to_string(processId);
+    struct stat status {};
+    if (processId == 0 || processId > 0x7fffffffu || ::stat((m_proc + "/" + id).c_str(), &status) != 0) {
+        failure = "No process with id " + id + " is running";
+        return false;
+    }
+    if (status.st_uid != ::getuid()) {
+        failure = "Process " + id + " belongs to another user";
+        return false;
+    }
+    const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(processId), 0));
+    if (pidfd < 0) {
+        failure = errno == ESRCH ? "No process with id " + id + " is running"
+                                 : "Process " + id + " cannot be watched: " + std::strerror(errno);
+        return false;
+    }
+    stopWatching(processId);
+    // A pidfd becomes readable once the process has ended, whoever collects it.
+    Watch& watch = m_watches[processId];
+    watch.pidfd = pidfd;
+    watch.ended = std::move(ended);
+    watch.notifier = std::make_unique<QSocketNotifier>(pidfd, QSocketNotifier::Read);
+    QObject::connect(watch.notifier.get(), &QSocketNotifier::activated, m_calls.get(),
+                     [this, processId] { processEnded(processId); });
+    return true;
+}
+
+void LinuxActivity::processEnded(std::uint32_t processId) {
+    const auto found = m_watches.find(processId);
+    if (found == m_watches.end())
+        return;
+    Watch watch = std::move(found->second);
+    m_watches.erase(found);
+    // The notifier is the one calling: it may only go once its signal is done.
+    watch.notifier->setEnabled(false);
+    watch.notifier.release()->deleteLater();
+    ::close(watch.pidfd);
+    watch.ended();
+}
+
+void LinuxActivity::stopWatching(std::uint32_t processId) {
+    const auto found = m_watches.find(processId);
+    if (found == m_watches.end())
+        return;
+    found->second.notifier.reset();
+    ::close(found->second.pidfd);
+    m_watches.erase(found);
+}
+
+} // namespace halvo::linuxbackend

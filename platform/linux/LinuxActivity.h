@@ -1,0 +1,56 @@
+#pragma once
+
+// What the user and the computer are doing, read on a Linux desktop: the kernel's counters in /proc, the X
+// server's screen-saver extension or the Wayland desktop's idle service for the user's input, UPower for
+// the battery, pidfds for programs that end.
+
+#include "platform/Activity.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QObject;
+class QSocketNotifier;
+struct xcb_connection_t;
+
+namespace halvo::linuxbackend {
+
+class LinuxActivity final : public Activity {
+public:
+    // displayName: the X display whose idle time counts; empty for $DISPLAY. procFolder: where the kernel's
+    // process file system is mounted (the counters follow this process's network namespace).
+    explicit LinuxActivity(std::string displayName = {}, std::string procFolder = "/proc");
+    ~LinuxActivity() override;
+    LinuxActivity(const LinuxActivity&) = delete;
+    LinuxActivity& operator=(const LinuxActivity&) = delete;
+
+    void userIdle(std::function<void(Reading<std::int64_t> idleMs)> answer) override;
+    void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) override;
+    void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) override;
+    void powerSource(std::function<void(Reading<PowerSource>)> answer) override;
+    std::vector<std::uint32_t> processesRunning(const std::string& name) override;
+    bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;
+    void stopWatching(std::uint32_t processId) override;
+
+private:
+    struct Watch {
+        int pidfd = -1;
+        std::unique_ptr<QSocketNotifier> notifier;
+        std::function<void()> ended;
+    };
+
+    std::optional<std::int64_t> x11IdleMs();
+    void askIdleServices(std::size_t first, std::function<void(Reading<std::int64_t>)> answer);
+    void processEnded(std::uint32_t processId);
+
+    std::string m_displayName;
+    std::string m_proc;
+    xcb_connection_t* m_x11 = nullptr;
+    std::uint32_t m_x11Root = 0;
+    // Parent of the bus calls under way, so that none answers once this object is gone.
+    std::unique_ptr<QObject> m_calls;
+    std::map<std::uint32_t, Watch> m_watches;
+};
+
+} // namespace halvo::linuxbackend
