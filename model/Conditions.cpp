@@ -84,6 +84,15 @@ std::vector<std::string_view> fields(std::string_view text) {
     }
 }
 
+// The text as given, kept to one line for the error that names it.
+std::string shown(std::string_view text) {
+    std::string line(text);
+    for (char& c : line)
+        if ((unsigned char)c < 0x20 || c == 0x7f)
+            c = '?';
+    return line;
+}
+
 } // namespace
 
 const char* ConditionForms() {
@@ -91,7 +100,7 @@ const char* ConditionForms() {
 }
 
 std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& error) {
-    const std::string quoted = "bad condition '" + std::string(text) + "': ";
+    const std::string quoted = "bad condition '" + shown(text) + "': ";
     const auto fail = [&error](std::string reason) -> std::optional<ConditionSpec> {
         error = std::move(reason);
         return std::nullopt;
@@ -164,7 +173,7 @@ std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& 
         spec.percent = *percent;
         return spec;
     }
-    return fail("unknown condition '" + std::string(text) + "' (one of " + ConditionForms() + ")");
+    return fail("unknown condition '" + shown(text) + "' (one of " + ConditionForms() + ")");
 }
 
 std::string ConditionText(const ConditionSpec& spec) {

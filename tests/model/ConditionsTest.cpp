@@ -84,7 +84,6 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
         {"exit:0", "the process id must be 1 to 4294967295"},
         {"exit:4294967296", "the process id must be 1 to 4294967295"},
         {"exit:/usr/bin/blender", "the program's name goes without its folder"},
-        {"exit:a\tb", "the program's name holds a control character"},
         {"cpu:120%:5m", "the processor's percent must be 1% to 100%"},
         {"cpu:0%:5m", "the processor's percent must be 1% to 100%"},
         {"cpu:10%", "expected cpu:PERCENT%:MINUTES, like cpu:10%:5m"},
@@ -108,6 +107,8 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
         EXPECT_EQ(error, "bad condition '" + std::string(text) + "': " + reason);
     }
     std::string error;
+    EXPECT_FALSE(ParseCondition("exit:a\nb", error));
+    EXPECT_EQ(error, "bad condition 'exit:a?b': the program's name holds a control character");
     EXPECT_FALSE(ParseCondition("disk:5%", error));
     EXPECT_EQ(error, "unknown condition 'disk:5%' (one of exit:NAME, exit:PID, idle:30m, cpu:10%:5m, "
                      "net:50k:5m, net:2M:5m, battery:15%)");
