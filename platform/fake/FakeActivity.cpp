@@ -1,5 +1,7 @@
 #include "FakeActivity.h"
 
+#include <utility>
+
 namespace halvo {
 
 void FakeActivity::endProcess(std::uint32_t processId) {
@@ -12,6 +14,18 @@ void FakeActivity::endProcess(std::uint32_t processId) {
     ended();
 }
 
+void FakeActivity::reply(std::function<void()> answer) {
+    if (deferAnswers)
+        m_deferred.push_back(std::move(answer));
+    else
+        answer();
+}
+
+void FakeActivity::deliverAnswers() {
+    for (const std::function<void()>& answer : std::exchange(m_deferred, {}))
+        answer();
+}
+
 std::set<std::uint32_t> FakeActivity::watched() const {
     std::set<std::uint32_t> ids;
     for (const auto& [id, ended] : m_watches)
@@ -21,22 +35,22 @@ std::set<std::uint32_t> FakeActivity::watched() const {
 
 void FakeActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) {
     ++idleAsked;
-    answer(idle);
+    reply([answer, value = idle] { answer(value); });
 }
 
 void FakeActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
     ++processorAsked;
-    answer(processor);
+    reply([answer, value = processor] { answer(value); });
 }
 
 void FakeActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
     ++networkAsked;
-    answer(network);
+    reply([answer, value = network] { answer(value); });
 }
 
 void FakeActivity::powerSource(std::function<void(Reading<PowerSource>)> answer) {
     ++powerAsked;
-    answer(power);
+    reply([answer, value = power] { answer(value); });
 }
 
 std::vector<std::uint32_t> FakeActivity::processesRunning(const std::string& name) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // A scripted Activity for tests: the readings are what the test set last (a value or a failure), every
-// answer comes at once, and the test ends the processes it listed, which calls their watches.
+// answer comes at once unless the test holds them back, and the test ends the processes it listed, which
+// calls their watches.
 
 #include "platform/Activity.h"
 
@@ -25,6 +26,9 @@ public:
     std::map<std::uint32_t, std::string> processes;
     std::set<std::uint32_t> otherUsersProcesses;
 
+    // Answers wait until deliverAnswers(), as a bus's would, while this is set.
+    bool deferAnswers = false;
+    void deliverAnswers();
     // Removes the process and calls its watch, if any.
     void endProcess(std::uint32_t processId);
     // The processes watched now.
@@ -42,7 +46,10 @@ public:
     void stopWatching(std::uint32_t processId) override;
 
 private:
+    void reply(std::function<void()> answer);
+
     std::map<std::uint32_t, std::function<void()>> m_watches;
+    std::vector<std::function<void()>> m_deferred;
 };
 
 } // namespace halvo

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -366,4 +367,20 @@ TEST(Conditions, WatchCombinesConditionsAndFollowsEveryProcessOfAProgram) {
         EXPECT_EQ(failure, reason) << texts[0];
         EXPECT_FALSE(watch.Holds());
     }
+
+    // Answers that take their time: the start waits for them, a reading on its way is not asked for again,
+    // and one that comes after the watch is gone finds nothing to change.
+    activity.deferAnswers = true;
+    auto slow = std::make_unique<ConditionWatch>(activity, std::vector{parsed("cpu:10%:1m")});
+    failure = "not called";
+    slow->Start(0, [&](const std::string& why) { failure = why; });
+    EXPECT_EQ(failure, "not called");
+    activity.deliverAnswers();
+    EXPECT_EQ(failure, "");
+    const int asked = activity.processorAsked;
+    slow->Sample(5000);
+    slow->Sample(10000);
+    EXPECT_EQ(activity.processorAsked, asked + 1);
+    slow.reset();
+    activity.deliverAnswers();
 }
