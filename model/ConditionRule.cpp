@@ -59,10 +59,12 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& 
         return;
     if (!reading.value)
         return fail(reading.failure);
+    if (m_lastMs && elapsedMs <= *m_lastMs)
+        return; // no time has passed to judge
     const ProcessorTimes times = *reading.value;
     const ProcessorTimes last = std::exchange(m_lastTimes, times);
-    if (!m_lastMs || elapsedMs <= *m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs ||
-        times.busy < last.busy || times.total < last.total)
+    if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs || times.busy < last.busy ||
+        times.total < last.total)
         return restart(elapsedMs);
     const std::uint64_t total = times.total - last.total;
     const std::uint64_t busy = std::min(times.busy - last.busy, total);
@@ -76,6 +78,8 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
         return;
     if (!reading.value)
         return fail(reading.failure);
+    if (m_lastMs && elapsedMs <= *m_lastMs)
+        return; // no time has passed to judge
     // An interface seen for the first time brings nothing to this interval; one that went away, nothing.
     std::uint64_t bytes = 0;
     std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> counters;
@@ -87,7 +91,7 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
                      grown(interface.sent, before->second.second);
     }
     m_lastBytes = std::move(counters);
-    if (!m_lastMs || elapsedMs <= *m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs)
+    if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs)
         return restart(elapsedMs);
     const std::int64_t durationMs = elapsedMs - *m_lastMs;
     m_reading = "now " + rounded(bytes * 1000.0L / durationMs / 1024) + " KB/s";
