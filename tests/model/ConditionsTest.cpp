@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,7 +82,6 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
     const std::string minutes = "minutes must be 1m to 24h, like 30m or 2h";
     const std::pair<const char*, std::string> bad[] = {
         {"exit:", "the program's name or process id is missing (exit:NAME or exit:PID)"},
-        {"exit", "the program's name or process id is missing (exit:NAME or exit:PID)"},
         {"exit:0", "the process id must be 1 to 4294967295"},
         {"exit:4294967296", "the process id must be 1 to 4294967295"},
         {"exit:/usr/bin/blender", "the program's name goes without its folder"},
@@ -97,7 +97,6 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
         {"idle:1441m", minutes},
         {"idle:30", minutes},
         {"idle:30mx", minutes},
-        {"idle:m", minutes},
         {"idle:30m:5m", "expected idle:MINUTES, like idle:30m"},
         {"battery:100%", "the battery's percent must be 1% to 99%"},
         {"battery:15%x", "the battery's percent must be 1% to 99%"},
@@ -122,125 +121,80 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
                                         "the network is below", "the battery is below"}));
 }
 
-// Each case is sampled every five seconds from arming (second 0) on; flips are the seconds at which the
-// condition starts or stops holding.
+// Each case is sampled every five seconds from arming (second 0) on, on one interface or the processor at
+// the given rates ({until second, KB/s or percent}) unless it feeds its own readings; flips are the seconds
+// at which the condition starts or stops holding.
 TEST(Conditions, QuietWindowHoldsOnlyAfterAWholeWindowBelowTheLimit) {
     using Feed = std::function<void(ConditionRule&, int t)>;
-    const auto net = [](std::function<std::vector<InterfaceBytes>(int)> at) -> Feed {
-        return [at](ConditionRule& rule, int t) { rule.Feed(t * 1000LL, interfaces(at(t))); };
-    };
-    const auto cpu = [](std::vector<std::pair<int, int>> percents) -> Feed {
-        return [percents](ConditionRule& rule, int t) { rule.Feed(t * 1000LL, processor(t, percents)); };
+    const auto eth0 = [](ConditionRule& rule, int t) {
+        rule.Feed(t * 1000LL, interfaces({received("eth0", 0)}));
     };
     const std::uint64_t fiveGigabytes = 5ull * 1024 * 1024;
     const struct {
         const char* what;
         const char* spec;
         int seconds;
-        Feed feed;
+        std::vector<std::pair<int, int>> rates;
         std::vector<int> flips;
         const char* reading;
+        Feed feed = {};
     } cases[] = {
-        {"quiet from arming",
-         "net:50k:5m",
-         600,
-         net([](int t) { return std::vector{received("eth0", 40ull * t)}; }),
-         {300},
-         "now 40 KB/s"},
-        {"a lull shorter than the window",
-         "net:50k:5m",
-         900,
-         net([](int t) {
-             return std::vector{received("eth0", kilobytes(t, {{200, 800}, {320, 0}, {900, 800}}))};
-         }),
-         {},
+        // clang-format off
+        {"quiet from arming", "net:50k:5m", 600, {{600, 40}}, {300}, "now 40 KB/s"},
+        {"a lull shorter than the window", "net:50k:5m", 900, {{200, 800}, {320, 0}, {900, 800}}, {},
          "now 800 KB/s"},
         // Averaged over the window: the last three intervals of the download still fit under the limit.
-        {"armed in the middle of a download",
-         "net:50k:5m",
-         600,
-         net([=](int t) {
-             return std::vector{received("eth0", fiveGigabytes + kilobytes(t, {{120, 800}, {600, 10}}))};
-         }),
-         {405},
-         "now 10 KB/s"},
-        {"a spike inside the window",
-         "net:50k:5m",
-         600,
-         net([](int t) {
-             return std::vector{received("eth0", kilobytes(t, {{200, 0}, {210, 5000}, {600, 0}}))};
-         }),
-         {510},
+        {"armed in the middle of a download", "net:50k:5m", 600, {}, {405}, "now 10 KB/s",
+         [=](ConditionRule& rule, int t) {
+             const std::uint64_t kb = fiveGigabytes + kilobytes(t, {{120, 800}, {600, 10}});
+             rule.Feed(t * 1000LL, interfaces({received("eth0", kb)}));
+         }},
+        {"a spike inside the window", "net:50k:5m", 600, {{200, 0}, {210, 5000}, {600, 0}}, {510},
          "now 0 KB/s"},
-        {"a burst the average absorbs",
-         "net:50k:5m",
-         400,
-         net([](int t) {
-             return std::vector{received("eth0", kilobytes(t, {{200, 0}, {210, 1000}, {600, 0}}))};
-         }),
-         {300},
+        {"a burst the average absorbs", "net:50k:5m", 400, {{200, 0}, {210, 1000}, {600, 0}}, {300},
          "now 0 KB/s"},
-        {"a counter reset counts what came since",
-         "net:50k:5m",
-         500,
-         net([](int t) {
-             return std::vector{received("eth0", 0),
-                                received("wlan0", t <= 100 ? 800ull * t : 10ull * (t - 100))};
-         }),
-         {385},
-         "now 10 KB/s"},
-        {"an interface that goes away and comes back",
-         "net:50k:5m",
-         500,
-         net([=](int t) {
+        {"a counter reset counts what came since", "net:50k:5m", 500, {}, {385}, "now 10 KB/s",
+         [](ConditionRule& rule, int t) {
+             const std::uint64_t wlan0 = t <= 100 ? 800ull * t : 10ull * (t - 100);
+             rule.Feed(t * 1000LL, interfaces({received("eth0", 0), received("wlan0", wlan0)}));
+         }},
+        {"an interface that goes away and comes back", "net:50k:5m", 500, {}, {385}, "now 0 KB/s",
+         [=](ConditionRule& rule, int t) {
              std::vector list{received("eth0", 0)};
-             if (t <= 100)
-                 list.push_back(received("wlan0", 800ull * t));
-             else if (t >= 110)
-                 list.push_back(received("wlan0", 3 * fiveGigabytes));
-             return list;
-         }),
-         {385},
-         "now 0 KB/s"},
-        {"a failed reading starts the window again",
-         "net:50k:5m",
-         720,
-         [](ConditionRule& rule, int t) {
-             if (t == 400)
-                 rule.Feed(t * 1000LL, Reading<std::vector<InterfaceBytes>>{{}, "counters unreadable"});
-             else
-                 rule.Feed(t * 1000LL, interfaces({received("eth0", 0)}));
-         },
-         {300, 400, 705},
-         "now 0 KB/s"},
-        {"a sleep longer than the sampling starts the window again",
-         "net:50k:5m",
-         4200,
-         [](ConditionRule& rule, int t) {
+             if (t <= 100 || t >= 110)
+                 list.push_back(received("wlan0", t <= 100 ? 800ull * t : 3 * fiveGigabytes));
+             rule.Feed(t * 1000LL, interfaces(list));
+         }},
+        {"a failed reading starts the window again", "net:50k:5m", 720, {}, {300, 400, 705}, "now 0 KB/s",
+         [=](ConditionRule& rule, int t) {
+             if (t != 400)
+                 return eth0(rule, t);
+             rule.Feed(t * 1000LL, Reading<std::vector<InterfaceBytes>>{{}, "counters unreadable"});
+             EXPECT_EQ(rule.LiveReading(), "reading failed: counters unreadable");
+         }},
+        {"a sleep longer than the sampling starts the window again", "net:50k:5m", 4200, {}, {4100},
+         "now 0 KB/s", [=](ConditionRule& rule, int t) {
              if (t <= 200 || t >= 3800)
-                 rule.Feed(t * 1000LL, interfaces({received("eth0", 0)}));
-         },
-         {4100},
-         "now 0 KB/s"},
-        {"processor busy, then idle", "cpu:10%:1m", 200, cpu({{60, 50}, {200, 2}}), {115}, "now 2%"},
-        {"a fully busy processor is not below 100%",
-         "cpu:100%:1m",
-         200,
-         cpu({{120, 100}, {200, 99}}),
-         {125},
+                 eth0(rule, t);
+         }},
+        {"processor busy, then idle", "cpu:10%:1m", 200, {{60, 50}, {200, 2}}, {115}, "now 2%"},
+        {"a fully busy processor is not below 100%", "cpu:100%:1m", 200, {{120, 100}, {200, 99}}, {125},
          "now 99%"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         ConditionRule rule(parsed(c.spec));
         std::vector<int> flips;
         for (int t = 0; t <= c.seconds; t += 5) {
             const bool held = rule.Holds();
-            c.feed(rule, t);
+            if (c.feed) {
+                c.feed(rule, t);
+            } else {
+                rule.Feed(t * 1000LL, interfaces({received("eth0", kilobytes(t, c.rates))}));
+                rule.Feed(t * 1000LL, processor(t, c.rates));
+            }
             if (rule.Holds() != held)
                 flips.push_back(t);
-            if (t == 400 && c.flips.size() == 3) {
-                EXPECT_EQ(rule.LiveReading(), "reading failed: counters unreadable");
-            }
         }
         EXPECT_EQ(flips, c.flips) << c.what;
         EXPECT_EQ(rule.LiveReading(), c.reading) << c.what;
@@ -248,51 +202,41 @@ TEST(Conditions, QuietWindowHoldsOnlyAfterAWholeWindowBelowTheLimit) {
 }
 
 TEST(Conditions, InstantConditionsAndTheirReadings) {
-    ConditionRule idle(parsed("idle:30m")), battery(parsed("battery:15%")), program(parsed("exit:render"));
+    // value: idle milliseconds, tenths of the battery's percent, processes left.
     const struct {
-        std::function<void()> feed;
-        ConditionRule& rule;
+        const char* spec;
+        std::int64_t value;
         bool holds;
         const char* reading;
+        const char* failure = "";
+        bool onBattery = true;
     } steps[] = {
-        {[&] {
-             idle.FeedIdle({40'999, ""});
-         },
-         idle, false, "idle 40 s"},
-        {[&] {
-             idle.FeedIdle({29 * 60'000 + 59'999, ""});
-         },
-         idle, false, "idle 29 min"},
-        {[&] {
-             idle.FeedIdle({30 * 60'000, ""});
-         },
-         idle, true, "idle 30 min"},
-        {[&] {
-             idle.FeedIdle({{}, "no idle source"});
-         },
-         idle, false, "reading failed: no idle source"},
-        {[&] {
-             battery.Feed(Reading<PowerSource>{PowerSource{false, 12}, ""});
-         },
-         battery, false, "battery 12%, charging"},
-        {[&] {
-             battery.Feed(Reading<PowerSource>{PowerSource{true, 15.4}, ""});
-         },
-         battery, true, "battery 15%"},
-        {[&] {
-             battery.Feed(Reading<PowerSource>{PowerSource{true, 15.6}, ""});
-         },
-         battery, false, "battery 16%"},
-        {[&] { program.FeedProcessesLeft(2); }, program, false, "2 running"},
-        {[&] { program.FeedProcessesLeft(1); }, program, false, "running"},
-        {[&] { program.FeedProcessesLeft(0); }, program, true, "ended"},
-        // A program started again afterwards does not undo its exit.
-        {[&] { program.FeedProcessesLeft(1); }, program, true, "ended"},
+        // clang-format off
+        {"idle:30m", 40'999, false, "idle 40 s"},
+        {"idle:30m", 29 * 60'000 + 59'999, false, "idle 29 min"},
+        {"idle:30m", 30 * 60'000, true, "idle 30 min"},
+        {"idle:30m", 0, false, "reading failed: no idle source", "no idle source"},
+        {"battery:15%", 120, false, "battery 12%, charging", "", false},
+        {"battery:15%", 154, true, "battery 15%"},
+        {"battery:15%", 156, false, "battery 16%"},
+        {"battery:15%", 0, false, "reading failed: no battery", "no battery"},
+        {"exit:render", 2, false, "2 running"},
+        {"exit:render", 1, false, "running"},
+        {"exit:render", 0, true, "ended"},
+        {"exit:render", 1, true, "ended"}, // a program started again afterwards does not undo its exit
+        // clang-format on
     };
+    std::map<std::string, ConditionRule> rules;
     for (const auto& step : steps) {
-        step.feed();
-        EXPECT_EQ(step.rule.Holds(), step.holds) << step.reading;
-        EXPECT_EQ(step.rule.LiveReading(), step.reading);
+        ConditionRule& rule = rules.try_emplace(step.spec, parsed(step.spec)).first->second;
+        const bool failed = *step.failure;
+        rule.FeedIdle(failed ? Reading<std::int64_t>{{}, step.failure}
+                             : Reading<std::int64_t>{step.value, ""});
+        rule.Feed(failed ? Reading<PowerSource>{{}, step.failure}
+                         : Reading<PowerSource>{PowerSource{step.onBattery, step.value / 10.0}, ""});
+        rule.FeedProcessesLeft(std::size_t(step.value));
+        EXPECT_EQ(rule.Holds(), step.holds) << step.spec << " " << step.reading;
+        EXPECT_EQ(rule.LiveReading(), step.reading);
     }
 }
 
