@@ -162,8 +162,11 @@ bool ConditionWatch::watch(std::size_t index, std::uint32_t processId, std::stri
             watch.notify();
         },
         failure);
-    if (!watched)
+    if (!watched) {
         programs.running.erase(processId);
+        if (failure.empty())
+            failure = "process " + std::to_string(processId) + " cannot be watched";
+    }
     return watched;
 }
 
