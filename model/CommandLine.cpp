@@ -61,6 +61,34 @@ const TaskKind* commandKind(std::int32_t code) {
     return kind && kind->CommandName ? kind : nullptr;
 }
 
+// A condition's text as one word of the request line: a program's name may hold spaces.
+std::string escaped(const std::string& text) {
+    std::string word;
+    for (char c : text) {
+        if (c == '\\')
+            word += "\\\\";
+        else if (c == ' ')
+            word += "\\s";
+        else
+            word += c;
+    }
+    return word;
+}
+
+std::optional<std::string> unescaped(std::string_view word) {
+    std::string text;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (word[i] != '\\') {
+            text += word[i];
+            continue;
+        }
+        if (++i == word.size() || (word[i] != '\\' && word[i] != 's'))
+            return std::nullopt;
+        text += word[i] == 's' ? ' ' : '\\';
+    }
+    return text;
+}
+
 std::string taskNames() {
     std::string names;
     for (const TaskKind& kind : TaskCatalogue()) {
@@ -149,6 +177,11 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             result.error = "missing TASK after " + option + " (one of " + taskNames() + ")";
             return false;
         }
+        if (args[index] == "--when" || (option == "--when" && args[index].starts_with("--"))) {
+            result.error = "--when goes with a TASK alone, not with " +
+                           (option == "--when" ? args[index] : option) + " (see --help)";
+            return false;
+        }
         const TaskKind* kind = KindOfCommandName(args[index]);
         if (!kind) {
             result.error = "unknown task '" + args[index] + "' (one of " + taskNames() + ")";
@@ -195,6 +228,21 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         request.second = time->second;
         if (!task(2))
             return fail(result.error);
+    } else if (option == "--when") {
+        request.verb = Verb::When;
+        std::size_t at = 0;
+        while (at < args.size() && args[at] == "--when") {
+            if (at + 1 >= args.size())
+                return fail(std::string("missing CONDITION after --when (one of ") + ConditionForms() + ")");
+            std::string error;
+            const auto condition = ParseCondition(args[at + 1], error);
+            if (!condition)
+                return fail(error);
+            request.conditions.push_back(*condition);
+            at += 2;
+        }
+        if (!task(at))
+            return fail(result.error);
     } else {
         return fail("unknown option '" + option + "' (see --help)");
     }
@@ -211,6 +259,16 @@ std::string UsageText() {
            "  --now TASK            run TASK at once\n"
            "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
            "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
+           "  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several\n"
+           "                        --when CONDITION before TASK must all hold. CONDITION is one of:\n"
+           "                          exit:NAME, exit:PID   every process running the program NAME, or the\n"
+           "                                                process PID, has ended\n"
+           "                          idle:30m              no keyboard or mouse input for 30 minutes\n"
+           "                          cpu:10%:5m            the processor below 10% for 5 minutes\n"
+           "                          net:50k:5m, net:2M:5m the network below 50 KB/s or 2 MB/s for 5 "
+           "minutes\n"
+           "                          battery:15%           on battery, at 15% or less\n"
+           "                        (minutes as 30m, 2h or 1h30m, up to 24h)\n"
            "  --cancel              cancel the timed action and any postponed action, and close their\n"
            "                        reminders\n"
            "  --status              print what is armed, postponed or announced by an open reminder, and\n"
@@ -240,6 +298,11 @@ std::string EncodeRequest(const CommandRequest& request) {
     case Verb::At:
         return line + " at " + TwoDigits(request.hour) + ":" + TwoDigits(request.minute) + ":" +
                TwoDigits(request.second) + " " + task;
+    case Verb::When:
+        line += " when";
+        for (const ConditionSpec& condition : request.conditions)
+            line += " " + escaped(ConditionText(condition));
+        return line + " " + task;
     case Verb::Cancel:
         return line + " cancel";
     case Verb::Status:
@@ -288,6 +351,20 @@ std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& 
             request.second = time->second;
             return request;
         }
+    } else if (parts.size() >= 4 && parts[1] == "when") {
+        request.verb = Verb::When;
+        for (std::size_t i = 2; i + 1 < parts.size(); ++i) {
+            const auto text = unescaped(parts[i]);
+            std::string ignored;
+            const auto condition = text ? ParseCondition(*text, ignored) : std::nullopt;
+            if (!condition) {
+                request.conditions.clear();
+                break;
+            }
+            request.conditions.push_back(*condition);
+        }
+        if (!request.conditions.empty() && taskOf(parts.back()))
+            return request;
     } else if (verbIs("cancel", 2)) {
         request.verb = Verb::Cancel;
         return request;

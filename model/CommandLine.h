@@ -5,6 +5,8 @@
 // answer line it gets back. The running copy decodes every line afresh: a line it cannot read is answered
 // with an error and never acted on.
 
+#include "model/Conditions.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,13 +16,14 @@
 namespace halvo {
 
 struct CommandRequest {
-    enum class Verb { Help, Version, Now, In, At, Cancel, Status, Show };
+    enum class Verb { Help, Version, Now, In, At, Cancel, Status, Show, When };
     Verb verb = Verb::Show;
     std::int32_t taskCode = 0;
     std::int32_t seconds = 0; // In
     std::int32_t hour = 0;    // At, 0 to 23
     std::int32_t minute = 0;
     std::int32_t second = 0;
+    std::vector<ConditionSpec> conditions; // When: all must hold, at least one
 
     bool operator==(const CommandRequest&) const = default;
 };
@@ -49,7 +52,8 @@ std::optional<ClockTime> ParseClockTime(std::string_view text);
 // The usage text of --help.
 std::string UsageText();
 
-// The protocol. A request is one line "halvo-shutdown/1 VERB [ARG...]"; the answer is one line, "ok",
+// The protocol. A request is one line "halvo-shutdown/1 VERB [ARG...]" ("when CONDITION... TASK", each
+// condition in its text form with "\\" for a backslash and "\s" for a space); the answer is one line, "ok",
 // "ok TEXT" or "error TEXT", with the text's line breaks written as "\n" and backslashes as "\\".
 inline constexpr const char* ProtocolPrefix = "halvo-shutdown/1";
 

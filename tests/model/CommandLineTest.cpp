@@ -11,7 +11,16 @@ using Verb = CommandRequest::Verb;
 namespace {
 
 CommandRequest req(Verb verb, int code = 0, int seconds = 0, int h = 0, int m = 0, int s = 0) {
-    return {verb, code, seconds, h, m, s};
+    return {verb, code, seconds, h, m, s, {}};
+}
+
+CommandRequest when(int code, const std::vector<std::string>& conditions) {
+    CommandRequest request = req(Verb::When, code);
+    for (const std::string& text : conditions) {
+        std::string error;
+        request.conditions.push_back(ParseCondition(text, error).value());
+    }
+    return request;
 }
 
 } // namespace
@@ -45,6 +54,10 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
         {{"--cancel"}, req(Verb::Cancel)},
         {{"--status"}, req(Verb::Status)},
         {{"--show"}, req(Verb::Show)},
+        {{"--when", "net:50k:5m", "--when", "cpu:15%:5m", "shutdown"}, when(1, {"net:50k:5m", "cpu:15%:5m"})},
+        {{"--when", "exit:My Render.exe", "lock"}, when(11, {"exit:My Render.exe"})},
+        {{"--when", "battery:15%", "--when", "net:2M:2h", "--when", "exit:77", "poweroff"},
+         when(2, {"battery:15%", "net:2048k:120m", "exit:77"})},
     };
     for (const Case& c : cases) {
         const ParsedArguments parsed = ParseArguments(c.args);
@@ -60,6 +73,8 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
     }
     EXPECT_EQ(EncodeRequest(req(Verb::At, 1, 0, 7, 5, 9)), "halvo-shutdown/1 at 07:05:09 shutdown");
     EXPECT_EQ(EncodeRequest(req(Verb::In, 11, 90)), "halvo-shutdown/1 in 90 lock");
+    EXPECT_EQ(EncodeRequest(when(1, {"exit:My Render.exe", "net:2M:5m"})),
+              "halvo-shutdown/1 when exit:My\\sRender.exe net:2048k:5m shutdown");
     EXPECT_FALSE(ParseArguments({}).request);
     EXPECT_EQ(ParseArguments({}).error, "");
     EXPECT_FALSE(ParseArguments({}).trayOnly);
@@ -89,6 +104,21 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--now", "lock", "lock"}, "unexpected argument 'lock' (see --help)"},
         {{"--tray", "lock"}, "unexpected argument 'lock' (see --help)"},
         {{"--in", "2147483648s", "lock"}, "bad duration '2147483648s' (e.g. 90s, 45m, 1h30m)"},
+        {{"--when"},
+         "missing CONDITION after --when (one of exit:NAME, exit:PID, idle:30m, cpu:10%:5m, net:50k:5m, "
+         "net:2M:5m, battery:15%)"},
+        {{"--when", "cpu:120%:5m", "shutdown"},
+         "bad condition 'cpu:120%:5m': the processor's percent must be 1% to 100%"},
+        {{"--when", "idle:30m", "--when", "net:fast:5m", "shutdown"},
+         "bad condition 'net:fast:5m': the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"},
+        {{"--when", "idle:30m"},
+         "missing TASK after --when (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
+         "hibernate)"},
+        {{"--when", "idle:30m", "--in", "10m", "lock"},
+         "--when goes with a TASK alone, not with --in (see --help)"},
+        {{"--at", "22:00", "--when", "idle:30m", "lock"},
+         "--when goes with a TASK alone, not with --at (see --help)"},
+        {{"--when", "idle:30m", "lock", "--when", "cpu:5%:5m"}, "unexpected argument '--when' (see --help)"},
     };
     for (const auto& [args, error] : cases) {
         const ParsedArguments parsed = ParseArguments(args);
@@ -136,6 +166,13 @@ TEST(CommandLine, LinesTheRunningCopyCannotReadAreRefused) {
         "halvo-shutdown/1 at 25:00:00 lock",
         "halvo-shutdown/1  status",
         "halvo-shutdown/1 STATUS",
+        "halvo-shutdown/1 when lock",
+        "halvo-shutdown/1 when idle:30m",
+        "halvo-shutdown/1 when idle:0m lock",
+        "halvo-shutdown/1 when idle:30m  lock",
+        "halvo-shutdown/1 when exit:a\\x lock",
+        "halvo-shutdown/1 when exit:a\\ lock",
+        "halvo-shutdown/1 when idle:30m reboot",
     };
     for (const char* line : lines) {
         std::string error;

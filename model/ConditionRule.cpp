@@ -1,0 +1,133 @@
+#include "ConditionRule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace halvo {
+
+namespace {
+
+// Counters that went down since the last reading were reset (the interface went away and came back): what
+// they show now is what passed since the reset.
+std::uint64_t grown(std::uint64_t now, std::uint64_t before) {
+    return now >= before ? now - before : now;
+}
+
+std::string rounded(long double value) {
+    return std::to_string(std::llround(value));
+}
+
+} // namespace
+
+ConditionRule::ConditionRule(ConditionSpec spec) : m_spec(std::move(spec)) {}
+
+void ConditionRule::fail(const std::string& failure) {
+    m_holds = false;
+    m_reading = "reading failed: " + (failure.empty() ? std::string("no reason given") : failure);
+    m_lastMs.reset();
+    m_window.clear();
+}
+
+void ConditionRule::restart(std::int64_t elapsedMs) {
+    m_holds = false;
+    m_reading = "measuring";
+    m_lastMs = elapsedMs;
+    m_window.clear();
+}
+
+void ConditionRule::add(std::int64_t elapsedMs, std::uint64_t amount, std::uint64_t outOf) {
+    m_window.push_back({*m_lastMs, amount, outOf});
+    m_lastMs = elapsedMs;
+    const std::int64_t windowMs = std::int64_t(m_spec.minutes) * 60000;
+    while (m_window.size() > 1 && elapsedMs - m_window[1].startMs >= windowMs)
+        m_window.pop_front();
+    long double sumAmount = 0, sumOutOf = 0;
+    for (const Interval& interval : m_window) {
+        sumAmount += interval.amount;
+        sumOutOf += interval.outOf;
+    }
+    bool below = false;
+    if (m_spec.kind == ConditionKind::ProcessorBelow)
+        below = sumOutOf > 0 && sumAmount * 100 < sumOutOf * m_spec.percent;
+    else // bytes over milliseconds against KB/s
+        below = sumOutOf > 0 && sumAmount * 1000 < sumOutOf * m_spec.kilobytesPerSecond * 1024;
+    m_holds = elapsedMs - m_window.front().startMs >= windowMs && below;
+}
+
+void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& reading) {
+    if (m_spec.kind != ConditionKind::ProcessorBelow)
+        return;
+    if (!reading.value)
+        return fail(reading.failure);
+    if (m_lastMs && elapsedMs <= *m_lastMs)
+        return; // no time has passed to judge
+    const ProcessorTimes times = *reading.value;
+    const ProcessorTimes last = std::exchange(m_lastTimes, times);
+    if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs || times.busy < last.busy ||
+        times.total < last.total)
+        return restart(elapsedMs);
+    const std::uint64_t total = times.total - last.total;
+    const std::uint64_t busy = std::min(times.busy - last.busy, total);
+    if (total > 0)
+        m_reading = "now " + rounded(100.0L * busy / total) + "%";
+    add(elapsedMs, busy, total);
+}
+
+void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<InterfaceBytes>>& reading) {
+    if (m_spec.kind != ConditionKind::NetworkBelow)
+        return;
+    if (!reading.value)
+        return fail(reading.failure);
+    if (m_lastMs && elapsedMs <= *m_lastMs)
+        return; // no time has passed to judge
+    // An interface seen for the first time brings nothing to this interval; one that went away, nothing.
+    std::uint64_t bytes = 0;
+    std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> counters;
+    for (const InterfaceBytes& interface : *reading.value) {
+        counters[interface.name] = {interface.received, interface.sent};
+        const auto before = m_lastBytes.find(interface.name);
+        if (before != m_lastBytes.end())
+            bytes += grown(interface.received, before->second.first) +
+                     grown(interface.sent, before->second.second);
+    }
+    m_lastBytes = std::move(counters);
+    if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs)
+        return restart(elapsedMs);
+    const std::int64_t durationMs = elapsedMs - *m_lastMs;
+    m_reading = "now " + rounded(bytes * 1000.0L / durationMs / 1024) + " KB/s";
+    add(elapsedMs, bytes, std::uint64_t(durationMs));
+}
+
+void ConditionRule::FeedIdle(const Reading<std::int64_t>& idleMs) {
+    if (m_spec.kind != ConditionKind::UserIdle)
+        return;
+    if (!idleMs.value)
+        return fail(idleMs.failure);
+    const std::int64_t idle = std::max<std::int64_t>(*idleMs.value, 0);
+    m_holds = idle >= std::int64_t(m_spec.minutes) * 60000;
+    m_reading = idle < 60000 ? "idle " + std::to_string(idle / 1000) + " s"
+                             : "idle " + std::to_string(idle / 60000) + " min";
+}
+
+void ConditionRule::Feed(const Reading<PowerSource>& reading) {
+    if (m_spec.kind != ConditionKind::BatteryBelow)
+        return;
+    if (!reading.value)
+        return fail(reading.failure);
+    if (!std::isfinite(reading.value->percent))
+        return fail("the battery's charge is unknown");
+    // Judged on the whole percent shown, so "battery 15%" never sits beside a condition of 15% not held.
+    const long long percent = std::llround(std::clamp(reading.value->percent, 0.0, 100.0));
+    m_holds = reading.value->onBattery && percent <= m_spec.percent;
+    m_reading = "battery " + std::to_string(percent) + "%" + (reading.value->onBattery ? "" : ", charging");
+}
+
+void ConditionRule::FeedProcessesLeft(std::size_t left) {
+    if (m_spec.kind != ConditionKind::ProgramExits || m_ended)
+        return;
+    m_ended = left == 0;
+    m_holds = m_ended;
+    m_reading = m_ended ? "ended" : left == 1 ? "running" : std::to_string(left) + " running";
+}
+
+} // namespace halvo
