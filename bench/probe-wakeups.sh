@@ -91,9 +91,6 @@ if xdotool search --onlyvisible --name '^Halvo ShutDown$' >/dev/null 2>&1; then
     die "the program's window is shown"
 fi
 
-sleep "$settle_seconds" &
-wait $!
-
 # One line a thread: TID, voluntary context switches, clock ticks (utime + stime), ns on the CPU, name.
 threads() { # PID
     local task
@@ -107,22 +104,10 @@ threads() { # PID
     done
 }
 process_ticks() { awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
-
-for pid in "$program" "$minimal"; do
-    threads "$pid" >"$work/threads.$pid.before"
-    process_ticks "$pid" >"$work/ticks.$pid.before"
-done
-sleep "$seconds" &
-wait $!
-for pid in "$program" "$minimal"; do
-    kill -0 "$pid" 2>/dev/null || die "process $pid ended while measured"
-    threads "$pid" >"$work/threads.$pid.after"
-    process_ticks "$pid" >"$work/ticks.$pid.after"
-    awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" >"$work/rss.$pid"
-done
-
 ticks_per_second="$(getconf CLK_TCK)"
-figures() { # PID LABEL: the summary line; the per-thread lines go to $work/per-thread.PID
+
+# The summary line of one process over the window; its threads' lines go to $work/per-thread.PID.
+figures() { # PID LABEL
     awk -F'\t' -v label="$2" -v seconds="$seconds" -v hz="$ticks_per_second" \
         -v ticks0="$(cat "$work/ticks.$1.before")" -v ticks1="$(cat "$work/ticks.$1.after")" \
         -v rss="$(cat "$work/rss.$1")" -v per_thread="$work/per-thread.$1" '
@@ -132,25 +117,70 @@ figures() { # PID LABEL: the summary line; the per-thread lines go to $work/per-
             wakes = $2 - (new ? 0 : switches[$1])
             cpu = ($4 - (new ? 0 : ns[$1])) / 1e6
             total += wakes
-            total_ns_ms += cpu
-            printf "  %-16s %-24s %8.1f wake-ups/min %8.2f ms on CPU/min%s\n", label, $5 " (" $1 ")",
+            on_cpu += cpu
+            printf "  %-24s %8.1f wake-ups/min %8.2f ms on CPU/min%s\n", $5 " (" $1 ")",
                 wakes * 60 / seconds, cpu * 60 / seconds, new ? "  (started while measured)" : "" >per_thread
         }
         END {
             printf "%s: %.1f wake-ups/min, %.1f ms CPU/min, RSS %.1f MB\n", label, total * 60 / seconds,
                 (ticks1 - ticks0) * 1000 / hz * 60 / seconds, rss / 1024
-            printf "%.2f\n", total_ns_ms * 60 / seconds >(per_thread ".cpu")
-            printf "%.1f\n", total * 60 / seconds >(per_thread ".wakes")
+            printf "%.1f %.2f\n", total * 60 / seconds, on_cpu * 60 / seconds >(per_thread ".sum")
         }' "$work/threads.$1.before" "$work/threads.$1.after"
 }
 
-echo "== wake-ups over ${seconds}s, the window hidden, after ${settle_seconds}s of settling"
-figures "$program" "halvo-shutdown"
-figures "$minimal" "minimal Qt tray"
-echo "== by thread (on-CPU time as the scheduler counts it)"
-cat "$work/per-thread.$program" "$work/per-thread.$minimal"
-printf 'on-CPU time, all threads: halvo-shutdown %s ms/min, minimal Qt tray %s ms/min\n' \
-    "$(cat "$work/per-thread.$program.cpu")" "$(cat "$work/per-thread.$minimal.cpu")"
-awk -v wakes="$(cat "$work/per-thread.$program.wakes")" -v cpu="$(cat "$work/per-thread.$program.cpu")" \
-    'BEGIN { printf "aim for halvo-shutdown: at most 2 wake-ups and 1 ms a minute   %s\n",
-             (wakes <= 2 && cpu <= 1) ? "ok" : "MISSED" }'
+# measure TITLE PID LABEL [PID LABEL]...: settles, then measures the processes over the same seconds and
+# prints the table, then each one's threads. Sets wakes and on_cpu to the first one's sums.
+measure() {
+    local title="$1" pid
+    shift
+    sleep "$settle_seconds" &
+    wait $!
+    for ((i = 1; i < $#; i += 2)); do
+        pid="${!i}"
+        threads "$pid" >"$work/threads.$pid.before"
+        process_ticks "$pid" >"$work/ticks.$pid.before"
+    done
+    sleep "$seconds" &
+    wait $!
+    for ((i = 1; i < $#; i += 2)); do
+        pid="${!i}"
+        kill -0 "$pid" 2>/dev/null || die "process $pid ended while measured"
+        threads "$pid" >"$work/threads.$pid.after"
+        process_ticks "$pid" >"$work/ticks.$pid.after"
+        awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" >"$work/rss.$pid"
+    done
+    echo "== $title: over ${seconds}s, after ${settle_seconds}s of settling"
+    for ((i = 1; i < $#; i += 2)); do
+        local label=$((i + 1))
+        figures "${!i}" "${!label}"
+    done
+    for ((i = 1; i < $#; i += 2)); do
+        pid="${!i}"
+        local label=$((i + 1))
+        echo "  by thread of ${!label}, with the on-CPU time the scheduler counted ($(cut -d' ' -f2 \
+            "$work/per-thread.$pid.sum") ms/min in all):"
+        sed 's/^/  /' "$work/per-thread.$pid"
+    done
+    read -r wakes on_cpu <"$work/per-thread.$1.sum"
+}
+
+verdict() {
+    awk -v wakes="$wakes" -v cpu="$on_cpu" 'BEGIN {
+        printf "aim for halvo-shutdown: at most 2 wake-ups and 1 ms on CPU a minute   %s\n",
+            (wakes <= 2 && cpu <= 1) ? "ok" : "MISSED" }'
+}
+
+measure "the window never shown" "$program" "halvo-shutdown" "$minimal" "minimal Qt tray"
+verdict
+
+# Shown once (as by a second copy) and back in the tray, as after a user's look at it.
+"$work/bin/halvo-shutdown" || die "the second copy failed"
+main_window() { xdotool search --onlyvisible --name '^Halvo ShutDown$' 2>/dev/null | head -n 1; }
+has_main_window() { [[ -n "$(main_window)" ]]; }
+wait_for 10 has_main_window || die "the window did not show"
+sleep 1
+xdotool windowminimize "$(main_window)"
+wait_for 5 sh -c '! xdotool search --onlyvisible --name "^Halvo ShutDown\$" | grep -q .' ||
+    die "the window did not hide"
+measure "the window shown once, then hidden" "$program" "halvo-shutdown (window shown once)"
+verdict
