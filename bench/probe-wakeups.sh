@@ -14,7 +14,7 @@
 # The figures are printed against the aim (2 wake-ups and 1 ms a minute); only a figure that cannot be
 # measured fails the probe.
 #
-#   bench/probe-wakeups.sh BUILD_DIR       (HALVO_BENCH_SECONDS changes the 60 s)
+#   bench/probe-wakeups.sh BUILD_DIR     (HALVO_BENCH_SECONDS changes the 60 s, HALVO_BENCH_SETTLE_SECONDS the 10 s)
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -58,7 +58,7 @@ fi
 
 work="$2"
 seconds="${HALVO_BENCH_SECONDS:-60}"
-settle_seconds=10
+settle_seconds="${HALVO_BENCH_SETTLE_SECONDS:-10}"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || die "HALVO_BENCH_SECONDS must be a whole number of seconds"
 x_session_enter "$work"
 export LC_ALL=C
@@ -111,8 +111,9 @@ figures() { # PID LABEL
     awk -F'\t' -v label="$2" -v seconds="$seconds" -v hz="$ticks_per_second" \
         -v ticks0="$(cat "$work/ticks.$1.before")" -v ticks1="$(cat "$work/ticks.$1.after")" \
         -v rss="$(cat "$work/rss.$1")" -v per_thread="$work/per-thread.$1" '
-        FNR == NR { switches[$1] = $2; ns[$1] = $4; next }
+        FNR == NR { switches[$1] = $2; ns[$1] = $4; name[$1] = $5; next }
         {
+            seen[$1] = 1
             new = !($1 in switches)
             wakes = $2 - (new ? 0 : switches[$1])
             cpu = ($4 - (new ? 0 : ns[$1])) / 1e6
@@ -122,6 +123,9 @@ figures() { # PID LABEL
                 wakes * 60 / seconds, cpu * 60 / seconds, new ? "  (started while measured)" : "" >per_thread
         }
         END {
+            for (tid in switches)
+                if (!(tid in seen))
+                    printf "  %-24s ended while measured, not counted\n", name[tid] " (" tid ")" >per_thread
             printf "%s: %.1f wake-ups/min, %.1f ms CPU/min, RSS %.1f MB\n", label, total * 60 / seconds,
                 (ticks1 - ticks0) * 1000 / hz * 60 / seconds, rss / 1024
             printf "%.1f %.2f\n", total * 60 / seconds, on_cpu * 60 / seconds >(per_thread ".sum")

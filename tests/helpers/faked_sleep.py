@@ -16,6 +16,9 @@ import time
 
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 LOGIND = ("org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager")
+# What logind can be asked to do to the computer or the session, as its mock logs the calls.
+SESSION_REQUESTS = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep", "SuspendThenHibernate",
+                    "TerminateSession", "TerminateUser", "KillSession", "KillUser", "LockSession", "LockSessions")
 
 
 def _local_seconds(when):
@@ -118,3 +121,9 @@ def sleep_signals(logind_log):
             if fields[1:2] == ["emit"] and fields[3:4] == [LOGIND[2] + ".PrepareForSleep"]:
                 found.append(fields[4] == "True" if len(fields) > 4 else None)
     return found
+
+
+def session_requests(logind_log):
+    """The lines of the logind mock's log that ask it to end, lock or suspend something."""
+    with open(logind_log) as f:
+        return [line.strip() for line in f if line.split()[1:2] and line.split()[1] in SESSION_REQUESTS]
