@@ -10,11 +10,13 @@
 #   - resident memory (VmRSS) at the end;
 # then the same per thread, with the on-CPU time the scheduler counted (schedstat, finer than the clock
 # ticks of utime and stime), so one can see which threads wake. A thread that ended within the window is
-# missing from the sums; one that started counts from zero.
-# The figures are printed against the aim (2 wake-ups and 1 ms a minute); only a figure that cannot be
-# measured fails the probe.
+# missing from the sums; one that started counts from zero. Then the program alone again, after its
+# window was shown once and hidden (the pages it builds on demand then exist).
+# Each round is printed against the aim (2 wake-ups and 1 ms on the CPU a minute, by the scheduler's count);
+# only a figure that cannot be measured fails the probe.
 #
-#   bench/probe-wakeups.sh BUILD_DIR     (HALVO_BENCH_SECONDS changes the 60 s, HALVO_BENCH_SETTLE_SECONDS the 10 s)
+#   bench/probe-wakeups.sh BUILD_DIR
+#       HALVO_BENCH_SECONDS changes the 60 s, HALVO_BENCH_SETTLE_SECONDS the 10 s.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -29,11 +31,12 @@ source "$ROOT/scripts/x-session.sh"
 if [[ "${1:-}" != "--inside" ]]; then
     [[ $# -eq 1 ]] || die "usage: bench/probe-wakeups.sh BUILD_DIR"
     x_session_check "$1" Xvfb openbox trayer xdotool xprop python3
-    [[ -x "$build/bench/minimal_tray" ]] || die "$build/bench/minimal_tray is not built (-DHALVO_BUILD_BENCH=ON)"
+    [[ -x "$build/bench/minimal_tray" ]] || die "$build/bench/minimal_tray is not built (HALVO_BUILD_BENCH)"
     x_session_make_work halvo-wakeups
     cp "$build/app/halvo-shutdown" "$build/bench/minimal_tray" "$work/bin/"
-    # The schedule beside the program, as it stores it (and loads it at start with "auto save" on): items at the other side of the clock from now
-    # (12 hours on), the weekly one three days and the monthly one ten days from today.
+    # The schedule beside the program, as it stores it (and loads it at start with "auto save" on): items
+    # at the other side of the clock from now (12 hours on), the weekly one three days and the monthly one
+    # ten days from today.
     /usr/bin/python3 - "$ROOT/tests/helpers" "$work/bin" <<'PYTHON'
 import datetime, os, sys
 sys.dont_write_bytecode = True
@@ -46,7 +49,8 @@ at = (at.hour, at.minute, at.second)
 cross_state = 1 if at > (now.hour, now.minute, now.second) else 2  # ahead of the clock today, or passed
 week_day = (now + datetime.timedelta(days=3)).isoweekday() % 7 + 1  # 1 is Sunday
 month_day = (now + datetime.timedelta(days=10)).day
-items = [(b"Nightly", EVERY_DAY, 0, 1), (b"Weekly", EVERY_WEEK, week_day, 9), (b"Monthly", EVERY_MONTH, month_day, 11)]
+items = [(b"Nightly", EVERY_DAY, 0, 1), (b"Weekly", EVERY_WEEK, week_day, 9),
+         (b"Monthly", EVERY_MONTH, month_day, 11)]
 with open(os.path.join(sys.argv[2], "sch.cks"), "wb") as f:
     for name, period, day, code in items:
         f.write(item(name, at, period, day, task(code), cross_state, True, period == EVERY_DAY))
@@ -86,7 +90,7 @@ wait_for 30 icon_docked "$minimal" || die "the minimal tray icon did not appear"
 status="$("$work/bin/halvo-shutdown" --status)" || die "--status failed"
 echo "$status" | sed 's/^/  /'
 grep -q "^General: .* at " <<<"$status" || die "the General action is not armed"
-(($(grep -c "^Schedule '[^']*': .* at " <<<"$status") == 3)) || die "the three schedule items are not all waiting"
+(($(grep -c "^Schedule '[^']*': .* at " <<<"$status") == 3)) || die "the three items are not all waiting"
 if xdotool search --onlyvisible --name '^Halvo ShutDown$' >/dev/null 2>&1; then
     die "the program's window is shown"
 fi

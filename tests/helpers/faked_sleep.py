@@ -17,8 +17,9 @@ import time
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 LOGIND = ("org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager")
 # What logind can be asked to do to the computer or the session, as its mock logs the calls.
-SESSION_REQUESTS = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep", "SuspendThenHibernate",
-                    "TerminateSession", "TerminateUser", "KillSession", "KillUser", "LockSession", "LockSessions")
+SESSION_REQUESTS = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep",
+                    "SuspendThenHibernate", "TerminateSession", "TerminateUser", "KillSession", "KillUser",
+                    "LockSession", "LockSessions")
 
 
 def _local_seconds(when):
@@ -95,10 +96,10 @@ def private_bus():
 def prepare_for_sleep(going_to_sleep):
     """The logind mock emits PrepareForSleep(going_to_sleep) on the private bus."""
     name, path, interface = LOGIND
+    argument = "[<%s>]" % ("true" if going_to_sleep else "false")
     done = subprocess.run(["gdbus", "call", "--address", private_bus(), "--dest", name, "--object-path", path,
-                           "--method", "org.freedesktop.DBus.Mock.EmitSignal", interface, "PrepareForSleep", "b",
-                           "[<%s>]" % ("true" if going_to_sleep else "false")],
-                          capture_output=True, text=True, timeout=10)
+                           "--method", "org.freedesktop.DBus.Mock.EmitSignal", interface, "PrepareForSleep",
+                           "b", argument], capture_output=True, text=True, timeout=10)
     if done.returncode != 0:
         raise RuntimeError("the logind mock did not emit PrepareForSleep: " + done.stderr.strip())
 
@@ -113,7 +114,8 @@ def faked_sleep(move_clock, asleep_seconds=0.3):
 
 
 def sleep_signals(logind_log):
-    """The PrepareForSleep arguments the logind mock emitted, in order, as its log holds them (True, False)."""
+    """The PrepareForSleep arguments the logind mock emitted, in order, as its log holds them: [True, False]
+    after one faked_sleep()."""
     found = []
     with open(logind_log) as f:
         for line in f:
