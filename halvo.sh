@@ -2,7 +2,8 @@
 # Set-up, build, run, test and bench of Halvo Shutdown on a Debian machine.
 #   ./halvo.sh run      build and start the program
 #   ./halvo.sh test     build and run every test (native, then the Windows build under Wine)
-#   ./halvo.sh bench    build and run the benchmarks, the start-up probe and the fuzzer
+#   ./halvo.sh bench    build and run the benchmarks, the probes and the fuzzer
+#   ./halvo.sh bench NAME   build, then run only the probe bench/probe-NAME.sh (e.g. wakeups)
 #   ./halvo.sh package  build the Debian package, the Windows installer and the portable zip into out/
 #   ./halvo.sh setup | build | windows | screenshots
 set -euo pipefail
@@ -92,6 +93,12 @@ package)
     (cd "$out" && ls -l --time-style=+ ./*.deb ./*.exe ./*.zip ./*.tar.gz qt6-base-source/* | awk '{ print "  " $5 "  " $NF }')
     ;;
 bench)
+    if [[ -n "${1:-}" ]]; then
+        probe="$ROOT/bench/probe-$1.sh"
+        [[ -x "$probe" ]] || { echo "halvo: no probe bench/probe-$1.sh" >&2; exit 2; }
+        setup && build -DHALVO_BUILD_BENCH=ON
+        exec "$probe" "$BUILD"
+    fi
     setup && build -DHALVO_BUILD_BENCH=ON
     "$ROOT/bench/run.sh" "$BUILD"
     ;;

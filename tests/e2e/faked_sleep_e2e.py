@@ -1,0 +1,81 @@
+#!/usr/bin/python3
+"""End-to-end run of a faked sleep that skips no moment: the program's clock moves while it runs and logind
+announces the sleep around the move.
+
+    tests/helpers/private-session.sh /usr/bin/python3 tests/e2e/faked_sleep_e2e.py BUILD/app/halvo-shutdown
+
+Runs only inside the private D-Bus world of private-session.sh. A portable copy of the program starts hidden
+in the tray with a stored daily "shut down" item at 23:30 and its wall clock at 21:00:10 (libfaketime, the
+offset in a file); "--at 22:30 poweroff" arms the General page. Then the logind mock emits
+PrepareForSleep(true), the clock jumps 45 minutes, and PrepareForSleep(false) follows: --status counts down
+from the moved clock, both signals went out in that order, the program still runs, and logind was asked
+for nothing, since no moment was skipped.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import schedule_e2e as e2e  # noqa: E402  (the desktop and its helpers)
+from faked_sleep import FakeClock, faked_sleep, session_requests, sleep_signals  # noqa: E402
+from schedule_e2e import check, wait_for  # noqa: E402
+from schedule_record import daily_item, task  # noqa: E402
+
+FAKE_START = "2026-12-08 21:00:10"
+SHUT_DOWN = 1
+AHEAD = 1
+# Each status is read within 50 s of its clock (21:00:10, then 21:45:10), so the minutes are exact.
+BEFORE = ("General: turn off the computer at 22:30:00 (in 1 h 29 min)\n"
+          "Schedule 'Nightly': shutdown the computer at 23:30:00 (in 2 h 29 min)\n")
+AFTER = ("General: turn off the computer at 22:30:00 (in 44 min)\n"
+         "Schedule 'Nightly': shutdown the computer at 23:30:00 (in 1 h 44 min)\n")
+
+
+def cli(world, *args):
+    done = subprocess.run([world.program, *args], env=world.env, capture_output=True, text=True,
+                          timeout=min(20, e2e.remaining()))
+    check((done.returncode, done.stderr) == (0, ""), "%r: %d %r" % (args, done.returncode, done.stderr))
+    return done.stdout
+
+
+def run(world):
+    with open(os.path.join(world.app_dir, "sch.cks"), "wb") as f:
+        f.write(daily_item(b"Nightly", (23, 30, 0), task(SHUT_DOWN), AHEAD, True, True))
+    with open(os.path.join(world.app_dir, "setting.ini"), "w", encoding="utf-8") as f:
+        f.write("[schManager]\ncount=1\n[setting]\nSetting_AutoSave=1\nSetting_Remind=0\n")
+    world.start_display()
+    clock = FakeClock(world.folder, FAKE_START)
+    started = time.monotonic()
+    world.app = world.start("halvo-shutdown", [world.program], env=clock.env(world.env), cwd=world.folder)
+    wait_for("the program's tray icon", lambda: world.app.poll() is None and world.program_windows(), 15)
+
+    check(cli(world, "--at", "22:30", "poweroff") == "", "--at gave output")
+    before = cli(world, "--status")
+    faked_sleep(lambda: clock.jump(45 * 60))
+    after = cli(world, "--status")
+    check(time.monotonic() - started < 50, "too slow for the minutes to be exact")
+    check(before == BEFORE, "--status at 21:00: %r" % before)
+    check(after == AFTER, "--status after the sleep: %r" % after)
+    check(not world.windows("--onlyvisible", "--name", "^Halvo ShutDown"), "the window showed")
+    log = os.environ["HALVO_LOGIND_LOG"]
+    check(sleep_signals(log) == [True, False], "PrepareForSleep went out as %r" % sleep_signals(log))
+    time.sleep(1)
+    check(world.app.poll() is None, "the program ended with %s" % world.app.returncode)
+    check(session_requests(log) == [], "logind was asked: %r" % session_requests(log))
+    print("e2e: slept from 21:00 to 21:45 with nothing due; both signals sent, nothing asked of logind")
+
+
+def main():
+    refused = e2e.not_in_private_session(__doc__)
+    if refused is not None:
+        return refused
+    if e2e.xworld.tools_missing("e2e", ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "gdbus")):
+        return 1
+    return e2e.run_in_world(run, "faked-sleep")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
