@@ -45,6 +45,8 @@ CommandAnswer Commands::Command(const CommandRequest& request) {
         m_planner.disarmGeneral();
         m_planner.cancelPostponed();
         return {};
+    case Verb::When:
+        return {false, "conditions are not offered yet"};
     case Verb::Status:
         return {true, StatusText()};
     case Verb::Show:

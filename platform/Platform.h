@@ -4,6 +4,8 @@
 // how one system does it. Backends: fake/ (recording, for tests), linux/, win32/ (over its own layer of
 // Windows calls). No Qt and no OS header here.
 
+#include "Activity.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -181,6 +183,7 @@ public:
     virtual Profiles& profiles() = 0;
     virtual WallClock& clock() = 0;
     virtual Text& text() = 0;
+    virtual Activity& activity() = 0;
 };
 
 // The process-wide current platform, set once in main() (nullptr unsets it); tests swap it with

@@ -7,6 +7,7 @@
 // effects instead.
 
 #include "platform/Platform.h"
+#include "platform/fake/FakeActivity.h"
 
 #include <functional>
 #include <map>
@@ -46,6 +47,9 @@ public:
     std::map<std::uint32_t, FakeProcess> processes;
     void addWindow(WindowId window, std::string title, std::uint32_t processId);
     void addProcess(std::uint32_t id, std::string programFile = {}, bool mayEnd = true);
+
+    // The readings conditions wait for, set by the test.
+    FakeActivity activityFake;
 
     LocalTime now;
     // Setting the clock leaves the elapsed clock alone; time passing (also asleep) moves both.
@@ -104,6 +108,7 @@ public:
     Profiles& profiles() override { return *this; }
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
+    Activity& activity() override { return activityFake; }
 
     bool shutDown(bool force) override;
     bool powerOff(bool force) override;

@@ -3,6 +3,7 @@
 #include "AutostartEntry.h"
 #include "Files.h"
 #include "Launcher.h"
+#include "LinuxActivity.h"
 #include "Processes.h"
 #include "SessionManagers.h"
 
@@ -38,7 +39,13 @@ bool isFolder(const std::string& path) {
 } // namespace
 
 LinuxPlatform::LinuxPlatform(std::string displayName, bool useResourceExtension)
-    : m_windows(std::move(displayName), useResourceExtension) {}
+    : m_windows(displayName, useResourceExtension), m_displayName(std::move(displayName)) {}
+
+Activity& LinuxPlatform::activity() {
+    if (!m_activity)
+        m_activity = std::make_unique<LinuxActivity>(m_displayName);
+    return *m_activity;
+}
 
 LinuxPlatform::~LinuxPlatform() = default;
 

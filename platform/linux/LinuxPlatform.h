@@ -33,6 +33,7 @@ public:
     Profiles& profiles() override { return *this; }
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
+    Activity& activity() override;
 
 private:
     bool shutDown(bool force) override;
@@ -91,6 +92,8 @@ private:
 
     DesktopSession m_session;
     X11Windows m_windows;
+    std::string m_displayName;
+    std::unique_ptr<Activity> m_activity; // made when first asked for
     std::string m_refusal;
     std::function<void(ClockChange)> m_clockWatch;
 };

@@ -1,5 +1,7 @@
 #include "Win32Platform.h"
 
+#include "Win32Activity.h"
+
 #include <cstring>
 
 namespace halvo {
@@ -9,6 +11,12 @@ Win32Platform::Win32Platform(Win32Api& api) : m_api(api) {}
 Win32Platform::Win32Platform(std::unique_ptr<Win32Api> api) : m_owned(std::move(api)), m_api(*m_owned) {}
 
 Win32Platform::~Win32Platform() = default;
+
+Activity& Win32Platform::activity() {
+    if (!m_activity)
+        m_activity = std::make_unique<Win32Activity>(m_api);
+    return *m_activity;
+}
 
 // ---- Session and power
 

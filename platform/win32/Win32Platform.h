@@ -31,6 +31,7 @@ public:
     Profiles& profiles() override { return *this; }
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
+    Activity& activity() override;
 
     // The Run key under the current user's registry, with the value the entry is.
     static constexpr const char* RunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -104,6 +105,8 @@ private:
 
     std::unique_ptr<Win32Api> m_owned;
     Win32Api& m_api;
+    // Made when first asked for; goes before the layer it uses.
+    std::unique_ptr<Activity> m_activity;
 };
 
 } // namespace halvo
