@@ -25,6 +25,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace halvo {
 
 namespace {
@@ -42,6 +44,8 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     AdvListView1 = new QTreeWidget(this);
     AdvListView1->setObjectName("AdvListView1");
     SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time", "Next run"}, {90, 146, 170, 150});
+    AdvListView1->header()->setMinimumSectionSize(16);
+    AdvListView1->viewport()->installEventFilter(this);
 
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "add");
     SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "modify");
@@ -119,6 +123,29 @@ void TFormSch::showEvent(QShowEvent* event) {
     AdvListView1->setFocus();
     RefreshNextRuns();
     StartTimer1();
+}
+
+bool TFormSch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == AdvListView1->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormSch::fitColumns() {
+    // "Next run" gets what its longest text needs; the name, the task and the rule share the rest in
+    // their old proportions (their texts are elided), so all four are read without scrolling.
+    const QLocale locale;
+    const QString longest = locale.toString(QDate(2026, 12, 28), QLocale::ShortFormat) + ' ' +
+                            locale.toString(QTime(22, 58, 58), LongTimeFormat(locale));
+    const int available = AdvListView1->viewport()->width();
+    const int nextRun = std::min(available, AdvListView1->fontMetrics().horizontalAdvance(longest) + 12);
+    const int rest = available - nextRun;
+    const int name = rest * 90 / 406;
+    const int task = rest * 146 / 406;
+    AdvListView1->setColumnWidth(0, name);
+    AdvListView1->setColumnWidth(1, task);
+    AdvListView1->setColumnWidth(2, rest - name - task);
+    AdvListView1->setColumnWidth(3, nextRun);
 }
 
 void TFormSch::hideEvent(QHideEvent* event) {

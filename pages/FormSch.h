@@ -74,6 +74,7 @@ protected:
     // The list takes the focus when the page comes up: Insert adds, Enter modifies, Delete deletes.
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Writes the file; reports a fault in an error box (interactive) or, when an item fires, in a message
@@ -84,6 +85,7 @@ private:
     void report(const std::string& fault, bool interactive);
     void appendRow(const TScheduleItem& item);
     int selectedRow() const;
+    void fitColumns();
 
     TScheduleItem* m_adding = nullptr; // the item of an open "add" wizard
     AppSettings& m_settings;
