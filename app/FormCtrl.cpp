@@ -3,6 +3,7 @@
 #include "FormAbout.h"
 #include "FormOption.h"
 #include "TerminationSignals.h"
+#include "TrayMenu.h"
 #include "model/DataFolder.h"
 #include "model/NextRun.h"
 #include "model/Tasks.h"
@@ -88,12 +89,25 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     m_planner = new Planner([this] { return Settings.Remind; }, this);
     m_commands = std::make_unique<Commands>(
         *m_planner, Commands::Window{[this](std::int32_t code) {
-                                         QTimer::singleShot(0, this, [this, code] { RunTrayTask(code); });
+                                         QTimer::singleShot(0, this, [this, code] { Tray->RunTrayTask(code); });
                                      },
                                      [this] { Setting1Click(); }});
     buildWindow();
-    buildTrayMenu();
-    TrayIcon1 = new TrayIcon(this, windowIcon(), PopupMenu1);
+    Tray = new TrayMenu(*this, *m_planner,
+                        {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});
+    PopupMenu1 = Tray->PopupMenu1;
+    Shutdown1 = Tray->Shutdown1;
+    N1 = Tray->N1;
+    Logoff1 = Tray->Logoff1;
+    Restartthecomputer1 = Tray->Restartthecomputer1;
+    Lockthecomputer1 = Tray->Lockthecomputer1;
+    Sleep1 = Tray->Sleep1;
+    Hibernate1 = Tray->Hibernate1;
+    CancelPostponed1 = Tray->CancelPostponed1;
+    Setting1 = Tray->Setting1;
+    Exit1 = Tray->Exit1;
+    About2 = Tray->About2;
+    TrayIcon1 = Tray->TrayIcon1;
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         // Agree to the end of the session: store now, and let the window close when asked.
@@ -108,8 +122,6 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     };
     SetBeforeSuspend(storeSchedule);
     m_planner->setBeforeSleep(storeSchedule);
-    connect(m_planner, &Planner::changed, this, &TFormCtrl::refreshPending);
-    ExecuteTipReminder::SetCountObserver([this] { refreshPending(); });
     // Termination requests are taken at once, not on a timer.
     m_termination = new QTimer(this);
     connect(m_termination, &QTimer::timeout, this, [this] {
@@ -137,7 +149,6 @@ TFormCtrl::~TFormCtrl() {
     FormAbout = nullptr;
     FormDestroy();
     SetBeforeSuspend({});
-    ExecuteTipReminder::SetCountObserver({});
     setDialogs(&m_unattended->previous);
 }
 
@@ -210,34 +221,6 @@ void TFormCtrl::buildWindow() {
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
 
-void TFormCtrl::buildTrayMenu() {
-    PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    auto add = [this](const char* name, const char* caption, void (TFormCtrl::*handler)()) {
-        return addNamedAction(PopupMenu1, name, caption, this, handler);
-    };
-    for (const TaskKind* kind : TrayKinds()) {
-        const int code = kind->Code;
-        QAction* action = PopupMenu1->addAction(kind->TrayCaption, this, [this, code] { RunTrayTask(code); });
-        action->setObjectName(kind->TrayName);
-    }
-    const auto trayAction = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
-    Shutdown1 = trayAction("Shutdown1");
-    N1 = trayAction("N1");
-    Logoff1 = trayAction("Logoff1");
-    Restartthecomputer1 = trayAction("Restartthecomputer1");
-    Lockthecomputer1 = trayAction("Lockthecomputer1");
-    Sleep1 = trayAction("Sleep1");
-    Hibernate1 = trayAction("Hibernate1");
-    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
-    PopupMenu1->addSeparator();
-    CancelPostponed1 = add("CancelPostponed1", "Cancel postponed action", &TFormCtrl::CancelPostponed1Click);
-    CancelPostponed1->setVisible(false);
-    Setting1 = add("Setting1", "Setting", &TFormCtrl::Setting1Click);
-    Exit1 = add("Exit1", "Exit", &TFormCtrl::Exit1Click);
-    About2 = add("About2", "About...", &TFormCtrl::About2Click);
-}
-
 void TFormCtrl::FormCreate() {
     FormGen = nullptr;
     FormSch = nullptr;
@@ -253,7 +236,7 @@ void TFormCtrl::FormCreate() {
     // A saved schedule runs from the start, not only once the user happens to open the window.
     if (Settings.AutoSave && platform().files().exists(ScheduleFilePath()))
         showPage(ScheduleSheet, false);
-    refreshPending();
+    Tray->Refresh();
 }
 
 void TFormCtrl::FormShow() {
@@ -422,54 +405,6 @@ void TFormCtrl::Timer1Timer() {
     if (now.hour != 0 || now.minute != 0 || now.second != 0)
         text += ' ' + locale.toString(QTime(now.hour, now.minute, now.second), LongTimeFormat(locale));
     Label2->setText(text);
-}
-
-void TFormCtrl::refreshPending() {
-    // A postponed action that came back is still the tray's to cancel while its reminder is open.
-    CancelPostponed1->setVisible(m_planner->hasPostponed());
-    TrayIcon1->setToolTip(TrayToolTip());
-}
-
-void TFormCtrl::CancelPostponed1Click() {
-    m_planner->cancelPostponed();
-}
-
-QString TFormCtrl::TrayToolTip() {
-    const AgendaClock clock = ReadAgendaClock();
-    const WallSeconds now = clock.wall;
-    QStringList lines{"Halvo Shutdown"};
-    std::optional<UpcomingEntry> firstItem;
-    for (const UpcomingEntry& entry : m_planner->agenda().Upcoming(clock)) {
-        if (entry.source == ActionSource::ScheduleItem) {
-            if (!firstItem || entry.due < firstItem->due)
-                firstItem = entry;
-            continue;
-        }
-        if (entry.state == ActionState::Reminding)
-            continue; // its reminder counts down below
-        const std::string when = "at " + AtText(entry.due, now) + " (" + InText(SecondsBetween(now, entry.due)) + ")";
-        lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
-                                        entry.label + " " + when);
-    }
-    for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
-        lines << "Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
-                     " s";
-    if (firstItem)
-        lines << QString::fromStdString(firstItem->label + " at " + AtText(firstItem->due, now) + " (" +
-                                        InText(SecondsBetween(now, firstItem->due)) + ")");
-    return lines.join('\n');
-}
-
-void TFormCtrl::RunTrayTask(int taskCode) {
-    if (auto task = TaskFromCode(taskCode))
-        task->Run();
-}
-
-void TFormCtrl::UpdateTrayItems() {
-    // Asked each time: the answer changes with the power source, the swap space and the policy.
-    for (const TaskKind* kind : TrayKinds())
-        if (QAction* item = PopupMenu1->findChild<QAction*>(kind->TrayName))
-            item->setEnabled(kind->Create()->Available());
 }
 
 void TFormCtrl::Setting1Click() {

@@ -27,6 +27,7 @@ namespace halvo {
 
 class Planner;
 class SideCaptionMenu;
+class TrayMenu;
 class TFormAbout;
 class TFormExecuteTip;
 class TFormGen;
@@ -63,7 +64,8 @@ public:
     QAction* about1;
     QTimer* Timer1;
 
-    SideCaptionMenu* PopupMenu1; // the tray menu
+    TrayMenu* Tray; // the notification area's icon and menu; the pointers below are its
+    SideCaptionMenu* PopupMenu1;
     QAction* Shutdown1;
     QAction* N1;
     QAction* Logoff1;
@@ -93,10 +95,6 @@ public:
     void help2Click();
     // The status line's clock.
     void Timer1Timer();
-    // A tray menu item: runs the task of the kind with taskCode at once.
-    void RunTrayTask(int taskCode);
-    // Before the tray menu opens: an action the system does not offer (sleep, hibernate) is disabled.
-    void UpdateTrayItems();
     void Setting1Click();
     void Exit1Click();
     void About2Click();
@@ -105,17 +103,10 @@ public:
 
     // What will run, and the one timer that wakes the program for it.
     Planner& planner() { return *m_planner; }
-    // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
-    void CancelPostponed1Click();
-
     // One request line of the command line (from the single-instance socket) and its answer line.
     std::string Request(const std::string& line) { return m_commands->Request(line); }
     CommandAnswer Command(const CommandRequest& request) { return m_commands->Command(request); }
     std::string StatusText() const { return m_commands->StatusText(); }
-    // The tray icon's tooltip: the program's name, the General action or its reminder, the postponed
-    // actions, and the next schedule firing.
-    QString TrayToolTip();
-
     // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
     bool FormCloseQuery();
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
@@ -138,14 +129,12 @@ protected:
 
 private:
     void buildWindow();
-    void buildTrayMenu();
     void tabChanged(int index);
     // A tab sheet's page: created when missing, then shown or hidden.
     QWidget* ensurePage(int sheet);
     void showPage(int sheet, bool show);
     void storeSettings();
 
-    void refreshPending();
     void beginEnding();
 
     struct UnattendedDialogs;
