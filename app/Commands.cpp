@@ -4,7 +4,12 @@
 #include "pages/FormExecuteTip.h"
 #include "pages/Planner.h"
 
+#include <QEventLoop>
 #include <QLabel>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
 
 namespace halvo {
 
@@ -45,8 +50,31 @@ CommandAnswer Commands::Command(const CommandRequest& request) {
         m_planner.disarmGeneral();
         m_planner.cancelPostponed();
         return {};
-    case Verb::When:
-        return {false, "conditions are not offered yet"};
+    case Verb::When: {
+        // Armed only once the first readings tell that every condition can be told; most come at once, a
+        // bus may take a moment.
+        const auto failure = std::make_shared<std::optional<std::string>>();
+        m_planner.armWhen(ActionSource::CommandLine, request.taskCode, request.conditions,
+                          [failure](const std::string& text) { *failure = text; });
+        if (!*failure) {
+            QEventLoop loop;
+            QTimer::singleShot(ReadingWaitMs, &loop, &QEventLoop::quit);
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, &loop, [&loop, failure] {
+                if (*failure)
+                    loop.quit();
+            });
+            poll.start(20);
+            loop.exec();
+        }
+        if (!*failure) {
+            m_planner.disarmGeneral();
+            return {false, "the conditions could not be read in time"};
+        }
+        if (!(*failure)->empty())
+            return {false, **failure};
+        return {};
+    }
     case Verb::Status:
         return {true, StatusText()};
     case Verb::Show:
@@ -68,9 +96,15 @@ std::string Commands::StatusText() const {
     std::string schedule;
     int items = 0;
     for (const UpcomingEntry& entry : m_planner.agenda().Upcoming(clock)) {
-        const std::string when = entry.state == ActionState::Reminding ? "in its reminder, due at " +
-                                                                             AtText(entry.due, now)
-                                                                       : whenText(entry.due, now);
+        std::string when = entry.state == ActionState::Reminding ? "in its reminder, due at " +
+                                                                       AtText(entry.due, now)
+                                                                 : whenText(entry.due, now);
+        if (!entry.condition.empty()) {
+            const std::string reading = m_planner.conditionReading();
+            when = entry.state == ActionState::Reminding ? "in its reminder" : entry.condition;
+            if (!reading.empty() && entry.state != ActionState::Reminding)
+                when += " (" + reading + ")";
+        }
         switch (entry.source) {
         case ActionSource::GeneralPage:
         case ActionSource::CommandLine:

@@ -15,6 +15,8 @@ class Planner;
 
 class Commands {
 public:
+    // How long a request to arm conditions waits for their first readings.
+    static constexpr int ReadingWaitMs = 5000;
     struct Window {
         std::function<void(std::int32_t taskCode)> runNow; // the tray's way: the task at once
         std::function<void()> show;                        // brings the window up

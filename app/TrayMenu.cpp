@@ -85,8 +85,14 @@ QString TrayMenu::TrayToolTip() const {
             if (!firstItem || entry.due < firstItem->due)
                 firstItem = entry;
         } else if (entry.state != ActionState::Reminding) { // its reminder counts down below
-            lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
-                                            entry.label + " " + when(entry.due));
+            std::string text = entry.label + " ";
+            if (entry.condition.empty()) {
+                text += when(entry.due);
+            } else {
+                const std::string reading = m_planner.conditionReading();
+                text += entry.condition + (reading.empty() ? "" : " (" + reading + ")");
+            }
+            lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") + text);
         }
     }
     for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())

@@ -84,7 +84,8 @@ int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** arg
     }
     if (!answer->ok) {
         std::fprintf(stderr, "halvo-shutdown: %s\n", answer->text.c_str());
-        return 1;
+        // Conditions the system cannot tell are bad input, like a malformed one.
+        return request.verb == halvo::CommandRequest::Verb::When ? 2 : 1;
     }
     if (!answer->text.empty())
         std::printf("%s\n", answer->text.c_str());

@@ -62,7 +62,7 @@ bool TAgenda::ArmAfter(ActionSource source, std::int32_t taskCode, std::int32_t 
         return false;
     std::string name = task->Name;
     AgendaEntry& entry = add(source, std::move(task), std::move(name));
-    entry.timing = GeneralTiming{GeneralTiming::Mode::After, seconds, 0, 0, 0};
+    entry.timing = GeneralTiming{GeneralTiming::Mode::After, seconds, 0, 0, 0, {}};
     entry.dueElapsedMs = now.elapsedMs + std::int64_t(seconds) * 1000;
     entry.dueWall = now.wall + seconds;
     return true;
@@ -78,11 +78,29 @@ bool TAgenda::ArmAt(ActionSource source, std::int32_t taskCode, std::int32_t hou
         return false;
     std::string name = task->Name;
     AgendaEntry& entry = add(source, std::move(task), std::move(name));
-    entry.timing = GeneralTiming{GeneralTiming::Mode::At, 0, hour, minute, second};
+    entry.timing = GeneralTiming{GeneralTiming::Mode::At, 0, hour, minute, second, {}};
     // The next time the clock shows it: today while it lies ahead, else tomorrow.
     const WallSeconds day = now.wall - SecondOfDay(now.wall);
     entry.dueWall = ShownWallTime(day + target > now.wall ? day + target : day + SecondsPerDay + target);
     return true;
+}
+
+bool TAgenda::ArmWhen(ActionSource source, std::int32_t taskCode, std::vector<ConditionSpec> conditions,
+                      const AgendaClock& now) {
+    DisarmGeneral();
+    auto task = TaskFromCode(taskCode);
+    if (!task || conditions.empty())
+        return false;
+    std::string name = task->Name;
+    AgendaEntry& entry = add(source, std::move(task), std::move(name));
+    entry.timing = GeneralTiming{GeneralTiming::Mode::When, 0, 0, 0, 0, std::move(conditions)};
+    entry.dueWall = now.wall;
+    return true;
+}
+
+void TAgenda::ConditionsHeld(int id) {
+    if (AgendaEntry* entry = Find(id); entry && entry->isConditional())
+        entry->state = ActionState::Reminding;
 }
 
 void TAgenda::SetGeneralTask(std::int32_t taskCode) {
@@ -144,12 +162,13 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
         if (entry->isGeneral())
             result.push_back({"general " + std::to_string(entry->id), entry->label,
                               entry->task ? KindOfCode(entry->task->Code) : nullptr, DueWall(*entry, now),
-                              entry->source, entry->state, nullptr});
+                              entry->source, entry->state, nullptr,
+                              entry->isConditional() ? DescribeConditions(entry->timing->conditions) : ""});
     for (const auto& entry : m_entries)
         if (!entry->isGeneral())
             result.push_back({"postponed " + std::to_string(entry->id), entry->label,
                               entry->task ? KindOfCode(entry->task->Code) : nullptr, DueWall(*entry, now),
-                              entry->source, entry->state, nullptr});
+                              entry->source, entry->state, nullptr, {}});
     if (m_schedule)
         for (int i = 0; i < m_schedule->Count(); ++i) {
             const TScheduleItem& item = m_schedule->Item(i);
@@ -158,7 +177,7 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
                 continue;
             result.push_back({"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
                               "'" + item.ItemName + "': " + item.Task->Name, KindOfCode(item.Task->Code), *next,
-                              ActionSource::ScheduleItem, ActionState::Waiting, &item});
+                              ActionSource::ScheduleItem, ActionState::Waiting, &item, {}});
         }
     return result;
 }
@@ -178,7 +197,7 @@ TAgenda::Look TAgenda::TakeDue(const AgendaClock& now, MissReason reason) {
     Look look;
     for (auto entry = m_entries.begin(); entry != m_entries.end();) {
         AgendaEntry& e = **entry;
-        const long long late = e.state == ActionState::Reminding ? -1 : lateness(e, now);
+        const long long late = e.state == ActionState::Reminding || e.isConditional() ? -1 : lateness(e, now);
         if (late < 0) {
             ++entry;
             continue;
@@ -217,11 +236,11 @@ std::unique_ptr<TTask> TAgenda::Finish(int id) {
 std::vector<std::string> TAgenda::Warnings(const AgendaClock& now) {
     std::vector<UpcomingAction> actions;
     for (const UpcomingEntry& entry : Upcoming(now))
-        if (entry.state != ActionState::Reminding)
+        if (entry.state != ActionState::Reminding && entry.condition.empty())
             actions.push_back({entry.key, entry.label, entry.kind && entry.kind->WarnsAhead, entry.due});
     std::vector<std::string> texts = m_warnings.Check(actions, now.wall);
     for (auto& entry : m_entries)
-        if (entry->state == ActionState::Waiting && entry->task && KindOfCode(entry->task->Code) &&
+        if (entry->state == ActionState::Waiting && !entry->isConditional() && entry->task && KindOfCode(entry->task->Code) &&
             KindOfCode(entry->task->Code)->WarnsAhead &&
             SecondsBetween(now.wall, DueWall(*entry, now)) <= TAheadWarnings::Lead)
             entry->state = ActionState::Warned;
@@ -239,7 +258,7 @@ std::optional<std::int64_t> TAgenda::MsUntilNext(const AgendaClock& now) const {
         return SecondsBetween(now.wall, due) * 1000 - now.milliseconds;
     };
     for (const auto& entry : m_entries) {
-        if (entry->state == ActionState::Reminding)
+        if (entry->state == ActionState::Reminding || entry->isConditional())
             continue;
         consider(entry->dueElapsedMs ? *entry->dueElapsedMs - now.elapsedMs : wallMsUntil(entry->dueWall));
     }
@@ -247,7 +266,7 @@ std::optional<std::int64_t> TAgenda::MsUntilNext(const AgendaClock& now) const {
         if (entry.source == ActionSource::ScheduleItem)
             consider(wallMsUntil(entry.due));
         // The five-minute warning of what ends the session, while it is still to come.
-        if (entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting) {
+        if (entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting && entry.condition.empty()) {
             const long long warnAt = wallMsUntil(entry.due) - TAheadWarnings::Lead * 1000;
             if (warnAt > 0)
                 consider(warnAt);

@@ -9,6 +9,7 @@
 // on counting while the computer sleeps and which nobody sets. "After" counts on the elapsed clock, so time
 // asleep counts and a clock set by hand does not move it; "At" and the schedule go by the wall clock.
 
+#include "Conditions.h"
 #include "NextRun.h"
 #include "Schedule.h"
 #include "Tasks.h"
@@ -36,14 +37,16 @@ struct AgendaClock {
 // The platform's clocks now.
 AgendaClock ReadAgendaClock();
 
-// How the General action is timed, as its page shows it.
+// How the General action is timed, as its page shows it: after a delay, at a time of day, or when
+// conditions hold (which have no moment).
 struct GeneralTiming {
-    enum class Mode { After, At };
+    enum class Mode { After, At, When };
     Mode mode = Mode::After;
     std::int32_t seconds = 0; // After
     std::int32_t hour = 0;    // At, 0 to 23
     std::int32_t minute = 0;
     std::int32_t second = 0;
+    std::vector<ConditionSpec> conditions; // When: all must hold
 };
 
 struct AgendaEntry {
@@ -58,6 +61,8 @@ struct AgendaEntry {
     WallSeconds dueWall = 0;
     ActionState state = ActionState::Waiting;
     bool isGeneral() const { return timing.has_value(); }
+    // Waits for conditions, not for a moment.
+    bool isConditional() const { return timing && timing->mode == GeneralTiming::Mode::When; }
 };
 
 // A pending action as the texts show it.
@@ -69,6 +74,7 @@ struct UpcomingEntry {
     ActionSource source = ActionSource::GeneralPage;
     ActionState state = ActionState::Waiting;
     const TScheduleItem* item = nullptr;
+    std::string condition; // what a conditional action waits for: "when the network is below ..."
 };
 
 struct MissedRun {
@@ -103,6 +109,10 @@ public:
     bool ArmAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds, const AgendaClock& now);
     bool ArmAt(ActionSource source, std::int32_t taskCode, std::int32_t hour, std::int32_t minute,
                std::int32_t second, const AgendaClock& now);
+    bool ArmWhen(ActionSource source, std::int32_t taskCode, std::vector<ConditionSpec> conditions,
+                 const AgendaClock& now);
+    // The conditions of the armed conditional action hold: it goes into its reminder state.
+    void ConditionsHeld(int id);
     // Another kind runs when the armed action comes due; the timing stays.
     void SetGeneralTask(std::int32_t taskCode);
     void DisarmGeneral();

@@ -1,6 +1,7 @@
 #include "Planner.h"
 
 #include "FormExecuteTip.h"
+#include "model/ConditionWatch.h"
 #include "platform/Platform.h"
 #include "platform/UiServices.h"
 
@@ -11,7 +12,13 @@
 namespace halvo {
 
 Planner::Planner(std::function<bool()> remind, QObject* parent)
-    : QObject(parent), m_remind(std::move(remind)), m_timer(new QTimer(this)) {
+    : QObject(parent), m_remind(std::move(remind)), m_timer(new QTimer(this)), m_sampler(new QTimer(this)) {
+    m_sampler->setObjectName("ConditionSampler");
+    m_sampler->setInterval(SampleMs);
+    connect(m_sampler, &QTimer::timeout, this, [this] {
+        if (m_watch)
+            m_watch->Sample(platform().clock().elapsedMs());
+    });
     m_timer->setObjectName("PlannerTimer");
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
@@ -40,6 +47,7 @@ void Planner::setSchedule(const TScheduleManager* manager, std::function<void()>
 }
 
 bool Planner::armAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds) {
+    stopWatch();
     if (const AgendaEntry* general = m_agenda.General())
         closeReminder(general->id);
     const bool armed = m_agenda.ArmAfter(source, taskCode, seconds, ReadAgendaClock());
@@ -49,11 +57,64 @@ bool Planner::armAfter(ActionSource source, std::int32_t taskCode, std::int32_t 
 
 bool Planner::armAt(ActionSource source, std::int32_t taskCode, std::int32_t hour, std::int32_t minute,
                     std::int32_t second) {
+    stopWatch();
     if (const AgendaEntry* general = m_agenda.General())
         closeReminder(general->id);
     const bool armed = m_agenda.ArmAt(source, taskCode, hour, minute, second, ReadAgendaClock());
     wake();
     return armed;
+}
+
+void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<ConditionSpec> conditions,
+                      std::function<void(const std::string& failure)> ready) {
+    disarmGeneral();
+    if (!KindOfCode(taskCode) || conditions.empty()) {
+        if (ready)
+            ready("not an action that can be armed");
+        return;
+    }
+    m_watch = std::make_unique<ConditionWatch>(platform().activity(), conditions, [this] { conditionsChanged(); });
+    ConditionWatch* watch = m_watch.get();
+    watch->Start(platform().clock().elapsedMs(), [this, watch, source, taskCode, conditions,
+                                                 ready](const std::string& failure) {
+        if (m_watch.get() != watch)
+            return;
+        if (!failure.empty()) {
+            // Gone after this call: the watch allows being dropped from inside it.
+            m_watch.reset();
+        } else if (m_agenda.ArmWhen(source, taskCode, conditions, ReadAgendaClock())) {
+            m_watchedId = m_agenda.General()->id;
+            m_sampler->start();
+        }
+        replan();
+        if (ready)
+            ready(failure);
+        if (failure.empty())
+            conditionsChanged();
+    });
+}
+
+std::string Planner::conditionReading() const {
+    return m_watch && m_watchedId ? m_watch->LiveReading() : std::string();
+}
+
+void Planner::stopWatch() {
+    m_sampler->stop();
+    m_watch.reset();
+    m_watchedId = 0;
+}
+
+void Planner::conditionsChanged() {
+    if (!m_watch || !m_watchedId)
+        return;
+    const AgendaEntry* entry = m_agenda.Find(m_watchedId);
+    if (entry && entry->state != ActionState::Reminding && m_watch->Holds() && !m_ending) {
+        const int id = m_watchedId;
+        m_sampler->stop();
+        m_agenda.ConditionsHeld(id);
+        QTimer::singleShot(0, this, [this, id] { runDue(id); });
+    }
+    emit changed();
 }
 
 void Planner::setGeneralTask(std::int32_t taskCode) {
@@ -62,6 +123,7 @@ void Planner::setGeneralTask(std::int32_t taskCode) {
 }
 
 void Planner::disarmGeneral() {
+    stopWatch();
     if (const AgendaEntry* general = m_agenda.General()) {
         const int id = general->id;
         m_agenda.DisarmGeneral();
@@ -172,6 +234,8 @@ void Planner::runDue(int id) {
     const std::string label = entry->label;
     const bool fromSchedule = entry->fromSchedule;
     std::unique_ptr<TTask> task = m_agenda.Finish(id);
+    if (id == m_watchedId)
+        stopWatch();
     replan();
     if (!task || m_ending)
         return;

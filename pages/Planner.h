@@ -3,11 +3,13 @@
 // The agenda's owner: keeps what will run, wakes the program at the next moment anything can happen (a
 // one-shot or a schedule item due, a five-minute warning) and otherwise once a minute, runs what came due
 // through the one reminder, and looks again at once when the system says the computer woke up or the clock
-// or its time zone changed. A moment that went by more than two minutes ago is not run but reported.
+// or its time zone changed. A moment that went by more than two minutes ago is not run but reported. An
+// action that waits for conditions is sampled every five seconds while it is armed, and only then.
 
 #include "model/Agenda.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QPointer>
 
 #include <functional>
@@ -19,6 +21,7 @@ class QTimer;
 
 namespace halvo {
 
+class ConditionWatch;
 class NotificationPopup;
 class TFormExecuteTip;
 
@@ -30,6 +33,8 @@ public:
     static constexpr int NetMs = 60000;
     // Past the moment by this much, so the clock shows the due second when the program looks.
     static constexpr int MarginMs = 3;
+    // How often the readings of armed conditions are taken.
+    static constexpr int SampleMs = 5000;
 
     // remind: the Remind setting, read when a postponed schedule item comes back.
     explicit Planner(std::function<bool()> remind, QObject* parent = nullptr);
@@ -47,6 +52,13 @@ public:
     bool armAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds);
     bool armAt(ActionSource source, std::int32_t taskCode, std::int32_t hour, std::int32_t minute,
                std::int32_t second);
+    // Arms the General action to run when every condition holds. ready says, once the first readings are
+    // in (perhaps before this returns), whether it is armed: an empty text, or why the conditions cannot be
+    // told (nothing is armed then and the action armed before stays gone).
+    void armWhen(ActionSource source, std::int32_t taskCode, std::vector<ConditionSpec> conditions,
+                 std::function<void(const std::string& failure)> ready);
+    // The live readings of the armed conditions ("now 812 KB/s"); empty when none are armed.
+    std::string conditionReading() const;
     void setGeneralTask(std::int32_t taskCode);
     void disarmGeneral();
 
@@ -76,6 +88,8 @@ private:
     void runDue(int id);
     void notify(const std::vector<std::string>& texts);
     void closeReminder(int id);
+    void stopWatch();
+    void conditionsChanged();
 
     TAgenda m_agenda;
     std::function<bool()> m_remind;
@@ -87,6 +101,9 @@ private:
     bool m_ending = false;
     std::map<int, QPointer<TFormExecuteTip>> m_reminders; // the open reminders by entry
     std::vector<std::unique_ptr<NotificationPopup>> m_popups;
+    std::unique_ptr<ConditionWatch> m_watch; // of the armed conditional action
+    int m_watchedId = 0;                     // its entry, once armed
+    QTimer* m_sampler;
 };
 
 } // namespace halvo
