@@ -5,6 +5,7 @@
 // Windows calls). No Qt and no OS header here.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -140,10 +141,24 @@ public:
                           const std::string& value) = 0;
 };
 
+// What the system announces that moves the wall clock under a running program.
+enum class ClockChange {
+    Suspending,      // the computer is about to sleep or hibernate
+    Resumed,         // it is awake again
+    WallClockSet,    // the wall clock was set (by hand or by time synchronisation)
+    TimeZoneChanged, // the local time zone changed
+};
+
 class WallClock {
 public:
     virtual ~WallClock() = default;
     virtual LocalTime localTime() = 0;
+    // Milliseconds on a clock that goes on counting while the computer sleeps and that setting the wall
+    // clock does not move (Linux CLOCK_BOOTTIME; Windows the interrupt time, which includes sleep).
+    virtual std::int64_t elapsedMs() = 0;
+    // notify runs on the interface thread each time the system announces a change; an empty function
+    // stops the watch. Where the system announces nothing, nothing is called.
+    virtual void watchChanges(std::function<void(ClockChange)> notify) = 0;
 };
 
 class Text {

@@ -48,8 +48,15 @@ public:
     void addProcess(std::uint32_t id, std::string programFile = {}, bool mayEnd = true);
 
     LocalTime now;
+    // Sets the wall clock only, as a clock set by hand does; elapsed stays.
     void setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
+    // Time passing (awake or asleep): moves the wall clock and, forward, elapsed too.
     void advanceMilliseconds(long long ms);
+    // The clock that counts sleep and that setting the wall clock does not move; settable on its own.
+    std::int64_t elapsed = 0;
+    // Passes a change to the watcher, as the system would; nothing when none watches.
+    void announce(ClockChange change);
+    bool watchingChanges() const { return static_cast<bool>(m_clockWatcher); }
 
     std::uint32_t currentProcessId = 4242;
     // Whether the system offers sleep and hibernation.
@@ -141,6 +148,10 @@ public:
                   const std::string& value) override;
 
     LocalTime localTime() override { return now; }
+    std::int64_t elapsedMs() override { return elapsed; }
+    void watchChanges(std::function<void(ClockChange)> notify) override {
+        m_clockWatcher = std::move(notify);
+    }
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return ansiConversion ? ansiConversion(bytes) : std::nullopt;
     }
@@ -148,6 +159,8 @@ public:
 private:
     bool request(std::string line);
     void record(std::string line) { calls.push_back(std::move(line)); }
+
+    std::function<void(ClockChange)> m_clockWatcher;
 
     std::set<std::string> m_sessionRequests; // the lines session requests were recorded as
 };

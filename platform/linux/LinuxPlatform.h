@@ -9,7 +9,11 @@
 #include "DesktopSession.h"
 #include "X11Windows.h"
 
+#include <memory>
+
 namespace halvo::linuxbackend {
+
+class ClockWatch;
 
 class LinuxPlatform final : public Platform,
                             SessionPower,
@@ -79,6 +83,8 @@ private:
                   const std::string& value) override;
 
     LocalTime localTime() override;
+    std::int64_t elapsedMs() override;
+    void watchChanges(std::function<void(ClockChange)> notify) override;
     // No ANSI code page here: the model reads such text as Windows-1252.
     std::optional<std::string> ansiToUtf8(const std::string&) override { return std::nullopt; }
 
@@ -90,6 +96,7 @@ private:
     DesktopSession m_session;
     X11Windows m_windows;
     std::string m_refusal;
+    std::unique_ptr<ClockWatch> m_clockWatch;
 };
 
 } // namespace halvo::linuxbackend
