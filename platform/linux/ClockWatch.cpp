@@ -36,9 +36,9 @@ std::string ZoneFile(const char* tz, const char* tzdir) {
         return {}; // UTC
     if (name[0] == '/')
         return name;
-    // A rule such as "CET-1CEST,M3.5.0,M10.5.0/3" has no file; a name of a zone does (the C library tries
-    // the file first, so the same rule decides here).
-    if (name.find_first_of(",<") != std::string::npos || name.find("..") != std::string::npos)
+    // A rule with its switch dates ("CET-1CEST,M3.5.0,M10.5.0/3") or quoted names is no file; anything else
+    // may be one, and the C library looks for that file first.
+    if (name.find_first_of(",<") != std::string::npos)
         return {};
     const std::string folder = tzdir && *tzdir ? tzdir : "/usr/share/zoneinfo";
     return folder + "/" + name;

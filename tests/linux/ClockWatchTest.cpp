@@ -168,18 +168,7 @@ TEST(ClockWatch, TheZoneFileIsTheOneTheCLibraryReads) {
         {"", nullptr, ""},
         {":", nullptr, ""},
         {"CET-1CEST,M3.5.0,M10.5.0/3", nullptr, ""},
-        {"../../etc/passwd", nullptr, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ZoneFile(c.tz, c.tzdir), c.file) << (c.tz ? c.tz : "(unset)");
-}
-
-TEST(ClockWatch, ElapsedTimeCountsOnTheBootClock) {
-    LinuxPlatform backend;
-    timespec boot{};
-    ::clock_gettime(CLOCK_BOOTTIME, &boot);
-    const std::int64_t expected = std::int64_t(boot.tv_sec) * 1000 + boot.tv_nsec / 1000000;
-    const std::int64_t elapsed = backend.clock().elapsedMs();
-    EXPECT_GE(elapsed, expected);
-    EXPECT_LT(elapsed - expected, 1000);
 }

@@ -166,13 +166,6 @@ TEST_F(SystemCalls, ClockChangesComeFromBroadcastsToAHiddenWindowThroughMessageD
     EXPECT_EQ(::FindWindowA(Win32Platform::ClockWindowClass, nullptr), nullptr);
 }
 
-TEST_F(SystemCalls, ElapsedTimeGoesOnWithTheSystemsTickCount) {
-    const ULONGLONG before = ::GetTickCount64();
-    const std::int64_t elapsed = backend.clock().elapsedMs();
-    EXPECT_GE(elapsed, std::int64_t(before));
-    EXPECT_LT(elapsed - std::int64_t(before), 1000);
-}
-
 TEST_F(SystemCalls, TheFilesLiveBesideTheExecutableOrInTheUsersApplicationData) {
     const std::string path = real.ExecutablePath();
     const std::string folder = real.ExecutableFolder();
