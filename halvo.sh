@@ -23,7 +23,7 @@ PACKAGES=(
     clang libclang-rt-14-dev
     dbus dbus-x11 python3 python3-dbusmock iproute2 procps
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
-    desktop-file-utils libglib2.0-bin
+    desktop-file-utils libglib2.0-bin tzdata
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64
     dpkg-dev lintian nsis xz-utils
 )

@@ -122,13 +122,11 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     };
     SetBeforeSuspend(storeSchedule);
     m_planner->setBeforeSleep(storeSchedule);
-    // Termination requests are taken at once, not on a timer.
-    m_termination = new QTimer(this);
-    connect(m_termination, &QTimer::timeout, this, [this] {
-        if (TakeTerminationRequest() && !m_exitRequested)
+    // A termination request ends the program as "Exit" does, as soon as it comes.
+    SetTerminationHandler([this] {
+        if (!m_exitRequested)
             Exit1Click();
     });
-    m_termination->start(1000);
     FormCreate();
 }
 
@@ -149,6 +147,7 @@ TFormCtrl::~TFormCtrl() {
     FormAbout = nullptr;
     FormDestroy();
     SetBeforeSuspend({});
+    SetTerminationHandler({});
     setDialogs(&m_unattended->previous);
 }
 

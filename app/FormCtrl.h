@@ -140,7 +140,6 @@ private:
     struct UnattendedDialogs;
     std::unique_ptr<UnattendedDialogs> m_unattended;
     Planner* m_planner;
-    QTimer* m_termination;
     std::unique_ptr<Commands> m_commands;
 
     std::vector<QWidget*> m_pages;

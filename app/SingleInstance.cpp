@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -27,6 +28,7 @@ namespace {
 
 constexpr char ShowRequest[] = "show\n";
 constexpr char IdleTimerName[] = "idle";
+constexpr int ListenRetryMs = 2000;
 
 // The socket's folder is the user's own, but a descriptor passed on could still reach it: the peer's user
 // is checked where the system tells it.
@@ -42,15 +44,30 @@ bool sameUser([[maybe_unused]] QLocalSocket* client) {
 #endif
 }
 
-// Qt closes the listening socket for good when an accept fails (at the open-file limit, say) and tells no
-// one; a cleaner of the temporary folder may remove the socket's file.
-bool stillListening(const QLocalServer& server, [[maybe_unused]] const QString& path) {
+// Which file is at path: its device, inode and change time (an inode number alone may be used again at
+// once for a file made in the old one's place). Empty when there is none.
+QByteArray fileIdentity([[maybe_unused]] const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QByteArray::number(quint64(info.st_dev)) + ':' + QByteArray::number(quint64(info.st_ino)) + ':' +
+           QByteArray::number(qint64(info.st_ctim.tv_sec)) + '.' +
+           QByteArray::number(qint64(info.st_ctim.tv_nsec));
+#else
+    return {};
+#endif
+}
+
+// Qt closes the listening socket for good when an accept fails (at the open-file limit, say), removes its
+// file and tells no one; a cleaner of the temporary folder may remove the file, another program may put
+// its own in its place. socketFile: the identity of the file our socket made.
+bool stillListening(const QLocalServer& server, [[maybe_unused]] const QString& path,
+                    [[maybe_unused]] const QByteArray& socketFile) {
     if (!server.isListening())
         return false;
 #ifdef Q_OS_UNIX
-    struct stat info {};
-    return server.socketDescriptor() != -1 && lstat(QFile::encodeName(path).constData(), &info) == 0 &&
-           S_ISSOCK(info.st_mode);
+    return server.socketDescriptor() != -1 && !socketFile.isEmpty() && fileIdentity(path) == socketFile;
 #else
     return true;
 #endif
@@ -180,9 +197,9 @@ bool SingleInstance::claim(int waitMs) {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
     listen();
-    m_listenCheck = new QTimer(this);
-    connect(m_listenCheck, &QTimer::timeout, this, &SingleInstance::keepListening);
-    m_listenCheck->start(m_limits.listenCheckMs);
+    // Whatever happens to the socket's file shows in its folder.
+    m_folderWatch = new QFileSystemWatcher(QStringList{m_folder}, this);
+    connect(m_folderWatch, &QFileSystemWatcher::directoryChanged, this, &SingleInstance::keepListening);
     return true;
 }
 
@@ -190,12 +207,17 @@ void SingleInstance::listen() {
     m_server->close();
     // The lock is ours, so a socket file left behind is stale.
     QLocalServer::removeServer(socketPath());
-    // Without the socket this copy still runs alone; the next check tries again.
+    // Without the socket this copy still runs alone; the next change in the folder tries again.
     m_server->listen(socketPath());
+    m_socketFile = m_server->isListening() ? fileIdentity(socketPath()) : QByteArray();
+    // A socket that could not be set up (no descriptor left, say) may never see its folder change again:
+    // only then is it tried again after a while.
+    if (!m_server->isListening())
+        QTimer::singleShot(ListenRetryMs, this, &SingleInstance::keepListening);
 }
 
 void SingleInstance::keepListening() {
-    if (!stillListening(*m_server, socketPath()))
+    if (!stillListening(*m_server, socketPath(), m_socketFile))
         listen();
 }
 

@@ -5,8 +5,10 @@
 // and ends. A lock left by a copy that died is taken over. The command line's requests travel over the
 // same socket, one line each way; only the same user may connect. No client can take the socket away:
 // their number, their idle time, the length of a request and the answers they leave unread are bounded,
-// and the socket is set up again when the system took it down.
+// and the socket is set up again when the system took it down or its file was removed or replaced (seen by
+// watching its folder, not by looking now and then).
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -16,8 +18,8 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QFileSystemWatcher;
 class QLockFile;
-class QTimer;
 
 namespace halvo {
 
@@ -30,7 +32,6 @@ public:
         int idleMs = 10000;               // without a request or taking an answer, a client is dropped
         qint64 unreadAnswers = 64 * 1024; // bytes of answers left unread before the client is dropped
         qint64 requestLength = 4096;      // of one request line, its line break included
-        int listenCheckMs = 2000;         // how often the socket is checked and set up again
     };
 
     // folder: where the lock and the socket live; empty for the user's own folder (see userFolder).
@@ -93,7 +94,8 @@ private:
     Limits m_limits;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer* m_server = nullptr;
-    QTimer* m_listenCheck = nullptr;
+    QFileSystemWatcher* m_folderWatch = nullptr;
+    QByteArray m_socketFile; // which file our socket made (see fileIdentity); empty when there is none
     int m_clientCount = 0;
     std::function<std::string(const std::string&)> m_handler;
 };

@@ -17,13 +17,14 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
 
 using namespace halvo;
 
 namespace {
 
-// The fake platform on the real local clock, noting when a command line is run.
+// The fake platform on the real local and elapsed clocks, noting when a command line is run.
 class RealClockPlatform final : public RecordingPlatform {
 public:
     LocalTime localTime() override {
@@ -38,6 +39,11 @@ public:
         t.second = now.time().second();
         t.milliseconds = now.time().msec();
         return t;
+    }
+    std::int64_t elapsedMs() override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
     bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
                     std::string& failure) override {

@@ -1,5 +1,6 @@
 #include "TrayIcon.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #endif
 
@@ -27,10 +29,9 @@ namespace halvo {
 
 namespace {
 
-// While the panel is awaited the icon follows it within a moment; after that, a look now and then costs
-// next to nothing.
-constexpr int kLookWhileWaitingMs = 500;
-constexpr int kLookAfterwardsMs = 5000;
+#ifdef HALVO_STATUS_NOTIFIER
+const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+#endif
 
 bool onLinuxDesktop() {
     const QString platform = QGuiApplication::platformName();
@@ -59,29 +60,45 @@ bool statusNotifierHostPresent() {
 #endif
 }
 
-// An X11 system tray: a client owns the _NET_SYSTEM_TRAY_S<screen> selection.
-bool x11TrayPresent() {
 #ifdef HALVO_X11_TRAY
+xcb_connection_t* x11Connection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return false;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, const std::string& name) {
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+        nullptr);
+    const xcb_atom_t value = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(atom);
+    return value;
+}
+
+// The selection an X11 system tray owns: _NET_SYSTEM_TRAY_S<screen>.
+xcb_atom_t traySelection(xcb_connection_t* connection) {
     int screen = 0;
     char* host = nullptr;
     int display = 0;
     if (xcb_parse_display(nullptr, &host, &display, &screen))
         std::free(host);
-    const std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-        nullptr);
-    if (!atom)
+    return atomNamed(connection, "_NET_SYSTEM_TRAY_S" + std::to_string(screen));
+}
+#endif
+
+// An X11 system tray: a client owns the _NET_SYSTEM_TRAY_S<screen> selection.
+bool x11TrayPresent() {
+#ifdef HALVO_X11_TRAY
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return false;
+    const xcb_atom_t selection = traySelection(connection);
+    if (selection == XCB_ATOM_NONE)
         return false;
     xcb_get_selection_owner_reply_t* owner =
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
     const bool owned = owner && owner->owner != XCB_NONE;
     std::free(owner);
-    std::free(atom);
     return owned;
 #else
     return false;
@@ -93,24 +110,90 @@ bool x11TrayPresent() {
 TrayIcon::TrayIcon(QWidget* window, const QIcon& icon, QMenu* menu)
     : QObject(window), m_window(window), m_image(icon), m_menu(menu) {
     window->installEventFilter(this);
-    if (onLinuxDesktop() && !statusNotifierHostPresent() && !x11TrayPresent()) {
-        m_watch = new QTimer(this);
-        connect(m_watch, &QTimer::timeout, this, &TrayIcon::lookForTray);
-        m_watch->start(kLookWhileWaitingMs);
+    if (onLinuxDesktop()) {
+        // Listening first, looking afterwards: a tray that comes in between is not missed.
+        startTrayWatch();
+        lookForTray();
     } else {
         makeIcon();
     }
     QTimer::singleShot(kTrayWaitMs, this, [this] {
-        if (m_watch)
-            m_watch->setInterval(kLookAfterwardsMs);
         if (!trayPresent())
             emit noTrayAppeared();
     });
 }
 
 TrayIcon::~TrayIcon() {
+    stopTrayWatch();
     if (m_icon)
         m_icon->hide();
+}
+
+void TrayIcon::startTrayWatch() {
+    m_watching = true;
+#ifdef HALVO_STATUS_NOTIFIER
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        auto* names = new QDBusServiceWatcher(kWatcher, bus, QDBusServiceWatcher::WatchForRegistration, this);
+        connect(names, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::lookForTray);
+        m_busWatch = names;
+        // A watcher that is there before its host: the host registering is the moment.
+        bus.connect(kWatcher, QStringLiteral("/StatusNotifierWatcher"), kWatcher,
+                    QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(lookForTray()));
+    }
+#endif
+#ifdef HALVO_X11_TRAY
+    if (xcb_connection_t* connection = x11Connection()) {
+        m_managerAtom = atomNamed(connection, "MANAGER");
+        m_traySelection = traySelection(connection);
+        // The manager announces itself to the root window's structure listeners; Qt listens there already,
+        // made sure of here without taking away any event Qt asked for.
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, root), nullptr);
+        if (attributes && !(attributes->your_event_mask & XCB_EVENT_MASK_STRUCTURE_NOTIFY)) {
+            const std::uint32_t mask = attributes->your_event_mask | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
+            xcb_flush(connection);
+        }
+        std::free(attributes);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+#endif
+}
+
+void TrayIcon::stopTrayWatch() {
+    if (!m_watching)
+        return;
+    m_watching = false;
+#ifdef HALVO_STATUS_NOTIFIER
+    if (m_busWatch) {
+        QDBusConnection::sessionBus().disconnect(kWatcher, QStringLiteral("/StatusNotifierWatcher"), kWatcher,
+                                                 QStringLiteral("StatusNotifierHostRegistered"), this,
+                                                 SLOT(lookForTray()));
+        m_busWatch->deleteLater();
+        m_busWatch = nullptr;
+    }
+#endif
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool TrayIcon::nativeEventFilter(const QByteArray& eventType, [[maybe_unused]] void* message, qintptr*) {
+#ifdef HALVO_X11_TRAY
+    if (eventType != "xcb_generic_event_t" || m_managerAtom == XCB_ATOM_NONE)
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE)
+        return false;
+    const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+    // data: time stamp, the selection taken, the manager's window.
+    if (client->type == m_managerAtom && client->format == 32 && client->data.data32[1] == m_traySelection)
+        QTimer::singleShot(0, this, &TrayIcon::lookForTray);
+#else
+    Q_UNUSED(eventType);
+#endif
+    return false;
 }
 
 void TrayIcon::makeIcon() {
@@ -129,11 +212,9 @@ void TrayIcon::setToolTip(const QString& text) {
 }
 
 void TrayIcon::lookForTray() {
-    if (!statusNotifierHostPresent() && !x11TrayPresent())
+    if (m_icon || (!statusNotifierHostPresent() && !x11TrayPresent()))
         return;
-    m_watch->stop();
-    m_watch->deleteLater();
-    m_watch = nullptr;
+    stopTrayWatch();
     makeIcon();
 }
 

@@ -9,19 +9,21 @@
 // is made only once a tray is there (a StatusNotifier host, or the X11 system tray), and until then the
 // icon watches for one.
 
+#include <QAbstractNativeEventFilter>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
+
 class QMenu;
 class QSystemTrayIcon;
-class QTimer;
 class QWidget;
 
 namespace halvo {
 
-class TrayIcon : public QObject {
+class TrayIcon : public QObject, private QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     // How long a panel may take to come up at log-in before the window is shown in its stead.
@@ -45,17 +47,27 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    void lookForTray();
+
 private:
     void makeIcon();
-    void lookForTray();
     bool trayPresent() const;
+    // Starts listening for a tray to come; stopTrayWatch ends that once the icon is made.
+    void startTrayWatch();
+    void stopTrayWatch();
+    // The X11 tray manager's announcement (a MANAGER client message on the root window).
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
     QPointer<QWidget> m_window;
     QIcon m_image;
     QString m_toolTip;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu;
-    QTimer* m_watch = nullptr;
+    bool m_watching = false;
+    QObject* m_busWatch = nullptr;   // the session bus's watcher of the StatusNotifier watcher's name
+    std::uint32_t m_managerAtom = 0; // MANAGER and _NET_SYSTEM_TRAY_S<screen> on X11; 0 when not there
+    std::uint32_t m_traySelection = 0;
 };
 
 } // namespace halvo

@@ -47,8 +47,15 @@ void RecordingPlatform::setNow(int year, int month, int day, int hour, int minut
     now.dayOfWeek = int(((days % 7) + 11) % 7); // 1970-01-01 was a Thursday (4)
 }
 
+void RecordingPlatform::announce(ClockChange change) {
+    // A copy: the watcher may stop or replace the watch while it runs.
+    if (auto watcher = m_clockWatcher)
+        watcher(change);
+}
+
 void RecordingPlatform::advanceMilliseconds(long long ms) {
-    elapsed += ms;
+    if (ms > 0)
+        elapsed += ms;
     long long days = civil::DaysFromDate(now.year, unsigned(now.month), unsigned(now.day));
     long long msOfDay = ((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.milliseconds + ms;
     const long long msPerDay = 86400000;

@@ -52,16 +52,15 @@ public:
     FakeActivity activityFake;
 
     LocalTime now;
-    // Setting the clock leaves the elapsed clock alone; time passing (also asleep) moves both.
+    // Sets the wall clock only, as a clock set by hand does; elapsed stays.
     void setNow(int year, int month, int day, int hour, int minute, int second, int milliseconds = 0);
+    // Time passing (awake or asleep): moves the wall clock and, forward, elapsed too.
     void advanceMilliseconds(long long ms);
-    std::int64_t elapsed = 1000000;
-    // Tells the clock's watcher of a change, as the system would.
-    void announce(ClockChange change) {
-        if (clockWatch)
-            clockWatch(change);
-    }
-    std::function<void(ClockChange)> clockWatch;
+    // The clock that counts sleep and that setting the wall clock does not move; settable on its own.
+    std::int64_t elapsed = 0;
+    // Passes a change to the watcher, as the system would; nothing when none watches.
+    void announce(ClockChange change);
+    bool watchingChanges() const { return static_cast<bool>(m_clockWatcher); }
 
     std::uint32_t currentProcessId = 4242;
     // Whether the system offers sleep and hibernation.
@@ -155,7 +154,9 @@ public:
 
     LocalTime localTime() override { return now; }
     std::int64_t elapsedMs() override { return elapsed; }
-    void watchChanges(std::function<void(ClockChange)> notify) override { clockWatch = std::move(notify); }
+    void watchChanges(std::function<void(ClockChange)> notify) override {
+        m_clockWatcher = std::move(notify);
+    }
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return ansiConversion ? ansiConversion(bytes) : std::nullopt;
     }
@@ -163,6 +164,8 @@ public:
 private:
     bool request(std::string line);
     void record(std::string line) { calls.push_back(std::move(line)); }
+
+    std::function<void(ClockChange)> m_clockWatcher;
 
     std::set<std::string> m_sessionRequests; // the lines session requests were recorded as
 };

@@ -1,6 +1,7 @@
 #include "LinuxPlatform.h"
 
 #include "AutostartEntry.h"
+#include "ClockWatch.h"
 #include "Files.h"
 #include "Launcher.h"
 #include "LinuxActivity.h"
@@ -263,6 +264,19 @@ std::int64_t LinuxPlatform::elapsedMs() {
     timespec now{};
     ::clock_gettime(CLOCK_BOOTTIME, &now);
     return std::int64_t(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+void LinuxPlatform::watchChanges(std::function<void(ClockChange)> notify) {
+    if (m_clockWatch) {
+        // The caller may be inside the old watch's announcement: it goes once that has returned.
+        m_clockWatch->stop();
+        if (m_clockWatch->announcing())
+            m_clockWatch.release()->deleteLater();
+        else
+            m_clockWatch.reset();
+    }
+    if (notify)
+        m_clockWatch = std::make_unique<ClockWatch>(std::move(notify));
 }
 
 // ---- The running executable and files

@@ -9,7 +9,11 @@
 #include "DesktopSession.h"
 #include "X11Windows.h"
 
+#include <memory>
+
 namespace halvo::linuxbackend {
+
+class ClockWatch;
 
 class LinuxPlatform final : public Platform,
                             SessionPower,
@@ -81,7 +85,7 @@ private:
 
     LocalTime localTime() override;
     std::int64_t elapsedMs() override;
-    void watchChanges(std::function<void(ClockChange)> notify) override { m_clockWatch = std::move(notify); }
+    void watchChanges(std::function<void(ClockChange)> notify) override;
     // No ANSI code page here: the model reads such text as Windows-1252.
     std::optional<std::string> ansiToUtf8(const std::string&) override { return std::nullopt; }
 
@@ -95,7 +99,7 @@ private:
     std::string m_displayName;
     std::unique_ptr<Activity> m_activity; // made when first asked for
     std::string m_refusal;
-    std::function<void(ClockChange)> m_clockWatch;
+    std::unique_ptr<ClockWatch> m_clockWatch;
 };
 
 } // namespace halvo::linuxbackend

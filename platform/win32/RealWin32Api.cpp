@@ -20,6 +20,10 @@ constexpr auto showNormal = win::SW_SHOWNORMAL;
 constexpr auto currentUser = win::HKEY_CURRENT_USER;
 constexpr auto allAccess = win::KEY_ALL_ACCESS;
 constexpr std::uint32_t valueTypes[] = {win::REG_SZ, win::REG_EXPAND_SZ, win::REG_DWORD};
+constexpr std::uint32_t clockMessages[] = {win::WS_POPUP, win::WM_SETTINGCHANGE, win::WM_TIMECHANGE,
+                                           win::WM_POWERBROADCAST};
+constexpr std::uintptr_t powerEvents[] = {win::PBT_APMSUSPEND, win::PBT_APMRESUMESUSPEND,
+                                          win::PBT_APMRESUMEAUTOMATIC};
 constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::ERROR_ACCESS_DENIED,
                            win::ERROR_MORE_DATA};
 } // namespace halvo::interface_values
@@ -54,6 +58,7 @@ constexpr auto invalidParameter = win::ERROR_INVALID_PARAMETER;
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -79,6 +84,10 @@ static_assert(iv::valueTypes[0] == REG_SZ && iv::valueTypes[1] == REG_EXPAND_SZ 
               iv::valueTypes[2] == REG_DWORD);
 static_assert(iv::errors[0] == ERROR_SUCCESS && iv::errors[1] == ERROR_FILE_NOT_FOUND &&
               iv::errors[2] == ERROR_ACCESS_DENIED && iv::errors[3] == ERROR_MORE_DATA);
+static_assert(iv::clockMessages[0] == WS_POPUP && iv::clockMessages[1] == WM_SETTINGCHANGE &&
+              iv::clockMessages[2] == WM_TIMECHANGE && iv::clockMessages[3] == WM_POWERBROADCAST);
+static_assert(iv::powerEvents[0] == PBT_APMSUSPEND && iv::powerEvents[1] == PBT_APMRESUMESUSPEND &&
+              iv::powerEvents[2] == PBT_APMRESUMEAUTOMATIC);
 
 namespace {
 
@@ -654,6 +663,72 @@ LocalTime RealWin32Api::GetLocalTime() {
     return time;
 }
 
+std::uint64_t RealWin32Api::GetTickCount64() {
+    return ::GetTickCount64();
+}
+
+// ---- Windows of our own ----
+
+namespace {
+
+// The procedures of the classes registered through this layer, by class atom. Only the thread that
+// makes the windows touches it: a window's messages are dispatched on its own thread.
+std::map<ATOM, WindowProcedure>& windowProcedures() {
+    static std::map<ATOM, WindowProcedure> procedures;
+    return procedures;
+}
+
+LRESULT CALLBACK dispatchToProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto atom = static_cast<ATOM>(::GetClassLongPtrA(window, GCW_ATOM));
+    const auto found = windowProcedures().find(atom);
+    if (found == windowProcedures().end() || !found->second)
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    // A copy: the procedure may unregister its own class while it runs.
+    const WindowProcedure procedure = found->second;
+    return procedure(handleOf(window), message, wParam, lParam);
+}
+
+} // namespace
+
+bool RealWin32Api::RegisterClassExA(const char* className, Handle instance, WindowProcedure procedure) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = dispatchToProcedure;
+    windowClass.hInstance = as<HINSTANCE>(instance);
+    windowClass.lpszClassName = className;
+    const ATOM atom = ::RegisterClassExA(&windowClass);
+    if (atom == 0)
+        return false;
+    windowProcedures()[atom] = std::move(procedure);
+    return true;
+}
+
+bool RealWin32Api::UnregisterClassA(const char* className, Handle instance) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    const ATOM atom = static_cast<ATOM>(::GetClassInfoExA(as<HINSTANCE>(instance), className, &windowClass));
+    const bool done = ::UnregisterClassA(className, as<HINSTANCE>(instance)) != 0;
+    if (done && atom != 0)
+        windowProcedures().erase(atom);
+    return done;
+}
+
+Handle RealWin32Api::CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                                     std::uint32_t style, int x, int y, int width, int height, Handle parent,
+                                     Handle menu, Handle instance) {
+    return handleOf(::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
+                                      as<HWND>(parent), as<HMENU>(menu), as<HINSTANCE>(instance), nullptr));
+}
+
+bool RealWin32Api::DestroyWindow(Handle window) {
+    return ::DestroyWindow(as<HWND>(window)) != 0;
+}
+
+std::intptr_t RealWin32Api::DefWindowProcA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                           std::intptr_t lParam) {
+    return ::DefWindowProcA(as<HWND>(window), message, wParam, lParam);
+}
+
 // ---- The running executable ----
 
 std::string RealWin32Api::ExecutablePath() {
@@ -1053,10 +1128,6 @@ Handle RealWin32Api::CreateMessageWindow(WindowProcedure procedure) {
 bool RealWin32Api::PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
                                 std::intptr_t lParam) {
     return ::PostMessageW(as<HWND>(window), message, wParam, lParam);
-}
-
-bool RealWin32Api::DestroyWindow(Handle window) {
-    return ::DestroyWindow(as<HWND>(window));
 }
 
 std::uint32_t RealWin32Api::GetLastError() {

@@ -70,6 +70,15 @@ public:
 
     std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
     LocalTime GetLocalTime() override;
+    std::uint64_t GetTickCount64() override;
+    bool RegisterClassExA(const char* className, Handle instance, WindowProcedure procedure) override;
+    bool UnregisterClassA(const char* className, Handle instance) override;
+    Handle CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                           std::uint32_t style, int x, int y, int width, int height, Handle parent,
+                           Handle menu, Handle instance) override;
+    bool DestroyWindow(Handle window) override;
+    std::intptr_t DefWindowProcA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) override;
 
     std::string ExecutablePath() override;
     std::string ExecutableFolder() override;

@@ -430,6 +430,58 @@ LocalTime RecordingWin32Api::GetLocalTime() {
     return now;
 }
 
+bool RecordingWin32Api::RegisterClassExA(const char* className, Handle instance, WindowProcedure procedure) {
+    record("RegisterClassExA(" + quoted(className) + ", " + dec(instance) + ")");
+    if (!classRegisters || !className || m_classes.count(className))
+        return false;
+    m_classes[className] = std::move(procedure);
+    return true;
+}
+
+bool RecordingWin32Api::UnregisterClassA(const char* className, Handle instance) {
+    record("UnregisterClassA(" + quoted(className) + ", " + dec(instance) + ")");
+    return className && m_classes.erase(className) > 0;
+}
+
+Handle RecordingWin32Api::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                          const char* windowName, std::uint32_t style, int x, int y,
+                                          int width, int height, Handle parent, Handle menu,
+                                          Handle instance) {
+    record("CreateWindowExA(" + hex(exStyle) + ", " + quoted(className) + ", " + quoted(windowName) + ", " +
+           hex(style) + ", " + std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(width) +
+           ", " + std::to_string(height) + ", " + dec(parent) + ", " + dec(menu) + ", " + dec(instance) +
+           ")");
+    if (!windowCreates || !className || !m_classes.count(className))
+        return 0;
+    const Handle window = newHandle();
+    ownWindows[window] = className;
+    return window;
+}
+
+bool RecordingWin32Api::DestroyWindow(Handle window) {
+    record("DestroyWindow(" + dec(window) + ")");
+    openHandles.erase(window);
+    const bool message = m_messageWindows.erase(window) > 0;
+    return ownWindows.erase(window) > 0 || message;
+}
+
+std::intptr_t RecordingWin32Api::DefWindowProcA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                                std::intptr_t) {
+    // lParam left out: for some messages it is a pointer, which would make the line differ run by run.
+    record("DefWindowProcA(" + dec(window) + ", " + hex(message) + ", " + hex(wParam) + ")");
+    return 0;
+}
+
+std::intptr_t RecordingWin32Api::deliver(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    const auto found = ownWindows.find(window);
+    if (found == ownWindows.end())
+        return 0;
+    // A copy: the procedure may destroy its window and unregister its class.
+    const WindowProcedure procedure = m_classes.at(found->second);
+    return procedure(window, message, wParam, lParam);
+}
+
 std::string RecordingWin32Api::ExecutablePath() {
     return executablePath;
 }
@@ -662,12 +714,6 @@ bool RecordingWin32Api::PostMessageW(Handle window, std::uint32_t message, std::
         return false;
     postedMessages.push_back({window, message, wParam, lParam});
     return true;
-}
-
-bool RecordingWin32Api::DestroyWindow(Handle window) {
-    record("DestroyWindow(" + dec(window) + ")");
-    openHandles.erase(window);
-    return m_messageWindows.erase(window) > 0;
 }
 
 std::uint32_t RecordingWin32Api::GetLastError() {

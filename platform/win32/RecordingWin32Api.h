@@ -49,6 +49,15 @@ public:
                    Handle parent = 0);
 
     LocalTime now;
+    std::uint64_t tickCount64 = 0; // GetTickCount64's answer
+
+    // Our own windows: whether classes register and windows are made; the made ones by handle, with their
+    // class. deliver() hands a message to a window's procedure as the system's dispatching would (not
+    // recorded itself), and answers what the procedure answered.
+    bool classRegisters = true;
+    bool windowCreates = true;
+    std::map<Handle, std::string> ownWindows;
+    std::intptr_t deliver(Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     std::uint32_t currentProcessId = 4242;
     bool user32Present = true;
@@ -137,6 +146,15 @@ public:
                                     const char* fileName) override;
     std::optional<std::string> AnsiToUtf8(const std::string& bytes) override;
     LocalTime GetLocalTime() override;
+    std::uint64_t GetTickCount64() override { return tickCount64; }
+    bool RegisterClassExA(const char* className, Handle instance, WindowProcedure procedure) override;
+    bool UnregisterClassA(const char* className, Handle instance) override;
+    Handle CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                           std::uint32_t style, int x, int y, int width, int height, Handle parent,
+                           Handle menu, Handle instance) override;
+    bool DestroyWindow(Handle window) override;
+    std::intptr_t DefWindowProcA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) override;
     std::string ExecutablePath() override;
     std::string ExecutableFolder() override;
     std::string UserConfigFolder() override;
@@ -205,7 +223,6 @@ public:
     Handle CreateMessageWindow(WindowProcedure procedure) override;
     bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
-    bool DestroyWindow(Handle window) override;
     std::uint32_t GetLastError() override;
     std::string FormatMessageW(std::uint32_t messageId) override;
 
@@ -219,6 +236,7 @@ private:
     std::map<Handle, std::string> m_keyHandles;       // handle -> key path
     std::map<Handle, std::size_t> m_snapshots;        // snapshot -> next entry
     std::map<Handle, WindowProcedure> m_messageWindows;
+    std::map<std::string, WindowProcedure> m_classes; // registered class name -> its procedure
 };
 
 // Formatting used in the recorded lines, for tests that build expected lines.

@@ -61,6 +61,13 @@ constexpr long ERROR_SUCCESS = 0;
 constexpr long ERROR_FILE_NOT_FOUND = 2;
 constexpr long ERROR_ACCESS_DENIED = 5;
 constexpr long ERROR_MORE_DATA = 234;
+constexpr std::uint32_t WS_POPUP = 0x80000000;
+constexpr std::uint32_t WM_SETTINGCHANGE = 0x001A;
+constexpr std::uint32_t WM_TIMECHANGE = 0x001E;
+constexpr std::uint32_t WM_POWERBROADCAST = 0x0218;
+constexpr std::uintptr_t PBT_APMSUSPEND = 0x4;
+constexpr std::uintptr_t PBT_APMRESUMESUSPEND = 0x7;
+constexpr std::uintptr_t PBT_APMRESUMEAUTOMATIC = 0x12;
 } // namespace win
 
 // A function found by GetProcAddress; empty when none was found.
@@ -108,7 +115,7 @@ struct ProcessEntry {
 
 // RegisterWaitForSingleObject's callback: runs on a thread of the system's pool.
 using WaitCallback = std::function<void(bool timedOut)>;
-// A message-only window's procedure, for the messages from WM_APP up.
+// A window procedure: (window, message, wParam, lParam) -> the message's result.
 using WindowProcedure = std::function<std::intptr_t(Handle window, std::uint32_t message,
                                                     std::uintptr_t wParam, std::intptr_t lParam)>;
 
@@ -186,6 +193,20 @@ public:
 
     // Clock
     virtual LocalTime GetLocalTime() = 0;
+    // Milliseconds since the system started, sleep and hibernation included.
+    virtual std::uint64_t GetTickCount64() = 0;
+
+    // Windows of our own. RegisterClassExA registers a class (WNDCLASSEXA with only its name, instance and
+    // procedure set) and answers whether the system took it; its windows' messages go to procedure, on the
+    // thread that made the window, from that thread's message dispatching.
+    virtual bool RegisterClassExA(const char* className, Handle instance, WindowProcedure procedure) = 0;
+    virtual bool UnregisterClassA(const char* className, Handle instance) = 0;
+    virtual Handle CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                                   std::uint32_t style, int x, int y, int width, int height, Handle parent,
+                                   Handle menu, Handle instance) = 0;
+    virtual bool DestroyWindow(Handle window) = 0;
+    virtual std::intptr_t DefWindowProcA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                         std::intptr_t lParam) = 0;
 
     // The running executable
     virtual std::string ExecutablePath() = 0;
@@ -241,7 +262,7 @@ public:
     virtual Handle CreateMessageWindow(WindowProcedure procedure) = 0;
     virtual bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
-    virtual bool DestroyWindow(Handle window) = 0;
+    // (DestroyWindow, above, also ends a message window.)
     virtual std::uint32_t GetLastError() = 0;
     // The system's text for an error code, without the line break.
     virtual std::string FormatMessageW(std::uint32_t messageId) = 0;

@@ -2,6 +2,7 @@
 
 #include "Win32Activity.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace halvo {
@@ -10,7 +11,77 @@ Win32Platform::Win32Platform(Win32Api& api) : m_api(api) {}
 
 Win32Platform::Win32Platform(std::unique_ptr<Win32Api> api) : m_owned(std::move(api)), m_api(*m_owned) {}
 
-Win32Platform::~Win32Platform() = default;
+Win32Platform::~Win32Platform() {
+    closeClockWindow();
+}
+
+// ---- What the system announces about the clock
+
+void Win32Platform::watchChanges(std::function<void(ClockChange)> notify) {
+    m_clockNotify = std::move(notify);
+    if (!m_clockNotify) {
+        closeClockWindow();
+        return;
+    }
+    if (m_clockWindow)
+        return;
+    // A hidden top-level window: broadcasts reach top-level windows only (not message-only ones), and
+    // Qt's event loop dispatches its messages on the interface thread, which makes it.
+    m_clockInstance = m_api.GetModuleHandleA(nullptr);
+    if (!m_api.RegisterClassExA(
+            ClockWindowClass, m_clockInstance,
+            [this](Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+                return clockMessage(window, message, wParam, lParam);
+            }))
+        return;
+    m_clockWindow = m_api.CreateWindowExA(0, ClockWindowClass, "Halvo Shutdown clock", win::WS_POPUP, 0, 0, 0,
+                                          0, 0, 0, m_clockInstance);
+    if (!m_clockWindow)
+        m_api.UnregisterClassA(ClockWindowClass, m_clockInstance);
+}
+
+void Win32Platform::closeClockWindow() {
+    if (!m_clockWindow)
+        return;
+    m_api.DestroyWindow(m_clockWindow);
+    m_api.UnregisterClassA(ClockWindowClass, m_clockInstance);
+    m_clockWindow = 0;
+}
+
+std::intptr_t Win32Platform::clockMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                          std::intptr_t lParam) {
+    std::optional<ClockChange> change;
+    if (message == win::WM_POWERBROADCAST) {
+        if (wParam == win::PBT_APMSUSPEND) {
+            m_resumeAnnounced = false;
+            change = ClockChange::Suspending;
+        } else if (wParam == win::PBT_APMRESUMEAUTOMATIC || wParam == win::PBT_APMRESUMESUSPEND) {
+            // Every wake brings the automatic resume, and the other one too when a user is there: one wake.
+            if (!m_resumeAnnounced)
+                change = ClockChange::Resumed;
+            m_resumeAnnounced = true;
+        }
+    } else if (message == win::WM_TIMECHANGE) {
+        change = ClockChange::WallClockSet;
+    } else if (message == win::WM_SETTINGCHANGE && lParam != 0) {
+        // The regional settings, which the time zone is changed among, broadcast "intl". A change of the
+        // zone itself also comes as WM_TIMECHANGE.
+        const char* area = reinterpret_cast<const char*>(lParam);
+        std::string lowered;
+        for (; *area && lowered.size() < 16; ++area)
+            lowered += char(std::tolower(static_cast<unsigned char>(*area)));
+        if (lowered == "intl")
+            change = ClockChange::TimeZoneChanged;
+    }
+    if (change && m_clockNotify) {
+        // A copy: the watcher may stop the watch, or start another, while it runs.
+        const auto notify = m_clockNotify;
+        notify(*change);
+    }
+    if (message == win::WM_POWERBROADCAST)
+        return 1; // TRUE: a suspend is never refused here
+    return m_api.DefWindowProcA(window, message, wParam, lParam);
+}
 
 Activity& Win32Platform::activity() {
     if (!m_activity)

@@ -36,6 +36,8 @@ public:
     // The Run key under the current user's registry, with the value the entry is.
     static constexpr const char* RunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* RunValueName = "Halvo Shutdown";
+    // The class of the hidden window that hears about power and the clock.
+    static constexpr const char* ClockWindowClass = "HalvoShutdownClockWatch";
 
     // Takes the privilege the session requests need, as each of them does first.
     void enableShutdownPrivilege();
@@ -94,8 +96,8 @@ private:
                   const std::string& value) override;
     // ---- Clock, Text
     LocalTime localTime() override { return m_api.GetLocalTime(); }
-    std::int64_t elapsedMs() override { return 0; }                      // PLACEHOLDER until merged
-    void watchChanges(std::function<void(ClockChange)>) override {}     // PLACEHOLDER until merged
+    std::int64_t elapsedMs() override { return static_cast<std::int64_t>(m_api.GetTickCount64()); }
+    void watchChanges(std::function<void(ClockChange)> notify) override;
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return m_api.AnsiToUtf8(bytes);
     }
@@ -103,10 +105,19 @@ private:
     bool exitWindows(std::uint32_t flags);
     Outcome writeRunValue(Handle key, const std::string& command);
 
+    // The hidden window that hears the system's broadcasts about power and the clock.
+    std::intptr_t clockMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam);
+    void closeClockWindow();
+
     std::unique_ptr<Win32Api> m_owned;
     Win32Api& m_api;
     // Made when first asked for; goes before the layer it uses.
     std::unique_ptr<Activity> m_activity;
+    std::function<void(ClockChange)> m_clockNotify;
+    Handle m_clockWindow = 0;
+    Handle m_clockInstance = 0;
+    bool m_resumeAnnounced = false; // since the last suspend: a wake brings two resume messages
 };
 
 } // namespace halvo

@@ -90,6 +90,8 @@ def late_status_notifier_host(world):
                                  "RegisteredStatusNotifierItems": dbus.Array([], signature="s")})
     mock.AddMethods(watcher, [("RegisterStatusNotifierItem", "s", "", ""),
                               ("RegisterStatusNotifierHost", "s", "", "")])
+    # As a watcher announces a host that registers with it.
+    mock.EmitSignal(watcher, "StatusNotifierHostRegistered", "", dbus.Array([], signature="v"))
 
     def registered():
         with open(log) as f:

@@ -141,6 +141,31 @@ TEST_F(SystemCalls, TheClockIsTheLocalWallClockWithMilliseconds) {
     EXPECT_TRUE(seconds - secondsBefore == 0 || seconds - secondsBefore == 1 || seconds == 0);
 }
 
+TEST_F(SystemCalls, ClockChangesComeFromBroadcastsToAHiddenWindowThroughMessageDispatching) {
+    std::vector<ClockChange> heard;
+    backend.clock().watchChanges([&](ClockChange change) { heard.push_back(change); });
+    const HWND window = ::FindWindowA(Win32Platform::ClockWindowClass, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(window));
+    EXPECT_EQ(::GetParent(window), nullptr);
+
+    // A broadcast reaches top-level windows only; posted messages come through the thread's dispatching,
+    // as Qt's event loop does it.
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(HWND_BROADCAST, WM_TIMECHANGE, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    ::PostMessageA(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    ::PostMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    ::PostMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&message);
+    EXPECT_EQ(heard, (std::vector<ClockChange>{ClockChange::WallClockSet, ClockChange::Suspending,
+                                               ClockChange::Resumed}));
+
+    backend.clock().watchChanges({});
+    EXPECT_EQ(::FindWindowA(Win32Platform::ClockWindowClass, nullptr), nullptr);
+}
+
 TEST_F(SystemCalls, TheFilesLiveBesideTheExecutableOrInTheUsersApplicationData) {
     const std::string path = real.ExecutablePath();
     const std::string folder = real.ExecutableFolder();

@@ -504,3 +504,85 @@ TEST(Win32Calls, AWatchedProcessEndsThroughAMessageOnTheWatchingThread) {
         50, [] {}, failure));
     EXPECT_EQ(failure, "System error 1400");
 }
+TEST(Win32Calls, ClockChangesAreHeardOnAHiddenTopLevelWindow) {
+    const std::string Class = "\"HalvoShutdownClockWatch\"";
+    const Calls Opening = {"GetModuleHandleA(null)", "RegisterClassExA(" + Class + ", 0)",
+                           "CreateWindowExA(0x0, " + Class +
+                               ", \"Halvo Shutdown clock\", 0x80000000, 0, 0, 0, 0, 0, 0, 0)"};
+    const Calls Closing = {"DestroyWindow(1000)", "UnregisterClassA(" + Class + ", 0)"};
+
+    Backend b;
+    std::vector<ClockChange> heard;
+    b.backend.clock().watchChanges([&](ClockChange change) { heard.push_back(change); });
+    EXPECT_EQ(b.api.calls, Opening);
+    // Watching again keeps the one window.
+    b.backend.clock().watchChanges([&](ClockChange change) { heard.push_back(change); });
+    EXPECT_EQ(b.api.calls, Opening);
+
+    using C = ClockChange;
+    const std::uint32_t Power = win::WM_POWERBROADCAST, Time = win::WM_TIMECHANGE,
+                        Setting = win::WM_SETTINGCHANGE;
+    const struct {
+        std::uint32_t message;
+        std::uintptr_t wParam;
+        const char* text; // lParam
+        std::vector<ClockChange> heard;
+        std::intptr_t result;
+        Calls calls;
+    } messages[] = {
+        {Power, win::PBT_APMSUSPEND, nullptr, {C::Suspending}, 1, {}},
+        {Power, win::PBT_APMRESUMEAUTOMATIC, nullptr, {C::Resumed}, 1, {}},
+        {Power, win::PBT_APMRESUMESUSPEND, nullptr, {}, 1, {}}, // the same wake, with a user
+        {Power, win::PBT_APMSUSPEND, nullptr, {C::Suspending}, 1, {}},
+        {Power, win::PBT_APMRESUMESUSPEND, nullptr, {C::Resumed}, 1, {}},
+        {Power, win::PBT_APMRESUMEAUTOMATIC, nullptr, {}, 1, {}},
+        {Power, 0xA, nullptr, {}, 1, {}}, // the power source changed
+        {Time, 0, nullptr, {C::WallClockSet}, 0, {"DefWindowProcA(1000, 0x1E, 0x0)"}},
+        {Setting, 0, "intl", {C::TimeZoneChanged}, 0, {"DefWindowProcA(1000, 0x1A, 0x0)"}},
+        {Setting, 0, "Intl", {C::TimeZoneChanged}, 0, {"DefWindowProcA(1000, 0x1A, 0x0)"}},
+        {Setting, 0x2F, "Environment", {}, 0, {"DefWindowProcA(1000, 0x1A, 0x2F)"}},
+        {Setting, 0x2F, nullptr, {}, 0, {"DefWindowProcA(1000, 0x1A, 0x2F)"}},
+        {0x81, 0, nullptr, {}, 0, {"DefWindowProcA(1000, 0x81, 0x0)"}}, // not ours
+    };
+    for (const auto& m : messages) {
+        heard.clear();
+        b.api.clearCalls();
+        const auto result = b.api.deliver(1000, m.message, m.wParam, reinterpret_cast<std::intptr_t>(m.text));
+        EXPECT_EQ(heard, m.heard) << std::hex << m.message << " " << m.wParam;
+        EXPECT_EQ(result, m.result) << std::hex << m.message << " " << m.wParam;
+        EXPECT_EQ(b.api.calls, m.calls) << std::hex << m.message << " " << m.wParam;
+    }
+
+    // Stopped from within its own announcement: the window and its class go, nothing more is heard.
+    b.api.clearCalls();
+    b.backend.clock().watchChanges([&](ClockChange change) {
+        heard.push_back(change);
+        b.backend.clock().watchChanges({});
+    });
+    heard.clear();
+    b.api.deliver(1000, Time, 0, 0);
+    EXPECT_EQ(heard, std::vector<ClockChange>{C::WallClockSet});
+    EXPECT_EQ(b.api.calls, Closing + Calls{"DefWindowProcA(1000, 0x1E, 0x0)"});
+    EXPECT_TRUE(b.api.ownWindows.empty());
+    EXPECT_TRUE(b.api.openHandles.empty());
+}
+
+TEST(Win32Calls, AClockWatchTheSystemRefusesHearsNothingAndLeavesNothing) {
+    const std::string Class = "\"HalvoShutdownClockWatch\"";
+    for (const bool classRefused : {true, false}) {
+        Backend b;
+        b.api.classRegisters = !classRefused;
+        b.api.windowCreates = false;
+        b.backend.clock().watchChanges([](ClockChange) { ADD_FAILURE(); });
+        Calls expected = {"GetModuleHandleA(null)", "RegisterClassExA(" + Class + ", 0)"};
+        if (!classRefused)
+            expected = expected + Calls{"CreateWindowExA(0x0, " + Class +
+                                            ", \"Halvo Shutdown clock\", 0x80000000, 0, 0, 0, 0, 0, 0, 0)",
+                                        "UnregisterClassA(" + Class + ", 0)"};
+        EXPECT_EQ(b.api.calls, expected) << classRefused;
+        // Stopping a watch that never began asks nothing of the system.
+        b.api.clearCalls();
+        b.backend.clock().watchChanges({});
+        EXPECT_TRUE(b.api.calls.empty()) << classRefused;
+    }
+}
