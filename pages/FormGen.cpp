@@ -1,13 +1,17 @@
 #include "FormGen.h"
 
+#include "FormProcessList.h"
 #include "Planner.h"
+#include "model/ConditionWatch.h"
 #include "model/Tasks.h"
+#include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 #include "toolkit/RadioSelection.h"
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +19,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QHideEvent>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,6 +32,8 @@
 namespace halvo {
 
 namespace {
+
+ConditionKind chosenKind(const QComboBox* list);
 
 QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     auto* list = new QComboBox(parent);
@@ -73,6 +81,29 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     RadioButton2->setObjectName("RadioButton2");
     RadioButton3 = new QRadioButton("At", GroupBox4);
     RadioButton3->setObjectName("RadioButton3");
+    RadioButton4 = new QRadioButton("When", GroupBox4);
+    RadioButton4->setObjectName("RadioButton4");
+    ComboBox3 = new QComboBox(GroupBox4);
+    ComboBox3->setObjectName("ComboBox3");
+    for (const ConditionKind kind : ConditionKinds())
+        ComboBox3->addItem(ConditionChoiceText(kind), int(kind));
+    ComboBox3->setCurrentIndex(-1);
+    Edit7 = new QLineEdit(GroupBox4);
+    Edit7->setObjectName("Edit7");
+    Edit7->setFixedWidth(56);
+    Label7 = new QLabel(GroupBox4);
+    Label7->setObjectName("Label7");
+    Label8 = new QLabel("for", GroupBox4);
+    Label8->setObjectName("Label8");
+    Edit8 = new QLineEdit(GroupBox4);
+    Edit8->setObjectName("Edit8");
+    Edit8->setFixedWidth(32);
+    Label9 = new QLabel("min", GroupBox4);
+    Label9->setObjectName("Label9");
+    SpeedButton4 = new QToolButton(GroupBox4);
+    SpeedButton4->setObjectName("SpeedButton4");
+    SpeedButton4->setText("...");
+    SpeedButton4->setToolTip("Choose a program by one of its windows");
 
     Edit1 = makeEdit(GroupBox4, "Edit1", "0");
     Edit2 = makeEdit(GroupBox4, "Edit2", "0");
@@ -100,6 +131,8 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     grid->addWidget(RadioButton1, 0, 0);
     grid->addWidget(RadioButton2, 1, 0);
     grid->addWidget(RadioButton3, 2, 0);
+    grid->addWidget(RadioButton4, 3, 0);
+    grid->setVerticalSpacing(2);
     auto addField = [grid](int row, int column, QLineEdit* edit, UpDown* upDown, const char* caption) {
         auto* field = new QHBoxLayout;
         field->setSpacing(0);
@@ -117,6 +150,18 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     addField(2, 2, Edit4, UpDown4, "Hour");
     addField(2, 3, Edit5, UpDown5, "Min");
     addField(2, 4, Edit6, UpDown6, "Sec");
+    // The condition's row: the choice over the first two columns, then its value and its minutes.
+    grid->addWidget(ComboBox3, 3, 1, 1, 2);
+    auto* value = new QHBoxLayout;
+    value->setSpacing(3);
+    value->addWidget(Edit7);
+    value->addWidget(SpeedButton4);
+    value->addWidget(Label7);
+    value->addWidget(Label8);
+    value->addWidget(Edit8);
+    value->addWidget(Label9);
+    value->addStretch(1);
+    grid->addLayout(value, 3, 3, 1, 3);
     grid->setColumnStretch(5, 1);
     grid->setColumnMinimumWidth(1, 44);
 
@@ -125,8 +170,10 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     auto* timed = new QVBoxLayout(GroupBox2);
     timed->addWidget(ComboBox2);
     timed->addWidget(GroupBox4);
+    Label10 = new QLabel(GroupBox2);
+    Label10->setObjectName("Label10");
     auto* setRow = new QHBoxLayout;
-    setRow->addStretch(1);
+    setRow->addWidget(Label10, 1);
     setRow->addWidget(SpeedButton3);
     timed->addLayout(setRow);
 
@@ -139,6 +186,20 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     runWhenSelected(RadioButton1, this, [this] { RadioButton1Click(); });
     runWhenSelected(RadioButton2, this, [this] { RadioButton2Click(); });
     runWhenSelected(RadioButton3, this, [this] { RadioButton3Click(); });
+    runWhenSelected(RadioButton4, this, [this] { RadioButton4Click(); });
+    connect(ComboBox3, &QComboBox::currentIndexChanged, this, [this] { ComboBox3Change(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    connect(Edit7, &QLineEdit::editingFinished, this, [this] {
+        if (ComboBox3->currentIndex() >= 0 && chosenKind(ComboBox3) == ConditionKind::ProgramExits)
+            probeCondition();
+    });
+    m_probeTimer = new QTimer(this);
+    m_probeTimer->setObjectName("ProbeTimer");
+    m_probeTimer->setInterval(Planner::SampleMs);
+    connect(m_probeTimer, &QTimer::timeout, this, [this] {
+        if (m_probe)
+            m_probe->Sample(platform().clock().elapsedMs());
+    });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
@@ -177,8 +238,19 @@ const AgendaEntry* TFormGen::armed() const {
 
 void TFormGen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    FormShow();
+    probeCondition();
+}
+
+void TFormGen::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Out of view nothing is read for the page.
+    if (!event->spontaneous()) {
+        m_probeTimer->stop();
+        m_probe.reset();
+    }
 }
 
 void TFormGen::setNoneState() {
@@ -187,22 +259,26 @@ void TFormGen::setNoneState() {
 }
 
 void TFormGen::selectTiming(QRadioButton* button) {
-    const std::array<QLineEdit*, 3> delayFields{Edit1, Edit2, Edit3};
-    const std::array<QLineEdit*, 3> timeFields{Edit4, Edit5, Edit6};
-    const std::array<QLineEdit*, 3>* opened = button == RadioButton2   ? &delayFields
-                                              : button == RadioButton3 ? &timeFields
-                                                                       : nullptr;
+    const std::array<QWidget*, 3> delayFields{Edit1, Edit2, Edit3};
+    const std::array<QWidget*, 3> timeFields{Edit4, Edit5, Edit6};
+    const std::array<QWidget*, 3> conditionFields{ComboBox3, Edit7, Edit8};
+    const std::array<QWidget*, 3>* opened = button == RadioButton2   ? &delayFields
+                                            : button == RadioButton3 ? &timeFields
+                                            : button == RadioButton4 ? &conditionFields
+                                                                     : nullptr;
     // The chosen fields open before the others close, so focus leaving a closed field can land in them.
     if (opened)
-        for (QLineEdit* edit : *opened)
-            edit->setEnabled(true);
-    for (QRadioButton* other : {RadioButton1, RadioButton2, RadioButton3})
+        for (QWidget* field : *opened)
+            field->setEnabled(true);
+    for (QRadioButton* other : {RadioButton1, RadioButton2, RadioButton3, RadioButton4})
         if (other != button)
             other->setChecked(false);
-    for (const std::array<QLineEdit*, 3>* fields : {&delayFields, &timeFields})
+    for (const std::array<QWidget*, 3>* fields : {&delayFields, &timeFields, &conditionFields})
         if (fields != opened)
-            for (QLineEdit* edit : *fields)
-                edit->setEnabled(false);
+            for (QWidget* field : *fields)
+                field->setEnabled(false);
+    SpeedButton4->setEnabled(button == RadioButton4);
+    probeCondition();
 }
 
 void TFormGen::RadioButton1Click() {
@@ -218,6 +294,168 @@ void TFormGen::RadioButton2Click() {
 void TFormGen::RadioButton3Click() {
     if (RadioButton3->isChecked())
         selectTiming(RadioButton3);
+}
+
+void TFormGen::RadioButton4Click() {
+    if (!RadioButton4->isChecked())
+        return;
+    if (ComboBox3->currentIndex() < 0)
+        ComboBox3->setCurrentIndex(0);
+    selectTiming(RadioButton4);
+}
+
+namespace {
+
+// What each condition asks for: the unit beside its value, whether minutes of quiet follow, its defaults.
+struct ConditionFields {
+    const char* unit;
+    bool minutes;
+    const char* value;
+    const char* quietMinutes;
+};
+
+ConditionFields fieldsOf(ConditionKind kind) {
+    switch (kind) {
+    case ConditionKind::ProgramExits:
+        return {"", false, "", ""};
+    case ConditionKind::UserIdle:
+        return {"min", false, "30", ""};
+    case ConditionKind::ProcessorBelow:
+        return {"%", true, "10", "5"};
+    case ConditionKind::NetworkBelow:
+        return {"KB/s", true, "50", "5"};
+    case ConditionKind::BatteryBelow:
+        return {"%", false, "15", ""};
+    }
+    return {"", false, "", ""};
+}
+
+ConditionKind chosenKind(const QComboBox* list) {
+    return ConditionKind(list->currentData().toInt());
+}
+
+} // namespace
+
+void TFormGen::ComboBox3Change() {
+    if (ComboBox3->currentIndex() < 0)
+        return;
+    const ConditionKind kind = chosenKind(ComboBox3);
+    const ConditionFields fields = fieldsOf(kind);
+    Edit7->setText(fields.value);
+    Edit7->setFixedWidth(kind == ConditionKind::ProgramExits ? 120 : 56);
+    Label7->setText(fields.unit);
+    Edit8->setText(fields.quietMinutes);
+    for (QWidget* field : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(Edit8), static_cast<QWidget*>(Label9)})
+        field->setVisible(fields.minutes);
+    SpeedButton4->setVisible(kind == ConditionKind::ProgramExits);
+    probeCondition();
+}
+
+void TFormGen::SpeedButton4Click() {
+    TFormProcessList picker(this);
+    if (dialogs().RunModal(picker) != 1 || !picker.SelectedProcessId)
+        return;
+    // The program's file name when the system tells it, else the process itself.
+    std::string file = platform().windows().programFile(picker.SelectedProcessId);
+    const std::size_t slash = file.find_last_of("/\\");
+    if (slash != std::string::npos)
+        file = file.substr(slash + 1);
+    Edit7->setText(file.empty() ? QString::number(picker.SelectedProcessId) : QString::fromStdString(file));
+    probeCondition();
+}
+
+std::optional<ConditionSpec> TFormGen::readCondition() {
+    if (ComboBox3->currentIndex() < 0)
+        return std::nullopt;
+    const QString value = Edit7->text().trimmed();
+    const QString minutes = Edit8->text().trimmed();
+    QString text;
+    switch (chosenKind(ComboBox3)) {
+    case ConditionKind::ProgramExits:
+        text = "exit:" + value;
+        break;
+    case ConditionKind::UserIdle:
+        text = "idle:" + value + "m";
+        break;
+    case ConditionKind::ProcessorBelow:
+        text = "cpu:" + value + "%:" + minutes + "m";
+        break;
+    case ConditionKind::NetworkBelow:
+        text = "net:" + value + "k:" + minutes + "m";
+        break;
+    case ConditionKind::BatteryBelow:
+        text = "battery:" + value + "%";
+        break;
+    }
+    std::string error;
+    auto spec = ParseCondition(text.toStdString(), error);
+    if (!spec)
+        dialogs().Error(QString::fromStdString(error));
+    return spec;
+}
+
+void TFormGen::probeCondition() {
+    m_probeTimer->stop();
+    m_probe.reset();
+    m_probeFailure.clear();
+    const AgendaEntry* entry = armed();
+    // An armed condition shows the planner's own readings; a chosen one is read only while it is in view.
+    if ((entry && entry->isConditional()) || !RadioButton4->isChecked() || !isVisible() ||
+        ComboBox3->currentIndex() < 0) {
+        showReading();
+        return;
+    }
+    const QString value = Edit7->text().trimmed();
+    // A reading of the chosen kind, whatever its limits: the condition as typed is read when it is set.
+    std::string error;
+    std::string text;
+    switch (chosenKind(ComboBox3)) {
+    case ConditionKind::ProgramExits:
+        text = value.isEmpty() ? std::string() : "exit:" + value.toStdString();
+        break;
+    case ConditionKind::UserIdle:
+        text = "idle:1m";
+        break;
+    case ConditionKind::ProcessorBelow:
+        text = "cpu:100%:1m";
+        break;
+    case ConditionKind::NetworkBelow:
+        text = "net:1k:1m";
+        break;
+    case ConditionKind::BatteryBelow:
+        text = "battery:99%";
+        break;
+    }
+    auto probe = text.empty() ? std::nullopt : ParseCondition(text, error);
+    if (!probe) {
+        showReading();
+        return;
+    }
+    m_probe = std::make_unique<ConditionWatch>(platform().activity(), std::vector<ConditionSpec>{*probe},
+                                               [this] { showReading(); });
+    ConditionWatch* watch = m_probe.get();
+    watch->Start(platform().clock().elapsedMs(), [this, watch](const std::string& failure) {
+        if (m_probe.get() != watch)
+            return;
+        // The system's reason alone: the probe's own limits are none of the user's concern.
+        const std::size_t reason = failure.rfind("cannot tell ", 0) == 0 ? failure.find(": ") : std::string::npos;
+        m_probeFailure = reason == std::string::npos ? failure : failure.substr(reason + 2);
+        if (failure.empty())
+            m_probeTimer->start();
+        showReading();
+    });
+}
+
+void TFormGen::showReading() {
+    const AgendaEntry* entry = armed();
+    QString text;
+    if (entry && entry->isConditional())
+        text = QString::fromStdString(m_planner.conditionReading());
+    else if (!m_probeFailure.empty())
+        text = "not offered: " + QString::fromStdString(m_probeFailure);
+    else if (m_probe)
+        text = QString::fromStdString(m_probe->LiveReading());
+    Label10->setText(text);
 }
 
 std::int32_t TFormGen::selectedCode(const QComboBox* list) {
@@ -294,6 +532,21 @@ void TFormGen::SpeedButton3Click() {
         }
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message("set successfully");
+    } else if (RadioButton4->isChecked()) {
+        const auto condition = readCondition();
+        if (!condition)
+            return;
+        // Armed once its first reading is in; a condition the system cannot tell is refused with the reason.
+        QPointer<TFormGen> page(this);
+        m_planner.armWhen(ActionSource::GeneralPage, selectedCode(ComboBox2), {*condition},
+                          [page](const std::string& failure) {
+                              if (!page)
+                                  return;
+                              if (failure.empty())
+                                  dialogs().Message("set successfully");
+                              else
+                                  dialogs().Error(QString::fromStdString(failure));
+                          });
     } else {
         m_planner.disarmGeneral();
     }
@@ -308,6 +561,7 @@ void selectCode(QComboBox* list, std::int32_t taskCode) {
 } // namespace
 
 void TFormGen::ShowArmed() {
+    showReading();
     const AgendaEntry* entry = armed();
     const int id = entry ? entry->id : 0;
     if (id == m_shownId)
@@ -319,7 +573,30 @@ void TFormGen::ShowArmed() {
     }
     const GeneralTiming& timing = *entry->timing;
     selectCode(ComboBox2, entry->task->Code);
-    if (timing.mode == GeneralTiming::Mode::After) {
+    if (timing.mode == GeneralTiming::Mode::When && !timing.conditions.empty()) {
+        const ConditionSpec& condition = timing.conditions.front();
+        RadioButton4->setChecked(true);
+        ComboBox3->setCurrentIndex(ComboBox3->findData(int(condition.kind)));
+        selectTiming(RadioButton4);
+        switch (condition.kind) {
+        case ConditionKind::ProgramExits:
+            Edit7->setText(condition.program.empty() ? QString::number(condition.processId)
+                                                     : QString::fromStdString(condition.program));
+            break;
+        case ConditionKind::UserIdle:
+            Edit7->setText(QString::number(condition.minutes));
+            break;
+        case ConditionKind::ProcessorBelow:
+        case ConditionKind::BatteryBelow:
+            Edit7->setText(QString::number(condition.percent));
+            Edit8->setText(QString::number(condition.minutes));
+            break;
+        case ConditionKind::NetworkBelow:
+            Edit7->setText(QString::number(condition.kilobytesPerSecond));
+            Edit8->setText(QString::number(condition.minutes));
+            break;
+        }
+    } else if (timing.mode == GeneralTiming::Mode::After) {
         RadioButton2->setChecked(true);
         selectTiming(RadioButton2);
         Edit1->setText(QString::number(timing.seconds / 3600));

@@ -2,26 +2,32 @@
 
 // The General page: one of the session actions at once ("Do It Now"), or once after a delay or at a
 // time of day, always announced by the one-minute reminder. The timed action itself is the agenda's (the
-// command line arms it as well); the page arms it and shows it. Nothing of it is kept between runs.
+// command line arms it as well); the page arms it and shows it. Besides After and At, "When" waits for a
+// condition (a program exits, the user is idle, the processor or the network is quiet, the battery is
+// low), with its live reading beside it. Nothing of it is kept between runs.
 
-#include <cstdint>
+#include "model/Conditions.h"
 
 #include <QSize>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QTimer;
 class QToolButton;
 
 namespace halvo {
 
+class ConditionWatch;
 class Planner;
 struct AgendaEntry;
 class UpDown;
@@ -43,6 +49,15 @@ public:
     QRadioButton* RadioButton1; // "None"
     QRadioButton* RadioButton2; // "After"
     QRadioButton* RadioButton3; // "At"
+    QRadioButton* RadioButton4; // "When"
+    QComboBox* ComboBox3;       // the conditions: "the program exits", ...
+    QLineEdit* Edit7;           // the program, the minutes idle, the percent or the KB/s
+    QLabel* Label7;             // Edit7's unit
+    QLabel* Label8;             // "for"
+    QLineEdit* Edit8;           // the minutes of a quiet processor or network
+    QLabel* Label9;             // "min"
+    QToolButton* SpeedButton4;  // "...": the window picker, for a program
+    QLabel* Label10;            // the live reading, or why the condition is not offered
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QLineEdit* Edit3;
@@ -64,6 +79,12 @@ public:
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();
+    void RadioButton4Click();
+    // The condition chosen: its fields, its default values, and a first reading.
+    void ComboBox3Change();
+    void SpeedButton4Click();
+    // The condition the fields describe, or nothing after telling the user what is wrong.
+    std::optional<ConditionSpec> readCondition();
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -76,6 +97,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void setNoneState();
@@ -89,7 +111,14 @@ private:
     // The task code of the list's current item, 0 for none.
     static std::int32_t selectedCode(const QComboBox* list);
 
+    // While the page is shown with "When" chosen: the chosen condition's live reading.
+    void probeCondition();
+    void showReading();
+
     Planner& m_planner;
+    std::unique_ptr<ConditionWatch> m_probe; // the chosen condition, read while the page is shown
+    std::string m_probeFailure;
+    QTimer* m_probeTimer;
     int m_shownId = 0; // the armed action the controls show
 };
 

@@ -5,6 +5,8 @@
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
 
+#include "platform/fake/FakeActivity.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -115,6 +117,7 @@ private slots:
     void atTwelveAmFiresAtMidnight();
     void reminderShowsTheTaskNameAndTheListIsReadWhenItFires();
     void commandLineArmsWhatThePageShows();
+    void conditionsWaitThenGoThroughTheReminder();
     void doItNowRunsAtOnceWithoutReminder();
     void everyListIndexRunsItsOwnTask();
 };
@@ -480,6 +483,64 @@ void FormGenTest::commandLineArmsWhatThePageShows() {
     QCOMPARE(page.Edit1->text() + ":" + page.Edit2->text() + ":" + page.Edit3->text(), QString("1:2:5"));
     w.planner.disarmGeneral();
     QVERIFY(inNoneState(page));
+}
+
+void FormGenTest::conditionsWaitThenGoThroughTheReminder() {
+    World w;
+    FakeActivity& activity = w.fake.activityFake;
+    std::uint64_t received = 0;
+    activity.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
+    activity.power = {{}, "This computer has no battery"};
+    TFormGen page(w.planner);
+    page.show();
+    choose(page.ComboBox2, "Shutdown the Computer");
+    page.RadioButton4->click();
+    QVERIFY(page.ComboBox3->isEnabled() && !page.Edit1->isEnabled() && !page.Edit4->isEnabled());
+    QStringList choices;
+    for (int i = 0; i < page.ComboBox3->count(); ++i)
+        choices << page.ComboBox3->itemText(i);
+    QCOMPARE(choices, (QStringList{"the program exits", "the user is idle for", "the processor is below",
+                                   "the network is below", "the battery is below"}));
+
+    // A condition the system cannot tell is not offered, and says why; Set refuses it with the reason.
+    choose(page.ComboBox3, "the battery is below");
+    QCOMPARE(page.Label10->text(), QString("not offered: This computer has no battery"));
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.errors, QStringList{"cannot tell when the battery is below 15%: This computer has no battery"});
+    QVERIFY(!page.armed());
+    // Bad input is refused as the command line refuses it.
+    choose(page.ComboBox3, "the processor is below");
+    page.Edit7->setText("120");
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.errors.size(), 2);
+    QVERIFY(!page.armed());
+
+    // 100 KB/s for half a minute, then nothing.
+    choose(page.ComboBox3, "the network is below");
+    QCOMPARE(page.Edit7->text() + " " + page.Label7->text() + " for " + page.Edit8->text(), QString("50 KB/s for 5"));
+    page.Edit8->setText("1");
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
+    QVERIFY(page.armed() && page.armed()->isConditional());
+    auto* sampler = w.planner.findChild<QTimer*>("ConditionSampler");
+    QVERIFY(sampler && sampler->isActive() && sampler->interval() == 5000);
+    w.answerReminder(1);
+    // A minute of samples after the first: at the 12th the average over the minute is 50 KB/s, not below;
+    // at the 13th one download interval has left the window.
+    for (int sample = 1; sample <= 13; ++sample) {
+        if (sample <= 6)
+            received += 100 * 1024 * 5;
+        activity.network = {std::vector<InterfaceBytes>{{"eth0", received, 0}}, {}};
+        w.fake.advanceMilliseconds(5000);
+        QMetaObject::invokeMethod(sampler, "timeout");
+        QCoreApplication::processEvents();
+        if (sample == 3)
+            QCOMPARE(page.Label10->text(), QString("now 100 KB/s"));
+        QVERIFY2(w.reminderNames.isEmpty() == (sample < 13), qPrintable(QString::number(sample)));
+    }
+    QCOMPARE(w.reminderNames, QStringList{"shutdown the computer"});
+    QCOMPARE(lines(w.exits()), lines(std::vector<std::string>{"shut down, forced"}));
+    QVERIFY(!page.armed() && !sampler->isActive());
 }
 
 void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
