@@ -192,3 +192,14 @@ wait_for 5 sh -c '! xdotool search --onlyvisible --name "^Halvo ShutDown\$" | gr
     die "the window did not hide"
 measure "the window shown once, then hidden" "$program" "halvo-shutdown (window shown once)"
 verdict
+
+# Waiting for the network and the processor to be quiet: samples every 5 s, so wake-ups are expected; the
+# aim is the processor time they take.
+"$work/bin/halvo-shutdown" --when net:50k:5m --when cpu:1%:5m shutdown || die "--when failed"
+"$work/bin/halvo-shutdown" --status | grep -q "^General: shutdown the computer when the network" ||
+    die "--when did not arm"
+measure "a network and a processor condition armed" "$program" "halvo-shutdown (conditions armed)"
+awk -v cpu="$on_cpu" 'BEGIN {
+    printf "aim for halvo-shutdown with conditions armed: under 2 ms on CPU a minute   %s\n",
+        (cpu < 2) ? "ok" : "MISSED" }'
+"$work/bin/halvo-shutdown" --cancel || die "--cancel failed"

@@ -6,7 +6,9 @@ around the move.
 
 Runs only inside the private D-Bus world of private-session.sh. A portable copy of the program starts hidden
 in the tray with a stored daily "shut down" item at 22:30, reminders off, and its wall clock at 21:00:10
-(libfaketime, the offset in a file); "--at 22:30 poweroff" arms the General page.
+(libfaketime, the offset in a file), in a time zone of its own (TZ names a file of the test);
+"--at 22:30 poweroff" arms the General page.
+- The zone file is replaced by another zone's and back while the program runs: --status follows at once.
 - The logind mock emits PrepareForSleep(true), the clock jumps 45 minutes, PrepareForSleep(false) follows:
   --status counts down from the moved clock and logind was asked for nothing, as no moment was skipped.
 - Asleep again, from 21:45 to 23:00: the armed power-off is not run but reported missed (a notification
@@ -16,6 +18,7 @@ in the tray with a stored daily "shut down" item at 22:30, reminders off, and it
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -33,6 +36,9 @@ AHEAD = 1
 # Each status is read within 50 s of its clock (21:00:10, then 21:45:10), so the minutes are exact.
 BEFORE = ("General: turn off the computer at 22:30:00 (in 1 h 29 min)\n"
           "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 1 h 29 min)\n")
+# The same moment an hour to the east.
+EAST = ("General: turn off the computer at 22:30:00 (in 29 min)\n"
+        "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 29 min)\n")
 AFTER = ("General: turn off the computer at 22:30:00 (in 44 min)\n"
          "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 44 min)\n")
 # Woken at 23:00:10: the armed action is gone, the item's reminder counts down.
@@ -54,17 +60,28 @@ def run(world):
     with open(os.path.join(world.app_dir, "setting.ini"), "w", encoding="utf-8") as f:
         f.write("[schManager]\ncount=1\n[setting]\nSetting_AutoSave=1\nSetting_Remind=0\n")
     world.start_display()
+    zone = os.path.join(world.folder, "zone")
+    shutil.copyfile("/usr/share/zoneinfo/Europe/London", zone)
     clock = FakeClock(world.folder, FAKE_START)
     started = time.monotonic()
-    world.app = world.start("halvo-shutdown", [world.program], env=clock.env(world.env), cwd=world.folder)
+    env = dict(clock.env(world.env), TZ=":" + zone)
+    world.app = world.start("halvo-shutdown", [world.program], env=env, cwd=world.folder)
     wait_for("the program's tray icon", lambda: world.app.poll() is None and world.program_windows(), 15)
 
     check(cli(world, "--at", "22:30", "poweroff") == "", "--at gave output")
     before = cli(world, "--status")
+    check(before == BEFORE, "--status at 21:00: %r" % before)
+    # The zone changes as a system's tools change it: a new file put in the old one's place.
+    for name, expected in (("Berlin", EAST), ("London", BEFORE)):
+        shutil.copyfile("/usr/share/zoneinfo/Europe/" + name, zone + ".new")
+        os.replace(zone + ".new", zone)
+        seen = []
+        wait_for("--status in the zone of %s (last: %r)" % (name, seen[-1:]),
+                 lambda: seen.append(cli(world, "--status")) or seen[-1] == expected, 3)
+    print("e2e: the zone changed to Berlin and back while the program ran; --status followed")
     faked_sleep(lambda: clock.jump(45 * 60))
     after = cli(world, "--status")
     check(time.monotonic() - started < 50, "too slow for the minutes to be exact")
-    check(before == BEFORE, "--status at 21:00: %r" % before)
     check(after == AFTER, "--status after the sleep: %r" % after)
     check(not world.windows("--onlyvisible", "--name", "^Halvo ShutDown"), "the window showed")
     log = os.environ["HALVO_LOGIND_LOG"]
