@@ -95,19 +95,6 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     buildWindow();
     Tray = new TrayMenu(*this, *m_planner,
                         {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});
-    PopupMenu1 = Tray->PopupMenu1;
-    Shutdown1 = Tray->Shutdown1;
-    N1 = Tray->N1;
-    Logoff1 = Tray->Logoff1;
-    Restartthecomputer1 = Tray->Restartthecomputer1;
-    Lockthecomputer1 = Tray->Lockthecomputer1;
-    Sleep1 = Tray->Sleep1;
-    Hibernate1 = Tray->Hibernate1;
-    CancelPostponed1 = Tray->CancelPostponed1;
-    Setting1 = Tray->Setting1;
-    Exit1 = Tray->Exit1;
-    About2 = Tray->About2;
-    TrayIcon1 = Tray->TrayIcon1;
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         // Agree to the end of the session: store now, and let the window close when asked.

@@ -64,20 +64,7 @@ public:
     QAction* about1;
     QTimer* Timer1;
 
-    TrayMenu* Tray; // the notification area's icon and menu; the pointers below are its
-    SideCaptionMenu* PopupMenu1;
-    QAction* Shutdown1;
-    QAction* N1;
-    QAction* Logoff1;
-    QAction* Restartthecomputer1;
-    QAction* Lockthecomputer1;
-    QAction* Sleep1;
-    QAction* Hibernate1;
-    QAction* CancelPostponed1; // "Cancel postponed action", shown only while one is pending
-    QAction* Setting1;
-    QAction* Exit1;
-    QAction* About2;
-    TrayIcon* TrayIcon1;
+    TrayMenu* Tray; // the notification area's icon and menu
 
     // The pages, each null until first needed.
     TFormGen* FormGen = nullptr;

@@ -2,6 +2,7 @@
 // dialogs, makes sure only one copy runs per user, and lives in the tray until "Exit".
 
 #include "FormCtrl.h"
+#include "TrayMenu.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 #include "model/CommandLine.h"
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
         instance.setRequestHandler([&window](const std::string& line) { return window.Request(line); });
         // Without a notification area the window would be out of reach: once no tray has come (the panel
         // may come up well after the program at log-in), the window is shown instead.
-        QObject::connect(window.TrayIcon1, &halvo::TrayIcon::noTrayAppeared, &window, [&window] {
+        QObject::connect(window.Tray->TrayIcon1, &halvo::TrayIcon::noTrayAppeared, &window, [&window] {
             if (!window.isVisible())
                 window.Setting1Click();
         });

@@ -1,6 +1,7 @@
 #include "app/FormCtrl.h"
 #include "app/FormAbout.h"
 #include "app/FormOption.h"
+#include "app/TrayMenu.h"
 #include "app/TerminationSignals.h"
 #include "model/Schedule.h"
 #include "pages/FormExecuteTip.h"
@@ -186,17 +187,17 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
 
     // The tray: the window's icon, the tooltip with nothing pending, the menu with the side caption and its
     // ten items.
-    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QVERIFY(tray->isVisible());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
-    QCOMPARE(tray->contextMenu(), window.PopupMenu1);
-    QCOMPARE(window.PopupMenu1->caption(), QString("Halvo Shutdown"));
+    QCOMPARE(tray->contextMenu(), window.Tray->PopupMenu1);
+    QCOMPARE(window.Tray->PopupMenu1->caption(), QString("Halvo Shutdown"));
     QCOMPARE(
-        menuCaptions(window.PopupMenu1),
+        menuCaptions(window.Tray->PopupMenu1),
         (QStringList{"Shut down the system", "Power off the computer", "Log off ...", "Restart the computer",
                      "Lock the computer", "Sleep", "Hibernate", "Setting", "Exit", "About..."}));
-    QCOMPARE(window.Shutdown1->text(), QString("Shut down the system"));
-    QCOMPARE(window.About2->text(), QString("About..."));
+    QCOMPARE(window.Tray->Shutdown1->text(), QString("Shut down the system"));
+    QCOMPARE(window.Tray->About2->text(), QString("About..."));
     // Nothing was written and no platform action made.
     QVERIFY(w.fake.callsStartingWith("Write").empty());
 }
@@ -336,7 +337,7 @@ void FormCtrlTest::closingAndMinimizingHide() {
     QVERIFY(!window.close());
     QVERIFY(!window.isVisible());
     QVERIFY(window.planner().timer()->isActive());
-    QVERIFY(window.TrayIcon1->isVisible());
+    QVERIFY(window.Tray->TrayIcon1->isVisible());
 
     window.Setting1Click();
     QVERIFY(window.isVisible());
@@ -355,18 +356,18 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     TFormCtrl window;
     QVERIFY(window.Settings.Remind);
     w.fake.clearCalls();
-    window.Shutdown1->trigger();
+    window.Tray->Shutdown1->trigger();
     QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{
                                       "shut down, forced",
                                   })));
-    window.N1->trigger();
-    window.Logoff1->trigger();
-    window.Restartthecomputer1->trigger();
+    window.Tray->N1->trigger();
+    window.Tray->Logoff1->trigger();
+    window.Tray->Restartthecomputer1->trigger();
     QCOMPARE(
         lines(w.fake.sessionRequests()),
         lines((std::vector<std::string>{"shut down, forced", "power off, forced", "log off", "restart"})));
     w.fake.clearCalls();
-    window.Lockthecomputer1->trigger();
+    window.Tray->Lockthecomputer1->trigger();
     QCOMPARE(w.fake.calls.back(), "lock");
     QVERIFY(w.dialogs.modalDialogs.isEmpty());
     QVERIFY(w.dialogs.messages.isEmpty());
@@ -380,14 +381,14 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
     w.fake.storedFiles[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
     TFormCtrl window;
     w.fake.suspendAllowed = false;
-    emit window.PopupMenu1->aboutToShow();
-    QVERIFY(!window.Sleep1->isEnabled());
-    QVERIFY(window.Hibernate1->isEnabled());
-    QVERIFY(window.Shutdown1->isEnabled());
+    emit window.Tray->PopupMenu1->aboutToShow();
+    QVERIFY(!window.Tray->Sleep1->isEnabled());
+    QVERIFY(window.Tray->Hibernate1->isEnabled());
+    QVERIFY(window.Tray->Shutdown1->isEnabled());
 
     // The schedule is stored before the computer goes into hibernation.
     w.fake.clearCalls();
-    window.Hibernate1->trigger();
+    window.Tray->Hibernate1->trigger();
     const std::vector<std::string>& calls = w.fake.calls;
     const auto stored = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
         return call.rfind("write [schManager] count = \"1\"", 0) == 0;
@@ -398,7 +399,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
 
     // A refusal says which action failed and why.
     w.fake.refusal = "Permission denied";
-    window.N1->trigger();
+    window.Tray->N1->trigger();
     QCOMPARE(w.ui.popups.size(), std::size_t(1));
     QCOMPARE(w.ui.popups[0]->shownTexts,
              std::vector<std::string>{"Power off the computer failed: Permission denied"});
@@ -461,7 +462,7 @@ void FormCtrlTest::aboutPage() {
     QTest::mouseClick(about.Button2, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(window.planner().timer()->isActive());
-    window.Setting1->trigger();
+    window.Tray->Setting1->trigger();
     QVERIFY(window.isVisible());
     QCOMPARE(window.PageControl1->currentIndex(), 0);
 }
@@ -518,7 +519,7 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
         std::string stderrText; // once the window is gone
     };
     const std::vector<Case> cases = {
-        {"Exit", [](TFormCtrl& window) { window.Exit1->trigger(); }, SettingsFile, settingsLine},
+        {"Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, SettingsFile, settingsLine},
         {"termination request",
          [](TFormCtrl& window) {
              InstallTerminationHandlers();
@@ -529,7 +530,7 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
         // Stored at the end of the session and once more as the window goes: one fault, one line.
         {"end of the session", [](TFormCtrl& window) { window.SessionEnding(); }, SettingsFile, settingsLine},
         {"the window going without Exit", nullptr, SettingsFile, settingsLine},
-        {"schedule at Exit", [](TFormCtrl& window) { window.Exit1->trigger(); }, ScheduleFile, scheduleLine},
+        {"schedule at Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, ScheduleFile, scheduleLine},
     };
     for (const Case& c : cases) {
         World w;
@@ -609,7 +610,7 @@ void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
     World w;
     {
         TFormCtrl window;
-        window.Exit1->trigger();
+        window.Tray->Exit1->trigger();
         QVERIFY(window.exitRequested());
         window.show();
         QVERIFY(window.close());
@@ -630,7 +631,7 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
     World w;
     w.fake.setNow(2026, 12, 8, 21, 25, 0);
     TFormCtrl window;
-    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
              std::string("ok General: nothing armed\\nSchedule: no items"));
 
@@ -688,7 +689,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     World w;
     w.fake.setNow(2026, 12, 8, 21, 0, 0);
     TFormCtrl window;
-    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     QStringList buttons;
     const auto postpone = [&buttons](QDialog& dialog) {
@@ -703,7 +704,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(buttons, (QStringList{"Cancel", "Postpone 10 min", "Execute It!"}));
     QVERIFY(w.fake.sessionRequests().empty());
     QVERIFY(!window.planner().agenda().General());
-    QVERIFY(window.CancelPostponed1->isVisible());
+    QVERIFY(window.Tray->CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(),
              QString("Halvo Shutdown\npostponed: restart the computer at 21:10:01 (in 10 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
@@ -720,17 +721,17 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     pass(window, w, 1);
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
     QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
-    QVERIFY(!window.CancelPostponed1->isVisible());
+    QVERIFY(!window.Tray->CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
 
     // Postponed again, then cancelled from the tray menu: nothing comes back.
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     w.dialogs.modalHandlers.push_back(postpone);
     pass(window, w, 1000);
-    QVERIFY(window.CancelPostponed1->isVisible());
-    QVERIFY(menuCaptions(window.PopupMenu1).contains("Cancel postponed action"));
-    window.CancelPostponed1->trigger();
-    QVERIFY(!window.CancelPostponed1->isVisible());
+    QVERIFY(window.Tray->CancelPostponed1->isVisible());
+    QVERIFY(menuCaptions(window.Tray->PopupMenu1).contains("Cancel postponed action"));
+    window.Tray->CancelPostponed1->trigger();
+    QVERIFY(!window.Tray->CancelPostponed1->isVisible());
     for (int minute = 0; minute < 12; ++minute)
         pass(window, w, 60000);
     QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(3));
@@ -790,7 +791,7 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
     const Cancel commandLine = [](TFormCtrl& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
     };
-    const Cancel tray = [](TFormCtrl& window) { window.CancelPostponed1->trigger(); };
+    const Cancel tray = [](TFormCtrl& window) { window.Tray->CancelPostponed1->trigger(); };
     const Cancel armedAnew = [](TFormCtrl& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 in 3600 lock"), std::string("ok"));
     };
@@ -824,7 +825,7 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         bool trayOffersCancel = false;
         w.dialogs.modalHandlers.push_back([&](QDialog& dialog) {
             during = window.StatusText();
-            trayOffersCancel = menuCaptions(window.PopupMenu1).contains("Cancel postponed action");
+            trayOffersCancel = menuCaptions(window.Tray->PopupMenu1).contains("Cancel postponed action");
             c.cancel(window);
             // A reminder left open is run by its countdown.
             return dialog.result() == 0 ? 1 : dialog.result();
@@ -840,7 +841,7 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         QVERIFY2(sessionRequests(w.fake).empty() == c.closes, c.name);
         QVERIFY2(window.StatusText().find("Reminder:") == std::string::npos, c.name);
         if (c.closes) {
-            QVERIFY2(!window.planner().hasPostponed() && !window.CancelPostponed1->isVisible(), c.name);
+            QVERIFY2(!window.planner().hasPostponed() && !window.Tray->CancelPostponed1->isVisible(), c.name);
             for (int minute = 0; minute < 20; ++minute)
                 pass(window, w, 60000);
             QVERIFY2(sessionRequests(w.fake).empty(), c.name);
@@ -856,7 +857,7 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     TFormCtrl window;
     QVERIFY(window.FormSch);
     look(window);
-    QSystemTrayIcon* tray = window.TrayIcon1->systemTrayIcon();
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(tray->toolTip(),
              QString("Halvo Shutdown\n'night': shutdown the computer at 22:30:00 (in 10 min)"));
     QCOMPARE(window.FormSch->AdvListView1->headerItem()->text(3), QString("Next run"));
