@@ -113,7 +113,6 @@ public:
     Handle CreateMessageWindow(WindowProcedure procedure) override;
     bool PostMessageW(Handle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
-    bool DestroyWindow(Handle window) override;
     std::uint32_t GetLastError() override;
     std::string FormatMessageW(std::uint32_t messageId) override;
 
