@@ -161,6 +161,18 @@ void Planner::closeReminder(int id) {
 void Planner::wake() {
     const AgendaClock now = ReadAgendaClock();
     const MissReason reason = ReasonOfMiss(m_lastLook, now, m_resumed);
+    // The wall clock's pace since the last look: a clock faked to run fast keeps its pace, a clock set
+    // once shows it for one look only, and a sleep says nothing about it.
+    if (m_lastLook && !m_resumed) {
+        const long long passed = now.elapsedMs - m_lastLook->elapsedMs;
+        const long long moved = now.wallMs() - m_lastLook->wallMs();
+        if (passed >= 500) {
+            const double rate = double(moved) / double(passed);
+            m_wallRate = rate > 1.1 && rate < 100000 ? rate : 1.0;
+        }
+    }
+    if (m_startLooks > 0)
+        --m_startLooks;
     m_lastLook = now;
     m_resumed = false;
     if (m_ending) {
@@ -187,9 +199,12 @@ void Planner::wake() {
 void Planner::replan() {
     if (m_ending)
         return;
-    long long ms = NetMs;
+    // At least once a minute of the wall clock, and often at first, until its pace is known.
+    long long ms = std::max<long long>(250, (long long)(NetMs / m_wallRate));
+    if (m_startLooks > 0)
+        ms = std::min<long long>(ms, StartLookMs);
     if (const auto next = m_agenda.MsUntilNext(ReadAgendaClock()))
-        ms = std::min<long long>(ms, *next + MarginMs);
+        ms = std::min<long long>(ms, (long long)(*next / m_wallRate) + MarginMs);
     m_timer->start(int(std::max(0LL, ms)));
     emit changed();
 }

@@ -33,6 +33,9 @@ public:
     static constexpr int NetMs = 60000;
     // Past the moment by this much, so the clock shows the due second when the program looks.
     static constexpr int MarginMs = 3;
+    // The first looks after the start come this often, to learn how fast the wall clock runs.
+    static constexpr int StartLookMs = 1000;
+    static constexpr int StartLooks = 5;
     // How often the readings of armed conditions are taken.
     static constexpr int SampleMs = 5000;
 
@@ -78,6 +81,9 @@ public:
 
     // Milliseconds until the planned look.
     int plannedMs() const;
+    // How many times faster than real time the wall clock was seen to run (1 for a true clock; a faked
+    // clock may run 60 times as fast). Moments are planned by it, so they come on time on either.
+    double wallRate() const { return m_wallRate; }
     QTimer* timer() const { return m_timer; }
 
 signals:
@@ -98,6 +104,8 @@ private:
     QTimer* m_timer;
     std::optional<AgendaClock> m_lastLook;
     bool m_resumed = false;
+    double m_wallRate = 1.0;
+    int m_startLooks = StartLooks;
     bool m_ending = false;
     std::map<int, QPointer<TFormExecuteTip>> m_reminders; // the open reminders by entry
     std::vector<std::unique_ptr<NotificationPopup>> m_popups;

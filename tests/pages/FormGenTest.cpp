@@ -27,6 +27,11 @@ struct World : WindowTestWorld<> {
     QStringList reminderNames;          // Label2 of every reminder shown
     Planner planner{[] { return true; }};
 
+    World() {
+        // Past the first looks, which learn the wall clock's pace (a true one here).
+        for (int look = 0; look < Planner::StartLooks; ++look)
+            planner.wake();
+    }
     // The planner looks at the clock, as its timer would; the reminders it starts open.
     void look() {
         planner.wake();
@@ -118,6 +123,7 @@ private slots:
     void reminderShowsTheTaskNameAndTheListIsReadWhenItFires();
     void commandLineArmsWhatThePageShows();
     void conditionsWaitThenGoThroughTheReminder();
+    void aClockFakedToRunFastIsFollowed();
     void doItNowRunsAtOnceWithoutReminder();
     void everyListIndexRunsItsOwnTask();
 };
@@ -541,6 +547,36 @@ void FormGenTest::conditionsWaitThenGoThroughTheReminder() {
     QCOMPARE(w.reminderNames, QStringList{"shutdown the computer"});
     QCOMPARE(lines(w.exits()), lines(std::vector<std::string>{"shut down, forced"}));
     QVERIFY(!page.armed() && !sampler->isActive());
+}
+
+void FormGenTest::aClockFakedToRunFastIsFollowed() {
+    World w;
+    TFormGen page(w.planner);
+    choose(page.ComboBox2, "Lock the workstation");
+    w.fake.setNow(2026, 12, 8, 21, 0, 0);
+    armAt(page, "PM", "9", "30", "0");
+    QVERIFY(w.planner.plannedMs() > Planner::NetMs - 100);
+    // A minute of the wall clock to every second: the planner looks as often in wall-clock time.
+    const auto second = [&w] {
+        w.fake.advanceMilliseconds(60000);
+        w.fake.elapsed -= 59000;
+        w.look();
+    };
+    second();
+    QCOMPARE(w.planner.wallRate(), 60.0);
+    QVERIFY(w.planner.plannedMs() <= 1000);
+    w.answerReminder(1);
+    for (int looks = 1; looks < 29; ++looks)
+        second();
+    QVERIFY(w.reminderNames.isEmpty());
+    // 21:30:00 comes on the next look, exactly: the fast clock is no reason to miss it.
+    second();
+    QCOMPARE(w.reminderNames, QStringList{"lock the workstation"});
+    QVERIFY(w.popupTexts().empty());
+    // Back at the real pace, the planner sleeps as long as it may again.
+    w.pass(1000);
+    QCOMPARE(w.planner.wallRate(), 1.0);
+    QVERIFY(w.planner.plannedMs() > Planner::NetMs - 100);
 }
 
 void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
