@@ -96,9 +96,9 @@ std::string Commands::StatusText() const {
     std::string schedule;
     int items = 0;
     for (const UpcomingEntry& entry : m_planner.agenda().Upcoming(clock)) {
-        std::string when = entry.state == ActionState::Reminding ? "in its reminder, due at " +
-                                                                       AtText(entry.due, now)
-                                                                 : whenText(entry.due, now);
+        std::string when = entry.state == ActionState::Reminding
+                               ? "in its reminder, due at " + AtText(entry.due, now)
+                               : whenText(entry.due, now);
         if (!entry.condition.empty()) {
             const std::string reading = m_planner.conditionReading();
             when = entry.state == ActionState::Reminding ? "in its reminder" : entry.condition;
@@ -125,8 +125,8 @@ std::string Commands::StatusText() const {
     if (const TScheduleManager* manager = m_planner.agenda().Schedule())
         for (int i = 0; i < manager->Count(); ++i, ++items) {
             const TScheduleItem& item = manager->Item(i);
-            schedule +=
-                "\nSchedule '" + item.ItemName + "': " + (item.Task ? item.Task->Name : std::string("no task"));
+            schedule += "\nSchedule '" + item.ItemName +
+                        "': " + (item.Task ? item.Task->Name : std::string("no task"));
             const auto next = TAgenda::NextRun(item, now);
             schedule += next ? " " + whenText(*next, now) : ", no further run";
         }

@@ -20,10 +20,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHideEvent>
 #include <QDate>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -87,11 +87,13 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
 
 TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     m_planner = new Planner([this] { return Settings.Remind; }, this);
-    m_commands = std::make_unique<Commands>(
-        *m_planner, Commands::Window{[this](std::int32_t code) {
-                                         QTimer::singleShot(0, this, [this, code] { Tray->RunTrayTask(code); });
-                                     },
-                                     [this] { Setting1Click(); }});
+    m_commands =
+        std::make_unique<Commands>(*m_planner, Commands::Window{[this](std::int32_t code) {
+                                                                    QTimer::singleShot(0, this, [this, code] {
+                                                                        Tray->RunTrayTask(code);
+                                                                    });
+                                                                },
+                                                                [this] { Setting1Click(); }});
     buildWindow();
     Tray = new TrayMenu(*this, *m_planner,
                         {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});

@@ -11,7 +11,8 @@
 
 namespace halvo {
 
-TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers) : QObject(&window), m_planner(planner) {
+TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
+    : QObject(&window), m_planner(planner) {
     PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -37,7 +38,8 @@ TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers) : QObject
         action->setObjectName(name);
         return action;
     };
-    CancelPostponed1 = add("CancelPostponed1", "Cancel postponed action", [this] { CancelPostponed1Click(); });
+    CancelPostponed1 =
+        add("CancelPostponed1", "Cancel postponed action", [this] { CancelPostponed1Click(); });
     CancelPostponed1->setVisible(false);
     Setting1 = add("Setting1", "Setting", handlers.setting);
     Exit1 = add("Exit1", "Exit", handlers.exit);
@@ -92,7 +94,8 @@ QString TrayMenu::TrayToolTip() const {
                 const std::string reading = m_planner.conditionReading();
                 text += entry.condition + (reading.empty() ? "" : " (" + reading + ")");
             }
-            lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") + text);
+            lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
+                                            text);
         }
     }
     for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())

@@ -2,9 +2,9 @@
 // dialogs, makes sure only one copy runs per user, and lives in the tray until "Exit".
 
 #include "FormCtrl.h"
-#include "TrayMenu.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "TrayMenu.h"
 #include "model/CommandLine.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"

@@ -166,9 +166,14 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
                               entry->isConditional() ? DescribeConditions(entry->timing->conditions) : ""});
     for (const auto& entry : m_entries)
         if (!entry->isGeneral())
-            result.push_back({"postponed " + std::to_string(entry->id), entry->label,
-                              entry->task ? KindOfCode(entry->task->Code) : nullptr, DueWall(*entry, now),
-                              entry->source, entry->state, nullptr, {}});
+            result.push_back({"postponed " + std::to_string(entry->id),
+                              entry->label,
+                              entry->task ? KindOfCode(entry->task->Code) : nullptr,
+                              DueWall(*entry, now),
+                              entry->source,
+                              entry->state,
+                              nullptr,
+                              {}});
     if (m_schedule)
         for (int i = 0; i < m_schedule->Count(); ++i) {
             const TScheduleItem& item = m_schedule->Item(i);
@@ -176,8 +181,13 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
             if (!next)
                 continue;
             result.push_back({"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
-                              "'" + item.ItemName + "': " + item.Task->Name, KindOfCode(item.Task->Code), *next,
-                              ActionSource::ScheduleItem, ActionState::Waiting, &item, {}});
+                              "'" + item.ItemName + "': " + item.Task->Name,
+                              KindOfCode(item.Task->Code),
+                              *next,
+                              ActionSource::ScheduleItem,
+                              ActionState::Waiting,
+                              &item,
+                              {}});
         }
     return result;
 }
@@ -240,8 +250,8 @@ std::vector<std::string> TAgenda::Warnings(const AgendaClock& now) {
             actions.push_back({entry.key, entry.label, entry.kind && entry.kind->WarnsAhead, entry.due});
     std::vector<std::string> texts = m_warnings.Check(actions, now.wall);
     for (auto& entry : m_entries)
-        if (entry->state == ActionState::Waiting && !entry->isConditional() && entry->task && KindOfCode(entry->task->Code) &&
-            KindOfCode(entry->task->Code)->WarnsAhead &&
+        if (entry->state == ActionState::Waiting && !entry->isConditional() && entry->task &&
+            KindOfCode(entry->task->Code) && KindOfCode(entry->task->Code)->WarnsAhead &&
             SecondsBetween(now.wall, DueWall(*entry, now)) <= TAheadWarnings::Lead)
             entry->state = ActionState::Warned;
     return texts;
@@ -266,7 +276,8 @@ std::optional<std::int64_t> TAgenda::MsUntilNext(const AgendaClock& now) const {
         if (entry.source == ActionSource::ScheduleItem)
             consider(wallMsUntil(entry.due));
         // The five-minute warning of what ends the session, while it is still to come.
-        if (entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting && entry.condition.empty()) {
+        if (entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting &&
+            entry.condition.empty()) {
             const long long warnAt = wallMsUntil(entry.due) - TAheadWarnings::Lead * 1000;
             if (warnAt > 0)
                 consider(warnAt);

@@ -53,8 +53,8 @@ struct AgendaEntry {
     int id = 0;
     ActionSource source = ActionSource::GeneralPage;
     std::unique_ptr<TTask> task;
-    std::string label;             // what the reminder and the texts name
-    bool fromSchedule = false;     // a postponed schedule item: the Remind setting decides on its reminder
+    std::string label;         // what the reminder and the texts name
+    bool fromSchedule = false; // a postponed schedule item: the Remind setting decides on its reminder
     std::optional<GeneralTiming> timing; // the General action's
     // The moment: on the elapsed clock (After, postponed runs), else a wall time.
     std::optional<std::int64_t> dueElapsedMs;

@@ -25,8 +25,9 @@ std::function<void()> countObserver;
 TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     // No close box and no system menu: the dialog ends only through its buttons or the countdown.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      Label1(new QLabel(this)), Label2(new QLabel(this)), Label3(new QLabel(this)), Button1(new QPushButton(this)),
-      Button2(new QPushButton(this)), Button3(new QPushButton(this)), Timer1(new QTimer(this)) {
+      Label1(new QLabel(this)), Label2(new QLabel(this)), Label3(new QLabel(this)),
+      Button1(new QPushButton(this)), Button2(new QPushButton(this)), Button3(new QPushButton(this)),
+      Timer1(new QTimer(this)) {
     setObjectName("FormExecuteTip");
     setWindowTitle("Halvo Shutdown");
 

@@ -25,7 +25,7 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
-    QLabel* Label3; // "(due at 22:30:00)" for an action that runs late; hidden otherwise
+    QLabel* Label3;       // "(due at 22:30:00)" for an action that runs late; hidden otherwise
     QPushButton* Button1; // "Cancel", then "Cancel(N)"
     QPushButton* Button2; // "Execute It!"
     QPushButton* Button3; // "Postpone 10 min"

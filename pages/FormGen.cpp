@@ -11,15 +11,15 @@
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
-#include <QPointer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -345,7 +345,8 @@ void TFormGen::ComboBox3Change() {
     Edit7->setFixedWidth(kind == ConditionKind::ProgramExits ? 120 : 56);
     Label7->setText(fields.unit);
     Edit8->setText(fields.quietMinutes);
-    for (QWidget* field : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(Edit8), static_cast<QWidget*>(Label9)})
+    for (QWidget* field :
+         {static_cast<QWidget*>(Label8), static_cast<QWidget*>(Edit8), static_cast<QWidget*>(Label9)})
         field->setVisible(fields.minutes);
     SpeedButton4->setVisible(kind == ConditionKind::ProgramExits);
     probeCondition();
@@ -438,7 +439,8 @@ void TFormGen::probeCondition() {
         if (m_probe.get() != watch)
             return;
         // The system's reason alone: the probe's own limits are none of the user's concern.
-        const std::size_t reason = failure.rfind("cannot tell ", 0) == 0 ? failure.find(": ") : std::string::npos;
+        const std::size_t reason =
+            failure.rfind("cannot tell ", 0) == 0 ? failure.find(": ") : std::string::npos;
         m_probeFailure = reason == std::string::npos ? failure : failure.substr(reason + 2);
         if (failure.empty())
             m_probeTimer->start();

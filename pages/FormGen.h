@@ -38,7 +38,7 @@ public:
     static constexpr QSize PageSize{460, 269};
 
     explicit TFormGen(Planner& planner, QWidget* parent = nullptr); // FormCreate
-    ~TFormGen() override;                         // FormClose
+    ~TFormGen() override;                                           // FormClose
 
     QGroupBox* GroupBox1; // "Do It Now!"
     QComboBox* ComboBox1;

@@ -4,8 +4,8 @@
 #include "FormProcessList.h"
 #include "FormSchWizard.h"
 
-#include "model/DataFolder.h"
 #include "model/Agenda.h"
+#include "model/DataFolder.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
@@ -14,8 +14,8 @@
 
 #include <QDate>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLocale>
 #include <QShortcut>
 #include <QShowEvent>

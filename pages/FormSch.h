@@ -45,7 +45,7 @@ public:
     QToolButton* SpeedButton1; // "add"
     QToolButton* SpeedButton2; // "modify"
     QToolButton* SpeedButton3; // "delete"
-    QTimer* Timer1; // runs while the page is shown
+    QTimer* Timer1;            // runs while the page is shown
 
     void SpeedButton1Click();
     void SpeedButton2Click();

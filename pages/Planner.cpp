@@ -73,25 +73,26 @@ void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
             ready("not an action that can be armed");
         return;
     }
-    m_watch = std::make_unique<ConditionWatch>(platform().activity(), conditions, [this] { conditionsChanged(); });
+    m_watch =
+        std::make_unique<ConditionWatch>(platform().activity(), conditions, [this] { conditionsChanged(); });
     ConditionWatch* watch = m_watch.get();
-    watch->Start(platform().clock().elapsedMs(), [this, watch, source, taskCode, conditions,
-                                                 ready](const std::string& failure) {
-        if (m_watch.get() != watch)
-            return;
-        if (!failure.empty()) {
-            // Gone after this call: the watch allows being dropped from inside it.
-            m_watch.reset();
-        } else if (m_agenda.ArmWhen(source, taskCode, conditions, ReadAgendaClock())) {
-            m_watchedId = m_agenda.General()->id;
-            m_sampler->start();
-        }
-        replan();
-        if (ready)
-            ready(failure);
-        if (failure.empty())
-            conditionsChanged();
-    });
+    watch->Start(platform().clock().elapsedMs(),
+                 [this, watch, source, taskCode, conditions, ready](const std::string& failure) {
+                     if (m_watch.get() != watch)
+                         return;
+                     if (!failure.empty()) {
+                         // Gone after this call: the watch allows being dropped from inside it.
+                         m_watch.reset();
+                     } else if (m_agenda.ArmWhen(source, taskCode, conditions, ReadAgendaClock())) {
+                         m_watchedId = m_agenda.General()->id;
+                         m_sampler->start();
+                     }
+                     replan();
+                     if (ready)
+                         ready(failure);
+                     if (failure.empty())
+                         conditionsChanged();
+                 });
 }
 
 std::string Planner::conditionReading() const {

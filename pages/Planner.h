@@ -10,7 +10,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QPointer>
 
 #include <functional>
 #include <map>

@@ -1,8 +1,8 @@
 #include "app/FormCtrl.h"
 #include "app/FormAbout.h"
 #include "app/FormOption.h"
-#include "app/TrayMenu.h"
 #include "app/TerminationSignals.h"
+#include "app/TrayMenu.h"
 #include "model/Schedule.h"
 #include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
@@ -530,7 +530,8 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
         // Stored at the end of the session and once more as the window goes: one fault, one line.
         {"end of the session", [](TFormCtrl& window) { window.SessionEnding(); }, SettingsFile, settingsLine},
         {"the window going without Exit", nullptr, SettingsFile, settingsLine},
-        {"schedule at Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, ScheduleFile, scheduleLine},
+        {"schedule at Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, ScheduleFile,
+         scheduleLine},
     };
     for (const Case& c : cases) {
         World w;

@@ -37,7 +37,9 @@ TEST(Agenda, MissedMomentsOfOneShots) {
     const Arm after10min = [](AgendaWorld& w) {
         w.agenda.ArmAfter(ActionSource::CommandLine, poweroff, 600, w.clock());
     };
-    const Arm at2110 = [](AgendaWorld& w) { w.agenda.ArmAt(ActionSource::GeneralPage, poweroff, 21, 10, 0, w.clock()); };
+    const Arm at2110 = [](AgendaWorld& w) {
+        w.agenda.ArmAt(ActionSource::GeneralPage, poweroff, 21, 10, 0, w.clock());
+    };
     const Arm postponed = [](AgendaWorld& w) {
         w.agenda.Postpone(TaskFromCode(poweroff), "'Night': turn off the computer", true, w.clock());
     };
@@ -46,7 +48,7 @@ TEST(Agenda, MissedMomentsOfOneShots) {
         const char* name;
         const Arm* arm;
         Move move;
-        long long seconds; // how far the clock or clocks move from 21:00:00
+        long long seconds;  // how far the clock or clocks move from 21:00:00
         const char* expect; // "due", "waits", or the missed text
     };
     const Case cases[] = {
@@ -55,7 +57,8 @@ TEST(Agenda, MissedMomentsOfOneShots) {
         {"after, asleep, two minutes late", &after10min, Move::Asleep, 720, "due"},
         {"after, asleep, a second more", &after10min, Move::Asleep, 721,
          "Missed while the computer was asleep: turn off the computer at 21:10:00"},
-        {"after, the wall clock set forward does not bring it", &after10min, Move::ClockForward, 3600, "waits"},
+        {"after, the wall clock set forward does not bring it", &after10min, Move::ClockForward, 3600,
+         "waits"},
         {"after, the wall clock set back does not hold it", &after10min, Move::ClockBack, 3600, "waits"},
         {"at, asleep past it", &at2110, Move::Asleep, 7200,
          "Missed while the computer was asleep: turn off the computer at 21:10:00"},
@@ -125,7 +128,8 @@ TEST(Agenda, UpcomingMomentsAndTheNextWake) {
     const auto upcoming = w.agenda.Upcoming(w.clock());
     ASSERT_EQ(upcoming.size(), 3u);
     EXPECT_EQ(upcoming[0].label, "lock the workstation");
-    EXPECT_EQ(DateTimeText(upcoming[0].due), "2026-12-08 21:01:31"); // 90.25 s on, shown at the second reached
+    EXPECT_EQ(DateTimeText(upcoming[0].due),
+              "2026-12-08 21:01:31"); // 90.25 s on, shown at the second reached
     EXPECT_EQ(upcoming[1].label, "restart the computer");
     EXPECT_EQ(DateTimeText(upcoming[1].due), "2026-12-08 21:10:01");
     EXPECT_EQ(upcoming[2].label, "'night': shutdown the computer");

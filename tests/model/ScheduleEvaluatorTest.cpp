@@ -38,7 +38,9 @@ public:
         m_script.dueLines.push_back(m_dueLine);
         m_onShow();
         const int answer = m_script.answer(number);
-        return answer == 1 ? ReminderAnswer::Execute : answer == 3 ? ReminderAnswer::Postpone : ReminderAnswer::Cancel;
+        return answer == 1   ? ReminderAnswer::Execute
+               : answer == 3 ? ReminderAnswer::Postpone
+                             : ReminderAnswer::Cancel;
     }
 
 private:

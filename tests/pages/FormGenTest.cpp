@@ -277,8 +277,8 @@ void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
     QCoreApplication::processEvents();
     QCOMPARE(w.reminderNames.size(), 2);
     QVERIFY(!page.armed());
-    QCOMPARE(w.popupTexts(),
-             std::vector<std::string>{"Missed while the computer was asleep: turn off the computer at 21:10:00"});
+    QCOMPARE(w.popupTexts(), std::vector<std::string>{
+                                 "Missed while the computer was asleep: turn off the computer at 21:10:00"});
     QCOMPARE(w.exits().size(), std::size_t(2));
 }
 
@@ -322,7 +322,8 @@ void FormGenTest::unreachableDelaysAndTimesAreRefused() {
     for (const auto& [amPm, h, m, s] : {std::tuple{"PM", "12", "60", "0"}, std::tuple{"PM", "13", "0", "0"},
                                         std::tuple{"AM", "24", "5", "0"}, std::tuple{"AM", "1", "0", "-1"}}) {
         armAt(page, amPm, h, m, s);
-        QCOMPARE(w.dialogs.errors.last(), QString("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
+        QCOMPARE(w.dialogs.errors.last(),
+                 QString("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
     }
     QCOMPARE(w.dialogs.errors.size(), 6);
     QVERIFY(!page.armed());
@@ -406,7 +407,8 @@ void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
             w.answerReminder(2);
         w.look();
         QCOMPARE(w.reminderNames.size(), shown + (late.popup ? 0 : 1));
-        QCOMPARE(w.popupTexts(), late.popup ? std::vector<std::string>{late.popup} : std::vector<std::string>{});
+        QCOMPARE(w.popupTexts(),
+                 late.popup ? std::vector<std::string>{late.popup} : std::vector<std::string>{});
         QVERIFY(!page.armed());
     }
 
@@ -512,7 +514,8 @@ void FormGenTest::conditionsWaitThenGoThroughTheReminder() {
     choose(page.ComboBox3, "the battery is below");
     QCOMPARE(page.Label10->text(), QString("not offered: This computer has no battery"));
     page.SpeedButton3Click();
-    QCOMPARE(w.dialogs.errors, QStringList{"cannot tell when the battery is below 15%: This computer has no battery"});
+    QCOMPARE(w.dialogs.errors,
+             QStringList{"cannot tell when the battery is below 15%: This computer has no battery"});
     QVERIFY(!page.armed());
     // Bad input is refused as the command line refuses it.
     choose(page.ComboBox3, "the processor is below");
@@ -523,7 +526,8 @@ void FormGenTest::conditionsWaitThenGoThroughTheReminder() {
 
     // 100 KB/s for half a minute, then nothing.
     choose(page.ComboBox3, "the network is below");
-    QCOMPARE(page.Edit7->text() + " " + page.Label7->text() + " for " + page.Edit8->text(), QString("50 KB/s for 5"));
+    QCOMPARE(page.Edit7->text() + " " + page.Label7->text() + " for " + page.Edit8->text(),
+             QString("50 KB/s for 5"));
     page.Edit8->setText("1");
     page.SpeedButton3Click();
     QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
