@@ -273,15 +273,16 @@ std::optional<std::int64_t> TAgenda::MsUntilNext(const AgendaClock& now) const {
         consider(entry->dueElapsedMs ? *entry->dueElapsedMs - now.elapsedMs : wallMsUntil(entry->dueWall));
     }
     for (const UpcomingEntry& entry : Upcoming(now)) {
+        const bool warns = entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting &&
+                           entry.condition.empty();
+        if (entry.source != ActionSource::ScheduleItem && !warns)
+            continue;
+        const long long until = wallMsUntil(entry.due);
         if (entry.source == ActionSource::ScheduleItem)
-            consider(wallMsUntil(entry.due));
+            consider(until);
         // The five-minute warning of what ends the session, while it is still to come.
-        if (entry.kind && entry.kind->WarnsAhead && entry.state == ActionState::Waiting &&
-            entry.condition.empty()) {
-            const long long warnAt = wallMsUntil(entry.due) - TAheadWarnings::Lead * 1000;
-            if (warnAt > 0)
-                consider(warnAt);
-        }
+        if (warns && until - TAheadWarnings::Lead * 1000 > 0)
+            consider(until - TAheadWarnings::Lead * 1000);
     }
     return next;
 }

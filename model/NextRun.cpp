@@ -62,8 +62,14 @@ WallSeconds ShownWallTime(WallSeconds wall) {
 }
 
 long long SecondsBetween(WallSeconds from, WallSeconds to) {
-    const auto a = instantOf(ShownWallTime(from));
-    const auto b = instantOf(ShownWallTime(to));
+    // Asked of the C library's zone rules once per moment the clock shows (nearly every one), which are
+    // not cheap: this runs at every look of the planner.
+    const auto shown = [](WallSeconds wall) {
+        const auto instant = instantOf(wall);
+        return instant ? instant : instantOf(ShownWallTime(wall));
+    };
+    const auto a = shown(from);
+    const auto b = shown(to);
     return a && b ? *b - *a : to - from;
 }
 

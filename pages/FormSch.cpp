@@ -305,7 +305,9 @@ void TFormSch::SpeedButton3Click() {
 
 void TFormSch::Evaluate() {
     m_evaluator->Tick();
-    RefreshNextRuns();
+    // Hidden, nobody reads the column; showing the page writes it anew.
+    if (isVisible())
+        RefreshNextRuns();
 }
 
 } // namespace halvo

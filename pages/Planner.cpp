@@ -191,13 +191,14 @@ void Planner::wake() {
     // the schedule.
     for (int id : look.due)
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
-    replan();
+    // Planned before the evaluation, which may wait a minute in a reminder meanwhile.
+    replan(false);
     if (m_evaluate)
         m_evaluate();
     replan();
 }
 
-void Planner::replan() {
+void Planner::replan(bool notify) {
     if (m_ending)
         return;
     // At least once a minute of the wall clock, and often at first, until its pace is known.
@@ -207,7 +208,8 @@ void Planner::replan() {
     if (const auto next = m_agenda.MsUntilNext(ReadAgendaClock()))
         ms = std::min<long long>(ms, (long long)(*next / m_wallRate) + MarginMs);
     m_timer->start(int(std::max(0LL, ms)));
-    emit changed();
+    if (notify)
+        emit changed();
 }
 
 int Planner::plannedMs() const {

@@ -73,8 +73,9 @@ public:
     // One look: reports what was missed, warns, starts the reminders of what came due, runs the schedule's
     // evaluation, then plans the next look. The timer and the system's announcements call it.
     void wake();
-    // Plans the next look from now (after a change of the schedule).
-    void replan();
+    // Plans the next look from now (after a change of the schedule); notify: say that what is pending
+    // changed.
+    void replan(bool notify = true);
     // Once the program is on its way out nothing new is announced or run.
     void setEnding() { m_ending = true; }
 
