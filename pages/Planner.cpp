@@ -100,6 +100,7 @@ std::string Planner::conditionReading() const {
 }
 
 void Planner::stopWatch() {
+    m_shownReading.clear();
     m_sampler->stop();
     m_watch.reset();
     m_watchedId = 0;
@@ -109,13 +110,19 @@ void Planner::conditionsChanged() {
     if (!m_watch || !m_watchedId)
         return;
     const AgendaEntry* entry = m_agenda.Find(m_watchedId);
-    if (entry && entry->state != ActionState::Reminding && m_watch->Holds() && !m_ending) {
+    const bool held = entry && entry->state != ActionState::Reminding && m_watch->Holds() && !m_ending;
+    if (held) {
         const int id = m_watchedId;
         m_sampler->stop();
         m_agenda.ConditionsHeld(id);
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
     }
-    emit changed();
+    // Told only when the reading shows something new: each answer of each condition comes here.
+    const std::string reading = m_watch->LiveReading();
+    if (held || reading != m_shownReading) {
+        m_shownReading = reading;
+        emit changed();
+    }
 }
 
 void Planner::setGeneralTask(std::int32_t taskCode) {

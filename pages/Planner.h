@@ -111,6 +111,7 @@ private:
     std::vector<std::unique_ptr<NotificationPopup>> m_popups;
     std::unique_ptr<ConditionWatch> m_watch; // of the armed conditional action
     int m_watchedId = 0;                     // its entry, once armed
+    std::string m_shownReading;              // the live reading last told of
     QTimer* m_sampler;
 };
 
