@@ -90,14 +90,14 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     ComboBox3->setCurrentIndex(-1);
     Edit7 = new QLineEdit(GroupBox4);
     Edit7->setObjectName("Edit7");
-    Edit7->setFixedWidth(56);
+    Edit7->setFixedWidth(44);
     Label7 = new QLabel(GroupBox4);
     Label7->setObjectName("Label7");
     Label8 = new QLabel("for", GroupBox4);
     Label8->setObjectName("Label8");
     Edit8 = new QLineEdit(GroupBox4);
     Edit8->setObjectName("Edit8");
-    Edit8->setFixedWidth(32);
+    Edit8->setFixedWidth(28);
     Label9 = new QLabel("min", GroupBox4);
     Label9->setObjectName("Label9");
     SpeedButton4 = new QToolButton(GroupBox4);
@@ -162,12 +162,17 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     value->addWidget(Label9);
     value->addStretch(1);
     grid->addLayout(value, 3, 3, 1, 3);
-    grid->setColumnStretch(5, 1);
+    // The room left goes to the choice of condition, whose texts are the longest.
+    grid->setColumnStretch(2, 1);
     grid->setColumnMinimumWidth(1, 44);
 
     SpeedButton3 = makeBoldFlatButton(GroupBox2, "SpeedButton3", "Set");
     SpeedButton3->setMinimumWidth(90);
+    // Four ways to time the action in the page's height: the rows keep close together.
+    grid->setContentsMargins(8, 2, 8, 2);
     auto* timed = new QVBoxLayout(GroupBox2);
+    timed->setContentsMargins(8, 4, 8, 4);
+    timed->setSpacing(3);
     timed->addWidget(ComboBox2);
     timed->addWidget(GroupBox4);
     Label10 = new QLabel(GroupBox2);
@@ -178,7 +183,8 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     timed->addLayout(setRow);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addWidget(GroupBox1);
     layout->addWidget(GroupBox2, 1);
     setFixedSize(PageSize);
@@ -342,7 +348,7 @@ void TFormGen::ComboBox3Change() {
     const ConditionKind kind = chosenKind(ComboBox3);
     const ConditionFields fields = fieldsOf(kind);
     Edit7->setText(fields.value);
-    Edit7->setFixedWidth(kind == ConditionKind::ProgramExits ? 120 : 56);
+    Edit7->setFixedWidth(kind == ConditionKind::ProgramExits ? 100 : 44);
     Label7->setText(fields.unit);
     Edit8->setText(fields.quietMinutes);
     for (QWidget* field :
