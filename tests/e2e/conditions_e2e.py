@@ -7,7 +7,7 @@ Runs only inside the private D-Bus world of private-session.sh, on Xvfb with ope
 the program run hidden in the tray, each in a folder of its own, and each arms its General action with
 --when; every one ends in the reminder and the call at the logind mock:
 - two copies of `sleep` renamed halvo-e2e-nap: "--when exit:halvo-e2e-nap poweroff" waits for both, and
-  the reminder comes within 6 s of the second one's end; "Execute It!" asks logind to power off.
+  the reminder comes within 8 s of the second one's end; "Execute It!" asks logind to power off.
 - dbusmock's upower on the private bus: with no battery, "--when battery:15% hibernate" is refused (exit 2,
   its reason on stderr); on battery at 10% it holds at once and "Execute It!" asks logind to hibernate.
 - then three waits of a minute side by side, each in its own copy:
