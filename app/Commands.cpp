@@ -54,18 +54,21 @@ CommandAnswer Commands::Command(const CommandRequest& request) {
         // Armed only once the first readings tell that every condition can be told; most come at once, a
         // bus may take a moment.
         const auto failure = std::make_shared<std::optional<std::string>>();
+        const auto waiting = std::make_shared<QEventLoop*>(nullptr);
         m_planner.armWhen(ActionSource::CommandLine, request.taskCode, request.conditions,
-                          [failure](const std::string& text) { *failure = text; });
+                          [failure, waiting](const std::string& text) {
+                              *failure = text;
+                              // Left at once: conditions that hold already open the reminder next, and a
+                              // reminder opened inside this wait would hold the answer until it closed.
+                              if (*waiting)
+                                  (*waiting)->quit();
+                          });
         if (!*failure) {
             QEventLoop loop;
+            *waiting = &loop;
             QTimer::singleShot(ReadingWaitMs, &loop, &QEventLoop::quit);
-            QTimer poll;
-            QObject::connect(&poll, &QTimer::timeout, &loop, [&loop, failure] {
-                if (*failure)
-                    loop.quit();
-            });
-            poll.start(20);
             loop.exec();
+            *waiting = nullptr;
         }
         if (!*failure) {
             m_planner.disarmGeneral();

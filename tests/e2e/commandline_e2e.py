@@ -26,6 +26,7 @@ from schedule_e2e import Failure, check, wait_for  # noqa: E402
 
 FAKE_START = "2026-12-08 21:25:00"
 TASKS = "shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate"
+CONDITIONS = "exit:NAME, exit:PID, idle:30m, cpu:10%:5m, net:50k:5m, net:2M:5m, battery:15%"
 BAD = [
     (["--bogus"], "unknown option '--bogus' (see --help)"),
     (["--now", "reboot"], "unknown task 'reboot' (one of %s)" % TASKS),
@@ -37,6 +38,14 @@ BAD = [
     (["--in", "90s"], "missing TASK after --in (one of %s)" % TASKS),
     (["--at"], "missing time after --at (HH:MM or HH:MM:SS)"),
     (["--status", "extra"], "unexpected argument 'extra' (see --help)"),
+    (["--when", "exit:", "poweroff"],
+     "bad condition 'exit:': the program's name or process id is missing (exit:NAME or exit:PID)"),
+    (["--when", "cpu:120%:5m", "poweroff"],
+     "bad condition 'cpu:120%:5m': the processor's percent must be 1% to 100%"),
+    (["--when", "net:fast:5m", "poweroff"],
+     "bad condition 'net:fast:5m': the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"),
+    (["--when", "idle:0m", "poweroff"], "bad condition 'idle:0m': minutes must be 1m to 24h, like 30m or 2h"),
+    (["--when", "disk:5m", "poweroff"], "unknown condition 'disk:5m' (one of %s)" % CONDITIONS),
 ]
 
 
