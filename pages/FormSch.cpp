@@ -304,6 +304,9 @@ void TFormSch::SpeedButton3Click() {
 }
 
 void TFormSch::Evaluate() {
+    // No look may walk over an item still in its "add" wizard: it has no task and no time yet.
+    if (m_adding)
+        return;
     m_evaluator->Tick();
     // Hidden, nobody reads the column; showing the page writes it anew.
     if (isVisible())
