@@ -1,5 +1,6 @@
 #include "NextRun.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 
@@ -27,8 +28,42 @@ bool localFields(std::time_t instant, std::tm& out) {
 #endif
 }
 
+// The zone rules' answers of the last second, by moment: one look of the planner asks for the same few
+// moments many times, and each answer costs the C library a walk through the zone's rules. Kept apart for
+// each TZ and forgotten after a second or when told the zone changed.
+struct ZoneAnswers {
+    std::string zone;
+    std::chrono::steady_clock::time_point since;
+    std::vector<std::pair<WallSeconds, std::optional<long long>>> answers;
+};
+
+ZoneAnswers& zoneAnswers() {
+    static ZoneAnswers answers;
+    return answers;
+}
+
+std::optional<long long> computeInstantOf(WallSeconds wall);
+
 // The earliest real instant whose local time is wall; nothing when the clock skips wall.
 std::optional<long long> instantOf(WallSeconds wall) {
+    ZoneAnswers& cache = zoneAnswers();
+    const char* zone = std::getenv("TZ");
+    const auto now = std::chrono::steady_clock::now();
+    if (now - cache.since > std::chrono::seconds(1) || cache.zone != (zone ? zone : "") ||
+        cache.answers.size() > 64) {
+        cache.answers.clear();
+        cache.zone = zone ? zone : "";
+        cache.since = now;
+    }
+    for (const auto& [known, instant] : cache.answers)
+        if (known == wall)
+            return instant;
+    const auto instant = computeInstantOf(wall);
+    cache.answers.emplace_back(wall, instant);
+    return instant;
+}
+
+std::optional<long long> computeInstantOf(WallSeconds wall) {
     std::optional<long long> earliest;
     for (int dst : {1, 0}) {
         std::tm fields = fieldsOf(wall);
@@ -48,6 +83,10 @@ std::optional<long long> instantOf(WallSeconds wall) {
 }
 
 } // namespace
+
+void ForgetZoneRules() {
+    zoneAnswers().answers.clear();
+}
 
 WallSeconds ShownWallTime(WallSeconds wall) {
     if (instantOf(wall))

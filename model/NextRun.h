@@ -21,6 +21,8 @@ std::optional<WallSeconds> NextFiring(const TSPTime& rule, WallSeconds now);
 
 // The first wall time at or after wall that the clock shows.
 WallSeconds ShownWallTime(WallSeconds wall);
+// The zone or the clock changed: what was learnt of the zone's rules is asked again.
+void ForgetZoneRules();
 
 // Real seconds from the wall time from to the wall time to.
 long long SecondsBetween(WallSeconds from, WallSeconds to);

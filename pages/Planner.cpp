@@ -31,6 +31,7 @@ Planner::Planner(std::function<bool()> remind, QObject* parent)
         }
         if (change == ClockChange::Resumed)
             m_resumed = true;
+        ForgetZoneRules();
         wake();
     });
     replan();
