@@ -28,9 +28,10 @@ bool localFields(std::time_t instant, std::tm& out) {
 #endif
 }
 
-// The zone rules' answers of the last second, by moment: one look of the planner asks for the same few
-// moments many times, and each answer costs the C library a walk through the zone's rules. Kept apart for
-// each TZ and forgotten after a second or when told the zone changed.
+// The zone rules' answers of the last minute, by moment: the planner's looks ask for the same few moments
+// many times, and each answer costs the C library a walk through the zone's rules. Kept apart for each TZ,
+// and forgotten after a minute (as often as the planner looks at the clock anyway) or at once when the
+// system says the zone or the clock changed.
 struct ZoneAnswers {
     std::string zone;
     std::chrono::steady_clock::time_point since;
@@ -49,7 +50,7 @@ std::optional<long long> instantOf(WallSeconds wall) {
     ZoneAnswers& cache = zoneAnswers();
     const char* zone = std::getenv("TZ");
     const auto now = std::chrono::steady_clock::now();
-    if (now - cache.since > std::chrono::seconds(1) || cache.zone != (zone ? zone : "") ||
+    if (now - cache.since > std::chrono::seconds(60) || cache.zone != (zone ? zone : "") ||
         cache.answers.size() > 64) {
         cache.answers.clear();
         cache.zone = zone ? zone : "";
