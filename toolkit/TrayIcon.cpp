@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QApplication>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
@@ -105,6 +106,26 @@ bool x11TrayPresent() {
 #endif
 }
 
+// Whether Qt's X11 tray icon window sits in a tray: the tray takes it in by reparenting it. True where
+// there is no such window (the icon went to a StatusNotifier host instead, or this is no X11 desktop).
+bool x11IconDocked() {
+#ifdef HALVO_X11_TRAY
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return true;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->inherits("QSystemTrayIconSys") || !widget->testAttribute(Qt::WA_WState_Created))
+            continue;
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, xcb_window_t(widget->winId())), nullptr);
+        const bool docked = tree && tree->parent != tree->root;
+        std::free(tree);
+        return docked;
+    }
+#endif
+    return true;
+}
+
 } // namespace
 
 TrayIcon::TrayIcon(QWidget* window, const QIcon& icon, QMenu* menu)
@@ -201,6 +222,15 @@ void TrayIcon::makeIcon() {
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(m_toolTip);
     m_icon->show();
+    // A tray that took the selection a moment before it could take icons in may drop the first request to
+    // dock: asked again, twice, while the icon is still outside it.
+    for (const int afterMs : {3000, 8000})
+        QTimer::singleShot(afterMs, this, [this] {
+            if (m_icon && x11TrayPresent() && !x11IconDocked()) {
+                m_icon->hide();
+                m_icon->show();
+            }
+        });
 }
 
 void TrayIcon::setToolTip(const QString& text) {
