@@ -1,12 +1,12 @@
 #include "TrayIcon.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QApplication>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
@@ -116,8 +116,8 @@ bool x11IconDocked() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (!widget->inherits("QSystemTrayIconSys") || !widget->testAttribute(Qt::WA_WState_Created))
             continue;
-        xcb_query_tree_reply_t* tree =
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, xcb_window_t(widget->winId())), nullptr);
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
+            connection, xcb_query_tree(connection, xcb_window_t(widget->winId())), nullptr);
         const bool docked = tree && tree->parent != tree->root;
         std::free(tree);
         return docked;
