@@ -118,11 +118,16 @@ void Planner::conditionsChanged() {
         m_agenda.ConditionsHeld(id);
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
     }
-    // Told only when the reading shows something new: each answer of each condition comes here.
+    // Told only when the reading shows something new, and once for all the answers of one sample.
     const std::string reading = m_watch->LiveReading();
-    if (held || reading != m_shownReading) {
-        m_shownReading = reading;
-        emit changed();
+    if ((held || reading != m_shownReading) && !m_notifyPending) {
+        m_notifyPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_notifyPending = false;
+            if (m_watch)
+                m_shownReading = m_watch->LiveReading();
+            emit changed();
+        });
     }
 }
 

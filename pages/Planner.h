@@ -112,6 +112,7 @@ private:
     std::unique_ptr<ConditionWatch> m_watch; // of the armed conditional action
     int m_watchedId = 0;                     // its entry, once armed
     std::string m_shownReading;              // the live reading last told of
+    bool m_notifyPending = false;
     QTimer* m_sampler;
 };
 

@@ -15,10 +15,13 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <net/if.h>
 #include <sstream>
@@ -53,16 +56,50 @@ const IdleService kIdleServices[] = {
      "GetSessionIdleTime"},
 };
 
+// Read with the system's calls: the counters are read every five seconds while a condition waits, and a
+// stream's set-up costs more than the reading.
 bool readWhole(const std::string& path, std::string& text, std::string& failure) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
         failure = "cannot read " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
+    text.clear();
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(file, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            failure = "cannot read " + path + ": " + std::strerror(errno);
+            ::close(file);
+            return false;
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, std::size_t(got));
+    }
+    ::close(file);
     return true;
+}
+
+// The whole numbers at the start of text, blank-separated, at most max of them; the count read. Parsed by
+// hand rather than with a stream, as they are read every five seconds.
+int readNumbers(std::string_view text, std::uint64_t* out, int max) {
+    int count = 0;
+    std::size_t at = 0;
+    while (count < max) {
+        at = text.find_first_not_of(" \t", at);
+        if (at == std::string_view::npos)
+            break;
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
+        if (error != std::errc() || (end != text.data() + text.size() && *end != ' ' && *end != '\t'))
+            break;
+        out[count++] = value;
+        at = std::size_t(end - text.data());
+    }
+    return count;
 }
 
 // On Wayland the X server (Xwayland) sees only the input that goes to X programs.
@@ -120,6 +157,8 @@ LinuxActivity::~LinuxActivity() {
     m_calls.reset();
     if (m_x11)
         xcb_disconnect(m_x11);
+    if (m_flagSocket >= 0)
+        ::close(m_flagSocket);
 }
 
 // ---- Processor and network: the kernel's counters
@@ -131,13 +170,11 @@ void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> 
         return answer({std::nullopt, failure});
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
-    std::istringstream line(text.substr(0, text.find('\n')));
-    std::string label;
-    line >> label;
+    const std::string_view first = std::string_view(text).substr(0, text.find('\n'));
+    const std::size_t labelEnd = std::min(first.find_first_of(" \t"), first.size());
+    const std::string_view label = first.substr(0, labelEnd);
     std::uint64_t field[8] = {};
-    int count = 0;
-    while (count < 8 && line >> field[count])
-        ++count;
+    const int count = readNumbers(first.substr(labelEnd), field, 8);
     if (label != "cpu" || count < 4)
         return answer({std::nullopt, path + " has no processor times"});
     ProcessorTimes times;
@@ -152,8 +189,10 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     if (!readWhole(path, text, failure))
         return answer({std::nullopt, failure});
     // The interface flags come through a socket, which lives in this process's network namespace as the
-    // counters do (/sys/class/net shows the namespace sysfs was mounted in).
-    const int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.
+    if (m_flagSocket < 0)
+        m_flagSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const int probe = m_flagSocket;
     const auto isLoopback = [&](const std::string& name) {
         if (name == "lo")
             return true;
@@ -165,32 +204,31 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     };
 
     std::vector<InterfaceBytes> interfaces;
-    std::istringstream lines(text);
-    std::string line;
+    std::string_view rest(text);
+    std::string_view line;
     int lineNumber = 0;
     bool readable = true;
-    while (std::getline(lines, line)) {
-        if (++lineNumber <= 2 || line.find_first_not_of(' ') == std::string::npos)
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (++lineNumber <= 2 || line.find_first_not_of(' ') == std::string_view::npos)
             continue; // the two heading lines
         const auto colon = line.find(':');
-        std::istringstream fields(colon == std::string::npos ? std::string() : line.substr(colon + 1));
         std::uint64_t value[9] = {};
-        int count = 0;
-        while (count < 9 && fields >> value[count])
-            ++count;
+        const int count =
+            colon == std::string_view::npos ? 0 : readNumbers(line.substr(colon + 1), value, 9);
         if (count < 9) {
             readable = false;
             break;
         }
-        std::string name = line.substr(0, colon);
+        std::string name(line.substr(0, colon));
         name.erase(0, name.find_first_not_of(' '));
         if (!isLoopback(name))
             interfaces.push_back({name, value[0], value[8]});
     }
-    if (probe >= 0)
-        ::close(probe);
     if (!readable)
-        return answer({std::nullopt, path + " has a line that cannot be read: " + line});
+        return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
     answer({interfaces, {}});
 }
 

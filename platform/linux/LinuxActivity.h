@@ -46,6 +46,7 @@ private:
 
     std::string m_displayName;
     std::string m_proc;
+    int m_flagSocket = -1; // asks the network interfaces' flags
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.
