@@ -15,9 +15,8 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -25,6 +24,7 @@
 #include <fstream>
 #include <net/if.h>
 #include <sstream>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -216,8 +216,7 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
             continue; // the two heading lines
         const auto colon = line.find(':');
         std::uint64_t value[9] = {};
-        const int count =
-            colon == std::string_view::npos ? 0 : readNumbers(line.substr(colon + 1), value, 9);
+        const int count = colon == std::string_view::npos ? 0 : readNumbers(line.substr(colon + 1), value, 9);
         if (count < 9) {
             readable = false;
             break;
