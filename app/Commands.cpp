@@ -13,14 +13,6 @@
 
 namespace halvo {
 
-namespace {
-
-std::string whenText(WallSeconds due, WallSeconds now) {
-    return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
-}
-
-} // namespace
-
 Commands::Commands(Planner& planner, Window window) : m_planner(planner), m_window(std::move(window)) {}
 
 std::string Commands::Request(const std::string& line) {
@@ -101,7 +93,7 @@ std::string Commands::StatusText() const {
     for (const UpcomingEntry& entry : m_planner.agenda().Upcoming(clock)) {
         std::string when = entry.state == ActionState::Reminding
                                ? "in its reminder, due at " + AtText(entry.due, now)
-                               : whenText(entry.due, now);
+                               : WhenText(entry.due, now);
         if (!entry.condition.empty()) {
             const std::string reading = m_planner.conditionReading();
             when = entry.state == ActionState::Reminding ? "in its reminder" : entry.condition;
@@ -131,7 +123,7 @@ std::string Commands::StatusText() const {
             schedule += "\nSchedule '" + item.ItemName +
                         "': " + (item.Task ? item.Task->Name : std::string("no task"));
             const auto next = TAgenda::NextRun(item, now);
-            schedule += next ? " " + whenText(*next, now) : ", no further run";
+            schedule += next ? " " + WhenText(*next, now) : ", no further run";
         }
     if (items == 0)
         schedule = "\nSchedule: no items";

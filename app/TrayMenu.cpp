@@ -77,9 +77,6 @@ void TrayMenu::Refresh() {
 QString TrayMenu::TrayToolTip() const {
     const AgendaClock clock = ReadAgendaClock();
     const WallSeconds now = clock.wall;
-    const auto when = [now](WallSeconds due) {
-        return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
-    };
     QStringList lines{"Halvo Shutdown"};
     std::optional<UpcomingEntry> firstItem;
     for (const UpcomingEntry& entry : m_planner.agenda().Upcoming(clock)) {
@@ -89,7 +86,7 @@ QString TrayMenu::TrayToolTip() const {
         } else if (entry.state != ActionState::Reminding) { // its reminder counts down below
             std::string text = entry.label + " ";
             if (entry.condition.empty()) {
-                text += when(entry.due);
+                text += WhenText(entry.due, now);
             } else {
                 const std::string reading = m_planner.conditionReading();
                 text += entry.condition + (reading.empty() ? "" : " (" + reading + ")");
@@ -102,7 +99,7 @@ QString TrayMenu::TrayToolTip() const {
         lines << "Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
                      " s";
     if (firstItem)
-        lines << QString::fromStdString(firstItem->label + " " + when(firstItem->due));
+        lines << QString::fromStdString(firstItem->label + " " + WhenText(firstItem->due, now));
     return lines.join('\n');
 }
 

@@ -31,7 +31,7 @@ class ConditionRule {
 public:
     explicit ConditionRule(ConditionSpec spec);
 
-    // Readings of another kind than the spec's are ignored.
+    // Readings of another kind than the condition's are ignored.
     void Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& reading);
     void Feed(std::int64_t elapsedMs, const Reading<std::vector<InterfaceBytes>>& reading);
     void FeedIdle(const Reading<std::int64_t>& idleMs);

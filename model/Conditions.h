@@ -35,7 +35,7 @@ inline constexpr std::int64_t MaxKilobytesPerSecond = 10 * 1024 * 1024; // 10 GB
 // else.
 std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& error);
 
-// The text form back, which ParseCondition reads into the same spec ("net:2048k:5m" for 2M, "idle:120m"
+// The text form back, which ParseCondition reads into the same condition ("net:2048k:5m" for 2M, "idle:120m"
 // for 2h).
 std::string ConditionText(const ConditionSpec& spec);
 

@@ -154,6 +154,10 @@ std::string DateTimeText(WallSeconds when) {
            TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" + TwoDigits(t.second);
 }
 
+std::string WhenText(WallSeconds due, WallSeconds now) {
+    return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
+}
+
 std::string AtText(WallSeconds when, WallSeconds now) {
     const std::string text = DateTimeText(when);
     return DayOf(when) == DayOf(now) ? text.substr(11) : text;

@@ -31,6 +31,8 @@ long long SecondsBetween(WallSeconds from, WallSeconds to);
 std::string InText(long long seconds);
 // "22:30:00" today, "2026-12-09 22:30:00" on another day.
 std::string AtText(WallSeconds when, WallSeconds now);
+// "at 22:30:00 (in 1 h 5 min)": where the tray and --status show a moment.
+std::string WhenText(WallSeconds due, WallSeconds now);
 // "2026-12-09 22:30:00".
 std::string DateTimeText(WallSeconds when);
 
