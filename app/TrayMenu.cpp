@@ -47,6 +47,7 @@ TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
 
     TrayIcon1 = new TrayIcon(&window, window.windowIcon(), PopupMenu1);
     connect(&m_planner, &Planner::changed, this, &TrayMenu::Refresh);
+    connect(&m_planner, &Planner::readingChanged, this, &TrayMenu::RefreshReading);
     // The tooltip counts an open reminder down with it.
     ExecuteTipReminder::SetCountObserver([this] { Refresh(); });
     connect(this, &QObject::destroyed, [] { ExecuteTipReminder::SetCountObserver({}); });
@@ -74,33 +75,55 @@ void TrayMenu::Refresh() {
     TrayIcon1->setToolTip(TrayToolTip());
 }
 
+void TrayMenu::RefreshReading() {
+    const QString reading = QString::fromStdString(m_planner.conditionReading());
+    if (!m_aroundReading || reading.isEmpty())
+        return Refresh();
+    TrayIcon1->setToolTip(m_aroundReading->first + reading + m_aroundReading->second);
+}
+
 QString TrayMenu::TrayToolTip() const {
     const AgendaClock clock = ReadAgendaClock();
     const WallSeconds now = clock.wall;
     QStringList lines{"Halvo Shutdown"};
+    m_aroundReading.reset();
+    qsizetype readingAt = -1, readingLength = 0; // in the tooltip's text
+    qsizetype length = lines.front().size();
+    const auto addLine = [&](const QString& line) {
+        lines << line;
+        length += 1 + line.size();
+    };
     std::optional<UpcomingEntry> firstItem;
     for (const UpcomingEntry& entry : m_planner.agenda().Upcoming(clock)) {
         if (entry.source == ActionSource::ScheduleItem) {
             if (!firstItem || entry.due < firstItem->due)
                 firstItem = entry;
         } else if (entry.state != ActionState::Reminding) { // its reminder counts down below
-            std::string text = entry.label + " ";
+            std::string text =
+                (entry.source == ActionSource::Postponed ? "postponed: " : "") + entry.label + " ";
             if (entry.condition.empty()) {
-                text += WhenText(entry.due, now);
-            } else {
-                const std::string reading = m_planner.conditionReading();
-                text += entry.condition + (reading.empty() ? "" : " (" + reading + ")");
+                addLine(QString::fromStdString(text + WhenText(entry.due, now)));
+                continue;
             }
-            lines << QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
-                                            text);
+            const QString reading = QString::fromStdString(m_planner.conditionReading());
+            QString line = QString::fromStdString(text + entry.condition);
+            if (!reading.isEmpty()) {
+                readingAt = length + 1 + line.size() + 2;
+                readingLength = reading.size();
+                line += " (" + reading + ")";
+            }
+            addLine(line);
         }
     }
     for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
-        lines << "Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
-                     " s";
+        addLine("Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
+                " s");
     if (firstItem)
-        lines << QString::fromStdString(firstItem->label + " " + WhenText(firstItem->due, now));
-    return lines.join('\n');
+        addLine(QString::fromStdString(firstItem->label + " " + WhenText(firstItem->due, now)));
+    const QString tip = lines.join('\n');
+    if (readingAt >= 0)
+        m_aroundReading.emplace(tip.left(readingAt), tip.mid(readingAt + readingLength));
+    return tip;
 }
 
 } // namespace halvo

@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QWidget;
@@ -53,9 +55,13 @@ public:
     QString TrayToolTip() const;
     // The tooltip and the cancel item follow what is pending.
     void Refresh();
+    // Only the live reading of the waiting conditions changed: the rest of the tooltip stands.
+    void RefreshReading();
 
 private:
     Planner& m_planner;
+    // The tooltip last made, either side of the live reading in it; none when it shows no reading.
+    mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };
 
 } // namespace halvo

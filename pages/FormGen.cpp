@@ -215,6 +215,11 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
             m_planner.setGeneralTask(selectedCode(ComboBox2));
     });
     connect(&m_planner, &Planner::changed, this, &TFormGen::ShowArmed);
+    // Out of view the reading waits for the page to show.
+    connect(&m_planner, &Planner::readingChanged, this, [this] {
+        if (isVisible())
+            showReading();
+    });
 
     FormCreate();
     setNoneState();
@@ -247,7 +252,7 @@ void TFormGen::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     FormShow();
-    probeCondition();
+    probeCondition(); // shows the reading
 }
 
 void TFormGen::hideEvent(QHideEvent* event) {

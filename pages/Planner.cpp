@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace halvo {
 
@@ -16,8 +17,15 @@ Planner::Planner(std::function<bool()> remind, QObject* parent)
     m_sampler->setObjectName("ConditionSampler");
     m_sampler->setInterval(SampleMs);
     connect(m_sampler, &QTimer::timeout, this, [this] {
-        if (m_watch)
-            m_watch->Sample(platform().clock().elapsedMs());
+        if (!m_watch)
+            return;
+        // The counters answer before Sample returns: what they changed is told once, at the end, without
+        // another turn of the event loop.
+        m_sampling = true;
+        m_watch->Sample(platform().clock().elapsedMs());
+        m_sampling = false;
+        if (std::exchange(m_notifyPending, false))
+            tellChanged();
     });
     m_timer->setObjectName("PlannerTimer");
     m_timer->setSingleShot(true);
@@ -119,16 +127,24 @@ void Planner::conditionsChanged() {
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
     }
     // Told only when the reading shows something new, and once for all the answers of one sample.
-    const std::string reading = m_watch->LiveReading();
-    if ((held || reading != m_shownReading) && !m_notifyPending) {
-        m_notifyPending = true;
+    m_notifyWhole = m_notifyWhole || held;
+    if ((!held && m_watch->LiveReading() == m_shownReading) || m_notifyPending)
+        return;
+    m_notifyPending = true;
+    if (!m_sampling)
         QTimer::singleShot(0, this, [this] {
-            m_notifyPending = false;
-            if (m_watch)
-                m_shownReading = m_watch->LiveReading();
-            emit changed();
+            if (std::exchange(m_notifyPending, false))
+                tellChanged();
         });
-    }
+}
+
+void Planner::tellChanged() {
+    if (m_watch)
+        m_shownReading = m_watch->LiveReading();
+    if (std::exchange(m_notifyWhole, false) || !m_watch)
+        emit changed();
+    else
+        emit readingChanged();
 }
 
 void Planner::setGeneralTask(std::int32_t taskCode) {

@@ -89,6 +89,8 @@ public:
 signals:
     // What is pending changed: the tray, the General page and the tray's cancel item show it.
     void changed();
+    // Only the live reading of the waiting conditions changed.
+    void readingChanged();
 
 private:
     void runDue(int id);
@@ -96,6 +98,7 @@ private:
     void closeReminder(int id);
     void stopWatch();
     void conditionsChanged();
+    void tellChanged();
 
     TAgenda m_agenda;
     std::function<bool()> m_remind;
@@ -113,6 +116,8 @@ private:
     int m_watchedId = 0;                     // its entry, once armed
     std::string m_shownReading;              // the live reading last told of
     bool m_notifyPending = false;
+    bool m_notifyWhole = false; // the conditions held: more than the reading changed
+    bool m_sampling = false;    // inside a sample: the change is told when it ends
     QTimer* m_sampler;
 };
 

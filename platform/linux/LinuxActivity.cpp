@@ -22,12 +22,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <linux/magic.h>
 #include <net/if.h>
 #include <sstream>
 #include <string_view>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -146,8 +148,47 @@ bool isZombie(const std::string& processFolder) {
 
 } // namespace
 
+// ---- A counter file kept open
+
+bool LinuxActivity::CounterFile::read(std::string& text, std::string& failure) {
+    if (m_file < 0) {
+        m_file = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (m_file < 0) {
+            failure = "cannot read " + m_path + ": " + std::strerror(errno);
+            return false;
+        }
+        // The kernel makes its files anew at each read from the start, so they are kept open: a reading
+        // then costs a third of one that opens the file again. Any other file (a copy to test with) is
+        // opened each time, so that a new one is seen.
+        struct statfs system {};
+        m_kept = ::fstatfs(m_file, &system) == 0 && system.f_type == PROC_SUPER_MAGIC;
+    }
+    text.clear();
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::pread(m_file, buffer, sizeof buffer, off_t(text.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            if (got < 0)
+                failure = "cannot read " + m_path + ": " + std::strerror(errno);
+            if (got < 0 || !m_kept)
+                close();
+            return got == 0;
+        }
+        text.append(buffer, std::size_t(got));
+    }
+}
+
+void LinuxActivity::CounterFile::close() {
+    if (m_file >= 0)
+        ::close(m_file);
+    m_file = -1;
+}
+
 LinuxActivity::LinuxActivity(std::string displayName, std::string procFolder)
-    : m_displayName(std::move(displayName)), m_proc(std::move(procFolder)), m_calls(new QObject) {}
+    : m_displayName(std::move(displayName)), m_proc(std::move(procFolder)), m_processorFile(m_proc + "/stat"),
+      m_networkFile(m_proc + "/net/dev"), m_calls(new QObject) {}
 
 LinuxActivity::~LinuxActivity() {
     for (auto& [processId, watch] : m_watches) {
@@ -164,9 +205,9 @@ LinuxActivity::~LinuxActivity() {
 // ---- Processor and network: the kernel's counters
 
 void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
-    const std::string path = m_proc + "/stat";
+    const std::string& path = m_processorFile.path();
     std::string text, failure;
-    if (!readWhole(path, text, failure))
+    if (!m_processorFile.read(text, failure))
         return answer({std::nullopt, failure});
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
@@ -184,23 +225,29 @@ void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> 
 }
 
 void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
-    const std::string path = m_proc + "/net/dev";
+    const std::string& path = m_networkFile.path();
     std::string text, failure;
-    if (!readWhole(path, text, failure))
+    if (!m_networkFile.read(text, failure))
         return answer({std::nullopt, failure});
     // The interface flags come through a socket, which lives in this process's network namespace as the
-    // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.
+    // counters do (/sys/class/net shows the namespace sysfs was mounted in). An interface is loopback from
+    // its making on, so each is asked once while it is listed.
     if (m_flagSocket < 0)
         m_flagSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     const int probe = m_flagSocket;
+    std::map<std::string, bool> loopback;
     const auto isLoopback = [&](const std::string& name) {
-        if (name == "lo")
-            return true;
+        if (const auto known = m_loopback.find(name); known != m_loopback.end())
+            return loopback[name] = known->second;
         ifreq request{};
-        if (probe < 0 || name.size() >= sizeof request.ifr_name)
-            return false;
-        std::memcpy(request.ifr_name, name.c_str(), name.size());
-        return ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
+        bool is = name == "lo";
+        if (!is && probe >= 0 && name.size() < sizeof request.ifr_name) {
+            std::memcpy(request.ifr_name, name.c_str(), name.size());
+            if (::ioctl(probe, SIOCGIFFLAGS, &request) != 0)
+                return false; // gone meanwhile: asked again if it comes back
+            is = request.ifr_flags & IFF_LOOPBACK;
+        }
+        return loopback[name] = is;
     };
 
     std::vector<InterfaceBytes> interfaces;
@@ -228,6 +275,7 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     }
     if (!readable)
         return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
+    m_loopback = std::move(loopback);
     answer({interfaces, {}});
 }
 

@@ -34,6 +34,24 @@ public:
     void stopWatching(std::uint32_t processId) override;
 
 private:
+    // A file of the kernel's counters, read whole from its start.
+    class CounterFile {
+    public:
+        explicit CounterFile(std::string path) : m_path(std::move(path)) {}
+        ~CounterFile() { close(); }
+        CounterFile(const CounterFile&) = delete;
+        CounterFile& operator=(const CounterFile&) = delete;
+        // False with the reason in failure when it cannot be read.
+        bool read(std::string& text, std::string& failure);
+        void close();
+        const std::string& path() const { return m_path; }
+
+    private:
+        std::string m_path;
+        int m_file = -1;
+        bool m_kept = false;
+    };
+
     struct Watch {
         int pidfd = -1;
         std::unique_ptr<QSocketNotifier> notifier;
@@ -46,7 +64,10 @@ private:
 
     std::string m_displayName;
     std::string m_proc;
-    int m_flagSocket = -1; // asks the network interfaces' flags
+    CounterFile m_processorFile;
+    CounterFile m_networkFile;
+    int m_flagSocket = -1;                  // asks the network interfaces' flags
+    std::map<std::string, bool> m_loopback; // the interfaces last listed, and which are loopback
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

@@ -141,6 +141,7 @@ private slots:
     void postponedActionsComeBackAndCanBeCancelled();
     void cancellingAnActionClosesItsOpenReminder();
     void tooltipAndWarningFollowTheSchedule();
+    void tooltipCarriesTheConditionsReading();
 };
 
 void FormCtrlTest::initTestCase() {
@@ -886,6 +887,45 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     QCOMPARE(
         tray->toolTip(),
         QString("Halvo Shutdown\n'night': shutdown the computer at 2026-12-09 22:30:00 (in 23 h 59 min)"));
+}
+
+// Each sample's reading shows in the tooltip, between the General action and the schedule's next firing,
+// which stay as they were; the conditions holding take the action's line away.
+void FormCtrlTest::tooltipCarriesTheConditionsReading() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 22, 20, 0);
+    w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
+    w.saveOneItemSchedule();
+    FakeActivity& activity = w.fake.activityFake;
+    std::uint64_t received = 0;
+    activity.network = {std::vector<InterfaceBytes>{{"eth0", received, 0}}, {}};
+    TFormCtrl window;
+    look(window);
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
+    QCOMPARE(window.Request("halvo-shutdown/1 when net:50k:1m shutdown"), std::string("ok"));
+    QCoreApplication::processEvents();
+    const QString general =
+        "Halvo Shutdown\nshutdown the computer when the network is below 50 KB/s for 1 min";
+    const QString schedule = "\n'night': shutdown the computer at 22:30:00 (in 10 min)";
+    QCOMPARE(tray->toolTip(), general + " (measuring)" + schedule);
+    auto* sampler = window.planner().findChild<QTimer*>("ConditionSampler");
+    QVERIFY(sampler && sampler->isActive());
+    w.dialogs.modalHandlers.push_back([](QDialog&) { return 2; }); // the reminder is cancelled
+    // A minute of samples: 18 KB/s on average, so at the last the conditions hold.
+    const int kilobytes[] = {100, 100, 7, 7, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (std::size_t sample = 0; sample < std::size(kilobytes); ++sample) {
+        received += std::uint64_t(kilobytes[sample]) * 1024 * 5;
+        activity.network = {std::vector<InterfaceBytes>{{"eth0", received, 0}}, {}};
+        w.fake.advanceMilliseconds(5000);
+        QMetaObject::invokeMethod(sampler, "timeout");
+        QCoreApplication::processEvents();
+        if (sample + 1 < std::size(kilobytes))
+            QCOMPARE(tray->toolTip(),
+                     general + " (now " + QString::number(kilobytes[sample]) + " KB/s)" + schedule);
+    }
+    QCOMPARE(w.dialogs.modalDialogs.size(), 1);
+    QCOMPARE(tray->toolTip(),
+             QString("Halvo Shutdown\n'night': shutdown the computer at 22:30:00 (in 9 min)"));
 }
 
 QTEST_MAIN(FormCtrlTest)
