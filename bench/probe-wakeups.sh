@@ -13,7 +13,8 @@
 # missing from the sums; one that started counts from zero. Then the program alone again, after its
 # window was shown once and hidden (the pages it builds on demand then exist).
 # Each round is printed against the aim (2 wake-ups and 1 ms on the CPU a minute, by the scheduler's count);
-# only a figure that cannot be measured fails the probe.
+# only a figure that cannot be measured fails the probe. Last, a network and a processor condition armed
+# (a sample every 5 s), held against bench/SampleFloor.cpp: the same wake-ups and readings in a bare thread.
 #
 #   bench/probe-wakeups.sh BUILD_DIR
 #       HALVO_BENCH_SECONDS changes the 60 s, HALVO_BENCH_SETTLE_SECONDS the 10 s.
@@ -31,9 +32,11 @@ source "$ROOT/scripts/x-session.sh"
 if [[ "${1:-}" != "--inside" ]]; then
     [[ $# -eq 1 ]] || die "usage: bench/probe-wakeups.sh BUILD_DIR"
     x_session_check "$1" Xvfb openbox trayer xdotool xprop python3
-    [[ -x "$build/bench/minimal_tray" ]] || die "$build/bench/minimal_tray is not built (HALVO_BUILD_BENCH)"
+    for tool in minimal_tray sample_floor; do
+        [[ -x "$build/bench/$tool" ]] || die "$build/bench/$tool is not built (HALVO_BUILD_BENCH)"
+    done
     x_session_make_work halvo-wakeups
-    cp "$build/app/halvo-shutdown" "$build/bench/minimal_tray" "$work/bin/"
+    cp "$build/app/halvo-shutdown" "$build/bench/minimal_tray" "$build/bench/sample_floor" "$work/bin/"
     # The schedule beside the program, as it stores it (and loads it at start with "auto save" on): items
     # at the other side of the clock from now (12 hours on), the weekly one three days and the monthly one
     # ten days from today.
@@ -198,7 +201,13 @@ verdict
 "$work/bin/halvo-shutdown" --when net:50k:5m --when cpu:1%:5m shutdown || die "--when failed"
 "$work/bin/halvo-shutdown" --status | grep -q "^General: shutdown the computer when the network" ||
     die "--when did not arm"
+# Beside it, over the same seconds, the least the same samples cost: wake-ups and readings alone.
+"$work/bin/sample_floor" "$((settle_seconds + seconds))" >"$work/floor" 2>&1 &
+floor=$!
+started+=("$floor")
 measure "a network and a processor condition armed" "$program" "halvo-shutdown (conditions armed)"
+wait "$floor" || die "sample_floor failed: $(cat "$work/floor")"
+echo "  the same samples without the program (bench/SampleFloor.cpp): $(cat "$work/floor") ms on CPU/min"
 awk -v cpu="$on_cpu" 'BEGIN {
     printf "aim for halvo-shutdown with conditions armed: under 2 ms on CPU a minute   %s\n",
         (cpu < 2) ? "ok" : "MISSED" }'

@@ -26,6 +26,14 @@ Planner::Planner(std::function<bool()> remind, QObject* parent)
         m_sampling = false;
         if (std::exchange(m_notifyPending, false))
             tellChanged();
+        // The look of once a minute comes with the sample before it, not on a wake of its own, when it
+        // is only that look and nothing falls due at it.
+        const int left = m_timer->remainingTime();
+        if (m_sampler->isActive() && left >= 0 && left < SampleMs) {
+            const auto next = m_agenda.MsUntilNext(ReadAgendaClock());
+            if (!next || double(*next) / m_wallRate > left + 1000)
+                wake();
+        }
     });
     m_timer->setObjectName("PlannerTimer");
     m_timer->setSingleShot(true);
