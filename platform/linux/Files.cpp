@@ -70,17 +70,21 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool ReadFile(const std::string& path, std::string& data, std::string& error, int* errorNumber) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int e = errno;
+    // Without waiting: a pipe in the file's place would hold the program until something wrote to it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int e = fd < 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        if (fd >= 0)
+            ::close(fd);
         if (errorNumber)
             *errorNumber = e;
-        error = reason(e);
+        error = e == EINVAL ? "not a regular file" : reason(e);
         return false;
     }
     std::string content;
     // Sized once from the file, so a large file costs its own size and not twice that while growing.
-    if (struct stat info{}; ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    if (info.st_size > 0)
         content.reserve(std::size_t(info.st_size));
     char buffer[65536];
     for (;;) {

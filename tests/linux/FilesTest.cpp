@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -103,6 +104,22 @@ TEST(ProfileFiles, AFileThatCannotBeReadIsNotReplaced) {
     fs::create_directory(temp / "setting.ini");
     EXPECT_FALSE(backend.profiles().writeKey((temp / "setting.ini"), "setting", "Setting_Remind", "1"));
     EXPECT_TRUE(fs::is_directory(temp / "setting.ini"));
+    // A pipe in its place is neither waited on nor replaced.
+    const std::string pipe = temp / "piped.ini";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto answers = std::async(std::launch::async, [&] {
+        return profileString(backend, "setting", "Setting_Remind", pipe) + "|" +
+               (backend.profiles().writeKey(pipe, "setting", "Setting_Remind", "1") ? "written" : "refused");
+    });
+    if (answers.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        std::ofstream(pipe) << "[setting]\n"; // lets the reader go before the test fails
+        FAIL() << "reading a pipe waited for a writer";
+    }
+    EXPECT_EQ(answers.get(), "|refused");
+    std::string text, error;
+    EXPECT_FALSE(backend.files().readWholeFile(pipe, text, error));
+    EXPECT_EQ(error, "not a regular file");
+    EXPECT_TRUE(fs::is_fifo(pipe));
 
     prepareForNobody(temp);
     const auto keptSecret = RunAsNobody([&] {
