@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
-#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -332,22 +331,10 @@ TEST(Activity, ProgramsAreFoundByFileNameAndWatchedUntilTheyEnd) {
     // started by; root sees through that, so nobody looks.
     const std::string testProgram = std::filesystem::read_symlink("/proc/self/exe").filename();
     EXPECT_EQ(RunAsNobody([&] {
-                  int ready[2];
-                  if (::pipe(ready) != 0)
-                      return false;
-                  const pid_t agent = ::fork();
-                  if (agent == 0) {
-                      ::prctl(PR_SET_DUMPABLE, 0);
-                      (void)!::write(ready[1], "x", 1);
-                      ::pause();
-                      ::_exit(0);
-                  }
-                  char byte = 0;
-                  (void)!::read(ready[0], &byte, 1);
-                  const Ids found = LinuxActivity().processesRunning(testProgram);
-                  ::kill(agent, SIGKILL);
-                  ::waitpid(agent, nullptr, 0);
-                  return found == Ids{static_cast<std::uint32_t>(agent)};
+                  return WithNonDumpableChild([&](pid_t agent) {
+                      return LinuxActivity().processesRunning(testProgram) ==
+                             Ids{static_cast<std::uint32_t>(agent)};
+                  });
               }),
               true);
 

@@ -14,6 +14,7 @@
 #include <poll.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -216,18 +217,22 @@ void ChildProcess::terminate() {
     }
 }
 
-PrivateXServer::PrivateXServer() {
+std::unique_ptr<ChildProcess> StartXvfb(const std::vector<std::string>& options, std::string& display) {
+    display.clear();
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0)
-        return;
-    m_process = std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
-                                                                        "-nolisten", "tcp", "-screen", "0",
-                                                                        "320x240x24", "-noreset"},
-                                               std::map<std::string, std::string>{}, pipeFds[1], true);
+        return nullptr;
+    std::vector<std::string> arguments{"/usr/bin/Xvfb", "-displayfd", "3"};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    auto xvfb =
+        std::make_unique<ChildProcess>(arguments, std::map<std::string, std::string>{}, pipeFds[1], true);
     ::close(pipeFds[1]);
     std::string number;
     pollfd p{pipeFds[0], POLLIN, 0};
-    while (number.find('\n') == std::string::npos && ::poll(&p, 1, 10000) > 0) {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+        if (::poll(&p, 1, 100) <= 0)
+            continue;
         char chunk[16];
         const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
         if (n <= 0)
@@ -237,6 +242,34 @@ PrivateXServer::PrivateXServer() {
     ::close(pipeFds[0]);
     if (number.find('\n') != std::string::npos)
         display = ":" + number.substr(0, number.find('\n'));
+    return xvfb;
+}
+
+bool WithNonDumpableChild(const std::function<bool(pid_t child)>& check) {
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::prctl(PR_SET_DUMPABLE, 0);
+        (void)!::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    const bool made = child > 0 && ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    const bool answer = made && check(child);
+    if (child > 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    return answer;
+}
+
+PrivateXServer::PrivateXServer() {
+    m_process = StartXvfb({"-nolisten", "tcp", "-screen", "0", "320x240x24", "-noreset"}, display);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

@@ -78,6 +78,14 @@ private:
 };
 
 // Xvfb on a display it picks itself; display is empty when it did not come up.
+// Starts Xvfb with its options after "-displayfd 3" and sets display to the one it chose; display stays
+// empty when it did not tell within 10 s.
+std::unique_ptr<ChildProcess> StartXvfb(const std::vector<std::string>& options, std::string& display);
+
+// Runs check on a child of ours that made itself non-dumpable (as ssh-agent and gpg-agent do), then ends
+// the child; check's answer, or false when the child could not be made.
+bool WithNonDumpableChild(const std::function<bool(pid_t child)>& check);
+
 class PrivateXServer {
 public:
     PrivateXServer();

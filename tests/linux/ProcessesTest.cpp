@@ -9,7 +9,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,23 +73,10 @@ TEST(Processes, AProcessWhoseExecutableWeMayNotReadHasNoProgramFile) {
     // A process of our own user that made itself non-dumpable (as ssh-agent or gpg-agent do) keeps its
     // /proc entries from everybody but privileged users; root could still read it, so nobody checks.
     const auto asNobody = RunAsNobody([] {
-        int ready[2];
-        if (::pipe(ready) != 0)
-            return false;
-        const pid_t agent = ::fork();
-        if (agent == 0) {
-            ::prctl(PR_SET_DUMPABLE, 0);
-            (void)!::write(ready[1], "x", 1);
-            ::pause();
-            ::_exit(0);
-        }
-        char byte = 0;
-        (void)!::read(ready[0], &byte, 1);
-        LinuxPlatform backend;
-        const bool answered = backend.windows().programFile(static_cast<std::uint32_t>(agent)).empty();
-        ::kill(agent, SIGKILL);
-        ::waitpid(agent, nullptr, 0);
-        return answered;
+        return WithNonDumpableChild([](pid_t agent) {
+            LinuxPlatform backend;
+            return backend.windows().programFile(static_cast<std::uint32_t>(agent)).empty();
+        });
     });
     if (!asNobody)
         GTEST_SKIP() << "needs root to act as another user";

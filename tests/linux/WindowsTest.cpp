@@ -15,7 +15,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
-#include <poll.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -89,31 +88,11 @@ bool windowManagerManages(const std::string& display) {
 class XServer {
 public:
     explicit XServer(bool withWindowManager, bool listenOnTcp = false) {
-        int pipeFds[2];
-        if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+        m_xvfb = StartXvfb(
+            {listenOnTcp ? "-listen" : "-nolisten", "tcp", "-screen", "0", "640x480x24", "-noreset"},
+            display);
+        if (display.empty())
             return;
-        m_xvfb = std::make_unique<ChildProcess>(
-            std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
-                                     listenOnTcp ? "-listen" : "-nolisten", "tcp", "-screen", "0",
-                                     "640x480x24", "-noreset"},
-            std::map<std::string, std::string>{}, pipeFds[1], true);
-        ::close(pipeFds[1]);
-        std::string number;
-        pollfd p{pipeFds[0], POLLIN, 0};
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (number.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
-            if (::poll(&p, 1, 100) <= 0)
-                continue;
-            char chunk[16];
-            const ssize_t n = ::read(pipeFds[0], chunk, sizeof chunk);
-            if (n <= 0)
-                break;
-            number.append(chunk, static_cast<std::size_t>(n));
-        }
-        ::close(pipeFds[0]);
-        if (number.find('\n') == std::string::npos)
-            return;
-        display = ":" + number.substr(0, number.find('\n'));
         if (withWindowManager) {
             m_wm = std::make_unique<ChildProcess>(
                 std::vector<std::string>{"/usr/bin/openbox", "--sm-disable"},
