@@ -366,11 +366,9 @@ def run_telling(world, namespaces):
 
 
 def main():
-    refused = e2e.not_in_private_session(__doc__)
-    if refused is not None:
-        return refused
-    if e2e.xworld.tools_missing("e2e", ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "gdbus")):
-        return 1
+    status = e2e.refused(__doc__, ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "gdbus"))
+    if status is not None:
+        return status
     namespaces = Namespaces()
     try:
         return e2e.run_in_world(lambda world: run_telling(world, namespaces), "conditions")

@@ -224,17 +224,23 @@ def not_in_private_session(doc):
     return None
 
 
+def refused(doc, tools):
+    """The exit status for a run that cannot go on: not one of ours, or a tool missing; else None."""
+    status = not_in_private_session(doc)
+    if status is None and xworld.tools_missing("e2e", tools):
+        status = 1
+    return status
+
+
 def run_in_world(scenario, name=""):
     """Runs scenario(world) in a new world that is always stopped; on a failure says what and where."""
     return xworld.run_in(World(sys.argv[1]), scenario, "e2e " + name if name else "e2e", name or "failure")
 
 
 def main():
-    refused = not_in_private_session(__doc__)
-    if refused is not None:
-        return refused
-    if xworld.tools_missing("e2e", ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import")):
-        return 1
+    status = refused(__doc__, ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import"))
+    if status is not None:
+        return status
     if not os.path.exists(FAKETIME_LIBRARY):
         print("e2e: %s is missing (./halvo.sh setup installs faketime)" % FAKETIME_LIBRARY, file=sys.stderr)
         return 1

@@ -127,11 +127,9 @@ def run(world):
 
 
 def main():
-    refused = e2e.not_in_private_session(__doc__)
-    if refused is not None:
-        return refused
-    if e2e.xworld.tools_missing("e2e", ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import")):
-        return 1
+    status = e2e.refused(__doc__, ("Xvfb", "openbox", "trayer", "xdotool", "xprop", "import"))
+    if status is not None:
+        return status
     return e2e.run_in_world(run, "stored-schedule")
 
 
