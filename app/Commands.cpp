@@ -5,7 +5,6 @@
 #include "pages/Planner.h"
 
 #include <QEventLoop>
-#include <QLabel>
 #include <QTimer>
 
 #include <memory>
@@ -113,9 +112,8 @@ std::string Commands::StatusText() const {
         }
     }
     std::string text = general;
-    for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
-        text += "\nReminder: " + reminder->Label2->text().toStdString() + " in " +
-                std::to_string(reminder->SecondsLeft()) + " s";
+    for (const std::string& line : ExecuteTipReminder::CountdownLines())
+        text += "\n" + line;
     text += postponed;
     if (const TScheduleManager* manager = m_planner.agenda().Schedule())
         for (int i = 0; i < manager->Count(); ++i, ++items) {

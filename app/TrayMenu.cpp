@@ -6,7 +6,6 @@
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
-#include <QLabel>
 #include <QWidget>
 
 namespace halvo {
@@ -115,9 +114,8 @@ QString TrayMenu::TrayToolTip() const {
             addLine(line);
         }
     }
-    for (const TFormExecuteTip* reminder : ExecuteTipReminder::Open())
-        addLine("Reminder: " + reminder->Label2->text() + " in " + QString::number(reminder->SecondsLeft()) +
-                " s");
+    for (const std::string& line : ExecuteTipReminder::CountdownLines())
+        addLine(QString::fromStdString(line));
     if (firstItem)
         addLine(QString::fromStdString(firstItem->label + " " + WhenText(firstItem->due, now)));
     const QString tip = lines.join('\n');

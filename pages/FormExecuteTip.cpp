@@ -155,8 +155,12 @@ void ExecuteTipReminder::SetCountObserver(std::function<void()> observer) {
     countObserver = std::move(observer);
 }
 
-const std::vector<TFormExecuteTip*>& ExecuteTipReminder::Open() {
-    return openReminders;
+std::vector<std::string> ExecuteTipReminder::CountdownLines() {
+    std::vector<std::string> lines;
+    for (const TFormExecuteTip* reminder : openReminders)
+        lines.push_back("Reminder: " + reminder->Label2->text().toStdString() + " in " +
+                        std::to_string(reminder->SecondsLeft()) + " s");
+    return lines;
 }
 
 } // namespace halvo

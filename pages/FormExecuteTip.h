@@ -56,8 +56,9 @@ public:
     void SetDueLine(const std::string& text) override;
     ReminderAnswer ShowModal() override;
     TFormExecuteTip& dialog() { return *m_dialog; }
-    // The reminders waiting for an answer now, oldest first (--status lists them).
-    static const std::vector<TFormExecuteTip*>& Open();
+    // A line for each reminder waiting for an answer now, oldest first, as the tray and --status show it:
+    // "Reminder: turn off the computer in 58 s".
+    static std::vector<std::string> CountdownLines();
     // Called at each second an open reminder counts down (the tray's tooltip shows the count).
     static void SetCountObserver(std::function<void()> observer);
 
