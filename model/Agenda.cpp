@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace halvo {
 
@@ -16,7 +17,9 @@ AgendaClock ReadAgendaClock() {
 std::int32_t HourOf12HourClock(std::int32_t hour, bool pm) {
     if (hour == 12)
         return pm ? 12 : 0;
-    return pm ? hour + 12 : hour;
+    // Any hour a field holds: one past the clock's stays past it, and is refused by the caller.
+    const long long hourOfDay = pm ? hour + 12LL : hour;
+    return std::int32_t(std::min<long long>(hourOfDay, std::numeric_limits<std::int32_t>::max()));
 }
 
 bool IsMissed(WallSeconds due, WallSeconds now) {
@@ -34,9 +37,7 @@ MissReason ReasonOfMiss(const std::optional<AgendaClock>& lastLook, const Agenda
 }
 
 std::string MissedText(const MissedRun& run, WallSeconds now) {
-    const char* why = run.reason == MissReason::Asleep ? "the computer was asleep"
-                      : run.reason == MissReason::Off  ? "the computer was off"
-                                                       : "the clock changed";
+    const char* why = run.reason == MissReason::Asleep ? "the computer was asleep" : "the clock changed";
     return std::string("Missed while ") + why + ": " + run.label + " at " + AtText(run.due, now);
 }
 
@@ -158,22 +159,18 @@ WallSeconds TAgenda::DueWall(const AgendaEntry& entry, const AgendaClock& now) {
 
 std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
     std::vector<UpcomingEntry> result;
+    const auto add = [&](const AgendaEntry& entry, const char* key, std::string condition) {
+        result.push_back({key + std::to_string(entry.id), entry.label,
+                          entry.task ? KindOfCode(entry.task->Code) : nullptr, DueWall(entry, now),
+                          entry.source, entry.state, std::move(condition)});
+    };
     for (const auto& entry : m_entries)
         if (entry->isGeneral())
-            result.push_back({"general " + std::to_string(entry->id), entry->label,
-                              entry->task ? KindOfCode(entry->task->Code) : nullptr, DueWall(*entry, now),
-                              entry->source, entry->state, nullptr,
-                              entry->isConditional() ? DescribeConditions(entry->timing->conditions) : ""});
+            add(*entry, "general ",
+                entry->isConditional() ? DescribeConditions(entry->timing->conditions) : std::string());
     for (const auto& entry : m_entries)
         if (!entry->isGeneral())
-            result.push_back({"postponed " + std::to_string(entry->id),
-                              entry->label,
-                              entry->task ? KindOfCode(entry->task->Code) : nullptr,
-                              DueWall(*entry, now),
-                              entry->source,
-                              entry->state,
-                              nullptr,
-                              {}});
+            add(*entry, "postponed ", {});
     if (m_schedule)
         for (int i = 0; i < m_schedule->Count(); ++i) {
             const TScheduleItem& item = m_schedule->Item(i);
@@ -186,7 +183,6 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
                               *next,
                               ActionSource::ScheduleItem,
                               ActionState::Waiting,
-                              &item,
                               {}});
         }
     return result;

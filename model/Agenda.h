@@ -24,9 +24,9 @@
 namespace halvo {
 
 enum class ActionSource { GeneralPage, CommandLine, ScheduleItem, Postponed };
-enum class ActionState { Waiting, Warned, Reminding, Missed };
+enum class ActionState { Waiting, Warned, Reminding };
 // Why a moment went by without the program there to act on it.
-enum class MissReason { Asleep, Off, ClockChanged };
+enum class MissReason { Asleep, ClockChanged };
 
 struct AgendaClock {
     WallSeconds wall = 0;
@@ -73,7 +73,6 @@ struct UpcomingEntry {
     WallSeconds due = 0;
     ActionSource source = ActionSource::GeneralPage;
     ActionState state = ActionState::Waiting;
-    const TScheduleItem* item = nullptr;
     std::string condition; // what a conditional action waits for: "when the network is below ..."
 };
 

@@ -25,27 +25,33 @@ void ConditionRule::fail(const std::string& failure) {
     m_holds = false;
     m_reading = "reading failed: " + (failure.empty() ? std::string("no reason given") : failure);
     m_lastMs.reset();
-    m_window.clear();
+    clearWindow();
 }
 
 void ConditionRule::restart(std::int64_t elapsedMs) {
     m_holds = false;
     m_reading = "measuring";
     m_lastMs = elapsedMs;
+    clearWindow();
+}
+
+void ConditionRule::clearWindow() {
     m_window.clear();
+    m_windowAmount = m_windowOutOf = 0;
 }
 
 void ConditionRule::add(std::int64_t elapsedMs, std::uint64_t amount, std::uint64_t outOf) {
     m_window.push_back({*m_lastMs, amount, outOf});
+    m_windowAmount += amount;
+    m_windowOutOf += outOf;
     m_lastMs = elapsedMs;
     const std::int64_t windowMs = std::int64_t(m_spec.minutes) * 60000;
-    while (m_window.size() > 1 && elapsedMs - m_window[1].startMs >= windowMs)
+    while (m_window.size() > 1 && elapsedMs - m_window[1].startMs >= windowMs) {
+        m_windowAmount -= m_window.front().amount;
+        m_windowOutOf -= m_window.front().outOf;
         m_window.pop_front();
-    long double sumAmount = 0, sumOutOf = 0;
-    for (const Interval& interval : m_window) {
-        sumAmount += interval.amount;
-        sumOutOf += interval.outOf;
     }
+    const long double sumAmount = m_windowAmount, sumOutOf = m_windowOutOf;
     bool below = false;
     if (m_spec.kind == ConditionKind::ProcessorBelow)
         below = sumOutOf > 0 && sumAmount * 100 < sumOutOf * m_spec.percent;

@@ -56,6 +56,7 @@ private:
     };
     void fail(const std::string& failure);
     void restart(std::int64_t elapsedMs);
+    void clearWindow();
     // Adds an interval ending at elapsedMs and judges the window.
     void add(std::int64_t elapsedMs, std::uint64_t amount, std::uint64_t outOf);
 
@@ -64,6 +65,7 @@ private:
     std::string m_reading = "measuring";
     std::optional<std::int64_t> m_lastMs; // the last good reading of a rate, none after a failure
     std::deque<Interval> m_window;
+    std::uint64_t m_windowAmount = 0, m_windowOutOf = 0; // the window's sums, kept as it slides
     ProcessorTimes m_lastTimes;
     std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> m_lastBytes; // received, sent
     bool m_ended = false;

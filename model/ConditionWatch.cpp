@@ -102,13 +102,6 @@ std::string ConditionWatch::LiveReading() const {
     return text;
 }
 
-std::string ConditionWatch::Description() const {
-    std::vector<ConditionSpec> specs;
-    for (const ConditionRule& rule : m_rules)
-        specs.push_back(rule.Spec());
-    return DescribeConditions(specs);
-}
-
 void ConditionWatch::request(std::size_t index, std::int64_t elapsedMs) {
     if (m_state[index].pending)
         return;

@@ -37,9 +37,6 @@ public:
     bool Holds() const;
     // The conditions' live readings in order, joined with "; ": "now 812 KB/s; now 7%".
     std::string LiveReading() const;
-    // "when the network is below 50 KB/s for 5 min and when the processor is below 15% for 5 min".
-    std::string Description() const;
-    const std::vector<ConditionRule>& Rules() const { return m_rules; }
 
 private:
     struct Programs {

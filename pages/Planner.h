@@ -7,6 +7,7 @@
 // action that waits for conditions is sampled every five seconds while it is armed, and only then.
 
 #include "model/Agenda.h"
+#include "model/ConditionRule.h"
 
 #include <QObject>
 #include <QPointer>
@@ -36,7 +37,7 @@ public:
     static constexpr int StartLookMs = 1000;
     static constexpr int StartLooks = 5;
     // How often the readings of armed conditions are taken.
-    static constexpr int SampleMs = 5000;
+    static constexpr int SampleMs = int(ConditionSamplePeriodMs);
 
     // remind: the Remind setting, read when a postponed schedule item comes back.
     explicit Planner(std::function<bool()> remind, QObject* parent = nullptr);

@@ -110,6 +110,17 @@ TEST(Agenda, MissedMomentsOfOneShots) {
 
 // What the tray, --status and the planner read: the moments of everything pending, and how long the
 // program may sleep.
+TEST(Agenda, TwelveHourClock) {
+    const struct {
+        std::int32_t hour;
+        bool pm;
+        std::int32_t hourOfDay;
+    } cases[] = {{12, false, 0}, {1, false, 1},  {11, false, 11}, {12, true, 12},
+                 {1, true, 13},  {11, true, 23}, {13, true, 25},  {INT32_MAX, true, INT32_MAX}};
+    for (const auto& c : cases)
+        EXPECT_EQ(HourOf12HourClock(c.hour, c.pm), c.hourOfDay) << c.hour << (c.pm ? " PM" : " AM");
+}
+
 TEST(Agenda, UpcomingMomentsAndTheNextWake) {
     AgendaWorld w;
     TScheduleManager manager;

@@ -249,7 +249,7 @@ TEST(Conditions, WatchCombinesConditionsAndFollowsEveryProcessOfAProgram) {
     std::string failure = "not called";
     both.Start(0, [&](const std::string& why) { failure = why; });
     EXPECT_EQ(failure, "");
-    EXPECT_EQ(both.Description(),
+    EXPECT_EQ(DescribeConditions({parsed("cpu:10%:1m"), parsed("idle:1m")}),
               "when the processor is below 10% for 1 min and when the user is idle for 1 min");
     for (int t = 5; t <= 60; t += 5) {
         activity.processor = {ProcessorTimes{std::uint64_t(t) * 20, std::uint64_t(t) * 400}, ""};
