@@ -33,8 +33,8 @@ public:
     void endProcess(std::uint32_t processId);
     // The processes watched now.
     std::set<std::uint32_t> watched() const;
-    // How many readings of each kind were asked for.
-    int idleAsked = 0, processorAsked = 0, networkAsked = 0, powerAsked = 0;
+    // How many processor readings were asked for.
+    int processorAsked = 0;
 
     // ---- Activity ----
     void userIdle(std::function<void(Reading<std::int64_t>)> answer) override;

@@ -1,5 +1,6 @@
 #include "LinuxActivity.h"
 
+#include "Files.h"
 #include "Processes.h"
 
 #include <QDBusArgument>
@@ -58,33 +59,6 @@ const IdleService kIdleServices[] = {
      "GetSessionIdleTime"},
 };
 
-// Read with the system's calls: the counters are read every five seconds while a condition waits, and a
-// stream's set-up costs more than the reading.
-bool readWhole(const std::string& path, std::string& text, std::string& failure) {
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) {
-        failure = "cannot read " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    text.clear();
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(file, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            failure = "cannot read " + path + ": " + std::strerror(errno);
-            ::close(file);
-            return false;
-        }
-        if (got == 0)
-            break;
-        text.append(buffer, std::size_t(got));
-    }
-    ::close(file);
-    return true;
-}
-
 // The whole numbers at the start of text, blank-separated, at most max of them; the count read. Parsed by
 // hand rather than with a stream, as they are read every five seconds.
 int readNumbers(std::string_view text, std::uint64_t* out, int max) {
@@ -127,9 +101,9 @@ std::string programName(const std::string& processFolder, std::string& shortName
     if (!exe.empty())
         return baseName(exe);
     std::string text, ignored;
-    if (readWhole(processFolder + "/cmdline", text, ignored) && !text.empty() && text[0] != '\0')
+    if (ReadFile(processFolder + "/cmdline", text, ignored) && !text.empty() && text[0] != '\0')
         return baseName(text.substr(0, text.find('\0')));
-    if (readWhole(processFolder + "/comm", text, ignored)) {
+    if (ReadFile(processFolder + "/comm", text, ignored)) {
         while (!text.empty() && text.back() == '\n')
             text.pop_back();
         shortName = text;
@@ -140,7 +114,7 @@ std::string programName(const std::string& processFolder, std::string& shortName
 // Ended processes that nobody has collected yet still have a folder in /proc.
 bool isZombie(const std::string& processFolder) {
     std::string text, ignored;
-    if (!readWhole(processFolder + "/stat", text, ignored))
+    if (!ReadFile(processFolder + "/stat", text, ignored))
         return true; // gone meanwhile
     const auto close = text.rfind(')');
     return close == std::string::npos || close + 2 >= text.size() || text[close + 2] == 'Z';
@@ -230,24 +204,18 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     if (!m_networkFile.read(text, failure))
         return answer({std::nullopt, failure});
     // The interface flags come through a socket, which lives in this process's network namespace as the
-    // counters do (/sys/class/net shows the namespace sysfs was mounted in). An interface is loopback from
-    // its making on, so each is asked once while it is listed.
+    // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.
     if (m_flagSocket < 0)
         m_flagSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     const int probe = m_flagSocket;
-    std::map<std::string, bool> loopback;
     const auto isLoopback = [&](const std::string& name) {
-        if (const auto known = m_loopback.find(name); known != m_loopback.end())
-            return loopback[name] = known->second;
+        if (name == "lo")
+            return true;
         ifreq request{};
-        bool is = name == "lo";
-        if (!is && probe >= 0 && name.size() < sizeof request.ifr_name) {
-            std::memcpy(request.ifr_name, name.c_str(), name.size());
-            if (::ioctl(probe, SIOCGIFFLAGS, &request) != 0)
-                return false; // gone meanwhile: asked again if it comes back
-            is = request.ifr_flags & IFF_LOOPBACK;
-        }
-        return loopback[name] = is;
+        if (probe < 0 || name.size() >= sizeof request.ifr_name)
+            return false;
+        std::memcpy(request.ifr_name, name.c_str(), name.size());
+        return ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
     };
 
     std::vector<InterfaceBytes> interfaces;
@@ -275,7 +243,6 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     }
     if (!readable)
         return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
-    m_loopback = std::move(loopback);
     answer({interfaces, {}});
 }
 

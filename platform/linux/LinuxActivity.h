@@ -66,8 +66,7 @@ private:
     std::string m_proc;
     CounterFile m_processorFile;
     CounterFile m_networkFile;
-    int m_flagSocket = -1;                  // asks the network interfaces' flags
-    std::map<std::string, bool> m_loopback; // the interfaces last listed, and which are loopback
+    int m_flagSocket = -1; // asks the network interfaces' flags
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

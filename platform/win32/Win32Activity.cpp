@@ -112,10 +112,11 @@ std::vector<std::uint32_t> Win32Activity::processesRunning(const std::string& na
     // This user's processes are those of this session: other users, and the services, have their own.
     std::uint32_t ownSession = 0;
     const bool sessionKnown = m_api.ProcessIdToSessionId(m_api.GetCurrentProcessId(), &ownSession);
+    const std::string wantedExe = wanted + ".exe";
     const auto matches = [&](const std::string& exeFile) {
         const std::string file = withoutFolder(exeFile);
         return m_api.CompareStringOrdinal(file, wanted, true) == win::CSTR_EQUAL ||
-               m_api.CompareStringOrdinal(file, wanted + ".exe", true) == win::CSTR_EQUAL;
+               m_api.CompareStringOrdinal(file, wantedExe, true) == win::CSTR_EQUAL;
     };
     ProcessEntry entry;
     for (bool more = m_api.Process32FirstW(snapshot, &entry); more;
