@@ -5,18 +5,14 @@
 #include "TerminationSignals.h"
 #include "TrayMenu.h"
 #include "model/DataFolder.h"
-#include "model/NextRun.h"
 #include "model/Tasks.h"
-#include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
 #include "pages/Planner.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TimeFormat.h"
-#include "toolkit/TrayIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,7 +26,6 @@
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QShowEvent>
-#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>

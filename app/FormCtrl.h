@@ -10,7 +10,6 @@
 #include "model/CommandLine.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -26,14 +25,11 @@ class QTimer;
 namespace halvo {
 
 class Planner;
-class SideCaptionMenu;
 class TrayMenu;
 class TFormAbout;
-class TFormExecuteTip;
 class TFormGen;
 class TFormOption;
 class TFormSch;
-class TrayIcon;
 
 inline constexpr const char* HomepageAddress = "https://www.example.org/halvo-shutdown/";
 inline constexpr const char* HelpFileName = "AppHelp.html";

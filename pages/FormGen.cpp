@@ -345,6 +345,23 @@ ConditionKind chosenKind(const QComboBox* list) {
     return ConditionKind(list->currentData().toInt());
 }
 
+// The condition of the kind as the command line writes it, from the page's two fields.
+std::string conditionText(ConditionKind kind, const QString& value, const QString& minutes) {
+    switch (kind) {
+    case ConditionKind::ProgramExits:
+        return ("exit:" + value).toStdString();
+    case ConditionKind::UserIdle:
+        return ("idle:" + value + "m").toStdString();
+    case ConditionKind::ProcessorBelow:
+        return ("cpu:" + value + "%:" + minutes + "m").toStdString();
+    case ConditionKind::NetworkBelow:
+        return ("net:" + value + "k:" + minutes + "m").toStdString();
+    case ConditionKind::BatteryBelow:
+        return ("battery:" + value + "%").toStdString();
+    }
+    return {};
+}
+
 } // namespace
 
 void TFormGen::ComboBox3Change() {
@@ -379,28 +396,10 @@ void TFormGen::SpeedButton4Click() {
 std::optional<ConditionSpec> TFormGen::readCondition() {
     if (ComboBox3->currentIndex() < 0)
         return std::nullopt;
-    const QString value = Edit7->text().trimmed();
-    const QString minutes = Edit8->text().trimmed();
-    QString text;
-    switch (chosenKind(ComboBox3)) {
-    case ConditionKind::ProgramExits:
-        text = "exit:" + value;
-        break;
-    case ConditionKind::UserIdle:
-        text = "idle:" + value + "m";
-        break;
-    case ConditionKind::ProcessorBelow:
-        text = "cpu:" + value + "%:" + minutes + "m";
-        break;
-    case ConditionKind::NetworkBelow:
-        text = "net:" + value + "k:" + minutes + "m";
-        break;
-    case ConditionKind::BatteryBelow:
-        text = "battery:" + value + "%";
-        break;
-    }
+    const std::string text =
+        conditionText(chosenKind(ComboBox3), Edit7->text().trimmed(), Edit8->text().trimmed());
     std::string error;
-    auto spec = ParseCondition(text.toStdString(), error);
+    auto spec = ParseCondition(text, error);
     if (!spec)
         dialogs().Error(QString::fromStdString(error));
     return spec;
@@ -417,27 +416,19 @@ void TFormGen::probeCondition() {
         showReading();
         return;
     }
-    const QString value = Edit7->text().trimmed();
     // A reading of the chosen kind, whatever its limits: the condition as typed is read when it is set.
+    const ConditionKind kind = chosenKind(ComboBox3);
+    const QString value = Edit7->text().trimmed();
     std::string error;
     std::string text;
-    switch (chosenKind(ComboBox3)) {
-    case ConditionKind::ProgramExits:
-        text = value.isEmpty() ? std::string() : "exit:" + value.toStdString();
-        break;
-    case ConditionKind::UserIdle:
-        text = "idle:1m";
-        break;
-    case ConditionKind::ProcessorBelow:
-        text = "cpu:100%:1m";
-        break;
-    case ConditionKind::NetworkBelow:
-        text = "net:1k:1m";
-        break;
-    case ConditionKind::BatteryBelow:
-        text = "battery:99%";
-        break;
-    }
+    if (kind == ConditionKind::ProgramExits)
+        text = value.isEmpty() ? std::string() : conditionText(kind, value, {});
+    else
+        text = conditionText(kind,
+                             kind == ConditionKind::ProcessorBelow ? "100"
+                             : kind == ConditionKind::BatteryBelow ? "99"
+                                                                   : "1",
+                             "1");
     auto probe = text.empty() ? std::nullopt : ParseCondition(text, error);
     if (!probe) {
         showReading();
@@ -446,13 +437,12 @@ void TFormGen::probeCondition() {
     m_probe = std::make_unique<ConditionWatch>(platform().activity(), std::vector<ConditionSpec>{*probe},
                                                [this] { showReading(); });
     ConditionWatch* watch = m_probe.get();
-    watch->Start(platform().clock().elapsedMs(), [this, watch](const std::string& failure) {
+    watch->Start(platform().clock().elapsedMs(), [this, watch, spec = *probe](const std::string& failure) {
         if (m_probe.get() != watch)
             return;
         // The system's reason alone: the probe's own limits are none of the user's concern.
-        const std::size_t reason =
-            failure.rfind("cannot tell ", 0) == 0 ? failure.find(": ") : std::string::npos;
-        m_probeFailure = reason == std::string::npos ? failure : failure.substr(reason + 2);
+        const std::string limits = "cannot tell " + DescribeCondition(spec) + ": ";
+        m_probeFailure = failure.rfind(limits, 0) == 0 ? failure.substr(limits.size()) : failure;
         if (failure.empty())
             m_probeTimer->start();
         showReading();
