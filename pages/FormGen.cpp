@@ -252,6 +252,7 @@ void TFormGen::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     FormShow();
+    m_planner.setReadingShown(true);
     probeCondition(); // shows the reading
 }
 
@@ -259,6 +260,7 @@ void TFormGen::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Out of view nothing is read for the page.
     if (!event->spontaneous()) {
+        m_planner.setReadingShown(false);
         m_probeTimer->stop();
         m_probe.reset();
     }
