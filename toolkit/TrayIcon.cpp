@@ -106,9 +106,10 @@ bool x11TrayPresent() {
 #endif
 }
 
-// Whether Qt's X11 tray icon window sits in a tray: the tray takes it in by reparenting it. True where
-// there is no such window (the icon went to a StatusNotifier host instead, or this is no X11 desktop).
-bool x11IconDocked() {
+// Whether the icon sits in a tray: Qt's X11 tray icon window is taken in by the tray's reparenting it. With
+// no such window the icon went to a StatusNotifier host, or Qt found no tray when it was shown and made
+// none: only the first is in a tray.
+bool iconDocked() {
 #ifdef HALVO_X11_TRAY
     xcb_connection_t* connection = x11Connection();
     if (!connection)
@@ -122,8 +123,10 @@ bool x11IconDocked() {
         std::free(tree);
         return docked;
     }
-#endif
+    return statusNotifierHostPresent();
+#else
     return true;
+#endif
 }
 
 } // namespace
@@ -225,10 +228,10 @@ void TrayIcon::makeIcon() {
     m_icon->installEventFilter(this);
     m_icon->show();
     // A tray that took the selection a moment before it could take icons in may drop the first request to
-    // dock: asked again, twice, while the icon is still outside it.
-    for (const int afterMs : {3000, 8000})
+    // dock, or Qt may not yet see it and make no icon window: asked again while the icon is still outside.
+    for (const int afterMs : {3000, 8000, 15000})
         QTimer::singleShot(afterMs, this, [this] {
-            if (m_icon && x11TrayPresent() && !x11IconDocked()) {
+            if (m_icon && x11TrayPresent() && !iconDocked()) {
                 m_icon->hide();
                 m_icon->show();
             }

@@ -71,7 +71,11 @@ def tray_icon(world, process):
             except OSError as error:
                 state = "its state cannot be read: %s" % error
         shown = world.windows("--onlyvisible", "--name", ".")
-        raise e2e.Failure("%s (%s; %d visible windows on %s)" % (failure, state, len(shown), world.display))
+        # Whether the tray and Qt's icon window exist, and where the icon window hangs in the tree.
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=world.env, capture_output=True, text=True,
+                              timeout=10).stdout
+        raise e2e.Failure("%s (%s; %d visible windows on %s); windows:\n%s" %
+                          (failure, state, len(shown), world.display, tree))
 
 
 def wait_for_socket(world, runtime, process):
