@@ -47,8 +47,6 @@ TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
     TrayIcon1 = new TrayIcon(&window, window.windowIcon(), PopupMenu1);
     connect(&m_planner, &Planner::changed, this, &TrayMenu::Refresh);
     connect(&m_planner, &Planner::readingChanged, this, &TrayMenu::RefreshReading);
-    // The readings may be taken where the tray does not hear of each: the newest is put in when it shows.
-    connect(TrayIcon1, &TrayIcon::toolTipWanted, this, &TrayMenu::RefreshReading);
     // The tooltip counts an open reminder down with it.
     ExecuteTipReminder::SetCountObserver([this] { Refresh(); });
     connect(this, &QObject::destroyed, [] { ExecuteTipReminder::SetCountObserver({}); });

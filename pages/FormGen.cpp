@@ -252,7 +252,6 @@ void TFormGen::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     FormShow();
-    m_planner.setReadingShown(true);
     probeCondition(); // shows the reading
 }
 
@@ -260,7 +259,6 @@ void TFormGen::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Out of view nothing is read for the page.
     if (!event->spontaneous()) {
-        m_planner.setReadingShown(false);
         m_probeTimer->stop();
         m_probe.reset();
     }

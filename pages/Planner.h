@@ -4,9 +4,7 @@
 // one-shot or a schedule item due, a five-minute warning) and otherwise once a minute, runs what came due
 // through the one reminder, and looks again at once when the system says the computer woke up or the clock
 // or its time zone changed. A moment that went by more than two minutes ago is not run but reported. An
-// action that waits for conditions is sampled every five seconds while it is armed, and only then: on a
-// thread of its own when every condition is read from counters that can be read there, so that the
-// interface thread sleeps through the samples.
+// action that waits for conditions is sampled every five seconds while it is armed, and only then.
 
 #include "model/Agenda.h"
 #include "model/ConditionRule.h"
@@ -14,19 +12,16 @@
 #include <QObject>
 #include <QPointer>
 
-#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 
-class QMutex;
 class QTimer;
 
 namespace halvo {
 
 class ConditionWatch;
-class CounterSampler;
 class NotificationPopup;
 class TFormExecuteTip;
 
@@ -67,9 +62,6 @@ public:
                  std::function<void(const std::string& failure)> ready);
     // The live readings of the armed conditions ("now 812 KB/s"); empty when none are armed.
     std::string conditionReading() const;
-    // A page shows the live reading: each new one is told with readingChanged. Otherwise readings taken
-    // off the interface thread are only told with the next look (and read when asked).
-    void setReadingShown(bool shown) { m_readingShown = shown; }
     void setGeneralTask(std::int32_t taskCode);
     void disarmGeneral();
 
@@ -106,9 +98,6 @@ private:
     void notify(const std::vector<std::string>& texts);
     void closeReminder(int id);
     void stopWatch();
-    void startSampling(const std::vector<ConditionSpec>& conditions);
-    // Held while the watch is read, when a thread of its own samples it; none otherwise.
-    QMutex* watchLock() const;
     void conditionsChanged();
     void tellChanged();
 
@@ -131,8 +120,6 @@ private:
     bool m_notifyWhole = false; // the conditions held: more than the reading changed
     bool m_sampling = false;    // inside a sample: the change is told when it ends
     QTimer* m_sampler;
-    std::unique_ptr<CounterSampler> m_counterSampler; // samples the watch instead of m_sampler
-    std::atomic<bool> m_readingShown = false;
 };
 
 } // namespace halvo

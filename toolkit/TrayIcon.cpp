@@ -224,8 +224,6 @@ void TrayIcon::makeIcon() {
     m_icon = new QSystemTrayIcon(m_image, this);
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(m_toolTip);
-    // On an X11 tray the icon hears of the pointer resting on it before its tooltip shows.
-    m_icon->installEventFilter(this);
     m_icon->show();
     // A tray that took the selection a moment before it could take icons in may drop the first request to
     // dock, or Qt may not yet see it and make no icon window: asked again while the icon is still outside.
@@ -263,8 +261,6 @@ bool TrayIcon::isVisible() const {
 }
 
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_icon && event->type() == QEvent::ToolTip)
-        emit toolTipWanted();
     if (watched != m_window)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::WindowStateChange && m_window->isMinimized() && isVisible()) {

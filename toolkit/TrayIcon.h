@@ -43,8 +43,6 @@ signals:
     // No tray appeared within kTrayWaitMs of the start: the window is the user's only way in. The icon
     // still appears if a tray comes later.
     void noTrayAppeared();
-    // The pointer rests on the icon: its tooltip is about to show, and a text set now is the one shown.
-    void toolTipWanted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

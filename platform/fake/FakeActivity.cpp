@@ -38,18 +38,12 @@ void FakeActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) {
 }
 
 void FakeActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
-    std::unique_lock hold(countersLock);
     ++processorAsked;
-    Reading<ProcessorTimes> value = processor;
-    hold.unlock();
-    reply([answer, value] { answer(value); });
+    reply([answer, value = processor] { answer(value); });
 }
 
 void FakeActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
-    std::unique_lock hold(countersLock);
-    Reading<std::vector<InterfaceBytes>> value = network;
-    hold.unlock();
-    reply([answer, value] { answer(value); });
+    reply([answer, value = network] { answer(value); });
 }
 
 void FakeActivity::powerSource(std::function<void(Reading<PowerSource>)> answer) {

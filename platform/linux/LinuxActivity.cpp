@@ -178,11 +178,11 @@ LinuxActivity::~LinuxActivity() {
 
 // ---- Processor and network: the kernel's counters
 
-Reading<ProcessorTimes> LinuxActivity::readProcessorTimes() {
+void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
     const std::string& path = m_processorFile.path();
     std::string text, failure;
     if (!m_processorFile.read(text, failure))
-        return {std::nullopt, failure};
+        return answer({std::nullopt, failure});
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
     const std::string_view first = std::string_view(text).substr(0, text.find('\n'));
@@ -191,18 +191,18 @@ Reading<ProcessorTimes> LinuxActivity::readProcessorTimes() {
     std::uint64_t field[8] = {};
     const int count = readNumbers(first.substr(labelEnd), field, 8);
     if (label != "cpu" || count < 4)
-        return {std::nullopt, path + " has no processor times"};
+        return answer({std::nullopt, path + " has no processor times"});
     ProcessorTimes times;
     times.busy = field[0] + field[1] + field[2] + field[5] + field[6] + field[7];
     times.total = times.busy + field[3] + field[4];
-    return {times, {}};
+    answer({times, {}});
 }
 
-Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
+void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
     const std::string& path = m_networkFile.path();
     std::string text, failure;
     if (!m_networkFile.read(text, failure))
-        return {std::nullopt, failure};
+        return answer({std::nullopt, failure});
     // The interface flags come through a socket, which lives in this process's network namespace as the
     // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.
     if (m_flagSocket < 0)
@@ -242,23 +242,8 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
             interfaces.push_back({name, value[0], value[8]});
     }
     if (!readable)
-        return {std::nullopt, path + " has a line that cannot be read: " + std::string(line)};
-    return {interfaces, {}};
-}
-
-// The sampling thread and the interface thread may both ask: one reading at a time, each answered after.
-void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
-    std::unique_lock hold(m_countersLock);
-    Reading<ProcessorTimes> reading = readProcessorTimes();
-    hold.unlock();
-    answer(std::move(reading));
-}
-
-void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
-    std::unique_lock hold(m_countersLock);
-    Reading<std::vector<InterfaceBytes>> reading = readNetworkBytes();
-    hold.unlock();
-    answer(std::move(reading));
+        return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
+    answer({interfaces, {}});
 }
 
 // ---- The user's input

@@ -8,7 +8,6 @@
 
 #include <map>
 #include <memory>
-#include <mutex>
 #include <string>
 
 class QObject;
@@ -29,7 +28,6 @@ public:
     void userIdle(std::function<void(Reading<std::int64_t> idleMs)> answer) override;
     void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) override;
     void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) override;
-    bool countersOnAnyThread() const override { return true; }
     void powerSource(std::function<void(Reading<PowerSource>)> answer) override;
     std::vector<std::uint32_t> processesRunning(const std::string& name) override;
     bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;
@@ -60,8 +58,6 @@ private:
         std::function<void()> ended;
     };
 
-    Reading<ProcessorTimes> readProcessorTimes();
-    Reading<std::vector<InterfaceBytes>> readNetworkBytes();
     std::optional<std::int64_t> x11IdleMs();
     void askIdleServices(std::size_t first, std::function<void(Reading<std::int64_t>)> answer);
     void processEnded(std::uint32_t processId);
@@ -70,8 +66,7 @@ private:
     std::string m_proc;
     CounterFile m_processorFile;
     CounterFile m_networkFile;
-    std::mutex m_countersLock; // over the two files and the flag socket
-    int m_flagSocket = -1;     // asks the network interfaces' flags
+    int m_flagSocket = -1; // asks the network interfaces' flags
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

@@ -142,7 +142,6 @@ private slots:
     void cancellingAnActionClosesItsOpenReminder();
     void tooltipAndWarningFollowTheSchedule();
     void tooltipCarriesTheConditionsReading();
-    void tooltipTakesTheNewestReadingWhenItShows();
 };
 
 void FormCtrlTest::initTestCase() {
@@ -932,40 +931,6 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
     }
     QCOMPARE(w.dialogs.modalDialogs.size(), 1);
     QCOMPARE(shown(), (QStringList{"Halvo Shutdown", "'night'"}));
-}
-
-// Counters read off the interface thread are not told to the tray one by one: the pointer resting on the
-// icon puts the newest reading in before the tooltip shows.
-void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
-    World w;
-    w.fake.setNow(2026, 12, 8, 22, 20, 0);
-    FakeActivity& activity = w.fake.activityFake;
-    activity.countersAnyThread = true;
-    activity.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
-    TFormCtrl window;
-    look(window);
-    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
-    QCOMPARE(window.Request("halvo-shutdown/1 when net:50k:1m shutdown"), std::string("ok"));
-    QCoreApplication::processEvents();
-    const QString general =
-        "Halvo Shutdown\nshutdown the computer when the network is below 50 KB/s for 1 min";
-    QCOMPARE(tray->toolTip(), general + " (measuring)");
-    QVERIFY(!window.planner().findChild<QTimer*>("ConditionSampler")->isActive());
-
-    {
-        const std::lock_guard hold(activity.countersLock);
-        activity.network = {std::vector<InterfaceBytes>{{"eth0", 100 * 1024 * 5, 0}}, {}};
-    }
-    w.fake.elapsed += 5000;
-    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window.planner().conditionReading()),
-                              QString("now 100 KB/s"), 9000);
-    QCOMPARE(tray->toolTip(), general + " (measuring)");
-    QHelpEvent hover(QEvent::ToolTip, {}, {});
-    QCoreApplication::sendEvent(tray, &hover);
-    QCOMPARE(tray->toolTip(), general + " (now 100 KB/s)");
-    QCOMPARE(QString::fromStdString(window.StatusText()),
-             QString("General: shutdown the computer when the network is below 50 KB/s for 1 min "
-                     "(now 100 KB/s)\nSchedule: no items"));
 }
 
 QTEST_MAIN(FormCtrlTest)
