@@ -124,7 +124,7 @@ bool isZombie(const std::string& processFolder) {
 
 // ---- A counter file kept open
 
-bool LinuxActivity::CounterFile::read(std::string& text, std::string& failure) {
+bool LinuxActivity::CounterFile::read(std::string_view& text, std::string& failure) {
     if (m_file < 0) {
         m_file = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
         if (m_file < 0) {
@@ -137,21 +137,32 @@ bool LinuxActivity::CounterFile::read(std::string& text, std::string& failure) {
         struct statfs system {};
         m_kept = ::fstatfs(m_file, &system) == 0 && system.f_type == PROC_SUPER_MAGIC;
     }
-    text.clear();
-    char buffer[4096];
+    // The text goes into the same buffer each time. The kernel fills a read of its files as far as the
+    // text goes, or, for a long file, until its own buffer of a page or more cannot take the next line: so
+    // a read that comes back short of the room and of half a page has it all, and a sample is one read.
+    if (m_text.size() < 4096)
+        m_text.resize(4096);
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t got = ::pread(m_file, buffer, sizeof buffer, off_t(text.size()));
+        if (size == m_text.size())
+            m_text.resize(m_text.size() * 2);
+        const std::size_t room = m_text.size() - size;
+        const ssize_t got = ::pread(m_file, m_text.data() + size, room, off_t(size));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0) {
-            if (got < 0)
-                failure = "cannot read " + m_path + ": " + std::strerror(errno);
-            if (got < 0 || !m_kept)
-                close();
-            return got == 0;
+        if (got < 0) {
+            failure = "cannot read " + m_path + ": " + std::strerror(errno);
+            close();
+            return false;
         }
-        text.append(buffer, std::size_t(got));
+        size += std::size_t(got);
+        if (got == 0 || (m_kept && std::size_t(got) < room && size < 2048))
+            break;
     }
+    if (!m_kept)
+        close();
+    text = std::string_view(m_text.data(), size);
+    return true;
 }
 
 void LinuxActivity::CounterFile::close() {
@@ -180,12 +191,13 @@ LinuxActivity::~LinuxActivity() {
 
 void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
     const std::string& path = m_processorFile.path();
-    std::string text, failure;
+    std::string_view text;
+    std::string failure;
     if (!m_processorFile.read(text, failure))
         return answer({std::nullopt, failure});
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
-    const std::string_view first = std::string_view(text).substr(0, text.find('\n'));
+    const std::string_view first = text.substr(0, text.find('\n'));
     const std::size_t labelEnd = std::min(first.find_first_of(" \t"), first.size());
     const std::string_view label = first.substr(0, labelEnd);
     std::uint64_t field[8] = {};
@@ -200,7 +212,8 @@ void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> 
 
 void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
     const std::string& path = m_networkFile.path();
-    std::string text, failure;
+    std::string_view text;
+    std::string failure;
     if (!m_networkFile.read(text, failure))
         return answer({std::nullopt, failure});
     // The interface flags come through a socket, which lives in this process's network namespace as the
@@ -208,14 +221,24 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     if (m_flagSocket < 0)
         m_flagSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     const int probe = m_flagSocket;
+    // Whether an interface is the loopback is asked once while it stays: the answers of the last reading
+    // are kept, and an interface that went away and came back is asked again.
+    std::vector<std::pair<std::string, bool>> loopback;
     const auto isLoopback = [&](const std::string& name) {
-        if (name == "lo")
-            return true;
+        const auto known = std::find_if(m_loopback.begin(), m_loopback.end(),
+                                        [&](const auto& entry) { return entry.first == name; });
+        bool answer = false;
         ifreq request{};
-        if (probe < 0 || name.size() >= sizeof request.ifr_name)
-            return false;
-        std::memcpy(request.ifr_name, name.c_str(), name.size());
-        return ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
+        if (known != m_loopback.end())
+            answer = known->second;
+        else if (name == "lo")
+            answer = true;
+        else if (probe >= 0 && name.size() < sizeof request.ifr_name) {
+            std::memcpy(request.ifr_name, name.c_str(), name.size());
+            answer = ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
+        }
+        loopback.emplace_back(name, answer);
+        return answer;
     };
 
     std::vector<InterfaceBytes> interfaces;
@@ -243,6 +266,7 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
     }
     if (!readable)
         return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
+    m_loopback = std::move(loopback);
     answer({interfaces, {}});
 }
 

@@ -9,6 +9,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QObject;
 class QSocketNotifier;
@@ -41,13 +44,14 @@ private:
         ~CounterFile() { close(); }
         CounterFile(const CounterFile&) = delete;
         CounterFile& operator=(const CounterFile&) = delete;
-        // False with the reason in failure when it cannot be read.
-        bool read(std::string& text, std::string& failure);
+        // False with the reason in failure when it cannot be read; the text holds until the next read.
+        bool read(std::string_view& text, std::string& failure);
         void close();
         const std::string& path() const { return m_path; }
 
     private:
         std::string m_path;
+        std::string m_text;
         int m_file = -1;
         bool m_kept = false;
     };
@@ -66,7 +70,8 @@ private:
     std::string m_proc;
     CounterFile m_processorFile;
     CounterFile m_networkFile;
-    int m_flagSocket = -1; // asks the network interfaces' flags
+    int m_flagSocket = -1;                                // asks the network interfaces' flags
+    std::vector<std::pair<std::string, bool>> m_loopback; // each interface last read: is it the loopback
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

@@ -542,4 +542,13 @@ TEST(Activity, NetworkBytesCountTrafficOnEveryInterfaceButLoopback) {
     EXPECT_LE(sentAfter - sentBefore, 100u * 1042u + 100u);
     EXPECT_GE(receivedAfter - receivedBefore, 50u * 542u);
     EXPECT_LE(receivedAfter - receivedBefore, 50u * 542u + 100u);
+
+    // With many interfaces the kernel's file is longer than the page it fills at a time: all are read.
+    for (int pair = 0; pair < 40; ++pair)
+        ASSERT_EQ(RunToEnd({"/bin/ip", "-n", spaces.a, "link", "add", "x" + std::to_string(pair), "type",
+                            "veth", "peer", "name", "y" + std::to_string(pair)}),
+                  0);
+    const auto many = read();
+    EXPECT_EQ(many.size(), 81u);
+    EXPECT_TRUE(many.count("hva") && many.count("x0") && many.count("y39"));
 }
