@@ -106,6 +106,7 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     };
     SetBeforeSuspend(storeSchedule);
     m_planner->setBeforeSleep(storeSchedule);
+    m_planner->setEndCalledOff([this] { SessionEndCalledOff(); });
     // A termination request ends the program as "Exit" does, as soon as it comes.
     SetTerminationHandler([this] {
         if (!m_exitRequested)
@@ -280,6 +281,16 @@ void TFormCtrl::SessionEnding() {
     storeSettings();
     if (FormSch)
         FormSch->StoreSchedule();
+}
+
+void TFormCtrl::SessionEndCalledOff() {
+    // Another program or the user kept the session: the program goes on as it was before it was asked.
+    if (!m_sessionEnding || m_exitRequested || !m_unattended)
+        return;
+    m_sessionEnding = false;
+    setDialogs(&m_unattended->previous);
+    m_unattended.reset();
+    m_planner->resumeAfterEnding();
 }
 
 void TFormCtrl::tabChanged(int index) {

@@ -95,6 +95,8 @@ public:
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
     // session (and the program's own restart or log off) is not held up.
     void SessionEnding();
+    // The end of the session was called off after SessionEnding: the schedule runs and asks again.
+    void SessionEndCalledOff();
     // From "Exit", a termination request or the end of the session on, nobody is waited for: a store that
     // fails is one line on stderr, and any box or dialog asked for is answered Cancel without being shown.
     bool ending() const { return m_unattended != nullptr; }

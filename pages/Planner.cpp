@@ -40,6 +40,11 @@ Planner::Planner(std::function<bool()> remind, QObject* parent)
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &Planner::wake);
     platform().clock().watchChanges([this](ClockChange change) {
+        if (change == ClockChange::SessionEndCancelled) {
+            if (m_endCalledOff)
+                m_endCalledOff();
+            return;
+        }
         if (change == ClockChange::Suspending) {
             if (m_beforeSleep && !m_ending)
                 m_beforeSleep();
@@ -233,6 +238,13 @@ void Planner::wake() {
     if (m_evaluate)
         m_evaluate();
     replan();
+}
+
+void Planner::resumeAfterEnding() {
+    if (!std::exchange(m_ending, false))
+        return;
+    wake();
+    emit changed();
 }
 
 void Planner::replan(bool notify) {

@@ -50,6 +50,8 @@ public:
     void setSchedule(const TScheduleManager* manager, std::function<void()> evaluate);
     // Stores what must survive before the computer goes to sleep.
     void setBeforeSleep(std::function<void()> store) { m_beforeSleep = std::move(store); }
+    // Told when the end of the session that was asked for is called off, so that the program goes on.
+    void setEndCalledOff(std::function<void()> goOn) { m_endCalledOff = std::move(goOn); }
 
     // The General action. Arming replaces the one armed before and ends its open reminder as Cancel.
     bool armAfter(ActionSource source, std::int32_t taskCode, std::int32_t seconds);
@@ -79,6 +81,8 @@ public:
     void replan(bool notify = true);
     // Once the program is on its way out nothing new is announced or run.
     void setEnding() { m_ending = true; }
+    // The session goes on after all: what is pending runs again, and what fell due meanwhile is looked at.
+    void resumeAfterEnding();
 
     // Milliseconds until the planned look.
     int plannedMs() const;
@@ -105,6 +109,7 @@ private:
     std::function<bool()> m_remind;
     std::function<void()> m_evaluate;
     std::function<void()> m_beforeSleep;
+    std::function<void()> m_endCalledOff;
     QTimer* m_timer;
     std::optional<AgendaClock> m_lastLook;
     bool m_resumed = false;

@@ -143,12 +143,13 @@ public:
                           const std::string& value) = 0;
 };
 
-// What the system announces that moves the wall clock under a running program.
+// What the system announces that moves the wall clock under a running program, or ends its time.
 enum class ClockChange {
-    Suspending,      // the computer is about to sleep or hibernate
-    Resumed,         // it is awake again
-    WallClockSet,    // the wall clock was set (by hand or by time synchronisation)
-    TimeZoneChanged, // the local time zone changed
+    Suspending,          // the computer is about to sleep or hibernate
+    Resumed,             // it is awake again
+    WallClockSet,        // the wall clock was set (by hand or by time synchronisation)
+    TimeZoneChanged,     // the local time zone changed
+    SessionEndCancelled, // the session was to end, and a program or the user called it off (Windows)
 };
 
 class WallClock {

@@ -21,7 +21,7 @@ constexpr auto currentUser = win::HKEY_CURRENT_USER;
 constexpr auto allAccess = win::KEY_ALL_ACCESS;
 constexpr std::uint32_t valueTypes[] = {win::REG_SZ, win::REG_EXPAND_SZ, win::REG_DWORD};
 constexpr std::uint32_t clockMessages[] = {win::WS_POPUP, win::WM_SETTINGCHANGE, win::WM_TIMECHANGE,
-                                           win::WM_POWERBROADCAST};
+                                           win::WM_POWERBROADCAST, win::WM_ENDSESSION};
 constexpr std::uintptr_t powerEvents[] = {win::PBT_APMSUSPEND, win::PBT_APMRESUMESUSPEND,
                                           win::PBT_APMRESUMEAUTOMATIC};
 constexpr long errors[] = {win::ERROR_SUCCESS, win::ERROR_FILE_NOT_FOUND, win::ERROR_ACCESS_DENIED,
@@ -85,7 +85,8 @@ static_assert(iv::valueTypes[0] == REG_SZ && iv::valueTypes[1] == REG_EXPAND_SZ 
 static_assert(iv::errors[0] == ERROR_SUCCESS && iv::errors[1] == ERROR_FILE_NOT_FOUND &&
               iv::errors[2] == ERROR_ACCESS_DENIED && iv::errors[3] == ERROR_MORE_DATA);
 static_assert(iv::clockMessages[0] == WS_POPUP && iv::clockMessages[1] == WM_SETTINGCHANGE &&
-              iv::clockMessages[2] == WM_TIMECHANGE && iv::clockMessages[3] == WM_POWERBROADCAST);
+              iv::clockMessages[2] == WM_TIMECHANGE && iv::clockMessages[3] == WM_POWERBROADCAST &&
+              iv::clockMessages[4] == WM_ENDSESSION);
 static_assert(iv::powerEvents[0] == PBT_APMSUSPEND && iv::powerEvents[1] == PBT_APMRESUMESUSPEND &&
               iv::powerEvents[2] == PBT_APMRESUMEAUTOMATIC);
 

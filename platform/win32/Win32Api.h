@@ -63,6 +63,7 @@ constexpr long ERROR_ACCESS_DENIED = 5;
 constexpr long ERROR_MORE_DATA = 234;
 constexpr std::uint32_t WS_POPUP = 0x80000000;
 constexpr std::uint32_t WM_SETTINGCHANGE = 0x001A;
+constexpr std::uint32_t WM_ENDSESSION = 0x0016;
 constexpr std::uint32_t WM_TIMECHANGE = 0x001E;
 constexpr std::uint32_t WM_POWERBROADCAST = 0x0218;
 constexpr std::uintptr_t PBT_APMSUSPEND = 0x4;

@@ -63,6 +63,9 @@ std::intptr_t Win32Platform::clockMessage(Handle window, std::uint32_t message, 
         }
     } else if (message == win::WM_TIMECHANGE) {
         change = ClockChange::WallClockSet;
+    } else if (message == win::WM_ENDSESSION && wParam == 0) {
+        // Every top-level window hears how the end of the session that was asked for turned out.
+        change = ClockChange::SessionEndCancelled;
     } else if (message == win::WM_SETTINGCHANGE && lParam != 0) {
         // The regional settings, which the time zone is changed among, broadcast "intl". A change of the
         // zone itself also comes as WM_TIMECHANGE.

@@ -136,6 +136,7 @@ private slots:
     void exitBeforeTheWindowWasShownLeavesTheScheduleAlone();
     void storeFaultsAtTheEndGoToStderrWithoutABox();
     void agreesToTheEndOfTheSession();
+    void goesOnWhenTheEndOfTheSessionIsCalledOff();
     void exitAndTerminationEndTheProgramInOrder();
     void commandLineRequestsArmTheGeneralPageAndTellWhatIsPending();
     void postponedActionsComeBackAndCanBeCancelled();
@@ -606,6 +607,32 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QVERIFY(again.fake.storedFiles.count(ScheduleFile));
     QVERIFY(again.fake.storedFiles.count(SettingsFile));
     QVERIFY(second.close());
+}
+
+void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
+    World w;
+    TFormCtrl window;
+    QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
+    window.SessionEnding();
+    pass(window, w, 1000); // due while the session ends: nothing runs, nothing is asked
+    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+
+    // Another program kept the session: the action comes through its reminder, and a close only hides.
+    w.fake.announce(ClockChange::SessionEndCancelled);
+    QVERIFY(!window.sessionEnding() && !window.ending());
+    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
+        QTest::mouseClick(static_cast<TFormExecuteTip&>(dialog).Button2, Qt::LeftButton);
+        return dialog.result();
+    });
+    QTRY_COMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+    QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
+    window.show();
+    QVERIFY(!window.close());
+
+    // Called off once the user chose "Exit": the program still goes.
+    window.Tray->Exit1->trigger();
+    w.fake.announce(ClockChange::SessionEndCancelled);
+    QVERIFY(window.exitRequested() && window.ending());
 }
 
 void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {

@@ -35,6 +35,8 @@ std::string nameOf(ClockChange change) {
         return "clock set";
     case ClockChange::TimeZoneChanged:
         return "zone changed";
+    case ClockChange::SessionEndCancelled:
+        return "end called off";
     }
     return "?";
 }

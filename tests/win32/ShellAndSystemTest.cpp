@@ -159,8 +159,10 @@ TEST_F(SystemCalls, ClockChangesComeFromBroadcastsToAHiddenWindowThroughMessageD
     MSG message{};
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&message);
+    // The end of a session that was called off, as Windows sends it to each top-level window.
+    ::SendMessageA(window, WM_ENDSESSION, FALSE, 0);
     EXPECT_EQ(heard, (std::vector<ClockChange>{ClockChange::WallClockSet, ClockChange::Suspending,
-                                               ClockChange::Resumed}));
+                                               ClockChange::Resumed, ClockChange::SessionEndCancelled}));
 
     backend.clock().watchChanges({});
     EXPECT_EQ(::FindWindowA(Win32Platform::ClockWindowClass, nullptr), nullptr);

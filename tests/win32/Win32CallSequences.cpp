@@ -542,7 +542,9 @@ TEST(Win32Calls, ClockChangesAreHeardOnAHiddenTopLevelWindow) {
         {Setting, 0, "Intl", {C::TimeZoneChanged}, 0, {"DefWindowProcA(1000, 0x1A, 0x0)"}},
         {Setting, 0x2F, "Environment", {}, 0, {"DefWindowProcA(1000, 0x1A, 0x2F)"}},
         {Setting, 0x2F, nullptr, {}, 0, {"DefWindowProcA(1000, 0x1A, 0x2F)"}},
-        {0x81, 0, nullptr, {}, 0, {"DefWindowProcA(1000, 0x81, 0x0)"}}, // not ours
+        {win::WM_ENDSESSION, 0, nullptr, {C::SessionEndCancelled}, 0, {"DefWindowProcA(1000, 0x16, 0x0)"}},
+        {win::WM_ENDSESSION, 1, nullptr, {}, 0, {"DefWindowProcA(1000, 0x16, 0x1)"}}, // it ends: Qt quits
+        {0x81, 0, nullptr, {}, 0, {"DefWindowProcA(1000, 0x81, 0x0)"}},               // not ours
     };
     for (const auto& m : messages) {
         heard.clear();
