@@ -96,7 +96,7 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         // Agree to the end of the session: store now, and let the window close when asked.
         connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { SessionEnding(); });
+                [this](QSessionManager&) { SessionEndAsked(); });
         app->installEventFilter(this);
     }
     // The schedule is stored before the computer goes to sleep, as before every task a schedule item runs.
@@ -119,6 +119,7 @@ TFormCtrl::~TFormCtrl() {
     // The window goes only when the program ends.
     beginEnding();
     Timer1->stop();
+    SessionEndTimer->stop();
     m_planner->setSchedule(nullptr, {});
     if (auto* app = QCoreApplication::instance())
         app->removeEventFilter(this);
@@ -203,6 +204,12 @@ void TFormCtrl::buildWindow() {
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+
+    SessionEndTimer = new QTimer(this);
+    SessionEndTimer->setObjectName("SessionEndTimer");
+    SessionEndTimer->setSingleShot(true);
+    SessionEndTimer->setInterval(SessionEndWaitMs);
+    connect(SessionEndTimer, &QTimer::timeout, this, [this] { SessionEndCalledOff(); });
 }
 
 void TFormCtrl::FormCreate() {
@@ -283,8 +290,14 @@ void TFormCtrl::SessionEnding() {
         FormSch->StoreSchedule();
 }
 
+void TFormCtrl::SessionEndAsked() {
+    SessionEnding();
+    SessionEndTimer->start();
+}
+
 void TFormCtrl::SessionEndCalledOff() {
     // Another program or the user kept the session: the program goes on as it was before it was asked.
+    SessionEndTimer->stop();
     if (!m_sessionEnding || m_exitRequested || !m_unattended)
         return;
     m_sessionEnding = false;

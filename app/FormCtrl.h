@@ -59,6 +59,9 @@ public:
     QAction* help2;
     QAction* about1;
     QTimer* Timer1;
+    // Runs from a session manager's request to store on: a program still running when it runs out goes on.
+    QTimer* SessionEndTimer;
+    static constexpr int SessionEndWaitMs = 120000;
 
     TrayMenu* Tray; // the notification area's icon and menu
 
@@ -97,6 +100,10 @@ public:
     void SessionEnding();
     // The end of the session was called off after SessionEnding: the schedule runs and asks again.
     void SessionEndCalledOff();
+    // The session manager asks the program to store its data: at the end of the session, but also when it
+    // only saves the session, and the X11 ones do not say when an end is called off. So SessionEnding, and
+    // SessionEndCalledOff once SessionEndTimer runs out (Windows says so at once).
+    void SessionEndAsked();
     // From "Exit", a termination request or the end of the session on, nobody is waited for: a store that
     // fails is one line on stderr, and any box or dialog asked for is answered Cancel without being shown.
     bool ending() const { return m_unattended != nullptr; }

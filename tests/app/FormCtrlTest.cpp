@@ -629,6 +629,18 @@ void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
     window.show();
     QVERIFY(!window.close());
 
+    // A session manager that only saves the session, or does not say that its end was called off: the
+    // program goes on once the wait runs out, and a call-off that is told ends the wait.
+    window.SessionEndAsked();
+    QVERIFY(window.ending() && window.SessionEndTimer->isActive());
+    QVERIFY(window.SessionEndTimer->remainingTime() > 60000); // not while a slow end of session is on its way
+    window.SessionEndTimer->start(1);
+    QTRY_VERIFY(!window.ending());
+    QVERIFY(!window.sessionEnding());
+    window.SessionEndAsked();
+    w.fake.announce(ClockChange::SessionEndCancelled);
+    QVERIFY(!window.ending() && !window.SessionEndTimer->isActive());
+
     // Called off once the user chose "Exit": the program still goes.
     window.Tray->Exit1->trigger();
     w.fake.announce(ClockChange::SessionEndCancelled);
