@@ -313,17 +313,20 @@ void LinuxActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) 
     askIdleServices(0, std::move(answer));
 }
 
-void LinuxActivity::askIdleServices(std::size_t first, std::function<void(Reading<std::int64_t>)> answer) {
-    if (first >= std::size(kIdleServices))
+void LinuxActivity::askIdleServices(std::size_t tried, std::function<void(Reading<std::int64_t>)> answer) {
+    if (tried >= std::size(kIdleServices))
         return answer({std::nullopt, kNoIdleSource});
-    const IdleService& peer = kIdleServices[first];
+    // The service that answered last is asked first, then the others in their order: on KDE the GNOME
+    // service is not asked in vain at every sample.
+    const std::size_t index = tried == 0 ? m_idleService : tried - 1 < m_idleService ? tried - 1 : tried;
+    const IdleService& peer = kIdleServices[index];
     const QDBusMessage call =
         QDBusMessage::createMethodCall(QString::fromLatin1(peer.service), QString::fromLatin1(peer.path),
                                        QString::fromLatin1(peer.interface), QString::fromLatin1(peer.method));
     auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, kBusTimeoutMs),
                                                 m_calls.get());
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, m_calls.get(),
-                     [this, first, answer = std::move(answer)](QDBusPendingCallWatcher* finished) {
+                     [this, tried, index, answer = std::move(answer)](QDBusPendingCallWatcher* finished) {
                          finished->deleteLater();
                          const QDBusMessage reply = finished->reply();
                          bool ok = false;
@@ -331,10 +334,12 @@ void LinuxActivity::askIdleServices(std::size_t first, std::function<void(Readin
                              reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1
                                  ? reply.arguments().first().toLongLong(&ok)
                                  : 0;
-                         if (ok && idle >= 0)
+                         if (ok && idle >= 0) {
+                             m_idleService = index;
                              answer({idle, {}});
-                         else
-                             askIdleServices(first + 1, answer);
+                         } else {
+                             askIdleServices(tried + 1, answer);
+                         }
                      });
 }
 

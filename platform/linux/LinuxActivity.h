@@ -63,7 +63,8 @@ private:
     };
 
     std::optional<std::int64_t> x11IdleMs();
-    void askIdleServices(std::size_t first, std::function<void(Reading<std::int64_t>)> answer);
+    // tried: how many services were asked already for this reading.
+    void askIdleServices(std::size_t tried, std::function<void(Reading<std::int64_t>)> answer);
     void processEnded(std::uint32_t processId);
 
     std::string m_displayName;
@@ -72,6 +73,7 @@ private:
     CounterFile m_networkFile;
     int m_flagSocket = -1;                                // asks the network interfaces' flags
     std::vector<std::pair<std::string, bool>> m_loopback; // each interface last read: is it the loopback
+    std::size_t m_idleService = 0;                        // the desktop's idle service that answered last
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

@@ -23,6 +23,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 using namespace halvo;
@@ -226,14 +227,17 @@ TEST(Activity, IdleTimeComesFromTheDesktopWhenXCannotTell) {
         std::string display;
         QString gnome; // the idle monitor's code; empty: not running
         QString kde;
-        std::string expected; // the idle time in ms, or the failure
+        std::string expected; // the idle time in ms, or the failure, at each of two readings
+        int gnomeAsked;       // how often the GNOME service was asked over the two
     };
     const std::vector<Case> cases = {
-        {"GNOME on Wayland, X not asked", "wayland", server.display, "ret = 4242000", "ret = 7", "4242000"},
-        {"KDE on Wayland", "wayland", server.display, "", "ret = 90000", "90000"},
-        {"GNOME refuses, KDE answers", "wayland", server.display, refuse, "ret = 1234", "1234"},
-        {"X11 without its server", "x11", noServer, "ret = 5000", refuse, "5000"},
-        {"nobody answers", "wayland", server.display, "", refuse, kNoIdleSource},
+        {"GNOME on Wayland, X not asked", "wayland", server.display, "ret = 4242000", "ret = 7", "4242000",
+         2},
+        {"KDE on Wayland", "wayland", server.display, "", "ret = 90000", "90000", 0},
+        {"GNOME refuses, KDE answers, and is asked first the next time", "wayland", server.display, refuse,
+         "ret = 1234", "1234", 1},
+        {"X11 without its server", "x11", noServer, "ret = 5000", refuse, "5000", 2},
+        {"nobody answers", "wayland", server.display, "", refuse, kNoIdleSource, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,17 +252,35 @@ TEST(Activity, IdleTimeComesFromTheDesktopWhenXCannotTell) {
                 QStringLiteral("org.gnome.Mutter.IdleMonitor"));
             ASSERT_TRUE(gnome->running);
             const QString name = QStringLiteral("org.gnome.Mutter.IdleMonitor");
-            const QDBusMessage reply =
-                CallMock(false, name, QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
-                         QStringLiteral("AddMethod"),
-                         {name, QStringLiteral("GetIdletime"), QString(), QStringLiteral("t"), c.gnome});
-            ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+            for (const auto& [method, out, code] :
+                 {std::tuple{"GetIdletime", "t", "self.asked = getattr(self, 'asked', 0) + 1\n" + c.gnome},
+                  std::tuple{"Asked", "u", QStringLiteral("ret = getattr(self, 'asked', 0)")}}) {
+                const QDBusMessage reply =
+                    CallMock(false, name, QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
+                             QStringLiteral("AddMethod"),
+                             {name, QString::fromLatin1(method), QString(), QString::fromLatin1(out), code});
+                ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+            }
         }
         kdeAnswers(c.kde);
         LinuxActivity activity(c.display);
-        const auto idle = IdleOf(activity);
-        ASSERT_TRUE(idle);
-        EXPECT_EQ(idle->value ? std::to_string(*idle->value) : idle->failure, c.expected);
+        for (int reading = 0; reading < 2; ++reading) {
+            const auto idle = IdleOf(activity);
+            ASSERT_TRUE(idle);
+            EXPECT_EQ(idle->value ? std::to_string(*idle->value) : idle->failure, c.expected);
+        }
+        if (gnome) {
+            const QDBusMessage asked = QDBusConnection::sessionBus().call(
+                QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Mutter.IdleMonitor"),
+                                               QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"),
+                                               QStringLiteral("org.gnome.Mutter.IdleMonitor"),
+                                               QStringLiteral("Asked")),
+                QDBus::Block, 5000);
+            ASSERT_EQ(asked.arguments().size(), 1) << asked.errorMessage().toStdString();
+            EXPECT_EQ(asked.arguments().first().toInt(), c.gnomeAsked);
+        } else {
+            EXPECT_EQ(c.gnomeAsked, 0);
+        }
     }
     kdeAnswers(QStringLiteral("ret = 0"));
 }
