@@ -19,7 +19,8 @@ long long threadNs() {
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-// Reads the file whole from its start; the kernel makes it anew.
+// Reads the file whole from its start; the kernel makes it anew. As the program does, a short read of a
+// short file is the whole of it.
 bool readWhole(int file) {
     char buffer[4096];
     off_t at = 0;
@@ -27,9 +28,9 @@ bool readWhole(int file) {
         const ssize_t got = pread(file, buffer, sizeof buffer, at);
         if (got < 0)
             return false;
-        if (got == 0)
-            return true;
         at += got;
+        if (got == 0 || (got < ssize_t(sizeof buffer) && at < 2048))
+            return true;
     }
 }
 
