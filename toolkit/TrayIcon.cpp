@@ -106,9 +106,10 @@ bool x11TrayPresent() {
 #endif
 }
 
-// Whether the icon sits in a tray: Qt's X11 tray icon window is taken in by the tray's reparenting it. With
-// no such window the icon went to a StatusNotifier host, or Qt found no tray when it was shown and made
-// none: only the first is in a tray.
+// Whether the icon sits in a tray: Qt's X11 tray icon window is taken in by the tray's reparenting it, and
+// shown there (a tray may take the window in and leave its own holder of it unmapped). With no such window
+// the icon went to a StatusNotifier host, or Qt found no tray when it was shown and made none: only the
+// first is in a tray.
 bool iconDocked() {
 #ifdef HALVO_X11_TRAY
     xcb_connection_t* connection = x11Connection();
@@ -119,9 +120,15 @@ bool iconDocked() {
             continue;
         xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
             connection, xcb_query_tree(connection, xcb_window_t(widget->winId())), nullptr);
-        const bool docked = tree && tree->parent != tree->root;
+        const bool reparented = tree && tree->parent != tree->root;
         std::free(tree);
-        return docked;
+        if (!reparented)
+            return false;
+        xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, xcb_window_t(widget->winId())), nullptr);
+        const bool shown = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(attributes);
+        return shown;
     }
     return statusNotifierHostPresent();
 #else
