@@ -241,10 +241,8 @@ void Planner::wake() {
 }
 
 void Planner::resumeAfterEnding() {
-    if (!std::exchange(m_ending, false))
-        return;
-    wake();
-    emit changed();
+    if (std::exchange(m_ending, false))
+        wake(); // its plan tells that what is pending changed
 }
 
 void Planner::replan(bool notify) {

@@ -183,11 +183,6 @@ void SlidingPopupTest::messageTaskShowsItsLinesInThePopup() {
 
 // On a real X server: whether a window takes the focus is the X server's and Qt's business together.
 int main(int argc, char** argv) {
-    XvfbServer server;
-    if (!server.use())
-        return 1;
-    QApplication app(argc, argv);
-    SlidingPopupTest test;
-    return QTest::qExec(&test, argc, argv);
+    return RunOnXvfb<SlidingPopupTest>(argc, argv);
 }
 #include "SlidingPopupTest.moc"

@@ -148,12 +148,7 @@ void TrayIconTest::anIconLeftHiddenByTheTrayIsDockedAgain() {
 }
 
 int main(int argc, char** argv) {
-    XvfbServer server;
-    if (!server.use())
-        return 1;
-    QApplication app(argc, argv);
-    TrayIconTest test;
-    return QTest::qExec(&test, argc, argv);
+    return RunOnXvfb<TrayIconTest>(argc, argv);
 }
 
 #include "TrayIconTest.moc"

@@ -4,8 +4,10 @@
 // application object and stopped after it. It picks a free display itself (-displayfd) and never touches
 // the display of the machine.
 
+#include <QApplication>
 #include <QProcess>
 #include <QString>
+#include <QTest>
 
 #include <cstdio>
 
@@ -60,3 +62,13 @@ private:
     QProcess m_process;
     QString m_display;
 };
+
+// The main of a window test: its server first, then the application, then the test object's slots.
+template <typename Test> int RunOnXvfb(int argc, char** argv) {
+    XvfbServer server;
+    if (!server.use())
+        return 1;
+    QApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
