@@ -47,6 +47,17 @@ TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
     TrayIcon1 = new TrayIcon(&window, window.windowIcon(), PopupMenu1);
     connect(&m_planner, &Planner::changed, this, &TrayMenu::Refresh);
     connect(&m_planner, &Planner::readingChanged, this, &TrayMenu::RefreshReading);
+    // An icon that draws its own tooltip has the text made when the tooltip shows, with the newest reading;
+    // any other tray is told each change, and each reading.
+    connect(TrayIcon1, &TrayIcon::toolTipWanted, this, [this] { TrayIcon1->setToolTip(TrayToolTip()); });
+    const auto askForReadings = [this] {
+        m_planner.setReadingShown(Planner::ReadingViewer::Tray, !TrayIcon1->toolTipOnDemand());
+    };
+    connect(TrayIcon1, &TrayIcon::iconShown, this, [this, askForReadings] {
+        askForReadings();
+        Refresh();
+    });
+    askForReadings();
     // The tooltip counts an open reminder down with it.
     ExecuteTipReminder::SetCountObserver([this] { Refresh(); });
     connect(this, &QObject::destroyed, [] { ExecuteTipReminder::SetCountObserver({}); });
@@ -71,10 +82,13 @@ void TrayMenu::CancelPostponed1Click() {
 void TrayMenu::Refresh() {
     // A postponed action that came back is still the tray's to cancel while its reminder is open.
     CancelPostponed1->setVisible(m_planner.hasPostponed());
-    TrayIcon1->setToolTip(TrayToolTip());
+    if (!TrayIcon1->toolTipOnDemand())
+        TrayIcon1->setToolTip(TrayToolTip());
 }
 
 void TrayMenu::RefreshReading() {
+    if (TrayIcon1->toolTipOnDemand())
+        return;
     const QString reading = QString::fromStdString(m_planner.conditionReading());
     if (!m_aroundReading || reading.isEmpty())
         return Refresh();

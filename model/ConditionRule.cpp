@@ -87,16 +87,21 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
     if (m_lastMs && elapsedMs <= *m_lastMs)
         return; // no time has passed to judge
     // An interface seen for the first time brings nothing to this interval; one that went away, nothing.
+    // The interfaces mostly come in the same order: each is looked for in its last place first.
     std::uint64_t bytes = 0;
-    std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> counters;
-    for (const InterfaceBytes& interface : *reading.value) {
-        counters[interface.name] = {interface.received, interface.sent};
-        const auto before = m_lastBytes.find(interface.name);
+    const std::vector<InterfaceBytes>& interfaces = *reading.value;
+    for (std::size_t i = 0; i < interfaces.size(); ++i) {
+        const InterfaceBytes& interface = interfaces[i];
+        const auto sameName = [&](const InterfaceBytes& last) { return last.name == interface.name; };
+        auto before = i < m_lastBytes.size() && sameName(m_lastBytes[i])
+                          ? m_lastBytes.begin() + std::ptrdiff_t(i)
+                          : m_lastBytes.end();
+        if (before == m_lastBytes.end())
+            before = std::find_if(m_lastBytes.begin(), m_lastBytes.end(), sameName);
         if (before != m_lastBytes.end())
-            bytes += grown(interface.received, before->second.first) +
-                     grown(interface.sent, before->second.second);
+            bytes += grown(interface.received, before->received) + grown(interface.sent, before->sent);
     }
-    m_lastBytes = std::move(counters);
+    m_lastBytes = interfaces;
     if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs)
         return restart(elapsedMs);
     const std::int64_t durationMs = elapsedMs - *m_lastMs;

@@ -15,7 +15,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -67,7 +66,7 @@ private:
     std::deque<Interval> m_window;
     std::uint64_t m_windowAmount = 0, m_windowOutOf = 0; // the window's sums, kept as it slides
     ProcessorTimes m_lastTimes;
-    std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> m_lastBytes; // received, sent
+    std::vector<InterfaceBytes> m_lastBytes;
     bool m_ended = false;
 };
 

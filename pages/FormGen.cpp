@@ -252,6 +252,7 @@ void TFormGen::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     FormShow();
+    m_planner.setReadingShown(Planner::ReadingViewer::Page, true);
     probeCondition(); // shows the reading
 }
 
@@ -259,6 +260,7 @@ void TFormGen::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // Out of view nothing is read for the page.
     if (!event->spontaneous()) {
+        m_planner.setReadingShown(Planner::ReadingViewer::Page, false);
         m_probeTimer->stop();
         m_probe.reset();
     }
@@ -564,7 +566,8 @@ void selectCode(QComboBox* list, std::int32_t taskCode) {
 } // namespace
 
 void TFormGen::ShowArmed() {
-    showReading();
+    if (isVisible()) // else shown with the page
+        showReading();
     const AgendaEntry* entry = armed();
     const int id = entry ? entry->id : 0;
     if (id == m_shownId)

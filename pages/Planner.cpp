@@ -1,5 +1,6 @@
 #include "Planner.h"
 
+#include "CounterSampler.h"
 #include "FormExecuteTip.h"
 #include "model/ConditionWatch.h"
 #include "platform/Platform.h"
@@ -59,6 +60,7 @@ Planner::Planner(std::function<bool()> remind, QObject* parent)
 }
 
 Planner::~Planner() {
+    m_counterSampler.reset();
     platform().clock().watchChanges({});
 }
 
@@ -95,8 +97,11 @@ void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
             ready("not an action that can be armed");
         return;
     }
-    m_watch =
-        std::make_unique<ConditionWatch>(platform().activity(), conditions, [this] { conditionsChanged(); });
+    // Answers on the sampling thread are judged there once the sample is done.
+    m_watch = std::make_unique<ConditionWatch>(platform().activity(), conditions, [this] {
+        if (!m_samplingOffThread)
+            conditionsChanged();
+    });
     ConditionWatch* watch = m_watch.get();
     watch->Start(platform().clock().elapsedMs(),
                  [this, watch, source, taskCode, conditions, ready](const std::string& failure) {
@@ -107,7 +112,7 @@ void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
                          m_watch.reset();
                      } else if (m_agenda.ArmWhen(source, taskCode, conditions, ReadAgendaClock())) {
                          m_watchedId = m_agenda.General()->id;
-                         m_sampler->start();
+                         startSampling(conditions);
                      }
                      replan();
                      if (ready)
@@ -118,12 +123,50 @@ void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
 }
 
 std::string Planner::conditionReading() const {
-    return m_watch && m_watchedId ? m_watch->LiveReading() : std::string();
+    if (!m_watch || !m_watchedId)
+        return {};
+    const auto hold = holdWatch();
+    return m_watch->LiveReading();
+}
+
+void Planner::startSampling(const std::vector<ConditionSpec>& conditions) {
+    const bool counters = std::all_of(conditions.begin(), conditions.end(), [](const ConditionSpec& spec) {
+        return spec.kind == ConditionKind::ProcessorBelow || spec.kind == ConditionKind::NetworkBelow;
+    });
+    if (!counters || !platform().activity().countersOnAnyThread())
+        return m_sampler->start();
+    // The interface thread hears of a sample when the conditions hold, or when a page shows the reading
+    // and it changed; the tray reads it when its tooltip shows, and each look tells it.
+    const auto sample = [this, told = std::string()]() mutable {
+        m_samplingOffThread = true;
+        m_watch->Sample(platform().clock().elapsedMs());
+        m_samplingOffThread = false;
+        if (m_watch->Holds())
+            return true;
+        if (m_readingViewers == 0)
+            return false;
+        std::string reading = m_watch->LiveReading();
+        return reading != std::exchange(told, reading);
+    };
+    m_counterSampler =
+        std::make_unique<CounterSampler>(SampleMs, sample, this, [this] { conditionsChanged(); });
+}
+
+std::unique_lock<std::mutex> Planner::holdWatch() const {
+    return m_counterSampler ? std::unique_lock(m_counterSampler->lock()) : std::unique_lock<std::mutex>();
+}
+
+void Planner::setReadingShown(ReadingViewer viewer, bool shown) {
+    if (shown)
+        m_readingViewers |= unsigned(viewer);
+    else
+        m_readingViewers &= ~unsigned(viewer);
 }
 
 void Planner::stopWatch() {
     m_shownReading.clear();
     m_sampler->stop();
+    m_counterSampler.reset();
     m_watch.reset();
     m_watchedId = 0;
 }
@@ -131,17 +174,25 @@ void Planner::stopWatch() {
 void Planner::conditionsChanged() {
     if (!m_watch || !m_watchedId)
         return;
+    bool holds = false;
+    std::string reading;
+    {
+        const auto hold = holdWatch();
+        holds = m_watch->Holds();
+        reading = m_watch->LiveReading();
+    }
     const AgendaEntry* entry = m_agenda.Find(m_watchedId);
-    const bool held = entry && entry->state != ActionState::Reminding && m_watch->Holds() && !m_ending;
+    const bool held = entry && entry->state != ActionState::Reminding && holds && !m_ending;
     if (held) {
         const int id = m_watchedId;
         m_sampler->stop();
+        m_counterSampler.reset();
         m_agenda.ConditionsHeld(id);
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
     }
     // Told only when the reading shows something new, and once for all the answers of one sample.
     m_notifyWhole = m_notifyWhole || held;
-    if ((!held && m_watch->LiveReading() == m_shownReading) || m_notifyPending)
+    if ((!held && reading == m_shownReading) || m_notifyPending)
         return;
     m_notifyPending = true;
     if (!m_sampling)
@@ -152,8 +203,7 @@ void Planner::conditionsChanged() {
 }
 
 void Planner::tellChanged() {
-    if (m_watch)
-        m_shownReading = m_watch->LiveReading();
+    m_shownReading = conditionReading();
     if (std::exchange(m_notifyWhole, false) || !m_watch)
         emit changed();
     else

@@ -4,7 +4,9 @@
 // one-shot or a schedule item due, a five-minute warning) and otherwise once a minute, runs what came due
 // through the one reminder, and looks again at once when the system says the computer woke up or the clock
 // or its time zone changed. A moment that went by more than two minutes ago is not run but reported. An
-// action that waits for conditions is sampled every five seconds while it is armed, and only then.
+// action that waits for conditions is sampled every five seconds while it is armed, and only then: on a
+// thread of its own when every condition is read from counters that can be read there, so that the
+// interface thread sleeps through the samples.
 
 #include "model/Agenda.h"
 #include "model/ConditionRule.h"
@@ -12,9 +14,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class QTimer;
@@ -22,6 +26,7 @@ class QTimer;
 namespace halvo {
 
 class ConditionWatch;
+class CounterSampler;
 class NotificationPopup;
 class TFormExecuteTip;
 
@@ -64,6 +69,11 @@ public:
                  std::function<void(const std::string& failure)> ready);
     // The live readings of the armed conditions ("now 812 KB/s"); empty when none are armed.
     std::string conditionReading() const;
+    // Who shows the live reading as it comes: while any does, each new one is told with readingChanged.
+    // Otherwise readings taken off the interface thread are only told with the next look, and read when
+    // asked.
+    enum class ReadingViewer : unsigned { Page = 1, Tray = 2 };
+    void setReadingShown(ReadingViewer viewer, bool shown);
     void setGeneralTask(std::int32_t taskCode);
     void disarmGeneral();
 
@@ -102,6 +112,9 @@ private:
     void notify(const std::vector<std::string>& texts);
     void closeReminder(int id);
     void stopWatch();
+    void startSampling(const std::vector<ConditionSpec>& conditions);
+    // Held while the watch is read, when a thread of its own samples it; none otherwise.
+    std::unique_lock<std::mutex> holdWatch() const;
     void conditionsChanged();
     void tellChanged();
 
@@ -125,6 +138,9 @@ private:
     bool m_notifyWhole = false; // the conditions held: more than the reading changed
     bool m_sampling = false;    // inside a sample: the change is told when it ends
     QTimer* m_sampler;
+    std::unique_ptr<CounterSampler> m_counterSampler; // samples the watch instead of m_sampler
+    std::atomic<unsigned> m_readingViewers = 0;
+    std::atomic<bool> m_samplingOffThread = false; // the watch's answers come on the sampling thread
 };
 
 } // namespace halvo

@@ -43,6 +43,10 @@ public:
     virtual void userIdle(std::function<void(Reading<std::int64_t> idleMs)> answer) = 0;
     virtual void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) = 0;
     virtual void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) = 0;
+    // True when processorTimes and networkBytes answer before they return and may also be called on one
+    // thread besides the interface thread, answering on it: they can then be sampled without waking the
+    // interface thread.
+    virtual bool countersOnAnyThread() const { return false; }
     // Failure "no battery" style reasons where the computer has none.
     virtual void powerSource(std::function<void(Reading<PowerSource>)> answer) = 0;
     // This user's processes that run the program name (the program file's name without its folder; on

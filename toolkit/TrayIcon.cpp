@@ -106,6 +106,14 @@ bool x11TrayPresent() {
 #endif
 }
 
+// Qt's window of the icon on an X11 tray; none when the icon went to a StatusNotifier host or is not shown.
+QWidget* x11IconWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QSystemTrayIconSys") && widget->testAttribute(Qt::WA_WState_Created))
+            return widget;
+    return nullptr;
+}
+
 // Whether the icon sits in a tray: Qt's X11 tray icon window is taken in by the tray's reparenting it, and
 // shown there (a tray may take the window in and leave its own holder of it unmapped). With no such window
 // the icon went to a StatusNotifier host, or Qt found no tray when it was shown and made none: only the
@@ -115,9 +123,7 @@ bool iconDocked() {
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return true;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (!widget->inherits("QSystemTrayIconSys") || !widget->testAttribute(Qt::WA_WState_Created))
-            continue;
+    if (QWidget* widget = x11IconWindow()) {
         xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
             connection, xcb_query_tree(connection, xcb_window_t(widget->winId())), nullptr);
         const bool reparented = tree && tree->parent != tree->root;
@@ -231,14 +237,16 @@ void TrayIcon::makeIcon() {
     m_icon = new QSystemTrayIcon(m_image, this);
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(m_toolTip);
-    m_icon->show();
+    // On an X11 tray the icon hears of the pointer resting on it before its tooltip shows.
+    m_icon->installEventFilter(this);
+    showIcon();
     // A tray that took the selection a moment before it could take icons in may drop the first request to
     // dock, or Qt may not yet see it and make no icon window: asked again while the icon is still outside.
     for (const int afterMs : {3000, 8000, 15000})
         QTimer::singleShot(afterMs, this, [this] {
             if (m_icon && x11TrayPresent() && !iconDocked()) {
                 m_icon->hide();
-                m_icon->show();
+                showIcon();
             }
         });
 }
@@ -263,11 +271,23 @@ bool TrayIcon::trayPresent() const {
     return m_icon && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+void TrayIcon::showIcon() {
+    m_icon->show();
+    m_toolTipOnDemand = x11IconWindow() != nullptr;
+    emit iconShown();
+}
+
+bool TrayIcon::toolTipOnDemand() const {
+    return m_icon && m_toolTipOnDemand;
+}
+
 bool TrayIcon::isVisible() const {
     return m_icon && m_icon->isVisible();
 }
 
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_icon && event->type() == QEvent::ToolTip)
+        emit toolTipWanted();
     if (watched != m_window)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::WindowStateChange && m_window->isMinimized() && isVisible()) {

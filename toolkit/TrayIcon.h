@@ -38,11 +38,18 @@ public:
     // Kept until the icon exists, so a tray that comes late shows the current text at once.
     void setToolTip(const QString& text);
     bool isVisible() const;
+    // The icon draws its own tooltip (on an X11 tray) and asks for the text with toolTipWanted when the
+    // pointer rests on it; elsewhere the tray or the system shows the last text set, whenever it likes.
+    bool toolTipOnDemand() const;
 
 signals:
     // No tray appeared within kTrayWaitMs of the start: the window is the user's only way in. The icon
     // still appears if a tray comes later.
     void noTrayAppeared();
+    // The pointer rests on the icon: its tooltip is about to show, and a text set now is the one shown.
+    void toolTipWanted();
+    // The icon was put in a tray (as a tray appeared, or at the start, or again).
+    void iconShown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +59,7 @@ private slots:
 
 private:
     void makeIcon();
+    void showIcon();
     bool trayPresent() const;
     // Starts listening for a tray to come; stopTrayWatch ends that once the icon is made.
     void startTrayWatch();
@@ -65,6 +73,7 @@ private:
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu;
     bool m_watching = false;
+    bool m_toolTipOnDemand = false;  // as the icon was last shown
     QObject* m_busWatch = nullptr;   // the session bus's watcher of the StatusNotifier watcher's name
     std::uint32_t m_managerAtom = 0; // MANAGER and _NET_SYSTEM_TRAY_S<screen> on X11; 0 when not there
     std::uint32_t m_traySelection = 0;

@@ -38,12 +38,18 @@ void FakeActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) {
 }
 
 void FakeActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
+    std::unique_lock hold(countersLock);
     ++processorAsked;
-    reply([answer, value = processor] { answer(value); });
+    Reading<ProcessorTimes> value = processor;
+    hold.unlock();
+    reply([answer, value] { answer(value); });
 }
 
 void FakeActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
-    reply([answer, value = network] { answer(value); });
+    std::unique_lock hold(countersLock);
+    Reading<std::vector<InterfaceBytes>> value = network;
+    hold.unlock();
+    reply([answer, value] { answer(value); });
 }
 
 void FakeActivity::powerSource(std::function<void(Reading<PowerSource>)> answer) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,11 +36,16 @@ public:
     std::set<std::uint32_t> watched() const;
     // How many processor readings were asked for.
     int processorAsked = 0;
+    // Counters read on any thread, as the real backends' are: processor and network are then changed
+    // under countersLock.
+    bool countersAnyThread = false;
+    std::mutex countersLock;
 
     // ---- Activity ----
     void userIdle(std::function<void(Reading<std::int64_t>)> answer) override;
     void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) override;
     void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) override;
+    bool countersOnAnyThread() const override { return countersAnyThread; }
     void powerSource(std::function<void(Reading<PowerSource>)> answer) override;
     std::vector<std::uint32_t> processesRunning(const std::string& name) override;
     bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/fake/FakeActivity.h"
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
@@ -57,7 +58,7 @@ public:
     // Time passing (awake or asleep): moves the wall clock and, forward, elapsed too.
     void advanceMilliseconds(long long ms);
     // The clock that counts sleep and that setting the wall clock does not move; settable on its own.
-    std::int64_t elapsed = 0;
+    std::atomic<std::int64_t> elapsed = 0; // read on a sampling thread too
     // Passes a change to the watcher, as the system would; nothing when none watches.
     void announce(ClockChange change);
     bool watchingChanges() const { return static_cast<bool>(m_clockWatcher); }

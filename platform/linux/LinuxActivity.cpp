@@ -189,12 +189,12 @@ LinuxActivity::~LinuxActivity() {
 
 // ---- Processor and network: the kernel's counters
 
-void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
+Reading<ProcessorTimes> LinuxActivity::readProcessorTimes() {
     const std::string& path = m_processorFile.path();
     std::string_view text;
     std::string failure;
     if (!m_processorFile.read(text, failure))
-        return answer({std::nullopt, failure});
+        return {std::nullopt, failure};
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
     const std::string_view first = text.substr(0, text.find('\n'));
@@ -203,28 +203,36 @@ void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> 
     std::uint64_t field[8] = {};
     const int count = readNumbers(first.substr(labelEnd), field, 8);
     if (label != "cpu" || count < 4)
-        return answer({std::nullopt, path + " has no processor times"});
+        return {std::nullopt, path + " has no processor times"};
     ProcessorTimes times;
     times.busy = field[0] + field[1] + field[2] + field[5] + field[6] + field[7];
     times.total = times.busy + field[3] + field[4];
-    answer({times, {}});
+    return {times, {}};
 }
 
-void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
+Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
     const std::string& path = m_networkFile.path();
     std::string_view text;
     std::string failure;
     if (!m_networkFile.read(text, failure))
-        return answer({std::nullopt, failure});
+        return {std::nullopt, failure};
     // The interface flags come through a socket, which lives in this process's network namespace as the
     // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.
     if (m_flagSocket < 0)
         m_flagSocket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     const int probe = m_flagSocket;
-    // Whether an interface is the loopback is asked once while it stays: the answers of the last reading
-    // are kept, and an interface that went away and came back is asked again.
-    std::vector<std::pair<std::string, bool>> loopback;
-    const auto isLoopback = [&](const std::string& name) {
+    // Whether an interface is the loopback is asked once while it stays: the answers of the last reading are
+    // kept in its order, so an interface in the same place is known at once, and one that went away and
+    // came back is asked again. Nothing is made anew while the interfaces stay.
+    std::size_t kept = 0; // answers taken in place so far
+    bool changed = false; // the interfaces differ from the last reading's: the answers go to m_newLoopback
+    const auto isLoopback = [&](std::string_view name) {
+        if (!changed && kept < m_loopback.size() && m_loopback[kept].first == name)
+            return m_loopback[kept++].second;
+        if (!changed) {
+            changed = true;
+            m_newLoopback.assign(m_loopback.begin(), m_loopback.begin() + std::ptrdiff_t(kept));
+        }
         const auto known = std::find_if(m_loopback.begin(), m_loopback.end(),
                                         [&](const auto& entry) { return entry.first == name; });
         bool answer = false;
@@ -234,14 +242,15 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
         else if (name == "lo")
             answer = true;
         else if (probe >= 0 && name.size() < sizeof request.ifr_name) {
-            std::memcpy(request.ifr_name, name.c_str(), name.size());
+            std::memcpy(request.ifr_name, name.data(), name.size());
             answer = ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
         }
-        loopback.emplace_back(name, answer);
+        m_newLoopback.emplace_back(name, answer);
         return answer;
     };
 
     std::vector<InterfaceBytes> interfaces;
+    interfaces.reserve(m_loopback.size());
     std::string_view rest(text);
     std::string_view line;
     int lineNumber = 0;
@@ -259,15 +268,33 @@ void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<Interfac
             readable = false;
             break;
         }
-        std::string name(line.substr(0, colon));
-        name.erase(0, name.find_first_not_of(' '));
+        std::string_view name = line.substr(0, colon);
+        name.remove_prefix(std::min(name.find_first_not_of(' '), name.size()));
         if (!isLoopback(name))
-            interfaces.push_back({name, value[0], value[8]});
+            interfaces.push_back({std::string(name), value[0], value[8]});
     }
     if (!readable)
-        return answer({std::nullopt, path + " has a line that cannot be read: " + std::string(line)});
-    m_loopback = std::move(loopback);
-    answer({interfaces, {}});
+        return {std::nullopt, path + " has a line that cannot be read: " + std::string(line)};
+    if (changed)
+        m_loopback.swap(m_newLoopback);
+    else
+        m_loopback.resize(kept); // those left at the end went away
+    return {interfaces, {}};
+}
+
+// The sampling thread and the interface thread may both ask: one reading at a time, each answered after.
+void LinuxActivity::processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) {
+    std::unique_lock hold(m_countersLock);
+    Reading<ProcessorTimes> reading = readProcessorTimes();
+    hold.unlock();
+    answer(std::move(reading));
+}
+
+void LinuxActivity::networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) {
+    std::unique_lock hold(m_countersLock);
+    Reading<std::vector<InterfaceBytes>> reading = readNetworkBytes();
+    hold.unlock();
+    answer(std::move(reading));
 }
 
 // ---- The user's input

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +32,7 @@ public:
     void userIdle(std::function<void(Reading<std::int64_t> idleMs)> answer) override;
     void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) override;
     void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) override;
+    bool countersOnAnyThread() const override { return true; }
     void powerSource(std::function<void(Reading<PowerSource>)> answer) override;
     std::vector<std::uint32_t> processesRunning(const std::string& name) override;
     bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;
@@ -62,6 +64,8 @@ private:
         std::function<void()> ended;
     };
 
+    Reading<ProcessorTimes> readProcessorTimes();
+    Reading<std::vector<InterfaceBytes>> readNetworkBytes();
     std::optional<std::int64_t> x11IdleMs();
     // tried: how many services were asked already for this reading.
     void askIdleServices(std::size_t tried, std::function<void(Reading<std::int64_t>)> answer);
@@ -71,9 +75,11 @@ private:
     std::string m_proc;
     CounterFile m_processorFile;
     CounterFile m_networkFile;
-    int m_flagSocket = -1;                                // asks the network interfaces' flags
-    std::vector<std::pair<std::string, bool>> m_loopback; // each interface last read: is it the loopback
-    std::size_t m_idleService = 0;                        // the desktop's idle service that answered last
+    std::mutex m_countersLock; // over the two files and what is kept of the interfaces
+    int m_flagSocket = -1;     // asks the network interfaces' flags
+    std::vector<std::pair<std::string, bool>> m_loopback;    // each interface last read: is it the loopback
+    std::vector<std::pair<std::string, bool>> m_newLoopback; // made up when the interfaces change
+    std::size_t m_idleService = 0;                           // the desktop's idle service that answered last
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.

@@ -27,6 +27,7 @@ public:
     void userIdle(std::function<void(Reading<std::int64_t> idleMs)> answer) override;
     void processorTimes(std::function<void(Reading<ProcessorTimes>)> answer) override;
     void networkBytes(std::function<void(Reading<std::vector<InterfaceBytes>>)> answer) override;
+    bool countersOnAnyThread() const override { return true; }
     void powerSource(std::function<void(Reading<PowerSource>)> answer) override;
     std::vector<std::uint32_t> processesRunning(const std::string& name) override;
     bool watchProcess(std::uint32_t processId, std::function<void()> ended, std::string& failure) override;

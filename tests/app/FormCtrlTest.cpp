@@ -143,6 +143,7 @@ private slots:
     void cancellingAnActionClosesItsOpenReminder();
     void tooltipAndWarningFollowTheSchedule();
     void tooltipCarriesTheConditionsReading();
+    void tooltipTakesTheNewestReadingWhenItShows();
 };
 
 void FormCtrlTest::initTestCase() {
@@ -970,6 +971,47 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
     }
     QCOMPARE(w.dialogs.modalDialogs.size(), 1);
     QCOMPARE(shown(), (QStringList{"Halvo Shutdown", "'night'"}));
+}
+
+// Counters read off the interface thread reach a tray that shows the last text it was given with each
+// reading; an icon that draws its own tooltip is not told them one by one, and puts the newest in when the
+// pointer rests on it.
+void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 22, 20, 0);
+    FakeActivity& activity = w.fake.activityFake;
+    activity.countersAnyThread = true;
+    activity.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
+    TFormCtrl window;
+    look(window);
+    QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
+    QVERIFY(!window.Tray->TrayIcon1->toolTipOnDemand());
+    QCOMPARE(window.Request("halvo-shutdown/1 when net:50k:1m shutdown"), std::string("ok"));
+    QCoreApplication::processEvents();
+    const QString general =
+        "Halvo Shutdown\nshutdown the computer when the network is below 50 KB/s for 1 min";
+    QCOMPARE(tray->toolTip(), general + " (measuring)");
+    QVERIFY(!window.planner().findChild<QTimer*>("ConditionSampler")->isActive());
+    const auto transfer = [&](std::uint64_t bytes) {
+        const std::lock_guard hold(activity.countersLock);
+        activity.network = {std::vector<InterfaceBytes>{{"eth0", bytes, 0}}, {}};
+        w.fake.elapsed += 5000;
+    };
+
+    transfer(100 * 1024 * 5);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->toolTip(), general + " (now 100 KB/s)", 9000);
+
+    window.planner().setReadingShown(Planner::ReadingViewer::Tray, false); // as for an X11 tray's icon
+    transfer(100 * 1024 * 5 + 20 * 1024 * 5);
+    QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window.planner().conditionReading()),
+                              QString("now 20 KB/s"), 9000);
+    QCOMPARE(tray->toolTip(), general + " (now 100 KB/s)");
+    QHelpEvent hover(QEvent::ToolTip, {}, {});
+    QCoreApplication::sendEvent(tray, &hover);
+    QCOMPARE(tray->toolTip(), general + " (now 20 KB/s)");
+    QCOMPARE(QString::fromStdString(window.StatusText()),
+             QString("General: shutdown the computer when the network is below 50 KB/s for 1 min "
+                     "(now 20 KB/s)\nSchedule: no items"));
 }
 
 QTEST_MAIN(FormCtrlTest)

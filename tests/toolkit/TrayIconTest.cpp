@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPixmap>
 #include <QSocketNotifier>
 #include <QTest>
+#include <QToolTip>
 
 #include <xcb/xcb.h>
 
@@ -142,6 +144,20 @@ void TrayIconTest::anIconLeftHiddenByTheTrayIsDockedAgain() {
             QTest::qWait(2800);
             QTRY_VERIFY2(tray.iconShown(), c.name);
             QCOMPARE(tray.requests - first, c.again);
+
+            // The icon draws its own tooltip, with the text set when the pointer came to rest on it.
+            QVERIFY2(icon.toolTipOnDemand(), c.name);
+            icon.setToolTip("before");
+            QObject::connect(&icon, &halvo::TrayIcon::toolTipWanted, [&icon] { icon.setToolTip("newest"); });
+            QWidget* iconWindow = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->inherits("QSystemTrayIconSys"))
+                    iconWindow = widget;
+            QVERIFY2(iconWindow, c.name);
+            QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), iconWindow->mapToGlobal(QPoint(2, 2)));
+            QCoreApplication::sendEvent(iconWindow, &hover);
+            QTRY_COMPARE(QToolTip::text(), QString("newest"));
+            QToolTip::hideText();
         }
         QCoreApplication::processEvents();
     }
