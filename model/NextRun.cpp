@@ -28,10 +28,10 @@ bool localFields(std::time_t instant, std::tm& out) {
 #endif
 }
 
-// The zone rules' answers of the last minute, by moment: the planner's looks ask for the same few moments
-// many times, and each answer costs the C library a walk through the zone's rules. Kept apart for each TZ,
-// and forgotten after a minute (as often as the planner looks at the clock anyway) or at once when the
-// system says the zone or the clock changed.
+// The zone rules' answers of the last ten minutes, by moment: the planner's looks ask for the same few
+// moments many times, and look after look, and each answer costs the C library a walk through the zone's
+// rules. Kept apart for each TZ, and forgotten at once when the system says the zone or the clock changed;
+// the ten minutes only bound how long rules rewritten in place (a new zone database) go unseen.
 struct ZoneAnswers {
     std::string zone;
     std::chrono::steady_clock::time_point since;
@@ -50,7 +50,7 @@ std::optional<long long> instantOf(WallSeconds wall) {
     ZoneAnswers& cache = zoneAnswers();
     const char* zone = std::getenv("TZ");
     const auto now = std::chrono::steady_clock::now();
-    if (now - cache.since > std::chrono::seconds(60) || cache.zone != (zone ? zone : "") ||
+    if (now - cache.since > std::chrono::minutes(10) || cache.zone != (zone ? zone : "") ||
         cache.answers.size() > 64) {
         cache.answers.clear();
         cache.zone = zone ? zone : "";

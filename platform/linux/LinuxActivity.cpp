@@ -16,6 +16,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -124,7 +125,7 @@ bool isZombie(const std::string& processFolder) {
 
 // ---- A counter file kept open
 
-bool LinuxActivity::CounterFile::read(std::string_view& text, std::string& failure) {
+bool LinuxActivity::CounterFile::read(std::span<char> scratch, std::string_view& text, std::string& failure) {
     if (m_file < 0) {
         m_file = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
         if (m_file < 0) {
@@ -137,27 +138,41 @@ bool LinuxActivity::CounterFile::read(std::string_view& text, std::string& failu
         struct statfs system {};
         m_kept = ::fstatfs(m_file, &system) == 0 && system.f_type == PROC_SUPER_MAGIC;
     }
-    // The text goes into the same buffer each time. The kernel fills a read of its files as far as the
-    // text goes, or, for a long file, until its own buffer of a page or more cannot take the next line: so
-    // a read that comes back short of the room and of half a page has it all, and a sample is one read.
-    if (m_text.size() < 4096)
-        m_text.resize(4096);
-    std::size_t size = 0;
-    for (;;) {
-        if (size == m_text.size())
-            m_text.resize(m_text.size() * 2);
-        const std::size_t room = m_text.size() - size;
-        const ssize_t got = ::pread(m_file, m_text.data() + size, room, off_t(size));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            failure = "cannot read " + m_path + ": " + std::strerror(errno);
-            close();
-            return false;
+    // The kernel fills a read of its files as far as the text goes, or, for a long file, until its own
+    // buffer of a page or more cannot take the next line: so a read that comes back short of the room and
+    // of half a page has it all, and a sample is one read, into the caller's scratch on its stack. A longer
+    // text goes on into a buffer kept here.
+    const auto readAt = [this](char* into, std::size_t room, std::size_t at) {
+        ssize_t got = 0;
+        do
+            got = ::pread(m_file, into, room, off_t(at));
+        while (got < 0 && errno == EINTR);
+        return got;
+    };
+    ssize_t got = readAt(scratch.data(), scratch.size(), 0);
+    if (got >= 0 && m_kept && std::size_t(got) < scratch.size() && got < 2048) {
+        text = std::string_view(scratch.data(), std::size_t(got));
+        return true;
+    }
+    std::size_t size = got > 0 ? std::size_t(got) : 0;
+    if (got > 0) {
+        m_text.assign(scratch.data(), size);
+        for (;;) {
+            if (m_text.size() < size + 4096)
+                m_text.resize(size + 4096);
+            const std::size_t room = m_text.size() - size;
+            got = readAt(m_text.data() + size, room, size);
+            if (got <= 0)
+                break;
+            size += std::size_t(got);
+            if (m_kept && std::size_t(got) < room && size < 2048)
+                break;
         }
-        size += std::size_t(got);
-        if (got == 0 || (m_kept && std::size_t(got) < room && size < 2048))
-            break;
+    }
+    if (got < 0) {
+        failure = "cannot read " + m_path + ": " + std::strerror(errno);
+        close();
+        return false;
     }
     if (!m_kept)
         close();
@@ -193,7 +208,8 @@ Reading<ProcessorTimes> LinuxActivity::readProcessorTimes() {
     const std::string& path = m_processorFile.path();
     std::string_view text;
     std::string failure;
-    if (!m_processorFile.read(text, failure))
+    std::array<char, 4096> scratch;
+    if (!m_processorFile.read(scratch, text, failure))
         return {std::nullopt, failure};
     // "cpu  user nice system idle iowait irq softirq steal guest guest_nice", in clock ticks; the guest
     // times are already part of user and nice.
@@ -214,7 +230,8 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
     const std::string& path = m_networkFile.path();
     std::string_view text;
     std::string failure;
-    if (!m_networkFile.read(text, failure))
+    std::array<char, 4096> scratch;
+    if (!m_networkFile.read(scratch, text, failure))
         return {std::nullopt, failure};
     // The interface flags come through a socket, which lives in this process's network namespace as the
     // counters do (/sys/class/net shows the namespace sysfs was mounted in). Kept for the next readings.

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -46,8 +47,9 @@ private:
         ~CounterFile() { close(); }
         CounterFile(const CounterFile&) = delete;
         CounterFile& operator=(const CounterFile&) = delete;
-        // False with the reason in failure when it cannot be read; the text holds until the next read.
-        bool read(std::string_view& text, std::string& failure);
+        // False with the reason in failure when it cannot be read. The text is in scratch when it fits,
+        // else here; it holds until the next read and while scratch lives.
+        bool read(std::span<char> scratch, std::string_view& text, std::string& failure);
         void close();
         const std::string& path() const { return m_path; }
 
