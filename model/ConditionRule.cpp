@@ -93,11 +93,9 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
     for (std::size_t i = 0; i < interfaces.size(); ++i) {
         const InterfaceBytes& interface = interfaces[i];
         const auto sameName = [&](const InterfaceBytes& last) { return last.name == interface.name; };
-        auto before = i < m_lastBytes.size() && sameName(m_lastBytes[i])
-                          ? m_lastBytes.begin() + std::ptrdiff_t(i)
-                          : m_lastBytes.end();
-        if (before == m_lastBytes.end())
-            before = std::find_if(m_lastBytes.begin(), m_lastBytes.end(), sameName);
+        const auto before = i < m_lastBytes.size() && sameName(m_lastBytes[i])
+                                ? m_lastBytes.begin() + std::ptrdiff_t(i)
+                                : std::find_if(m_lastBytes.begin(), m_lastBytes.end(), sameName);
         if (before != m_lastBytes.end())
             bytes += grown(interface.received, before->received) + grown(interface.sent, before->sent);
     }

@@ -242,13 +242,14 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
     // kept in its order, so an interface in the same place is known at once, and one that went away and
     // came back is asked again. Nothing is made anew while the interfaces stay.
     std::size_t kept = 0; // answers taken in place so far
-    bool changed = false; // the interfaces differ from the last reading's: the answers go to m_newLoopback
+    bool changed = false; // the interfaces differ from the last reading's: the answers go to fresh
+    std::vector<std::pair<std::string, bool>> fresh;
     const auto isLoopback = [&](std::string_view name) {
         if (!changed && kept < m_loopback.size() && m_loopback[kept].first == name)
             return m_loopback[kept++].second;
         if (!changed) {
             changed = true;
-            m_newLoopback.assign(m_loopback.begin(), m_loopback.begin() + std::ptrdiff_t(kept));
+            fresh.assign(m_loopback.begin(), m_loopback.begin() + std::ptrdiff_t(kept));
         }
         const auto known = std::find_if(m_loopback.begin(), m_loopback.end(),
                                         [&](const auto& entry) { return entry.first == name; });
@@ -262,7 +263,7 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
             std::memcpy(request.ifr_name, name.data(), name.size());
             answer = ::ioctl(probe, SIOCGIFFLAGS, &request) == 0 && (request.ifr_flags & IFF_LOOPBACK);
         }
-        m_newLoopback.emplace_back(name, answer);
+        fresh.emplace_back(name, answer);
         return answer;
     };
 
@@ -293,7 +294,7 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
     if (!readable)
         return {std::nullopt, path + " has a line that cannot be read: " + std::string(line)};
     if (changed)
-        m_loopback.swap(m_newLoopback);
+        m_loopback = std::move(fresh);
     else
         m_loopback.resize(kept); // those left at the end went away
     return {interfaces, {}};

@@ -79,9 +79,8 @@ private:
     CounterFile m_networkFile;
     std::mutex m_countersLock; // over the two files and what is kept of the interfaces
     int m_flagSocket = -1;     // asks the network interfaces' flags
-    std::vector<std::pair<std::string, bool>> m_loopback;    // each interface last read: is it the loopback
-    std::vector<std::pair<std::string, bool>> m_newLoopback; // made up when the interfaces change
-    std::size_t m_idleService = 0;                           // the desktop's idle service that answered last
+    std::vector<std::pair<std::string, bool>> m_loopback; // each interface last read: is it the loopback
+    std::size_t m_idleService = 0;                        // the desktop's idle service that answered last
     xcb_connection_t* m_x11 = nullptr;
     std::uint32_t m_x11Root = 0;
     // Parent of the bus calls under way, so that none answers once this object is gone.
