@@ -4,11 +4,11 @@
 #include "FormOption.h"
 #include "TerminationSignals.h"
 #include "TrayMenu.h"
+#include "core/Engine.h"
 #include "model/DataFolder.h"
 #include "model/Tasks.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
-#include "pages/Planner.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
@@ -80,17 +80,10 @@ struct TFormCtrl::UnattendedDialogs final : Dialogs {
     QString OpenFile(QWidget*) override { return {}; }
 };
 
-TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
-    m_planner = new Planner([this] { return Settings.Remind; }, this);
-    m_commands =
-        std::make_unique<Commands>(*m_planner, Commands::Window{[this](std::int32_t code) {
-                                                                    QTimer::singleShot(0, this, [this, code] {
-                                                                        Tray->RunTrayTask(code);
-                                                                    });
-                                                                },
-                                                                [this] { Setting1Click(); }});
+TFormCtrl::TFormCtrl(Engine& engine, QWidget* parent) : QMainWindow(parent), m_engine(engine) {
+    m_engine.commands().SetShowWindow([this] { Setting1Click(); });
     buildWindow();
-    Tray = new TrayMenu(*this, *m_planner,
+    Tray = new TrayMenu(*this, m_engine,
                         {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -99,14 +92,7 @@ TFormCtrl::TFormCtrl(QWidget* parent) : QMainWindow(parent) {
                 [this](QSessionManager&) { SessionEndAsked(); });
         app->installEventFilter(this);
     }
-    // The schedule is stored before the computer goes to sleep, as before every task a schedule item runs.
-    const auto storeSchedule = [this] {
-        if (FormSch)
-            FormSch->StoreSchedule();
-    };
-    SetBeforeSuspend(storeSchedule);
-    m_planner->setBeforeSleep(storeSchedule);
-    m_planner->setEndCalledOff([this] { SessionEndCalledOff(); });
+    m_engine.planner().setEndCalledOff([this] { SessionEndCalledOff(); });
     // A termination request ends the program as "Exit" does, as soon as it comes.
     SetTerminationHandler([this] {
         if (!m_exitRequested)
@@ -120,10 +106,8 @@ TFormCtrl::~TFormCtrl() {
     beginEnding();
     Timer1->stop();
     SessionEndTimer->stop();
-    m_planner->setSchedule(nullptr, {});
     if (auto* app = QCoreApplication::instance())
         app->removeEventFilter(this);
-    // The newest page first: the Schedule page stores the schedule as it goes.
     for (auto page = m_pages.rbegin(); page != m_pages.rend(); ++page)
         delete *page;
     m_pages.clear();
@@ -132,9 +116,14 @@ TFormCtrl::~TFormCtrl() {
     FormOption = nullptr;
     FormAbout = nullptr;
     FormDestroy();
-    SetBeforeSuspend({});
+    m_engine.planner().setEndCalledOff({});
+    m_engine.commands().SetShowWindow({});
     SetTerminationHandler({});
     setDialogs(&m_unattended->previous);
+}
+
+Planner& TFormCtrl::planner() {
+    return m_engine.planner();
 }
 
 void TFormCtrl::beginEnding() {
@@ -142,7 +131,7 @@ void TFormCtrl::beginEnding() {
         return;
     m_unattended = std::make_unique<UnattendedDialogs>(dialogs());
     setDialogs(m_unattended.get());
-    m_planner->setEnding();
+    m_engine.SetEnding();
 }
 
 void TFormCtrl::buildWindow() {
@@ -217,16 +206,9 @@ void TFormCtrl::FormCreate() {
     FormSch = nullptr;
     FormOption = nullptr;
     FormAbout = nullptr;
-    Settings = LoadSettings(SettingsFilePath());
-    // Said before anything is stored, without holding up the start.
-    if (const std::string notice = StoredFilesNotice(Settings.AutoSave); !notice.empty())
-        dialogs().Notice(QString::fromStdString(notice));
     // Hidden, so no tab-sheet event runs and no page is created by this.
     PageControl1->setCurrentIndex(ScheduleSheet);
     m_currentSheet = ScheduleSheet;
-    // A saved schedule runs from the start, not only once the user happens to open the window.
-    if (Settings.AutoSave && platform().files().exists(ScheduleFilePath()))
-        showPage(ScheduleSheet, false);
     Tray->Refresh();
 }
 
@@ -235,13 +217,8 @@ void TFormCtrl::FormShow() {
 }
 
 void TFormCtrl::FormDestroy() {
-    storeSettings();
-}
-
-void TFormCtrl::storeSettings() {
-    std::string error;
-    if (!StoreSettings(Settings, SettingsFilePath(), error))
-        dialogs().Error(QString::fromStdString(error));
+    // The schedule, then the settings.
+    m_engine.StoreAll();
 }
 
 void TFormCtrl::showEvent(QShowEvent* event) {
@@ -285,9 +262,8 @@ bool TFormCtrl::eventFilter(QObject* watched, QEvent* event) {
 void TFormCtrl::SessionEnding() {
     m_sessionEnding = true;
     beginEnding();
-    storeSettings();
-    if (FormSch)
-        FormSch->StoreSchedule();
+    m_engine.StoreSettings();
+    m_engine.schedule().StoreIfKept();
 }
 
 void TFormCtrl::SessionEndAsked() {
@@ -303,7 +279,7 @@ void TFormCtrl::SessionEndCalledOff() {
     m_sessionEnding = false;
     setDialogs(&m_unattended->previous);
     m_unattended.reset();
-    m_planner->resumeAfterEnding();
+    m_engine.ResumeAfterEnding();
 }
 
 void TFormCtrl::tabChanged(int index) {
@@ -322,32 +298,19 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
     case GeneralSheet:
         if (FormGen)
             return FormGen;
-        page = FormGen = new TFormGen(*m_planner, TabSheet1);
+        page = FormGen = new TFormGen(m_engine.planner(), TabSheet1);
         size = TFormGen::PageSize;
         break;
     case ScheduleSheet:
         if (FormSch)
             return FormSch;
-        page = FormSch = new TFormSch(Settings, TabSheet2);
-        FormSch->Postponed = [this](const TScheduleItem& item) {
-            m_planner->postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
-        };
-        FormSch->Changed = [this] { m_planner->replan(); };
-        m_planner->setSchedule(&FormSch->manager(), [this] {
-            if (FormSch)
-                FormSch->Evaluate();
-        });
+        page = FormSch = new TFormSch(m_engine.schedule(), TabSheet2);
         size = TFormSch::PageSize;
         break;
     case OptionSheet:
         if (FormOption)
             return FormOption;
-        page = FormOption = new TFormOption(Settings, TabSheet3);
-        // The schedule of this run is stored from the moment AutoSave is on, not only at its next change.
-        connect(FormOption, &TFormOption::autoSaveTurnedOn, this, [this] {
-            if (FormSch)
-                FormSch->StoreSchedule();
-        });
+        page = FormOption = new TFormOption(m_engine.settings(), TabSheet3);
         size = TFormOption::PageSize;
         break;
     case AboutSheet:

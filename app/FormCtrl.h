@@ -2,11 +2,10 @@
 
 // The main window and the tray: the program lives in the notification area; the window with its four
 // pages (General, Schedule, Option, About) is hidden at start and hides again when closed or minimized.
-// Only "Exit" (or the end of the session) ends the program: the pages go newest first, then the settings
-// are stored.
+// Only "Exit" (or the end of the session) ends the program: the pages go newest first, then the engine
+// stores the schedule and the settings. The window shows the engine that main() owns; what runs does not
+// depend on any page being there.
 
-#include "Commands.h"
-#include "model/AppSettings.h"
 #include "model/CommandLine.h"
 
 #include <QMainWindow>
@@ -24,6 +23,7 @@ class QTimer;
 
 namespace halvo {
 
+class Engine;
 class Planner;
 class TrayMenu;
 class TFormAbout;
@@ -37,11 +37,9 @@ inline constexpr const char* HelpFileName = "AppHelp.html";
 class TFormCtrl : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormCtrl(QWidget* parent = nullptr); // loads the design, then FormCreate
-    ~TFormCtrl() override;                         // the pages newest first, then FormDestroy
-
-    // The three settings flags, read and written by the pages.
-    AppSettings Settings;
+    // Loads the design, then FormCreate; engine has been started and outlives the window.
+    explicit TFormCtrl(Engine& engine, QWidget* parent = nullptr);
+    ~TFormCtrl() override; // the pages newest first, then FormDestroy
 
     QTabWidget* PageControl1;
     QWidget* TabSheet1; // "General"
@@ -87,12 +85,9 @@ public:
 
     void OpenHomepage();
 
+    Engine& engine() { return m_engine; }
     // What will run, and the one timer that wakes the program for it.
-    Planner& planner() { return *m_planner; }
-    // One request line of the command line (from the single-instance socket) and its answer line.
-    std::string Request(const std::string& line) { return m_commands->Request(line); }
-    CommandAnswer Command(const CommandRequest& request) { return m_commands->Command(request); }
-    std::string StatusText() const { return m_commands->StatusText(); }
+    Planner& planner();
     // A close request: hides the window and refuses, except at "Exit" and at the end of the session.
     bool FormCloseQuery();
     // The session is ending: stores the settings and the schedule now and lets the window close, so the
@@ -125,14 +120,11 @@ private:
     // A tab sheet's page: created when missing, then shown or hidden.
     QWidget* ensurePage(int sheet);
     void showPage(int sheet, bool show);
-    void storeSettings();
-
     void beginEnding();
 
     struct UnattendedDialogs;
     std::unique_ptr<UnattendedDialogs> m_unattended;
-    Planner* m_planner;
-    std::unique_ptr<Commands> m_commands;
+    Engine& m_engine;
 
     std::vector<QWidget*> m_pages;
     int m_currentSheet = 1;

@@ -1,7 +1,7 @@
 #include "FormOption.h"
 
 #include "AutoStart.h"
-#include "model/DataFolder.h"
+#include "core/Settings.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 
@@ -24,7 +24,7 @@ QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption, const
 
 } // namespace
 
-TFormOption::TFormOption(AppSettings& settings, QWidget* parent) : QWidget(parent), m_settings(settings) {
+TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent), m_settings(settings) {
     setObjectName("FormOption");
     setFixedSize(PageSize);
 
@@ -57,9 +57,10 @@ void TFormOption::FormCreate() {
 }
 
 void TFormOption::showFlags() {
-    CheckBox_AutoStartup->setChecked(m_settings.AutoStartup);
-    CheckBox_AutoSave->setChecked(m_settings.AutoSave);
-    CheckBox_Remind->setChecked(m_settings.Remind);
+    const AppSettings& values = m_settings.values();
+    CheckBox_AutoStartup->setChecked(values.AutoStartup);
+    CheckBox_AutoSave->setChecked(values.AutoSave);
+    CheckBox_Remind->setChecked(values.Remind);
 }
 
 void TFormOption::showEvent(QShowEvent* event) {
@@ -70,29 +71,27 @@ void TFormOption::showEvent(QShowEvent* event) {
 
 void TFormOption::FormShow() {
     // The flag counts, not the box: a box ticked without "Set" is no request to start with the desktop.
-    if (m_settings.AutoStartup)
+    if (m_settings.values().AutoStartup)
         EnsureRunValueShowingFaults();
 }
 
 void TFormOption::SpeedButton1Click() {
+    AppSettings values = m_settings.values();
     if (CheckBox_AutoStartup->isChecked()) {
         if (!WriteRunValueShowingFaults())
             return;
-        m_settings.AutoStartup = true;
+        values.AutoStartup = true;
     } else {
         DeleteRunValue();
-        m_settings.AutoStartup = false;
+        values.AutoStartup = false;
     }
-    const bool autoSaveWasOn = m_settings.AutoSave;
-    m_settings.AutoSave = CheckBox_AutoSave->isChecked();
-    m_settings.Remind = CheckBox_Remind->isChecked();
+    values.AutoSave = CheckBox_AutoSave->isChecked();
+    values.Remind = CheckBox_Remind->isChecked();
     // Stored at once, so the file agrees with the auto-start entry even if the program never reaches
-    // "Exit".
+    // "Exit"; the engine stores the schedule from the moment AutoSave is on.
     std::string error;
-    if (!StoreSettings(m_settings, SettingsFilePath(), error))
+    if (!m_settings.Apply(values, error))
         dialogs().Error(QString::fromStdString(error));
-    if (!autoSaveWasOn && m_settings.AutoSave)
-        emit autoSaveTurnedOn();
 }
 
 void TFormOption::SpeedButton2Click() {

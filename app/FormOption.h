@@ -4,8 +4,6 @@
 // removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back. Only "Set"
 // acts: a box ticked without it changes nothing, not even the auto-start value.
 
-#include "model/AppSettings.h"
-
 #include <QSize>
 #include <QWidget>
 
@@ -15,11 +13,13 @@ class QToolButton;
 
 namespace halvo {
 
+class Settings;
+
 class TFormOption : public QWidget {
     Q_OBJECT
 public:
-    // settings belongs to the main window and outlives the page.
-    explicit TFormOption(AppSettings& settings, QWidget* parent = nullptr); // FormCreate
+    // settings belongs to the engine and outlives the page.
+    explicit TFormOption(Settings& settings, QWidget* parent = nullptr); // FormCreate
 
     // The page's fixed size on its tab sheet.
     static constexpr QSize PageSize{460, 270};
@@ -37,17 +37,13 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
 
-signals:
-    // "Set" has turned AutoSave on: the schedule is to be stored from now on.
-    void autoSaveTurnedOn();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showFlags();
 
-    AppSettings& m_settings;
+    Settings& m_settings;
 };
 
 } // namespace halvo

@@ -28,6 +28,8 @@ namespace {
 
 constexpr char ShowRequest[] = "show\n";
 constexpr char IdleTimerName[] = "idle";
+// Set on a client while its request waits for the answer: its next request waits too.
+constexpr char AwaitingAnswer[] = "halvoAwaitingAnswer";
 constexpr int ListenRetryMs = 2000;
 
 // The socket's folder is the user's own, but a descriptor passed on could still reach it: the peer's user
@@ -253,7 +255,7 @@ void SingleInstance::serve(QLocalSocket* client) {
     if (!m_handler)
         return;
     const QPointer<QLocalSocket> alive(client);
-    while (client->canReadLine()) {
+    while (client->canReadLine() && !client->property(AwaitingAnswer).toBool()) {
         const QByteArray line = client->readLine();
         // A plain second start asks only to be shown and expects no answer.
         if (line == ShowRequest) {
@@ -267,25 +269,46 @@ void SingleInstance::serve(QLocalSocket* client) {
             return;
         if (QTimer* idle = idleTimer(client))
             idle->start();
-        const std::string answer = m_handler(withoutLineBreak(line));
-        if (!alive)
+        client->setProperty(AwaitingAnswer, true);
+        const QPointer<SingleInstance> self(this);
+        m_handler(withoutLineBreak(line), [self, alive](const std::string& reply) {
+            if (self && alive)
+                self->answer(alive, reply);
+        });
+        if (!alive || client->property(AwaitingAnswer).toBool())
             return;
-        client->write(QByteArray::fromStdString(answer + "\n"));
-        client->flush();
-        // A client that asks without reading would make this copy keep every answer.
-        if (client->bytesToWrite() > m_limits.unreadAnswers) {
-            drop(client);
-            return;
-        }
     }
     if (client->state() == QLocalSocket::ConnectedState && client->bytesAvailable() >= m_limits.requestLength)
         refuse(client, "error request too long\n", m_limits.idleMs);
 }
 
-void SingleInstance::setRequestHandler(std::function<std::string(const std::string&)> handler) {
+void SingleInstance::answer(QLocalSocket* client, const std::string& reply) {
+    client->setProperty(AwaitingAnswer, false);
+    client->write(QByteArray::fromStdString(reply + "\n"));
+    client->flush();
+    // A client that asks without reading would make this copy keep every answer.
+    if (client->bytesToWrite() > m_limits.unreadAnswers)
+        return drop(client);
+    // What it asked meanwhile, from the event loop.
+    const QPointer<QLocalSocket> alive(client);
+    QTimer::singleShot(0, this, [this, alive] {
+        if (alive)
+            serve(alive);
+    });
+}
+
+void SingleInstance::setAnsweringHandler(std::function<void(const std::string&, Reply)> handler) {
     m_handler = std::move(handler);
     if (m_handler && m_server)
         QTimer::singleShot(0, this, &SingleInstance::serveWaiting);
+}
+
+void SingleInstance::setRequestHandler(std::function<std::string(const std::string&)> handler) {
+    if (!handler)
+        return setAnsweringHandler({});
+    setAnsweringHandler([handler = std::move(handler)](const std::string& line, const Reply& reply) {
+        reply(handler(line));
+    });
 }
 
 void SingleInstance::serveWaiting() {

@@ -61,9 +61,13 @@ public:
     // within timeoutMs.
     bool askRunningCopyToShow(int timeoutMs = 3000);
 
-    // The running copy's answer line to one request line (both without their line breaks). Until there is
-    // one, requests wait (a copy still starting answers them once it can); clients that give up meanwhile
-    // are never answered nor acted for.
+    // The running copy's answer line to one request line (both without their line breaks), handed to reply
+    // at once or later; a client's next request waits for the answer to the one before. Until there is a
+    // handler, requests wait (a copy still starting answers them once it can); clients that give up
+    // meanwhile are never answered nor acted for.
+    using Reply = std::function<void(const std::string& answer)>;
+    void setAnsweringHandler(std::function<void(const std::string& line, Reply reply)> handler);
+    // The same for answers that are there at once.
     void setRequestHandler(std::function<std::string(const std::string&)> handler);
 
     enum class Delivery { NotReached, NoAnswer, Answered };
@@ -88,6 +92,7 @@ private:
     void acceptClients();
     void serve(QLocalSocket* client);
     void serveWaiting();
+    void answer(QLocalSocket* client, const std::string& line);
 
     QString m_folder;
     QString m_folderError;
@@ -97,7 +102,7 @@ private:
     QFileSystemWatcher* m_folderWatch = nullptr;
     QByteArray m_socketFile; // which file our socket made (see fileIdentity); empty when there is none
     int m_clientCount = 0;
-    std::function<std::string(const std::string&)> m_handler;
+    std::function<void(const std::string&, Reply)> m_handler;
 };
 
 } // namespace halvo

@@ -1,8 +1,7 @@
 #include "TrayMenu.h"
 
+#include "core/Engine.h"
 #include "model/Agenda.h"
-#include "pages/FormExecuteTip.h"
-#include "pages/Planner.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -10,8 +9,8 @@
 
 namespace halvo {
 
-TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
-    : QObject(&window), m_planner(planner) {
+TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
+    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()) {
     PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -59,8 +58,7 @@ TrayMenu::TrayMenu(QWidget& window, Planner& planner, Window handlers)
     });
     askForReadings();
     // The tooltip counts an open reminder down with it.
-    ExecuteTipReminder::SetCountObserver([this] { Refresh(); });
-    connect(this, &QObject::destroyed, [] { ExecuteTipReminder::SetCountObserver({}); });
+    connect(&engine, &Engine::reminderCounted, this, &TrayMenu::Refresh);
 }
 
 void TrayMenu::RunTrayTask(int taskCode) {
@@ -112,26 +110,23 @@ QString TrayMenu::TrayToolTip() const {
             if (!firstItem || entry.due < firstItem->due)
                 firstItem = entry;
         } else if (entry.state != ActionState::Reminding) { // its reminder counts down below
-            std::string text =
-                (entry.source == ActionSource::Postponed ? "postponed: " : "") + entry.label + " ";
-            if (entry.condition.empty()) {
-                addLine(QString::fromStdString(text + WhenText(entry.due, now)));
-                continue;
-            }
-            const QString reading = QString::fromStdString(m_planner.conditionReading());
-            QString line = QString::fromStdString(text + entry.condition);
-            if (!reading.isEmpty()) {
-                readingAt = length + 1 + line.size() + 2;
-                readingLength = reading.size();
-                line += " (" + reading + ")";
+            const std::string reading =
+                entry.condition.empty() ? std::string() : m_planner.conditionReading();
+            const QString line =
+                QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
+                                       PendingText(entry, reading, now));
+            if (!reading.empty()) {
+                // The reading closes the line, in brackets.
+                readingLength = QString::fromStdString(reading).size();
+                readingAt = length + 1 + line.size() - 1 - readingLength;
             }
             addLine(line);
         }
     }
-    for (const std::string& line : ExecuteTipReminder::CountdownLines())
+    for (const std::string& line : m_reminders.CountdownLines())
         addLine(QString::fromStdString(line));
     if (firstItem)
-        addLine(QString::fromStdString(firstItem->label + " " + WhenText(firstItem->due, now)));
+        addLine(QString::fromStdString(PendingText(*firstItem, {}, now)));
     const QString tip = lines.join('\n');
     if (readingAt >= 0)
         m_aroundReading.emplace(tip.left(readingAt), tip.mid(readingAt + readingLength));

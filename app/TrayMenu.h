@@ -16,7 +16,9 @@ class QWidget;
 
 namespace halvo {
 
+class Engine;
 class Planner;
+class Reminders;
 class SideCaptionMenu;
 class TrayIcon;
 
@@ -28,7 +30,7 @@ public:
         std::function<void()> exit;
         std::function<void()> about;
     };
-    TrayMenu(QWidget& window, Planner& planner, Window handlers);
+    TrayMenu(QWidget& window, Engine& engine, Window handlers);
 
     SideCaptionMenu* PopupMenu1;
     QAction* Shutdown1;
@@ -60,6 +62,7 @@ public:
 
 private:
     Planner& m_planner;
+    const Reminders& m_reminders;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

@@ -5,7 +5,9 @@
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 #include "TrayMenu.h"
+#include "core/Engine.h"
 #include "model/CommandLine.h"
+#include "pages/FormExecuteTip.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
@@ -158,10 +160,20 @@ int main(int argc, char** argv) {
 
     int result = 0;
     {
-        halvo::TFormCtrl window;
+        // The engine runs the schedule from here on, whether or not a window ever shows; faults of the
+        // stored files reach the user through whichever Dialogs service is in place when they happen.
+        halvo::ExecuteTipReminders reminders;
+        halvo::Engine engine(
+            reminders,
+            {[](const std::string& text) { halvo::dialogs().Error(QString::fromStdString(text)); },
+             [](const std::string& text) { halvo::dialogs().Notice(QString::fromStdString(text)); }});
+        engine.Start();
+        halvo::TFormCtrl window(engine);
         QObject::connect(&instance, &halvo::SingleInstance::showRequested, &window,
                          [&window] { window.Setting1Click(); });
-        instance.setRequestHandler([&window](const std::string& line) { return window.Request(line); });
+        instance.setAnsweringHandler([&engine](const std::string& line, halvo::SingleInstance::Reply reply) {
+            engine.commands().Request(line, std::move(reply));
+        });
         // Without a notification area the window would be out of reach: once no tray has come (the panel
         // may come up well after the program at log-in), the window is shown instead.
         QObject::connect(window.Tray->TrayIcon1, &halvo::TrayIcon::noTrayAppeared, &window, [&window] {
@@ -171,8 +183,8 @@ int main(int argc, char** argv) {
         // An "Exit" taken inside an error box shown during start-up ended that box's loop only; the main
         // loop would forget it.
         result = window.exitRequested() ? 0 : app.exec();
+        instance.setRequestHandler([](const std::string&) { return std::string("error ending"); });
     }
-    instance.setRequestHandler([](const std::string&) { return std::string("error ending"); });
     halvo::setUi(nullptr);
     halvo::setDialogs(nullptr);
     halvo::setPlatform(nullptr);

@@ -2,8 +2,12 @@
 // fires within a few milliseconds after its time. HALVO_TICK_SECONDS=60 measures a minute of ticks. A
 // measurement, not a test: a busy machine makes it fail, so it runs with the benchmarks.
 
+#include "core/Reminders.h"
+#include "core/ScheduleStore.h"
+#include "core/Settings.h"
 #include "pages/FormSch.h"
 #include "pages/FormSchWizard.h"
+#include "tests/fakes/RecordingReminders.h"
 #include "tests/helpers/WindowTestSupport.h"
 
 #include <QComboBox>
@@ -54,7 +58,10 @@ public:
 };
 
 struct World : WindowTestWorld<RealClockPlatform> {
-    AppSettings settings;
+    Settings settings;
+    RecordingReminders reminderService;
+    Reminders reminders{reminderService};
+    ScheduleStore schedule{settings, reminders, {}};
 };
 
 // Milliseconds from the nearest wall-clock second: negative when a tick came early.
@@ -89,7 +96,7 @@ void FormSchTimerTest::ticksLandJustAfterEachSecond() {
     const int seconds = qEnvironmentVariableIsSet("HALVO_TICK_SECONDS")
                             ? std::max(2, qEnvironmentVariableIntValue("HALVO_TICK_SECONDS"))
                             : 4;
-    TFormSch page(world.settings);
+    TFormSch page(world.schedule);
     QList<int> offsets;
     QList<qint64> starts;
     connect(page.Timer1, &QTimer::timeout, this, [&] {
@@ -119,7 +126,7 @@ void FormSchTimerTest::itemFiresWithinFiftyMillisecondsOfItsTime() {
     if (now > QTime(23, 59, 50))
         QSKIP("the item's time would lie after midnight");
     World world;
-    TFormSch page(world.settings);
+    TFormSch page(world.schedule);
     const QTime at = QTime(now.hour(), now.minute(), now.second()).addSecs(2);
     world.dialogs.modalHandlers.push_back([at](QDialog& d) {
         auto& w = dynamic_cast<TFormSchWizard&>(d);

@@ -36,6 +36,17 @@ MissReason ReasonOfMiss(const std::optional<AgendaClock>& lastLook, const Agenda
     return std::llabs(wallMoved - timePassed) > ClockSetMs ? MissReason::ClockChanged : MissReason::Asleep;
 }
 
+std::string PendingText(const UpcomingEntry& entry, const std::string& reading, WallSeconds now) {
+    const bool reminding = entry.state == ActionState::Reminding;
+    std::string when;
+    if (!entry.condition.empty())
+        when = reminding ? "in its reminder"
+                         : entry.condition + (reading.empty() ? std::string() : " (" + reading + ")");
+    else
+        when = reminding ? "in its reminder, due at " + AtText(entry.due, now) : WhenText(entry.due, now);
+    return entry.label + " " + when;
+}
+
 std::string MissedText(const MissedRun& run, WallSeconds now) {
     const char* why = run.reason == MissReason::Asleep ? "the computer was asleep" : "the clock changed";
     return std::string("Missed while ") + why + ": " + run.label + " at " + AtText(run.due, now);

@@ -76,6 +76,11 @@ struct UpcomingEntry {
     std::string condition; // what a conditional action waits for: "when the network is below ..."
 };
 
+// A pending action as the tray and --status name it: "turn off the computer in 1 h 5 min", "lock the
+// computer when the user is idle for 30 min (idle 3 min)", "turn off the computer in its reminder, due at
+// 22:30:00". reading: the live reading of the armed conditions, empty when none is known.
+std::string PendingText(const UpcomingEntry& entry, const std::string& reading, WallSeconds now);
+
 struct MissedRun {
     std::string label;
     WallSeconds due = 0;

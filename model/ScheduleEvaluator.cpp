@@ -3,19 +3,11 @@
 #include "Agenda.h"
 #include "platform/Platform.h"
 
-#include <list>
-
 namespace halvo {
 
 struct ScheduleEvaluator::Impl {
-    struct OpenReminder {
-        // Shared with the tick that shows it, so the dialog outlives an evaluator destroyed meanwhile.
-        std::shared_ptr<ReminderDialog> dialog;
-    };
-    // Every reminder that is open, oldest first. A list, so a tick inside a tick can add and remove its
-    // own entry while an outer tick holds on to another one.
-    std::list<OpenReminder> openReminders;
-    // Cleared by the destructor; a tick that waited in a reminder looks at it before it goes on.
+    std::size_t openReminders = 0;
+    // Cleared by the destructor: a reminder answered after the evaluator went runs nothing.
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
@@ -27,7 +19,7 @@ ScheduleEvaluator::~ScheduleEvaluator() {
 }
 
 std::size_t ScheduleEvaluator::OpenReminderCount() const {
-    return m_impl->openReminders.size();
+    return m_impl->openReminders;
 }
 
 void ScheduleEvaluator::Tick() {
@@ -35,10 +27,10 @@ void ScheduleEvaluator::Tick() {
         return;
     const std::shared_ptr<bool> alive = m_impl->alive;
     const int count = m_manager.Count();
-    // Read once per tick, and again after a firing, which may have waited a minute in its reminder.
+    // Read once per tick, and again after a firing, whose hook may have taken a while to store.
     LocalTime clock = platform().clock().localTime();
-    // The set of items cannot change while a reminder is open, but the bound is checked anyway so an
-    // outer tick can never step past the end.
+    // A task run at once may change the schedule (a message box is answered meanwhile): the bound is
+    // checked at each step.
     for (int i = 0; i < count && i < m_manager.Count(); ++i) {
         TScheduleItem& item = m_manager.Item(i);
         item.UpdateDueToday(DayOf(WallSecondsOf(clock)));
@@ -71,29 +63,26 @@ void ScheduleEvaluator::fire(TScheduleItem& item, const LocalTime& clock) {
     const WallSeconds due = ShownWallTime(DayOf(now) * SecondsPerDay + item.TimeRule.TimeOfDaySecond());
     const bool late = IsMissed(due, now);
     const bool remind = late || (m_hooks.remind && m_hooks.remind());
-    std::shared_ptr<ReminderDialog> dialog;
-    if (remind && m_hooks.createReminder)
-        dialog = m_hooks.createReminder();
-    if (!dialog) {
+    if (!remind || !m_hooks.openReminder) {
         item.Task->Run();
         return;
     }
-
-    const auto entry = m_impl->openReminders.insert(m_impl->openReminders.end(), {dialog});
-    dialog->SetLabel2(item.Task->Name);
-    if (late)
-        dialog->SetDueLine(DueLineText(due));
-    const ReminderAnswer result = dialog->ShowModal();
-    if (!*alive)
-        return;
-    m_impl->openReminders.erase(entry);
-    // While the reminder was open the item may have been changed or taken out of the schedule.
-    if (m_manager.IndexOf(&item) < 0 || !item.Task)
-        return;
-    if (result == ReminderAnswer::Execute)
-        item.Task->Run();
-    else if (result == ReminderAnswer::Postpone && m_hooks.postpone)
-        m_hooks.postpone(item);
+    ++m_impl->openReminders;
+    TScheduleItem* fired = &item;
+    m_hooks.openReminder(item.Task->Name, late ? DueLineText(due) : std::string(),
+                         [this, alive, fired](ReminderAnswer answer) {
+                             if (!*alive)
+                                 return;
+                             --m_impl->openReminders;
+                             // While the reminder was open the item may have been changed or taken out of
+                             // the schedule.
+                             if (m_manager.IndexOf(fired) < 0 || !fired->Task)
+                                 return;
+                             if (answer == ReminderAnswer::Execute)
+                                 fired->Task->Run();
+                             else if (answer == ReminderAnswer::Postpone && m_hooks.postpone)
+                                 m_hooks.postpone(*fired);
+                         });
 }
 
 } // namespace halvo

@@ -1,7 +1,7 @@
 #pragma once
 
-// The once-a-second evaluation of the schedule: due-day rule, crossing detector, and firing through the
-// reminder dialog or at once. The Schedule page's timer calls Tick(); tests call it with the fake clock.
+// The evaluation of the schedule: due-day rule, crossing detector, and firing through the reminder or at
+// once. The engine's planner calls Tick() when an item may be due; tests call it with the fake clock.
 
 #include "Schedule.h"
 
@@ -14,22 +14,14 @@ namespace halvo {
 // How a reminder ended: run the action ("Execute It!" or the countdown ran out), cancel it, or put it off.
 enum class ReminderAnswer { Execute, Cancel, Postpone };
 
-// The execution reminder as the evaluation sees it.
-class ReminderDialog {
-public:
-    virtual ~ReminderDialog() = default;
-    virtual void SetLabel2(const std::string& text) = 0;
-    // A line under the task's name, for an action that runs late: "(due at 22:30:00)".
-    virtual void SetDueLine(const std::string& text) = 0;
-    // Shows the dialog modally. Timers keep ticking meanwhile, so Tick() may be entered again from inside
-    // this call.
-    virtual ReminderAnswer ShowModal() = 0;
-};
-
 struct ScheduleHooks {
     // The main window's Remind flag, read at every firing.
     std::function<bool()> remind;
-    std::function<std::unique_ptr<ReminderDialog>()> createReminder;
+    // Opens the reminder of a fired item, named label, with dueLine under it for one that runs late, and
+    // returns at once; answered is called once, later, with the user's answer.
+    std::function<void(const std::string& label, const std::string& dueLine,
+                       std::function<void(ReminderAnswer)> answered)>
+        openReminder;
     // Called when an item has fired (its CrossState already moved) and before its task runs or its
     // reminder opens: the page stores the schedule here, so a forced shutdown cannot make it fire twice.
     std::function<void(TScheduleItem& item)> fired;
@@ -45,7 +37,7 @@ public:
     // One tick of the schedule timer, at the platform's current local time.
     void Tick();
 
-    // The reminders open right now, in the order they opened.
+    // The reminders open right now.
     std::size_t OpenReminderCount() const;
 
 private:

@@ -1,12 +1,12 @@
 #include "FormExecuteTip.h"
 
 #include "model/Agenda.h"
-#include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,8 +18,40 @@ constexpr int Run = 1;
 constexpr int Cancel = 2;
 constexpr int Postpone = 3;
 
-std::vector<TFormExecuteTip*> openReminders;
-std::function<void()> countObserver;
+// One open reminder as the engine holds it: the window goes when the engine lets go of it.
+class ReminderWindow final : public OpenReminder {
+public:
+    ReminderWindow(TFormExecuteTip* dialog, std::vector<TFormExecuteTip*>& open)
+        : m_dialog(dialog), m_open(open) {
+        m_open.push_back(dialog);
+    }
+    ~ReminderWindow() override {
+        std::erase(m_open, m_dialog.data());
+        if (!m_dialog)
+            return;
+        m_dialog->disconnect();
+        m_dialog->Timer1->stop();
+        m_dialog->hide();
+        // It may be the one whose button is being answered right now.
+        m_dialog->deleteLater();
+    }
+    void Show() override {
+        if (!m_dialog)
+            return;
+        m_dialog->show();
+        m_dialog->raise();
+        m_dialog->activateWindow();
+    }
+    int SecondsLeft() const override { return m_dialog ? m_dialog->SecondsLeft() : 0; }
+    void Cancel() override {
+        if (m_dialog)
+            m_dialog->Button1Click();
+    }
+
+private:
+    QPointer<TFormExecuteTip> m_dialog;
+    std::vector<TFormExecuteTip*>& m_open;
+};
 } // namespace
 
 TFormExecuteTip::TFormExecuteTip(QWidget* parent)
@@ -101,8 +133,8 @@ void TFormExecuteTip::Timer1Timer() {
     if (Remaining == 0)
         done(Run);
     --Remaining;
-    if (countObserver)
-        countObserver();
+    if (Counted)
+        Counted();
 }
 
 void TFormExecuteTip::closeEvent(QCloseEvent* event) {
@@ -119,48 +151,24 @@ void TFormExecuteTip::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-ExecuteTipReminder::ExecuteTipReminder(QWidget* parent) : m_dialog(new TFormExecuteTip(parent)) {}
-
-ExecuteTipReminder::~ExecuteTipReminder() {
-    delete m_dialog;
-}
-
-void ExecuteTipReminder::SetLabel2(const std::string& text) {
-    m_dialog->Label2->setText(QString::fromStdString(text));
-}
-
-void ExecuteTipReminder::SetDueLine(const std::string& text) {
-    m_dialog->Label3->setText(QString::fromStdString(text));
-    m_dialog->Label3->setVisible(!text.empty());
-    m_dialog->setFixedSize(m_dialog->sizeHint().expandedTo(QSize(360, 130)));
-}
-
-ReminderAnswer ExecuteTipReminder::ShowModal() {
-    struct Listed {
-        TFormExecuteTip* dialog;
-        explicit Listed(TFormExecuteTip* shown) : dialog(shown) { openReminders.push_back(shown); }
-        ~Listed() { std::erase(openReminders, dialog); }
-    } listed(m_dialog);
-    switch (dialogs().RunModal(*m_dialog)) {
-    case Run:
-        return ReminderAnswer::Execute;
-    case Postpone:
-        return ReminderAnswer::Postpone;
-    default:
-        return ReminderAnswer::Cancel;
+std::unique_ptr<OpenReminder> ExecuteTipReminders::Open(const ReminderRequest& request, Handlers handlers) {
+    auto* dialog = new TFormExecuteTip;
+    dialog->Label2->setText(QString::fromStdString(request.label));
+    if (!request.dueLine.empty()) {
+        dialog->Label3->setText(QString::fromStdString(request.dueLine));
+        dialog->Label3->setVisible(true);
+        dialog->setFixedSize(dialog->sizeHint().expandedTo(QSize(360, 130)));
     }
-}
-
-void ExecuteTipReminder::SetCountObserver(std::function<void()> observer) {
-    countObserver = std::move(observer);
-}
-
-std::vector<std::string> ExecuteTipReminder::CountdownLines() {
-    std::vector<std::string> lines;
-    for (const TFormExecuteTip* reminder : openReminders)
-        lines.push_back("Reminder: " + reminder->Label2->text().toStdString() + " in " +
-                        std::to_string(reminder->SecondsLeft()) + " s");
-    return lines;
+    dialog->Counted = handlers.counted;
+    QObject::connect(dialog, &QDialog::finished, dialog, [answered = handlers.answered](int result) {
+        // A copy: answering lets go of the window, and of this function with it.
+        const auto answer = answered;
+        if (answer)
+            answer(result == Run        ? ReminderAnswer::Execute
+                   : result == Postpone ? ReminderAnswer::Postpone
+                                        : ReminderAnswer::Cancel);
+    });
+    return std::make_unique<ReminderWindow>(dialog, m_open);
 }
 
 } // namespace halvo

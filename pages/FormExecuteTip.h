@@ -3,9 +3,11 @@
 // The execution reminder: announces an action, counts one minute down on its Cancel button and ends with
 // run (1: "Execute It!" or the count reaching zero), cancel (2: Cancel, or any other close) or postpone
 // (3: "Postpone 10 min"). Cancelling the action from elsewhere (the command line, the tray, arming the
-// General page anew) answers its open reminder with Cancel through Button1Click.
+// General page anew) answers its open reminder with Cancel through Button1Click. Each reminder is a window
+// of its own, shown without a wait: several may be open, and each answers when its own minute is up or its
+// own button is pressed.
 
-#include "model/ScheduleEvaluator.h"
+#include "core/Reminders.h"
 
 #include <QDialog>
 
@@ -40,30 +42,24 @@ public:
 
     // The seconds until the countdown runs the action: the number the Cancel button shows.
     int SecondsLeft() const { return Remaining + 1; }
+    // Called at each second counted down.
+    std::function<void()> Counted;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The one reminder of every action (the General page's, a postponed run's, a schedule item's): the dialog
-// shown through the Dialogs service.
-class ExecuteTipReminder final : public ReminderDialog {
+// The reminders of every action (the General page's, a postponed run's, a schedule item's) as the engine
+// asks for them: each a TFormExecuteTip of its own.
+class ExecuteTipReminders final : public ReminderService {
 public:
-    explicit ExecuteTipReminder(QWidget* parent = nullptr);
-    ~ExecuteTipReminder() override;
-    void SetLabel2(const std::string& text) override;
-    void SetDueLine(const std::string& text) override;
-    ReminderAnswer ShowModal() override;
-    TFormExecuteTip& dialog() { return *m_dialog; }
-    // A line for each reminder waiting for an answer now, oldest first, as the tray and --status show it:
-    // "Reminder: turn off the computer in 58 s".
-    static std::vector<std::string> CountdownLines();
-    // Called at each second an open reminder counts down (the tray's tooltip shows the count).
-    static void SetCountObserver(std::function<void()> observer);
+    std::unique_ptr<OpenReminder> Open(const ReminderRequest& request, Handlers handlers) override;
+    // The reminder windows on the screen now, oldest first.
+    const std::vector<TFormExecuteTip*>& openWindows() const { return m_open; }
 
 private:
-    TFormExecuteTip* m_dialog;
+    std::vector<TFormExecuteTip*> m_open;
 };
 
 } // namespace halvo

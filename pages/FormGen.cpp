@@ -1,7 +1,7 @@
 #include "FormGen.h"
 
 #include "FormProcessList.h"
-#include "Planner.h"
+#include "core/Planner.h"
 #include "model/ConditionWatch.h"
 #include "model/Tasks.h"
 #include "platform/Platform.h"

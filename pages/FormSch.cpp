@@ -1,11 +1,9 @@
 #include "FormSch.h"
 
-#include "FormExecuteTip.h"
-#include "FormProcessList.h"
 #include "FormSchWizard.h"
 
+#include "core/ScheduleStore.h"
 #include "model/Agenda.h"
-#include "model/DataFolder.h"
 #include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
@@ -37,8 +35,8 @@ constexpr int TickMarginMs = 3;
 
 } // namespace
 
-TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_manager(std::make_unique<TScheduleManager>()) {
+TFormSch::TFormSch(ScheduleStore& schedule, QWidget* parent)
+    : QWidget(parent), m_schedule(schedule), m_manager(schedule.manager()) {
     setObjectName("FormSch");
 
     AdvListView1 = new QTreeWidget(this);
@@ -83,37 +81,17 @@ TFormSch::TFormSch(AppSettings& settings, QWidget* parent)
     Timer1->setObjectName("Timer1");
     Timer1->setSingleShot(true);
     Timer1->setTimerType(Qt::PreciseTimer);
-    // The next tick is planned before this one runs: a reminder dialog keeps this tick waiting, and the
-    // other items must go on being evaluated meanwhile.
     connect(Timer1, &QTimer::timeout, this, [this] {
         StartTimer1();
         Timer1Timer();
     });
-
-    ScheduleHooks hooks;
-    hooks.remind = [this] { return m_settings.Remind; };
-    hooks.createReminder = [] { return std::make_unique<ExecuteTipReminder>(nullptr); };
-    // Stored before the task runs, so the moved crossing state is on disk when the task shuts the
-    // computer down: the item cannot fire a second time at the next start.
-    hooks.fired = [this](TScheduleItem&) { store(false); };
-    hooks.postpone = [this](TScheduleItem& item) {
-        if (Postponed)
-            Postponed(item);
-    };
-    m_evaluator = std::make_unique<ScheduleEvaluator>(*m_manager, std::move(hooks));
-
-    // With AutoSave off the stored file is left alone for the whole run; turned on later, the first
-    // store keeps a copy of what this run never loaded.
-    m_storedFileIsOurs = m_settings.AutoSave;
-    const std::string schedulePath = ScheduleFilePath();
-    if (m_settings.AutoSave && platform().files().exists(schedulePath)) {
-        m_manager->SetSettingsPath(SettingsFilePath());
-        const std::string fault = m_manager->LoadSchedule(schedulePath);
-        // The items read before a fault are kept, so they get their rows like the others.
-        for (int i = 0; i < m_manager->Count(); ++i)
-            appendRow(m_manager->Item(i));
-        report(fault, false);
-    }
+    // The planner's looks evaluate as well: the column follows each.
+    connect(&m_schedule, &ScheduleStore::evaluated, this, [this] {
+        if (isVisible())
+            RefreshNextRuns();
+    });
+    for (int i = 0; i < m_manager.Count(); ++i)
+        appendRow(m_manager.Item(i));
 }
 
 void TFormSch::showEvent(QShowEvent* event) {
@@ -156,36 +134,6 @@ void TFormSch::hideEvent(QHideEvent* event) {
 
 TFormSch::~TFormSch() {
     Timer1->stop();
-    store(true);
-}
-
-bool TFormSch::StoreSchedule() {
-    return store(true);
-}
-
-bool TFormSch::store(bool interactive) {
-    if (!m_settings.AutoSave)
-        return true;
-    if (!m_storedFileIsOurs) {
-        m_manager->KeepCopyAtNextSave(ScheduleFilePath());
-        m_storedFileIsOurs = true;
-    }
-    m_manager->SetSettingsPath(SettingsFilePath());
-    // An item still in its "add" wizard is not confirmed yet: the file holds every confirmed change.
-    const std::string fault = m_manager->SaveSchedule(ScheduleFilePath(), m_adding);
-    report(fault, interactive);
-    return fault.empty();
-}
-
-void TFormSch::report(const std::string& fault, bool interactive) {
-    const std::string notice = m_manager->TakeNotice();
-    if (fault.empty() && notice.empty())
-        return;
-    const std::string text = fault.empty() ? notice : notice.empty() ? fault : fault + "\n\n" + notice;
-    if (interactive && !fault.empty())
-        dialogs().Error(QString::fromStdString(text));
-    else
-        dialogs().Notice(QString::fromStdString(text)); // holds up neither the start nor an item's task
 }
 
 void TFormSch::StartTimer1() {
@@ -215,9 +163,9 @@ QString TFormSch::NextRunText(const TScheduleItem& item) {
 void TFormSch::RefreshNextRuns() {
     // The text changes only with a change of the item, a firing or the day; the rows are left alone
     // otherwise, so the list does not repaint every second.
-    for (int i = 0; i < m_manager->Count() && i < AdvListView1->topLevelItemCount(); ++i) {
+    for (int i = 0; i < m_manager.Count() && i < AdvListView1->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = AdvListView1->topLevelItem(i);
-        const QString text = NextRunText(m_manager->Item(i));
+        const QString text = NextRunText(m_manager.Item(i));
         if (row->text(3) != text)
             row->setText(3, text);
     }
@@ -238,24 +186,17 @@ int TFormSch::selectedRow() const {
 void TFormSch::SpeedButton1Click() {
     // No tick may walk over the new item while it has no task yet.
     Timer1->stop();
-    TScheduleItem& item = m_manager->Add();
+    TScheduleItem& item = m_schedule.BeginAdd();
     bool added = false;
-    m_adding = &item;
     {
         TFormSchWizard wizard(this);
         wizard.SetScheduleItem(&item);
         wizard.SetIsNew(true);
         added = dialogs().RunModal(wizard) == 1;
     }
-    m_adding = nullptr;
-    if (added) {
+    if (added)
         appendRow(item);
-        store(true);
-        if (Changed)
-            Changed();
-    } else if (const int index = m_manager->IndexOf(&item); index >= 0) {
-        m_manager->Delete(index);
-    }
+    m_schedule.EndAdd(added);
     StartTimer1();
 }
 
@@ -267,7 +208,7 @@ void TFormSch::SpeedButton2Click() {
     }
     // The wizard edits a copy that no tick sees; the item itself keeps firing as it was until OK.
     auto copy = std::make_unique<TScheduleItem>();
-    copy->Assign(&m_manager->Item(row));
+    copy->Assign(&m_manager.Item(row));
     bool accepted = false;
     {
         TFormSchWizard wizard(this);
@@ -277,15 +218,13 @@ void TFormSch::SpeedButton2Click() {
     }
     if (!accepted)
         return;
-    TScheduleItem& target = m_manager->Item(row);
+    TScheduleItem& target = m_manager.Item(row);
     target.Assign(copy.get());
     // A changed item starts over as a new one: it runs at its new time, even on a day it already ran,
     // and a time moved into the past does not run it at once.
     target.TimeRule.StartOver();
     WriteRow(*AdvListView1->topLevelItem(row), target);
-    store(true);
-    if (Changed)
-        Changed();
+    m_schedule.ItemsChanged();
 }
 
 void TFormSch::SpeedButton3Click() {
@@ -296,21 +235,14 @@ void TFormSch::SpeedButton3Click() {
     }
     if (dialogs().Question("do you want to delete it?", "information") != 1)
         return;
-    m_manager->Delete(row);
+    m_manager.Delete(row);
     delete AdvListView1->takeTopLevelItem(row);
-    store(true);
-    if (Changed)
-        Changed();
+    m_schedule.ItemsChanged();
 }
 
 void TFormSch::Evaluate() {
-    // No look may walk over an item still in its "add" wizard: it has no task and no time yet.
-    if (m_adding)
-        return;
-    m_evaluator->Tick();
-    // Hidden, nobody reads the column; showing the page writes it anew.
-    if (isVisible())
-        RefreshNextRuns();
+    // The column follows through the engine's announcement.
+    m_schedule.Evaluate();
 }
 
 } // namespace halvo

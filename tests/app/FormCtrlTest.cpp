@@ -3,12 +3,11 @@
 #include "app/FormOption.h"
 #include "app/TerminationSignals.h"
 #include "app/TrayMenu.h"
+#include "core/Engine.h"
 #include "model/Schedule.h"
-#include "pages/FormExecuteTip.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
-#include "pages/Planner.h"
-#include "tests/helpers/WindowTestSupport.h"
+#include "tests/helpers/ProgramUnderTest.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -28,6 +27,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include <csignal>
 #include <cstdio>
@@ -100,17 +101,17 @@ std::vector<std::string> sessionRequests(const RecordingPlatform& platform) {
 }
 
 // The main window with its event filter in reach, to hand it what the platform sends at the session's end.
-struct ExposedFormCtrl : TFormCtrl {
-    using TFormCtrl::eventFilter;
+struct ExposedFormCtrl : Program {
+    using Program::eventFilter;
 };
 
 // The planner looks at the clock, as its timer would; the reminders it starts open.
-void look(TFormCtrl& window) {
+void look(Program& window) {
     window.planner().wake();
     QCoreApplication::processEvents();
 }
 // Time goes by (the wall and the elapsed clock alike), then the planner looks.
-void pass(TFormCtrl& window, World& w, long long ms) {
+void pass(Program& window, World& w, long long ms) {
     w.fake.advanceMilliseconds(ms);
     look(window);
 }
@@ -154,10 +155,10 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
     World w;
     w.fake.storedFiles[SettingsFile] =
         "[setting]\nSetting_AutoStartup=2\nSetting_AutoSave=0x1\nSetting_Remind=yes\n";
-    TFormCtrl window;
-    QVERIFY(window.Settings.AutoStartup);
-    QVERIFY(window.Settings.AutoSave);
-    QVERIFY(!window.Settings.Remind);
+    Program window;
+    QVERIFY(window.Settings().AutoStartup);
+    QVERIFY(window.Settings().AutoSave);
+    QVERIFY(!window.Settings().Remind);
     QCOMPARE(lines(w.fake.callsStartingWith("read [")),
              lines((std::vector<std::string>{
                  "read [setting] Setting_AutoStartup of \"/opt/halvo/setting.ini\"",
@@ -211,9 +212,9 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
     const std::string userSettings = "/home/user/.config/halvo-shutdown/setting.ini";
     w.fake.storedFiles[userSettings] = "[setting]\nSetting_Remind=1\n";
     {
-        TFormCtrl window;
-        QVERIFY(window.Settings.Remind);
-        window.Settings.AutoSave = true;
+        Program window;
+        QVERIFY(window.Settings().Remind);
+        window.setSetting(&AppSettings::AutoSave, true);
     }
     QCOMPARE(w.fake.storedFiles[userSettings],
              std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
@@ -223,17 +224,17 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
     const QString told = "The program folder %1 cannot be written to, so the settings and the schedule are "
                          "kept in /home/user/.config/halvo-shutdown/ instead.";
     QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/")}));
-    delete new TFormCtrl;
+    delete new Program;
     QCOMPARE(w.dialogs.notices.size(), 1);
     w.fake.executableFolderText = "/media/stick/";
     w.fake.readOnlyFolders.insert("/media/stick/");
-    delete new TFormCtrl;
+    delete new Program;
     QCOMPARE(w.dialogs.notices, QStringList({told.arg("/opt/halvo/"), told.arg("/media/stick/")}));
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
     World w;
-    TFormCtrl window;
+    Program window;
     window.Setting1Click();
     QVERIFY(window.isVisible());
     QVERIFY(window.FormSch && window.FormGen);
@@ -270,36 +271,36 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
         World w;
         w.saveOneItemSchedule();
         w.fake.storedFiles[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
-        TFormCtrl window;
-        QVERIFY(window.FormSch);
-        QCOMPARE(window.pagesInCreationOrder(), std::vector<QWidget*>{window.FormSch});
-        QVERIFY(!window.FormSch->isVisibleTo(&window));
-        QVERIFY(!window.FormGen);
-        QCOMPARE(window.FormSch->manager().Count(), 1);
-        QCOMPARE(window.planner().agenda().Schedule(), &window.FormSch->manager());
-        // The first showing creates only what is missing.
+        Program window;
+        // The engine runs it: no page is built for that.
+        QVERIFY(window.pagesInCreationOrder().empty());
+        QCOMPARE(window.core.schedule().manager().Count(), 1);
+        QCOMPARE(window.planner().agenda().Schedule(), &window.core.schedule().manager());
+        // The first showing builds the pages, which show the engine's schedule.
         window.Setting1Click();
         QCOMPARE(window.pagesInCreationOrder(), (std::vector<QWidget*>{window.FormSch, window.FormGen}));
+        QCOMPARE(&window.FormSch->manager(), &window.core.schedule().manager());
+        QCOMPARE(window.FormSch->AdvListView1->topLevelItemCount(), 1);
         QCOMPARE(window.PageControl1->currentIndex(), 0);
     }
     {
         // AutoSave without a file, and a file without AutoSave: start-up as always.
         World w;
         w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
-        TFormCtrl window;
+        Program window;
         QVERIFY(!window.FormSch);
     }
     {
         World w;
         w.saveOneItemSchedule();
-        TFormCtrl window;
+        Program window;
         QVERIFY(!window.FormSch);
     }
 }
 
 void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
     World w;
-    TFormCtrl window;
+    Program window;
     // "About..." on a hidden window: shown, General created on the way, then About in front.
     window.About2Click();
     QVERIFY(window.isVisible());
@@ -334,7 +335,7 @@ void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
 
 void FormCtrlTest::closingAndMinimizingHide() {
     World w;
-    TFormCtrl window;
+    Program window;
     window.Setting1Click();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.close());
@@ -356,8 +357,8 @@ void FormCtrlTest::closingAndMinimizingHide() {
 void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     World w;
     w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_Remind=1\n";
-    TFormCtrl window;
-    QVERIFY(window.Settings.Remind);
+    Program window;
+    QVERIFY(window.Settings().Remind);
     w.fake.clearCalls();
     window.Tray->Shutdown1->trigger();
     QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{
@@ -372,7 +373,7 @@ void FormCtrlTest::trayActionsRunAtOnceWhateverRemindSays() {
     w.fake.clearCalls();
     window.Tray->Lockthecomputer1->trigger();
     QCOMPARE(w.fake.calls.back(), "lock");
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(window.reminderService.shown.empty());
     QVERIFY(w.dialogs.messages.isEmpty());
     QVERIFY(!window.isVisible());
     QVERIFY(window.pagesInCreationOrder().empty());
@@ -382,7 +383,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
     World w;
     w.saveOneItemSchedule();
     w.fake.storedFiles[SettingsFile] += "[setting]\nSetting_AutoSave=1\n";
-    TFormCtrl window;
+    Program window;
     w.fake.suspendAllowed = false;
     emit window.Tray->PopupMenu1->aboutToShow();
     QVERIFY(!window.Tray->Sleep1->isEnabled());
@@ -410,7 +411,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
 
 void FormCtrlTest::statusLineClock() {
     World w;
-    TFormCtrl window;
+    Program window;
     QCOMPARE(window.Label2->text(), QString("Time"));
     w.fake.setNow(2026, 12, 8, 10, 0, 1);
     window.Timer1Timer();
@@ -431,7 +432,7 @@ void FormCtrlTest::statusLineClock() {
 
 void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
     World w;
-    TFormCtrl window;
+    Program window;
     window.Setting1Click();
     w.fake.clearCalls();
     window.help2Click();
@@ -446,7 +447,7 @@ void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
 
 void FormCtrlTest::aboutPage() {
     World w;
-    TFormCtrl window;
+    Program window;
     window.About2Click();
     TFormAbout& about = *window.FormAbout;
     QCOMPARE(about.Label2->text(), QString("Halvo Shutdown\nVersion 2.01\n"
@@ -474,20 +475,21 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
     World w;
     std::vector<std::string> order;
     {
-        TFormCtrl window;
+        Program window;
         window.Setting1Click();
         window.Option1Click();
         window.about1Click();
-        window.Settings.Remind = true;
-        window.Settings.AutoSave = true;
+        window.setSetting(&AppSettings::Remind, true);
+        window.setSetting(&AppSettings::AutoSave, true);
         QObject::connect(window.FormAbout, &QObject::destroyed, [&] { order.push_back("About"); });
         QObject::connect(window.FormOption, &QObject::destroyed, [&] { order.push_back("Option"); });
         QObject::connect(window.FormGen, &QObject::destroyed, [&] { order.push_back("General"); });
         QObject::connect(window.FormSch, &QObject::destroyed, [&] { order.push_back("Schedule"); });
+        window.core.schedule().ItemsChanged(); // a schedule this run has to keep
         w.fake.clearCalls();
     }
     QCOMPARE(lines(order), lines((std::vector<std::string>{"About", "Option", "General", "Schedule"})));
-    // The Schedule page's count first, then the three flags in order.
+    // The schedule's count first, then the three flags in order.
     QCOMPARE(lines(w.fake.callsStartingWith("write [")),
              lines((std::vector<std::string>{
                  "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\"",
@@ -503,7 +505,7 @@ void FormCtrlTest::exitBeforeTheWindowWasShownLeavesTheScheduleAlone() {
     w.saveOneItemSchedule();
     const std::string before = w.fake.storedFiles[ScheduleFile];
     w.fake.clearCalls();
-    { TFormCtrl window; }
+    { Program window; }
     QCOMPARE(w.fake.storedFiles[ScheduleFile], before);
     QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\n"
@@ -517,33 +519,36 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
         "halvo-shutdown: Cannot create file \"/opt/halvo/sch.cks\". Access is denied\n";
     struct Case {
         const char* name;
-        std::function<void(TFormCtrl&)> end; // what ends the program before the window goes, if anything
+        std::function<void(Program&)> end; // what ends the program before the window goes, if anything
         std::string unwritable;
         std::string stderrText; // once the window is gone
     };
     const std::vector<Case> cases = {
-        {"Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, SettingsFile, settingsLine},
+        {"Exit", [](Program& window) { window.Tray->Exit1->trigger(); }, SettingsFile, settingsLine},
         {"termination request",
-         [](TFormCtrl& window) {
+         [](Program& window) {
              InstallTerminationHandlers();
              std::raise(SIGTERM);
              QTRY_VERIFY(window.exitRequested());
          },
          SettingsFile, settingsLine},
         // Stored at the end of the session and once more as the window goes: one fault, one line.
-        {"end of the session", [](TFormCtrl& window) { window.SessionEnding(); }, SettingsFile, settingsLine},
+        {"end of the session", [](Program& window) { window.SessionEnding(); }, SettingsFile, settingsLine},
         {"the window going without Exit", nullptr, SettingsFile, settingsLine},
-        {"schedule at Exit", [](TFormCtrl& window) { window.Tray->Exit1->trigger(); }, ScheduleFile,
+        {"schedule at Exit", [](Program& window) { window.Tray->Exit1->trigger(); }, ScheduleFile,
          scheduleLine},
     };
     for (const Case& c : cases) {
         World w;
+        // A schedule this run has to keep, stored at the end.
+        if (c.unwritable == ScheduleFile)
+            w.saveOneItemSchedule();
         w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
         w.fake.unwritableFiles.insert(c.unwritable);
         CapturedStderr captured;
         {
-            TFormCtrl window;
-            window.Setting1Click(); // the Schedule page is there, so the schedule is stored at the end
+            Program window;
+            window.Setting1Click();
             window.hide();
             if (c.end) {
                 c.end(window);
@@ -563,16 +568,16 @@ void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
     w.fake.unwritableFiles.insert(SettingsFile);
     CapturedStderr captured;
     {
-        TFormCtrl window;
+        Program window;
         // Said at the start, before anything is lost, in a message that holds nothing up.
         QCOMPARE(w.dialogs.notices,
                  QStringList{"The settings file /opt/halvo/setting.ini cannot be written: "
                              "Access is denied. Changes to the settings will not be kept."});
         QVERIFY(w.dialogs.errors.isEmpty());
         window.Setting1Click();
-        window.Settings.AutoSave = true;
+        window.setSetting(&AppSettings::AutoSave, true);
         QVERIFY(!window.ending());
-        window.FormSch->StoreSchedule();
+        window.core.schedule().Store();
         QCOMPARE(w.dialogs.errors, QStringList{"Unable to write to /opt/halvo/setting.ini"});
         QCOMPARE(captured.text(), std::string());
     }
@@ -583,8 +588,9 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     World w;
     ExposedFormCtrl window;
     window.Setting1Click();
-    window.Settings.AutoSave = true;
-    QVERIFY(!window.close()); // an ordinary close only hides
+    window.setSetting(&AppSettings::AutoSave, true);
+    window.core.schedule().ItemsChanged(); // a schedule this run has to keep
+    QVERIFY(!window.close());              // an ordinary close only hides
     w.fake.clearCalls();
 
     // What the platform sends when the session ends: the program stores everything and lets go.
@@ -593,17 +599,24 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QVERIFY(!window.eventFilter(QCoreApplication::instance(), &quit));
     QVERIFY(window.sessionEnding());
     QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
-                         "Setting_Remind=0\n[schManager]\ncount=0\n"));
+             std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                         "Setting_Remind=0\n"));
+    QCOMPARE(lines(w.fake.callsStartingWith("write [")),
+             lines({"write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
+                    "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
+                    "write [setting] Setting_Remind = \"0\" to \"/opt/halvo/setting.ini\"",
+                    "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\""}));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     window.show();
     QVERIFY(window.close());
 
     // The session manager's own request does the same.
     World again;
-    TFormCtrl second;
+    Program second;
     second.Setting1Click();
-    second.Settings.AutoSave = true;
+    second.setSetting(&AppSettings::AutoSave, true);
+    second.core.schedule().ItemsChanged();
+    again.fake.storedFiles.erase(ScheduleFile);
     second.SessionEnding();
     QVERIFY(again.fake.storedFiles.count(ScheduleFile));
     QVERIFY(again.fake.storedFiles.count(SettingsFile));
@@ -612,20 +625,17 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
 
 void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
     World w;
-    TFormCtrl window;
+    Program window;
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     window.SessionEnding();
     pass(window, w, 1000); // due while the session ends: nothing runs, nothing is asked
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(window.reminderService.shown.empty());
 
     // Another program kept the session: the action comes through its reminder, and a close only hides.
     w.fake.announce(ClockChange::SessionEndCancelled);
     QVERIFY(!window.sessionEnding() && !window.ending());
-    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-        QTest::mouseClick(static_cast<TFormExecuteTip&>(dialog).Button2, Qt::LeftButton);
-        return dialog.result();
-    });
-    QTRY_COMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+    window.reminderService.script.push_back([](const ReminderRequest&) { return ReminderAnswer::Execute; });
+    QTRY_COMPARE(window.reminderService.shown.size(), std::size_t(1));
     QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
     window.show();
     QVERIFY(!window.close());
@@ -651,7 +661,7 @@ void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
 void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
     World w;
     {
-        TFormCtrl window;
+        Program window;
         window.Tray->Exit1->trigger();
         QVERIFY(window.exitRequested());
         window.show();
@@ -660,7 +670,7 @@ void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
     {
         // A termination request is taken at the next clock tick, as an "Exit".
         InstallTerminationHandlers();
-        TFormCtrl window;
+        Program window;
         window.Timer1Timer();
         QVERIFY(!window.exitRequested());
         std::raise(SIGTERM);
@@ -672,7 +682,7 @@ void FormCtrlTest::exitAndTerminationEndTheProgramInOrder() {
 void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
     World w;
     w.fake.setNow(2026, 12, 8, 21, 25, 0);
-    TFormCtrl window;
+    Program window;
     QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
              std::string("ok General: nothing armed\\nSchedule: no items"));
@@ -721,7 +731,7 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
     QCOMPARE(window.Request("halvo-shutdown/1 now lock"), std::string("ok"));
     QVERIFY(w.fake.callsStartingWith("lock").empty());
     QTRY_COMPARE(w.fake.callsStartingWith("lock").size(), std::size_t(1));
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(window.reminderService.shown.empty());
 
     QCOMPARE(window.Request("halvo-shutdown/1 show"), std::string("ok"));
     QVERIFY(window.isVisible());
@@ -730,20 +740,18 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
 void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     World w;
     w.fake.setNow(2026, 12, 8, 21, 0, 0);
-    TFormCtrl window;
+    Program window;
     QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
-    QStringList buttons;
-    const auto postpone = [&buttons](QDialog& dialog) {
-        auto& tip = static_cast<TFormExecuteTip&>(dialog);
-        buttons = {tip.Button1->text(), tip.Button3->text(), tip.Button2->text()};
-        QTest::mouseClick(tip.Button3, Qt::LeftButton);
-        return dialog.result();
+    QStringList labels;
+    const auto postpone = [&labels](const ReminderRequest& request) {
+        labels << QString::fromStdString(request.label);
+        return ReminderAnswer::Postpone;
     };
-    w.dialogs.modalHandlers.push_back(postpone);
+    window.reminderService.script.push_back(postpone);
     w.fake.clearCalls();
     pass(window, w, 1000); // due: the reminder, answered "Postpone 10 min"
-    QCOMPARE(buttons, (QStringList{"Cancel", "Postpone 10 min", "Execute It!"}));
+    QCOMPARE(labels, QStringList{"restart the computer"});
     QVERIFY(w.fake.sessionRequests().empty());
     QVERIFY(!window.planner().agenda().General());
     QVERIFY(window.Tray->CancelPostponed1->isVisible());
@@ -754,21 +762,18 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
                          "min)\\nSchedule: no items"));
 
     // Ten minutes later the same task comes again through a new reminder; "Execute It!" runs it.
-    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-        QTest::mouseClick(static_cast<TFormExecuteTip&>(dialog).Button2, Qt::LeftButton);
-        return dialog.result();
-    });
+    window.reminderService.script.push_back([](const ReminderRequest&) { return ReminderAnswer::Execute; });
     pass(window, w, 599999);
-    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(1));
+    QCOMPARE(window.reminderService.shown.size(), std::size_t(1));
     pass(window, w, 1);
-    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(2));
+    QCOMPARE(window.reminderService.shown.size(), std::size_t(2));
     QCOMPARE(lines(w.fake.sessionRequests()), lines(std::vector<std::string>{"restart"}));
     QVERIFY(!window.Tray->CancelPostponed1->isVisible());
     QCOMPARE(tray->toolTip(), QString("Halvo Shutdown"));
 
     // Postponed again, then cancelled from the tray menu: nothing comes back.
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
-    w.dialogs.modalHandlers.push_back(postpone);
+    window.reminderService.script.push_back(postpone);
     pass(window, w, 1000);
     QVERIFY(window.Tray->CancelPostponed1->isVisible());
     QVERIFY(menuCaptions(window.Tray->PopupMenu1).contains("Cancel postponed action"));
@@ -776,12 +781,12 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QVERIFY(!window.Tray->CancelPostponed1->isVisible());
     for (int minute = 0; minute < 12; ++minute)
         pass(window, w, 60000);
-    QCOMPARE(w.dialogs.modalDialogs.size(), qsizetype(3));
+    QCOMPARE(window.reminderService.shown.size(), std::size_t(3));
     QCOMPARE(w.fake.sessionRequests().size(), std::size_t(1));
 
     // From the schedule: the item's crossing state stays as the firing left it; --cancel drops the run.
     w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_Remind=1\n";
-    window.Settings.Remind = true;
+    window.setSetting(&AppSettings::Remind, true);
     window.Schedule1Click();
     window.Setting1Click();
     QVERIFY(window.FormSch);
@@ -792,7 +797,7 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     item.TimeRule.TimeOfDay = EncodeTime(21, 30, 0);
     item.TimeRule.CrossState = TCrossState::Ahead;
     w.fake.setNow(2026, 12, 8, 21, 30, 1);
-    w.dialogs.modalHandlers.push_back(postpone);
+    window.reminderService.script.push_back(postpone);
     window.FormSch->Timer1Timer();
     QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
     QCOMPARE(
@@ -806,19 +811,19 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
 
 void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
     // Opens a reminder of an action; the dialog handler runs while it is open.
-    using Opening = std::function<void(World&, TFormCtrl&)>;
-    const Opening general = [](World& w, TFormCtrl& window) {
+    using Opening = std::function<void(World&, Program&)>;
+    const Opening general = [](World& w, Program& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 in 1 poweroff"), std::string("ok"));
         pass(window, w, 1000);
     };
     // Two postponed runs due in the same second: a cancel in the first reminder drops the second too.
-    const Opening postponed = [](World& w, TFormCtrl& window) {
+    const Opening postponed = [](World& w, Program& window) {
         window.planner().postpone(TaskFromCode(2), "turn off the computer", false);
         window.planner().postpone(TaskFromCode(2), "turn off the computer", false);
         pass(window, w, TAgenda::PostponeSeconds * 1000LL);
     };
-    const Opening schedule = [](World& w, TFormCtrl& window) {
-        window.Settings.Remind = true;
+    const Opening schedule = [](World& w, Program& window) {
+        window.setSetting(&AppSettings::Remind, true);
         window.Setting1Click();
         TScheduleItem& item = window.FormSch->manager().Add();
         item.ItemName = "night";
@@ -829,15 +834,15 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         w.fake.setNow(2026, 12, 8, 21, 30, 1);
         window.FormSch->Timer1Timer();
     };
-    using Cancel = std::function<void(TFormCtrl&)>;
-    const Cancel commandLine = [](TFormCtrl& window) {
+    using Cancel = std::function<void(Program&)>;
+    const Cancel commandLine = [](Program& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
     };
-    const Cancel tray = [](TFormCtrl& window) { window.Tray->CancelPostponed1->trigger(); };
-    const Cancel armedAnew = [](TFormCtrl& window) {
+    const Cancel tray = [](Program& window) { window.Tray->CancelPostponed1->trigger(); };
+    const Cancel armedAnew = [](Program& window) {
         QCOMPARE(window.Request("halvo-shutdown/1 in 3600 lock"), std::string("ok"));
     };
-    const Cancel setOnThePage = [](TFormCtrl& window) {
+    const Cancel setOnThePage = [](Program& window) {
         window.Setting1Click();
         window.FormGen->RadioButton1->setChecked(true); // "None", then "Set": disarmed
         window.FormGen->SpeedButton3Click();
@@ -862,22 +867,22 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
     for (const Case& c : cases) {
         World w;
         w.fake.setNow(2026, 12, 8, 21, 0, 0);
-        TFormCtrl window;
+        Program window;
         std::string during;
         bool trayOffersCancel = false;
-        w.dialogs.modalHandlers.push_back([&](QDialog& dialog) {
+        window.reminderService.script.push_back([&](const ReminderRequest&) {
             during = window.StatusText();
             trayOffersCancel = menuCaptions(window.Tray->PopupMenu1).contains("Cancel postponed action");
             c.cancel(window);
             // A reminder left open is run by its countdown.
-            return dialog.result() == 0 ? 1 : dialog.result();
+            return ReminderAnswer::Execute;
         });
         w.fake.clearCalls();
         (*c.open)(w, window);
         // --status names what the reminder shows: the task's name, wherever the action came from.
         const std::string line = "\nReminder: turn off the computer in 61 s\n";
         QVERIFY2(during.find(line) != std::string::npos, (std::string(c.name) + ": " + during).c_str());
-        QVERIFY2(w.dialogs.modalDialogs.size() == 1, c.name);
+        QVERIFY2(window.reminderService.shown.size() == 1, c.name);
         // The tray offers to cancel a postponed action while its reminder is open.
         QCOMPARE(trayOffersCancel, c.open == &postponed);
         QVERIFY2(sessionRequests(w.fake).empty() == c.closes, c.name);
@@ -896,12 +901,13 @@ void FormCtrlTest::tooltipAndWarningFollowTheSchedule() {
     w.fake.setNow(2026, 12, 8, 22, 20, 0);
     w.fake.storedFiles[SettingsFile] = "[setting]\nSetting_AutoSave=1\n";
     w.saveOneItemSchedule(); // "night", shut down every day at 22:30
-    TFormCtrl window;
-    QVERIFY(window.FormSch);
+    Program window;
     look(window);
     QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(tray->toolTip(),
              QString("Halvo Shutdown\n'night': shutdown the computer at 22:30:00 (in 10 min)"));
+    window.Schedule1Click();
+    window.Setting1Click();
     QCOMPARE(window.FormSch->AdvListView1->headerItem()->text(3), QString("Next run"));
     QCOMPARE(window.FormSch->AdvListView1->topLevelItem(0)->text(3), QString("12/8/26 10:30:00 PM"));
 
@@ -939,7 +945,7 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
     FakeActivity& activity = w.fake.activityFake;
     std::uint64_t received = 0;
     activity.network = {std::vector<InterfaceBytes>{{"eth0", received, 0}}, {}};
-    TFormCtrl window;
+    Program window;
     look(window);
     QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QCOMPARE(window.Request("halvo-shutdown/1 when net:50k:1m shutdown"), std::string("ok"));
@@ -955,7 +961,7 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
     QCOMPARE(shown(), (QStringList{"Halvo Shutdown", general + " (measuring)", "'night'"}));
     auto* sampler = window.planner().findChild<QTimer*>("ConditionSampler");
     QVERIFY(sampler && sampler->isActive());
-    w.dialogs.modalHandlers.push_back([](QDialog&) { return 2; }); // the reminder is cancelled
+    window.reminderService.script.push_back([](const ReminderRequest&) { return ReminderAnswer::Cancel; });
     // A minute of samples: 18 KB/s on average, so at the last the conditions hold.
     const int kilobytes[] = {100, 100, 7, 7, 0, 0, 0, 0, 0, 0, 0, 0};
     for (std::size_t sample = 0; sample < std::size(kilobytes); ++sample) {
@@ -969,7 +975,7 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
                                            general + " (now " + QString::number(kilobytes[sample]) + " KB/s)",
                                            "'night'"}));
     }
-    QCOMPARE(w.dialogs.modalDialogs.size(), 1);
+    QCOMPARE(window.reminderService.shown.size(), std::size_t(1));
     QCOMPARE(shown(), (QStringList{"Halvo Shutdown", "'night'"}));
 }
 
@@ -982,7 +988,7 @@ void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
     FakeActivity& activity = w.fake.activityFake;
     activity.countersAnyThread = true;
     activity.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
-    TFormCtrl window;
+    Program window;
     look(window);
     QSystemTrayIcon* tray = window.Tray->TrayIcon1->systemTrayIcon();
     QVERIFY(!window.Tray->TrayIcon1->toolTipOnDemand());

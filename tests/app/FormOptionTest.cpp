@@ -1,6 +1,7 @@
 #include "app/FormOption.h"
 #include "app/FormCtrl.h"
-#include "tests/helpers/WindowTestSupport.h"
+#include "core/Settings.h"
+#include "tests/helpers/ProgramUnderTest.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -47,7 +48,8 @@ private slots:
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
     World w;
-    AppSettings settings{true, false, true};
+    Settings settings;
+    settings.Set(AppSettings{true, false, true});
     TFormOption page(settings);
     QCOMPARE(page.size(), QSize(460, 270));
     QCOMPARE(page.GroupBox1->title(), QString("start"));
@@ -67,7 +69,7 @@ void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
     QVERIFY(!page.CheckBox_AutoSave->isChecked());
     QVERIFY(page.CheckBox_Remind->isChecked());
     // Not refreshed from the flags afterwards.
-    settings.AutoSave = true;
+    setFlag(settings, &AppSettings::AutoSave, true);
     page.hide();
     page.show();
     QVERIFY(!page.CheckBox_AutoSave->isChecked());
@@ -75,7 +77,8 @@ void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
 
 void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
     World w;
-    AppSettings settings;
+    Settings settings;
+    settings.Set(AppSettings{});
     TFormOption page(settings);
     page.show();
     QVERIFY(w.autoStartCalls().empty()); // unticked: the entry stays untouched
@@ -87,7 +90,7 @@ void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
     QVERIFY(w.autoStartCalls().empty());
     QVERIFY(!w.fake.autoStartEntry);
 
-    settings.AutoStartup = true; // as "Set" left it
+    setFlag(settings, &AppSettings::AutoStartup, true); // as "Set" left it
     page.hide();
     page.show();
     QCOMPARE(lines(w.autoStartCalls()), lines({Ensure}));
@@ -97,7 +100,8 @@ void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
 
 void FormOptionTest::otherValuesAtShowing() {
     World w;
-    AppSettings settings{true, false, false};
+    Settings settings;
+    settings.Set(AppSettings{true, false, false});
     TFormOption page(settings);
     // An entry for another copy stays.
     w.fake.autoStartEntry = "\"/usr/bin/halvo-shutdown\"";
@@ -112,7 +116,8 @@ void FormOptionTest::otherValuesAtShowing() {
 
 void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     World w;
-    AppSettings settings;
+    Settings settings;
+    settings.Set(AppSettings{});
     TFormOption page(settings);
     w.fake.autoStartEntry = "\"/elsewhere/halvo-shutdown\"";
     page.CheckBox_AutoStartup->setChecked(true);
@@ -120,9 +125,9 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
     QCOMPARE(lines(w.autoStartCalls()), lines({Write}));
     QCOMPARE(w.fake.autoStartEntry, Command);
-    QVERIFY(settings.AutoStartup);
-    QVERIFY(!settings.AutoSave);
-    QVERIFY(settings.Remind);
+    QVERIFY(settings.values().AutoStartup);
+    QVERIFY(!settings.values().AutoSave);
+    QVERIFY(settings.values().Remind);
     // Stored at once, so the file agrees with the entry.
     QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n"));
@@ -133,7 +138,7 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     page.SpeedButton1Click();
     QCOMPARE(lines(w.autoStartCalls()), lines({Remove}));
     QVERIFY(!w.fake.autoStartEntry);
-    QVERIFY(!settings.AutoStartup);
+    QVERIFY(!settings.values().AutoStartup);
     // Again with the entry already gone: no fault.
     page.SpeedButton1Click();
     QVERIFY(w.dialogs.errors.isEmpty());
@@ -145,12 +150,13 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     page.CheckBox_AutoSave->setChecked(true);
     page.SpeedButton1Click();
     QCOMPARE(w.dialogs.errors, QStringList{"Unable to write to /opt/halvo/setting.ini"});
-    QVERIFY(settings.AutoSave);
+    QVERIFY(settings.values().AutoSave);
 }
 
 void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
     World w;
-    AppSettings settings;
+    Settings settings;
+    settings.Set(AppSettings{});
     TFormOption page(settings);
     w.fake.autoStartWritable = false;
     page.CheckBox_AutoStartup->setChecked(true);
@@ -158,14 +164,15 @@ void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
     page.SpeedButton1Click();
     QCOMPARE(w.dialogs.errors, QStringList{"Failed to set data for 'Halvo Shutdown'"});
     QCOMPARE(lines(w.autoStartCalls()), lines({Write}));
-    QVERIFY(!settings.AutoStartup);
-    QVERIFY(!settings.AutoSave);
+    QVERIFY(!settings.values().AutoStartup);
+    QVERIFY(!settings.values().AutoSave);
     QVERIFY(!w.fake.storedFiles.count(SettingsFile));
 }
 
 void FormOptionTest::cancelSettingPutsTheBoxesBack() {
     World w;
-    AppSettings settings{false, true, false};
+    Settings settings;
+    settings.Set(AppSettings{false, true, false});
     TFormOption page(settings);
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(false);
@@ -175,20 +182,20 @@ void FormOptionTest::cancelSettingPutsTheBoxesBack() {
     QVERIFY(page.CheckBox_AutoSave->isChecked());
     QVERIFY(!page.CheckBox_Remind->isChecked());
     QVERIFY(w.fake.calls.empty());
-    QCOMPARE(settings.AutoSave, true);
+    QCOMPARE(settings.values().AutoSave, true);
 }
 
 void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
     World w;
     {
-        TFormCtrl window;
+        Program window;
         window.Setting1Click();
         window.Option1Click();
         window.FormOption->CheckBox_AutoStartup->setChecked(true);
         window.General1Click();
         window.Option1Click();
         QVERIFY(!w.fake.autoStartEntry);
-        QVERIFY(!window.Settings.AutoStartup);
+        QVERIFY(!window.core.settings().values().AutoStartup);
         // "Set" then writes it, and coming back to the page puts it back when it has gone.
         window.FormOption->SpeedButton1Click();
         QCOMPARE(w.fake.autoStartEntry, Command);
@@ -208,7 +215,7 @@ void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     const std::string stored = "the records of an earlier run";
     w.fake.storedFiles[ScheduleFile] = stored;
     w.fake.storedFiles[SettingsFile] = "[schManager]\ncount=1\n";
-    TFormCtrl window;
+    Program window;
     window.Setting1Click(); // the Schedule page starts empty: AutoSave is off
     window.Option1Click();
     window.FormOption->CheckBox_AutoSave->setChecked(true);

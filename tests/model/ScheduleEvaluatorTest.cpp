@@ -1,5 +1,5 @@
-// The once-a-second evaluation driven by the fake clock: due days, crossings, firing with and without the
-// reminder, and reminders opened from inside a waiting reminder.
+// The evaluation driven by the fake clock: due days, crossings, firing with and without the reminder, and
+// several reminders open at once.
 
 #include "model/ScheduleEvaluator.h"
 #include "platform/fake/RecordingPlatform.h"
@@ -15,40 +15,20 @@ using namespace halvo;
 namespace {
 
 struct ReminderScript {
-    std::vector<std::string> labels;   // Label2 of every reminder, in the order they were shown
+    std::vector<std::string> labels;   // the name on every reminder, in the order they were opened
     std::vector<std::string> dueLines; // the line under it, empty when none was set
     std::vector<std::size_t> openAtShow;
-    int destroyed = 0;
-    // Called from inside ShowModal with the number of the reminder (0 for the first); its result is the
-    // dialog's.
+    // Called as the reminder opens with its number (0 for the first): 1 run, 3 postpone, 0 leave it open
+    // (its answer waits in pending), anything else cancel.
     std::function<int(int reminder)> answer = [](int) { return 1; };
+    std::vector<std::function<void(ReminderAnswer)>> pending;
 };
 
-class ScriptedReminder final : public ReminderDialog {
-public:
-    ScriptedReminder(ReminderScript& script, std::function<void()> onShow)
-        : m_script(script), m_onShow(std::move(onShow)) {}
-    ~ScriptedReminder() override { ++m_script.destroyed; }
-    void SetLabel2(const std::string& text) override { m_label = text; }
-    void SetDueLine(const std::string& text) override { m_dueLine = text; }
-    // The script answers as the dialog's buttons are numbered: 1 run, 3 postpone, anything else cancel.
-    ReminderAnswer ShowModal() override {
-        const int number = int(m_script.labels.size());
-        m_script.labels.push_back(m_label);
-        m_script.dueLines.push_back(m_dueLine);
-        m_onShow();
-        const int answer = m_script.answer(number);
-        return answer == 1   ? ReminderAnswer::Execute
-               : answer == 3 ? ReminderAnswer::Postpone
-                             : ReminderAnswer::Cancel;
-    }
-
-private:
-    ReminderScript& m_script;
-    std::function<void()> m_onShow;
-    std::string m_label;
-    std::string m_dueLine;
-};
+ReminderAnswer AnswerOf(int result) {
+    return result == 1   ? ReminderAnswer::Execute
+           : result == 3 ? ReminderAnswer::Postpone
+                         : ReminderAnswer::Cancel;
+}
 
 class ScheduleEvaluation : public ::testing::Test {
 protected:
@@ -67,9 +47,17 @@ protected:
         fake.setNow(2026, 12, 8, 10, 0, 0); // a Tuesday
         ScheduleHooks hooks;
         hooks.remind = [this] { return remind; };
-        hooks.createReminder = [this]() -> std::unique_ptr<ReminderDialog> {
-            return std::make_unique<ScriptedReminder>(
-                script, [this] { script.openAtShow.push_back(evaluator->OpenReminderCount()); });
+        hooks.openReminder = [this](const std::string& label, const std::string& dueLine,
+                                    std::function<void(ReminderAnswer)> answered) {
+            const int number = int(script.labels.size());
+            script.labels.push_back(label);
+            script.dueLines.push_back(dueLine);
+            script.openAtShow.push_back(evaluator->OpenReminderCount());
+            const int result = script.answer(number);
+            if (result == 0)
+                script.pending.push_back(std::move(answered));
+            else
+                answered(AnswerOf(result));
         };
         hooks.fired = [this](TScheduleItem& item) {
             firedNames.push_back(item.ItemName +
@@ -284,7 +272,6 @@ TEST_F(ScheduleEvaluation, ReminderCancelSkipsTheRunUntilTheNextCrossing) {
     tickAt(22, 30, 1);
     EXPECT_EQ(script.labels, Names{"execute the program"});
     EXPECT_EQ(runs(), Names{});
-    EXPECT_EQ(script.destroyed, 1);
     EXPECT_EQ(evaluator->OpenReminderCount(), 0u);
 
     tickAt(22, 30, 2);
@@ -292,7 +279,6 @@ TEST_F(ScheduleEvaluation, ReminderCancelSkipsTheRunUntilTheNextCrossing) {
     EXPECT_EQ(script.labels.size(), 1u);
     tickAt(22, 30, 1);
     EXPECT_EQ(runs(), Names{"night"});
-    EXPECT_EQ(script.destroyed, 2);
     EXPECT_EQ(firedNames, (Names{"night passed after 0 runs", "night passed after 0 runs"}));
 
     remind = false; // read at every firing
@@ -312,26 +298,24 @@ TEST_F(ScheduleEvaluation, SixItemsAtOneSecondEachRunWithAndWithoutReminders) {
     tickAt(2026, 12, 9, 22, 30, 1);
     EXPECT_EQ(runs(), (Names{"item0", "item1", "item2", "item3", "item4", "item5"}));
     EXPECT_EQ(script.openAtShow, (std::vector<std::size_t>{1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(script.destroyed, 6);
 }
 
-TEST_F(ScheduleEvaluation, RemindersOpenedInsideAWaitingReminderAreAllHeld) {
+// Reminders left open hold nothing up: the next items fire at their own seconds while the earlier ones
+// wait, and each item runs when its own reminder is answered, in the order the answers come.
+TEST_F(ScheduleEvaluation, RemindersLeftOpenHoldUpNeitherTheScheduleNorEachOther) {
     remind = true;
     for (int i = 0; i < 7; ++i)
-        addItem("item" + std::to_string(i), 22, 30).TimeRule.CrossState = TCrossState::Ahead;
-    // Each reminder waits while the timer ticks on: the next item fires from the inner tick.
-    script.answer = [this](int) {
-        fake.advanceMilliseconds(1000);
-        evaluator->Tick();
-        return 1;
-    };
-    tickAt(22, 30, 1);
+        addItem("item" + std::to_string(i), 22, 30, i).TimeRule.CrossState = TCrossState::Ahead;
+    script.answer = [](int) { return 0; };
+    for (int second = 0; second <= 7; ++second)
+        tickAt(22, 30, second, 1);
     EXPECT_EQ(script.labels.size(), 7u);
     EXPECT_EQ(script.openAtShow, (std::vector<std::size_t>{1, 2, 3, 4, 5, 6, 7}))
         << "none is dropped past five";
-    EXPECT_EQ(runs(), (Names{"item6", "item5", "item4", "item3", "item2", "item1", "item0"}))
-        << "each item runs once, when its own reminder closes";
-    EXPECT_EQ(script.destroyed, 7);
+    EXPECT_EQ(runs(), Names{});
+    for (int i : {3, 0, 6, 1, 5, 2, 4})
+        script.pending[i](i == 5 ? ReminderAnswer::Cancel : ReminderAnswer::Execute);
+    EXPECT_EQ(runs(), (Names{"item3", "item0", "item6", "item1", "item2", "item4"}));
     EXPECT_EQ(evaluator->OpenReminderCount(), 0u);
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(manager.Item(i).TimeRule.CrossState, TCrossState::Passed);
@@ -360,20 +344,14 @@ TEST_F(ScheduleEvaluation, ItemGoneOrEvaluatorGoneWhileTheReminderWaits) {
     };
     tickAt(22, 30, 1);
     EXPECT_EQ(runs(), Names{}) << "the task of a deleted item does not run";
-    EXPECT_EQ(script.destroyed, 1);
 
     addItem("ended", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
-    addItem("never reached", 22, 30).TimeRule.CrossState = TCrossState::Ahead;
-    script.answer = [this](int) {
-        evaluator.reset(); // the page went away while its reminder was open
-        return 1;
-    };
-    fake.setNow(2026, 12, 8, 22, 30, 2);
-    ScheduleEvaluator* running = evaluator.get();
-    running->Tick();
-    EXPECT_EQ(runs(), Names{});
-    EXPECT_EQ(script.destroyed, 2) << "the reminder is destroyed once its wait has ended";
-    EXPECT_EQ(manager.Item(1).TimeRule.CrossState, TCrossState::Ahead);
+    script.answer = [](int) { return 0; };
+    tickAt(22, 30, 2);
+    ASSERT_EQ(script.pending.size(), 1u);
+    evaluator.reset(); // the engine went away while the reminder was open
+    script.pending[0](ReminderAnswer::Execute);
+    EXPECT_EQ(runs(), Names{}) << "an answer that comes after the evaluator went runs nothing";
 }
 
 // An item whose time went by more than two minutes before the evaluation saw it (the computer asleep or

@@ -2,6 +2,7 @@
 #include "tests/helpers/RecordingDialogs.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -137,40 +138,53 @@ void FormExecuteTipTest::realTimerEndsAModalRunWithRun() {
     QCOMPARE(tip.Remaining, -1);
 }
 
+// Two reminders on the screen at once: each shows its own name and line, counts its own minute and answers
+// on its own, the older one first although the newer one is still open; letting go of one takes its window.
 void FormExecuteTipTest::reminderServiceHandsTheNameAndTheResultThrough() {
-    RecordingDialogs recorder;
-    ScopedDialogs installed(recorder);
-    QString seenName;
-    recorder.modalHandlers.push_back([&](QDialog& d) {
-        auto& tip = static_cast<TFormExecuteTip&>(d);
-        seenName = tip.Label2->text();
-        tip.Button2Click();
-        return tip.result();
-    });
-    recorder.modalHandlers.push_back([&](QDialog& d) {
-        auto& tip = static_cast<TFormExecuteTip&>(d);
-        seenName = tip.Label2->text();
-        tip.Button1Click();
-        return tip.result();
-    });
-    {
-        ExecuteTipReminder reminder;
-        reminder.SetLabel2("shutdown the computer");
-        QVERIFY(reminder.ShowModal() == ReminderAnswer::Execute);
-        QCOMPARE(seenName, QString("shutdown the computer"));
-    }
-    {
-        ExecuteTipReminder reminder;
-        reminder.SetLabel2("");
-        reminder.SetDueLine("(due at 22:30:00)");
-        QVERIFY(reminder.ShowModal() == ReminderAnswer::Cancel);
-        QCOMPARE(seenName, QString(""));
-        QCOMPARE(reminder.dialog().Label3->text(), QString("(due at 22:30:00)"));
-        QVERIFY(!reminder.dialog().Label3->isHidden());
-        // Every showing is a new dialog counting from 60.
-        QCOMPARE(reminder.dialog().Remaining, 60);
-    }
-    QCOMPARE(recorder.modalDialogs.size(), 2);
+    ExecuteTipReminders service;
+    std::vector<std::pair<int, ReminderAnswer>> answers;
+    int counted = 0;
+    const auto handlers = [&](int which) {
+        return ReminderService::Handlers{[&answers, which](ReminderAnswer a) {
+                                             answers.push_back({which, a});
+                                         },
+                                         [&counted] { ++counted; }};
+    };
+    std::unique_ptr<OpenReminder> first = service.Open({"shutdown the computer", ""}, handlers(1));
+    std::unique_ptr<OpenReminder> second =
+        service.Open({"lock the computer", "(due at 22:30:00)"}, handlers(2));
+    first->Show();
+    second->Show();
+    QCOMPARE(service.openWindows().size(), std::size_t(2));
+    TFormExecuteTip* older = service.openWindows()[0];
+    TFormExecuteTip* newer = service.openWindows()[1];
+    QCOMPARE(older->Label2->text(), QString("shutdown the computer"));
+    QVERIFY(older->Label3->isHidden());
+    QCOMPARE(newer->Label2->text(), QString("lock the computer"));
+    QCOMPARE(newer->Label3->text(), QString("(due at 22:30:00)"));
+    QVERIFY(!newer->Label3->isHidden());
+    QVERIFY(older->isVisible() && newer->isVisible());
+    QVERIFY(!older->isModal() && !newer->isModal());
+
+    // The older one's minute runs out on the real timer, sped up, while the newer one waits.
+    older->Timer1->setInterval(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!answers.empty(), 5000);
+    QCOMPARE(answers, (std::vector<std::pair<int, ReminderAnswer>>{{1, ReminderAnswer::Execute}}));
+    QVERIFY(counted >= 61);
+    QVERIFY(newer->isVisible());
+    QCOMPARE(second->SecondsLeft(), 61);
+    first.reset();
+    QCOMPARE(service.openWindows(), std::vector<TFormExecuteTip*>{newer});
+
+    // Cancelled from elsewhere, as the command line and the tray do.
+    second->Cancel();
+    QCOMPARE(answers.back(), (std::pair<int, ReminderAnswer>{2, ReminderAnswer::Cancel}));
+    QVERIFY(!newer->isVisible());
+    const QPointer<TFormExecuteTip> gone(newer);
+    second.reset();
+    QVERIFY(service.openWindows().empty());
+    QTRY_VERIFY(gone.isNull());
+    QCOMPARE(answers.size(), std::size_t(2));
 }
 
 QTEST_MAIN(FormExecuteTipTest)

@@ -1,7 +1,7 @@
 #include "pages/FormGen.h"
+#include "core/Planner.h"
 #include "model/Tasks.h"
-#include "pages/FormExecuteTip.h"
-#include "pages/Planner.h"
+#include "tests/fakes/RecordingReminders.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
 
@@ -24,8 +24,10 @@ const QString SetSuccessfully = "set successfully";
 
 struct World : WindowTestWorld<> {
     RecordingPlatform& fake = platform; // the name these tests know the platform by
-    QStringList reminderNames;          // Label2 of every reminder shown
-    Planner planner{[] { return true; }};
+    QStringList reminderNames;          // the name on every scripted reminder
+    RecordingReminders reminderService;
+    Reminders reminders{reminderService};
+    Planner planner{reminders, [] { return true; }};
 
     World() {
         // Past the first looks, which learn the wall clock's pace (a true one here).
@@ -52,10 +54,9 @@ struct World : WindowTestWorld<> {
 
     // The next reminder answers with result (1 run, 2 cancel) after noting its name.
     void answerReminder(int result) {
-        dialogs.modalHandlers.push_back([this, result](QDialog& d) {
-            auto& tip = static_cast<TFormExecuteTip&>(d);
-            reminderNames << tip.Label2->text();
-            return result;
+        reminderService.script.push_back([this, result](const ReminderRequest& request) {
+            reminderNames << QString::fromStdString(request.label);
+            return result == 1 ? ReminderAnswer::Execute : ReminderAnswer::Cancel;
         });
     }
     std::vector<std::string> exits() const { return fake.sessionRequests(); }
@@ -251,7 +252,7 @@ void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
     w.fake.setNow(2026, 12, 9, 10, 0, 0);
     w.look();
     w.pass(2999);
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(w.reminderService.shown.empty());
     w.answerReminder(1);
     w.pass(1);
     QCOMPARE(w.reminderNames, QStringList{"shutdown the computer"});
@@ -374,7 +375,7 @@ void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
     // Before the time nothing happens.
     w.fake.setNow(2026, 12, 8, 13, 4, 59, 999);
     w.look();
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(w.reminderService.shown.empty());
 
     // The exact second is exactly on time.
     w.fake.setNow(2026, 12, 8, 13, 5, 0, 3);
@@ -466,13 +467,9 @@ void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
     QVERIFY(w.fake.calls.empty());
     QVERIFY(inNoneState(page));
 
-    // The real dialog is what the planner shows: its "Execute It!" runs the action.
+    // "Execute It!" runs the action.
     choose(page.ComboBox2, "Lock the workstation");
-    w.dialogs.modalHandlers.push_back([](QDialog& d) {
-        auto& tip = static_cast<TFormExecuteTip&>(d);
-        tip.Button2Click();
-        return tip.result();
-    });
+    w.reminderService.script.push_back([](const ReminderRequest&) { return ReminderAnswer::Execute; });
     armAfter(page, "0", "0", "0");
     QCOMPARE(w.fake.calls.back(), "lock");
 }
@@ -593,7 +590,7 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
 
     choose(page.ComboBox1, "Shutdown the Computer");
     QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
-    QVERIFY(w.dialogs.modalDialogs.isEmpty());
+    QVERIFY(w.reminderService.shown.empty());
     QVERIFY(w.dialogs.messages.isEmpty());
     QCOMPARE(lines(w.fake.calls), lines((std::vector<std::string>{"shut down, forced"})));
 }

@@ -1,7 +1,10 @@
 #include "pages/FormSch.h"
-#include "pages/FormExecuteTip.h"
+#include "core/Reminders.h"
+#include "core/ScheduleStore.h"
+#include "core/Settings.h"
 #include "pages/FormSchWizard.h"
 #include "platform/IniFile.h"
+#include "tests/fakes/RecordingReminders.h"
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/TimeFormat.h"
 
@@ -26,10 +29,21 @@ namespace {
 const std::string SchedulePath = "/opt/halvo/sch.cks";
 const std::string SettingsPath = "/opt/halvo/setting.ini";
 
-// The fake platform, user interface and dialogs for one test, with the settings the page works on.
+// The fake platform, user interface and dialogs for one test, with the settings the schedule works on.
 struct World : WindowTestWorld<> {
-    AppSettings settings;
-    World() { settings.AutoSave = true; } // the schedule is stored; without it, the file is left alone
+    Settings settings;
+    RecordingReminders reminderService;
+    Reminders reminders{reminderService};
+    World() { setAutoSave(true); } // the schedule is stored; without it, the file is left alone
+    void setAutoSave(bool on) {
+        AppSettings values = settings.values();
+        values.AutoSave = on;
+        settings.Set(values);
+    }
+    ScheduleStore::Reports reports() {
+        return {[](const std::string& text) { halvo::dialogs().Error(QString::fromStdString(text)); },
+                [](const std::string& text) { halvo::dialogs().Notice(QString::fromStdString(text)); }};
+    }
 
     std::string count() const {
         const auto it = platform.storedFiles.find(SettingsPath);
@@ -41,6 +55,16 @@ struct World : WindowTestWorld<> {
         const auto it = platform.storedFiles.find(SchedulePath);
         return it == platform.storedFiles.end() ? "(no file)" : it->second;
     }
+};
+
+// One run of the program as the page sees it: the engine's schedule loaded at the start and stored at
+// the end, the page on it.
+struct Run {
+    explicit Run(World& world)
+        : store(world.settings, world.reminders, world.reports()), page((store.Load(), store)) {}
+    ~Run() { store.StoreIfKept(); }
+    ScheduleStore store;
+    TFormSch page;
 };
 
 enum class Rule { Daily, Weekly, Monthly };
@@ -158,7 +182,8 @@ private slots:
 
 void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     QTreeWidget& list = *page.AdvListView1;
     QCOMPARE(list.objectName(), QString("AdvListView1"));
     QCOMPARE(list.columnCount(), 4);
@@ -203,7 +228,8 @@ void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
 
 void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     page.show();
     addItem(world, page, Entry{"First"});
     const std::string storedBefore = world.schedule();
@@ -232,7 +258,7 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
         w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("Shutdown the Computer"));
         w.SpeedButton2->click(); // the item now has a task and a name
         // The session ends while the wizard is open: only confirmed items reach the file.
-        storedWhileOpen = page.StoreSchedule();
+        storedWhileOpen = run.store.Store();
         storedDuring = world.schedule();
         countStoredDuring = world.count();
         w.close(); // the close box
@@ -257,7 +283,8 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
 
 void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     QCOMPARE(world.schedule(), std::string("(no file)"));
     addItem(world, page, Entry{"Night"});
 
@@ -301,7 +328,8 @@ void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
 
 void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"one"});
     addItem(world, page, Entry{"two", "Restart the computer"});
     addItem(world, page, Entry{"three", "Message", {}, "wake up\nnow\n"});
@@ -360,7 +388,8 @@ void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
 
 void FormSchTest::deleteAsksAndCancelKeepsEverything() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"keep"});
     const std::string stored = world.schedule();
     world.dialogs.answers = {2};
@@ -380,7 +409,8 @@ void FormSchTest::deleteAsksAndCancelKeepsEverything() {
 
 void FormSchTest::modifyThenCancelLeavesTheItem() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"Night"});
     const std::string stored = world.schedule();
     world.platform.clearCalls();
@@ -416,7 +446,8 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
 
 void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"run", "Execute", "\"/opt/my tools/backup\" --all"});
     addItem(world, page, Entry{"say", "Message", {}, "line one\n\nline three\n"});
     auto passThrough = [](QDialog& d) {
@@ -442,7 +473,8 @@ void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
 
 void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     page.SpeedButton2Click();
     page.SpeedButton3Click();
     addItem(world, page, Entry{"only"});
@@ -459,7 +491,8 @@ void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
 void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup", "\n", QTime(22, 30, 0)});
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
@@ -488,7 +521,8 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
 void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     World world;
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         addItem(world, page, Entry{"a"});
         addItem(world, page, Entry{"b", "Lock the workstation"});
         // A change the wizard does not make reaches the file at the latest when the page goes.
@@ -496,7 +530,8 @@ void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     }
     QCOMPARE(world.count(), std::string("2"));
 
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     QCOMPARE(page.manager().Count(), 2);
     QCOMPARE(rowTexts(*page.AdvListView1, 0),
              QStringList({"a", "shutdown the computer", "22:30:00:EveryDay"}));
@@ -511,7 +546,8 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         addItem(world, page, Entry{"a"});
         addItem(world, page, Entry{"b", "Lock the workstation"});
     }
@@ -520,9 +556,10 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     world.platform.clearCalls();
 
     // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
-    world.settings.AutoSave = false;
+    world.setAutoSave(false);
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         QCOMPARE(page.manager().Count(), 0);
         addItem(world, page, Entry{"c", "Execute", "/usr/bin/true", "\n", QTime(22, 30, 0)});
         addItem(world, page, Entry{"d"});
@@ -532,7 +569,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
         page.Timer1Timer();
         QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
-        QVERIFY(page.StoreSchedule()); // the session ends
+        QVERIFY(run.store.Store()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
     QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
@@ -542,11 +579,12 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
     // the user is told once.
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         addItem(world, page, Entry{"e"});
         QCOMPARE(world.schedule(), stored);
-        world.settings.AutoSave = true;
-        QVERIFY(page.StoreSchedule()); // what "Set" does
+        world.setAutoSave(true);
+        QVERIFY(run.store.Store()); // what "Set" does
         QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
         QCOMPARE(
@@ -559,14 +597,16 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
 
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     QCOMPARE(rowTexts(*page.AdvListView1, 1)[0], QString("f"));
 }
 
 void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     World world;
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         addItem(world, page, Entry{"whole"});
     }
     const std::string one = world.schedule();
@@ -575,7 +615,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     const std::string damaged = world.schedule();
 
     {
-        TFormSch page(world.settings);
+        Run run(world);
+        TFormSch& page = run.page;
         // The fault's own text, and where the file that could not be read was kept, in a message that
         // holds nothing up.
         QCOMPARE(world.dialogs.notices,
@@ -595,7 +636,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     world.platform.unreadableFiles.insert(SchedulePath);
     world.dialogs.notices.clear();
     {
-        TFormSch second(world.settings);
+        Run runSecond(world);
+        TFormSch& second = runSecond.page;
         QCOMPARE(world.dialogs.notices,
                  QStringList({"Cannot open file \"/opt/halvo/sch.cks\". Access is denied"}));
         QCOMPARE(second.manager().Count(), 0);
@@ -615,7 +657,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     world.platform.writeKey(SettingsPath, "schManager", "count", "1");
     world.dialogs.notices.clear();
     {
-        TFormSch counted(world.settings);
+        Run runCounted(world);
+        TFormSch& counted = runCounted.page;
         QCOMPARE(counted.manager().Count(), 3);
         QCOMPARE(
             world.dialogs.notices,
@@ -625,7 +668,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     }
     QCOMPARE(world.count(), std::string("3"));
     QCOMPARE(world.schedule(), one + one + one);
-    TFormSch again(world.settings);
+    Run runAgain(world);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
     QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
@@ -634,7 +677,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 58, 500);
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
     page.Timer1Timer(); // the time still lies ahead
     QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Ahead);
@@ -660,23 +704,26 @@ void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
 
 void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
     World world;
-    world.settings.Remind = true;
+    AppSettings values = world.settings.values();
+    values.Remind = true;
+    world.settings.Set(values);
     world.platform.setNow(2026, 12, 8, 7, 59, 59, 0);
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"wake", "Execute", "/usr/bin/alarm", "\n", QTime(8, 0, 0)});
     addItem(world, page, Entry{"lock", "Lock the workstation", {}, "\n", QTime(8, 0, 0)});
     page.Timer1Timer();
 
     std::string storedWhenAsked;
     QStringList labels;
-    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
+    world.reminderService.script.push_back([&](const ReminderRequest& request) {
         storedWhenAsked = world.schedule();
-        labels << dynamic_cast<TFormExecuteTip&>(d).Label2->text();
-        return 2; // Cancel: the first item's task does not run
+        labels << QString::fromStdString(request.label);
+        return ReminderAnswer::Cancel; // the first item's task does not run
     });
-    world.dialogs.modalHandlers.push_back([&](QDialog& d) {
-        labels << dynamic_cast<TFormExecuteTip&>(d).Label2->text();
-        return 1;
+    world.reminderService.script.push_back([&](const ReminderRequest& request) {
+        labels << QString::fromStdString(request.label);
+        return ReminderAnswer::Execute;
     });
     world.platform.clearCalls();
     world.platform.setNow(2026, 12, 8, 8, 0, 0, 4);
@@ -692,12 +739,13 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     World world;
     world.platform.unwritableFiles.insert(SchedulePath);
     world.platform.setNow(2026, 12, 8, 11, 59, 59, 0);
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     addItem(world, page, Entry{"noon", "Execute", "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
     const QString fault = "Cannot create file \"/opt/halvo/sch.cks\". Access is denied";
     QCOMPARE(world.dialogs.errors, QStringList({fault}));
     QCOMPARE(rowCount(*page.AdvListView1), 1); // the item is in the schedule all the same
-    QVERIFY(!page.StoreSchedule());
+    QVERIFY(!run.store.Store());
     QCOMPARE(world.dialogs.errors.size(), 2);
 
     page.Timer1Timer();
@@ -711,7 +759,8 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
 void FormSchTest::timerAimsJustPastTheNextSecond() {
     World world;
     world.platform.setNow(2026, 12, 8, 10, 0, 0, 250);
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     QVERIFY(!page.Timer1->isActive()); // hidden, its rows have nothing to show
     page.show();
     QVERIFY(page.Timer1->isActive());
@@ -727,7 +776,8 @@ void FormSchTest::timerAimsJustPastTheNextSecond() {
 
 void FormSchTest::listKeysReachTheButtons() {
     World world;
-    TFormSch page(world.settings);
+    Run run(world);
+    TFormSch& page = run.page;
     page.show();
     QVERIFY(QTest::qWaitForWindowActive(&page));
     QCOMPARE(QApplication::focusWidget(), page.AdvListView1);

@@ -1,7 +1,7 @@
 #include "Planner.h"
 
 #include "CounterSampler.h"
-#include "FormExecuteTip.h"
+#include "Reminders.h"
 #include "model/ConditionWatch.h"
 #include "platform/Platform.h"
 #include "platform/UiServices.h"
@@ -13,8 +13,9 @@
 
 namespace halvo {
 
-Planner::Planner(std::function<bool()> remind, QObject* parent)
-    : QObject(parent), m_remind(std::move(remind)), m_timer(new QTimer(this)), m_sampler(new QTimer(this)) {
+Planner::Planner(Reminders& reminders, std::function<bool()> remind, QObject* parent)
+    : QObject(parent), m_reminderWindows(reminders), m_remind(std::move(remind)), m_timer(new QTimer(this)),
+      m_sampler(new QTimer(this)) {
     m_sampler->setObjectName("ConditionSampler");
     m_sampler->setInterval(SampleMs);
     connect(m_sampler, &QTimer::timeout, this, [this] {
@@ -188,6 +189,7 @@ void Planner::conditionsChanged() {
         m_sampler->stop();
         m_counterSampler.reset();
         m_agenda.ConditionsHeld(id);
+        // From the event loop: the sample that found it holding is still being told of.
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
     }
     // Told only when the reading shows something new, and once for all the answers of one sample.
@@ -245,10 +247,9 @@ void Planner::closeReminder(int id) {
     const auto open = m_reminders.find(id);
     if (open == m_reminders.end())
         return;
-    const QPointer<TFormExecuteTip> reminder = open->second;
+    const int reminder = open->second;
     m_reminders.erase(open);
-    if (reminder)
-        reminder->Button1Click();
+    m_reminderWindows.Cancel(reminder);
 }
 
 void Planner::wake() {
@@ -279,11 +280,9 @@ void Planner::wake() {
     for (std::string& warning : m_agenda.Warnings(now))
         texts.push_back(std::move(warning));
     notify(texts);
-    // Each reminder from the event loop, so one that waits for its answer holds up neither the others nor
-    // the schedule.
+    // Each from the event loop, after the schedule's own look.
     for (int id : look.due)
         QTimer::singleShot(0, this, [this, id] { runDue(id); });
-    // Planned before the evaluation, which may wait a minute in a reminder meanwhile.
     replan(false);
     if (m_evaluate)
         m_evaluate();
@@ -328,21 +327,27 @@ void Planner::notify(const std::vector<std::string>& texts) {
 
 void Planner::runDue(int id) {
     AgendaEntry* entry = m_agenda.Find(id);
-    if (!entry || m_ending)
+    if (!entry || m_ending || m_reminders.count(id))
         return;
     const bool remind = !entry->fromSchedule || !m_remind || m_remind();
-    ReminderAnswer answer = ReminderAnswer::Execute;
-    if (remind) {
-        ExecuteTipReminder reminder;
-        reminder.SetLabel2(entry->label);
-        m_reminders[id] = &reminder.dialog();
-        emit changed();
-        answer = reminder.ShowModal();
+    if (!remind)
+        return finish(id, ReminderAnswer::Execute);
+    // Each reminder answers on its own: one left open holds up neither the others nor the schedule.
+    m_reminders[id] = -1;
+    const int reminder = m_reminderWindows.Open({entry->label, {}}, [this, id](ReminderAnswer answer) {
         m_reminders.erase(id);
-    }
+        finish(id, answer);
+    });
+    // A service that answered at once has left nothing open.
+    if (const auto open = m_reminders.find(id); open != m_reminders.end())
+        open->second = reminder;
+    emit changed();
+}
+
+void Planner::finish(int id, ReminderAnswer answer) {
     // Cancelled, re-armed or dropped while its reminder was open: it is gone from the agenda.
-    entry = m_agenda.Find(id);
-    if (!entry) {
+    AgendaEntry* entry = m_agenda.Find(id);
+    if (!entry || m_ending) {
         replan();
         return;
     }
@@ -352,7 +357,7 @@ void Planner::runDue(int id) {
     if (id == m_watchedId)
         stopWatch();
     replan();
-    if (!task || m_ending)
+    if (!task)
         return;
     if (answer == ReminderAnswer::Execute)
         task->Run();

@@ -1,4 +1,4 @@
-#include "pages/CounterSampler.h"
+#include "core/CounterSampler.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -57,5 +57,5 @@ void CounterSamplerTest::samplesOnItsOwnThreadAndTellsWhatItMust() {
     QVERIFY(toldOnTheInterfaceThread);
 }
 
-QTEST_MAIN(CounterSamplerTest)
+QTEST_GUILESS_MAIN(CounterSamplerTest)
 #include "CounterSamplerTest.moc"

@@ -12,7 +12,6 @@
 #include "model/ConditionRule.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <atomic>
 #include <functional>
@@ -28,7 +27,8 @@ namespace halvo {
 class ConditionWatch;
 class CounterSampler;
 class NotificationPopup;
-class TFormExecuteTip;
+class Reminders;
+enum class ReminderAnswer;
 
 class Planner : public QObject {
     Q_OBJECT
@@ -44,8 +44,9 @@ public:
     // How often the readings of armed conditions are taken.
     static constexpr int SampleMs = int(ConditionSamplePeriodMs);
 
-    // remind: the Remind setting, read when a postponed schedule item comes back.
-    explicit Planner(std::function<bool()> remind, QObject* parent = nullptr);
+    // reminders: where the reminder of each action due opens; remind: the Remind setting, read when a
+    // postponed schedule item comes back.
+    Planner(Reminders& reminders, std::function<bool()> remind, QObject* parent = nullptr);
     ~Planner() override;
 
     const TAgenda& agenda() const { return m_agenda; }
@@ -80,6 +81,8 @@ public:
     void postpone(std::unique_ptr<TTask> task, std::string label, bool fromSchedule);
     // Drops every postponed run and ends the open reminders of those that came back, as Cancel.
     void cancelPostponed();
+    // Whether the entry's reminder is open now.
+    bool reminding(int id) const { return m_reminders.count(id) != 0; }
     // A postponed run waits or is in its reminder.
     bool hasPostponed() const { return m_agenda.HasPostponed(); }
 
@@ -109,6 +112,8 @@ signals:
 
 private:
     void runDue(int id);
+    // The entry's reminder answered (or it needed none): the task runs, is put off or is dropped.
+    void finish(int id, ReminderAnswer answer);
     void notify(const std::vector<std::string>& texts);
     void closeReminder(int id);
     void stopWatch();
@@ -119,6 +124,7 @@ private:
     void tellChanged();
 
     TAgenda m_agenda;
+    Reminders& m_reminderWindows;
     std::function<bool()> m_remind;
     std::function<void()> m_evaluate;
     std::function<void()> m_beforeSleep;
@@ -129,7 +135,7 @@ private:
     double m_wallRate = 1.0;
     int m_startLooks = StartLooks;
     bool m_ending = false;
-    std::map<int, QPointer<TFormExecuteTip>> m_reminders; // the open reminders by entry
+    std::map<int, int> m_reminders; // the open reminders' numbers by entry
     std::vector<std::unique_ptr<NotificationPopup>> m_popups;
     std::unique_ptr<ConditionWatch> m_watch; // of the armed conditional action
     int m_watchedId = 0;                     // its entry, once armed
