@@ -1,8 +1,8 @@
 #pragma once
 
 // What the program asks of the operating system, in a few small interfaces named by what is asked, not by
-// how one system does it. Backends: fake/ (recording, for tests), linux/, win32/ (over its own layer of
-// Windows calls). No Qt and no OS header here.
+// how one system does it. Backends: linux/, win32/ (over its own layer of Windows calls), and for tests the
+// recording one in tests/fakes/. No Qt and no OS header here.
 
 #include "Activity.h"
 

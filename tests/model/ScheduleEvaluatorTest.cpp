@@ -2,8 +2,8 @@
 // reminder, and reminders opened from inside a waiting reminder.
 
 #include "model/ScheduleEvaluator.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

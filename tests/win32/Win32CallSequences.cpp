@@ -5,8 +5,8 @@
 #include "model/Profile.h"
 #include "model/RunValue.h"
 #include "model/Tasks.h"
-#include "platform/fake/RecordingUi.h"
-#include "platform/win32/RecordingWin32Api.h"
+#include "tests/fakes/RecordingUi.h"
+#include "tests/fakes/RecordingWin32Api.h"
 #include "platform/win32/Win32Activity.h"
 #include "platform/win32/Win32Platform.h"
 

@@ -1,4 +1,4 @@
-#include "RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include "platform/CivilDate.h"
 #include "platform/IniFile.h"

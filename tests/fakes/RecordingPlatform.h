@@ -7,7 +7,7 @@
 // effects instead.
 
 #include "platform/Platform.h"
-#include "platform/fake/FakeActivity.h"
+#include "tests/fakes/FakeActivity.h"
 
 #include <atomic>
 #include <functional>

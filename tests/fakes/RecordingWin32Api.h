@@ -7,7 +7,7 @@
 // null pointers as null. The clock, the file operations and the executable's folder answer without
 // being recorded; tests look at their effects instead.
 
-#include "Win32Api.h"
+#include "platform/win32/Win32Api.h"
 
 #include <functional>
 #include <map>

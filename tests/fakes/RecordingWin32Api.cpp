@@ -1,4 +1,4 @@
-#include "RecordingWin32Api.h"
+#include "tests/fakes/RecordingWin32Api.h"
 
 #include "platform/IniFile.h"
 
