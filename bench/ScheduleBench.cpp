@@ -5,7 +5,7 @@
 #include "model/ScheduleEvaluator.h"
 #include "model/ScheduleFile.h"
 #include "platform/IniFile.h"
-#include "platform/fake/RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include <benchmark/benchmark.h>
 

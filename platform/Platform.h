@@ -1,10 +1,11 @@
 #pragma once
 
 // What the program asks of the operating system, in a few small interfaces named by what is asked, not by
-// how one system does it. Backends: fake/ (recording, for tests), linux/, win32/ (over its own layer of
-// Windows calls). No Qt and no OS header here.
+// how one system does it. Backends: linux/, win32/ (over its own layer of Windows calls), and for tests the
+// recording one in tests/fakes/. No Qt and no OS header here.
 
 #include "Activity.h"
+#include "CurrentService.h"
 
 #include <cstdint>
 #include <functional>
@@ -191,22 +192,12 @@ public:
 // ScopedPlatform. Asking for it while none is set ends the program with a message.
 Platform& platform();
 void setPlatform(Platform* platform);
+using ScopedPlatform = CurrentService<Platform>::Scoped;
 
 // The backend this build was configured with (linux/ or win32/); defined by the backend's factory.
 std::unique_ptr<Platform> createSystemPlatform();
 // Makes standard output and errors reach the console the program was started from where the system does
 // not do so by itself (a windowed program on Windows); called first thing in main(). Also the backend's.
 void attachToParentConsole();
-
-class ScopedPlatform {
-public:
-    explicit ScopedPlatform(Platform& replacement);
-    ~ScopedPlatform();
-    ScopedPlatform(const ScopedPlatform&) = delete;
-    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
-
-private:
-    Platform* m_previous;
-};
 
 } // namespace halvo

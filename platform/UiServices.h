@@ -4,6 +4,8 @@
 // the message task. The application fills them with the Qt implementations of toolkit/; tests fill them
 // with recorders. No Qt here, so the model stays portable.
 
+#include "CurrentService.h"
+
 #include <memory>
 #include <string>
 
@@ -32,16 +34,6 @@ public:
 // Asking for them while none are set ends the program with a message, as platform() does.
 UiServices& ui();
 void setUi(UiServices* services);
-
-class ScopedUi {
-public:
-    explicit ScopedUi(UiServices& replacement);
-    ~ScopedUi();
-    ScopedUi(const ScopedUi&) = delete;
-    ScopedUi& operator=(const ScopedUi&) = delete;
-
-private:
-    UiServices* m_previous;
-};
+using ScopedUi = CurrentService<UiServices>::Scoped;
 
 } // namespace halvo

@@ -5,30 +5,21 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include <cstdio>
-#include <cstdlib>
-#include <utility>
-
 namespace halvo {
 
 namespace {
 // The title of the program's own message boxes.
 const char* const BoxTitle = "Halvo Shutdown";
-Dialogs* current = nullptr;
 } // namespace
 
+// Ending the program when none is set keeps a window test that forgot its recorder from waiting in a real
+// message box.
 Dialogs& dialogs() {
-    if (!current) {
-        // A programming error, as for the platform: a window test that forgot its recorder would otherwise
-        // wait in a real message box.
-        std::fputs("halvo: no dialogs service has been set\n", stderr);
-        std::abort();
-    }
-    return *current;
+    return CurrentService<Dialogs>::get("halvo: no dialogs service has been set");
 }
 
 Dialogs* setDialogs(Dialogs* service) {
-    return std::exchange(current, service);
+    return CurrentService<Dialogs>::set(service);
 }
 
 void QtDialogs::Message(const QString& text) {

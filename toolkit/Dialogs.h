@@ -5,6 +5,8 @@
 // implementation; tests install RecordingDialogs, which records the texts and answers from a script,
 // so no test ever waits in a modal loop.
 
+#include "platform/CurrentService.h"
+
 #include <QString>
 
 class QDialog;
@@ -32,10 +34,12 @@ public:
     virtual QString OpenFile(QWidget* parent) = 0;
 };
 
-// The process-wide service, set once in main() (nullptr unsets it). Asking for it while none is set ends
-// the program with a message, as platform() and ui() do. setDialogs returns the one it replaces.
+// The process-wide service, set once in main() (nullptr unsets it); tests swap it with ScopedDialogs.
+// Asking for it while none is set ends the program with a message, as platform() and ui() do. setDialogs
+// returns the one it replaces.
 Dialogs& dialogs();
 Dialogs* setDialogs(Dialogs* service);
+using ScopedDialogs = CurrentService<Dialogs>::Scoped;
 
 // The real one: Qt message boxes, QDialog::exec and QFileDialog.
 class QtDialogs final : public Dialogs {

@@ -3,8 +3,8 @@
 // and the evaluation must cope with whatever values the file held.
 
 #include "model/ScheduleFile.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,7 +3,8 @@
 // The thin layer of Windows calls the Windows backend speaks: one virtual function per Windows function
 // the program calls, taking the same values, so the backend's logic reads like the calls it makes and its
 // tests can check them one by one against the recording layer. The real layer (RealWin32Api) calls
-// Windows; the recording one (RecordingWin32Api) builds everywhere, so that logic is tested natively too.
+// Windows; the tests' recording one (tests/fakes/RecordingWin32Api) builds everywhere, so that logic is
+// tested natively too.
 
 #include "platform/Platform.h"
 

@@ -2,8 +2,8 @@
 // requests. Reminders are left open as a user leaves them, and answered (or run out) in any order.
 
 #include "core/Engine.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 #include "tests/fakes/RecordingReminders.h"
 
 #include <QtTest>

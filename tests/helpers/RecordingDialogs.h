@@ -56,16 +56,4 @@ public:
     }
 };
 
-// Installs a RecordingDialogs for the lifetime of the guard.
-class ScopedDialogs {
-public:
-    explicit ScopedDialogs(Dialogs& d) : m_previous(setDialogs(&d)) {}
-    ~ScopedDialogs() { setDialogs(m_previous); }
-    ScopedDialogs(const ScopedDialogs&) = delete;
-    ScopedDialogs& operator=(const ScopedDialogs&) = delete;
-
-private:
-    Dialogs* m_previous;
-};
-
 } // namespace halvo

@@ -3,8 +3,8 @@
 // What the window tests share: the recording platform, user interface and dialogs installed for one test,
 // and recorded calls as one text.
 
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 #include "tests/helpers/RecordingDialogs.h"
 
 #include <QString>

@@ -6,9 +6,9 @@
 #include "LinuxTestSupport.h"
 
 #include "model/Tasks.h"
-#include "platform/fake/RecordingUi.h"
 #include "platform/linux/Launcher.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "LinuxTestSupport.h"
 
 #include "model/Tasks.h"
-#include "platform/fake/RecordingUi.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

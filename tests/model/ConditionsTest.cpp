@@ -1,7 +1,7 @@
 #include "model/Conditions.h"
 #include "model/ConditionRule.h"
 #include "model/ConditionWatch.h"
-#include "platform/fake/FakeActivity.h"
+#include "tests/fakes/FakeActivity.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "model/ProcessRoutines.h"
-#include "platform/fake/RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // several reminders open at once.
 
 #include "model/ScheduleEvaluator.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

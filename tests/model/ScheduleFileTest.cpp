@@ -2,8 +2,8 @@
 // damaged records with their exact texts.
 
 #include "model/ScheduleFile.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

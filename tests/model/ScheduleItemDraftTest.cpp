@@ -1,7 +1,7 @@
 // The schedule wizard's checks and what each of its pages puts into the item.
 
 #include "model/ScheduleItemDraft.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include "model/ScheduleFile.h"
 #include "platform/IniFile.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

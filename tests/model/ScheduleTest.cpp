@@ -1,8 +1,8 @@
 // The time rule's crossing detector and due-day rule, the item copy and the manager's ownership.
 
 #include "model/Schedule.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

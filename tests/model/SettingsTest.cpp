@@ -1,7 +1,7 @@
 #include "model/AppSettings.h"
 #include "model/DataFolder.h"
 #include "model/Profile.h"
-#include "platform/fake/RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "model/DateTime.h"
 #include "model/ScheduleEvaluator.h"
-#include "platform/fake/RecordingPlatform.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <gtest/gtest.h>
 

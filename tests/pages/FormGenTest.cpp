@@ -5,7 +5,7 @@
 #include "tests/helpers/WindowTestSupport.h"
 #include "toolkit/UpDown.h"
 
-#include "platform/fake/FakeActivity.h"
+#include "tests/fakes/FakeActivity.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // The fake platform's clock, which the program's timing tests lean on: time passing moves both clocks,
 // a clock set by hand only the wall clock, and announcements reach whoever watches.
 
-#include "platform/fake/RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

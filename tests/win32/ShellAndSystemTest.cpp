@@ -6,7 +6,7 @@
 #include "model/DataFolder.h"
 #include "model/ProcessRoutines.h"
 #include "model/Tasks.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingUi.h"
 
 namespace halvo::test {
 namespace {

@@ -5,10 +5,10 @@
 #include "model/Profile.h"
 #include "model/RunValue.h"
 #include "model/Tasks.h"
-#include "platform/fake/RecordingUi.h"
-#include "platform/win32/RecordingWin32Api.h"
 #include "platform/win32/Win32Activity.h"
 #include "platform/win32/Win32Platform.h"
+#include "tests/fakes/RecordingUi.h"
+#include "tests/fakes/RecordingWin32Api.h"
 
 #include <gtest/gtest.h>
 
@@ -277,14 +277,14 @@ TEST(Win32Calls, TheAutoStartEntryIsTheRunValue) {
 TEST(Win32Calls, ProfileKeysGoThroughTheProfileCalls) {
     Backend b;
     const std::string file = "C:\\Halvo\\setting.ini";
-    b.api.files[file] = "[setting]\nSetting_AutoSave=0x1\n";
+    b.api.storedFiles[file] = "[setting]\nSetting_AutoSave=0x1\n";
     EXPECT_EQ(ReadProfileInteger(file, "setting", "Setting_AutoSave"), 1);
     EXPECT_TRUE(WriteProfileKey(file, "schManager", "count", "3"));
     EXPECT_EQ(
         b.api.calls,
         (Calls{"GetPrivateProfileStringA(\"setting\", \"Setting_AutoSave\", \"\", 2048, \"" + file + "\")",
                "WritePrivateProfileStringA(\"schManager\", \"count\", \"3\", \"" + file + "\")"}));
-    EXPECT_EQ(b.api.files[file], "[setting]\nSetting_AutoSave=0x1\n[schManager]\ncount=3\n");
+    EXPECT_EQ(b.api.storedFiles[file], "[setting]\nSetting_AutoSave=0x1\n[schManager]\ncount=3\n");
 }
 
 namespace {

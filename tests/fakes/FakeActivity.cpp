@@ -1,4 +1,4 @@
-#include "FakeActivity.h"
+#include "tests/fakes/FakeActivity.h"
 
 #include <utility>
 

@@ -5,9 +5,11 @@
 // script the test sets up. Flags and
 // access masks are written in hexadecimal (0x28), handles and ids in decimal, texts in double quotes,
 // null pointers as null. The clock, the file operations and the executable's folder answer without
-// being recorded; tests look at their effects instead.
+// being recorded; tests look at their effects instead. The files, profile files too, are the in-memory
+// ones of MemoryFiles (storedFiles, ...).
 
-#include "Win32Api.h"
+#include "platform/win32/Win32Api.h"
+#include "tests/fakes/MemoryFiles.h"
 
 #include <functional>
 #include <map>
@@ -39,7 +41,7 @@ struct FakeRegistryValue {
     std::string data; // raw bytes; REG_SZ texts include their terminating zero
 };
 
-class RecordingWin32Api : public Win32Api {
+class RecordingWin32Api : public Win32Api, public MemoryFiles {
 public:
     // ---- the script ----
     std::vector<FakeWindow> windows; // in z-order, topmost first
@@ -83,12 +85,6 @@ public:
     std::string executablePath = "/opt/halvo/halvo-shutdown";
     std::string executableFolder = "/opt/halvo/";
     std::string userConfigFolder = "/home/user/.config/halvo-shutdown/";
-    std::set<std::string> readOnlyFolders;
-
-    // In-memory files by path. Failing paths refuse to be read or written.
-    std::map<std::string, std::string> files;
-    std::set<std::string> unreadableFiles;
-    std::set<std::string> unwritableFiles;
 
     // ---- what happened ----
     std::vector<std::string> calls;

@@ -4,10 +4,11 @@
 // was asked ("power off, forced", "end process 1234", "write [setting] Setting_Remind = \"1\" to
 // \"/opt/halvo/setting.ini\""), in call order, and answered from a script the test sets up. The clock, the
 // files, the window list and the executable's folder answer without being recorded; tests look at their
-// effects instead.
+// effects instead. The files, profile files too, are the in-memory ones of MemoryFiles (storedFiles, ...).
 
 #include "platform/Platform.h"
-#include "platform/fake/FakeActivity.h"
+#include "tests/fakes/FakeActivity.h"
+#include "tests/fakes/MemoryFiles.h"
 
 #include <atomic>
 #include <functional>
@@ -38,7 +39,8 @@ class RecordingPlatform : public Platform,
                           public Files,
                           public Profiles,
                           public WallClock,
-                          public Text {
+                          public Text,
+                          public MemoryFiles {
 public:
     RecordingPlatform();
 
@@ -83,12 +85,6 @@ public:
     std::string executablePathText = "/opt/halvo/halvo-shutdown";
     std::string executableFolderText = "/opt/halvo/";
     std::string userConfigFolderText = "/home/user/.config/halvo-shutdown/";
-    std::set<std::string> readOnlyFolders;
-
-    // In-memory files by path (profile files too). Failing paths refuse to be read or written.
-    std::map<std::string, std::string> storedFiles;
-    std::set<std::string> unreadableFiles;
-    std::set<std::string> unwritableFiles;
 
     // ---- what happened ----
     std::vector<std::string> calls;
@@ -138,15 +134,21 @@ public:
     std::string executablePath() override { return executablePathText; }
     std::string executableFolder() override { return executableFolderText; }
     std::string userConfigFolder() override { return userConfigFolderText; }
-    bool exists(const std::string& path) override { return storedFiles.count(path) > 0; }
-    bool folderWritable(const std::string& folder) override { return !readOnlyFolders.count(folder); }
-    bool makeFolder(const std::string& folder) override { return !readOnlyFolders.count(folder); }
-    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override;
-    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override;
+    bool exists(const std::string& path) override { return holds(path); }
+    bool folderWritable(const std::string& folder) override { return folderIsWritable(folder); }
+    bool makeFolder(const std::string& folder) override { return folderIsWritable(folder); }
+    bool readWholeFile(const std::string& path, std::string& data, std::string& error) override {
+        return read(path, data, error);
+    }
+    bool writeWholeFile(const std::string& path, const std::string& data, std::string& error) override {
+        return write(path, data, error);
+    }
     bool writeBackupFile(const std::string& path, const std::string& data, const std::string& original,
                          std::string& error) override;
-    bool renameFile(const std::string& from, const std::string& to, std::string& error) override;
-    std::string writeProblem(const std::string& path) override;
+    bool renameFile(const std::string& from, const std::string& to, std::string& error) override {
+        return rename(from, to, error);
+    }
+    std::string writeProblem(const std::string& path) override { return whyNotWritable(path); }
 
     std::string readKey(const std::string& file, const std::string& section, const std::string& key,
                         std::size_t longest) override;

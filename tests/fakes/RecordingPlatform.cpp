@@ -1,4 +1,4 @@
-#include "RecordingPlatform.h"
+#include "tests/fakes/RecordingPlatform.h"
 
 #include "platform/CivilDate.h"
 #include "platform/IniFile.h"
@@ -10,11 +10,6 @@ std::string quoted(const std::string& text) {
 }
 
 namespace {
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 std::string forced(const char* action, bool force) {
     return std::string(action) + (force ? ", forced" : "");
@@ -194,44 +189,20 @@ void RecordingPlatform::removeEntry() {
     autoStartEntry.reset();
 }
 
-bool RecordingPlatform::readWholeFile(const std::string& path, std::string& data, std::string& error) {
-    const auto it = storedFiles.find(path);
-    if (it == storedFiles.end()) {
-        error = "The system cannot find the file specified";
-        return false;
-    }
-    if (unreadableFiles.count(path)) {
-        error = "Access is denied";
-        return false;
-    }
-    data = it->second;
-    return true;
-}
-
-bool RecordingPlatform::writeWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path))) {
-        error = "Access is denied";
-        return false;
-    }
-    storedFiles[path] = data;
-    return true;
-}
-
 std::string RecordingPlatform::readKey(const std::string& file, const std::string& section,
                                        const std::string& key, std::size_t longest) {
     record("read [" + section + "] " + key + " of " + quoted(file));
-    const auto it = storedFiles.find(file);
-    if (it == storedFiles.end() || unreadableFiles.count(file))
-        return {};
-    return ini::GetValue(it->second, section, key).value_or("").substr(0, longest);
+    const std::string* text = readable(file);
+    return text ? ini::GetValue(*text, section, key).value_or("").substr(0, longest) : std::string();
 }
 
 bool RecordingPlatform::writeKey(const std::string& file, const std::string& section, const std::string& key,
                                  const std::string& value) {
     record("write [" + section + "] " + key + " = " + quoted(value) + " to " + quoted(file));
-    if (unwritableFiles.count(file) || readOnlyFolders.count(folderOf(file)))
+    if (!writable(file))
         return false;
-    storedFiles[file] = ini::SetValue(storedFiles[file], section, key, value);
+    std::string& text = storedFiles[file];
+    text = ini::SetValue(text, section, key, value);
     return true;
 }
 
@@ -239,26 +210,6 @@ bool RecordingPlatform::writeKey(const std::string& file, const std::string& sec
 bool RecordingPlatform::writeBackupFile(const std::string& path, const std::string& data, const std::string&,
                                         std::string& error) {
     return writeWholeFile(path, data, error);
-}
-
-bool RecordingPlatform::renameFile(const std::string& from, const std::string& to, std::string& error) {
-    const auto it = storedFiles.find(from);
-    if (it == storedFiles.end()) {
-        error = "The system cannot find the file specified";
-        return false;
-    }
-    if (unwritableFiles.count(from) || unwritableFiles.count(to) || readOnlyFolders.count(folderOf(to))) {
-        error = "Access is denied";
-        return false;
-    }
-    std::string data = std::move(it->second);
-    storedFiles.erase(it);
-    storedFiles[to] = std::move(data);
-    return true;
-}
-
-std::string RecordingPlatform::writeProblem(const std::string& path) {
-    return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
 }
 
 } // namespace halvo

@@ -1,4 +1,4 @@
-#include "RecordingUi.h"
+#include "tests/fakes/RecordingUi.h"
 
 namespace halvo {
 

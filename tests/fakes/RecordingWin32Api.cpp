@@ -1,4 +1,4 @@
-#include "RecordingWin32Api.h"
+#include "tests/fakes/RecordingWin32Api.h"
 
 #include "platform/IniFile.h"
 
@@ -31,11 +31,6 @@ std::string boolText(bool value) {
 std::string lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return s;
-}
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // The profile calls' answers on a file's text (null or empty for a missing file).
@@ -404,10 +399,7 @@ std::uint32_t RecordingWin32Api::GetPrivateProfileStringA(const char* section, c
                                                           std::uint32_t size, const char* fileName) {
     record("GetPrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(defaultValue) +
            ", " + dec(size) + ", " + quoted(fileName) + ")");
-    const std::string path = fileName ? fileName : "";
-    const auto it = files.find(path);
-    const bool readable = it != files.end() && !unreadableFiles.count(path);
-    return profileStringInto(readable ? &it->second : nullptr, section, key, defaultValue, returned, size);
+    return profileStringInto(readable(fileName ? fileName : ""), section, key, defaultValue, returned, size);
 }
 
 bool RecordingWin32Api::WritePrivateProfileStringA(const char* section, const char* key, const char* value,
@@ -415,10 +407,10 @@ bool RecordingWin32Api::WritePrivateProfileStringA(const char* section, const ch
     record("WritePrivateProfileStringA(" + quoted(section) + ", " + quoted(key) + ", " + quoted(value) +
            ", " + quoted(fileName) + ")");
     const std::string path = fileName ? fileName : "";
-    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)))
+    if (!writable(path))
         return false;
-    const auto it = files.find(path);
-    files[path] = writtenProfileString(it == files.end() ? std::string() : it->second, section, key, value);
+    std::string& text = storedFiles[path];
+    text = writtenProfileString(text, section, key, value);
     return true;
 }
 
@@ -495,38 +487,23 @@ std::string RecordingWin32Api::UserConfigFolder() {
 }
 
 bool RecordingWin32Api::FileExists(const std::string& path) {
-    return files.count(path) > 0;
+    return holds(path);
 }
 
 bool RecordingWin32Api::FolderWritable(const std::string& folder) {
-    return !readOnlyFolders.count(folder);
+    return folderIsWritable(folder);
 }
 
 bool RecordingWin32Api::MakeFolder(const std::string& folder) {
-    return !readOnlyFolders.count(folder);
+    return folderIsWritable(folder);
 }
 
 bool RecordingWin32Api::ReadWholeFile(const std::string& path, std::string& data, std::string& error) {
-    const auto it = files.find(path);
-    if (it == files.end()) {
-        error = "The system cannot find the file specified";
-        return false;
-    }
-    if (unreadableFiles.count(path)) {
-        error = "Access is denied";
-        return false;
-    }
-    data = it->second;
-    return true;
+    return read(path, data, error);
 }
 
 bool RecordingWin32Api::WriteWholeFile(const std::string& path, const std::string& data, std::string& error) {
-    if (unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path))) {
-        error = "Access is denied";
-        return false;
-    }
-    files[path] = data;
-    return true;
+    return write(path, data, error);
 }
 
 // Through WriteWholeFile, so a subclass that keeps its files elsewhere keeps the copies there too.
@@ -536,23 +513,11 @@ bool RecordingWin32Api::WriteBackupFile(const std::string& path, const std::stri
 }
 
 bool RecordingWin32Api::RenameFile(const std::string& from, const std::string& to, std::string& error) {
-    const auto it = files.find(from);
-    if (it == files.end()) {
-        error = "The system cannot find the file specified";
-        return false;
-    }
-    if (unwritableFiles.count(from) || unwritableFiles.count(to) || readOnlyFolders.count(folderOf(to))) {
-        error = "Access is denied";
-        return false;
-    }
-    std::string data = std::move(it->second);
-    files.erase(it);
-    files[to] = std::move(data);
-    return true;
+    return rename(from, to, error);
 }
 
 std::string RecordingWin32Api::WriteProblem(const std::string& path) {
-    return unwritableFiles.count(path) || readOnlyFolders.count(folderOf(path)) ? "Access is denied" : "";
+    return whyNotWritable(path);
 }
 
 // ---- Activity
