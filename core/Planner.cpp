@@ -130,10 +130,16 @@ std::string Planner::conditionReading() const {
     return m_watch->LiveReading();
 }
 
+std::vector<std::string> Planner::conditionReadings() const {
+    if (!m_watch || !m_watchedId)
+        return {};
+    const auto hold = holdWatch();
+    return m_watch->LiveReadings();
+}
+
 void Planner::startSampling(const std::vector<ConditionSpec>& conditions) {
-    const bool counters = std::all_of(conditions.begin(), conditions.end(), [](const ConditionSpec& spec) {
-        return spec.kind == ConditionKind::ProcessorBelow || spec.kind == ConditionKind::NetworkBelow;
-    });
+    const bool counters = std::all_of(conditions.begin(), conditions.end(),
+                                      [](const ConditionSpec& spec) { return RowOf(spec.kind).counter; });
     if (!counters || !platform().activity().countersOnAnyThread())
         return m_sampler->start();
     // The interface thread hears of a sample when the conditions hold, or when a page shows the reading

@@ -70,6 +70,8 @@ public:
                  std::function<void(const std::string& failure)> ready);
     // The live readings of the armed conditions ("now 812 KB/s"); empty when none are armed.
     std::string conditionReading() const;
+    // Each armed condition's own, in order; none when none are armed.
+    std::vector<std::string> conditionReadings() const;
     // Who shows the live reading as it comes: while any does, each new one is told with readingChanged.
     // Otherwise readings taken off the interface thread are only told with the next look, and read when
     // asked.

@@ -260,14 +260,8 @@ std::string UsageText() {
            "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
            "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
            "  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several\n"
-           "                        --when CONDITION before TASK must all hold. CONDITION is one of:\n"
-           "                          exit:NAME, exit:PID   every process running the program NAME, or the\n"
-           "                                                process PID, has ended\n"
-           "                          idle:30m              no keyboard or mouse input for 30 minutes\n"
-           "                          cpu:10%:5m            the processor below 10% for 5 minutes\n"
-           "                          net:50k:5m, net:2M:5m the network below 50 KB/s or 2 MB/s for 5 "
-           "minutes\n"
-           "                          battery:15%           on battery, at 15% or less\n"
+           "                        --when CONDITION before TASK must all hold. CONDITION is one of:\n" +
+           ConditionHelpLines() +
            "                        (minutes as 30m, 2h or 1h30m, up to 24h)\n"
            "  --cancel              cancel the timed action and any postponed action, and close their\n"
            "                        reminders\n"

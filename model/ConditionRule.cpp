@@ -19,7 +19,8 @@ std::string rounded(long double value) {
 
 } // namespace
 
-ConditionRule::ConditionRule(ConditionSpec spec) : m_spec(std::move(spec)) {}
+ConditionRule::ConditionRule(ConditionSpec spec)
+    : m_spec(std::move(spec)), m_readsFrom(RowOf(m_spec.kind).reading) {}
 
 void ConditionRule::fail(const std::string& failure) {
     m_holds = false;
@@ -53,7 +54,7 @@ void ConditionRule::add(std::int64_t elapsedMs, std::uint64_t amount, std::uint6
     }
     const long double sumAmount = m_windowAmount, sumOutOf = m_windowOutOf;
     bool below = false;
-    if (m_spec.kind == ConditionKind::ProcessorBelow)
+    if (m_readsFrom == ConditionReading::ProcessorTimes)
         below = sumOutOf > 0 && sumAmount * 100 < sumOutOf * m_spec.percent;
     else // bytes over milliseconds against KB/s
         below = sumOutOf > 0 && sumAmount * 1000 < sumOutOf * m_spec.kilobytesPerSecond * 1024;
@@ -61,7 +62,7 @@ void ConditionRule::add(std::int64_t elapsedMs, std::uint64_t amount, std::uint6
 }
 
 void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& reading) {
-    if (m_spec.kind != ConditionKind::ProcessorBelow)
+    if (m_readsFrom != ConditionReading::ProcessorTimes)
         return;
     if (!reading.value)
         return fail(reading.failure);
@@ -80,7 +81,7 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& 
 }
 
 void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<InterfaceBytes>>& reading) {
-    if (m_spec.kind != ConditionKind::NetworkBelow)
+    if (m_readsFrom != ConditionReading::NetworkBytes)
         return;
     if (!reading.value)
         return fail(reading.failure);
@@ -108,7 +109,7 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
 }
 
 void ConditionRule::FeedIdle(const Reading<std::int64_t>& idleMs) {
-    if (m_spec.kind != ConditionKind::UserIdle)
+    if (m_readsFrom != ConditionReading::UserIdle)
         return;
     if (!idleMs.value)
         return fail(idleMs.failure);
@@ -119,7 +120,7 @@ void ConditionRule::FeedIdle(const Reading<std::int64_t>& idleMs) {
 }
 
 void ConditionRule::Feed(const Reading<PowerSource>& reading) {
-    if (m_spec.kind != ConditionKind::BatteryBelow)
+    if (m_readsFrom != ConditionReading::PowerSource)
         return;
     if (!reading.value)
         return fail(reading.failure);
@@ -132,7 +133,7 @@ void ConditionRule::Feed(const Reading<PowerSource>& reading) {
 }
 
 void ConditionRule::FeedProcessesLeft(std::size_t left) {
-    if (m_spec.kind != ConditionKind::ProgramExits || m_ended)
+    if (m_readsFrom != ConditionReading::ProcessEnds || m_ended)
         return;
     m_ended = left == 0;
     m_holds = m_ended;

@@ -30,7 +30,7 @@ class ConditionRule {
 public:
     explicit ConditionRule(ConditionSpec spec);
 
-    // Readings of another kind than the condition's are ignored.
+    // Readings of another kind than the one the condition's row names are ignored.
     void Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& reading);
     void Feed(std::int64_t elapsedMs, const Reading<std::vector<InterfaceBytes>>& reading);
     void FeedIdle(const Reading<std::int64_t>& idleMs);
@@ -60,6 +60,7 @@ private:
     void add(std::int64_t elapsedMs, std::uint64_t amount, std::uint64_t outOf);
 
     ConditionSpec m_spec;
+    ConditionReading m_readsFrom; // the readings fed that count, from the condition's row
     bool m_holds = false;
     std::string m_reading = "measuring";
     std::optional<std::int64_t> m_lastMs; // the last good reading of a rate, none after a failure

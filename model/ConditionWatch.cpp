@@ -44,7 +44,7 @@ void ConditionWatch::Start(std::int64_t elapsedMs, std::function<void(const std:
     m_startAwaited = m_rules.size() + 1;
     for (std::size_t i = 0; i < m_rules.size(); ++i) {
         const ConditionSpec& spec = m_rules[i].Spec();
-        if (spec.kind != ConditionKind::ProgramExits) {
+        if (RowOf(spec.kind).reading != ConditionReading::ProcessEnds) {
             request(i, elapsedMs);
         } else {
             std::string failure;
@@ -82,7 +82,7 @@ void ConditionWatch::Sample(std::int64_t elapsedMs) {
     const std::weak_ptr<ConditionWatch*> alive = m_self;
     for (std::size_t i = 0; i < m_rules.size() && !alive.expired(); ++i) {
         const ConditionSpec& spec = m_rules[i].Spec();
-        if (spec.kind != ConditionKind::ProgramExits)
+        if (RowOf(spec.kind).reading != ConditionReading::ProcessEnds)
             request(i, elapsedMs);
         else if (!spec.program.empty() && !m_rules[i].Holds())
             findPrograms(i);
@@ -100,6 +100,13 @@ std::string ConditionWatch::LiveReading() const {
     for (const ConditionRule& rule : m_rules)
         text += (text.empty() ? "" : "; ") + rule.LiveReading();
     return text;
+}
+
+std::vector<std::string> ConditionWatch::LiveReadings() const {
+    std::vector<std::string> readings;
+    for (const ConditionRule& rule : m_rules)
+        readings.push_back(rule.LiveReading());
+    return readings;
 }
 
 void ConditionWatch::request(std::size_t index, std::int64_t elapsedMs) {
@@ -121,16 +128,16 @@ void ConditionWatch::request(std::size_t index, std::int64_t elapsedMs) {
         else
             watch.notify();
     };
-    switch (m_rules[index].Spec().kind) {
-    case ConditionKind::UserIdle:
+    switch (RowOf(m_rules[index].Spec().kind).reading) {
+    case ConditionReading::UserIdle:
         return m_activity.userIdle(done);
-    case ConditionKind::ProcessorBelow:
+    case ConditionReading::ProcessorTimes:
         return m_activity.processorTimes(done);
-    case ConditionKind::NetworkBelow:
+    case ConditionReading::NetworkBytes:
         return m_activity.networkBytes(done);
-    case ConditionKind::BatteryBelow:
+    case ConditionReading::PowerSource:
         return m_activity.powerSource(done);
-    case ConditionKind::ProgramExits:
+    case ConditionReading::ProcessEnds: // watched, not asked
         break;
     }
     m_state[index].pending = false;

@@ -37,6 +37,8 @@ public:
     bool Holds() const;
     // The conditions' live readings in order, joined with "; ": "now 812 KB/s; now 7%".
     std::string LiveReading() const;
+    // Each condition's own, in order.
+    std::vector<std::string> LiveReadings() const;
 
 private:
     struct Programs {

@@ -1,7 +1,6 @@
 #include "Conditions.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 
 namespace halvo {
@@ -9,9 +8,45 @@ namespace halvo {
 namespace {
 
 using Kind = ConditionKind;
+using Field = ConditionFieldKind;
+using Read = ConditionReading;
 
-constexpr std::array<Kind, 5> Kinds = {Kind::ProgramExits, Kind::UserIdle, Kind::ProcessorBelow,
-                                       Kind::NetworkBelow, Kind::BatteryBelow};
+const char* const MinutesRefusal = "minutes must be 1m to 24h, like 30m or 2h";
+constexpr ConditionField QuietMinutes{Field::Minutes, MaxConditionMinutes, "min", "5", MinutesRefusal};
+
+// clang-format off
+const ConditionRow Table[] = {
+    {Kind::ProgramExits, "exit",
+     {{{Field::Program, 0, "", "", "the program's name or process id is missing (exit:NAME or exit:PID)"}}},
+     "", "exit:NAME, exit:PID", "every process running the program NAME, or the\nprocess PID, has ended",
+     "the program exits", "when {1} exits", Read::ProcessEnds, false},
+    {Kind::UserIdle, "idle",
+     {{{Field::Minutes, MaxConditionMinutes, "min", "30", MinutesRefusal}}},
+     "idle:MINUTES, like idle:30m", "idle:30m", "no keyboard or mouse input for 30 minutes",
+     "the user is idle for", "when the user is idle for {1} min", Read::UserIdle, false},
+    {Kind::ProcessorBelow, "cpu",
+     {{{Field::Percent, 100, "%", "10", "the processor's percent must be 1% to 100%"}, QuietMinutes}},
+     "cpu:PERCENT%:MINUTES, like cpu:10%:5m", "cpu:10%:5m", "the processor below 10% for 5 minutes",
+     "the processor is below", "when the processor is below {1}% for {2} min", Read::ProcessorTimes, true},
+    {Kind::NetworkBelow, "net",
+     {{{Field::Rate, MaxKilobytesPerSecond, "KB/s", "50",
+        "the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"}, QuietMinutes}},
+     "net:RATE:MINUTES, like net:50k:5m or net:2M:5m", "net:50k:5m, net:2M:5m",
+     "the network below 50 KB/s or 2 MB/s for 5 minutes",
+     "the network is below", "when the network is below {1} KB/s for {2} min", Read::NetworkBytes, true},
+    {Kind::BatteryBelow, "battery",
+     {{{Field::Percent, 99, "%", "15", "the battery's percent must be 1% to 99%"}}},
+     "battery:PERCENT%, like battery:15%", "battery:15%", "on battery, at 15% or less",
+     "the battery is below", "when the battery is below {1}%", Read::PowerSource, false},
+};
+// clang-format on
+
+const ConditionRow* rowOfWord(std::string_view word) {
+    for (const ConditionRow& row : Table)
+        if (word == row.word)
+            return &row;
+    return nullptr;
+}
 
 // A whole decimal number of at most ten digits, so no limit check below can overflow.
 std::optional<std::int64_t> number(std::string_view text) {
@@ -25,8 +60,12 @@ std::optional<std::int64_t> number(std::string_view text) {
     return value;
 }
 
+std::optional<std::int64_t> within(std::optional<std::int64_t> value, std::int64_t highest) {
+    return value && *value >= 1 && *value <= highest ? value : std::nullopt;
+}
+
 // "30m", "2h", "1h30m".
-std::optional<std::int32_t> minutesOf(std::string_view text) {
+std::optional<std::int64_t> minutesOf(std::string_view text, std::int64_t highest) {
     std::int64_t total = 0;
     const std::size_t h = text.find('h');
     if (h != std::string_view::npos) {
@@ -36,30 +75,21 @@ std::optional<std::int32_t> minutesOf(std::string_view text) {
         total = *hours * 60;
         text.remove_prefix(h + 1);
         if (text.empty())
-            return total >= 1 && total <= MaxConditionMinutes ? std::optional<std::int32_t>(total)
-                                                              : std::nullopt;
+            return within(total, highest);
     }
     if (text.size() < 2 || text.back() != 'm')
         return std::nullopt;
     const auto minutes = number(text.substr(0, text.size() - 1));
-    if (!minutes)
-        return std::nullopt;
-    total += *minutes;
-    if (total < 1 || total > MaxConditionMinutes)
-        return std::nullopt;
-    return std::int32_t(total);
+    return minutes ? within(total + *minutes, highest) : std::nullopt;
 }
 
-std::optional<std::int32_t> percentOf(std::string_view text, std::int32_t highest) {
+std::optional<std::int64_t> percentOf(std::string_view text, std::int64_t highest) {
     if (text.ends_with('%'))
         text.remove_suffix(1);
-    const auto value = number(text);
-    if (!value || *value < 1 || *value > highest)
-        return std::nullopt;
-    return std::int32_t(*value);
+    return within(number(text), highest);
 }
 
-std::optional<std::int64_t> rateOf(std::string_view text) {
+std::optional<std::int64_t> rateOf(std::string_view text, std::int64_t highest) {
     std::int64_t factor = 1;
     if (text.ends_with('k') || text.ends_with('K')) {
         text.remove_suffix(1);
@@ -68,9 +98,74 @@ std::optional<std::int64_t> rateOf(std::string_view text) {
         text.remove_suffix(1);
     }
     const auto value = number(text);
-    if (!value || *value < 1 || *value * factor > MaxKilobytesPerSecond)
-        return std::nullopt;
-    return *value * factor;
+    return value ? within(*value * factor, highest) : std::nullopt;
+}
+
+// A number field as the command line writes it.
+std::optional<std::int64_t> commandLineValue(const ConditionField& field, std::string_view text) {
+    switch (field.kind) {
+    case Field::Minutes:
+        return minutesOf(text, field.highest);
+    case Field::Percent:
+        return percentOf(text, field.highest);
+    case Field::Rate:
+        return rateOf(text, field.highest);
+    case Field::None:
+    case Field::Program:
+        break;
+    }
+    return std::nullopt;
+}
+
+// What the text form writes after a number field's value, and what the page's unit stands for.
+const char* suffixOf(Field kind) {
+    return kind == Field::Minutes ? "m" : kind == Field::Percent ? "%" : kind == Field::Rate ? "k" : "";
+}
+
+std::int64_t numberOf(const ConditionSpec& spec, Field kind) {
+    return kind == Field::Minutes   ? spec.minutes
+           : kind == Field::Percent ? spec.percent
+           : kind == Field::Rate    ? spec.kilobytesPerSecond
+                                    : 0;
+}
+
+void setNumber(ConditionSpec& spec, Field kind, std::int64_t value) {
+    if (kind == Field::Minutes)
+        spec.minutes = std::int32_t(value);
+    else if (kind == Field::Percent)
+        spec.percent = std::int32_t(value);
+    else if (kind == Field::Rate)
+        spec.kilobytesPerSecond = value;
+}
+
+// The program by name or by process id; false with the reason when the text is neither.
+bool readProgram(std::string_view name, const ConditionField& field, ConditionSpec& spec,
+                 std::string& reason) {
+    if (name.empty()) {
+        reason = field.refusal;
+        return false;
+    }
+    if (name.find_first_not_of("0123456789") == std::string_view::npos) {
+        const std::string_view digits = name.substr(std::min(name.find_first_not_of('0'), name.size()));
+        const auto id = digits.empty() ? std::optional<std::int64_t>(0) : number(digits);
+        if (!id || *id < 1 || *id > 0xFFFFFFFFll) {
+            reason = "the process id must be 1 to 4294967295";
+            return false;
+        }
+        spec.processId = std::uint32_t(*id);
+        return true;
+    }
+    if (name.find_first_of("/\\") != std::string_view::npos) {
+        reason = "the program's name goes without its folder";
+        return false;
+    }
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7f) {
+            reason = "the program's name holds a control character";
+            return false;
+        }
+    spec.program = std::string(name);
+    return true;
 }
 
 std::vector<std::string_view> fields(std::string_view text) {
@@ -93,122 +188,139 @@ std::string shown(std::string_view text) {
     return line;
 }
 
+std::optional<ConditionSpec> refused(std::string_view text, const std::string& reason, std::string& error) {
+    error = "bad condition '" + shown(text) + "': " + reason;
+    return std::nullopt;
+}
+
 } // namespace
 
-const char* ConditionForms() {
-    return "exit:NAME, exit:PID, idle:30m, cpu:10%:5m, net:50k:5m, net:2M:5m, battery:15%";
+std::span<const ConditionRow> ConditionTable() {
+    return Table;
+}
+
+const ConditionRow& RowOf(ConditionKind kind) {
+    for (const ConditionRow& row : Table)
+        if (row.kind == kind)
+            return row;
+    return Table[0];
+}
+
+const std::string& ConditionForms() {
+    static const std::string forms = [] {
+        std::string text;
+        for (const ConditionRow& row : Table)
+            text += (text.empty() ? "" : ", ") + std::string(row.forms);
+        return text;
+    }();
+    return forms;
+}
+
+std::string ConditionHelpLines() {
+    const std::string indent(26, ' '), wordsIndent(48, ' ');
+    std::string text;
+    for (const ConditionRow& row : Table) {
+        std::string forms = row.forms;
+        forms.resize(std::max<std::size_t>(forms.size() + 1, wordsIndent.size() - indent.size()), ' ');
+        text += indent + forms;
+        for (const char* c = row.help; *c; ++c)
+            text += *c == '\n' ? "\n" + wordsIndent : std::string(1, *c);
+        text += '\n';
+    }
+    return text;
 }
 
 std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& error) {
-    const std::string quoted = "bad condition '" + shown(text) + "': ";
-    const auto fail = [&error](std::string reason) -> std::optional<ConditionSpec> {
-        error = std::move(reason);
-        return std::nullopt;
-    };
     const std::vector<std::string_view> parts = fields(text);
-    const std::string_view word = parts[0];
+    const ConditionRow* row = rowOfWord(parts[0]);
+    if (!row) {
+        error = "unknown condition '" + shown(text) + "' (one of " + ConditionForms() + ")";
+        return std::nullopt;
+    }
     ConditionSpec spec;
-    if (word == "exit") {
-        spec.kind = Kind::ProgramExits;
-        // Everything after "exit:" is the name: a program file's name may hold a colon.
-        const std::string_view name = parts.size() > 1 ? text.substr(5) : std::string_view();
-        if (name.empty())
-            return fail(quoted + "the program's name or process id is missing (exit:NAME or exit:PID)");
-        if (name.find_first_not_of("0123456789") == std::string_view::npos) {
-            const std::string_view digits = name.substr(std::min(name.find_first_not_of('0'), name.size()));
-            const auto id = digits.empty() ? std::optional<std::int64_t>(0) : number(digits);
-            if (!id || *id < 1 || *id > 0xFFFFFFFFll)
-                return fail(quoted + "the process id must be 1 to 4294967295");
-            spec.processId = std::uint32_t(*id);
-            return spec;
+    spec.kind = row->kind;
+    std::string reason;
+    if (row->fields[0].kind == Field::Program) {
+        // Everything after the word's colon is the name: a program file's name may hold a colon.
+        const std::string_view name =
+            parts.size() > 1 ? text.substr(parts[0].size() + 1) : std::string_view();
+        return readProgram(name, row->fields[0], spec, reason) ? std::optional(spec)
+                                                               : refused(text, reason, error);
+    }
+    if (parts.size() != 1 + row->fieldCount())
+        return refused(text, std::string("expected ") + row->shape, error);
+    for (std::size_t i = 0; i < row->fieldCount(); ++i) {
+        const ConditionField& field = row->fields[i];
+        const auto value = commandLineValue(field, parts[i + 1]);
+        if (!value)
+            return refused(text, field.refusal, error);
+        setNumber(spec, field.kind, *value);
+    }
+    return spec;
+}
+
+std::optional<ConditionSpec> ConditionFromFields(ConditionKind kind, std::span<const std::string> values,
+                                                 std::string& error) {
+    const ConditionRow& row = RowOf(kind);
+    const auto valueAt = [values](std::size_t i) { return i < values.size() ? values[i] : std::string(); };
+    std::string text = row.word; // the condition as the command line writes it, to name it in an error
+    for (std::size_t i = 0; i < row.fieldCount(); ++i)
+        text += ":" + valueAt(i) + suffixOf(row.fields[i].kind);
+    ConditionSpec spec;
+    spec.kind = kind;
+    for (std::size_t i = 0; i < row.fieldCount(); ++i) {
+        const ConditionField& field = row.fields[i];
+        std::string reason;
+        if (field.kind == Field::Program) {
+            if (!readProgram(valueAt(i), field, spec, reason))
+                return refused(text, reason, error);
+            continue;
         }
-        if (name.find_first_of("/\\") != std::string_view::npos)
-            return fail(quoted + "the program's name goes without its folder");
-        for (unsigned char c : name)
-            if (c < 0x20 || c == 0x7f)
-                return fail(quoted + "the program's name holds a control character");
-        spec.program = std::string(name);
-        return spec;
+        const auto value = within(number(valueAt(i)), field.highest);
+        if (!value)
+            return refused(text, field.refusal, error);
+        setNumber(spec, field.kind, *value);
     }
-    if (word == "idle") {
-        spec.kind = Kind::UserIdle;
-        if (parts.size() != 2)
-            return fail(quoted + "expected idle:MINUTES, like idle:30m");
-        const auto minutes = minutesOf(parts[1]);
-        if (!minutes)
-            return fail(quoted + "minutes must be 1m to 24h, like 30m or 2h");
-        spec.minutes = *minutes;
-        return spec;
-    }
-    if (word == "cpu" || word == "net") {
-        const bool processor = word == "cpu";
-        spec.kind = processor ? Kind::ProcessorBelow : Kind::NetworkBelow;
-        if (parts.size() != 3)
-            return fail(quoted + (processor ? "expected cpu:PERCENT%:MINUTES, like cpu:10%:5m"
-                                            : "expected net:RATE:MINUTES, like net:50k:5m or net:2M:5m"));
-        if (processor) {
-            const auto percent = percentOf(parts[1], 100);
-            if (!percent)
-                return fail(quoted + "the processor's percent must be 1% to 100%");
-            spec.percent = *percent;
-        } else {
-            const auto rate = rateOf(parts[1]);
-            if (!rate)
-                return fail(quoted + "the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M");
-            spec.kilobytesPerSecond = *rate;
-        }
-        const auto minutes = minutesOf(parts[2]);
-        if (!minutes)
-            return fail(quoted + "minutes must be 1m to 24h, like 30m or 2h");
-        spec.minutes = *minutes;
-        return spec;
-    }
-    if (word == "battery") {
-        spec.kind = Kind::BatteryBelow;
-        if (parts.size() != 2)
-            return fail(quoted + "expected battery:PERCENT%, like battery:15%");
-        const auto percent = percentOf(parts[1], 99);
-        if (!percent)
-            return fail(quoted + "the battery's percent must be 1% to 99%");
-        spec.percent = *percent;
-        return spec;
-    }
-    return fail("unknown condition '" + shown(text) + "' (one of " + ConditionForms() + ")");
+    return spec;
+}
+
+std::string FieldValueText(const ConditionSpec& spec, std::size_t field) {
+    const ConditionRow& row = RowOf(spec.kind);
+    if (field >= row.fieldCount())
+        return {};
+    if (row.fields[field].kind == Field::Program)
+        return spec.program.empty() ? std::to_string(spec.processId) : spec.program;
+    return std::to_string(numberOf(spec, row.fields[field].kind));
 }
 
 std::string ConditionText(const ConditionSpec& spec) {
-    const std::string minutes = std::to_string(spec.minutes) + "m";
-    switch (spec.kind) {
-    case Kind::ProgramExits:
-        return "exit:" + (spec.program.empty() ? std::to_string(spec.processId) : spec.program);
-    case Kind::UserIdle:
-        return "idle:" + minutes;
-    case Kind::ProcessorBelow:
-        return "cpu:" + std::to_string(spec.percent) + "%:" + minutes;
-    case Kind::NetworkBelow:
-        return "net:" + std::to_string(spec.kilobytesPerSecond) + "k:" + minutes;
-    case Kind::BatteryBelow:
-        return "battery:" + std::to_string(spec.percent) + "%";
-    }
-    return {};
+    const ConditionRow& row = RowOf(spec.kind);
+    std::string text = row.word;
+    for (std::size_t i = 0; i < row.fieldCount(); ++i)
+        text += ":" + FieldValueText(spec, i) + suffixOf(row.fields[i].kind);
+    return text;
 }
 
 std::string DescribeCondition(const ConditionSpec& spec) {
-    const std::string window = " for " + std::to_string(spec.minutes) + " min";
-    switch (spec.kind) {
-    case Kind::ProgramExits:
-        return spec.program.empty() ? "when the process " + std::to_string(spec.processId) + " exits"
-                                    : "when the program " + spec.program + " exits";
-    case Kind::UserIdle:
-        return "when the user is idle" + window;
-    case Kind::ProcessorBelow:
-        return "when the processor is below " + std::to_string(spec.percent) + "%" + window;
-    case Kind::NetworkBelow:
-        return "when the network is below " + std::to_string(spec.kilobytesPerSecond) + " KB/s" + window;
-    case Kind::BatteryBelow:
-        return "when the battery is below " + std::to_string(spec.percent) + "%";
+    const ConditionRow& row = RowOf(spec.kind);
+    std::string text;
+    for (std::string_view rest = row.description; !rest.empty();) {
+        const bool placeholder =
+            rest.size() >= 3 && rest[0] == '{' && (rest[1] == '1' || rest[1] == '2') && rest[2] == '}';
+        if (!placeholder) {
+            text += rest[0];
+            rest.remove_prefix(1);
+            continue;
+        }
+        const std::size_t field = std::size_t(rest[1] - '1');
+        if (row.fields[field].kind != Field::Program)
+            text += FieldValueText(spec, field);
+        else
+            text += spec.program.empty() ? "the process " + std::to_string(spec.processId)
+                                         : "the program " + spec.program;
+        rest.remove_prefix(3);
     }
-    return {};
+    return text;
 }
 
 std::string DescribeConditions(const std::vector<ConditionSpec>& specs) {
@@ -219,23 +331,17 @@ std::string DescribeConditions(const std::vector<ConditionSpec>& specs) {
 }
 
 std::span<const ConditionKind> ConditionKinds() {
-    return Kinds;
+    static const std::vector<ConditionKind> kinds = [] {
+        std::vector<ConditionKind> list;
+        for (const ConditionRow& row : Table)
+            list.push_back(row.kind);
+        return list;
+    }();
+    return kinds;
 }
 
 const char* ConditionChoiceText(ConditionKind kind) {
-    switch (kind) {
-    case Kind::ProgramExits:
-        return "the program exits";
-    case Kind::UserIdle:
-        return "the user is idle for";
-    case Kind::ProcessorBelow:
-        return "the processor is below";
-    case Kind::NetworkBelow:
-        return "the network is below";
-    case Kind::BatteryBelow:
-        return "the battery is below";
-    }
-    return "";
+    return RowOf(kind).choiceText;
 }
 
 } // namespace halvo

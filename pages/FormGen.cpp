@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <utility>
@@ -32,8 +33,6 @@
 namespace halvo {
 
 namespace {
-
-ConditionKind chosenKind(const QComboBox* list);
 
 QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     auto* list = new QComboBox(parent);
@@ -65,6 +64,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     ComboBox1 = makeList(GroupBox1, "ComboBox1", true);
     SpeedButton1 = makeBoldFlatButton(GroupBox1, "SpeedButton1", "Do It Now");
     auto* now = new QHBoxLayout(GroupBox1);
+    m_nowMargins = now->contentsMargins();
     now->addWidget(ComboBox1, 1);
     now->addSpacing(12);
     now->addWidget(SpeedButton1);
@@ -104,6 +104,10 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     SpeedButton4->setObjectName("SpeedButton4");
     SpeedButton4->setText("...");
     SpeedButton4->setToolTip("Choose a program by one of its windows");
+    AddCondition = new QToolButton(GroupBox4);
+    AddCondition->setObjectName("AddCondition");
+    AddCondition->setText("+");
+    AddCondition->setToolTip("Add a condition that must hold as well");
 
     Edit1 = makeEdit(GroupBox4, "Edit1", "0");
     Edit2 = makeEdit(GroupBox4, "Edit2", "0");
@@ -161,6 +165,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     value->addWidget(Edit8);
     value->addWidget(Label9);
     value->addStretch(1);
+    value->addWidget(AddCondition);
     grid->addLayout(value, 3, 3, 1, 3);
     // The room left goes to the choice of condition, whose texts are the longest.
     grid->setColumnStretch(2, 1);
@@ -177,10 +182,24 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     timed->addWidget(GroupBox4);
     Label10 = new QLabel(GroupBox2);
     Label10->setObjectName("Label10");
-    auto* setRow = new QHBoxLayout;
-    setRow->addWidget(Label10, 1);
-    setRow->addWidget(SpeedButton3);
-    timed->addLayout(setRow);
+    // A long reason is cut short on the page, and shown whole in the tooltip.
+    Label10->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_readingLine = new QHBoxLayout;
+    m_readingLine->setSpacing(10);
+    m_readingLine->addWidget(Label10, 1);
+    m_readingLine->addWidget(SpeedButton3);
+    timed->addLayout(m_readingLine);
+    m_timingGrid = grid;
+    auto first = std::make_unique<ConditionRowControls>();
+    first->choice = ComboBox3;
+    first->value = Edit7;
+    first->picker = SpeedButton4;
+    first->unit = Label7;
+    first->forLabel = Label8;
+    first->minutes = Edit8;
+    first->minutesUnit = Label9;
+    first->reading = Label10;
+    m_rows.push_back(std::move(first));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -196,15 +215,22 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, [this] { ComboBox3Change(); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
     connect(Edit7, &QLineEdit::editingFinished, this, [this] {
-        if (ComboBox3->currentIndex() >= 0 && chosenKind(ComboBox3) == ConditionKind::ProgramExits)
-            probeCondition();
+        if (choosesProgram(*m_rows.front()))
+            probeCondition(*m_rows.front());
     });
+    connect(AddCondition, &QToolButton::clicked, this, [this] { AddConditionClick(); });
     m_probeTimer = new QTimer(this);
     m_probeTimer->setObjectName("ProbeTimer");
     m_probeTimer->setInterval(Planner::SampleMs);
     connect(m_probeTimer, &QTimer::timeout, this, [this] {
-        if (m_probe)
-            m_probe->Sample(platform().clock().elapsedMs());
+        bool any = false;
+        for (const auto& row : m_rows)
+            if (row->probe) {
+                any = true;
+                row->probe->Sample(platform().clock().elapsedMs());
+            }
+        if (!any)
+            m_probeTimer->stop();
     });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
@@ -253,7 +279,7 @@ void TFormGen::showEvent(QShowEvent* event) {
         return;
     FormShow();
     m_planner.setReadingShown(Planner::ReadingViewer::Page, true);
-    probeCondition(); // shows the reading
+    probeConditions(); // shows the readings
 }
 
 void TFormGen::hideEvent(QHideEvent* event) {
@@ -261,8 +287,7 @@ void TFormGen::hideEvent(QHideEvent* event) {
     // Out of view nothing is read for the page.
     if (!event->spontaneous()) {
         m_planner.setReadingShown(Planner::ReadingViewer::Page, false);
-        m_probeTimer->stop();
-        m_probe.reset();
+        stopProbes();
     }
 }
 
@@ -272,13 +297,16 @@ void TFormGen::setNoneState() {
 }
 
 void TFormGen::selectTiming(QRadioButton* button) {
-    const std::array<QWidget*, 3> delayFields{Edit1, Edit2, Edit3};
-    const std::array<QWidget*, 3> timeFields{Edit4, Edit5, Edit6};
-    const std::array<QWidget*, 3> conditionFields{ComboBox3, Edit7, Edit8};
-    const std::array<QWidget*, 3>* opened = button == RadioButton2   ? &delayFields
-                                            : button == RadioButton3 ? &timeFields
-                                            : button == RadioButton4 ? &conditionFields
-                                                                     : nullptr;
+    using Fields = std::vector<QWidget*>;
+    const Fields delayFields{Edit1, Edit2, Edit3};
+    const Fields timeFields{Edit4, Edit5, Edit6};
+    Fields conditionFields;
+    for (const auto& row : m_rows)
+        conditionFields.insert(conditionFields.end(), {row->choice, row->value, row->minutes});
+    const Fields* opened = button == RadioButton2   ? &delayFields
+                           : button == RadioButton3 ? &timeFields
+                           : button == RadioButton4 ? &conditionFields
+                                                    : nullptr;
     // The chosen fields open before the others close, so focus leaving a closed field can land in them.
     if (opened)
         for (QWidget* field : *opened)
@@ -286,12 +314,19 @@ void TFormGen::selectTiming(QRadioButton* button) {
     for (QRadioButton* other : {RadioButton1, RadioButton2, RadioButton3, RadioButton4})
         if (other != button)
             other->setChecked(false);
-    for (const std::array<QWidget*, 3>* fields : {&delayFields, &timeFields, &conditionFields})
+    for (const Fields* fields :
+         std::initializer_list<const Fields*>{&delayFields, &timeFields, &conditionFields})
         if (fields != opened)
             for (QWidget* field : *fields)
                 field->setEnabled(false);
-    SpeedButton4->setEnabled(button == RadioButton4);
-    probeCondition();
+    const bool when = button == RadioButton4;
+    for (const auto& row : m_rows) {
+        row->picker->setEnabled(when);
+        if (row->remove)
+            row->remove->setEnabled(when);
+    }
+    AddCondition->setEnabled(when && conditionRowCount() < MaxConditionRows);
+    probeConditions();
 }
 
 void TFormGen::RadioButton1Click() {
@@ -319,70 +354,44 @@ void TFormGen::RadioButton4Click() {
 
 namespace {
 
-// What each condition asks for: the unit beside its value, whether minutes of quiet follow, its defaults.
-struct ConditionFields {
-    const char* unit;
-    bool minutes;
-    const char* value;
-    const char* quietMinutes;
-};
-
-ConditionFields fieldsOf(ConditionKind kind) {
-    switch (kind) {
-    case ConditionKind::ProgramExits:
-        return {"", false, "", ""};
-    case ConditionKind::UserIdle:
-        return {"min", false, "30", ""};
-    case ConditionKind::ProcessorBelow:
-        return {"%", true, "10", "5"};
-    case ConditionKind::NetworkBelow:
-        return {"KB/s", true, "50", "5"};
-    case ConditionKind::BatteryBelow:
-        return {"%", false, "15", ""};
-    }
-    return {"", false, "", ""};
-}
-
-ConditionKind chosenKind(const QComboBox* list) {
-    return ConditionKind(list->currentData().toInt());
-}
-
-// The condition of the kind as the command line writes it, from the page's two fields.
-std::string conditionText(ConditionKind kind, const QString& value, const QString& minutes) {
-    switch (kind) {
-    case ConditionKind::ProgramExits:
-        return ("exit:" + value).toStdString();
-    case ConditionKind::UserIdle:
-        return ("idle:" + value + "m").toStdString();
-    case ConditionKind::ProcessorBelow:
-        return ("cpu:" + value + "%:" + minutes + "m").toStdString();
-    case ConditionKind::NetworkBelow:
-        return ("net:" + value + "k:" + minutes + "m").toStdString();
-    case ConditionKind::BatteryBelow:
-        return ("battery:" + value + "%").toStdString();
-    }
-    return {};
+ConditionKind kindOf(const TFormGen::ConditionRowControls& row) {
+    return ConditionKind(row.choice->currentData().toInt());
 }
 
 } // namespace
 
+bool TFormGen::choosesProgram(const ConditionRowControls& row) {
+    return row.choice->currentIndex() >= 0 &&
+           RowOf(kindOf(row)).fields[0].kind == ConditionFieldKind::Program;
+}
+
 void TFormGen::ComboBox3Change() {
-    if (ComboBox3->currentIndex() < 0)
+    conditionChosen(*m_rows.front());
+}
+
+void TFormGen::conditionChosen(ConditionRowControls& row) {
+    if (row.choice->currentIndex() < 0)
         return;
-    const ConditionKind kind = chosenKind(ComboBox3);
-    const ConditionFields fields = fieldsOf(kind);
-    Edit7->setText(fields.value);
-    Edit7->setFixedWidth(kind == ConditionKind::ProgramExits ? 100 : 44);
-    Label7->setText(fields.unit);
-    Edit8->setText(fields.quietMinutes);
-    for (QWidget* field :
-         {static_cast<QWidget*>(Label8), static_cast<QWidget*>(Edit8), static_cast<QWidget*>(Label9)})
-        field->setVisible(fields.minutes);
-    SpeedButton4->setVisible(kind == ConditionKind::ProgramExits);
-    probeCondition();
+    const ConditionRow& kind = RowOf(kindOf(row));
+    const bool program = kind.fields[0].kind == ConditionFieldKind::Program;
+    row.value->setText(kind.fields[0].pageDefault);
+    row.value->setFixedWidth(program ? 100 : 44);
+    row.unit->setText(kind.fields[0].unit);
+    row.minutes->setText(kind.fields[1].pageDefault);
+    if (kind.fieldCount() == 2)
+        row.minutesUnit->setText(kind.fields[1].unit);
+    for (QWidget* field : {static_cast<QWidget*>(row.forLabel), static_cast<QWidget*>(row.minutes),
+                           static_cast<QWidget*>(row.minutesUnit)})
+        field->setVisible(kind.fieldCount() == 2);
+    row.picker->setVisible(program);
+    probeCondition(row);
 }
 
 void TFormGen::SpeedButton4Click() {
+    pickProgram(*m_rows.front());
+}
+
+void TFormGen::pickProgram(ConditionRowControls& row) {
     TFormProcessList picker(this);
     if (dialogs().RunModal(picker) != 1 || !picker.SelectedProcessId)
         return;
@@ -391,76 +400,241 @@ void TFormGen::SpeedButton4Click() {
     const std::size_t slash = file.find_last_of("/\\");
     if (slash != std::string::npos)
         file = file.substr(slash + 1);
-    Edit7->setText(file.empty() ? QString::number(picker.SelectedProcessId) : QString::fromStdString(file));
-    probeCondition();
+    row.value->setText(file.empty() ? QString::number(picker.SelectedProcessId)
+                                    : QString::fromStdString(file));
+    probeCondition(row);
 }
 
-std::optional<ConditionSpec> TFormGen::readCondition() {
-    if (ComboBox3->currentIndex() < 0)
-        return std::nullopt;
-    const std::string text =
-        conditionText(chosenKind(ComboBox3), Edit7->text().trimmed(), Edit8->text().trimmed());
-    std::string error;
-    auto spec = ParseCondition(text, error);
-    if (!spec)
-        dialogs().Error(QString::fromStdString(error));
-    return spec;
+void TFormGen::AddConditionClick() {
+    if (conditionRowCount() >= MaxConditionRows)
+        return;
+    addConditionRow();
+    // The new row offers the first kind that no other row shows.
+    ConditionRowControls& added = *m_rows.back();
+    for (const ConditionKind kind : ConditionKinds()) {
+        const bool shown = std::any_of(m_rows.begin(), m_rows.end() - 1, [kind](const auto& row) {
+            return row->choice->currentIndex() >= 0 && kindOf(*row) == kind;
+        });
+        if (!shown) {
+            added.choice->setCurrentIndex(added.choice->findData(int(kind)));
+            break;
+        }
+    }
+    if (added.choice->currentIndex() < 0)
+        added.choice->setCurrentIndex(0);
+    selectTiming(RadioButton4->isChecked() ? RadioButton4 : RadioButton1);
 }
 
-void TFormGen::probeCondition() {
+void TFormGen::RemoveConditionClick(int index) {
+    if (index < 1 || index >= conditionRowCount())
+        return;
+    // The rows below move up one; the last row's controls go.
+    for (int i = index; i + 1 < conditionRowCount(); ++i) {
+        ConditionRowControls& row = conditionRow(i);
+        const ConditionRowControls& next = conditionRow(i + 1);
+        row.choice->setCurrentIndex(next.choice->currentIndex());
+        row.value->setText(next.value->text());
+        row.minutes->setText(next.minutes->text());
+    }
+    removeLastConditionRow();
+    selectTiming(RadioButton4->isChecked() ? RadioButton4 : RadioButton1);
+}
+
+void TFormGen::addConditionRow() {
+    const int index = conditionRowCount();
+    const QString number = QString::number(index + 1); // the first row's controls are the page's own
+    auto row = std::make_unique<ConditionRowControls>();
+    const auto named = [&number](QWidget* widget, const char* name) {
+        widget->setObjectName(name + number);
+        return widget;
+    };
+    row->joiner = new QLabel("and", GroupBox4);
+    row->joiner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    named(row->joiner, "ConditionAnd");
+    row->choice = new QComboBox(GroupBox4);
+    named(row->choice, "ConditionChoice");
+    row->line = named(new QWidget(GroupBox4), "ConditionLine");
+    row->value = new QLineEdit(row->line);
+    named(row->value, "ConditionValue");
+    row->value->setFixedWidth(44);
+    row->picker = new QToolButton(row->line);
+    named(row->picker, "ConditionPicker");
+    row->picker->setText("...");
+    row->picker->setToolTip(SpeedButton4->toolTip());
+    row->unit = new QLabel(row->line);
+    named(row->unit, "ConditionUnit");
+    row->forLabel = new QLabel("for", row->line);
+    named(row->forLabel, "ConditionFor");
+    row->minutes = new QLineEdit(row->line);
+    named(row->minutes, "ConditionMinutes");
+    row->minutes->setFixedWidth(28);
+    row->minutesUnit = new QLabel("min", row->line);
+    named(row->minutesUnit, "ConditionMinutesUnit");
+    row->remove = new QToolButton(row->line);
+    named(row->remove, "RemoveCondition");
+    row->remove->setText(QString::fromUtf8("\u00d7"));
+    row->remove->setToolTip("Remove this condition");
+    row->reading = new QLabel(GroupBox2);
+    named(row->reading, "ConditionReading");
+    row->reading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    // Laid out as the first row's controls are, beneath them.
+    auto* value = new QHBoxLayout(row->line);
+    value->setContentsMargins(0, 0, 0, 0);
+    value->setSpacing(3);
+    for (QWidget* field : {static_cast<QWidget*>(row->value), static_cast<QWidget*>(row->picker),
+                           static_cast<QWidget*>(row->unit), static_cast<QWidget*>(row->forLabel),
+                           static_cast<QWidget*>(row->minutes), static_cast<QWidget*>(row->minutesUnit)})
+        value->addWidget(field);
+    value->addStretch(1);
+    value->addWidget(row->remove);
+    const int gridRow = 3 + index;
+    m_timingGrid->addWidget(row->joiner, gridRow, 0);
+    m_timingGrid->addWidget(row->choice, gridRow, 1, 1, 2);
+    m_timingGrid->addWidget(row->line, gridRow, 3, 1, 3);
+    m_readingLine->insertWidget(m_readingLine->count() - 1, row->reading, 1);
+    // Shown now, not with the layout's next turn, so a page in view is whole when this returns.
+    for (QWidget* widget : {static_cast<QWidget*>(row->joiner), static_cast<QWidget*>(row->choice), row->line,
+                            static_cast<QWidget*>(row->reading)})
+        widget->show();
+    fitConditionRows();
+
+    ConditionRowControls* added = row.get();
+    connect(row->choice, &QComboBox::currentIndexChanged, this, [this, added] { conditionChosen(*added); });
+    connect(row->picker, &QToolButton::clicked, this, [this, added] { pickProgram(*added); });
+    connect(row->value, &QLineEdit::editingFinished, this, [this, added] {
+        if (choosesProgram(*added))
+            probeCondition(*added);
+    });
+    connect(row->remove, &QToolButton::clicked, this, [this, added] {
+        for (int i = 1; i < conditionRowCount(); ++i)
+            if (&conditionRow(i) == added)
+                return RemoveConditionClick(i);
+    });
+    for (const ConditionKind kind : ConditionKinds())
+        row->choice->addItem(ConditionChoiceText(kind), int(kind));
+    row->choice->setCurrentIndex(-1);
+    m_rows.push_back(std::move(row));
+}
+
+void TFormGen::fitConditionRows() {
+    // Later rows take the room the margins and the gaps between the groups leave; one row keeps the
+    // page's usual look.
+    const bool more = conditionRowCount() > 1;
+    const int gap = more ? 1 : 4;
+    layout()->setContentsMargins(6, gap, 6, gap);
+    layout()->setSpacing(gap);
+    GroupBox1->layout()->setContentsMargins(more ? QMargins(9, 1, 9, 1) : m_nowMargins);
+    GroupBox2->layout()->setContentsMargins(8, more ? 0 : 4, 8, more ? 0 : 4);
+    GroupBox2->layout()->setSpacing(more ? 1 : 3);
+    m_timingGrid->setContentsMargins(8, more ? 0 : 2, 8, more ? 0 : 2);
+    m_timingGrid->setVerticalSpacing(more ? 0 : 2);
+}
+
+void TFormGen::removeLastConditionRow() {
+    if (conditionRowCount() < 2)
+        return;
+    std::unique_ptr<ConditionRowControls> row = std::move(m_rows.back());
+    m_rows.pop_back();
+    // Its button may be the one being clicked: the controls go once the click is over.
+    for (QWidget* widget : {static_cast<QWidget*>(row->joiner), static_cast<QWidget*>(row->choice), row->line,
+                            static_cast<QWidget*>(row->reading)}) {
+        widget->hide();
+        widget->deleteLater();
+    }
+    fitConditionRows();
+}
+
+std::optional<std::vector<ConditionSpec>> TFormGen::readConditions() {
+    std::vector<ConditionSpec> conditions;
+    for (const auto& row : m_rows) {
+        if (row->choice->currentIndex() < 0)
+            return std::nullopt;
+        const std::string values[] = {row->value->text().trimmed().toStdString(),
+                                      row->minutes->text().trimmed().toStdString()};
+        std::string error;
+        const auto spec = ConditionFromFields(kindOf(*row), values, error);
+        if (!spec) {
+            dialogs().Error(QString::fromStdString(error));
+            return std::nullopt;
+        }
+        conditions.push_back(*spec);
+    }
+    return conditions;
+}
+
+void TFormGen::probeConditions() {
+    for (const auto& row : m_rows)
+        probeCondition(*row);
+}
+
+void TFormGen::stopProbes() {
     m_probeTimer->stop();
-    m_probe.reset();
-    m_probeFailure.clear();
+    for (const auto& row : m_rows) {
+        row->probe.reset();
+        row->probeFailure.clear();
+    }
+}
+
+void TFormGen::probeCondition(ConditionRowControls& row) {
+    row.probe.reset();
+    row.probeFailure.clear();
     const AgendaEntry* entry = armed();
-    // An armed condition shows the planner's own readings; a chosen one is read only while it is in view.
+    // Armed conditions show the planner's own readings; a chosen one is read only while it is in view.
     if ((entry && entry->isConditional()) || !RadioButton4->isChecked() || !isVisible() ||
-        ComboBox3->currentIndex() < 0) {
+        row.choice->currentIndex() < 0) {
         showReading();
         return;
     }
     // A reading of the chosen kind, whatever its limits: the condition as typed is read when it is set.
-    const ConditionKind kind = chosenKind(ComboBox3);
-    const QString value = Edit7->text().trimmed();
+    const ConditionKind kind = kindOf(row);
+    const std::string value = row.value->text().trimmed().toStdString();
+    const std::vector<std::string> values =
+        choosesProgram(row) ? std::vector{value} : std::vector<std::string>{"1", "1"};
     std::string error;
-    std::string text;
-    if (kind == ConditionKind::ProgramExits)
-        text = value.isEmpty() ? std::string() : conditionText(kind, value, {});
-    else
-        text = conditionText(kind,
-                             kind == ConditionKind::ProcessorBelow ? "100"
-                             : kind == ConditionKind::BatteryBelow ? "99"
-                                                                   : "1",
-                             "1");
-    auto probe = text.empty() ? std::nullopt : ParseCondition(text, error);
+    const auto probe =
+        choosesProgram(row) && value.empty() ? std::nullopt : ConditionFromFields(kind, values, error);
     if (!probe) {
         showReading();
         return;
     }
-    m_probe = std::make_unique<ConditionWatch>(platform().activity(), std::vector<ConditionSpec>{*probe},
-                                               [this] { showReading(); });
-    ConditionWatch* watch = m_probe.get();
-    watch->Start(platform().clock().elapsedMs(), [this, watch, spec = *probe](const std::string& failure) {
-        if (m_probe.get() != watch)
-            return;
-        // The system's reason alone: the probe's own limits are none of the user's concern.
-        const std::string limits = "cannot tell " + DescribeCondition(spec) + ": ";
-        m_probeFailure = failure.rfind(limits, 0) == 0 ? failure.substr(limits.size()) : failure;
-        if (failure.empty())
-            m_probeTimer->start();
-        showReading();
-    });
+    row.probe = std::make_unique<ConditionWatch>(platform().activity(), std::vector<ConditionSpec>{*probe},
+                                                 [this] { showReading(); });
+    ConditionWatch* watch = row.probe.get();
+    ConditionRowControls* probed = &row;
+    watch->Start(
+        platform().clock().elapsedMs(), [this, probed, watch, spec = *probe](const std::string& failure) {
+            if (probed->probe.get() != watch)
+                return;
+            // The system's reason alone: the probe's own limits are none of the user's concern.
+            const std::string limits = "cannot tell " + DescribeCondition(spec) + ": ";
+            probed->probeFailure = failure.rfind(limits, 0) == 0 ? failure.substr(limits.size()) : failure;
+            if (failure.empty() && !m_probeTimer->isActive())
+                m_probeTimer->start();
+            showReading();
+        });
 }
 
 void TFormGen::showReading() {
     const AgendaEntry* entry = armed();
-    QString text;
-    if (entry && entry->isConditional())
-        text = QString::fromStdString(m_planner.conditionReading());
-    else if (!m_probeFailure.empty())
-        text = "not offered: " + QString::fromStdString(m_probeFailure);
-    else if (m_probe)
-        text = QString::fromStdString(m_probe->LiveReading());
-    Label10->setText(text);
+    const bool conditional = entry && entry->isConditional();
+    const std::vector<std::string> readings =
+        conditional ? m_planner.conditionReadings() : std::vector<std::string>();
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const ConditionRowControls& row = *m_rows[i];
+        std::string text;
+        if (conditional) {
+            // More armed than rows never happens; were it to, the last row would show the rest as well.
+            for (std::size_t r = i; r < readings.size() && (r == i || i + 1 == m_rows.size()); ++r)
+                text += (r == i ? "" : "; ") + readings[r];
+        } else if (!row.probeFailure.empty()) {
+            text = "not offered: " + row.probeFailure;
+        } else if (row.probe) {
+            text = row.probe->LiveReading();
+        }
+        row.reading->setText(QString::fromStdString(text));
+        row.reading->setToolTip(row.reading->text());
+    }
 }
 
 std::int32_t TFormGen::selectedCode(const QComboBox* list) {
@@ -538,12 +712,12 @@ void TFormGen::SpeedButton3Click() {
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message("set successfully");
     } else if (RadioButton4->isChecked()) {
-        const auto condition = readCondition();
-        if (!condition)
+        auto conditions = readConditions();
+        if (!conditions)
             return;
         // Armed once its first reading is in; a condition the system cannot tell is refused with the reason.
         QPointer<TFormGen> page(this);
-        m_planner.armWhen(ActionSource::GeneralPage, selectedCode(ComboBox2), {*condition},
+        m_planner.armWhen(ActionSource::GeneralPage, selectedCode(ComboBox2), std::move(*conditions),
                           [page](const std::string& failure) {
                               if (!page)
                                   return;
@@ -580,28 +754,22 @@ void TFormGen::ShowArmed() {
     const GeneralTiming& timing = *entry->timing;
     selectCode(ComboBox2, entry->task->Code);
     if (timing.mode == GeneralTiming::Mode::When && !timing.conditions.empty()) {
-        const ConditionSpec& condition = timing.conditions.front();
+        // Every armed condition has its row, so that Set arms them all again.
+        const std::vector<ConditionSpec>& conditions = timing.conditions;
+        while (m_rows.size() < conditions.size())
+            addConditionRow();
+        while (m_rows.size() > conditions.size())
+            removeLastConditionRow();
         RadioButton4->setChecked(true);
-        ComboBox3->setCurrentIndex(ComboBox3->findData(int(condition.kind)));
-        selectTiming(RadioButton4);
-        switch (condition.kind) {
-        case ConditionKind::ProgramExits:
-            Edit7->setText(condition.program.empty() ? QString::number(condition.processId)
-                                                     : QString::fromStdString(condition.program));
-            break;
-        case ConditionKind::UserIdle:
-            Edit7->setText(QString::number(condition.minutes));
-            break;
-        case ConditionKind::ProcessorBelow:
-        case ConditionKind::BatteryBelow:
-            Edit7->setText(QString::number(condition.percent));
-            Edit8->setText(QString::number(condition.minutes));
-            break;
-        case ConditionKind::NetworkBelow:
-            Edit7->setText(QString::number(condition.kilobytesPerSecond));
-            Edit8->setText(QString::number(condition.minutes));
-            break;
+        for (std::size_t i = 0; i < conditions.size(); ++i) {
+            ConditionRowControls& row = *m_rows[i];
+            const ConditionSpec& condition = conditions[i];
+            row.choice->setCurrentIndex(row.choice->findData(int(condition.kind)));
+            row.value->setText(QString::fromStdString(FieldValueText(condition, 0)));
+            if (RowOf(condition.kind).fieldCount() == 2)
+                row.minutes->setText(QString::fromStdString(FieldValueText(condition, 1)));
         }
+        selectTiming(RadioButton4);
     } else if (timing.mode == GeneralTiming::Mode::After) {
         RadioButton2->setChecked(true);
         selectTiming(RadioButton2);

@@ -4,10 +4,12 @@
 // time of day, always announced by the one-minute reminder. The timed action itself is the agenda's (the
 // command line arms it as well); the page arms it and shows it. Besides After and At, "When" waits for a
 // condition (a program exits, the user is idle, the processor or the network is quiet, the battery is
-// low), with its live reading beside it. Nothing of it is kept between runs.
+// low), with its live reading beside it; further rows add conditions that must hold as well. Nothing of it
+// is kept between runs.
 
 #include "model/Conditions.h"
 
+#include <QMargins>
 #include <QSize>
 #include <QWidget>
 
@@ -16,8 +18,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -58,6 +63,7 @@ public:
     QLabel* Label9;             // "min"
     QToolButton* SpeedButton4;  // "...": the window picker, for a program
     QLabel* Label10;            // the live reading, or why the condition is not offered
+    QToolButton* AddCondition;  // "+": one more condition that must hold as well
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QLineEdit* Edit3;
@@ -83,8 +89,33 @@ public:
     // The condition chosen: its fields, its default values, and a first reading.
     void ComboBox3Change();
     void SpeedButton4Click();
-    // The condition the fields describe, or nothing after telling the user what is wrong.
-    std::optional<ConditionSpec> readCondition();
+    // The conditions the rows describe, or nothing after telling the user what is wrong with the first
+    // that is.
+    std::optional<std::vector<ConditionSpec>> readConditions();
+
+    // A row of "When": the first is made of the members above (ComboBox3, Edit7, SpeedButton4, Label7,
+    // Label8, Edit8, Label9, Label10), each later one of controls of its own, after an "and".
+    struct ConditionRowControls {
+        QLabel* joiner = nullptr; // "and"; none on the first row
+        QComboBox* choice = nullptr;
+        QWidget* line = nullptr; // holds a later row's controls from value to remove
+        QLineEdit* value = nullptr;
+        QToolButton* picker = nullptr;
+        QLabel* unit = nullptr;
+        QLabel* forLabel = nullptr;
+        QLineEdit* minutes = nullptr;
+        QLabel* minutesUnit = nullptr;
+        QLabel* reading = nullptr;
+        QToolButton* remove = nullptr;         // "×"; none on the first row
+        std::unique_ptr<ConditionWatch> probe; // the chosen condition, read while the page is shown
+        std::string probeFailure;
+    };
+    // As many as fit the page; the command line may arm more, which the page then shows all the same.
+    static constexpr int MaxConditionRows = 3;
+    int conditionRowCount() const { return int(m_rows.size()); }
+    ConditionRowControls& conditionRow(int index) { return *m_rows.at(std::size_t(index)); }
+    void AddConditionClick();
+    void RemoveConditionClick(int index);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -111,15 +142,29 @@ private:
     // The task code of the list's current item, 0 for none.
     static std::int32_t selectedCode(const QComboBox* list);
 
-    // While the page is shown with "When" chosen: the chosen condition's live reading.
-    void probeCondition();
+    // A later row's controls, at the end.
+    void addConditionRow();
+    void removeLastConditionRow();
+    // Makes room for the rows in the page's fixed height.
+    void fitConditionRows();
+    // The row's kind chosen: its fields, its default values, and a first reading.
+    void conditionChosen(ConditionRowControls& row);
+    // A row whose chosen kind waits for a program.
+    static bool choosesProgram(const ConditionRowControls& row);
+    void pickProgram(ConditionRowControls& row);
+    // While the page is shown with "When" chosen: each row's live reading.
+    void probeConditions();
+    void probeCondition(ConditionRowControls& row);
+    void stopProbes();
     void showReading();
 
     Planner& m_planner;
-    std::unique_ptr<ConditionWatch> m_probe; // the chosen condition, read while the page is shown
-    std::string m_probeFailure;
+    std::vector<std::unique_ptr<ConditionRowControls>> m_rows;
+    QGridLayout* m_timingGrid;
+    QHBoxLayout* m_readingLine; // the rows' readings, in order, and "Set"
     QTimer* m_probeTimer;
-    int m_shownId = 0; // the armed action the controls show
+    QMargins m_nowMargins; // of "Do It Now!", while one condition row leaves room for them
+    int m_shownId = 0;     // the armed action the controls show
 };
 
 } // namespace halvo

@@ -107,9 +107,10 @@ xdotool windowactivate --sync "$window"
 sleep 0.8
 shot_window general.png "$window"
 
-# Armed from the command line to wait for a quiet network: the page shows the condition and its reading
-# (the network of this desktop never stays quiet for less than the five minutes this run lasts).
-"$work/bin/halvo-shutdown" --when net:50k:5m shutdown || die "--when net:50k:5m shutdown failed"
+# Armed from the command line to wait for a quiet network and processor: the page shows each condition
+# with its reading (neither stays quiet for less than the five minutes this run lasts).
+"$work/bin/halvo-shutdown" --when net:50k:5m --when cpu:10%:5m --when net:2k:1h shutdown ||
+    die "--when net:50k:5m --when cpu:10%:5m --when net:2k:1h shutdown failed"
 sleep 6
 shot_window general-when.png "$window"
 "$work/bin/halvo-shutdown" --cancel || die "--cancel failed"

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,12 +71,15 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
         {"net:2M:5m", "when the network is below 2048 KB/s for 5 min", "net:2048k:5m"},
         {"battery:15%", "when the battery is below 15%", "battery:15%"},
     };
+    std::set<ConditionKind> kindsSeen;
     for (const auto& form : forms) {
         const ConditionSpec spec = parsed(form.text);
         EXPECT_EQ(DescribeCondition(spec), form.description) << form.text;
         EXPECT_EQ(ConditionText(spec), form.written);
         EXPECT_EQ(parsed(ConditionText(spec)), spec) << form.text;
+        kindsSeen.insert(spec.kind);
     }
+    EXPECT_EQ(kindsSeen.size(), ConditionTable().size()) << "a row of the table without its forms here";
     EXPECT_EQ(DescribeConditions({parsed("net:50k:5m"), parsed("cpu:15%:5m")}),
               "when the network is below 50 KB/s for 5 min and when the processor is below 15% for 5 min");
 
@@ -119,6 +123,74 @@ TEST(Conditions, TextFormsReadIntoSpecsThatDescribeAndWriteThemselves) {
     EXPECT_EQ(choices,
               (std::vector<std::string>{"the program exits", "the user is idle for", "the processor is below",
                                         "the network is below", "the battery is below"}));
+}
+
+// The General page's fields read into the condition its text form reads into, and are refused with the
+// command line's words for that text; the page takes whole numbers in the units it shows, nothing else.
+TEST(Conditions, PageFieldsReadAsTheTextFormTheyStandFor) {
+    using K = ConditionKind;
+    const struct {
+        ConditionKind kind;
+        std::vector<std::string> fields;
+        const char* text; // what they stand for, or the error
+    } cases[] = {
+        {K::ProgramExits, {"firefox"}, "exit:firefox"},
+        {K::ProgramExits, {"04242"}, "exit:4242"},
+        {K::UserIdle, {"1440"}, "idle:24h"},
+        {K::ProcessorBelow, {"10", "5"}, "cpu:10%:5m"},
+        {K::NetworkBelow, {"2048", "1"}, "net:2M:1m"},
+        {K::BatteryBelow, {"99"}, "battery:99%"},
+        {K::ProgramExits,
+         {""},
+         "bad condition 'exit:': the program's name or process id is missing (exit:NAME or "
+         "exit:PID)"},
+        {K::ProgramExits,
+         {"/usr/bin/blender"},
+         "bad condition 'exit:/usr/bin/blender': the program's name goes "
+         "without its folder"},
+        {K::UserIdle, {"1h"}, "bad condition 'idle:1hm': minutes must be 1m to 24h, like 30m or 2h"},
+        {K::ProcessorBelow,
+         {"120", "5"},
+         "bad condition 'cpu:120%:5m': the processor's percent must be 1% to 100%"},
+        {K::ProcessorBelow,
+         {"10%", "5"},
+         "bad condition 'cpu:10%%:5m': the processor's percent must be 1% to 100%"},
+        {K::ProcessorBelow,
+         {"10", ""},
+         "bad condition 'cpu:10%:m': minutes must be 1m to 24h, like 30m or 2h"},
+        {K::NetworkBelow,
+         {"2M", "5"},
+         "bad condition 'net:2Mk:5m': the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"},
+        {K::NetworkBelow,
+         {"50", "1441"},
+         "bad condition 'net:50k:1441m': minutes must be 1m to 24h, like 30m or 2h"},
+        {K::BatteryBelow, {"0"}, "bad condition 'battery:0%': the battery's percent must be 1% to 99%"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto spec = ConditionFromFields(c.kind, c.fields, error);
+        if (std::string(c.text).starts_with("bad condition")) {
+            EXPECT_FALSE(spec) << c.text;
+            EXPECT_EQ(error, c.text);
+            continue;
+        }
+        ASSERT_TRUE(spec) << c.text << ": " << error;
+        EXPECT_EQ(*spec, parsed(c.text));
+        // Shown back in the fields as the page shows an armed condition.
+        for (std::size_t i = 0; i < c.fields.size(); ++i)
+            EXPECT_EQ(FieldValueText(*spec, i), c.fields[i] == "04242" ? "4242" : c.fields[i]) << c.text;
+    }
+}
+
+TEST(Conditions, HelpListsEveryFormWithItsWords) {
+    EXPECT_EQ(
+        ConditionHelpLines(),
+        "                          exit:NAME, exit:PID   every process running the program NAME, or the\n"
+        "                                                process PID, has ended\n"
+        "                          idle:30m              no keyboard or mouse input for 30 minutes\n"
+        "                          cpu:10%:5m            the processor below 10% for 5 minutes\n"
+        "                          net:50k:5m, net:2M:5m the network below 50 KB/s or 2 MB/s for 5 minutes\n"
+        "                          battery:15%           on battery, at 15% or less\n");
 }
 
 // Each case is sampled every five seconds from arming (second 0) on, on one interface or the processor at

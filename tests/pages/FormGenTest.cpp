@@ -1,5 +1,7 @@
 #include "pages/FormGen.h"
+#include "core/Commands.h"
 #include "core/Planner.h"
+#include "model/CommandLine.h"
 #include "model/Tasks.h"
 #include "tests/fakes/RecordingReminders.h"
 #include "tests/helpers/WindowTestSupport.h"
@@ -15,6 +17,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <optional>
 
 using namespace halvo;
 
@@ -124,6 +128,9 @@ private slots:
     void reminderShowsTheTaskNameAndTheListIsReadWhenItFires();
     void commandLineArmsWhatThePageShows();
     void conditionsWaitThenGoThroughTheReminder();
+    void everyConditionArmedStaysArmedThroughThePage_data();
+    void everyConditionArmedStaysArmedThroughThePage();
+    void conditionRowsAreAddedAndRemoved();
     void aClockFakedToRunFastIsFollowed();
     void doItNowRunsAtOnceWithoutReminder();
     void everyListIndexRunsItsOwnTask();
@@ -548,6 +555,140 @@ void FormGenTest::conditionsWaitThenGoThroughTheReminder() {
     QCOMPARE(w.reminderNames, QStringList{"shutdown the computer"});
     QCOMPARE(lines(w.exits()), lines(std::vector<std::string>{"shut down, forced"}));
     QVERIFY(!page.armed() && !sampler->isActive());
+}
+
+namespace {
+
+// Each condition row as the page shows it: "choice value unit[ for minutes min]: reading".
+QStringList conditionRows(TFormGen& page) {
+    QStringList rows;
+    for (int i = 0; i < page.conditionRowCount(); ++i) {
+        const TFormGen::ConditionRowControls& row = page.conditionRow(i);
+        QString text = row.choice->currentText() + " " + row.value->text();
+        if (!row.unit->text().isEmpty())
+            text += " " + row.unit->text();
+        if (row.minutes->isVisibleTo(&page))
+            text += " for " + row.minutes->text() + " " + row.minutesUnit->text();
+        rows << text + ": " + row.reading->text();
+    }
+    return rows;
+}
+
+} // namespace
+
+void FormGenTest::everyConditionArmedStaysArmedThroughThePage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("two") << QStringList{"--when", "net:50k:1m", "--when", "cpu:90%:1m", "shutdown"}
+                         << QStringList{"the network is below 50 KB/s for 1 min: measuring",
+                                        "the processor is below 90 % for 1 min: measuring"}
+                         << "General: shutdown the computer when the network is below 50 KB/s for 1 min and "
+                            "when the processor is below 90% for 1 min (measuring; measuring)";
+    QTest::newRow("three")
+        << QStringList{"--when", "idle:2h", "--when", "exit:firefox", "--when", "battery:5", "lock"}
+        << QStringList{"the user is idle for 120 min: idle 4 min", "the program exits firefox: running",
+                       "the battery is below 5 %: battery 40%"}
+        << "General: lock the workstation when the user is idle for 120 min and when the program "
+           "firefox exits and when the battery is below 5% (idle 4 min; running; battery 40%)";
+}
+
+// What the command line armed is all on the page, and Set arms it all again: none is dropped unsaid.
+void FormGenTest::everyConditionArmedStaysArmedThroughThePage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, status);
+    World w;
+    FakeActivity& activity = w.fake.activityFake;
+    activity.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
+    activity.processor = {ProcessorTimes{100, 1000}, {}};
+    activity.idle = {4 * 60000 + 5000, {}};
+    activity.power = {PowerSource{true, 40.0}, {}};
+    activity.processes = {{4242, "firefox"}};
+    Commands commands(w.planner, w.reminders);
+    std::vector<std::string> args;
+    for (const QString& argument : arguments)
+        args.push_back(argument.toStdString());
+    const ParsedArguments parsed = ParseArguments(args);
+    QVERIFY(parsed.request);
+    std::optional<CommandAnswer> answer;
+    commands.Command(*parsed.request, [&answer](const CommandAnswer& reply) { answer = reply; });
+    QVERIFY(answer); // the fake's readings come at once
+    QVERIFY2(answer->ok, answer->text.c_str());
+    const std::string statusLine = status.toStdString();
+    const auto generalLine = [&commands] {
+        const std::string text = commands.StatusText();
+        return text.substr(0, text.find('\n'));
+    };
+    QCOMPARE(generalLine(), statusLine);
+
+    TFormGen page(w.planner);
+    page.show();
+    QVERIFY(page.RadioButton4->isChecked());
+    QCOMPARE(conditionRows(page), rows);
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.errors, QStringList{});
+    QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
+    QCOMPARE(generalLine(), statusLine);
+    QVERIFY(page.armed() && page.armed()->source == ActionSource::GeneralPage);
+    QCOMPARE(page.armed()->timing->conditions, parsed.request->conditions);
+    QCOMPARE(conditionRows(page), rows);
+}
+
+void FormGenTest::conditionRowsAreAddedAndRemoved() {
+    World w;
+    FakeActivity& activity = w.fake.activityFake;
+    activity.processor = {ProcessorTimes{100, 1000}, {}};
+    activity.idle = {30000, {}};
+    activity.power = {{}, "This computer has no battery"};
+    activity.processes = {{4242, "firefox"}};
+    TFormGen page(w.planner);
+    page.show();
+    choose(page.ComboBox2, "Lock the workstation");
+    QVERIFY(!page.AddCondition->isEnabled()); // only with "When"
+    page.RadioButton4->click();
+    QVERIFY(page.AddCondition->isEnabled());
+    page.Edit7->setText("firefox");
+    emit page.Edit7->editingFinished();
+
+    // Each added row offers a kind that no row shows yet, up to the most the page has room for.
+    for (int i = 1; i < TFormGen::MaxConditionRows + 2; ++i)
+        page.AddCondition->click();
+    QCOMPARE(page.conditionRowCount(), TFormGen::MaxConditionRows);
+    QVERIFY(!page.AddCondition->isEnabled());
+    QCOMPARE(conditionRows(page),
+             (QStringList{"the program exits firefox: running", "the user is idle for 30 min: idle 30 s",
+                          "the processor is below 10 % for 5 min: measuring"}));
+    QCOMPARE(page.conditionRow(1).joiner->text(), QString("and"));
+
+    // Removing the middle row moves the last one up, with its values; a choice of a kind without a reading
+    // says why at once.
+    page.conditionRow(2).value->setText("20");
+    page.conditionRow(1).remove->click();
+    QCOMPARE(page.conditionRowCount(), 2);
+    QVERIFY(page.AddCondition->isEnabled());
+    page.AddCondition->click();
+    QCOMPARE(conditionRows(page), (QStringList{"the program exits firefox: running",
+                                               "the processor is below 20 % for 5 min: measuring",
+                                               "the user is idle for 30 min: idle 30 s"}));
+    choose(page.conditionRow(2).choice, "the battery is below");
+    QCOMPARE(page.conditionRow(2).reading->text(), QString("not offered: This computer has no battery"));
+
+    // A bad value in any row stops Set with that row's condition named; nothing is armed.
+    page.conditionRow(2).remove->click();
+    page.conditionRow(1).minutes->setText("0");
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.errors,
+             QStringList{"bad condition 'cpu:20%:0m': minutes must be 1m to 24h, like 30m or 2h"});
+    QVERIFY(!page.armed());
+    page.conditionRow(1).minutes->setText("5");
+    page.SpeedButton3Click();
+    QCOMPARE(w.dialogs.messages, QStringList{SetSuccessfully});
+    QVERIFY(page.armed());
+    std::string error;
+    QCOMPARE(page.armed()->timing->conditions,
+             (std::vector<ConditionSpec>{*ParseCondition("exit:firefox", error),
+                                         *ParseCondition("cpu:20%:5m", error)}));
 }
 
 void FormGenTest::aClockFakedToRunFastIsFollowed() {
