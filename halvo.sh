@@ -24,6 +24,7 @@ PACKAGES=(
     dbus dbus-x11 python3 python3-dbusmock iproute2 procps
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
     desktop-file-utils libglib2.0-bin tzdata
+    kwin-wayland sway xwayland qt6-wayland grim
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64
     dpkg-dev lintian nsis xz-utils
 )

@@ -95,6 +95,29 @@ int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** arg
     return 0;
 }
 
+// On a Wayland desktop the program's windows go through XWayland when it is there, as those of many tray
+// programs do: a Wayland client may not place its windows, and the popup belongs at the bottom right and
+// the reminder above the other windows. Without an X server it is Wayland after all. Programs the
+// program starts get the environment as it was.
+class PreferXWayland {
+public:
+    PreferXWayland() {
+        if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+            qEnvironmentVariableIsEmpty("DISPLAY"))
+            return;
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        m_set = true;
+    }
+    void restore() {
+        if (m_set)
+            qunsetenv("QT_QPA_PLATFORM");
+        m_set = false;
+    }
+
+private:
+    bool m_set = false;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -125,7 +148,9 @@ int main(int argc, char** argv) {
         return sendToRunningCopy(*arguments.request, argc, argv);
 
     previousHandler = qInstallMessageHandler(startupMessageHandler);
+    PreferXWayland xwayland;
     QApplication app(argc, argv);
+    xwayland.restore();
     starting = false;
     for (const QString& message : std::as_const(heldBack))
         std::fprintf(stderr, "%s\n", qPrintable(message));

@@ -1,5 +1,7 @@
 #include "ProcessRoutines.h"
 
+#include "platform/UiServices.h"
+
 namespace halvo {
 
 std::vector<WindowEntry> CollectTopLevelWindows() {
@@ -28,6 +30,14 @@ void CloseAllPrograms() {
         if (processId != self)
             windows.endProcess(processId);
     });
+    // Windows the desktop would not show us stay open: closing all programs but those without a word
+    // would look like success.
+    const std::string notice = windows.listingNotice();
+    if (!notice.empty()) {
+        auto popup = ui().CreateNotificationPopup();
+        popup->SetMessageText("Close all programs could not see every window.\n" + notice);
+        popup->Show();
+    }
 }
 
 } // namespace halvo

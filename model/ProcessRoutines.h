@@ -22,7 +22,8 @@ std::vector<WindowEntry> CollectTopLevelWindows();
 void ForEachRunEnd(const std::vector<WindowEntry>& list,
                    const std::function<void(std::size_t index, std::uint32_t processId)>& onRunEnd);
 
-// Ends the process of every run end of the collected windows, passing over our own process.
+// Ends the process of every run end of the collected windows, passing over our own process. When the
+// desktop did not list every window, says so in the notification popup.
 void CloseAllPrograms();
 
 } // namespace halvo

@@ -207,7 +207,7 @@ const TaskKind Catalogue[] = {
     {4,  "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         No, nullptr,               nullptr,                  "Start the screensaver",  "screensaver", false, &create<TScreenSaverTask>},
     {5,  "log off  user",          "Logoff user...",         3,  3,  P::None,         2,  "Logoff1",             "Log off ...",            "Log off",                "logoff",      true,  &create<TLogOffTask>},
     {6,  "disconnect the network", "",                       No, No, P::None,         No, nullptr,               nullptr,                  "Disconnect the network", nullptr,       false, &create<TDisconnectNetTask>},
-    {7,  "close all the program",  "Close all the program",  No, 6,  P::None,         No, nullptr,               nullptr,                  "Close all programs",     nullptr,       true,  &create<TCloseAllProgramTask>},
+    {7,  "close all the program",  "Close all the program",  No, 6,  P::None,         No, nullptr,               nullptr,                  "Close all programs",     "closeall",    true,  &create<TCloseAllProgramTask>},
     {8,  "execute the program",    "Execute",                No, 8,  P::CommandLine,  No, nullptr,               nullptr,                  "Run a command line",     nullptr,       false, &create<TExecuteTask>},
     {9,  "restart the computer",   "Restart the computer",   2,  2,  P::None,         3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   "restart",     true,  &create<TRestartTask>},
     {10, "alarm message",          "Message",                No, 9,  P::MessageLines, No, nullptr,               nullptr,                  "Show the message",       nullptr,       false, &create<TMessageTask>},

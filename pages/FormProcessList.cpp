@@ -7,6 +7,7 @@
 #include "toolkit/ReportList.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -25,6 +26,11 @@ TFormProcessList::TFormProcessList(QWidget* parent) : QDialog(parent) {
     ListView1->setObjectName("ListView1");
     SetUpReportList(*ListView1, {"window", "processId"}, {150, 100});
 
+    Label_Notice = new QLabel(this);
+    Label_Notice->setObjectName("Label_Notice");
+    Label_Notice->setWordWrap(true);
+    Label_Notice->hide();
+
     SpeedButton1 = makeFlatButton(this, "SpeedButton1", "OK");
     SpeedButton1->setFixedSize(75, 25);
     SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Cancel");
@@ -39,6 +45,7 @@ TFormProcessList::TFormProcessList(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(SpeedButton2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ListView1, 1);
+    layout->addWidget(Label_Notice);
     layout->addLayout(buttons);
     setFixedSize(300, 320);
 
@@ -65,6 +72,9 @@ void TFormProcessList::FillWindowList() {
         row->setText(0, QString::fromStdString(windows[index].title));
         row->setText(1, QString::number(processId));
     });
+    const std::string notice = desktop.listingNotice();
+    Label_Notice->setText(QString::fromStdString(notice));
+    Label_Notice->setVisible(!notice.empty());
 }
 
 void TFormProcessList::SpeedButton1Click() {

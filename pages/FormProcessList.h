@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+class QLabel;
 class QTreeWidget;
 class QToolButton;
 
@@ -25,6 +26,8 @@ public:
     QTreeWidget* ListView1;
     QToolButton* SpeedButton1; // "OK"
     QToolButton* SpeedButton2; // "Cancel"
+    // Why the list may miss programs (a desktop that lists no windows to others); hidden when it misses none.
+    QLabel* Label_Notice;
 
     // Handed over only by OK with a row selected.
     std::uint32_t SelectedProcessId = 0;

@@ -71,6 +71,9 @@ public:
     virtual void endProcess(std::uint32_t processId) = 0;
     // The program file the process runs; empty when we may not look into the process.
     virtual std::string programFile(std::uint32_t processId) = 0;
+    // Why the last visibleWindows() may have missed windows, in words for the user (the desktop lists no
+    // windows to other programs, or did not say which program shows some); empty when it missed none.
+    virtual std::string listingNotice() { return {}; }
 };
 
 // Starting programs and opening documents as the desktop does.

@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <sys/stat.h>
@@ -124,9 +126,88 @@ bool LinuxPlatform::isOffered(SessionAction action) {
     return true;
 }
 
-// ---- Windows: X11 (see X11Windows for which windows and in which order)
+// ---- Windows: X11 (see X11Windows for which windows and in which order), or on Wayland the compositor's
+// list (see WaylandWindows)
+
+namespace {
+
+// Ids of windows from a compositor's list: X11 window ids have 32 bits, so these never meet them.
+constexpr WindowId kListedWindowTag = WindowId(1) << 40;
+constexpr auto kCompositorTimeout = std::chrono::milliseconds(2000);
+constexpr std::size_t kLongestTitle = 100;
+
+std::string cannotListNotice(Compositor compositor) {
+    switch (compositor) {
+    case Compositor::KWin:
+        return "KWin did not list its windows: only the windows of X11 programs are seen.";
+    case Compositor::Sway:
+        return "sway did not list its windows: only the windows of X11 programs are seen.";
+    case Compositor::GnomeShell:
+        return "The windows of this desktop cannot be listed: install the \"Window Calls\" extension of "
+               "GNOME "
+               "Shell and switch it on. Until then only the windows of X11 programs are seen.";
+    default:
+        return "This desktop lists its windows to no other program: only the windows of X11 programs are "
+               "seen.";
+    }
+}
+
+std::string unnamedNotice(std::size_t count) {
+    return count == 1 ? "1 window is left out: the desktop does not say which program shows it."
+                      : std::to_string(count) + " windows are left out: the desktop does not say which "
+                                                "programs show them.";
+}
+
+} // namespace
 
 std::vector<TopLevelWindow> LinuxPlatform::visibleWindows() {
+    m_listingNotice.clear();
+    m_listed.clear();
+    const Compositor compositor = FindCompositor();
+    if (compositor == Compositor::None)
+        return x11Windows();
+    std::optional<std::vector<ListedWindow>> listed = compositorWindows(compositor);
+    if (!listed) {
+        // XWayland's windows at least, which its X server lists as any other.
+        m_listingNotice = cannotListNotice(compositor);
+        return x11Windows();
+    }
+    std::vector<TopLevelWindow> list;
+    const auto self = static_cast<std::uint32_t>(::getpid());
+    std::size_t unnamed = 0;
+    for (ListedWindow& window : *listed) {
+        window.title = std::string(CutUtf8(window.title, kLongestTitle));
+        // Our own windows are no program to close; a window of no known process cannot be closed.
+        if (window.title.empty() || window.processId == self)
+            continue;
+        if (window.processId == 0) {
+            ++unnamed;
+            continue;
+        }
+        list.push_back(TopLevelWindow{window.title, kListedWindowTag | m_listed.size()});
+        m_listed.push_back(std::move(window));
+    }
+    if (unnamed)
+        m_listingNotice = unnamedNotice(unnamed);
+    return list;
+}
+
+std::optional<std::vector<ListedWindow>> LinuxPlatform::compositorWindows(Compositor compositor) {
+    switch (compositor) {
+    case Compositor::KWin:
+        return m_kwinWindows.list(kCompositorTimeout);
+    case Compositor::Sway: {
+        const char* socket = std::getenv("SWAYSOCK");
+        return ListSwayWindows(socket ? socket : "", kCompositorTimeout);
+    }
+    case Compositor::GnomeShell:
+        return ListGnomeShellWindows(kCompositorTimeout);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<TopLevelWindow> LinuxPlatform::x11Windows() {
     std::vector<TopLevelWindow> list;
     // The list is taken first, so windows that close meanwhile cannot disturb the walk. Visible means
     // viewable: mapped, and every ancestor (the window manager's frame) mapped too. A top-level window's
@@ -135,7 +216,7 @@ std::vector<TopLevelWindow> LinuxPlatform::visibleWindows() {
         if (!m_windows.Exists(window) || !m_windows.Viewable(window) || m_windows.Owner(window) != 0)
             continue;
         // Cut on a character boundary: half a UTF-8 character would show as garbage in the lists.
-        const std::string title(CutUtf8(m_windows.Title(window), 100));
+        const std::string title(CutUtf8(m_windows.Title(window), kLongestTitle));
         if (!title.empty())
             list.push_back(TopLevelWindow{title, window});
     }
@@ -143,6 +224,10 @@ std::vector<TopLevelWindow> LinuxPlatform::visibleWindows() {
 }
 
 std::uint32_t LinuxPlatform::processOf(WindowId window) {
+    if (window & kListedWindowTag) {
+        const WindowId index = window & ~kListedWindowTag;
+        return index < m_listed.size() ? m_listed[index].processId : 0;
+    }
     return window <= 0xFFFFFFFF ? m_windows.ProcessId(static_cast<std::uint32_t>(window)) : 0;
 }
 

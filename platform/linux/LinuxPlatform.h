@@ -1,12 +1,13 @@
 #pragma once
 
 // The real platform on a Linux desktop: logind, the desktop's session manager and its screen saver over
-// D-Bus, X11 windows, pidfd processes, programs started without a shell, the XDG autostart entry and plain
-// files for the profiles.
+// D-Bus, X11 windows or the Wayland compositor's list, pidfd processes, programs started without a shell, the
+// XDG autostart entry and plain files for the profiles.
 
 #include "platform/Platform.h"
 
 #include "DesktopSession.h"
+#include "WaylandWindows.h"
 #include "X11Windows.h"
 
 #include <memory>
@@ -56,6 +57,7 @@ private:
     std::uint32_t ownProcessId() override;
     void endProcess(std::uint32_t processId) override;
     std::string programFile(std::uint32_t processId) override;
+    std::string listingNotice() override { return m_listingNotice; }
 
     bool runProgram(const std::string& file, const std::optional<std::string>& parameters,
                     std::string& failure) override;
@@ -91,11 +93,19 @@ private:
 
     // Log off and restart without force go to the desktop's session manager first.
     bool askSessionManagerOr(bool restarting, bool force, bool (DesktopSession::*logind)());
+    std::vector<TopLevelWindow> x11Windows();
+    // The compositor's own list; nothing when it could not be had.
+    std::optional<std::vector<ListedWindow>> compositorWindows(Compositor compositor);
+
     // Whether logind accepted a request; keeps its refusal for refusalReason.
     bool answered(bool accepted);
 
     DesktopSession m_session;
     X11Windows m_windows;
+    KWinWindowList m_kwinWindows;
+    // The compositor's last list; the window ids handed out for it are tagged indexes into it.
+    std::vector<ListedWindow> m_listed;
+    std::string m_listingNotice;
     std::string m_displayName;
     std::unique_ptr<Activity> m_activity; // made when first asked for
     std::string m_refusal;

@@ -25,7 +25,7 @@ import schedule_e2e as e2e  # noqa: E402  (the desktop and its helpers)
 from schedule_e2e import Failure, check, wait_for  # noqa: E402
 
 FAKE_START = "2026-12-08 21:25:00"
-TASKS = "shutdown, poweroff, screensaver, logoff, restart, lock, sleep, hibernate"
+TASKS = "shutdown, poweroff, screensaver, logoff, closeall, restart, lock, sleep, hibernate"
 CONDITIONS = "exit:NAME, exit:PID, idle:30m, cpu:10%:5m, net:50k:5m, net:2M:5m, battery:15%"
 BAD = [
     (["--bogus"], "unknown option '--bogus' (see --help)"),

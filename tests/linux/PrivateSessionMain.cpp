@@ -1,7 +1,11 @@
 // The main of the tests that talk to D-Bus: they run only inside a private D-Bus world with the logind
 // and screen-saver mocks (tests/helpers/private-session.sh), never against the machine's own buses.
 
+#ifdef HALVO_PRIVATE_SESSION_WIDGETS
+#include <QApplication>
+#else
 #include <QCoreApplication>
+#endif
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,7 +34,12 @@ int main(int argc, char** argv) {
         std::perror("private-session.sh");
         return 1;
     }
+#ifdef HALVO_PRIVATE_SESSION_WIDGETS
+    // Tests that open windows of the program (offscreen).
+    QApplication application(argc, argv);
+#else
     QCoreApplication application(argc, argv);
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

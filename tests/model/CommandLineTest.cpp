@@ -39,6 +39,9 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
         {{"--now", "logoff"}, req(Verb::Now, 5)},
         {{"--now", "lock"}, req(Verb::Now, 11)},
         {{"--now", "screensaver"}, req(Verb::Now, 4)},
+        {{"--now", "closeall"}, req(Verb::Now, 7)},
+        {{"--in", "1h", "closeall"}, req(Verb::In, 7, 3600)},
+        {{"--when", "idle:30m", "closeall"}, when(7, {"idle:30m"})},
         {{"--in", "90s", "lock"}, req(Verb::In, 11, 90)},
         {{"--in", "45m", "shutdown"}, req(Verb::In, 1, 2700)},
         {{"--in", "1h30m", "restart"}, req(Verb::In, 9, 5400)},
@@ -87,17 +90,17 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--bogus"}, "unknown option '--bogus' (see --help)"},
         {{"shutdown"}, "unknown option 'shutdown' (see --help)"},
         {{"--now", "reboot"},
-         "unknown task 'reboot' (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
-         "hibernate)"},
+         "unknown task 'reboot' (one of shutdown, poweroff, screensaver, logoff, closeall, restart, lock, "
+         "sleep, hibernate)"},
         {{"--now"},
-         "missing TASK after --now (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
-         "hibernate)"},
+         "missing TASK after --now (one of shutdown, poweroff, screensaver, logoff, closeall, restart, lock, "
+         "sleep, hibernate)"},
         {{"--in"}, "missing DURATION after --in (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "-5m", "lock"}, "bad duration '-5m' (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "1h99x", "lock"}, "bad duration '1h99x' (e.g. 90s, 45m, 1h30m)"},
         {{"--in", "90s"},
-         "missing TASK after --in (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
-         "hibernate)"},
+         "missing TASK after --in (one of shutdown, poweroff, screensaver, logoff, closeall, restart, lock, "
+         "sleep, hibernate)"},
         {{"--at", "25:00", "lock"}, "bad time '25:00' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)"},
         {{"--at"}, "missing time after --at (HH:MM or HH:MM:SS)"},
         {{"--status", "now"}, "unexpected argument 'now' (see --help)"},
@@ -112,8 +115,9 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--when", "idle:30m", "--when", "net:fast:5m", "shutdown"},
          "bad condition 'net:fast:5m': the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"},
         {{"--when", "idle:30m"},
-         "missing TASK after --when (one of shutdown, poweroff, screensaver, logoff, restart, lock, sleep, "
-         "hibernate)"},
+         "missing TASK after --when (one of shutdown, poweroff, screensaver, logoff, closeall, restart, "
+         "lock, "
+         "sleep, hibernate)"},
         {{"--when", "idle:30m", "--in", "10m", "lock"},
          "--when goes with a TASK alone, not with --in (see --help)"},
         {{"--at", "22:00", "--when", "idle:30m", "lock"},
