@@ -8,7 +8,7 @@
 
 #include "model/ProcessRoutines.h"
 #include "pages/FormProcessList.h"
-#include "platform/fake/RecordingUi.h"
+#include "tests/fakes/RecordingUi.h"
 #include "platform/linux/LinuxPlatform.h"
 
 #include <QDBusConnection>
