@@ -62,6 +62,9 @@ def run(world):
     code, out, err = cli.run_cli(world, "--in", "1s", "poweroff")
     check((code, out, err) == (0, "", ""), "--in 1s poweroff: %d %r %r" % (code, out, err))
     second = wait_for("the second reminder", lambda: reminders() - lock_reminder, 5)
+    # For a look at the two on the screen (in the build's test folder).
+    time.sleep(0.5)
+    world.screenshot("two-reminders")
     print("e2e: the lock's reminder opened; %.1f s later the power off's" % (time.monotonic() - lock_opened))
 
     wait_for("the lock", lambda: requests(wall_start), COUNTDOWN_S + WITHIN_S + 3 - (time.monotonic() - lock_opened),

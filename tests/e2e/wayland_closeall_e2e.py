@@ -1,0 +1,623 @@
+#!/usr/bin/python3
+"""End-to-end run of "close all programs" on Wayland desktops: the real program against KWin and sway.
+
+    tests/helpers/private-session.sh /usr/bin/python3 tests/e2e/wayland_closeall_e2e.py \\
+        BUILD/app/halvo-shutdown [--screenshots FOLDER]
+
+Runs only inside the private D-Bus world of private-session.sh. On each compositor in turn (headless KWin,
+a copy of kwin_wayland --virtual on that bus; then headless sway) with its XWayland, clients of the test's
+own, the helpers of the Wayland window tests (BUILD/tests/linux): Alpha and Bravo as Wayland clients and
+Xray as an X11 client through XWayland, plus Delta, whose single window lies under all the others. Alpha
+shows a window at the bottom (above Delta's) and one on top, so the list, topmost first, reads Alpha,
+Xray, Bravo, Alpha, Delta. A portable copy of the program runs in the tray (--tray) in a folder of its
+own, with its own HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, on the compositor's session; QT_QPA_PLATFORM
+is left unset, so it takes XWayland as it does on a real desktop.
+
+Before anything is ended, the test asks the compositor itself for every window it has and their process
+ids (KWin through a script of the test's own, sway over its socket): each must be one of the test's
+processes, so the program could not end anything of this machine. Then "halvo-shutdown --now closeall"
+goes to the running copy; Alpha, Bravo and Xray must end by SIGKILL, and Delta (the run at the end of the
+list, which close-all passes over), the compositor, its XWayland, the program, the private buses and the
+mocks must all still run, with only Delta's window left; "--status" still answers "General: nothing armed"
+with no schedule items, and logind was asked for nothing.
+
+sway will not run as root, and its XWayland lets in only the user it runs for: sway, the clients and the
+program run as nobody (setpriv), so the program could end no process but nobody's, on a private bus of
+nobody's own started here as both its session and its system bus (nobody cannot reach the bus of
+private-session.sh; closing programs needs no logind). Without root sway is left out, and says why.
+
+With --screenshots FOLDER it then takes, on KWin, the program's reminder ("--in 1s lock", cancelled right
+after) and its notification popup (a "Message" schedule item a few seconds after the start of a second run
+on a faked clock) from XWayland into FOLDER/wayland-reminder.png and FOLDER/wayland-popup.png: KWin 5.27
+lets no client copy its screen (grim), and a rootless XWayland has no picture of its root window, so each
+is the program's X11 window alone. Everything started here is stopped at the end; the whole run stays
+under 100 seconds.
+"""
+
+import ctypes
+import json
+import os
+import select
+import shutil
+import signal
+import socket
+import struct
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
+import xworld  # noqa: E402
+from schedule_record import MESSAGE as MESSAGE_CODE, daily_item, task  # noqa: E402
+from xworld import Failure  # noqa: E402
+
+DEADLINE = time.monotonic() + 100
+KWIN = "/usr/bin/kwin_wayland"
+FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
+ENDING = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep", "TerminateSession",
+          "TerminateUser", "KillSession", "KillUser", "LockSession", "LockSessions")
+NOBODY = 65534
+IDLE_STATUS = "General: nothing armed\nSchedule: no items\n"
+
+
+def wait_for(what, predicate, timeout, interval=0.05):
+    return xworld.wait_for(DEADLINE, what, predicate, timeout, interval)
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def alive(pid):
+    """True while the process runs (a zombie has ended)."""
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+def children_of(parent):
+    """The process ids whose parent is parent, read from /proc."""
+    found = []
+    for name in os.listdir("/proc"):
+        if name.isdigit():
+            try:
+                with open("/proc/%s/stat" % name) as f:
+                    if int(f.read().rsplit(")", 1)[1].split()[1]) == parent:
+                        found.append(int(name))
+            except (OSError, ValueError, IndexError):
+                pass
+    return found
+
+
+def descendants_of(parent):
+    found, todo = [], [parent]
+    while todo:
+        for child in children_of(todo.pop()):
+            found.append(child)
+            todo.append(child)
+    return found
+
+
+def reap_orphans():
+    """Waits for the orphans handed to the test as their subreaper (sway's XWayland and the scripts it
+    starts), once every process started here has been waited for."""
+    while True:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return
+        if pid == 0:
+            return
+
+
+def xwayland_of(display):
+    """The Xwayland processes serving display (wlroots starts it in a process of its own, not a child)."""
+    found = []
+    for name in os.listdir("/proc"):
+        if name.isdigit():
+            try:
+                with open("/proc/%s/cmdline" % name, "rb") as f:
+                    argv = f.read().split(b"\0")
+            except OSError:
+                continue
+            if os.path.basename(argv[0]) == b"Xwayland" and display.encode() in argv:
+                found.append(int(name))
+    return found
+
+
+class Client:
+    """One window helper, spoken to a line at a time over its standard input and output."""
+
+    def __init__(self, world, name, args, env):
+        self.name = name
+        log = open(os.path.join(world.folder, name + ".log"), "wb")
+        self.process = subprocess.Popen(args, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=log)
+        log.close()
+        world.started.append((name, self.process))
+        self.buffer = b""
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def ask(self, line, timeout=15):
+        self.process.stdin.write(line.encode() + b"\n")
+        self.process.stdin.flush()
+        end = time.monotonic() + min(timeout, xworld.left(DEADLINE))
+        while b"\n" not in self.buffer:
+            ready, _, _ = select.select([self.process.stdout], [], [], max(0.0, end - time.monotonic()))
+            if not ready:
+                raise Failure("%s did not answer %r" % (self.name, line))
+            chunk = os.read(self.process.stdout.fileno(), 256)
+            if not chunk:
+                raise Failure("%s ended on %r" % (self.name, line))
+            self.buffer += chunk
+        answer, _, self.buffer = self.buffer.partition(b"\n")
+        answer = answer.decode().strip()
+        if not answer or answer.startswith("error"):
+            raise Failure("%s answered %r to %r" % (self.name, answer, line))
+        # One window after the other, so each comes on top of the one before.
+        time.sleep(0.3)
+        return answer
+
+
+class World(xworld.XWorld):
+    def __init__(self, program, compositor="KWin"):
+        super().__init__(DEADLINE, "halvo-wl-e2e.", "e2e-wayland-")
+        self.compositor = compositor
+        # sway will not run as root: it, its clients and the program run as nobody, who must reach into
+        # the run's folder (only to pass through it) and own the folders it writes to.
+        self.user_prefix = []
+        if compositor == "sway":
+            os.chmod(self.folder, 0o711)
+            self.user_prefix = ["/usr/bin/setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY,
+                                "--clear-groups"]
+        build = os.path.dirname(os.path.dirname(os.path.abspath(program)))
+        self.wayland_helper = os.path.join(build, "tests", "linux", "linux_wayland_window_helper")
+        self.x11_helper = os.path.join(build, "tests", "linux", "linux_x11_window_helper")
+        for helper in (self.wayland_helper, self.x11_helper):
+            if not os.access(helper, os.X_OK):
+                raise Failure("%s is missing: build the linux_wayland_tests target" % helper)
+        # Neither this machine's display nor its desktop: only the private bus of private-session.sh.
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "SWAYSOCK", "XDG_CURRENT_DESKTOP", "XDG_SESSION_TYPE",
+                     "QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "KDE_FULL_SESSION", "DESKTOP_SESSION"):
+            self.env.pop(name, None)
+        self.env["LC_ALL"] = "C"
+        self.kwin = None
+        self.sway = None
+        self.bus = None
+        self.runtime = os.path.join(self.folder, "kwin-runtime")  # the compositor's, its clients' too
+        self.app = None
+        self.program = None
+        self.copy_program(program, "app")
+
+    def copy_program(self, program, name):
+        """A portable copy in a folder of its own, with its own home, settings and runtime folders."""
+        base = os.path.join(self.folder, name)
+        self.app_dir = os.path.join(base, "bin")
+        os.makedirs(self.app_dir)
+        self.program = os.path.join(self.app_dir, "halvo-shutdown")
+        shutil.copy2(program, self.program)
+        self.app_env = dict(self.env)
+        for variable, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_RUNTIME_DIR", "run"),
+                              ("TMPDIR", "tmp")):
+            path = os.path.join(base, sub)
+            os.makedirs(path, mode=0o700)
+            self.app_env[variable] = path
+        if self.user_prefix:
+            for root, folders, files in os.walk(base):
+                for name in [root] + [os.path.join(root, f) for f in folders + files]:
+                    os.chown(name, NOBODY, NOBODY)
+            os.chmod(base, 0o755)
+
+    def nobody_folder(self, name):
+        path = os.path.join(self.folder, name)
+        os.makedirs(path, mode=0o700)
+        os.chown(path, NOBODY, NOBODY)
+        return path
+
+    # ---- KWin
+
+    def bus_name_owned(self, name):
+        done = subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.freedesktop.DBus",
+                               "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+                              env=self.env, capture_output=True, text=True, timeout=5)
+        return "true" in done.stdout
+
+    def start_kwin(self):
+        check(not self.bus_name_owned("org.kde.KWin"), "org.kde.KWin is owned on the private bus already")
+        if not os.path.isdir("/tmp/.X11-unix"):  # XWayland's socket folder; a container may lack it
+            os.mkdir("/tmp/.X11-unix")
+            os.chmod("/tmp/.X11-unix", 0o1777)
+        os.makedirs(self.runtime, mode=0o700)
+        # kwin_wayland carries a file capability that a container will not exec: a plain copy runs.
+        kwin = os.path.join(self.folder, "kwin_wayland")
+        shutil.copyfile(KWIN, kwin)
+        os.chmod(kwin, 0o755)
+        report = os.path.join(self.folder, "displays")
+        reporter = os.path.join(self.folder, "report-displays.sh")
+        with open(reporter, "w") as f:
+            f.write('#!/bin/sh\necho "$WAYLAND_DISPLAY $DISPLAY" > %s.new && mv %s.new %s\n'
+                    % (report, report, report))
+        os.chmod(reporter, 0o755)
+        env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, HOME=os.path.join(self.folder, "kwin-home"),
+                   XDG_CONFIG_HOME=os.path.join(self.folder, "kwin-config"),
+                   XDG_DATA_HOME=os.path.join(self.folder, "kwin-data"),
+                   QT_LOGGING_RULES="kwin_scripting.debug=true")
+        self.kwin = self.start("kwin", [kwin, "--virtual", "--no-lockscreen", "--xwayland", "--socket",
+                                        "halvo-e2e-%d" % os.getpid(), "--width", "1024", "--height", "768",
+                                        reporter], env=env)
+
+        def displays():
+            check(self.kwin.poll() is None, "kwin_wayland ended at start:\n" + self.output("kwin")[-2000:])
+            try:
+                with open(report) as f:
+                    return f.read().split()
+            except OSError:
+                return None
+        wayland, display = wait_for("KWin and its XWayland", lambda: (displays() or [None, None])[1] and
+                                    displays(), 30)
+        self.display = display
+        self.wayland_display = wayland
+        wait_for("org.kde.KWin on the private bus", lambda: self.bus_name_owned("org.kde.KWin"), 10)
+
+    # ---- sway, headless, as nobody, with a private bus of nobody's own (nobody cannot reach the bus of
+    # private-session.sh; its logind mock is not needed for closing programs)
+
+    def start_sway(self):
+        if not os.path.isdir("/tmp/.X11-unix"):
+            os.mkdir("/tmp/.X11-unix")
+            os.chmod("/tmp/.X11-unix", 0o1777)
+        self.runtime = self.nobody_folder("sway-runtime")
+        reports = self.nobody_folder("reports")
+        bus_folder = self.nobody_folder("bus")
+        report = os.path.join(reports, "displays")
+        reporter = os.path.join(self.folder, "report-displays.sh")
+        with open(reporter, "w") as f:
+            f.write('#!/bin/sh\necho "$WAYLAND_DISPLAY $DISPLAY" > %s.new && mv %s.new %s\n'
+                    % (report, report, report))
+        os.chmod(reporter, 0o755)
+        config = os.path.join(self.folder, "sway-config")
+        with open(config, "w") as f:
+            f.write("xwayland force\nexec %s\n" % reporter)
+        os.chmod(config, 0o644)
+        bus_config = os.path.join(self.folder, "bus.conf")
+        socket_path = os.path.join(bus_folder, "socket")
+        with open(bus_config, "w") as f:
+            f.write("""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=%s</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+""" % socket_path)
+        os.chmod(bus_config, 0o644)
+        self.bus = self.start("nobody-bus", self.user_prefix + ["/usr/bin/dbus-daemon", "--config-file=" + bus_config,
+                                                             "--nofork", "--nopidfile"])
+        wait_for("nobody's bus", lambda: os.path.exists(socket_path), 10)
+        self.bus_address = "unix:path=" + socket_path
+        self.sway_socket = os.path.join(self.runtime, "sway-ipc.sock")
+        env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, HOME=self.runtime, SWAYSOCK=self.sway_socket,
+                   WLR_BACKENDS="headless", WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        self.sway = self.start("sway", self.user_prefix + ["/usr/bin/sway", "-c", config], env=env)
+
+        def displays():
+            check(self.sway.poll() is None, "sway ended at start:\n" + self.output("sway")[-2000:])
+            try:
+                with open(report) as f:
+                    return f.read().split()
+            except OSError:
+                return None
+        self.wayland_display, self.display = wait_for(
+            "sway and its XWayland", lambda: (displays() or [None, None])[1] and displays(), 30)
+        wait_for("sway's socket", lambda: os.path.exists(self.sway_socket), 10)
+
+    def sway_tree(self):
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as ipc:
+            ipc.settimeout(5)
+            ipc.connect(self.sway_socket)
+            ipc.sendall(b"i3-ipc" + struct.pack("=II", 0, 4))  # GET_TREE
+            data = b""
+            while len(data) < 14 or len(data) < 14 + struct.unpack("=I", data[6:10])[0]:
+                chunk = ipc.recv(65536)
+                if not chunk:
+                    raise Failure("sway's socket closed")
+                data += chunk
+        return json.loads(data[14:14 + struct.unpack("=I", data[6:10])[0]])
+
+    def sway_window_pids(self):
+        windows, todo = [], [self.sway_tree()]
+        while todo:
+            node = todo.pop()
+            if node.get("pid"):
+                windows.append((node["pid"], node.get("name") or ""))
+            todo.extend(node.get("nodes", []) + node.get("floating_nodes", []))
+        return windows
+
+    # ---- what the test asks of either
+
+    def start_compositor(self):
+        self.start_kwin() if self.compositor == "KWin" else self.start_sway()
+        self.xwayland = wait_for("XWayland's process", lambda: xwayland_of(self.display), 10)
+
+    def stop(self):
+        """Everything started here, and the XWayland the compositor started (sway's is no child of it):
+        it ends with its compositor, or is ended here."""
+        xwayland = getattr(self, "xwayland", [])
+        super().stop()
+        end = time.monotonic() + 5
+        while time.monotonic() < end and any(pid in xwayland_of(self.display) for pid in xwayland):
+            reap_orphans()
+            time.sleep(0.05)
+        for pid in xwayland:
+            if pid in xwayland_of(self.display):
+                os.kill(pid, signal.SIGKILL)
+        time.sleep(0.1)
+        reap_orphans()
+
+    def compositor_process(self):
+        return self.kwin if self.compositor == "KWin" else self.sway
+
+    def window_pids(self):
+        return self.kwin_window_pids() if self.compositor == "KWin" else self.sway_window_pids()
+
+    def compositor_answers(self):
+        if self.compositor == "KWin":
+            return self.bus_name_owned("org.kde.KWin")
+        return self.sway_tree().get("type") == "root"
+
+    def client_env(self, wayland):
+        env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.wayland_display,
+                   DISPLAY="" if wayland else self.display, QT_QPA_PLATFORM="wayland",
+                   DBUS_SESSION_BUS_ADDRESS="disabled:")
+        return env
+
+    def kwin_window_pids(self):
+        """Every window KWin has, as (process id, caption), read by a script of the test's own."""
+        marker = "halvo-e2e-window-%d" % time.monotonic_ns()
+        script = os.path.join(self.folder, marker + ".js")
+        with open(script, "w") as f:
+            f.write("""
+var all = typeof workspace.windowList === "function" ? workspace.windowList() : workspace.clientList();
+for (var i = 0; i < all.length; ++i)
+    print("%s " + all[i].pid + " " + all[i].caption);
+print("%s end");
+""" % (marker, marker))
+
+        def call(path, interface, method, *args):
+            return subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.kde.KWin",
+                                   path, interface + "." + method, *args], env=self.env, capture_output=True,
+                                  text=True, timeout=5)
+        loaded = call("/Scripting", "org.kde.kwin.Scripting", "loadScript", "string:" + script, "string:" + marker)
+        check(loaded.returncode == 0, "KWin would not load the test's script: %s" % loaded.stderr)
+        number = loaded.stdout.split()[-1]
+        ran = [path for path in ("/Scripting/Script" + number, "/" + number)
+               if call(path, "org.kde.kwin.Script", "run").returncode == 0]
+        check(ran, "KWin would not run the test's script")
+        wait_for("the test's script's list", lambda: marker + " end" in self.output("kwin"), 10)
+        call("/Scripting", "org.kde.kwin.Scripting", "unloadScript", "string:" + marker)
+        windows = []
+        for line in self.output("kwin").splitlines():
+            at = line.find(marker + " ")
+            if at >= 0 and not line.endswith(marker + " end"):
+                pid, _, caption = line[at + len(marker) + 1:].partition(" ")
+                windows.append((int(pid), caption))
+        return windows
+
+    # ---- the program
+
+    def start_program(self, env=None):
+        env = dict(self.app_env, WAYLAND_DISPLAY=os.path.join(self.runtime, self.wayland_display),
+                   DISPLAY=self.display, **(env or {}))
+        if self.compositor == "sway":
+            env.update(SWAYSOCK=self.sway_socket, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
+                       DBUS_SYSTEM_BUS_ADDRESS=self.bus_address)
+        self.run_env = env
+        self.app = self.start("halvo-shutdown", self.user_prefix + [self.program, "--tray"], env=env,
+                              cwd=os.path.dirname(self.app_dir))
+        lock = os.path.join(env["XDG_RUNTIME_DIR"], "halvo-shutdown.lock")
+        wait_for("the program's lock", lambda: self.app.poll() is None and os.path.exists(lock) and
+                 open(lock).readline().strip() == str(self.app.pid), 15)
+        check(self.app.poll() is None, "the program ended at start:\n" + self.output("halvo-shutdown"))
+
+    def cli(self, *args):
+        done = subprocess.run(self.user_prefix + [self.program, *args], env=self.run_env, capture_output=True,
+                              text=True, timeout=min(10, self.remaining()))
+        return done.returncode, done.stdout, done.stderr
+
+    def status(self):
+        code, out, err = self.cli("--status")
+        check(code == 0 and err == "", "--status: %d %r" % (code, err))
+        return out
+
+    def stop_program(self):
+        self.app.terminate()
+        self.app.wait(timeout=min(10, self.remaining()))
+
+    def x_windows(self, *criteria):
+        done = subprocess.run(["xdotool", "search", *criteria], env=dict(self.env, DISPLAY=self.display),
+                              capture_output=True, text=True, timeout=5)
+        return done.stdout.split()
+
+    def screenshot(self, name, folder=None, window=None):
+        """One X11 window of XWayland (the program's own windows are X11 ones) as a PNG: a rootless
+        XWayland has no picture of its root window. None when it could not be taken."""
+        if not self.display or window is None:
+            return None
+        path = os.path.join(folder or os.getcwd(), (self.screenshot_prefix if folder is None else "wayland-") +
+                            name + ".png")
+        subprocess.run(["import", "-window", window, "-display", self.display, path], env=self.env,
+                       capture_output=True, timeout=10)
+        return path if os.path.exists(path) else None
+
+
+def logind_calls(names):
+    log = os.environ.get("HALVO_LOGIND_LOG")
+    if not log or not os.path.exists(log):
+        return []
+    with open(log) as f:
+        return [line for line in f if len(line.split()) > 1 and line.split()[1] in names]
+
+
+def close_all(world):
+    world.start_compositor()
+    name = world.compositor
+    wayland, x11 = world.user_prefix + [world.wayland_helper], world.user_prefix + [world.x11_helper]
+    alpha = Client(world, "alpha", wayland, world.client_env(True))
+    bravo = Client(world, "bravo", wayland, world.client_env(True))
+    xray = Client(world, "xray", x11, world.client_env(False))
+    delta = Client(world, "delta", wayland, world.client_env(True))
+    delta.ask("open Delta")
+    alpha.ask("open Alpha bottom")
+    bravo.ask("open Bravo")
+    xray.ask("open visible 0 net %d Xray on XWayland" % xray.pid)
+    alpha.ask("open Alpha top")
+
+    world.start_program()
+    check(world.status() == IDLE_STATUS, "--status at the start: %r" % world.status())
+
+    # Every window of this compositor belongs to a process of the test's: nothing else can be ended.
+    ours = {alpha.pid: "alpha", bravo.pid: "bravo", xray.pid: "xray", delta.pid: "delta",
+            world.app.pid: "halvo-shutdown"}
+    windows = world.window_pids()
+    strangers = [(pid, caption) for pid, caption in windows if pid not in ours]
+    check(not strangers, "%s has windows of processes not the test's: %r" % (name, strangers))
+    seen = sorted((ours[pid], caption) for pid, caption in windows if pid != world.app.pid)
+    check(seen == [("alpha", "Alpha bottom"), ("alpha", "Alpha top"), ("bravo", "Bravo"), ("delta", "Delta"),
+                   ("xray", "Xray on XWayland")], "the clients' windows in %s: %r" % (name, seen))
+
+    # What must go on running: the compositor with its XWayland, the program, Delta, the private buses and
+    # the mocks.
+    compositor = world.compositor_process()
+    keep = {compositor.pid: name, world.app.pid: "halvo-shutdown", delta.pid: "delta"}
+    keep.update((pid, name + "'s child") for pid in descendants_of(compositor.pid))
+    keep.update((pid, name + "'s XWayland") for pid in xwayland_of(world.display))
+    keep.update((pid, "private-session's child") for pid in children_of(os.getppid()) if pid != os.getpid())
+    if world.bus:
+        keep[world.bus.pid] = "nobody's bus"
+    check(any(what == name + "'s XWayland" for what in keep.values()), "%s has no XWayland process" % name)
+    check(all(alive(pid) for pid in keep), "ended before close-all: %r" % keep)
+    before = len(logind_calls(ENDING))
+
+    started = time.monotonic()
+    code, out, err = world.cli("--now", "closeall")
+    check((code, out, err) == (0, "", ""), "--now closeall: %d %r %r" % (code, out, err))
+    for client in (alpha, bravo, xray):
+        try:
+            status = client.process.wait(timeout=min(10, world.remaining()))
+        except subprocess.TimeoutExpired:
+            raise Failure("%s was not ended by close-all" % client.name)
+        check(status == -signal.SIGKILL, "%s ended with %d, not by SIGKILL" % (client.name, status))
+    took = time.monotonic() - started
+    time.sleep(1)  # anything ended later than the three would show by now
+    ended = sorted("%s (%d)" % (name, pid) for pid, name in keep.items() if not alive(pid))
+    check(not ended, "close-all ended more than the three clients: %s" % ", ".join(ended))
+    check(delta.process.poll() is None, "Delta, the run at the end of the list, was ended")
+    check(subprocess.run(world.user_prefix + ["xprop", "-root", "-display", world.display, "_NET_SUPPORTING_WM_CHECK"],
+                         env=world.env, capture_output=True, timeout=5).returncode == 0,
+          "XWayland no longer answers")
+    check(world.compositor_answers(), "%s no longer answers" % name)
+    text = world.status()
+    check(text == IDLE_STATUS, "--status after close-all: %r" % text)
+    check(len(logind_calls(ENDING)) == before, "logind was asked to end something: %r" % logind_calls(ENDING))
+    # Delta's window is still there and the three clients' are gone.
+    left = sorted(caption for pid, caption in world.window_pids() if pid != world.app.pid)
+    check(left == ["Delta"], "%s's windows after close-all: %r" % (name, left))
+    print("e2e wayland: %s: close-all ended Alpha, Bravo and Xray by SIGKILL within %.2f s; Delta, %s, "
+          "XWayland, the program and the private bus still run; --status %r" % (name, took, name, text))
+    return delta
+
+
+def screenshots(world, folder, program):
+    """The reminder of the running copy, then the popup of a second run with a schedule item."""
+    code, out, err = world.cli("--in", "1s", "lock")
+    check((code, out, err) == (0, "", ""), "--in 1s lock: %d %r %r" % (code, out, err))
+    reminder = wait_for("the reminder", lambda: world.x_windows("--onlyvisible", "--name", "^Halvo Shutdown$"), 10)
+    time.sleep(1.5)  # its Cancel button shows the count from the first second on
+    shot = world.screenshot("reminder", folder, reminder[0])
+    check(shot, "the reminder could not be taken")
+    code, out, err = world.cli("--cancel")
+    check((code, out, err) == (0, "", ""), "--cancel: %d %r %r" % (code, out, err))
+    wait_for("the reminder to close",
+             lambda: not set(reminder) & set(world.x_windows("--onlyvisible", "--name", "^Halvo Shutdown$")), 5)
+    check(world.status() == IDLE_STATUS, "--status after --cancel: %r" % world.status())
+    check(not logind_calls(("LockSession", "LockSessions")), "the cancelled lock reached logind")
+    print("e2e wayland: screenshot %s" % shot)
+    world.stop_program()
+
+    # A second copy with a "Message" item at 16:14:12 on a clock that starts at 16:14:08.
+    world.copy_program(program, "popup")
+    with open(os.path.join(world.app_dir, "setting.ini"), "w") as f:
+        f.write("[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n")
+    with open(os.path.join(world.app_dir, "sch.cks"), "wb") as f:
+        f.write(daily_item(b"Tea", (16, 14, 12), task(MESSAGE_CODE, b"Time for tea"), 0, False, False))
+    world.start_program(env={"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": "@2026-12-08 16:14:08",
+                             "FAKETIME_DONT_FAKE_MONOTONIC": "1"})
+    own = set(world.x_windows("--pid", str(world.app.pid)))
+    popup = wait_for("the popup", lambda: set(world.x_windows("--onlyvisible", "--pid", str(world.app.pid))) - own,
+                     15, 0.02)
+    time.sleep(0.5)  # let it slide in; it stays for about two seconds
+    shot = world.screenshot("popup", folder, sorted(popup)[0])
+    check(shot, "the popup could not be taken")
+    print("e2e wayland: screenshot %s" % shot)
+
+
+def main():
+    args = sys.argv[1:]
+    folder = None
+    if len(args) == 3 and args[1] == "--screenshots":
+        folder = os.path.abspath(args[2])
+        args = args[:1]
+    if len(args) != 1:
+        print(__doc__.strip(), file=sys.stderr)
+        return 2
+    # Never against this machine's buses or desktop: only inside private-session.sh.
+    if not os.environ.get("HALVO_PRIVATE_SESSION_DIR") or not os.environ.get("DBUS_SYSTEM_BUS_ADDRESS"):
+        print("e2e wayland: run me inside tests/helpers/private-session.sh", file=sys.stderr)
+        return 2
+    if not os.path.exists(KWIN):
+        print("e2e wayland: %s is missing (./halvo.sh setup installs kwin-wayland)" % KWIN, file=sys.stderr)
+        return 1
+    if xworld.tools_missing("e2e wayland", ("dbus-send", "xdotool", "xprop", "import")):
+        return 1
+    # Orphans of what the test starts come to the test, not to this machine's first process.
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+    status = 0
+    for compositor in ("KWin", "sway"):
+        if compositor == "sway":
+            if not os.path.exists("/usr/bin/sway"):
+                print("e2e wayland: sway is not tried: /usr/bin/sway is missing (./halvo.sh setup installs it)")
+                continue
+            if os.geteuid() != 0 or not os.access("/usr/bin/setpriv", os.X_OK):
+                print("e2e wayland: sway is not tried: sway will not run as root, and its XWayland lets in only "
+                      "the user it runs for, so it and the program run as nobody, which needs root and setpriv")
+                continue
+        try:
+            world = World(args[0], compositor)
+        except Failure as failure:
+            print("e2e wayland: FAILED: %s" % failure, file=sys.stderr)
+            return 1
+
+        def scenario(w):
+            close_all(w)
+            if folder and w.compositor == "KWin":
+                screenshots(w, folder, args[0])
+        result = xworld.run_in(world, scenario, "e2e wayland " + compositor)
+        status = status or result
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
