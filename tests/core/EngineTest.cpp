@@ -3,8 +3,8 @@
 
 #include "core/Engine.h"
 #include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
 #include "tests/fakes/RecordingReminders.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <QtTest>
 

@@ -8,8 +8,8 @@
 
 #include "model/ProcessRoutines.h"
 #include "pages/FormProcessList.h"
-#include "tests/fakes/RecordingUi.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "tests/fakes/RecordingUi.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
