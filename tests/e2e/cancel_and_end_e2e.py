@@ -106,7 +106,7 @@ def cancel_during_the_reminder(world):
         last_opened = time.monotonic()
         listed = status(world)
         # The General line keeps the action while its reminder counts down.
-        match = re.fullmatch(r"General: (.+) in its reminder, due at \d\d:\d\d:\d\d\n"
+        match = re.fullmatch(r"General: (.+) in its reminder, due at (?:\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d\n"
                              r"Reminder: \1 in (\d+) s\nSchedule: no items\n", listed)
         check(match and 50 <= int(match.group(2)) <= COUNTDOWN_S, "--status with the reminder open: %r" % listed)
         code, out, err = cli.run_cli(world, *cancel)
@@ -126,7 +126,7 @@ def cancel_during_the_reminder(world):
     world.xdo("key", "Tab", "space")
     e2e.wait_for("the reminder to close after Postpone", lambda: not shown & reminders(world, pid, icons), 3)
     listed = status(world)
-    check(re.fullmatch(r"General: nothing armed\nPostponed: lock the workstation at \d\d:\d\d:\d\d "
+    check(re.fullmatch(r"General: nothing armed\nPostponed: lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d "
                        r"\(in (9|10) min\)\nSchedule: no items\n", listed), "--status after Postpone: %r" % listed)
     code, out, err = cli.run_cli(world, "--cancel")
     check(code == 0, "--cancel of the postponed action: %d %r" % (code, err))
