@@ -31,6 +31,8 @@ constexpr char IdleTimerName[] = "idle";
 // Set on a client while its request waits for the answer: its next request waits too.
 constexpr char AwaitingAnswer[] = "halvoAwaitingAnswer";
 constexpr int ListenRetryMs = 2000;
+// How long a refused connection stays open for the caller to send its request.
+constexpr int RefusedCloseMs = 500;
 
 // The socket's folder is the user's own, but a descriptor passed on could still reach it: the peer's user
 // is checked where the system tells it.
@@ -81,12 +83,21 @@ void drop(QLocalSocket* client) {
 }
 
 // Told why, so that the caller does not take it for a copy that hangs. The answer is let through before
-// the connection closes (aborting could lose it on a Windows pipe), but not waited for beyond graceMs.
+// the connection closes (aborting could lose it on a Windows pipe), but not waited for beyond graceMs. The
+// connection is closed once the caller has sent its request, or after a moment: a caller whose request
+// meets a connection closed already sees an error that throws away the answer waiting for it.
 void refuse(QLocalSocket* client, const char* answer, int graceMs) {
     QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(graceMs, client, [client] { drop(client); });
     client->write(answer);
-    client->disconnectFromServer();
+    const auto close = [client] {
+        if (client->state() == QLocalSocket::ConnectedState)
+            client->disconnectFromServer();
+    };
+    // Nothing it sends is served any more.
+    QObject::disconnect(client, &QLocalSocket::readyRead, nullptr, nullptr);
+    QObject::connect(client, &QLocalSocket::readyRead, client, close);
+    QTimer::singleShot(RefusedCloseMs, client, close);
 }
 
 QTimer* idleTimer(QLocalSocket* client) {
