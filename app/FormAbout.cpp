@@ -24,7 +24,7 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
     Label2->setWordWrap(false);
     Label2->adjustSize();
 
-    LabelHomepage = new QLabel(HomepageAddress, this);
+    LabelHomepage = new QLabel(QString::fromStdString(owner.HomepageAddress()), this);
     LabelHomepage->setObjectName("LabelHomepage");
     LabelHomepage->setFont(font);
     QPalette link = LabelHomepage->palette();

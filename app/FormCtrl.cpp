@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -357,14 +358,20 @@ void TFormCtrl::about1Click() {
     PageControl1->setCurrentIndex(AboutSheet);
 }
 
-void TFormCtrl::help2Click() {
+// The help document beside the program; false after saying so when it is missing.
+static bool HelpDocumentThere(std::string& path) {
     Files& files = platform().files();
-    const std::string path = files.executableFolder() + HelpFileName;
-    if (!files.exists(path)) {
-        dialogs().Error(QString::fromStdString("The help file " + path + " is missing"));
-        return;
-    }
-    platform().launcher().openDocument(path, std::uintptr_t(winId()));
+    path = files.executableFolder() + HelpFileName;
+    if (files.exists(path))
+        return true;
+    dialogs().Error(QString::fromStdString("The help file " + path + " is missing"));
+    return false;
+}
+
+void TFormCtrl::help2Click() {
+    std::string path;
+    if (HelpDocumentThere(path))
+        platform().launcher().openDocument(path, std::uintptr_t(winId()));
 }
 
 void TFormCtrl::Timer1Timer() {
@@ -395,8 +402,19 @@ void TFormCtrl::Exit1Click() {
     QCoreApplication::exit(0);
 }
 
+std::string TFormCtrl::HomepageAddress() const {
+    if (*HALVO_HOMEPAGE_URL)
+        return HALVO_HOMEPAGE_URL;
+    const QString help = QString::fromStdString(platform().files().executableFolder() + HelpFileName);
+    return QUrl::fromLocalFile(help).toString(QUrl::FullyEncoded).toStdString();
+}
+
 void TFormCtrl::OpenHomepage() {
-    platform().launcher().openDocument(HomepageAddress, std::uintptr_t(winId()));
+    // The shipped document may have been removed from a portable copy: say so rather than open nothing.
+    std::string path;
+    if (!*HALVO_HOMEPAGE_URL && !HelpDocumentThere(path))
+        return;
+    platform().launcher().openDocument(HomepageAddress(), std::uintptr_t(winId()));
 }
 
 } // namespace halvo

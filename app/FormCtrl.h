@@ -31,7 +31,6 @@ class TFormGen;
 class TFormOption;
 class TFormSch;
 
-inline constexpr const char* HomepageAddress = "https://www.example.org/halvo-shutdown/";
 inline constexpr const char* HelpFileName = "AppHelp.html";
 
 class TFormCtrl : public QMainWindow {
@@ -83,6 +82,9 @@ public:
     void Exit1Click();
     void About2Click();
 
+    // The address "Visit Homepage" opens and the About page shows: the build's HALVO_HOMEPAGE_URL, or by
+    // default the help document shipped beside the program, as a file address.
+    std::string HomepageAddress() const;
     void OpenHomepage();
 
     Engine& engine() { return m_engine; }

@@ -38,7 +38,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/halvo-shutdown/")
+# A homepage field only for an address that exists: the build's HALVO_HOMEPAGE_URL, when one is given.
+if(HALVO_HOMEPAGE_URL)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${HALVO_HOMEPAGE_URL}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Linux backend asks logind over D-Bus; without it the session actions fail with a message.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "default-logind | logind")

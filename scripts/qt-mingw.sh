@@ -89,20 +89,54 @@ if [[ "${1:-}" == --path ]]; then
     echo "$PREFIX"
     exit 0
 fi
+# The machine's own apt sources turned into source lines for the same mirrors, suites, components and
+# keys, written into the folder $1 (apt's SourceParts there): the one-line "deb" entries of sources.list
+# and its .list parts, and the deb822 .sources stanzas whose Types hold "deb". The machine's set-up is only
+# read. Prints each source it took, one per line, for the message when the source cannot be had.
+machine_sources() {
+    local into="$1" list parts file base
+    eval "$(apt-config shell list Dir::Etc::sourcelist/f parts Dir::Etc::sourceparts/d)"
+    mkdir -p "$into"
+    for file in "$list" "$parts"*.list; do
+        [[ -f "$file" ]] || continue
+        base="$(basename "$file" .list)"
+        sed -n -E 's/^[[:space:]]*deb[[:space:]]+/deb-src /p' "$file" >"$into/$base.list"
+        sed -n -E 's/^deb-src[[:space:]]+(\[[^]]*\][[:space:]]+)?//p' "$into/$base.list" | awk '{ print $1 " " $2 }'
+    done
+    for file in "$parts"*.sources; do
+        [[ -f "$file" ]] || continue
+        base="$(basename "$file" .sources)"
+        # Stanza by stanza: one whose Types hold "deb" gets "deb-src" alone; the others are left out.
+        awk -v RS= -v ORS='\n\n' '
+            {
+                n = split($0, line, "\n"); keep = 0; out = ""
+                for (i = 1; i <= n; i++) {
+                    if (line[i] ~ /^[Tt]ypes:/) {
+                        if (line[i] ~ /[: \t]deb([ \t]|$)/) { keep = 1; line[i] = "Types: deb-src" }
+                    }
+                    out = out (i > 1 ? "\n" : "") line[i]
+                }
+                if (keep) print out
+            }' "$file" >"$into/$base.sources"
+        awk '/^[Uu][Rr][Ii][Ss]:/ { sub(/^[^:]*:[ \t]*/, ""); u = $0 }
+             /^[Ss]uites:/ { sub(/^[^:]*:[ \t]*/, ""); print u " " $0 }' "$into/$base.sources"
+    done
+}
+
 # Debian's qt6-base source package into $2 (unpacked unless $3 is --download-only), with apt's lists in
 # $1: the machine's apt set-up is left as it is.
 fetch_source() {
-    local apt="$1" into="$2" mode="${3:-}"
+    local apt="$1" into="$2" mode="${3:-}" tried
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$into"
-    for suite in bookworm bookworm-updates; do
-        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $suite main"
-    done >"$apt/sources.list"
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main" >>"$apt/sources.list"
-    local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+    tried="$(machine_sources "$apt/sources.list.d")"
+    [[ -n "$tried" ]] || die "the machine's apt configuration names no \"deb\" source to take qt6-base's source from"
+    local options=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt/sources.list.d"
         -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
-    apt-get "${options[@]}" -qq update >&2 || die "could not read Debian's source lists"
+    # A source without source packages fails its part of the update; the others may still have it.
+    apt-get "${options[@]}" -qq update >&2 || echo "qt-mingw.sh: some source lists could not be read" >&2
     (cd "$into" && apt-get "${options[@]}" -qq source $mode "qt6-base=$SOURCE_VERSION" >/dev/null) ||
-        die "apt-get source qt6-base=$SOURCE_VERSION failed"
+        die "apt-get source qt6-base=$SOURCE_VERSION failed; the sources tried, from the machine's apt configuration:
+$(sed 's/^/  /' <<<"$tried")"
 }
 
 if [[ "${1:-}" == --source ]]; then

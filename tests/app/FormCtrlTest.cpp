@@ -452,14 +452,19 @@ void FormCtrlTest::aboutPage() {
     TFormAbout& about = *window.FormAbout;
     QCOMPARE(about.Label2->text(), QString("Halvo Shutdown\nVersion 2.01\n"
                                            "Shuts the computer down on a schedule.\n"));
-    QCOMPARE(about.LabelHomepage->text(), QString("https://www.example.org/halvo-shutdown/"));
+    // With no address of the build's own, the homepage is the help document shipped beside the program.
+    QCOMPARE(about.LabelHomepage->text(), QString("file:///opt/halvo/AppHelp.html"));
     QCOMPARE(about.Button1->text(), QString("Visit Homepage"));
     QCOMPARE(about.Button2->text(), QString("OK"));
 
     w.fake.clearCalls();
     QTest::mouseClick(about.Button1, Qt::LeftButton);
-    QCOMPARE(lines(w.fake.calls), lines(std::vector<std::string>{
-                                      "open \"https://www.example.org/halvo-shutdown/\" over a window"}));
+    QCOMPARE(w.dialogs.errors, QStringList{"The help file /opt/halvo/AppHelp.html is missing"});
+    QVERIFY(w.fake.calls.empty());
+    w.fake.storedFiles["/opt/halvo/AppHelp.html"] = "<html></html>";
+    QTest::mouseClick(about.Button1, Qt::LeftButton);
+    QCOMPARE(lines(w.fake.calls),
+             lines(std::vector<std::string>{"open \"file:///opt/halvo/AppHelp.html\" over a window"}));
     QVERIFY(window.isVisible());
 
     // "OK" puts the program back into the tray; "Setting" brings it back on General.
