@@ -22,7 +22,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     dbus dbus-x11 python3 python3-dbusmock iproute2 procps
-    xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils fonts-dejavu-core
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils file fonts-dejavu-core
     desktop-file-utils libglib2.0-bin tzdata
     kwin-wayland sway xwayland qt6-wayland grim
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64

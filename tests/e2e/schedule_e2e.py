@@ -9,6 +9,8 @@ settings files land beside it), starts Xvfb with openbox and trayer, and runs th
 clock set to 16:13:56 by faketime, sixteen seconds before the wizard's default time 16:14:12. Then, with
 xdotool, as a user would: a second copy shows the running copy's window; File > Schedule; Insert opens the
 "add" wizard; name, the "Message" task with a line of text, the default time and "everyday"; Complete.
+While the item waits, "Visit Homepage" on the About page opens the help document beside the program in a
+stand-in browser that the test makes the desktop's default for HTML.
 The item fires at 16:14:12: its notification pops up at the bottom right, and the schedule on disk has
 already moved past the item's time. "Exit" from the tray menu ends the program, which leaves sch.cks and
 setting.ini with exactly the expected contents (the settings start with "auto save the schedule setting" on:
@@ -51,6 +53,7 @@ class World(xworld.XWorld):
         os.makedirs(self.app_dir)
         self.program = os.path.join(self.app_dir, "halvo-shutdown")
         shutil.copy2(program, self.program)
+        shutil.copy2(os.path.join(os.path.dirname(program), "AppHelp.html"), self.app_dir)
         for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_RUNTIME_DIR", "run"),
                           ("TMPDIR", "tmp")):
             path = os.path.join(self.folder, sub)
@@ -60,6 +63,24 @@ class World(xworld.XWorld):
         self.env["QT_QPA_PLATFORM"] = "xcb"
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
         self.app = None
+        self.stand_in_browser()
+
+    def stand_in_browser(self):
+        # xdg-open finds the default for HTML in mimeapps.list: a script that writes what it was given.
+        self.browser_record = os.path.join(self.folder, "opened")
+        applications = os.path.join(self.folder, "data", "applications")
+        os.makedirs(applications)
+        browser = os.path.join(self.folder, "browser")
+        with open(browser, "w", encoding="utf-8") as f:
+            f.write("#!/bin/sh\nprintf '%%s\\n' \"$@\" > '%s.part' && mv '%s.part' '%s'\n"
+                    % ((self.browser_record,) * 3))
+        os.chmod(browser, 0o755)
+        with open(os.path.join(applications, "stand-in-browser.desktop"), "w", encoding="utf-8") as f:
+            f.write("[Desktop Entry]\nType=Application\nName=Stand-in browser\nExec=%s %%u\n"
+                    "MimeType=text/html;\n" % browser)
+        with open(os.path.join(self.env["XDG_CONFIG_HOME"], "mimeapps.list"), "w", encoding="utf-8") as f:
+            f.write("[Default Applications]\ntext/html=stand-in-browser.desktop\n")
+        self.env["XDG_DATA_HOME"] = os.path.join(self.folder, "data")
 
     def start_display(self, with_tray=True):
         super().start_display(screen=SCREEN)
@@ -107,6 +128,14 @@ def read_ini(path):
                 key, _, value = line.partition("=")
                 current[key.strip()] = value.strip()
     return sections
+
+
+def read_text(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
 
 
 def check(condition, message):
@@ -168,6 +197,14 @@ def run(world):
     check(read_ini(settings).get("schManager", {}).get("count") == "1", "count after the add")
     ahead = world.fake_seconds_until(*ITEM_TIME)
     check(ahead > 0.5, "the item's time passed before it was added")
+
+    # While the item waits: "Visit Homepage" on the About page (two pages on from Schedule) opens the help
+    # document shipped beside the program in the desktop's browser, a stand-in made the default for HTML.
+    world.xdo("key", "ctrl+Tab", "ctrl+Tab")
+    time.sleep(0.3)
+    world.xdo("key", "Tab", "space")
+    opened = wait_for("the stand-in browser", lambda: read_text(world.browser_record), 5)
+    check(opened == os.path.join(world.app_dir, "AppHelp.html") + "\n", "the browser was given %r" % opened)
 
     before = world.program_windows()
 
