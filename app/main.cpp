@@ -12,6 +12,7 @@
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtUiServices.h"
+#include "toolkit/SlidingPopup.h"
 #include "toolkit/TrayIcon.h"
 
 #include <QApplication>
@@ -151,6 +152,8 @@ int main(int argc, char** argv) {
     PreferXWayland xwayland;
     QApplication app(argc, argv);
     xwayland.restore();
+    if (QGuiApplication::platformName() == "xcb" && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        halvo::SlidingPopup::setPlacedPastWindowManager(true);
     starting = false;
     for (const QString& message : std::as_const(heldBack))
         std::fprintf(stderr, "%s\n", qPrintable(message));

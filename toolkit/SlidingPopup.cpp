@@ -14,9 +14,17 @@
 
 namespace halvo {
 
+namespace {
+bool placedPastWindowManager = false;
+}
+
+void SlidingPopup::setPlacedPastWindowManager(bool past) {
+    placedPastWindowManager = past;
+}
+
 SlidingPopup::SlidingPopup(QWidget* parent)
-    : QWidget(parent,
-              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+                          (placedPastWindowManager ? Qt::X11BypassWindowManagerHint : Qt::Widget)),
       m_caption(new QLabel(this)), m_body(new QLabel(this)),
       m_slide(new QPropertyAnimation(this, "pos", this)) {
     setObjectName("SlidingPopup");

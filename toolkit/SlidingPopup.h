@@ -27,6 +27,10 @@ public:
 
     explicit SlidingPopup(QWidget* parent = nullptr);
 
+    // Whether popups made from now on place themselves past the window manager: on the X server of a
+    // Wayland desktop, whose compositor puts a managed window where it likes (sway: in the middle).
+    static void setPlacedPastWindowManager(bool past);
+
     void setTitle(const QString& title);
     QString title() const { return m_title; }
     // The text as given; line breaks (CR LF or LF) start new lines and trailing ones are not shown.

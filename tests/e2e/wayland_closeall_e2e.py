@@ -26,12 +26,12 @@ program run as nobody (setpriv), so the program could end no process but nobody'
 nobody's own started here as both its session and its system bus (nobody cannot reach the bus of
 private-session.sh; closing programs needs no logind). Without root sway is left out, and says why.
 
-With --screenshots FOLDER it then takes, on KWin, the program's reminder ("--in 1s lock", cancelled right
-after) and its notification popup (a "Message" schedule item a few seconds after the start of a second run
-on a faked clock) from XWayland into FOLDER/wayland-reminder.png and FOLDER/wayland-popup.png: KWin 5.27
-lets no client copy its screen (grim), and a rootless XWayland has no picture of its root window, so each
-is the program's X11 window alone. Everything started here is stopped at the end; the whole run stays
-under 100 seconds.
+Then, on each, the program's own windows: the reminder ("--in 1s lock", cancelled right after) and the
+notification popup (a "Message" schedule item a few seconds after the start of a second run on a faked
+clock), which must sit at the bottom right of the compositor's screen. The whole screen is taken each time
+(KWin's ScreenShot2 service, its permission check off in the test's copy of KWin; grim on sway); with
+--screenshots FOLDER the pictures are kept as FOLDER/wayland-<compositor>-reminder.png and -popup.png.
+Everything started here is stopped at the end; the whole run stays under 100 seconds.
 """
 
 import ctypes
@@ -45,6 +45,7 @@ import struct
 import subprocess
 import sys
 import time
+import zlib
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers"))
 import xworld  # noqa: E402
@@ -247,7 +248,7 @@ class World(xworld.XWorld):
         env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, HOME=os.path.join(self.folder, "kwin-home"),
                    XDG_CONFIG_HOME=os.path.join(self.folder, "kwin-config"),
                    XDG_DATA_HOME=os.path.join(self.folder, "kwin-data"),
-                   QT_LOGGING_RULES="kwin_scripting.debug=true")
+                   QT_LOGGING_RULES="kwin_scripting.debug=true", KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1")
         self.kwin = self.start("kwin", [kwin, "--virtual", "--no-lockscreen", "--xwayland", "--socket",
                                         "halvo-e2e-%d" % os.getpid(), "--width", "1024", "--height", "768",
                                         reporter], env=env)
@@ -424,7 +425,9 @@ print("%s end");
             env.update(SWAYSOCK=self.sway_socket, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
                        DBUS_SYSTEM_BUS_ADDRESS=self.bus_address)
         self.run_env = env
-        self.app = self.start("halvo-shutdown", self.user_prefix + [self.program, "--tray"], env=env,
+        # A preloaded library goes into the program only, not into setpriv, which runs as root before it.
+        preload = ["/usr/bin/env", "LD_PRELOAD=" + env.pop("LD_PRELOAD")] if "LD_PRELOAD" in env else []
+        self.app = self.start("halvo-shutdown", self.user_prefix + preload + [self.program, "--tray"], env=env,
                               cwd=os.path.dirname(self.app_dir))
         lock = os.path.join(env["XDG_RUNTIME_DIR"], "halvo-shutdown.lock")
         wait_for("the program's lock", lambda: self.app.poll() is None and os.path.exists(lock) and
@@ -446,7 +449,8 @@ print("%s end");
         self.app.wait(timeout=min(10, self.remaining()))
 
     def x_windows(self, *criteria):
-        done = subprocess.run(["xdotool", "search", *criteria], env=dict(self.env, DISPLAY=self.display),
+        done = subprocess.run(self.user_prefix + ["xdotool", "search", *criteria],
+                              env=dict(self.env, DISPLAY=self.display),
                               capture_output=True, text=True, timeout=5)
         return done.stdout.split()
 
@@ -460,6 +464,61 @@ print("%s end");
         subprocess.run(["import", "-window", window, "-display", self.display, path], env=self.env,
                        capture_output=True, timeout=10)
         return path if os.path.exists(path) else None
+
+    def whole_screen(self, name, folder):
+        """The compositor's whole screen as FOLDER/wayland-<compositor>-NAME.png, with what the compositor
+        draws (frames, the stacking): KWin's ScreenShot2 service (its permission check is off in the test's
+        copy of KWin), sway's screen copy through grim, run as nobody."""
+        path = os.path.join(folder, "wayland-%s-%s.png" % (self.compositor.lower(), name))
+        if self.compositor == "sway":
+            shots = os.path.join(self.folder, "shots")
+            if not os.path.isdir(shots):
+                self.nobody_folder("shots")
+            taken = os.path.join(shots, name + ".png")
+            done = subprocess.run(self.user_prefix + ["/usr/bin/grim", taken],
+                                  env=dict(self.env, XDG_RUNTIME_DIR=self.runtime,
+                                           WAYLAND_DISPLAY=self.wayland_display),
+                                  capture_output=True, text=True, timeout=10)
+            check(done.returncode == 0, "grim: %s" % done.stderr.strip())
+            shutil.copyfile(taken, path)
+            return path
+        import dbus  # python3-dbus, which python3-dbusmock brings
+        bus = dbus.bus.BusConnection(self.env["DBUS_SESSION_BUS_ADDRESS"])
+        service = dbus.Interface(bus.get_object("org.kde.KWin", "/org/kde/KWin/ScreenShot2"),
+                                 "org.kde.KWin.ScreenShot2")
+        read_end, write_end = os.pipe()
+        try:
+            meta = service.CaptureArea(0, 0, dbus.UInt32(1024), dbus.UInt32(768),
+                                       dbus.Dictionary({}, signature="sv"), dbus.types.UnixFd(write_end),
+                                       timeout=10)
+        finally:
+            os.close(write_end)
+        with os.fdopen(read_end, "rb") as pipe:
+            data = pipe.read()
+        width, height, stride = int(meta["width"]), int(meta["height"]), int(meta["stride"])
+        check(len(data) >= stride * height, "KWin gave %d bytes for %dx%d" % (len(data), width, height))
+        write_png(path, width, height, stride, int(meta["format"]), data)
+        return path
+
+
+def write_png(path, width, height, stride, image_format, data):
+    """A QImage's bytes as an RGB PNG: formats 4 to 6 (32 bits, BGRA in memory) and 16 to 18 (RGBA)."""
+    check(image_format in (4, 5, 6, 16, 17, 18), "an image format the test does not read: %d" % image_format)
+    order = (2, 1, 0) if image_format <= 6 else (0, 1, 2)
+    rows = bytearray()
+    for y in range(height):
+        row = data[y * stride:y * stride + width * 4]
+        rows.append(0)
+        pixels = bytearray(width * 3)
+        for channel, source in enumerate(order):
+            pixels[channel::3] = row[source::4]
+        rows += pixels
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+                chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
 
 
 def logind_calls(names):
@@ -539,38 +598,51 @@ def close_all(world):
     return delta
 
 
-def screenshots(world, folder, program):
-    """The reminder of the running copy, then the popup of a second run with a schedule item."""
+def placement(world, folder, program):
+    """The whole screen with the reminder of the running copy above Delta's window, then with the popup of a
+    second run with a schedule item, which must sit at the bottom right of the screen."""
     code, out, err = world.cli("--in", "1s", "lock")
     check((code, out, err) == (0, "", ""), "--in 1s lock: %d %r %r" % (code, out, err))
     reminder = wait_for("the reminder", lambda: world.x_windows("--onlyvisible", "--name", "^Halvo Shutdown$"), 10)
     time.sleep(1.5)  # its Cancel button shows the count from the first second on
-    shot = world.screenshot("reminder", folder, reminder[0])
-    check(shot, "the reminder could not be taken")
+    shot = world.whole_screen("reminder", folder)
     code, out, err = world.cli("--cancel")
     check((code, out, err) == (0, "", ""), "--cancel: %d %r %r" % (code, out, err))
     wait_for("the reminder to close",
              lambda: not set(reminder) & set(world.x_windows("--onlyvisible", "--name", "^Halvo Shutdown$")), 5)
     check(world.status() == IDLE_STATUS, "--status after --cancel: %r" % world.status())
     check(not logind_calls(("LockSession", "LockSessions")), "the cancelled lock reached logind")
-    print("e2e wayland: screenshot %s" % shot)
+    print("e2e wayland: %s: screenshot %s" % (world.compositor, shot))
     world.stop_program()
 
     # A second copy with a "Message" item at 16:14:12 on a clock that starts at 16:14:08.
-    world.copy_program(program, "popup")
-    with open(os.path.join(world.app_dir, "setting.ini"), "w") as f:
-        f.write("[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n")
-    with open(os.path.join(world.app_dir, "sch.cks"), "wb") as f:
-        f.write(daily_item(b"Tea", (16, 14, 12), task(MESSAGE_CODE, b"Time for tea"), 0, False, False))
+    world.copy_program(program, "popup-" + world.compositor)
+    for name, content in (("setting.ini", b"[setting]\nSetting_AutoSave=1\n[schManager]\ncount=1\n"),
+                          ("sch.cks", daily_item(b"Tea", (16, 14, 12), task(MESSAGE_CODE, b"Time for tea"), 0,
+                                                 False, False))):
+        with open(os.path.join(world.app_dir, name), "wb") as f:
+            f.write(content)
+        if world.user_prefix:
+            os.chown(os.path.join(world.app_dir, name), NOBODY, NOBODY)
     world.start_program(env={"LD_PRELOAD": FAKETIME_LIBRARY, "FAKETIME": "@2026-12-08 16:14:08",
                              "FAKETIME_DONT_FAKE_MONOTONIC": "1"})
     own = set(world.x_windows("--pid", str(world.app.pid)))
     popup = wait_for("the popup", lambda: set(world.x_windows("--onlyvisible", "--pid", str(world.app.pid))) - own,
                      15, 0.02)
     time.sleep(0.5)  # let it slide in; it stays for about two seconds
-    shot = world.screenshot("popup", folder, sorted(popup)[0])
-    check(shot, "the popup could not be taken")
-    print("e2e wayland: screenshot %s" % shot)
+    shot = world.whole_screen("popup", folder)
+    with open(shot, "rb") as f:
+        screen_width, screen_height = struct.unpack(">II", f.read(24)[16:24])
+    done = subprocess.run(world.user_prefix + ["xdotool", "getwindowgeometry", "--shell", sorted(popup)[0]],
+                          env=dict(world.env, DISPLAY=world.display), capture_output=True, text=True, timeout=5)
+    at = dict(line.partition("=")[::2] for line in done.stdout.split())
+    x, y, width, height = (int(at.get(key, "0")) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    check(x + width > screen_width * 3 // 4 and y + height > screen_height * 3 // 4 and
+          x + width <= screen_width and y + height <= screen_height,
+          "the popup is not at the bottom right of the screen on %s: %d,%d %dx%d"
+          % (world.compositor, x, y, width, height))
+    print("e2e wayland: %s: the popup at %d,%d %dx%d; screenshot %s" % (world.compositor, x, y, width, height,
+                                                                         shot))
 
 
 def main():
@@ -612,8 +684,7 @@ def main():
 
         def scenario(w):
             close_all(w)
-            if folder and w.compositor == "KWin":
-                screenshots(w, folder, args[0])
+            placement(w, folder or w.folder, args[0])
         result = xworld.run_in(world, scenario, "e2e wayland " + compositor)
         status = status or result
     return status
