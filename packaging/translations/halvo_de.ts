@@ -135,7 +135,7 @@
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos; (siehe --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: halvo-shutdown [OPTION]
+Ohne Option startet Halvo Shutdown im Infobereich (oder zeigt die laufende Kopie).
+
+  --now TASK            TASK sofort ausführen
+  --in DURATION TASK    TASK nach DURATION (90s, 45m, 1h30m) ausführen, angekündigt durch die Erinnerung
+  --at HH:MM[:SS] TASK  TASK zu dieser Uhrzeit ausführen, angekündigt durch die Erinnerung
+  --when CONDITION TASK TASK ausführen, wenn CONDITION zutrifft, angekündigt durch die Erinnerung;
+                        mehrere --when CONDITION vor TASK müssen alle zutreffen. CONDITION ist eine von:
+%1                        (Minuten als 30m, 2h oder 1h30m, bis 24h)
+  --cancel              die zeitgesteuerte und jede verschobene Aktion abbrechen und ihre
+                        Erinnerungen schließen
+  --status              ausgeben, was eingestellt, verschoben oder durch eine offene Erinnerung
+                        angekündigt ist, und die nächsten Läufe des Zeitplans
+  --show                das Fenster zeigen
+  --tray                im Infobereich starten oder die laufende Kopie lassen, wie sie ist
+  --help                diesen Text ausgeben
+  --version             die Version ausgeben
+
+TASK ist eines von: %2
+Die laufende Kopie führt die Anfrage aus; läuft keine, wird eine im Infobereich gestartet.
+Exit-Status: 0 erledigt, 1 laufende Kopie nicht erreicht oder abgelehnt, 2 falsche Argumente.
+</translation>
     </message>
 </context>
 <context>
@@ -630,7 +651,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>System herunterfahren</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -640,7 +661,7 @@ process PID, has ended</source>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer ausschalten</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -650,7 +671,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer ausschalten</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -690,7 +711,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden ...</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -745,7 +766,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer neu starten</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -775,7 +796,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer sperren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -790,7 +811,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -805,7 +826,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
 </context>
 <context>
@@ -974,27 +995,28 @@ Shuts the computer down on a schedule.
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown führt diese Aktion auf Ihrem Computer 
+in 1 Minute aus:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ausführen!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Min. verschieben</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen (%1)</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1222,7 @@ after 1 minute :</source>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1406,22 +1428,22 @@ after 1 minute :</source>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschobene Aktion abbrechen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über ...</translation>
     </message>
     <message>
         <location line="+73"/>

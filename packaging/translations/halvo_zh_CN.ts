@@ -135,7 +135,7 @@
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>未知选项“%1”（参见 --help）</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：halvo-shutdown [选项]
+不带选项时，在通知区域启动 Halvo Shutdown（或显示正在运行的副本）。
+
+  --now TASK            立即运行 TASK
+  --in DURATION TASK    在 DURATION（90s、45m、1h30m）后运行 TASK，由提醒窗口预告
+  --at HH:MM[:SS] TASK  在当天该时刻运行 TASK，由提醒窗口预告
+  --when CONDITION TASK 当 CONDITION 成立时运行 TASK，由提醒窗口预告；TASK 之前的
+                        多个 --when CONDITION 必须全部成立。CONDITION 为以下之一：
+%1                        （分钟写作 30m、2h 或 1h30m，最长 24h）
+  --cancel              取消定时操作和任何推迟的操作，并关闭它们的
+                        提醒窗口
+  --status              显示已设置、已推迟或由打开的提醒窗口预告的操作，以及
+                        计划的下次运行
+  --show                显示窗口
+  --tray                在通知区域启动，或让正在运行的副本保持原样
+  --help                显示此文本
+  --version             显示版本
+
+TASK 为以下之一：%2
+由正在运行的副本执行请求；若没有正在运行的副本，则在通知区域启动一个。
+退出状态：0 完成，1 无法连接正在运行的副本或被拒绝，2 参数错误。
+</translation>
     </message>
 </context>
 <context>
@@ -630,7 +651,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭系统</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -640,7 +661,7 @@ process PID, has ended</source>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭计算机</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -650,7 +671,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭计算机电源</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -690,7 +711,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>注销...</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -745,7 +766,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>重新启动计算机</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -775,7 +796,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定计算机</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -790,7 +811,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>睡眠</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -805,7 +826,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>休眠</translation>
     </message>
 </context>
 <context>
@@ -974,27 +995,28 @@ Shuts the computer down on a schedule.
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown 将在 1 分钟后
+让您的计算机执行此操作：</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>立即执行！</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>推迟 %1 分钟</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取消(%1)</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1222,7 @@ after 1 minute :</source>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <location line="+47"/>
@@ -1406,22 +1428,22 @@ after 1 minute :</source>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>取消推迟的操作</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于...</translation>
     </message>
     <message>
         <location line="+73"/>
