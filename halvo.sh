@@ -5,6 +5,7 @@
 #   ./halvo.sh bench    build and run the benchmarks, the probes and the fuzzer
 #   ./halvo.sh bench NAME   build, then run only the probe bench/probe-NAME.sh (e.g. wakeups)
 #   ./halvo.sh package  build the Debian package, the Windows installer and the portable zip into out/
+#   ./halvo.sh translations   bring packaging/translations/*.ts up to date with the code's texts
 #   ./halvo.sh setup | build | windows | screenshots
 set -euo pipefail
 
@@ -25,6 +26,7 @@ PACKAGES=(
     xvfb xauth openbox trayer xdotool x11-utils imagemagick faketime xdg-utils file fonts-dejavu-core
     desktop-file-utils libglib2.0-bin tzdata
     kwin-wayland sway xwayland qt6-wayland grim
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine64
     dpkg-dev lintian nsis xz-utils
 )
@@ -103,12 +105,18 @@ bench)
     setup && build -DHALVO_BUILD_BENCH=ON
     "$ROOT/bench/run.sh" "$BUILD"
     ;;
+translations)
+    # Every translation made is kept; "./halvo.sh translations -no-obsolete" also drops the texts the
+    # code no longer has.
+    setup && build -DHALVO_LUPDATE_OPTIONS="$*"
+    cmake --build "$BUILD" --target halvo-translations
+    ;;
 screenshots)
     setup && build
     "$ROOT/scripts/screenshots.sh" "$BUILD"
     ;;
 *)
-    sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -17,9 +17,10 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
     Label2->setFont(font);
-    Label2->setText("Halvo Shutdown\n"
-                    "Version " HALVO_VERSION "\n"
-                    "Shuts the computer down on a schedule.\n");
+    Label2->setText(tr("Halvo Shutdown\n"
+                       "Version %1\n"
+                       "Shuts the computer down on a schedule.\n")
+                        .arg(QStringLiteral(HALVO_VERSION)));
     Label2->setGeometry(6, 10, 272, 64);
     Label2->setWordWrap(false);
     Label2->adjustSize();
@@ -37,10 +38,10 @@ TFormAbout::TFormAbout(TFormCtrl& owner, QWidget* parent) : QWidget(parent), m_o
     icon->setPixmap(QPixmap::fromImage(renderAppIcon(64)));
     icon->setGeometry(376, 12, 64, 64);
 
-    Button1 = new QPushButton("Visit Homepage", this);
+    Button1 = new QPushButton(tr("Visit Homepage"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(47, 240, 132, 26);
-    Button2 = new QPushButton("OK", this);
+    Button2 = new QPushButton(tr("OK"), this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(247, 240, 132, 25);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

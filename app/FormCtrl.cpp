@@ -45,7 +45,7 @@ constexpr int OptionSheet = 2;
 constexpr int AboutSheet = 3;
 
 // A menu item named name (the object name tests find it by) that runs the window's handler.
-QAction* addNamedAction(QMenu* menu, const char* name, const char* caption, TFormCtrl* window,
+QAction* addNamedAction(QMenu* menu, const char* name, const QString& caption, TFormCtrl* window,
                         void (TFormCtrl::*handler)()) {
     QAction* action = menu->addAction(caption, window, [window, handler] { (window->*handler)(); });
     action->setObjectName(name);
@@ -137,24 +137,24 @@ void TFormCtrl::beginEnding() {
 
 void TFormCtrl::buildWindow() {
     setObjectName("FormCtrl");
-    setWindowTitle("Halvo ShutDown");
+    setWindowTitle(tr("Halvo ShutDown"));
     setWindowIcon(appIcon());
 
-    File1 = menuBar()->addMenu("File");
+    File1 = menuBar()->addMenu(tr("File"));
     File1->setObjectName("File1");
-    General1 = addNamedAction(File1, "General1", "General", this, &TFormCtrl::General1Click);
-    Schedule1 = addNamedAction(File1, "Schedule1", "Schedule", this, &TFormCtrl::Schedule1Click);
-    Option1 = addNamedAction(File1, "Option1", "Option", this, &TFormCtrl::Option1Click);
-    Help1 = menuBar()->addMenu("Help");
+    General1 = addNamedAction(File1, "General1", tr("General"), this, &TFormCtrl::General1Click);
+    Schedule1 = addNamedAction(File1, "Schedule1", tr("Schedule"), this, &TFormCtrl::Schedule1Click);
+    Option1 = addNamedAction(File1, "Option1", tr("Option"), this, &TFormCtrl::Option1Click);
+    Help1 = menuBar()->addMenu(tr("Help"));
     Help1->setObjectName("Help1");
-    help2 = addNamedAction(Help1, "help2", "help", this, &TFormCtrl::help2Click);
-    about1 = addNamedAction(Help1, "about1", "about", this, &TFormCtrl::about1Click);
+    help2 = addNamedAction(Help1, "help2", tr("help"), this, &TFormCtrl::help2Click);
+    about1 = addNamedAction(Help1, "about1", tr("about"), this, &TFormCtrl::about1Click);
 
     auto* central = new QWidget(this);
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName("PageControl1");
     const char* names[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4"};
-    const char* captions[] = {"General", "Schedule", "Option", "About"};
+    const QString captions[] = {tr("General"), tr("Schedule"), tr("Option"), tr("About")};
     QWidget** sheets[] = {&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4};
     for (int i = 0; i < 4; ++i) {
         auto* sheet = new QWidget;
@@ -169,9 +169,9 @@ void TFormCtrl::buildWindow() {
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Label1 = new QLabel("Time", central);
+    Label1 = new QLabel(tr("Time"), central);
     Label1->setObjectName("Label1");
-    Label2 = new QLabel("Time", central);
+    Label2 = new QLabel(tr("Time"), central);
     Label2->setObjectName("Label2");
 
     auto* status = new QHBoxLayout;
@@ -364,7 +364,8 @@ static bool HelpDocumentThere(std::string& path) {
     path = files.executableFolder() + HelpFileName;
     if (files.exists(path))
         return true;
-    dialogs().Error(QString::fromStdString("The help file " + path + " is missing"));
+    dialogs().Error(QCoreApplication::translate("halvo::TFormCtrl", "The help file %1 is missing")
+                        .arg(QString::fromStdString(path)));
     return false;
 }
 

@@ -14,7 +14,7 @@ namespace halvo {
 
 namespace {
 
-QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption, const QPoint& at) {
+QCheckBox* makeBox(QWidget* parent, const char* name, const QString& caption, const QPoint& at) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->move(at);
@@ -28,23 +28,23 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     setObjectName("FormOption");
     setFixedSize(PageSize);
 
-    GroupBox1 = new QGroupBox("start", this);
+    GroupBox1 = new QGroupBox(tr("start"), this);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(0, 2, 459, 95);
     CheckBox_AutoStartup =
-        makeBox(GroupBox1, "CheckBox_AutoStartup", "auto startup when windows startup", QPoint(16, 24));
+        makeBox(GroupBox1, "CheckBox_AutoStartup", tr("auto startup when windows startup"), QPoint(16, 24));
     CheckBox_AutoSave =
-        makeBox(GroupBox1, "CheckBox_AutoSave", "auto save the schedule setting", QPoint(16, 52));
+        makeBox(GroupBox1, "CheckBox_AutoSave", tr("auto save the schedule setting"), QPoint(16, 52));
 
-    GroupBox2 = new QGroupBox("shutdown", this);
+    GroupBox2 = new QGroupBox(tr("shutdown"), this);
     GroupBox2->setObjectName("GroupBox2");
     GroupBox2->setGeometry(0, 99, 459, 67);
-    CheckBox_Remind =
-        makeBox(GroupBox2, "CheckBox_Remind", "remind me before shutdown/restart/log off", QPoint(17, 24));
+    CheckBox_Remind = makeBox(GroupBox2, "CheckBox_Remind", tr("remind me before shutdown/restart/log off"),
+                              QPoint(17, 24));
 
-    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "Set");
+    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("Set"));
     SpeedButton1->setGeometry(43, 176, 129, 33);
-    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "Cancel Setting");
+    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", tr("Cancel Setting"));
     SpeedButton2->setGeometry(269, 176, 129, 33);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });

@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "platform/Translate.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,11 @@
 namespace halvo {
 
 namespace {
+
+// Said before the application exists (the folder is settled first), so through the program's own hook.
+[[maybe_unused]] QString shownText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 constexpr char ShowRequest[] = "show\n";
 constexpr char IdleTimerName[] = "idle";
@@ -131,31 +138,36 @@ QString SingleInstance::userFolder([[maybe_unused]] const QByteArray& runtimeDir
     if (mkdir(path.constData(), 0700) == 0) {
         // The creation mask may have taken bits away; the folder is new and ours.
         if (chmod(path.constData(), 0700) != 0) {
-            error =
-                QStringLiteral("cannot set up %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+            error = shownText(Translate("halvo::SingleInstance", "cannot set up %1 (%2)"))
+                        .arg(folder, QString::fromLocal8Bit(strerror(errno)));
             return {};
         }
     } else if (errno != EEXIST) {
-        error = QStringLiteral("cannot create %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+        error = shownText(Translate("halvo::SingleInstance", "cannot create %1 (%2)"))
+                    .arg(folder, QString::fromLocal8Bit(strerror(errno)));
         return {};
     }
     if (lstat(path.constData(), &info) != 0) {
-        error = QStringLiteral("cannot read %1 (%2)").arg(folder, QString::fromLocal8Bit(strerror(errno)));
+        error = shownText(Translate("halvo::SingleInstance", "cannot read %1 (%2)"))
+                    .arg(folder, QString::fromLocal8Bit(strerror(errno)));
         return {};
     }
     if (usersAlone())
         return folder;
     QString why;
     if (S_ISLNK(info.st_mode))
-        why = QStringLiteral("it is a symbolic link");
+        why = shownText(Translate("halvo::SingleInstance", "it is a symbolic link"));
     else if (!S_ISDIR(info.st_mode))
-        why = QStringLiteral("it is not a folder");
+        why = shownText(Translate("halvo::SingleInstance", "it is not a folder"));
     else if (info.st_uid != user)
-        why = QStringLiteral("it belongs to user %1").arg(info.st_uid);
+        why = shownText(Translate("halvo::SingleInstance", "it belongs to user %1")).arg(info.st_uid);
     else
-        why = QStringLiteral("its mode is %1, not 0700").arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
+        why = shownText(Translate("halvo::SingleInstance", "its mode is %1, not 0700"))
+                  .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
     error =
-        QStringLiteral("%1 is not this user's own folder (%2); the lock and the socket are not kept there")
+        shownText(
+            Translate("halvo::SingleInstance",
+                      "%1 is not this user's own folder (%2); the lock and the socket are not kept there"))
             .arg(folder, why);
     return {};
 #else

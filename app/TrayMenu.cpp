@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "model/Agenda.h"
+#include "platform/Translate.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -11,11 +12,12 @@ namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()) {
-    PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", &window);
+    PopupMenu1 = new SideCaptionMenu(tr("Halvo Shutdown"), &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
         const int code = kind->Code;
-        QAction* action = PopupMenu1->addAction(kind->TrayCaption, this, [this, code] { RunTrayTask(code); });
+        QAction* action = PopupMenu1->addAction(QString::fromStdString(Translate("Tasks", kind->TrayCaption)),
+                                                this, [this, code] { RunTrayTask(code); });
         action->setObjectName(kind->TrayName);
     }
     const auto trayAction = [this](const char* name) { return PopupMenu1->findChild<QAction*>(name); };
@@ -28,7 +30,7 @@ TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     Hibernate1 = trayAction("Hibernate1");
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
     PopupMenu1->addSeparator();
-    const auto add = [this](const char* name, const char* caption, std::function<void()> handler) {
+    const auto add = [this](const char* name, const QString& caption, std::function<void()> handler) {
         QAction* action = PopupMenu1->addAction(caption, this, [handler] {
             if (handler)
                 handler();
@@ -37,11 +39,11 @@ TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
         return action;
     };
     CancelPostponed1 =
-        add("CancelPostponed1", "Cancel postponed action", [this] { CancelPostponed1Click(); });
+        add("CancelPostponed1", tr("Cancel postponed action"), [this] { CancelPostponed1Click(); });
     CancelPostponed1->setVisible(false);
-    Setting1 = add("Setting1", "Setting", handlers.setting);
-    Exit1 = add("Exit1", "Exit", handlers.exit);
-    About2 = add("About2", "About...", handlers.about);
+    Setting1 = add("Setting1", tr("Setting"), handlers.setting);
+    Exit1 = add("Exit1", tr("Exit"), handlers.exit);
+    About2 = add("About2", tr("About..."), handlers.about);
 
     TrayIcon1 = new TrayIcon(&window, window.windowIcon(), PopupMenu1);
     connect(&m_planner, &Planner::changed, this, &TrayMenu::Refresh);
@@ -96,7 +98,7 @@ void TrayMenu::RefreshReading() {
 QString TrayMenu::TrayToolTip() const {
     const AgendaClock clock = ReadAgendaClock();
     const WallSeconds now = clock.wall;
-    QStringList lines{"Halvo Shutdown"};
+    QStringList lines{tr("Halvo Shutdown")};
     m_aroundReading.reset();
     qsizetype readingAt = -1, readingLength = 0; // in the tooltip's text
     qsizetype length = lines.front().size();
@@ -112,13 +114,14 @@ QString TrayMenu::TrayToolTip() const {
         } else if (entry.state != ActionState::Reminding) { // its reminder counts down below
             const std::string reading =
                 entry.condition.empty() ? std::string() : m_planner.conditionReading();
+            const QString pending = QString::fromStdString(PendingText(entry, reading, now));
             const QString line =
-                QString::fromStdString((entry.source == ActionSource::Postponed ? "postponed: " : "") +
-                                       PendingText(entry, reading, now));
+                entry.source == ActionSource::Postponed ? tr("postponed: %1").arg(pending) : pending;
             if (!reading.empty()) {
-                // The reading closes the line, in brackets.
-                readingLength = QString::fromStdString(reading).size();
-                readingAt = length + 1 + line.size() - 1 - readingLength;
+                // The reading is the last thing on the line but its closing bracket (in English).
+                const QString shownReading = QString::fromStdString(reading);
+                readingLength = shownReading.size();
+                readingAt = length + 1 + line.lastIndexOf(shownReading);
             }
             addLine(line);
         }

@@ -4,11 +4,13 @@
 #include "FormCtrl.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 #include "TrayMenu.h"
 #include "core/Engine.h"
 #include "model/CommandLine.h"
 #include "pages/FormExecuteTip.h"
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtUiServices.h"
@@ -37,7 +39,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     if (type == QtFatalMsg && starting) {
         QString reason = heldBack.isEmpty() ? message : heldBack.first();
         reason = reason.section('\n', 0, 0).trimmed();
-        std::fprintf(stderr, "halvo-shutdown: cannot start without a display (%s)\n", qPrintable(reason));
+        const std::string text = halvo::FillIn(
+            halvo::Translate("main", "cannot start without a display (%1)"), {reason.toStdString()});
+        std::fprintf(stderr, "halvo-shutdown: %s\n", text.c_str());
         std::fflush(stderr);
         std::_Exit(2);
     }
@@ -66,24 +70,28 @@ bool startHiddenCopy() {
 int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** argv) {
     using Delivery = halvo::SingleInstance::Delivery;
     QCoreApplication app(argc, argv);
+    halvo::InstallTranslations();
     halvo::SingleInstance instance;
     const std::string line = halvo::EncodeRequest(request);
     std::string answerLine;
     Delivery delivery = instance.sendRequest(line, answerLine, 300);
     if (delivery == Delivery::NotReached) {
         if (!instance.copyRunning() && !startHiddenCopy()) {
-            std::fputs("halvo-shutdown: cannot start the program\n", stderr);
+            std::fprintf(stderr, "halvo-shutdown: %s\n",
+                         halvo::Translate("main", "cannot start the program").c_str());
             return 1;
         }
         delivery = instance.sendRequest(line, answerLine, 15000);
     }
     if (delivery == Delivery::NotReached) {
-        std::fputs("halvo-shutdown: no running copy could be reached\n", stderr);
+        std::fprintf(stderr, "halvo-shutdown: %s\n",
+                     halvo::Translate("main", "no running copy could be reached").c_str());
         return 1;
     }
     const auto answer = delivery == Delivery::Answered ? halvo::DecodeAnswer(answerLine) : std::nullopt;
     if (!answer) {
-        std::fputs("halvo-shutdown: the running copy did not answer\n", stderr);
+        std::fprintf(stderr, "halvo-shutdown: %s\n",
+                     halvo::Translate("main", "the running copy did not answer").c_str());
         return 1;
     }
     if (!answer->ok) {
@@ -124,6 +132,7 @@ private:
 int main(int argc, char** argv) {
     // So that --status, --help and errors show in the console the program was started from.
     halvo::attachToParentConsole();
+    halvo::LoadTranslations();
     const halvo::ParsedArguments arguments =
         halvo::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!arguments.error.empty()) {
@@ -152,6 +161,7 @@ int main(int argc, char** argv) {
     PreferXWayland xwayland;
     QApplication app(argc, argv);
     xwayland.restore();
+    halvo::InstallTranslations();
     if (QGuiApplication::platformName() == "xcb" && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         halvo::SlidingPopup::setPlacedPastWindowManager(true);
     starting = false;
@@ -175,7 +185,8 @@ int main(int argc, char** argv) {
     if (!instance.claim()) {
         if (arguments.trayOnly || instance.askRunningCopyToShow())
             return 0;
-        std::fputs("halvo-shutdown: another copy is running but does not answer\n", stderr);
+        std::fprintf(stderr, "halvo-shutdown: %s\n",
+                     halvo::Translate("main", "another copy is running but does not answer").c_str());
         return 1;
     }
 

@@ -3,6 +3,7 @@
 #include "Planner.h"
 #include "Reminders.h"
 #include "model/Agenda.h"
+#include "platform/Translate.h"
 
 #include <QTimer>
 
@@ -36,12 +37,12 @@ void Commands::Command(const CommandRequest& request, Answer answer) {
         return;
     case Verb::In:
         if (!m_planner.armAfter(ActionSource::CommandLine, request.taskCode, request.seconds))
-            return answer({false, "not an action that can be armed"});
+            return answer({false, Translate("Commands", "not an action that can be armed")});
         return answer({});
     case Verb::At:
         if (!m_planner.armAt(ActionSource::CommandLine, request.taskCode, request.hour, request.minute,
                              request.second))
-            return answer({false, "not an action that can be armed"});
+            return answer({false, Translate("Commands", "not an action that can be armed")});
         return answer({});
     case Verb::Cancel:
         m_planner.disarmGeneral();
@@ -59,7 +60,7 @@ void Commands::Command(const CommandRequest& request, Answer answer) {
             if (!*pending)
                 return;
             m_planner.disarmGeneral();
-            reply({false, "the conditions could not be read in time"});
+            reply({false, Translate("Commands", "the conditions could not be read in time")});
         });
         m_planner.armWhen(ActionSource::CommandLine, request.taskCode, request.conditions,
                           [reply](const std::string& failure) {
@@ -77,13 +78,13 @@ void Commands::Command(const CommandRequest& request, Answer answer) {
     case Verb::Version:
         break;
     }
-    answer({false, "not a request for the running copy"});
+    answer({false, Translate("Commands", "not a request for the running copy")});
 }
 
 std::string Commands::StatusText() const {
     const AgendaClock clock = ReadAgendaClock();
     const WallSeconds now = clock.wall;
-    std::string general = "General: nothing armed";
+    std::string general = Translate("Commands", "General: nothing armed");
     std::string postponed;
     std::string schedule;
     int items = 0;
@@ -91,10 +92,12 @@ std::string Commands::StatusText() const {
         switch (entry.source) {
         case ActionSource::GeneralPage:
         case ActionSource::CommandLine:
-            general = "General: " + PendingText(entry, m_planner.conditionReading(), now);
+            general = FillIn(Translate("Commands", "General: %1"),
+                             {PendingText(entry, m_planner.conditionReading(), now)});
             break;
         case ActionSource::Postponed:
-            postponed += "\nPostponed: " + PendingText(entry, m_planner.conditionReading(), now);
+            postponed += "\n" + FillIn(Translate("Commands", "Postponed: %1"),
+                                       {PendingText(entry, m_planner.conditionReading(), now)});
             break;
         case ActionSource::ScheduleItem:
             break;
@@ -107,13 +110,15 @@ std::string Commands::StatusText() const {
     if (const TScheduleManager* manager = m_planner.agenda().Schedule())
         for (int i = 0; i < manager->Count(); ++i, ++items) {
             const TScheduleItem& item = manager->Item(i);
-            schedule += "\nSchedule '" + item.ItemName +
-                        "': " + (item.Task ? item.Task->Name : std::string("no task"));
+            const std::string task = item.Task ? ShownTaskName(*item.Task) : Translate("Commands", "no task");
             const auto next = TAgenda::NextRun(item, now);
-            schedule += next ? " " + WhenText(*next, now) : ", no further run";
+            schedule += "\n" + (next ? FillIn(Translate("Commands", "Schedule '%1': %2 %3"),
+                                              {item.ItemName, task, WhenText(*next, now)})
+                                     : FillIn(Translate("Commands", "Schedule '%1': %2, no further run"),
+                                              {item.ItemName, task}));
         }
     if (items == 0)
-        schedule = "\nSchedule: no items";
+        schedule = "\n" + Translate("Commands", "Schedule: no items");
     return text + schedule;
 }
 

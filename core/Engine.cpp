@@ -12,7 +12,8 @@ Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObje
     m_reminders.SetCountObserver([this] { emit reminderCounted(); });
     m_planner.setSchedule(&m_schedule.manager(), [this] { m_schedule.Evaluate(); });
     m_schedule.postponed = [this](const TScheduleItem& item) {
-        m_planner.postpone(CopyTask(item.Task.get()), item.Task ? item.Task->Name : std::string(), true);
+        m_planner.postpone(CopyTask(item.Task.get()), item.Task ? ShownTaskName(*item.Task) : std::string(),
+                           true);
     };
     connect(&m_schedule, &ScheduleStore::changed, &m_planner, [this] { m_planner.replan(); });
     // The schedule of this run is stored from the moment AutoSave is on, not only at its next change.

@@ -4,6 +4,7 @@
 #include "Reminders.h"
 #include "model/ConditionWatch.h"
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 #include "platform/UiServices.h"
 
 #include <QTimer>
@@ -95,7 +96,7 @@ void Planner::armWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
     disarmGeneral();
     if (!KindOfCode(taskCode) || conditions.empty()) {
         if (ready)
-            ready("not an action that can be armed");
+            ready(Translate("Commands", "not an action that can be armed"));
         return;
     }
     // Answers on the sampling thread are judged there once the sample is done.
@@ -321,7 +322,7 @@ int Planner::plannedMs() const {
 void Planner::notify(const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         auto popup = ui().CreateNotificationPopup();
-        popup->SetTitle("Halvo Shutdown");
+        popup->SetTitle(tr("Halvo Shutdown").toStdString());
         popup->SetMessageText(text);
         popup->Show();
         m_popups.push_back(std::move(popup));

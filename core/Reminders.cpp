@@ -1,5 +1,6 @@
 #include "Reminders.h"
 
+#include "platform/Translate.h"
 #include <algorithm>
 
 namespace halvo {
@@ -58,8 +59,8 @@ std::vector<std::string> Reminders::CountdownLines() const {
     std::vector<std::string> lines;
     for (const Entry& entry : m_open)
         if (entry.window)
-            lines.push_back("Reminder: " + entry.label + " in " +
-                            std::to_string(entry.window->SecondsLeft()) + " s");
+            lines.push_back(FillIn(Translate("Reminders", "Reminder: %1 in %2 s"),
+                                   {entry.label, std::to_string(entry.window->SecondsLeft())}));
     return lines;
 }
 

@@ -1,4 +1,5 @@
 #include "Agenda.h"
+#include "platform/Translate.h"
 
 #include "platform/Platform.h"
 
@@ -40,20 +41,24 @@ std::string PendingText(const UpcomingEntry& entry, const std::string& reading, 
     const bool reminding = entry.state == ActionState::Reminding;
     std::string when;
     if (!entry.condition.empty())
-        when = reminding ? "in its reminder"
-                         : entry.condition + (reading.empty() ? std::string() : " (" + reading + ")");
+        when = reminding         ? Translate("Agenda", "in its reminder")
+               : reading.empty() ? entry.condition
+                                 : FillIn(Translate("Agenda", "%1 (%2)"), {entry.condition, reading});
     else
-        when = reminding ? "in its reminder, due at " + AtText(entry.due, now) : WhenText(entry.due, now);
-    return entry.label + " " + when;
+        when = reminding ? FillIn(Translate("Agenda", "in its reminder, due at %1"), {AtText(entry.due, now)})
+                         : WhenText(entry.due, now);
+    return FillIn(Translate("Agenda", "%1 %2"), {entry.label, when});
 }
 
 std::string MissedText(const MissedRun& run, WallSeconds now) {
-    const char* why = run.reason == MissReason::Asleep ? "the computer was asleep" : "the clock changed";
-    return std::string("Missed while ") + why + ": " + run.label + " at " + AtText(run.due, now);
+    return FillIn(run.reason == MissReason::Asleep
+                      ? Translate("Agenda", "Missed while the computer was asleep: %1 at %2")
+                      : Translate("Agenda", "Missed while the clock changed: %1 at %2"),
+                  {run.label, AtText(run.due, now)});
 }
 
 std::string DueLineText(WallSeconds due) {
-    return "(due at " + DateTimeText(due).substr(11) + ")";
+    return FillIn(Translate("Agenda", "(due at %1)"), {DateTimeText(due).substr(11)});
 }
 
 AgendaEntry& TAgenda::add(ActionSource source, std::unique_ptr<TTask> task, std::string label) {
@@ -72,7 +77,7 @@ bool TAgenda::ArmAfter(ActionSource source, std::int32_t taskCode, std::int32_t 
     auto task = TaskFromCode(taskCode);
     if (!task || seconds < 0)
         return false;
-    std::string name = task->Name;
+    std::string name = ShownTaskName(*task);
     AgendaEntry& entry = add(source, std::move(task), std::move(name));
     entry.timing = GeneralTiming{GeneralTiming::Mode::After, seconds, 0, 0, 0, {}};
     entry.dueElapsedMs = now.elapsedMs + std::int64_t(seconds) * 1000;
@@ -88,7 +93,7 @@ bool TAgenda::ArmAt(ActionSource source, std::int32_t taskCode, std::int32_t hou
     if (!task || target < 0 || target >= SecondsPerDay || minute < 0 || minute > 59 || second < 0 ||
         second > 59)
         return false;
-    std::string name = task->Name;
+    std::string name = ShownTaskName(*task);
     AgendaEntry& entry = add(source, std::move(task), std::move(name));
     entry.timing = GeneralTiming{GeneralTiming::Mode::At, 0, hour, minute, second, {}};
     // The next time the clock shows it: today while it lies ahead, else tomorrow.
@@ -103,7 +108,7 @@ bool TAgenda::ArmWhen(ActionSource source, std::int32_t taskCode, std::vector<Co
     auto task = TaskFromCode(taskCode);
     if (!task || conditions.empty())
         return false;
-    std::string name = task->Name;
+    std::string name = ShownTaskName(*task);
     AgendaEntry& entry = add(source, std::move(task), std::move(name));
     entry.timing = GeneralTiming{GeneralTiming::Mode::When, 0, 0, 0, 0, std::move(conditions)};
     entry.dueWall = now.wall;
@@ -119,7 +124,7 @@ void TAgenda::SetGeneralTask(std::int32_t taskCode) {
     for (auto& entry : m_entries)
         if (entry->isGeneral() && entry->state != ActionState::Reminding)
             if (auto task = TaskFromCode(taskCode)) {
-                entry->label = task->Name;
+                entry->label = ShownTaskName(*task);
                 entry->task = std::move(task);
             }
 }
@@ -188,13 +193,14 @@ std::vector<UpcomingEntry> TAgenda::Upcoming(const AgendaClock& now) const {
             const auto next = NextRun(item, now.wall);
             if (!next)
                 continue;
-            result.push_back({"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
-                              "'" + item.ItemName + "': " + item.Task->Name,
-                              KindOfCode(item.Task->Code),
-                              *next,
-                              ActionSource::ScheduleItem,
-                              ActionState::Waiting,
-                              {}});
+            result.push_back(
+                {"schedule " + std::to_string(reinterpret_cast<std::uintptr_t>(&item)),
+                 FillIn(Translate("Agenda", "'%1': %2"), {item.ItemName, ShownTaskName(*item.Task)}),
+                 KindOfCode(item.Task->Code),
+                 *next,
+                 ActionSource::ScheduleItem,
+                 ActionState::Waiting,
+                 {}});
         }
     return result;
 }

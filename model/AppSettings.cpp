@@ -1,4 +1,5 @@
 #include "AppSettings.h"
+#include "platform/Translate.h"
 
 #include "Profile.h"
 
@@ -28,7 +29,7 @@ AppSettings LoadSettings(const std::string& settingsFile) {
 bool StoreSettings(const AppSettings& settings, const std::string& settingsFile, std::string& error) {
     for (const auto& key : Keys) {
         if (!WriteProfileKey(settingsFile, Section, key.name, settings.*key.flag ? "1" : "0")) {
-            error = "Unable to write to " + settingsFile;
+            error = FillIn(Translate("Schedule", "Unable to write to %1"), {settingsFile});
             return false;
         }
     }

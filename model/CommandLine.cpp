@@ -2,6 +2,7 @@
 
 #include "Tasks.h"
 #include "WallClock.h"
+#include "platform/Translate.h"
 
 #include <charconv>
 #include <limits>
@@ -166,7 +167,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     const std::string& option = args[0];
     if (option == "--tray") {
         if (args.size() > 1)
-            return fail("unexpected argument '" + args[1] + "' (see --help)");
+            return fail(FillIn(Translate("CommandLine", "unexpected argument '%1' (see --help)"), {args[1]}));
         result.trayOnly = true;
         return result;
     }
@@ -174,17 +175,20 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     std::size_t used = 1;
     const auto task = [&](std::size_t index) -> bool {
         if (index >= args.size()) {
-            result.error = "missing TASK after " + option + " (one of " + taskNames() + ")";
+            result.error =
+                FillIn(Translate("CommandLine", "missing TASK after %1 (one of %2)"), {option, taskNames()});
             return false;
         }
         if (args[index] == "--when" || (option == "--when" && args[index].starts_with("--"))) {
-            result.error = "--when goes with a TASK alone, not with " +
-                           (option == "--when" ? args[index] : option) + " (see --help)";
+            result.error =
+                FillIn(Translate("CommandLine", "--when goes with a TASK alone, not with %1 (see --help)"),
+                       {option == "--when" ? args[index] : option});
             return false;
         }
         const TaskKind* kind = KindOfCommandName(args[index]);
         if (!kind) {
-            result.error = "unknown task '" + args[index] + "' (one of " + taskNames() + ")";
+            result.error =
+                FillIn(Translate("CommandLine", "unknown task '%1' (one of %2)"), {args[index], taskNames()});
             return false;
         }
         request.taskCode = kind->Code;
@@ -209,20 +213,22 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     } else if (option == "--in") {
         request.verb = Verb::In;
         if (args.size() < 2)
-            return fail("missing DURATION after --in (e.g. 90s, 45m, 1h30m)");
+            return fail(Translate("CommandLine", "missing DURATION after --in (e.g. 90s, 45m, 1h30m)"));
         const auto seconds = ParseDuration(args[1]);
         if (!seconds)
-            return fail("bad duration '" + args[1] + "' (e.g. 90s, 45m, 1h30m)");
+            return fail(
+                FillIn(Translate("CommandLine", "bad duration '%1' (e.g. 90s, 45m, 1h30m)"), {args[1]}));
         request.seconds = *seconds;
         if (!task(2))
             return fail(result.error);
     } else if (option == "--at") {
         request.verb = Verb::At;
         if (args.size() < 2)
-            return fail("missing time after --at (HH:MM or HH:MM:SS)");
+            return fail(Translate("CommandLine", "missing time after --at (HH:MM or HH:MM:SS)"));
         const auto time = ParseClockTime(args[1]);
         if (!time)
-            return fail("bad time '" + args[1] + "' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)");
+            return fail(FillIn(
+                Translate("CommandLine", "bad time '%1' (HH:MM or HH:MM:SS, 00:00 to 23:59:59)"), {args[1]}));
         request.hour = time->hour;
         request.minute = time->minute;
         request.second = time->second;
@@ -233,7 +239,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         std::size_t at = 0;
         while (at < args.size() && args[at] == "--when") {
             if (at + 1 >= args.size())
-                return fail(std::string("missing CONDITION after --when (one of ") + ConditionForms() + ")");
+                return fail(FillIn(Translate("CommandLine", "missing CONDITION after --when (one of %1)"),
+                                   {ConditionForms()}));
             std::string error;
             const auto condition = ParseCondition(args[at + 1], error);
             if (!condition)
@@ -244,40 +251,44 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         if (!task(at))
             return fail(result.error);
     } else {
-        return fail("unknown option '" + option + "' (see --help)");
+        return fail(FillIn(Translate("CommandLine", "unknown option '%1' (see --help)"), {option}));
     }
     if (used < args.size())
-        return fail("unexpected argument '" + args[used] + "' (see --help)");
+        return fail(FillIn(Translate("CommandLine", "unexpected argument '%1' (see --help)"), {args[used]}));
     result.request = request;
     return result;
 }
 
 std::string UsageText() {
-    return "Usage: halvo-shutdown [OPTION]\n"
-           "Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).\n"
-           "\n"
-           "  --now TASK            run TASK at once\n"
-           "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
-           "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
-           "  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several\n"
-           "                        --when CONDITION before TASK must all hold. CONDITION is one of:\n" +
-           ConditionHelpLines() +
-           "                        (minutes as 30m, 2h or 1h30m, up to 24h)\n"
-           "  --cancel              cancel the timed action and any postponed action, and close their\n"
-           "                        reminders\n"
-           "  --status              print what is armed, postponed or announced by an open reminder, and\n"
-           "                        the schedule's next runs\n"
-           "  --show                show the window\n"
-           "  --tray                start in the notification area, or leave the running copy as it is\n"
-           "  --help                print this text\n"
-           "  --version             print the version\n"
-           "\n"
-           "TASK is one of: " +
-           taskNames() +
-           "\n"
-           "The running copy carries the request out; one is started in the notification area when none\n"
-           "runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad "
-           "arguments.\n";
+    // One text with the condition lines and the task words filled in, so that a translation keeps its
+    // own order; the options and words stay as they are in every language.
+    return FillIn(
+        Translate(
+            "CommandLine",
+            "Usage: halvo-shutdown [OPTION]\n"
+            "Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).\n"
+            "\n"
+            "  --now TASK            run TASK at once\n"
+            "  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder\n"
+            "  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder\n"
+            "  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several\n"
+            "                        --when CONDITION before TASK must all hold. CONDITION is one of:\n"
+            "%1"
+            "                        (minutes as 30m, 2h or 1h30m, up to 24h)\n"
+            "  --cancel              cancel the timed action and any postponed action, and close their\n"
+            "                        reminders\n"
+            "  --status              print what is armed, postponed or announced by an open reminder, and\n"
+            "                        the schedule's next runs\n"
+            "  --show                show the window\n"
+            "  --tray                start in the notification area, or leave the running copy as it is\n"
+            "  --help                print this text\n"
+            "  --version             print the version\n"
+            "\n"
+            "TASK is one of: %2\n"
+            "The running copy carries the request out; one is started in the notification area when none\n"
+            "runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad "
+            "arguments.\n"),
+        {ConditionHelpLines(), taskNames()});
 }
 
 std::string EncodeRequest(const CommandRequest& request) {

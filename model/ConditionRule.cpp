@@ -1,4 +1,5 @@
 #include "ConditionRule.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,14 +25,15 @@ ConditionRule::ConditionRule(ConditionSpec spec)
 
 void ConditionRule::fail(const std::string& failure) {
     m_holds = false;
-    m_reading = "reading failed: " + (failure.empty() ? std::string("no reason given") : failure);
+    m_reading = FillIn(Translate("Conditions", "reading failed: %1"),
+                       {failure.empty() ? Translate("Conditions", "no reason given") : failure});
     m_lastMs.reset();
     clearWindow();
 }
 
 void ConditionRule::restart(std::int64_t elapsedMs) {
     m_holds = false;
-    m_reading = "measuring";
+    m_reading = Translate("Conditions", "measuring");
     m_lastMs = elapsedMs;
     clearWindow();
 }
@@ -76,7 +78,7 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<ProcessorTimes>& 
     const std::uint64_t total = times.total - last.total;
     const std::uint64_t busy = std::min(times.busy - last.busy, total);
     if (total > 0)
-        m_reading = "now " + rounded(100.0L * busy / total) + "%";
+        m_reading = FillIn(Translate("Conditions", "now %1%"), {rounded(100.0L * busy / total)});
     add(elapsedMs, busy, total);
 }
 
@@ -104,7 +106,8 @@ void ConditionRule::Feed(std::int64_t elapsedMs, const Reading<std::vector<Inter
     if (!m_lastMs || elapsedMs - *m_lastMs > ConditionSampleGapMs)
         return restart(elapsedMs);
     const std::int64_t durationMs = elapsedMs - *m_lastMs;
-    m_reading = "now " + rounded(bytes * 1000.0L / durationMs / 1024) + " KB/s";
+    m_reading =
+        FillIn(Translate("Conditions", "now %1 KB/s"), {rounded(bytes * 1000.0L / durationMs / 1024)});
     add(elapsedMs, bytes, std::uint64_t(durationMs));
 }
 
@@ -115,8 +118,8 @@ void ConditionRule::FeedIdle(const Reading<std::int64_t>& idleMs) {
         return fail(idleMs.failure);
     const std::int64_t idle = std::max<std::int64_t>(*idleMs.value, 0);
     m_holds = idle >= std::int64_t(m_spec.minutes) * 60000;
-    m_reading = idle < 60000 ? "idle " + std::to_string(idle / 1000) + " s"
-                             : "idle " + std::to_string(idle / 60000) + " min";
+    m_reading = idle < 60000 ? FillIn(Translate("Conditions", "idle %1 s"), {std::to_string(idle / 1000)})
+                             : FillIn(Translate("Conditions", "idle %1 min"), {std::to_string(idle / 60000)});
 }
 
 void ConditionRule::Feed(const Reading<PowerSource>& reading) {
@@ -125,11 +128,13 @@ void ConditionRule::Feed(const Reading<PowerSource>& reading) {
     if (!reading.value)
         return fail(reading.failure);
     if (!std::isfinite(reading.value->percent))
-        return fail("the battery's charge is unknown");
+        return fail(Translate("Conditions", "the battery's charge is unknown"));
     // Judged on the whole percent shown, so "battery 15%" never sits beside a condition of 15% not held.
     const long long percent = std::llround(std::clamp(reading.value->percent, 0.0, 100.0));
     m_holds = reading.value->onBattery && percent <= m_spec.percent;
-    m_reading = "battery " + std::to_string(percent) + "%" + (reading.value->onBattery ? "" : ", charging");
+    m_reading = FillIn(reading.value->onBattery ? Translate("Conditions", "battery %1%")
+                                                : Translate("Conditions", "battery %1%, charging"),
+                       {std::to_string(percent)});
 }
 
 void ConditionRule::FeedProcessesLeft(std::size_t left) {
@@ -137,7 +142,9 @@ void ConditionRule::FeedProcessesLeft(std::size_t left) {
         return;
     m_ended = left == 0;
     m_holds = m_ended;
-    m_reading = m_ended ? "ended" : left == 1 ? "running" : std::to_string(left) + " running";
+    m_reading = m_ended     ? Translate("Conditions", "ended")
+                : left == 1 ? Translate("Conditions", "running")
+                            : FillIn(Translate("Conditions", "%1 running"), {std::to_string(left)});
 }
 
 } // namespace halvo

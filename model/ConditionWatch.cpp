@@ -1,4 +1,5 @@
 #include "ConditionWatch.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -53,7 +54,7 @@ void ConditionWatch::Start(std::int64_t elapsedMs, std::function<void(const std:
             } else {
                 const std::vector<std::uint32_t> ids = m_activity.processesRunning(spec.program);
                 if (ids.empty())
-                    failure = spec.program + " is not running";
+                    failure = FillIn(Translate("Conditions", "%1 is not running"), {spec.program});
                 m_adding = true;
                 bool any = false;
                 for (std::uint32_t id : ids) {
@@ -98,7 +99,8 @@ bool ConditionWatch::Holds() const {
 std::string ConditionWatch::LiveReading() const {
     std::string text;
     for (const ConditionRule& rule : m_rules)
-        text += (text.empty() ? "" : "; ") + rule.LiveReading();
+        text = text.empty() ? rule.LiveReading()
+                            : FillIn(Translate("Conditions", "%1; %2"), {text, rule.LiveReading()});
     return text;
 }
 
@@ -123,7 +125,7 @@ void ConditionWatch::request(std::size_t index, std::int64_t elapsedMs) {
         feed(watch.m_rules[index], elapsedMs, reading);
         if (watch.m_startAwaited > 0)
             watch.answered(index, reading.value             ? std::string()
-                                  : reading.failure.empty() ? std::string("no reason given")
+                                  : reading.failure.empty() ? Translate("Conditions", "no reason given")
                                                             : reading.failure);
         else
             watch.notify();
@@ -165,7 +167,8 @@ bool ConditionWatch::watch(std::size_t index, std::uint32_t processId, std::stri
     if (!watched) {
         programs.running.erase(processId);
         if (failure.empty())
-            failure = "process " + std::to_string(processId) + " cannot be watched";
+            failure =
+                FillIn(Translate("Conditions", "process %1 cannot be watched"), {std::to_string(processId)});
     }
     return watched;
 }
@@ -187,7 +190,8 @@ void ConditionWatch::answered(std::size_t index, const std::string& failure) {
     if (m_startAwaited == 0)
         return;
     if (index < m_rules.size() && !failure.empty())
-        m_startFailures[index] = "cannot tell " + DescribeCondition(m_rules[index].Spec()) + ": " + failure;
+        m_startFailures[index] = FillIn(Translate("Conditions", "cannot tell %1: %2"),
+                                        {DescribeCondition(m_rules[index].Spec()), failure});
     if (--m_startAwaited > 0)
         return;
     std::string first;

@@ -1,5 +1,7 @@
 #include "Conditions.h"
 
+#include "platform/Translate.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -11,33 +13,35 @@ using Kind = ConditionKind;
 using Field = ConditionFieldKind;
 using Read = ConditionReading;
 
-const char* const MinutesRefusal = "minutes must be 1m to 24h, like 30m or 2h";
-constexpr ConditionField QuietMinutes{Field::Minutes, MaxConditionMinutes, "min", "5", MinutesRefusal};
+const char* const MinutesRefusal =
+    HALVO_TRANSLATE_NOOP("Conditions", "minutes must be 1m to 24h, like 30m or 2h");
+constexpr ConditionField QuietMinutes{Field::Minutes, MaxConditionMinutes,
+                                      HALVO_TRANSLATE_NOOP("Conditions", "min"), "5", MinutesRefusal};
 
 // clang-format off
 const ConditionRow Table[] = {
     {Kind::ProgramExits, "exit",
-     {{{Field::Program, 0, "", "", "the program's name or process id is missing (exit:NAME or exit:PID)"}}},
-     "", "exit:NAME, exit:PID", "every process running the program NAME, or the\nprocess PID, has ended",
-     "the program exits", "when {1} exits", Read::ProcessEnds, false},
+     {{{Field::Program, 0, "", "", HALVO_TRANSLATE_NOOP("Conditions", "the program's name or process id is missing (exit:NAME or exit:PID)")}}},
+     "", "exit:NAME, exit:PID", HALVO_TRANSLATE_NOOP("Conditions", "every process running the program NAME, or the\nprocess PID, has ended"),
+     HALVO_TRANSLATE_NOOP("Conditions", "the program exits"), HALVO_TRANSLATE_NOOP("Conditions", "when {1} exits"), Read::ProcessEnds, false},
     {Kind::UserIdle, "idle",
-     {{{Field::Minutes, MaxConditionMinutes, "min", "30", MinutesRefusal}}},
-     "idle:MINUTES, like idle:30m", "idle:30m", "no keyboard or mouse input for 30 minutes",
-     "the user is idle for", "when the user is idle for {1} min", Read::UserIdle, false},
+     {{{Field::Minutes, MaxConditionMinutes, HALVO_TRANSLATE_NOOP("Conditions", "min"), "30", MinutesRefusal}}},
+     HALVO_TRANSLATE_NOOP("Conditions", "idle:MINUTES, like idle:30m"), "idle:30m", HALVO_TRANSLATE_NOOP("Conditions", "no keyboard or mouse input for 30 minutes"),
+     HALVO_TRANSLATE_NOOP("Conditions", "the user is idle for"), HALVO_TRANSLATE_NOOP("Conditions", "when the user is idle for {1} min"), Read::UserIdle, false},
     {Kind::ProcessorBelow, "cpu",
-     {{{Field::Percent, 100, "%", "10", "the processor's percent must be 1% to 100%"}, QuietMinutes}},
-     "cpu:PERCENT%:MINUTES, like cpu:10%:5m", "cpu:10%:5m", "the processor below 10% for 5 minutes",
-     "the processor is below", "when the processor is below {1}% for {2} min", Read::ProcessorTimes, true},
+     {{{Field::Percent, 100, "%", "10", HALVO_TRANSLATE_NOOP("Conditions", "the processor's percent must be 1% to 100%")}, QuietMinutes}},
+     HALVO_TRANSLATE_NOOP("Conditions", "cpu:PERCENT%:MINUTES, like cpu:10%:5m"), "cpu:10%:5m", HALVO_TRANSLATE_NOOP("Conditions", "the processor below 10% for 5 minutes"),
+     HALVO_TRANSLATE_NOOP("Conditions", "the processor is below"), HALVO_TRANSLATE_NOOP("Conditions", "when the processor is below {1}% for {2} min"), Read::ProcessorTimes, true},
     {Kind::NetworkBelow, "net",
-     {{{Field::Rate, MaxKilobytesPerSecond, "KB/s", "50",
-        "the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M"}, QuietMinutes}},
-     "net:RATE:MINUTES, like net:50k:5m or net:2M:5m", "net:50k:5m, net:2M:5m",
-     "the network below 50 KB/s or 2 MB/s for 5 minutes",
-     "the network is below", "when the network is below {1} KB/s for {2} min", Read::NetworkBytes, true},
+     {{{Field::Rate, MaxKilobytesPerSecond, HALVO_TRANSLATE_NOOP("Conditions", "KB/s"), "50",
+        HALVO_TRANSLATE_NOOP("Conditions", "the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M")}, QuietMinutes}},
+     HALVO_TRANSLATE_NOOP("Conditions", "net:RATE:MINUTES, like net:50k:5m or net:2M:5m"), "net:50k:5m, net:2M:5m",
+     HALVO_TRANSLATE_NOOP("Conditions", "the network below 50 KB/s or 2 MB/s for 5 minutes"),
+     HALVO_TRANSLATE_NOOP("Conditions", "the network is below"), HALVO_TRANSLATE_NOOP("Conditions", "when the network is below {1} KB/s for {2} min"), Read::NetworkBytes, true},
     {Kind::BatteryBelow, "battery",
-     {{{Field::Percent, 99, "%", "15", "the battery's percent must be 1% to 99%"}}},
-     "battery:PERCENT%, like battery:15%", "battery:15%", "on battery, at 15% or less",
-     "the battery is below", "when the battery is below {1}%", Read::PowerSource, false},
+     {{{Field::Percent, 99, "%", "15", HALVO_TRANSLATE_NOOP("Conditions", "the battery's percent must be 1% to 99%")}}},
+     HALVO_TRANSLATE_NOOP("Conditions", "battery:PERCENT%, like battery:15%"), "battery:15%", HALVO_TRANSLATE_NOOP("Conditions", "on battery, at 15% or less"),
+     HALVO_TRANSLATE_NOOP("Conditions", "the battery is below"), HALVO_TRANSLATE_NOOP("Conditions", "when the battery is below {1}%"), Read::PowerSource, false},
 };
 // clang-format on
 
@@ -142,26 +146,26 @@ void setNumber(ConditionSpec& spec, Field kind, std::int64_t value) {
 bool readProgram(std::string_view name, const ConditionField& field, ConditionSpec& spec,
                  std::string& reason) {
     if (name.empty()) {
-        reason = field.refusal;
+        reason = Translate("Conditions", field.refusal);
         return false;
     }
     if (name.find_first_not_of("0123456789") == std::string_view::npos) {
         const std::string_view digits = name.substr(std::min(name.find_first_not_of('0'), name.size()));
         const auto id = digits.empty() ? std::optional<std::int64_t>(0) : number(digits);
         if (!id || *id < 1 || *id > 0xFFFFFFFFll) {
-            reason = "the process id must be 1 to 4294967295";
+            reason = Translate("Conditions", "the process id must be 1 to 4294967295");
             return false;
         }
         spec.processId = std::uint32_t(*id);
         return true;
     }
     if (name.find_first_of("/\\") != std::string_view::npos) {
-        reason = "the program's name goes without its folder";
+        reason = Translate("Conditions", "the program's name goes without its folder");
         return false;
     }
     for (unsigned char c : name)
         if (c < 0x20 || c == 0x7f) {
-            reason = "the program's name holds a control character";
+            reason = Translate("Conditions", "the program's name holds a control character");
             return false;
         }
     spec.program = std::string(name);
@@ -189,7 +193,7 @@ std::string shown(std::string_view text) {
 }
 
 std::optional<ConditionSpec> refused(std::string_view text, const std::string& reason, std::string& error) {
-    error = "bad condition '" + shown(text) + "': " + reason;
+    error = FillIn(Translate("Conditions", "bad condition '%1': %2"), {shown(text), reason});
     return std::nullopt;
 }
 
@@ -223,7 +227,8 @@ std::string ConditionHelpLines() {
         std::string forms = row.forms;
         forms.resize(std::max<std::size_t>(forms.size() + 1, wordsIndent.size() - indent.size()), ' ');
         text += indent + forms;
-        for (const char* c = row.help; *c; ++c)
+        const std::string help = Translate("Conditions", row.help);
+        for (const char* c = help.c_str(); *c; ++c)
             text += *c == '\n' ? "\n" + wordsIndent : std::string(1, *c);
         text += '\n';
     }
@@ -234,7 +239,8 @@ std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& 
     const std::vector<std::string_view> parts = fields(text);
     const ConditionRow* row = rowOfWord(parts[0]);
     if (!row) {
-        error = "unknown condition '" + shown(text) + "' (one of " + ConditionForms() + ")";
+        error = FillIn(Translate("Conditions", "unknown condition '%1' (one of %2)"),
+                       {shown(text), ConditionForms()});
         return std::nullopt;
     }
     ConditionSpec spec;
@@ -248,12 +254,14 @@ std::optional<ConditionSpec> ParseCondition(std::string_view text, std::string& 
                                                                : refused(text, reason, error);
     }
     if (parts.size() != 1 + row->fieldCount())
-        return refused(text, std::string("expected ") + row->shape, error);
+        return refused(text,
+                       FillIn(Translate("Conditions", "expected %1"), {Translate("Conditions", row->shape)}),
+                       error);
     for (std::size_t i = 0; i < row->fieldCount(); ++i) {
         const ConditionField& field = row->fields[i];
         const auto value = commandLineValue(field, parts[i + 1]);
         if (!value)
-            return refused(text, field.refusal, error);
+            return refused(text, Translate("Conditions", field.refusal), error);
         setNumber(spec, field.kind, *value);
     }
     return spec;
@@ -278,7 +286,7 @@ std::optional<ConditionSpec> ConditionFromFields(ConditionKind kind, std::span<c
         }
         const auto value = within(number(valueAt(i)), field.highest);
         if (!value)
-            return refused(text, field.refusal, error);
+            return refused(text, Translate("Conditions", field.refusal), error);
         setNumber(spec, field.kind, *value);
     }
     return spec;
@@ -304,7 +312,8 @@ std::string ConditionText(const ConditionSpec& spec) {
 std::string DescribeCondition(const ConditionSpec& spec) {
     const ConditionRow& row = RowOf(spec.kind);
     std::string text;
-    for (std::string_view rest = row.description; !rest.empty();) {
+    const std::string description = Translate("Conditions", row.description);
+    for (std::string_view rest = description; !rest.empty();) {
         const bool placeholder =
             rest.size() >= 3 && rest[0] == '{' && (rest[1] == '1' || rest[1] == '2') && rest[2] == '}';
         if (!placeholder) {
@@ -316,8 +325,9 @@ std::string DescribeCondition(const ConditionSpec& spec) {
         if (row.fields[field].kind != Field::Program)
             text += FieldValueText(spec, field);
         else
-            text += spec.program.empty() ? "the process " + std::to_string(spec.processId)
-                                         : "the program " + spec.program;
+            text += spec.program.empty()
+                        ? FillIn(Translate("Conditions", "the process %1"), {std::to_string(spec.processId)})
+                        : FillIn(Translate("Conditions", "the program %1"), {spec.program});
         rest.remove_prefix(3);
     }
     return text;
@@ -326,7 +336,8 @@ std::string DescribeCondition(const ConditionSpec& spec) {
 std::string DescribeConditions(const std::vector<ConditionSpec>& specs) {
     std::string text;
     for (const ConditionSpec& spec : specs)
-        text += (text.empty() ? "" : " and ") + DescribeCondition(spec);
+        text = text.empty() ? DescribeCondition(spec)
+                            : FillIn(Translate("Conditions", "%1 and %2"), {text, DescribeCondition(spec)});
     return text;
 }
 

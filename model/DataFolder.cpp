@@ -1,4 +1,5 @@
 #include "DataFolder.h"
+#include "platform/Translate.h"
 
 #include "Profile.h"
 #include "platform/Platform.h"
@@ -42,9 +43,10 @@ std::string StoredFilesNotice(bool scheduleStored) {
         const std::string told =
             platform().profiles().readKey(settings, NoticeSection, ReadOnlyFolderKey, 4095);
         if (programFolder != told) {
-            parts.push_back("The program folder " + programFolder +
-                            " cannot be written to, so the settings and the schedule are kept in " +
-                            DataFolder() + " instead.");
+            parts.push_back(
+                FillIn(Translate("Schedule", "The program folder %1 cannot be written to, so the settings "
+                                             "and the schedule are kept in %2 instead."),
+                       {programFolder, DataFolder()}));
             // Not written: said again at the next start, which is better than never.
             WriteProfileKey(settings, NoticeSection, ReadOnlyFolderKey, programFolder);
         }
@@ -52,16 +54,23 @@ std::string StoredFilesNotice(bool scheduleStored) {
     std::string data;
     std::string error;
     if (files.exists(settings) && !files.readWholeFile(settings, data, error))
-        parts.push_back("The settings file " + settings + " cannot be read: " + error +
-                        ". The settings start from their defaults.");
+        parts.push_back(FillIn(
+            Translate("Schedule",
+                      "The settings file %1 cannot be read: %2. The settings start from their defaults."),
+            {settings, error}));
     if (const std::string problem = files.writeProblem(settings); !problem.empty())
-        parts.push_back("The settings file " + settings + " cannot be written: " + problem +
-                        ". Changes to the settings will not be kept.");
+        parts.push_back(FillIn(
+            Translate(
+                "Schedule",
+                "The settings file %1 cannot be written: %2. Changes to the settings will not be kept."),
+            {settings, problem}));
     if (scheduleStored) {
         const std::string schedule = ScheduleFilePath();
         if (const std::string problem = files.writeProblem(schedule); !problem.empty())
-            parts.push_back("The schedule file " + schedule + " cannot be written: " + problem +
-                            ". Changes to the schedule will not be kept.");
+            parts.push_back(
+                FillIn(Translate("Schedule", "The schedule file %1 cannot be written: %2. Changes to the "
+                                             "schedule will not be kept."),
+                       {schedule, problem}));
     }
     std::string text;
     for (const auto& part : parts)

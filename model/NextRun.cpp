@@ -1,4 +1,5 @@
 #include "NextRun.h"
+#include "platform/Translate.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -136,16 +137,18 @@ std::string InText(long long seconds) {
     if (seconds < 0)
         seconds = 0;
     if (seconds < 60)
-        return "in " + std::to_string(seconds) + " s";
+        return FillIn(Translate("Agenda", "in %1 s"), {std::to_string(seconds)});
     const long long minutes = seconds / 60;
     if (minutes < 60)
-        return "in " + std::to_string(minutes) + " min";
+        return FillIn(Translate("Agenda", "in %1 min"), {std::to_string(minutes)});
     const long long hours = minutes / 60;
     if (hours < 24)
-        return "in " + std::to_string(hours) + " h" +
-               (minutes % 60 ? " " + std::to_string(minutes % 60) + " min" : "");
-    return "in " + std::to_string(hours / 24) + " d" +
-           (hours % 24 ? " " + std::to_string(hours % 24) + " h" : "");
+        return minutes % 60 ? FillIn(Translate("Agenda", "in %1 h %2 min"),
+                                     {std::to_string(hours), std::to_string(minutes % 60)})
+                            : FillIn(Translate("Agenda", "in %1 h"), {std::to_string(hours)});
+    return hours % 24 ? FillIn(Translate("Agenda", "in %1 d %2 h"),
+                               {std::to_string(hours / 24), std::to_string(hours % 24)})
+                      : FillIn(Translate("Agenda", "in %1 d"), {std::to_string(hours / 24)});
 }
 
 std::string DateTimeText(WallSeconds when) {
@@ -155,7 +158,7 @@ std::string DateTimeText(WallSeconds when) {
 }
 
 std::string WhenText(WallSeconds due, WallSeconds now) {
-    return "at " + AtText(due, now) + " (" + InText(SecondsBetween(now, due)) + ")";
+    return FillIn(Translate("Agenda", "at %1 (%2)"), {AtText(due, now), InText(SecondsBetween(now, due))});
 }
 
 std::string AtText(WallSeconds when, WallSeconds now) {
@@ -177,8 +180,8 @@ std::vector<std::string> TAheadWarnings::Check(const std::vector<UpcomingAction>
             state = known->second;
         if (!state.warned && left <= Lead) {
             state.warned = true;
-            texts.push_back(action.label + " at " + AtText(action.due, now) + ", in " +
-                            std::to_string(Lead / 60) + " minutes");
+            texts.push_back(FillIn(Translate("Agenda", "%1 at %2, in %3 minutes"),
+                                   {action.label, AtText(action.due, now), std::to_string(Lead / 60)}));
         }
         seen[action.key] = state;
     }

@@ -1,4 +1,5 @@
 #include "ProcessRoutines.h"
+#include "platform/Translate.h"
 
 #include "platform/UiServices.h"
 
@@ -35,7 +36,8 @@ void CloseAllPrograms() {
     const std::string notice = windows.listingNotice();
     if (!notice.empty()) {
         auto popup = ui().CreateNotificationPopup();
-        popup->SetMessageText("Close all programs could not see every window.\n" + notice);
+        popup->SetMessageText(
+            FillIn(Translate("Tasks", "Close all programs could not see every window.\n%1"), {notice}));
         popup->Show();
     }
 }

@@ -1,4 +1,5 @@
 #include "Schedule.h"
+#include "platform/Translate.h"
 
 #include "Profile.h"
 #include "ScheduleFile.h"
@@ -123,7 +124,8 @@ constexpr const char* CountSection = "schManager";
 constexpr const char* CountKey = "count";
 
 std::string itemsText(long long count) {
-    return std::to_string(count) + (count == 1 ? " item" : " items");
+    return FillIn(count == 1 ? Translate("Schedule", "%1 item") : Translate("Schedule", "%1 items"),
+                  {std::to_string(count)});
 }
 
 // What a kept copy holds, as the user is told: its whole items, and whether a damaged part follows.
@@ -131,7 +133,7 @@ std::string contentsOf(const std::string& path) {
     std::string data;
     std::string error;
     if (!platform().files().readWholeFile(path, data, error))
-        return "cannot be read (" + error + ")";
+        return FillIn(Translate("Schedule", "cannot be read (%1)"), {error});
     ScheduleReader reader(data);
     int items = 0;
     bool damaged = false;
@@ -143,7 +145,8 @@ std::string contentsOf(const std::string& path) {
         }
         ++items;
     }
-    return itemsText(items) + (damaged ? " and a part that cannot be read" : "");
+    return damaged ? FillIn(Translate("Schedule", "%1 and a part that cannot be read"), {itemsText(items)})
+                   : itemsText(items);
 }
 
 } // namespace
@@ -176,13 +179,14 @@ bool TScheduleManager::keepBackup(const std::string& path, const std::string& da
     }
     if (!platform().files().writeBackupFile(BackupPath(path, 0), data, path, error))
         return false;
-    std::string list = "Copies of the stored schedule, newest first:";
+    std::string list = Translate("Schedule", "Copies of the stored schedule, newest first:");
     for (int generation = 0; generation < BackupGenerations; ++generation) {
         const std::string copy = BackupPath(path, generation);
         if (!platform().files().exists(copy))
             continue;
-        list += "\n" + copy + ": " + contentsOf(copy) +
-                (generation == 0 ? ", the file as this run found it" : ", an earlier copy");
+        list += "\n" + FillIn(generation == 0 ? Translate("Schedule", "%1: %2, the file as this run found it")
+                                              : Translate("Schedule", "%1: %2, an earlier copy"),
+                              {copy, contentsOf(copy)});
     }
     addNotice(list);
     return true;
@@ -194,7 +198,7 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
     if (!platform().files().readWholeFile(path, data, error)) {
         // The file stays as it is; the next save of this path first tries again to keep a copy.
         m_unsavedBackupPath = path;
-        return "Cannot open file \"" + path + "\". " + error;
+        return FillIn(Translate("Schedule", "Cannot open file \"%1\". %2"), {path, error});
     }
     // Every whole record counts, whatever the settings file says: a count lost or left behind (a crash
     // between the two writes, an edited or replaced settings file) must not cost stored items.
@@ -217,9 +221,16 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
     const std::optional<long long> count =
         ParseProfileInteger(platform().profiles().readKey(SettingsPath, CountSection, CountKey, 2047));
     if (fault.empty() && count != loaded)
-        addNotice("The schedule file " + path + " holds " + itemsText(loaded) + ", but " + SettingsPath +
-                  (count ? " counted " + std::to_string(*count) : std::string(" held no count")) +
-                  ". All of them were loaded, and the count is set right when the schedule is next stored.");
+        addNotice(
+            count
+                ? FillIn(Translate("Schedule", "The schedule file %1 holds %2, but %3 counted %4. All of "
+                                               "them were loaded, and the count is set right when the "
+                                               "schedule is next stored."),
+                         {path, itemsText(loaded), SettingsPath, std::to_string(*count)})
+                : FillIn(Translate("Schedule", "The schedule file %1 holds %2, but %3 held no count. All of "
+                                               "them were loaded, and the count is set right when the "
+                                               "schedule is next stored."),
+                         {path, itemsText(loaded), SettingsPath}));
     if (fault.empty())
         return {};
     // The bytes after the fault may still hold items that the next save would drop: keep the whole file.
@@ -234,9 +245,10 @@ std::string TScheduleManager::LoadSchedule(const std::string& path) {
 std::string TScheduleManager::SaveSchedule(const std::string& path, const TScheduleItem* leaveOut) {
     const int storing = Count() - (IndexOf(leaveOut) >= 0 ? 1 : 0);
     if (path == m_loadedPath && storing < m_loadedCount - m_deletedCount)
-        return "Cannot create file \"" + path + "\". It would hold " + itemsText(storing) +
-               ", fewer than the " + std::to_string(m_loadedCount - m_deletedCount) +
-               " loaded and not deleted since; the stored file is left as it was.";
+        return FillIn(Translate("Schedule",
+                                "Cannot create file \"%1\". It would hold %2, fewer than the %3 loaded "
+                                "and not deleted since; the stored file is left as it was."),
+                      {path, itemsText(storing), std::to_string(m_loadedCount - m_deletedCount)});
     if (!m_unsavedBackupPath.empty() && m_unsavedBackupPath == path) {
         std::string old;
         std::string error;
@@ -246,16 +258,24 @@ std::string TScheduleManager::SaveSchedule(const std::string& path, const TSched
             m_unsavedBackupPath.clear();
         } else {
             // The items of the earlier file could not be kept anywhere: leave that file in place.
-            return "Cannot create file \"" + path + "\". The earlier file could not be kept as " +
-                   BackupPath(path, 0) + (error.empty() ? std::string() : ": " + error);
+            return error.empty()
+                       ? FillIn(
+                             Translate("Schedule",
+                                       "Cannot create file \"%1\". The earlier file could not be kept as %2"),
+                             {path, BackupPath(path, 0)})
+                       : FillIn(
+                             Translate(
+                                 "Schedule",
+                                 "Cannot create file \"%1\". The earlier file could not be kept as %2: %3"),
+                             {path, BackupPath(path, 0), error});
         }
     }
     const std::string data = WriteScheduleFile(*this, leaveOut);
     std::string error;
     if (!platform().files().writeWholeFile(path, data, error))
-        return "Cannot create file \"" + path + "\". " + error;
+        return FillIn(Translate("Schedule", "Cannot create file \"%1\". %2"), {path, error});
     if (!WriteProfileKey(SettingsPath, CountSection, CountKey, std::to_string(storing)))
-        return "Unable to write to " + SettingsPath;
+        return FillIn(Translate("Schedule", "Unable to write to %1"), {SettingsPath});
     return {};
 }
 

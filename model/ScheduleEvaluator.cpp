@@ -69,7 +69,7 @@ void ScheduleEvaluator::fire(TScheduleItem& item, const LocalTime& clock) {
     }
     ++m_impl->openReminders;
     TScheduleItem* fired = &item;
-    m_hooks.openReminder(item.Task->Name, late ? DueLineText(due) : std::string(),
+    m_hooks.openReminder(ShownTaskName(*item.Task), late ? DueLineText(due) : std::string(),
                          [this, alive, fired](ReminderAnswer answer) {
                              if (!*alive)
                                  return;

@@ -1,4 +1,5 @@
 #include "ScheduleItemDraft.h"
+#include "platform/Translate.h"
 
 namespace halvo {
 
@@ -9,14 +10,14 @@ bool TakesTextParameter(const TaskKind& kind) {
 std::string ScheduleItemDraft::Fault(Step step) const {
     switch (step) {
     case Step::Name:
-        return Name.empty() ? "Schedule item name is null" : "";
+        return Name.empty() ? Translate("halvo::TFormSchWizard", "Schedule item name is null") : "";
     case Step::Task:
         if (!Kind)
-            return "select a task";
+            return Translate("halvo::TFormSchWizard", "select a task");
         if (TakesTextParameter(*Kind) && ParameterText.empty())
-            return "please  select the parameter of the task";
+            return Translate("halvo::TFormSchWizard", "please  select the parameter of the task");
         if (Kind->Parameters == TaskParameterKind::MessageLines && MessageLines.empty())
-            return "please inpute the content of message";
+            return Translate("halvo::TFormSchWizard", "please inpute the content of message");
         return "";
     case Step::Time:
         return "";

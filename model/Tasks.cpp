@@ -2,6 +2,7 @@
 
 #include "ProcessRoutines.h"
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 
@@ -15,9 +16,9 @@ std::function<void()> beforeSuspend;
 // and, where it gave one, why: a shutdown that silently did not happen leaves the computer running all
 // night.
 void reportRefusal(std::int32_t code, const std::string& reason) {
-    std::string text = std::string(KindOfCode(code)->ActionText) + " failed";
-    if (!reason.empty())
-        text += ": " + reason;
+    const std::string action = Translate("Tasks", KindOfCode(code)->ActionText);
+    const std::string text = reason.empty() ? FillIn(Translate("Tasks", "%1 failed"), {action})
+                                            : FillIn(Translate("Tasks", "%1 failed: %2"), {action, reason});
     // The popup finishes showing by itself after this one goes.
     auto popup = ui().CreateNotificationPopup();
     popup->SetMessageText(text);
@@ -32,7 +33,7 @@ void checkAnswer(std::int32_t code, bool accepted) {
 void suspend(std::int32_t code, bool hibernate) {
     SessionPower& session = platform().session();
     if (!session.isOffered(hibernate ? SessionAction::Hibernate : SessionAction::Sleep)) {
-        reportRefusal(code, "not available on this computer");
+        reportRefusal(code, Translate("Tasks", "not available on this computer"));
         return;
     }
     if (beforeSuspend)
@@ -198,22 +199,23 @@ template <class Kind> std::unique_ptr<TTask> create() {
 using P = TaskParameterKind;
 constexpr int No = NotListed;
 
+// The texts a user reads are translated where they are shown, in the context "Tasks".
 // clang-format off
 const TaskKind Catalogue[] = {
 //   code name                     list text                 gen wiz parameters       tray tray name             tray caption              refused action            command        warn   factory
-    {1,  "shutdown the computer",  "Shutdown the Computer",  0,  0,  P::None,         0,  "Shutdown1",           "Shut down the system",   "Shut down the computer", "shutdown",    true,  &create<TShutDownTask>},
-    {2,  "turn off the computer",  "Trun off the computer",  1,  1,  P::None,         1,  "N1",                  "Power off the computer", "Power off the computer", "poweroff",    true,  &create<TTurnOffTask>},
-    {3,  "close the program",      "Close program",          No, 7,  P::Window,       No, nullptr,               nullptr,                  "Close the program",      nullptr,       false, &create<TCloseProgramTask>},
-    {4,  "start the screensaver",  "Start the screensaver",  5,  5,  P::None,         No, nullptr,               nullptr,                  "Start the screensaver",  "screensaver", false, &create<TScreenSaverTask>},
-    {5,  "log off  user",          "Logoff user...",         3,  3,  P::None,         2,  "Logoff1",             "Log off ...",            "Log off",                "logoff",      true,  &create<TLogOffTask>},
-    {6,  "disconnect the network", "",                       No, No, P::None,         No, nullptr,               nullptr,                  "Disconnect the network", nullptr,       false, &create<TDisconnectNetTask>},
-    {7,  "close all the program",  "Close all the program",  No, 6,  P::None,         No, nullptr,               nullptr,                  "Close all programs",     "closeall",    true,  &create<TCloseAllProgramTask>},
-    {8,  "execute the program",    "Execute",                No, 8,  P::CommandLine,  No, nullptr,               nullptr,                  "Run a command line",     nullptr,       false, &create<TExecuteTask>},
-    {9,  "restart the computer",   "Restart the computer",   2,  2,  P::None,         3,  "Restartthecomputer1", "Restart the computer",   "Restart the computer",   "restart",     true,  &create<TRestartTask>},
-    {10, "alarm message",          "Message",                No, 9,  P::MessageLines, No, nullptr,               nullptr,                  "Show the message",       nullptr,       false, &create<TMessageTask>},
-    {11, "lock the workstation",   "Lock the workstation",   4,  4,  P::None,         4,  "Lockthecomputer1",    "Lock the computer",      "Lock the computer",      "lock",        false, &create<TLockWorkStationTask>},
-    {12, "sleep the computer",     "Sleep the computer",     6,  10, P::None,         5,  "Sleep1",              "Sleep",                  "Sleep the computer",     "sleep",       true,  &create<TSleepTask>},
-    {13, "hibernate the computer", "Hibernate the computer", 7,  11, P::None,         6,  "Hibernate1",          "Hibernate",              "Hibernate the computer", "hibernate",   true,  &create<THibernateTask>},
+    {1,  HALVO_TRANSLATE_NOOP("Tasks", "shutdown the computer"),  HALVO_TRANSLATE_NOOP("Tasks", "Shutdown the Computer"),  0,  0,  P::None,         0,  "Shutdown1",           HALVO_TRANSLATE_NOOP("Tasks", "Shut down the system"),   HALVO_TRANSLATE_NOOP("Tasks", "Shut down the computer"), "shutdown",    true,  &create<TShutDownTask>},
+    {2,  HALVO_TRANSLATE_NOOP("Tasks", "turn off the computer"),  HALVO_TRANSLATE_NOOP("Tasks", "Trun off the computer"),  1,  1,  P::None,         1,  "N1",                  HALVO_TRANSLATE_NOOP("Tasks", "Power off the computer"), HALVO_TRANSLATE_NOOP("Tasks", "Power off the computer"), "poweroff",    true,  &create<TTurnOffTask>},
+    {3,  HALVO_TRANSLATE_NOOP("Tasks", "close the program"),      HALVO_TRANSLATE_NOOP("Tasks", "Close program"),          No, 7,  P::Window,       No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Close the program"),      nullptr,       false, &create<TCloseProgramTask>},
+    {4,  HALVO_TRANSLATE_NOOP("Tasks", "start the screensaver"),  HALVO_TRANSLATE_NOOP("Tasks", "Start the screensaver"),  5,  5,  P::None,         No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Start the screensaver"),  "screensaver", false, &create<TScreenSaverTask>},
+    {5,  HALVO_TRANSLATE_NOOP("Tasks", "log off  user"),          HALVO_TRANSLATE_NOOP("Tasks", "Logoff user..."),         3,  3,  P::None,         2,  "Logoff1",             HALVO_TRANSLATE_NOOP("Tasks", "Log off ..."),            HALVO_TRANSLATE_NOOP("Tasks", "Log off"),                "logoff",      true,  &create<TLogOffTask>},
+    {6,  HALVO_TRANSLATE_NOOP("Tasks", "disconnect the network"), "",                       No, No, P::None,         No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Disconnect the network"), nullptr,       false, &create<TDisconnectNetTask>},
+    {7,  HALVO_TRANSLATE_NOOP("Tasks", "close all the program"),  HALVO_TRANSLATE_NOOP("Tasks", "Close all the program"),  No, 6,  P::None,         No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Close all programs"),     "closeall",    true,  &create<TCloseAllProgramTask>},
+    {8,  HALVO_TRANSLATE_NOOP("Tasks", "execute the program"),    HALVO_TRANSLATE_NOOP("Tasks", "Execute"),                No, 8,  P::CommandLine,  No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Run a command line"),     nullptr,       false, &create<TExecuteTask>},
+    {9,  HALVO_TRANSLATE_NOOP("Tasks", "restart the computer"),   HALVO_TRANSLATE_NOOP("Tasks", "Restart the computer"),   2,  2,  P::None,         3,  "Restartthecomputer1", HALVO_TRANSLATE_NOOP("Tasks", "Restart the computer"),   HALVO_TRANSLATE_NOOP("Tasks", "Restart the computer"),   "restart",     true,  &create<TRestartTask>},
+    {10, HALVO_TRANSLATE_NOOP("Tasks", "alarm message"),          HALVO_TRANSLATE_NOOP("Tasks", "Message"),                No, 9,  P::MessageLines, No, nullptr,               nullptr,                  HALVO_TRANSLATE_NOOP("Tasks", "Show the message"),       nullptr,       false, &create<TMessageTask>},
+    {11, HALVO_TRANSLATE_NOOP("Tasks", "lock the workstation"),   HALVO_TRANSLATE_NOOP("Tasks", "Lock the workstation"),   4,  4,  P::None,         4,  "Lockthecomputer1",    HALVO_TRANSLATE_NOOP("Tasks", "Lock the computer"),      HALVO_TRANSLATE_NOOP("Tasks", "Lock the computer"),      "lock",        false, &create<TLockWorkStationTask>},
+    {12, HALVO_TRANSLATE_NOOP("Tasks", "sleep the computer"),     HALVO_TRANSLATE_NOOP("Tasks", "Sleep the computer"),     6,  10, P::None,         5,  "Sleep1",              HALVO_TRANSLATE_NOOP("Tasks", "Sleep"),                  HALVO_TRANSLATE_NOOP("Tasks", "Sleep the computer"),     "sleep",       true,  &create<TSleepTask>},
+    {13, HALVO_TRANSLATE_NOOP("Tasks", "hibernate the computer"), HALVO_TRANSLATE_NOOP("Tasks", "Hibernate the computer"), 7,  11, P::None,         6,  "Hibernate1",          HALVO_TRANSLATE_NOOP("Tasks", "Hibernate"),              HALVO_TRANSLATE_NOOP("Tasks", "Hibernate the computer"), "hibernate",   true,  &create<THibernateTask>},
 };
 // clang-format on
 
@@ -260,6 +262,10 @@ std::vector<const TaskKind*> TrayKinds() {
 }
 
 TTask::TTask(std::int32_t code) : Name(KindOfCode(code)->Name), Code(code) {}
+
+std::string ShownTaskName(const TTask& task) {
+    return Translate("Tasks", task.Name.c_str());
+}
 
 TaskParameterValues TCloseProgramTask::Parameters() const {
     TaskParameterValues values;

@@ -164,6 +164,9 @@ struct TaskKind {
 std::span<const TaskKind> TaskCatalogue();
 // The kind with that code, or none.
 const TaskKind* KindOfCode(int code);
+// The task's name as the user reads it: in the reminder, the tray's tooltip and --status (the name itself
+// is the same in every language).
+std::string ShownTaskName(const TTask& task);
 // The kind the command line names with word (exact, lower case), or none.
 const TaskKind* KindOfCommandName(std::string_view word);
 // The kinds a list or menu offers, in the order it shows them.

@@ -61,10 +61,10 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
       Button1(new QPushButton(this)), Button2(new QPushButton(this)), Button3(new QPushButton(this)),
       Timer1(new QTimer(this)) {
     setObjectName("FormExecuteTip");
-    setWindowTitle("Halvo Shutdown");
+    setWindowTitle(tr("Halvo Shutdown"));
 
     Label1->setObjectName("Label1");
-    Label1->setText("the shutdown to will make your computer to do this action \nafter 1 minute :");
+    Label1->setText(tr("the shutdown to will make your computer to do this action \nafter 1 minute :"));
     Label2->setObjectName("Label2");
     Label2->setText("      ");
     QFont nameFont = Label2->font();
@@ -73,11 +73,11 @@ TFormExecuteTip::TFormExecuteTip(QWidget* parent)
     Label3->setObjectName("Label3");
     Label3->hide();
     Button1->setObjectName("Button1");
-    Button1->setText("Cancel");
+    Button1->setText(tr("Cancel"));
     Button2->setObjectName("Button2");
-    Button2->setText("Execute It!");
+    Button2->setText(tr("Execute It!"));
     Button3->setObjectName("Button3");
-    Button3->setText(QString("Postpone %1 min").arg(TAgenda::PostponeSeconds / 60));
+    Button3->setText(tr("Postpone %1 min").arg(TAgenda::PostponeSeconds / 60));
     // Enter must not run a shutdown by accident; the user presses a button on purpose.
     Button1->setAutoDefault(false);
     Button2->setAutoDefault(false);
@@ -129,7 +129,7 @@ void TFormExecuteTip::Button3Click() {
 }
 
 void TFormExecuteTip::Timer1Timer() {
-    Button1->setText("Cancel(" + QString::number(Remaining) + ")");
+    Button1->setText(tr("Cancel(%1)").arg(Remaining));
     if (Remaining == 0)
         done(Run);
     --Remaining;

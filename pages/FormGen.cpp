@@ -5,6 +5,7 @@
 #include "model/ConditionWatch.h"
 #include "model/Tasks.h"
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 #include "toolkit/RadioSelection.h"
@@ -40,7 +41,7 @@ QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     list->setEditable(false);
     // Each item carries its task code; the empty item carries none.
     for (const TaskKind* kind : GeneralListKinds())
-        list->addItem(kind->ListText, kind->Code);
+        list->addItem(QString::fromStdString(Translate("Tasks", kind->ListText)), kind->Code);
     if (withEmptyItem)
         list->addItem(QString());
     list->setCurrentIndex(-1);
@@ -59,55 +60,56 @@ QLineEdit* makeEdit(QWidget* parent, const char* name, const char* text) {
 TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_planner(planner) {
     setObjectName("FormGen");
 
-    GroupBox1 = new QGroupBox("Do It Now!", this);
+    GroupBox1 = new QGroupBox(tr("Do It Now!"), this);
     GroupBox1->setObjectName("GroupBox1");
     ComboBox1 = makeList(GroupBox1, "ComboBox1", true);
-    SpeedButton1 = makeBoldFlatButton(GroupBox1, "SpeedButton1", "Do It Now");
+    SpeedButton1 = makeBoldFlatButton(GroupBox1, "SpeedButton1", tr("Do It Now"));
     auto* now = new QHBoxLayout(GroupBox1);
     m_nowMargins = now->contentsMargins();
     now->addWidget(ComboBox1, 1);
     now->addSpacing(12);
     now->addWidget(SpeedButton1);
 
-    GroupBox2 = new QGroupBox("Do It at specific time", this);
+    GroupBox2 = new QGroupBox(tr("Do It at specific time"), this);
     GroupBox2->setObjectName("GroupBox2");
     ComboBox2 = makeList(GroupBox2, "ComboBox2", false);
 
-    GroupBox4 = new QGroupBox("At", GroupBox2);
+    GroupBox4 = new QGroupBox(tr("At"), GroupBox2);
     GroupBox4->setObjectName("GroupBox4");
-    RadioButton1 = new QRadioButton("None", GroupBox4);
+    RadioButton1 = new QRadioButton(tr("None"), GroupBox4);
     RadioButton1->setObjectName("RadioButton1");
-    RadioButton2 = new QRadioButton("After", GroupBox4);
+    RadioButton2 = new QRadioButton(tr("After"), GroupBox4);
     RadioButton2->setObjectName("RadioButton2");
-    RadioButton3 = new QRadioButton("At", GroupBox4);
+    RadioButton3 = new QRadioButton(tr("At"), GroupBox4);
     RadioButton3->setObjectName("RadioButton3");
-    RadioButton4 = new QRadioButton("When", GroupBox4);
+    RadioButton4 = new QRadioButton(tr("When"), GroupBox4);
     RadioButton4->setObjectName("RadioButton4");
     ComboBox3 = new QComboBox(GroupBox4);
     ComboBox3->setObjectName("ComboBox3");
     for (const ConditionKind kind : ConditionKinds())
-        ComboBox3->addItem(ConditionChoiceText(kind), int(kind));
+        ComboBox3->addItem(QString::fromStdString(Translate("Conditions", ConditionChoiceText(kind))),
+                           int(kind));
     ComboBox3->setCurrentIndex(-1);
     Edit7 = new QLineEdit(GroupBox4);
     Edit7->setObjectName("Edit7");
     Edit7->setFixedWidth(44);
     Label7 = new QLabel(GroupBox4);
     Label7->setObjectName("Label7");
-    Label8 = new QLabel("for", GroupBox4);
+    Label8 = new QLabel(tr("for"), GroupBox4);
     Label8->setObjectName("Label8");
     Edit8 = new QLineEdit(GroupBox4);
     Edit8->setObjectName("Edit8");
     Edit8->setFixedWidth(28);
-    Label9 = new QLabel("min", GroupBox4);
+    Label9 = new QLabel(tr("min"), GroupBox4);
     Label9->setObjectName("Label9");
     SpeedButton4 = new QToolButton(GroupBox4);
     SpeedButton4->setObjectName("SpeedButton4");
     SpeedButton4->setText("...");
-    SpeedButton4->setToolTip("Choose a program by one of its windows");
+    SpeedButton4->setToolTip(tr("Choose a program by one of its windows"));
     AddCondition = new QToolButton(GroupBox4);
     AddCondition->setObjectName("AddCondition");
     AddCondition->setText("+");
-    AddCondition->setToolTip("Add a condition that must hold as well");
+    AddCondition->setToolTip(tr("Add a condition that must hold as well"));
 
     Edit1 = makeEdit(GroupBox4, "Edit1", "0");
     Edit2 = makeEdit(GroupBox4, "Edit2", "0");
@@ -125,7 +127,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     UpDown* upDowns[] = {UpDown1, UpDown2, UpDown3, UpDown4, UpDown5, UpDown6};
     for (int i = 0; i < 6; ++i)
         upDowns[i]->setObjectName(upDownNames[i]);
-    SpeedButton2 = makeBoldFlatButton(GroupBox4, "SpeedButton2", "AM");
+    SpeedButton2 = makeBoldFlatButton(GroupBox4, "SpeedButton2", tr("AM"));
     SpeedButton2->setAutoRaise(false);
     SpeedButton2->setFixedWidth(40);
 
@@ -137,7 +139,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     grid->addWidget(RadioButton3, 2, 0);
     grid->addWidget(RadioButton4, 3, 0);
     grid->setVerticalSpacing(2);
-    auto addField = [grid](int row, int column, QLineEdit* edit, UpDown* upDown, const char* caption) {
+    auto addField = [grid](int row, int column, QLineEdit* edit, UpDown* upDown, const QString& caption) {
         auto* field = new QHBoxLayout;
         field->setSpacing(0);
         field->addWidget(edit);
@@ -148,12 +150,12 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
         grid->addLayout(field, row, column);
     };
     grid->addWidget(SpeedButton2, 2, 1);
-    addField(1, 2, Edit1, UpDown1, "Hour");
-    addField(1, 3, Edit2, UpDown2, "Min");
-    addField(1, 4, Edit3, UpDown3, "Sec");
-    addField(2, 2, Edit4, UpDown4, "Hour");
-    addField(2, 3, Edit5, UpDown5, "Min");
-    addField(2, 4, Edit6, UpDown6, "Sec");
+    addField(1, 2, Edit1, UpDown1, tr("Hour"));
+    addField(1, 3, Edit2, UpDown2, tr("Min"));
+    addField(1, 4, Edit3, UpDown3, tr("Sec"));
+    addField(2, 2, Edit4, UpDown4, tr("Hour"));
+    addField(2, 3, Edit5, UpDown5, tr("Min"));
+    addField(2, 4, Edit6, UpDown6, tr("Sec"));
     // The condition's row: the choice over the first two columns, then its value and its minutes.
     grid->addWidget(ComboBox3, 3, 1, 1, 2);
     auto* value = new QHBoxLayout;
@@ -171,7 +173,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     grid->setColumnStretch(2, 1);
     grid->setColumnMinimumWidth(1, 44);
 
-    SpeedButton3 = makeBoldFlatButton(GroupBox2, "SpeedButton3", "Set");
+    SpeedButton3 = makeBoldFlatButton(GroupBox2, "SpeedButton3", tr("Set"));
     SpeedButton3->setMinimumWidth(90);
     // Four ways to time the action in the page's height: the rows keep close together.
     grid->setContentsMargins(8, 2, 8, 2);
@@ -376,10 +378,10 @@ void TFormGen::conditionChosen(ConditionRowControls& row) {
     const bool program = kind.fields[0].kind == ConditionFieldKind::Program;
     row.value->setText(kind.fields[0].pageDefault);
     row.value->setFixedWidth(program ? 100 : 44);
-    row.unit->setText(kind.fields[0].unit);
+    row.unit->setText(QString::fromStdString(Translate("Conditions", kind.fields[0].unit)));
     row.minutes->setText(kind.fields[1].pageDefault);
     if (kind.fieldCount() == 2)
-        row.minutesUnit->setText(kind.fields[1].unit);
+        row.minutesUnit->setText(QString::fromStdString(Translate("Conditions", kind.fields[1].unit)));
     for (QWidget* field : {static_cast<QWidget*>(row.forLabel), static_cast<QWidget*>(row.minutes),
                            static_cast<QWidget*>(row.minutesUnit)})
         field->setVisible(kind.fieldCount() == 2);
@@ -448,7 +450,7 @@ void TFormGen::addConditionRow() {
         widget->setObjectName(name + number);
         return widget;
     };
-    row->joiner = new QLabel("and", GroupBox4);
+    row->joiner = new QLabel(tr("and"), GroupBox4);
     row->joiner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     named(row->joiner, "ConditionAnd");
     row->choice = new QComboBox(GroupBox4);
@@ -463,17 +465,17 @@ void TFormGen::addConditionRow() {
     row->picker->setToolTip(SpeedButton4->toolTip());
     row->unit = new QLabel(row->line);
     named(row->unit, "ConditionUnit");
-    row->forLabel = new QLabel("for", row->line);
+    row->forLabel = new QLabel(tr("for"), row->line);
     named(row->forLabel, "ConditionFor");
     row->minutes = new QLineEdit(row->line);
     named(row->minutes, "ConditionMinutes");
     row->minutes->setFixedWidth(28);
-    row->minutesUnit = new QLabel("min", row->line);
+    row->minutesUnit = new QLabel(tr("min"), row->line);
     named(row->minutesUnit, "ConditionMinutesUnit");
     row->remove = new QToolButton(row->line);
     named(row->remove, "RemoveCondition");
     row->remove->setText(QString::fromUtf8("\u00d7"));
-    row->remove->setToolTip("Remove this condition");
+    row->remove->setToolTip(tr("Remove this condition"));
     row->reading = new QLabel(GroupBox2);
     named(row->reading, "ConditionReading");
     row->reading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -512,7 +514,8 @@ void TFormGen::addConditionRow() {
                 return RemoveConditionClick(i);
     });
     for (const ConditionKind kind : ConditionKinds())
-        row->choice->addItem(ConditionChoiceText(kind), int(kind));
+        row->choice->addItem(QString::fromStdString(Translate("Conditions", ConditionChoiceText(kind))),
+                             int(kind));
     row->choice->setCurrentIndex(-1);
     m_rows.push_back(std::move(row));
 }
@@ -607,7 +610,8 @@ void TFormGen::probeCondition(ConditionRowControls& row) {
             if (probed->probe.get() != watch)
                 return;
             // The system's reason alone: the probe's own limits are none of the user's concern.
-            const std::string limits = "cannot tell " + DescribeCondition(spec) + ": ";
+            const std::string limits = FillIn(Translate("Conditions", "cannot tell %1: %2"),
+                                              {DescribeCondition(spec), std::string_view()});
             probed->probeFailure = failure.rfind(limits, 0) == 0 ? failure.substr(limits.size()) : failure;
             if (failure.empty() && !m_probeTimer->isActive())
                 m_probeTimer->start();
@@ -626,9 +630,9 @@ void TFormGen::showReading() {
         if (conditional) {
             // More armed than rows never happens; were it to, the last row would show the rest as well.
             for (std::size_t r = i; r < readings.size() && (r == i || i + 1 == m_rows.size()); ++r)
-                text += (r == i ? "" : "; ") + readings[r];
+                text = r == i ? readings[r] : FillIn(Translate("Conditions", "%1; %2"), {text, readings[r]});
         } else if (!row.probeFailure.empty()) {
-            text = "not offered: " + row.probeFailure;
+            text = tr("not offered: %1").arg(QString::fromStdString(row.probeFailure)).toStdString();
         } else if (row.probe) {
             text = row.probe->LiveReading();
         }
@@ -647,7 +651,7 @@ void TFormGen::SpeedButton1Click() {
 }
 
 void TFormGen::SpeedButton2Click() {
-    SpeedButton2->setText(SpeedButton2->text() == "AM" ? "PM" : "AM");
+    SpeedButton2->setText(SpeedButton2->text() == tr("AM") ? tr("PM") : tr("AM"));
 }
 
 std::optional<std::int32_t> TFormGen::readInteger(QLineEdit* edit) {
@@ -656,7 +660,7 @@ std::optional<std::int32_t> TFormGen::readInteger(QLineEdit* edit) {
     const QString text = edit->text();
     const int value = wholeNumber.match(text).hasMatch() ? text.trimmed().toInt(&ok) : 0;
     if (!ok) {
-        dialogs().Error("'" + text + "' is not a valid integer value");
+        dialogs().Error(tr("'%1' is not a valid integer value").arg(text));
         return std::nullopt;
     }
     return value;
@@ -688,15 +692,15 @@ void TFormGen::SpeedButton3Click() {
         // wrap: neither may be confirmed as set.
         const long long total = h * 3600LL + m * 60LL + s;
         if (total < 0) {
-            dialogs().Error("The delay must not be negative");
+            dialogs().Error(tr("The delay must not be negative"));
             return;
         }
         if (total > std::numeric_limits<std::int32_t>::max()) {
-            dialogs().Error("The delay is too long");
+            dialogs().Error(tr("The delay is too long"));
             return;
         }
         m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), std::int32_t(total));
-        dialogs().Message("set successfully");
+        dialogs().Message(tr("set successfully"));
     } else if (RadioButton3->isChecked()) {
         // All three fields are read before any is stored, so a typing error cannot leave an armed action
         // with a new hour and its old minute.
@@ -704,13 +708,13 @@ void TFormGen::SpeedButton3Click() {
         if (!fields)
             return;
         const auto [h, m, s] = *fields;
-        const std::int32_t hour = HourOf12HourClock(h, SpeedButton2->text() == "PM");
+        const std::int32_t hour = HourOf12HourClock(h, SpeedButton2->text() == tr("PM"));
         if (hour < 0 || hour > 23 || m < 0 || m > 59 || s < 0 || s > 59) {
-            dialogs().Error("The time of day must lie between 12:00:00 AM and 11:59:59 PM");
+            dialogs().Error(tr("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
             return;
         }
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
-        dialogs().Message("set successfully");
+        dialogs().Message(tr("set successfully"));
     } else if (RadioButton4->isChecked()) {
         auto conditions = readConditions();
         if (!conditions)
@@ -722,7 +726,7 @@ void TFormGen::SpeedButton3Click() {
                               if (!page)
                                   return;
                               if (failure.empty())
-                                  dialogs().Message("set successfully");
+                                  dialogs().Message(tr("set successfully"));
                               else
                                   dialogs().Error(QString::fromStdString(failure));
                           });
@@ -782,7 +786,7 @@ void TFormGen::ShowArmed() {
         Edit4->setText(QString::number(timing.hour % 12 == 0 ? 12 : timing.hour % 12));
         Edit5->setText(QString::number(timing.minute));
         Edit6->setText(QString::number(timing.second));
-        SpeedButton2->setText(timing.hour >= 12 ? "PM" : "AM");
+        SpeedButton2->setText(timing.hour >= 12 ? tr("PM") : tr("AM"));
     }
 }
 

@@ -18,22 +18,22 @@ namespace halvo {
 
 TFormProcessList::TFormProcessList(QWidget* parent) : QDialog(parent) {
     setObjectName("FormProcessList");
-    setWindowTitle("select the program");
+    setWindowTitle(tr("select the program"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
     ListView1 = new QTreeWidget(this);
     ListView1->setObjectName("ListView1");
-    SetUpReportList(*ListView1, {"window", "processId"}, {150, 100});
+    SetUpReportList(*ListView1, {tr("window"), tr("processId")}, {150, 100});
 
     Label_Notice = new QLabel(this);
     Label_Notice->setObjectName("Label_Notice");
     Label_Notice->setWordWrap(true);
     Label_Notice->hide();
 
-    SpeedButton1 = makeFlatButton(this, "SpeedButton1", "OK");
+    SpeedButton1 = makeFlatButton(this, "SpeedButton1", tr("OK"));
     SpeedButton1->setFixedSize(75, 25);
-    SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Cancel");
+    SpeedButton2 = makeFlatButton(this, "SpeedButton2", tr("Cancel"));
     SpeedButton2->setFixedSize(75, 25);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
@@ -80,7 +80,7 @@ void TFormProcessList::FillWindowList() {
 void TFormProcessList::SpeedButton1Click() {
     const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
     if (selected.isEmpty()) {
-        dialogs().Message("please select item first");
+        dialogs().Message(tr("please select item first"));
         return;
     }
     SelectedProcessId = selected.first()->text(1).toUInt();

@@ -41,13 +41,14 @@ TFormSch::TFormSch(ScheduleStore& schedule, QWidget* parent)
 
     AdvListView1 = new QTreeWidget(this);
     AdvListView1->setObjectName("AdvListView1");
-    SetUpReportList(*AdvListView1, {"schedule name", "Task", "Time", "Next run"}, {90, 146, 170, 150});
+    SetUpReportList(*AdvListView1, {tr("schedule name"), tr("Task"), tr("Time"), tr("Next run")},
+                    {90, 146, 170, 150});
     AdvListView1->header()->setMinimumSectionSize(16);
     AdvListView1->viewport()->installEventFilter(this);
 
-    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "add");
-    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "modify");
-    SpeedButton3 = makeBoldFlatButton(this, "SpeedButton3", "delete");
+    SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("add"));
+    SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", tr("modify"));
+    SpeedButton3 = makeBoldFlatButton(this, "SpeedButton3", tr("delete"));
     for (QToolButton* button : {SpeedButton1, SpeedButton2, SpeedButton3}) {
         button->setMinimumWidth(60);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -145,7 +146,7 @@ void TFormSch::StartTimer1() {
 
 void TFormSch::WriteRow(QTreeWidgetItem& row, const TScheduleItem& item) {
     row.setText(0, QString::fromStdString(item.ItemName));
-    row.setText(1, item.Task ? QString::fromStdString(item.Task->Name) : QString());
+    row.setText(1, item.Task ? QString::fromStdString(ShownTaskName(*item.Task)) : QString());
     row.setText(2, QString::fromStdString(item.TimeRule.DisplayText));
     row.setText(3, NextRunText(item));
 }
@@ -203,7 +204,7 @@ void TFormSch::SpeedButton1Click() {
 void TFormSch::SpeedButton2Click() {
     const int row = selectedRow();
     if (row < 0) {
-        dialogs().Message("please select item");
+        dialogs().Message(tr("please select item"));
         return;
     }
     // The wizard edits a copy that no tick sees; the item itself keeps firing as it was until OK.
@@ -230,10 +231,10 @@ void TFormSch::SpeedButton2Click() {
 void TFormSch::SpeedButton3Click() {
     const int row = selectedRow();
     if (row < 0) {
-        dialogs().Message("please select a item");
+        dialogs().Message(tr("please select a item"));
         return;
     }
-    if (dialogs().Question("do you want to delete it?", "information") != 1)
+    if (dialogs().Question(tr("do you want to delete it?"), tr("information")) != 1)
         return;
     m_manager.Delete(row);
     delete AdvListView1->takeTopLevelItem(row);

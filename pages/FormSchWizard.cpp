@@ -3,6 +3,7 @@
 #include "FormProcessList.h"
 
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 #include "toolkit/RadioSelection.h"
@@ -28,7 +29,8 @@ namespace halvo {
 
 namespace {
 
-const char* const ModifyWithoutItem = "modify the scheduleItem,but _ScheduleItem=nil";
+const char* const ModifyWithoutItem =
+    QT_TRANSLATE_NOOP("halvo::TFormSchWizard", "modify the scheduleItem,but _ScheduleItem=nil");
 
 // The wizard's fixed layout: the pages above a row of three buttons at the right.
 constexpr QSize WizardSize(400, 300);
@@ -38,7 +40,7 @@ constexpr int FirstButtonX = 115;
 constexpr int ButtonsY = 262;
 constexpr int ButtonGap = 5;
 
-QRadioButton* makeRadioButton(QWidget* parent, const char* name, const char* caption) {
+QRadioButton* makeRadioButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     return button;
@@ -95,7 +97,7 @@ QString CommandLineForPath(const QString& path) {
 
 TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
     setObjectName("FormSchWizard");
-    setWindowTitle("Wizard");
+    setWindowTitle(tr("Wizard"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(WizardSize);
@@ -115,7 +117,7 @@ TFormSchWizard::TFormSchWizard(QWidget* parent) : QDialog(parent) {
 QWidget* TFormSchWizard::buildNamePage() {
     TabSheet_SchName = new QWidget;
     TabSheet_SchName->setObjectName("TabSheet_SchName");
-    Label1 = new QLabel("Schedule Name:", TabSheet_SchName);
+    Label1 = new QLabel(tr("Schedule Name:"), TabSheet_SchName);
     Label1->setObjectName("Label1");
     Edit1 = new QLineEdit(TabSheet_SchName);
     Edit1->setObjectName("Edit1");
@@ -130,13 +132,13 @@ QWidget* TFormSchWizard::buildNamePage() {
 QWidget* TFormSchWizard::buildTaskPage() {
     TabSheet_Task = new QWidget;
     TabSheet_Task->setObjectName("TabSheet_Task");
-    Label2 = new QLabel("Select the task:", TabSheet_Task);
+    Label2 = new QLabel(tr("Select the task:"), TabSheet_Task);
     Label2->setObjectName("Label2");
     ComboBox1 = new QComboBox(TabSheet_Task);
     ComboBox1->setObjectName("ComboBox1");
     // Each item carries its task code, the one thing the page reads back from the list.
     for (const TaskKind* kind : WizardListKinds())
-        ComboBox1->addItem(kind->ListText, kind->Code);
+        ComboBox1->addItem(QString::fromStdString(Translate("Tasks", kind->ListText)), kind->Code);
     ComboBox1->setCurrentIndex(-1);
     Label_Para = new QLabel(TabSheet_Task);
     Label_Para->setObjectName("Label_Para");
@@ -164,9 +166,9 @@ QWidget* TFormSchWizard::buildTaskPage() {
 QWidget* TFormSchWizard::buildTimePage() {
     TabSheet_Time = new QWidget;
     TabSheet_Time->setObjectName("TabSheet_Time");
-    GroupBox1 = new QGroupBox("Time", TabSheet_Time);
+    GroupBox1 = new QGroupBox(tr("Time"), TabSheet_Time);
     GroupBox1->setObjectName("GroupBox1");
-    Label3 = new QLabel("Select the Time for schedule", GroupBox1);
+    Label3 = new QLabel(tr("Select the Time for schedule"), GroupBox1);
     Label3->setObjectName("Label3");
     DateTimePicker1 = new QTimeEdit(GroupBox1);
     DateTimePicker1->setObjectName("DateTimePicker1");
@@ -176,9 +178,9 @@ QWidget* TFormSchWizard::buildTimePage() {
     timeLayout->addWidget(Label3);
     timeLayout->addWidget(DateTimePicker1, 1);
 
-    GroupBox2 = new QGroupBox("Date", TabSheet_Time);
+    GroupBox2 = new QGroupBox(tr("Date"), TabSheet_Time);
     GroupBox2->setObjectName("GroupBox2");
-    RadioButton1 = makeRadioButton(GroupBox2, "RadioButton1", "Once");
+    RadioButton1 = makeRadioButton(GroupBox2, "RadioButton1", tr("Once"));
     DateTimePicker2 = new QDateEdit(GroupBox2);
     DateTimePicker2->setObjectName("DateTimePicker2");
     DateTimePicker2->setCalendarPopup(true);
@@ -188,11 +190,11 @@ QWidget* TFormSchWizard::buildTimePage() {
         dateFormat.replace("yy", "yyyy");
     DateTimePicker2->setDisplayFormat(dateFormat);
     DateTimePicker2->setDate(QDate(2005, 8, 3));
-    RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", "everyday");
-    RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", "Everyweek");
+    RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", tr("everyday"));
+    RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", tr("Everyweek"));
     ComboBox2 = makeDayBox(GroupBox2, "ComboBox2",
                            {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
-    RadioButton4 = makeRadioButton(GroupBox2, "RadioButton4", "Everymonth");
+    RadioButton4 = makeRadioButton(GroupBox2, "RadioButton4", tr("Everymonth"));
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
@@ -224,7 +226,7 @@ QWidget* TFormSchWizard::buildTimePage() {
 QWidget* TFormSchWizard::buildCompletePage() {
     TabSheet_Complete = new QWidget;
     TabSheet_Complete->setObjectName("TabSheet_Complete");
-    Label4 = new QLabel("complete.", TabSheet_Complete);
+    Label4 = new QLabel(tr("complete."), TabSheet_Complete);
     Label4->setObjectName("Label4");
     auto* layout = new QVBoxLayout(TabSheet_Complete);
     layout->setContentsMargins(40, 40, 40, 20);
@@ -234,10 +236,10 @@ QWidget* TFormSchWizard::buildCompletePage() {
 }
 
 void TFormSchWizard::buildButtons() {
-    SpeedButton1 = makeFlatButton(this, "SpeedButton1", "<<Prev");
-    SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Next>>");
+    SpeedButton1 = makeFlatButton(this, "SpeedButton1", tr("<<Prev"));
+    SpeedButton2 = makeFlatButton(this, "SpeedButton2", tr("Next>>"));
     // Kept where the wizard has always shown it; no help document covers the wizard.
-    SpeedButton3 = makeFlatButton(this, "SpeedButton3", "Help");
+    SpeedButton3 = makeFlatButton(this, "SpeedButton3", tr("Help"));
     int x = FirstButtonX;
     for (QToolButton* button : {SpeedButton1, SpeedButton2, SpeedButton3}) {
         button->setGeometry(QRect(QPoint(x, ButtonsY), ButtonSize));
@@ -253,7 +255,7 @@ void TFormSchWizard::FormCreate() {
 }
 
 void TFormSchWizard::FormShow() {
-    setWindowTitle(IsNew ? "new schedule item" : "modify the schedule item");
+    setWindowTitle(IsNew ? tr("new schedule item") : tr("modify the schedule item"));
 }
 
 void TFormSchWizard::showEvent(QShowEvent* event) {
@@ -306,7 +308,7 @@ void TFormSchWizard::SpeedButton2Click() {
     if (!pageWork(page))
         return;
     // Once the last page has been seen every page's work has been done, so "Complete" ends from any page.
-    if (SpeedButton2->text() == "Complete")
+    if (SpeedButton2->text() == tr("Complete"))
         done(1);
     else if (page < CompletePage)
         SetActivePage(page + 1);
@@ -366,10 +368,12 @@ void TFormSchWizard::BuildTask() {
 void TFormSchWizard::showParameterControls(const TaskKind* kind) {
     const bool program = kind && TakesTextParameter(*kind);
     const bool message = kind && kind->Parameters == TaskParameterKind::MessageLines;
-    Label_Para->setText(program ? "select program" : message ? "message content:" : Label_Para->text());
+    Label_Para->setText(program   ? tr("select program")
+                        : message ? tr("message content:")
+                                  : Label_Para->text());
     Label_Para->setVisible(program || message);
     Edit_Para->setVisible(program);
-    SpeedButton4->setText(program ? "Browse" : SpeedButton4->text());
+    SpeedButton4->setText(program ? tr("Browse") : SpeedButton4->text());
     SpeedButton4->setVisible(program);
     Memo1->setVisible(message);
 }
@@ -435,7 +439,7 @@ void TFormSchWizard::TabSheet_TaskShow() {
     Memo1->hide();
     if (!IsNew) {
         if (!ScheduleItem) {
-            dialogs().Error(ModifyWithoutItem);
+            dialogs().Error(tr(ModifyWithoutItem));
             return;
         }
         const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
@@ -457,7 +461,7 @@ void TFormSchWizard::TabSheet_TimeShow() {
         return;
     }
     if (!ScheduleItem) {
-        dialogs().Error(ModifyWithoutItem);
+        dialogs().Error(tr(ModifyWithoutItem));
         return;
     }
     const ScheduleItemDraft shown = ScheduleItemDraft::Of(*ScheduleItem);
@@ -489,7 +493,7 @@ void TFormSchWizard::TabSheet_TimeShow() {
 
 void TFormSchWizard::TabSheet_CompleteShow() {
     SpeedButton2->setFocus();
-    SpeedButton2->setText("Complete");
+    SpeedButton2->setText(tr("Complete"));
 }
 
 void TFormSchWizard::setPeriod(TPeriod period) {

@@ -2,7 +2,8 @@
 # Screenshots of the real program on a private desktop: Xvfb with openbox and a tray (trayer), inside a
 # private D-Bus world with the logind mock (tests/helpers/private-session.sh), with a copy of the program
 # in a temporary folder, so nothing of this machine is touched. It opens the tray menu, shows each page and
-# the reminder, and saves PNG files into docs/screenshots/. It clicks no action item: the window is opened
+# the reminder (the tray menu, the reminder and the General page also in German and in Chinese), and saves
+# PNG files into docs/screenshots/. It clicks no action item: the window is opened
 # by starting a second copy, and the reminder it shows is cancelled.
 #
 #   scripts/screenshots.sh BUILD_DIR
@@ -131,6 +132,61 @@ shot_region desktop.png 1024x768+0+0
 kill -TERM "$program"
 wait "$program" || true
 started=("${started[@]:0:3}")
+
+# The tray menu, the reminder and the General page in another language: a fresh copy started with the
+# user's language set as a desktop session sets it (LANG; nothing before it). faketime may leave the
+# program running when it is ended itself: the copy is ended through the process of its tray icon's window.
+no_tray_icon() { [[ -z "$(tray_icon)" ]]; }
+end_program() {
+    local icon_window
+    icon_window="$(tray_icon)" || true
+    [[ -n "$icon_window" ]] && kill -TERM "$(xdotool getwindowpid "$icon_window")" 2>/dev/null
+    wait_for 10 no_tray_icon || die "the program did not end"
+}
+end_program
+any_reminder() { windows_named "*" 200 2000; }
+has_any_reminder() { [[ -n "$(any_reminder)" ]]; }
+language_shots() { # LOCALE SUFFIX
+    rm -f "$work/bin/sch.cks" "$work/bin/setting.ini"
+    cp "$ROOT/tests/data/night.cks" "$work/bin/sch.cks"
+    printf '[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\nSetting_Remind=1\n' \
+        >"$work/bin/setting.ini"
+    env -u LC_ALL -u LANGUAGE -u LC_MESSAGES LANG="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        faketime -f "@2026-12-08 22:29:54" "$work/bin/halvo-shutdown" >"$work/program-$2.log" 2>&1 &
+    program=$!
+    started+=($program)
+    wait_for 10 has_tray_icon || die "the tray icon did not appear ($1)"
+    icon="$(tray_icon)" || true
+    eval "$(xdotool getwindowgeometry --shell "$icon")"
+    sleep 0.5
+    xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
+    sleep 0.8
+    shot_region "tray-menu-$2.png" 400x340+624+428
+    xdotool key Escape
+    xdotool mousemove --sync 500 300
+    wait_for 20 has_any_reminder || die "the reminder did not show ($1)"
+    reminder="$(any_reminder)" || true # the last window looked at may not match: not a failure
+    sleep 2.2
+    shot_window "reminder-$2.png" "$reminder"
+    xdotool windowactivate --sync "$reminder" 2>/dev/null || true
+    xdotool key Escape
+    any_reminder_closed() { [[ -z "$(any_reminder)" ]]; }
+    wait_for 5 any_reminder_closed || die "the reminder did not close ($1)"
+    env -u LC_ALL -u LANGUAGE -u LC_MESSAGES LANG="$1" "$work/bin/halvo-shutdown" || die "the second copy failed ($1)"
+    wait_for 10 has_any_reminder || die "the window did not show ($1)"
+    window="$(any_reminder)" || true
+    # Already where the first copy's window was: a move there is no move, and --sync would wait for one.
+    xdotool windowmove "$window" 150 90 || true
+    xdotool windowactivate --sync "$window" || true
+    sleep 0.8
+    shot_window "general-$2.png" "$window"
+    end_program
+    kill -TERM "$program" 2>/dev/null || true
+    wait "$program" || true
+    started=("${started[@]:0:3}")
+}
+language_shots de_DE.UTF-8 de
+language_shots zh_CN.UTF-8 zh_CN
 # Nothing may have reached the session: the reminder was cancelled and no action item was clicked.
 if [[ -s "$HALVO_LOGIND_LOG" ]] && grep -Eq "PowerOff|Reboot|TerminateSession|LockSession" "$HALVO_LOGIND_LOG"; then
     die "an action reached the logind mock: $(cat "$HALVO_LOGIND_LOG")"

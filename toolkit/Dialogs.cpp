@@ -9,7 +9,9 @@ namespace halvo {
 
 namespace {
 // The title of the program's own message boxes.
-const char* const BoxTitle = "Halvo Shutdown";
+QString boxTitle() {
+    return QCoreApplication::translate("halvo::QtDialogs", "Halvo Shutdown");
+}
 } // namespace
 
 // Ending the program when none is set keeps a window test that forgot its recorder from waiting in a real
@@ -23,17 +25,17 @@ Dialogs* setDialogs(Dialogs* service) {
 }
 
 void QtDialogs::Message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, BoxTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
 void QtDialogs::Error(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, BoxTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
 void QtDialogs::Notice(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, BoxTitle, text, QMessageBox::Ok);
+    auto* box = new QMessageBox(QMessageBox::Warning, boxTitle(), text, QMessageBox::Ok);
     box->setObjectName("NoticeBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

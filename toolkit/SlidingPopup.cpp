@@ -29,7 +29,7 @@ SlidingPopup::SlidingPopup(QWidget* parent)
       m_slide(new QPropertyAnimation(this, "pos", this)) {
     setObjectName("SlidingPopup");
     // A window manager lists it by this title; the user never sees it.
-    setWindowTitle("Halvo Shutdown notification");
+    setWindowTitle(tr("Halvo Shutdown notification"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
@@ -72,7 +72,7 @@ SlidingPopup::SlidingPopup(QWidget* parent)
 void SlidingPopup::setTitle(const QString& title) {
     m_title = title;
     // Without a title of its own the popup still says whose it is.
-    m_caption->setText(title.isEmpty() ? QStringLiteral("Halvo Shutdown") : title);
+    m_caption->setText(title.isEmpty() ? tr("Halvo Shutdown") : title);
 }
 
 void SlidingPopup::setMessageText(const QString& text) {

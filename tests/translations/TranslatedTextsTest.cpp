@@ -1,0 +1,149 @@
+// The program in the user's language: run with LANG set to a language it has (ctest runs it for German and
+// for Chinese), it loads that translation from what is embedded in it, and the tray menu, the reminder,
+// --help and a command-line error read as the .ts file says. The texts are taken from the .ts file, so the
+// test holds whatever the translators write; it fails while they are not written.
+
+#include "app/FormCtrl.h"
+#include "app/Translations.h"
+#include "app/TrayMenu.h"
+#include "model/Tasks.h"
+#include "pages/FormExecuteTip.h"
+#include "platform/Translate.h"
+#include "tests/helpers/ProgramUnderTest.h"
+#include "tests/translations/TsFile.h"
+#include "toolkit/SideCaptionMenu.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace halvo;
+
+namespace {
+
+QString language() {
+    return qEnvironmentVariable("HALVO_TEST_LANGUAGE");
+}
+
+const QList<TsMessage>& messages() {
+    static const QList<TsMessage> read =
+        ReadTsFile(QStringLiteral(HALVO_TRANSLATIONS_DIR "/halvo_%1.ts").arg(language()));
+    return read;
+}
+
+// The translation the .ts file holds for source; the test stops when there is none, or when it is the
+// English text itself (then nothing would show that the language changed).
+QString translated(const char* context, const char* source) {
+    const QString text =
+        FinishedTranslation(messages(), QString::fromLatin1(context), QString::fromUtf8(source));
+    if (text.isEmpty() || text == QString::fromUtf8(source))
+        qWarning("%s: no translation of %s: \"%s\"", qPrintable(language()), context, source);
+    return text;
+}
+
+// The real program with the test's environment (LANG and all), its exit code, stdout and stderr.
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+Run runProgram(const QStringList& arguments) {
+    QProcess program;
+    program.start(QStringLiteral(HALVO_PROGRAM), arguments);
+    Run run;
+    if (!program.waitForFinished(20000))
+        return run;
+    run.exitCode = program.exitCode();
+    run.out = QString::fromUtf8(program.readAllStandardOutput());
+    run.err = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TranslatedTextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void followsTheSystemLanguage() {
+        QVERIFY2(!messages().isEmpty(), "the .ts file of the test's language cannot be read");
+        QCOMPARE(LoadedLanguage(), language());
+    }
+
+    void trayMenu() {
+        WindowTestWorld<> world;
+        EngineParts parts;
+        TFormCtrl window(parts.core);
+        const TrayMenu& tray = *window.Tray;
+        QStringList shown, expected;
+        for (const TaskKind* kind : TrayKinds())
+            expected << translated("Tasks", kind->TrayCaption);
+        expected << translated("halvo::TrayMenu", "Setting") << translated("halvo::TrayMenu", "Exit")
+                 << translated("halvo::TrayMenu", "About...");
+        for (const QAction* action : tray.PopupMenu1->actions())
+            if (!action->isSeparator() && action->isVisible())
+                shown << action->text();
+        QCOMPARE(shown, expected);
+        QCOMPARE(tray.CancelPostponed1->text(), translated("halvo::TrayMenu", "Cancel postponed action"));
+    }
+
+    // The reminder as the engine opens it for "poweroff": its texts, its countdown and the task's name.
+    void reminder() {
+        WindowTestWorld<> world;
+        ExecuteTipReminders reminders;
+        const auto open = reminders.Open({ShownTaskName(*TaskFromCode(2)), {}}, {});
+        QCOMPARE(reminders.openWindows().size(), std::size_t(1));
+        TFormExecuteTip& tip = *reminders.openWindows().front();
+        QCOMPARE(tip.Label1->text(),
+                 translated("halvo::TFormExecuteTip",
+                            "the shutdown to will make your computer to do this action \nafter 1 minute :"));
+        QCOMPARE(tip.Label2->text(), translated("Tasks", "turn off the computer"));
+        QCOMPARE(tip.Button2->text(), translated("halvo::TFormExecuteTip", "Execute It!"));
+        QCOMPARE(tip.Button3->text(), translated("halvo::TFormExecuteTip", "Postpone %1 min").arg(10));
+        tip.Timer1Timer();
+        QCOMPARE(tip.Button1->text(), translated("halvo::TFormExecuteTip", "Cancel(%1)").arg(60));
+    }
+
+    // --help and a bad argument from the real program, which prints them before it has any window.
+    void commandLine() {
+        const Run help = runProgram({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        // The usage text is the one of its context that starts so.
+        QString usage;
+        for (const TsMessage& message : messages())
+            if (message.context == u"CommandLine" && message.source.startsWith(u"Usage: halvo-shutdown"))
+                usage = translated("CommandLine", message.source.toUtf8().constData());
+        QVERIFY(!usage.isEmpty());
+        // The translated text with the conditions' lines and the task words filled in (those words stay).
+        QCOMPARE(help.out,
+                 QString::fromStdString(FillIn(usage.toStdString(), {ConditionHelpLines(), TaskWords()})));
+        QCOMPARE(help.err, QString());
+
+        const Run bad = runProgram({QStringLiteral("--bogus")});
+        QCOMPARE(bad.exitCode, 2);
+        QCOMPARE(bad.err, QStringLiteral("halvo-shutdown: ") +
+                              translated("CommandLine", "unknown option '%1' (see --help)").arg("--bogus") +
+                              QLatin1Char('\n'));
+    }
+
+private:
+    static std::string TaskWords() {
+        std::string words;
+        for (const TaskKind& kind : TaskCatalogue())
+            if (kind.CommandName)
+                words += (words.empty() ? "" : ", ") + std::string(kind.CommandName);
+        return words;
+    }
+};
+
+// As main() does: the translation is loaded before the application exists, then handed to it.
+int main(int argc, char** argv) {
+    LoadTranslations();
+    QApplication app(argc, argv);
+    InstallTranslations();
+    TranslatedTextsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TranslatedTextsTest.moc"
