@@ -6,82 +6,82 @@
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
         <source>in its reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung wird angezeigt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in its reminder, due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung wird angezeigt, fällig um %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Missed while the computer was asleep: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasst, während der Computer im Energiesparmodus war: %1 um %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed while the clock changed: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasst, weil die Uhr umgestellt wurde: %1 um %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(due at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fällig um %1)</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2</translation>
     </message>
     <message>
         <location filename="../../model/NextRun.cpp" line="+140"/>
         <source>in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Sek.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Min.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Std. %2 Min.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Std.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>in %1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Tg. %2 Std.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 d</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 Tg.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>um %1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 at %2, in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2, in %3 Minuten</translation>
     </message>
 </context>
 <context>
@@ -90,52 +90,52 @@
         <location filename="../../model/CommandLine.cpp" line="+170"/>
         <location line="+87"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
         <location line="-78"/>
         <source>missing TASK after %1 (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TASK fehlt nach %1 (möglich: %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--when goes with a TASK alone, not with %1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--when lässt sich nur mit einem TASK kombinieren, nicht mit %1 (siehe --help)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown task &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Aufgabe „%1“ (möglich: %2)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>DURATION fehlt nach --in (z. B. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad duration &apos;%1&apos; (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Dauer „%1“ (z. B. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>missing time after --at (HH:MM or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit fehlt nach --at (HH:MM oder HH:MM:SS)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad time &apos;%1&apos; (HH:MM or HH:MM:SS, 00:00 to 23:59:59)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Uhrzeit „%1“ (HH:MM oder HH:MM:SS, 00:00 bis 23:59:59)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>missing CONDITION after --when (one of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CONDITION fehlt nach --when (möglich: %1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation>unbekannte Option &apos;%1&apos; (siehe --help)</translation>
+        <translation>unbekannte Option „%1“ (siehe --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -162,26 +162,26 @@ The running copy carries the request out; one is started in the notification are
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
         <translation>Aufruf: halvo-shutdown [OPTION]
-Ohne Option startet Halvo Shutdown im Infobereich (oder zeigt die laufende Kopie).
+Ohne Option wird Halvo Shutdown im Infobereich gestartet (oder die laufende Instanz angezeigt).
 
   --now TASK            TASK sofort ausführen
-  --in DURATION TASK    TASK nach DURATION (90s, 45m, 1h30m) ausführen, angekündigt durch die Erinnerung
-  --at HH:MM[:SS] TASK  TASK zu dieser Uhrzeit ausführen, angekündigt durch die Erinnerung
-  --when CONDITION TASK TASK ausführen, wenn CONDITION zutrifft, angekündigt durch die Erinnerung;
-                        mehrere --when CONDITION vor TASK müssen alle zutreffen. CONDITION ist eine von:
-%1                        (Minuten als 30m, 2h oder 1h30m, bis 24h)
-  --cancel              die zeitgesteuerte und jede verschobene Aktion abbrechen und ihre
-                        Erinnerungen schließen
-  --status              ausgeben, was eingestellt, verschoben oder durch eine offene Erinnerung
-                        angekündigt ist, und die nächsten Läufe des Zeitplans
-  --show                das Fenster zeigen
-  --tray                im Infobereich starten oder die laufende Kopie lassen, wie sie ist
+  --in DURATION TASK    TASK nach DURATION (90s, 45m, 1h30m) ausführen, mit Erinnerung vorab
+  --at HH:MM[:SS] TASK  TASK zu dieser Uhrzeit ausführen, mit Erinnerung vorab
+  --when CONDITION TASK TASK ausführen, wenn CONDITION gilt, mit Erinnerung vorab; mehrere
+                        --when CONDITION vor TASK müssen alle gelten. Mögliche Werte für CONDITION:
+%1                        (Minuten als 30m, 2h oder 1h30m, höchstens 24h)
+  --cancel              die zeitgesteuerte Aktion und alle verschobenen Aktionen abbrechen
+                        und ihre Erinnerungen schließen
+  --status              ausgeben, was geplant, verschoben oder in einer offenen Erinnerung
+                        angekündigt ist, sowie die nächsten Ausführungen des Zeitplans
+  --show                das Fenster anzeigen
+  --tray                im Infobereich starten bzw. die laufende Instanz unverändert lassen
   --help                diesen Text ausgeben
   --version             die Version ausgeben
 
-TASK ist eines von: %2
-Die laufende Kopie führt die Anfrage aus; läuft keine, wird eine im Infobereich gestartet.
-Exit-Status: 0 erledigt, 1 laufende Kopie nicht erreicht oder abgelehnt, 2 falsche Argumente.
+Mögliche Werte für TASK: %2
+Die laufende Instanz führt die Anfrage aus; läuft keine, wird eine im Infobereich gestartet.
+Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 ungültige Argumente.
 </translation>
     </message>
 </context>
@@ -192,52 +192,52 @@ Exit-Status: 0 erledigt, 1 laufende Kopie nicht erreicht oder abgelehnt, 2 falsc
         <location line="+5"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Aktion, die geplant werden kann</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the conditions could not be read in time</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bedingungen konnten nicht rechtzeitig ermittelt werden</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>not a request for the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anfrage für die laufende Instanz</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General: nothing armed</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein: nichts geplant</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>General: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschoben: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>no task</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Aufgabe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan „%1“: %2 %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2, no further run</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan „%1“: %2, keine weitere Ausführung</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Schedule: no items</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan: keine Einträge</translation>
     </message>
 </context>
 <context>
@@ -245,267 +245,268 @@ Exit-Status: 0 erledigt, 1 laufende Kopie nicht erreicht oder abgelehnt, 2 falsc
     <message>
         <location filename="../../model/ConditionRule.cpp" line="+28"/>
         <source>reading failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrage fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../model/ConditionWatch.cpp" line="+128"/>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Grund angegeben</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>wird gemessen</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>now %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt %1 %</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>now %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>jetzt %1 KB/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>idle %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktiv seit %1 Sek.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>idle %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktiv seit %1 Min.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the battery&apos;s charge is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ladestand des Akkus ist unbekannt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku %1 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery %1%, charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku %1 %, wird geladen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>beendet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Prozesse laufen</translation>
     </message>
     <message>
         <location filename="../../model/Conditions.cpp" line="+17"/>
         <source>minutes must be 1m to 24h, like 30m or 2h</source>
-        <translation type="unfinished"></translation>
+        <translation>die Minuten müssen zwischen 1m und 24h liegen, z. B. 30m oder 2h</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>the program&apos;s name or process id is missing (exit:NAME or exit:PID)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmname oder Prozess-ID fehlt (exit:NAME oder exit:PID)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>every process running the program NAME, or the
 process PID, has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder Prozess des Programms NAME bzw. der
+Prozess PID ist beendet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program exits</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beendet</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when {1} exits</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn {1} endet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>idle:MINUTES, like idle:30m</source>
-        <translation type="unfinished"></translation>
+        <translation>idle:MINUTES, z. B. idle:30m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>no keyboard or mouse input for 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Minuten lang keine Tastatur- oder Mauseingabe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the user is idle for</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer inaktiv seit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the user is idle for {1} min</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn der Benutzer seit {1} Min. inaktiv ist</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the processor&apos;s percent must be 1% to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prozessorlast muss zwischen 1 % und 100 % liegen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cpu:PERCENT%:MINUTES, like cpu:10%:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>cpu:PERCENT%:MINUTES, z. B. cpu:10%:5m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>the processor below 10% for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessorlast 5 Minuten lang unter 10 %</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the processor is below</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessorlast unter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the processor is below {1}% for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn die Prozessorlast seit {2} Min. unter {1} % liegt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenrate muss in KB/s (z. B. 50k) oder MB/s (z. B. 2M) angegeben werden, von 1k bis 10240M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>net:RATE:MINUTES, like net:50k:5m or net:2M:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>net:RATE:MINUTES, z. B. net:50k:5m oder net:2M:5m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network below 50 KB/s or 2 MB/s for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk 5 Minuten lang unter 50 KB/s bzw. 2 MB/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network is below</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverkehr unter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the network is below {1} KB/s for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn der Netzwerkverkehr seit {2} Min. unter {1} KB/s liegt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the battery&apos;s percent must be 1% to 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>die Akkuladung muss zwischen 1 % und 99 % liegen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery:PERCENT%, like battery:15%</source>
-        <translation type="unfinished"></translation>
+        <translation>battery:PERCENT%, z. B. battery:15%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>on battery, at 15% or less</source>
-        <translation type="unfinished"></translation>
+        <translation>im Akkubetrieb, bei 15 % oder weniger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the battery is below</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkuladung unter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the battery is below {1}%</source>
-        <translation type="unfinished"></translation>
+        <translation>wenn die Akkuladung unter {1} % liegt</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>the process id must be 1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prozess-ID muss zwischen 1 und 4294967295 liegen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the program&apos;s name goes without its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmname ist ohne Ordner anzugeben</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the program&apos;s name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>der Programmname enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>bad condition &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Bedingung „%1“: %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>unknown condition &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Bedingung „%1“ (möglich: %2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erwartet: %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the process %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Prozess %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Programm %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <location filename="../../model/ConditionWatch.cpp" line="-71"/>
         <source>%1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft nicht</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../../pages/FormGen.cpp" line="+633"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>process %1 cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess %1 kann nicht überwacht werden</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../../pages/FormGen.cpp" line="-20"/>
         <source>cannot tell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung nicht prüfbar (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -513,7 +514,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Reminders.cpp" line="+62"/>
         <source>Reminder: %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung: %1 in %2 Sek.</translation>
     </message>
 </context>
 <context>
@@ -522,97 +523,97 @@ process PID, has ended</source>
         <location filename="../../model/AppSettings.cpp" line="+32"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location filename="../../model/DataFolder.cpp" line="+47"/>
         <source>The program folder %1 cannot be written to, so the settings and the schedule are kept in %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Programmordner %1 kann nicht geschrieben werden; die Einstellungen und der Zeitplan werden daher stattdessen in %2 gespeichert.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The settings file %1 cannot be read: %2. The settings start from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2. Es werden die Standardeinstellungen verwendet.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The settings file %1 cannot be written: %2. Changes to the settings will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden: %2. Änderungen an den Einstellungen werden nicht gespeichert.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The schedule file %1 cannot be written: %2. Changes to the schedule will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitplandatei %1 kann nicht geschrieben werden: %2. Änderungen am Zeitplan werden nicht gespeichert.</translation>
     </message>
     <message>
         <location filename="../../model/Schedule.cpp" line="-151"/>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Eintrag</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar (%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 and a part that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und ein nicht lesbarer Teil</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Copies of the stored schedule, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien des gespeicherten Zeitplans, neueste zuerst:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, the file as this run found it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, die Datei, wie sie beim jetzigen Programmstart vorlag</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2, an earlier copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, eine frühere Kopie</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The schedule file %1 holds %2, but %3 counted %4. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitplandatei %1 enthält %2, laut %3 sind es aber %4. Alle wurden geladen; die Anzahl wird beim nächsten Speichern des Zeitplans berichtigt.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The schedule file %1 holds %2, but %3 held no count. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitplandatei %1 enthält %2, %3 enthielt aber keine Anzahl. Alle wurden geladen; die Anzahl wird beim nächsten Speichern des Zeitplans berichtigt.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cannot create file &quot;%1&quot;. It would hold %2, fewer than the %3 loaded and not deleted since; the stored file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht erstellt werden. Sie würde %2 enthalten, weniger als die %3 geladenen und seither nicht gelöschten; die gespeicherte Datei bleibt unverändert.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht erstellt werden. Die bisherige Datei konnte nicht als %2 gesichert werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht erstellt werden. Die bisherige Datei konnte nicht als %2 gesichert werden: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht erstellt werden. %2</translation>
     </message>
 </context>
 <context>
@@ -621,32 +622,33 @@ process PID, has ended</source>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
         <source>Close all programs could not see every window.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>„Alle Programme schließen“ konnte nicht alle Fenster erfassen.
+%1</translation>
     </message>
     <message>
         <location filename="../../model/Tasks.cpp" line="+20"/>
         <source>%1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not available on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>auf diesem Computer nicht verfügbar</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>shutdown the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer herunterfahren</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shutdown the Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer herunterfahren</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -656,7 +658,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Shut down the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer herunterfahren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -666,7 +668,7 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Trun off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer ausschalten</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -676,37 +678,37 @@ process PID, has ended</source>
     <message>
         <location line="+1"/>
         <source>close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm schließen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm schließen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmschoner starten</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmschoner starten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>log off  user</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer abmelden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Logoff user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer abmelden...</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -716,52 +718,52 @@ process PID, has ended</source>
     <message>
         <location line="+0"/>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverbindung trennen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverbindung trennen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme schließen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme schließen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Programme schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>execute the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm ausführen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Run a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile ausführen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer neu starten</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -771,27 +773,27 @@ process PID, has ended</source>
     <message>
         <location line="+1"/>
         <source>alarm message</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmmeldung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show the message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung anzeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer sperren</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer sperren</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -801,27 +803,27 @@ process PID, has ended</source>
     <message>
         <location line="+1"/>
         <source>sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie sparen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Energie sparen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation>Standby</translation>
+        <translation>Energie sparen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -834,7 +836,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -842,7 +844,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -850,55 +852,55 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/SingleInstance.cpp" line="+141"/>
         <source>cannot set up %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht eingerichtet werden (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht erstellt werden (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot read %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein symbolischer Link</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Ordner</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it belongs to user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gehört Benutzer %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its mode is %1, not 0700</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriffsrechte %1 statt 0700</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not this user&apos;s own folder (%2); the lock and the socket are not kept there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein eigener Ordner dieses Benutzers (%2); Sperrdatei und Socket werden dort nicht abgelegt</translation>
     </message>
 </context>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+24"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
         <source>Halvo Shutdown notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigung von Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -909,79 +911,82 @@ process PID, has ended</source>
 Version %1
 Shuts the computer down on a schedule.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown
+Version %1
+Fährt den Computer nach Zeitplan herunter.
+</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Website besuchen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+139"/>
+        <location filename="../../app/FormCtrl.cpp" line="+140"/>
         <source>Halvo ShutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+12"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+11"/>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <location line="-10"/>
         <location line="+10"/>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+2"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>The help file %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 fehlt</translation>
     </message>
 </context>
 <context>
@@ -989,14 +994,14 @@ Shuts the computer down on a schedule.
     <message>
         <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation>Halvo Shutdown führt diese Aktion auf Ihrem Computer 
-in 1 Minute aus:</translation>
+        <translation>Halvo Shutdown lässt Ihren Computer diese Aktion 
+in 1 Minute ausführen :</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1011,7 +1016,7 @@ in 1 Minute aus:</translation>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation>%1 Min. verschieben</translation>
+        <translation>Um %1 Min. verschieben</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -1024,139 +1029,139 @@ in 1 Minute aus:</translation>
     <message>
         <location filename="../../pages/FormGen.cpp" line="-550"/>
         <source>Do It Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort ausführen!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt ausführen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Do It at specific time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu bestimmter Zeit ausführen</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>Um</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+370"/>
         <source>for</source>
-        <translation type="unfinished"></translation>
+        <translation>seit</translation>
     </message>
     <message>
         <location line="-365"/>
         <location line="+370"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <location line="-365"/>
         <source>Choose a program by one of its windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm anhand eines seiner Fenster auswählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add a condition that must hold as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Bedingung hinzufügen, die ebenfalls erfüllt sein muss</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+524"/>
         <location line="+135"/>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <location line="-636"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>und</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Remove this condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bedingung entfernen</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verfügbar: %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+57"/>
         <location line="+78"/>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <location line="-126"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The delay must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verzögerung darf nicht negativ sein</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The delay is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verzögerung ist zu lang</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>set successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich festgelegt</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhrzeit muss zwischen 12:00:00 AM und 11:59:59 PM liegen</translation>
     </message>
 </context>
 <context>
@@ -1164,37 +1169,37 @@ in 1 Minute aus:</translation>
     <message>
         <location filename="../../app/FormOption.cpp" line="+31"/>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmstart</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>auto startup when windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart automatisch starten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>auto save the schedule setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan automatisch speichern</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterfahren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Herunterfahren/Neustart/Abmelden erinnern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>
@@ -1202,22 +1207,22 @@ in 1 Minute aus:</translation>
     <message>
         <location filename="../../pages/FormProcessList.cpp" line="+21"/>
         <source>select the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm auswählen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>processId</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozess-ID</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1227,7 +1232,7 @@ in 1 Minute aus:</translation>
     <message>
         <location line="+47"/>
         <source>please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst einen Eintrag auswählen</translation>
     </message>
 </context>
 <context>
@@ -1235,57 +1240,57 @@ in 1 Minute aus:</translation>
     <message>
         <location filename="../../pages/FormSch.cpp" line="+44"/>
         <source>schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next run</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Ausführung</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+156"/>
         <source>please select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Eintrag auswählen</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>please select a item</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Eintrag auswählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag löschen?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -1293,128 +1298,128 @@ in 1 Minute aus:</translation>
     <message>
         <location filename="../../model/ScheduleItemDraft.cpp" line="+13"/>
         <source>Schedule item name is null</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Namen für den Eintrag eingeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>select a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine Aufgabe auswählen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please  select the parameter of the task</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Parameter der Aufgabe angeben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please inpute the content of message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Text der Meldung eingeben</translation>
     </message>
     <message>
         <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitplaneintrag soll bearbeitet werden, ist aber nicht vorhanden</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Schedule Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Eintrags:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Select the task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe auswählen:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select the Time for schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit auswählen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Everyweek</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Everymonth</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&lt;&lt;Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter&gt;&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>new schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Zeitplaneintrag</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>modify the schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplaneintrag bearbeiten</translation>
     </message>
     <message>
         <location line="+53"/>
         <location line="+185"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertigstellen</translation>
     </message>
     <message>
         <location line="-125"/>
         <source>select program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm auswählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>message content:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text der Meldung:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
 </context>
 <context>
@@ -1423,7 +1428,7 @@ in 1 Minute aus:</translation>
         <location filename="../../app/TrayMenu.cpp" line="+15"/>
         <location line="+86"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="-59"/>
@@ -1443,40 +1448,40 @@ in 1 Minute aus:</translation>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation>Über ...</translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verschoben: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+42"/>
+        <location filename="../../app/main.cpp" line="+43"/>
         <source>cannot start without a display (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start ohne grafische Anzeige nicht möglich (%1)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot start the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm kann nicht gestartet werden</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no running copy could be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>keine laufende Instanz erreichbar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the running copy did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>die laufende Instanz hat nicht geantwortet</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>another copy is running but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Instanz läuft, antwortet aber nicht</translation>
     </message>
 </context>
 </TS>

@@ -6,82 +6,82 @@
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
         <source>in its reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>con el recordatorio abierto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in its reminder, due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>con el recordatorio abierto, a las %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Missed while the computer was asleep: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No ejecutada mientras el equipo estaba suspendido: %1 a las %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed while the clock changed: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No ejecutada por un cambio de hora del reloj: %1 a las %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(due at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(prevista a las %1)</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2</translation>
     </message>
     <message>
         <location filename="../../model/NextRun.cpp" line="+140"/>
         <source>in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 h %2 min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>in %1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 d %2 h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 d</source>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1 d</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>a las %1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 at %2, in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a las %2, dentro de %3 minutos</translation>
     </message>
 </context>
 <context>
@@ -90,52 +90,52 @@
         <location filename="../../model/CommandLine.cpp" line="+170"/>
         <location line="+87"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%1&apos; (consulte --help)</translation>
     </message>
     <message>
         <location line="-78"/>
         <source>missing TASK after %1 (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la TAREA después de %1 (una de: %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--when goes with a TASK alone, not with %1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--when solo se usa con una TAREA, no con %1 (consulte --help)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown task &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>tarea desconocida &apos;%1&apos; (una de: %2)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la DURACIÓN después de --in (p. ej., 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad duration &apos;%1&apos; (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>duración incorrecta &apos;%1&apos; (p. ej., 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>missing time after --at (HH:MM or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la hora después de --at (HH:MM o HH:MM:SS)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad time &apos;%1&apos; (HH:MM or HH:MM:SS, 00:00 to 23:59:59)</source>
-        <translation type="unfinished"></translation>
+        <translation>hora incorrecta &apos;%1&apos; (HH:MM o HH:MM:SS, de 00:00 a 23:59:59)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>missing CONDITION after --when (one of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la CONDICIÓN después de --when (una de: %1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%1&apos; (consulte --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: halvo-shutdown [OPCIÓN]
+Sin opciones, inicia Halvo Shutdown en el área de notificación (o muestra la instancia en ejecución).
+
+  --now TAREA            ejecuta la TAREA de inmediato
+  --in DURACIÓN TAREA    ejecuta la TAREA pasada la DURACIÓN (90s, 45m, 1h30m), anunciada por el recordatorio
+  --at HH:MM[:SS] TAREA  ejecuta la TAREA a esa hora del día, anunciada por el recordatorio
+  --when CONDICIÓN TAREA ejecuta la TAREA cuando se cumpla la CONDICIÓN, anunciada por el recordatorio; si hay
+                         varias --when CONDICIÓN antes de TAREA, deben cumplirse todas. CONDICIÓN es una de:
+%1                         (minutos como 30m, 2h o 1h30m, hasta 24h)
+  --cancel               cancela la acción temporizada y cualquier acción pospuesta, y cierra sus
+                         recordatorios
+  --status               muestra lo que está programado, pospuesto o anunciado por un recordatorio abierto, y
+                         las próximas ejecuciones de la programación
+  --show                 muestra la ventana
+  --tray                 inicia en el área de notificación, o deja la instancia en ejecución tal como está
+  --help                 muestra este texto
+  --version              muestra la versión
+
+TAREA es una de: %2
+La instancia en ejecución atiende la petición; si no hay ninguna, se inicia una en el área de notificación.
+Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución o esta la rechazó, 2 argumentos incorrectos.
+</translation>
     </message>
 </context>
 <context>
@@ -171,52 +192,52 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
         <location line="+5"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una acción que se pueda programar</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the conditions could not be read in time</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron leer las condiciones a tiempo</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>not a request for the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una petición para la instancia en ejecución</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General: nothing armed</source>
-        <translation type="unfinished"></translation>
+        <translation>General: nada programado</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>General: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>General: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pospuesta: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>no task</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tarea</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación «%1»: %2 %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2, no further run</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación «%1»: %2, sin más ejecuciones</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Schedule: no items</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación: sin entradas</translation>
     </message>
 </context>
 <context>
@@ -224,267 +245,268 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
     <message>
         <location filename="../../model/ConditionRule.cpp" line="+28"/>
         <source>reading failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error de lectura: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../model/ConditionWatch.cpp" line="+128"/>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>sin motivo indicado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>midiendo</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>now %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ahora %1%</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>now %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>ahora %1 KB/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>idle %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>inactivo %1 s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>idle %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>inactivo %1 min</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the battery&apos;s charge is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>se desconoce la carga de la batería</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>batería %1%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery %1%, charging</source>
-        <translation type="unfinished"></translation>
+        <translation>batería %1%, cargando</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>terminado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>en ejecución</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en ejecución</translation>
     </message>
     <message>
         <location filename="../../model/Conditions.cpp" line="+17"/>
         <source>minutes must be 1m to 24h, like 30m or 2h</source>
-        <translation type="unfinished"></translation>
+        <translation>los minutos deben estar entre 1m y 24h, p. ej., 30m o 2h</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>the program&apos;s name or process id is missing (exit:NAME or exit:PID)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el nombre del programa o el id. de proceso (exit:NAME o exit:PID)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>every process running the program NAME, or the
 process PID, has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>han terminado todos los procesos del programa NAME,
+o el proceso PID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program exits</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa termina</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when {1} exits</source>
-        <translation type="unfinished"></translation>
+        <translation>cuando {1} termine</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>idle:MINUTES, like idle:30m</source>
-        <translation type="unfinished"></translation>
+        <translation>idle:MINUTOS, p. ej., idle:30m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>no keyboard or mouse input for 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>sin uso del teclado ni del ratón durante 30 minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the user is idle for</source>
-        <translation type="unfinished"></translation>
+        <translation>el usuario está inactivo durante</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the user is idle for {1} min</source>
-        <translation type="unfinished"></translation>
+        <translation>cuando el usuario esté inactivo durante {1} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the processor&apos;s percent must be 1% to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>el porcentaje del procesador debe estar entre 1% y 100%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cpu:PERCENT%:MINUTES, like cpu:10%:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>cpu:PORCENTAJE%:MINUTOS, p. ej., cpu:10%:5m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>the processor below 10% for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>el procesador por debajo del 10% durante 5 minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the processor is below</source>
-        <translation type="unfinished"></translation>
+        <translation>el procesador está por debajo del</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the processor is below {1}% for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>cuando el procesador esté por debajo del {1}% durante {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocidad debe indicarse en KB/s, como 50k, o en MB/s, como 2M, de 1k a 10240M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>net:RATE:MINUTES, like net:50k:5m or net:2M:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>net:VELOCIDAD:MINUTOS, p. ej., net:50k:5m o net:2M:5m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network below 50 KB/s or 2 MB/s for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>la red por debajo de 50 KB/s o 2 MB/s durante 5 minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network is below</source>
-        <translation type="unfinished"></translation>
+        <translation>la red está por debajo de</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the network is below {1} KB/s for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>cuando la red esté por debajo de {1} KB/s durante {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the battery&apos;s percent must be 1% to 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>el porcentaje de la batería debe estar entre 1% y 99%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery:PERCENT%, like battery:15%</source>
-        <translation type="unfinished"></translation>
+        <translation>battery:PORCENTAJE%, p. ej., battery:15%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>on battery, at 15% or less</source>
-        <translation type="unfinished"></translation>
+        <translation>con batería, al 15% o menos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the battery is below</source>
-        <translation type="unfinished"></translation>
+        <translation>la batería está por debajo del</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the battery is below {1}%</source>
-        <translation type="unfinished"></translation>
+        <translation>cuando la batería esté por debajo del {1}%</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>the process id must be 1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>el id. de proceso debe estar entre 1 y 4294967295</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the program&apos;s name goes without its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del programa se indica sin su carpeta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the program&apos;s name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del programa contiene un carácter de control</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>bad condition &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>condición incorrecta &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>unknown condition &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>condición desconocida &apos;%1&apos; (una de: %2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the process %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el proceso %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el programa %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <location filename="../../model/ConditionWatch.cpp" line="-71"/>
         <source>%1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se está ejecutando</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../../pages/FormGen.cpp" line="+633"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>process %1 cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vigilar el proceso %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../../pages/FormGen.cpp" line="-20"/>
         <source>cannot tell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede comprobar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -492,7 +514,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Reminders.cpp" line="+62"/>
         <source>Reminder: %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio: %1 dentro de %2 s</translation>
     </message>
 </context>
 <context>
@@ -501,97 +523,97 @@ process PID, has ended</source>
         <location filename="../../model/AppSettings.cpp" line="+32"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <location filename="../../model/DataFolder.cpp" line="+47"/>
         <source>The program folder %1 cannot be written to, so the settings and the schedule are kept in %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta del programa %1, así que la configuración y la programación se guardan en %2.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The settings file %1 cannot be read: %2. The settings start from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de configuración %1: %2. Se usará la configuración predeterminada.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The settings file %1 cannot be written: %2. Changes to the settings will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de configuración %1: %2. Los cambios en la configuración no se conservarán.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The schedule file %1 cannot be written: %2. Changes to the schedule will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de programación %1: %2. Los cambios en la programación no se conservarán.</translation>
     </message>
     <message>
         <location filename="../../model/Schedule.cpp" line="-151"/>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrada</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 and a part that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y una parte ilegible</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Copies of the stored schedule, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de la programación guardada, de la más reciente a la más antigua:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, the file as this run found it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, el archivo tal como estaba al iniciar esta ejecución</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2, an earlier copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, una copia anterior</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The schedule file %1 holds %2, but %3 counted %4. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de programación %1 contiene %2, pero %3 indicaba %4. Se han cargado todas y el recuento se corregirá la próxima vez que se guarde la programación.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The schedule file %1 holds %2, but %3 held no count. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de programación %1 contiene %2, pero %3 no indicaba ningún recuento. Se han cargado todas y el recuento se corregirá la próxima vez que se guarde la programación.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cannot create file &quot;%1&quot;. It would hold %2, fewer than the %3 loaded and not deleted since; the stored file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo &quot;%1&quot;. Contendría %2, menos que las %3 cargadas y no eliminadas desde entonces; el archivo guardado se deja como estaba.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo &quot;%1&quot;. No se pudo conservar el archivo anterior como %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo &quot;%1&quot;. No se pudo conservar el archivo anterior como %2: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>
@@ -600,212 +622,213 @@ process PID, has ended</source>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
         <source>Close all programs could not see every window.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«Cerrar todos los programas» no pudo ver todas las ventanas.
+%1</translation>
     </message>
     <message>
         <location filename="../../model/Tasks.cpp" line="+20"/>
         <source>%1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo realizar «%1»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo realizar «%1»: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not available on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>no disponible en este equipo</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>shutdown the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>apagar el sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shutdown the Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>apagar el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trun off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar el equipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar el programa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar programa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>iniciar el protector de pantalla</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el protector de pantalla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>log off  user</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar la sesión</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Logoff user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectar la red</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar la red</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar todos los programas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar todos los programas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar todos los programas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>execute the program</source>
-        <translation type="unfinished"></translation>
+        <translation>ejecutar un programa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Run a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar una línea de comandos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>reiniciar el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar el equipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>alarm message</source>
-        <translation type="unfinished"></translation>
+        <translation>mensaje de aviso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show the message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el mensaje</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>bloquear el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear el equipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>suspender el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>hibernar el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar el equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar</translation>
     </message>
 </context>
 <context>
@@ -813,7 +836,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -821,7 +844,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -829,55 +852,55 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/SingleInstance.cpp" line="+141"/>
         <source>cannot set up %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede preparar %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot read %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it belongs to user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece al usuario %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its mode is %1, not 0700</source>
-        <translation type="unfinished"></translation>
+        <translation>sus permisos son %1, no 0700</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not this user&apos;s own folder (%2); the lock and the socket are not kept there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta propia de este usuario (%2); el archivo de bloqueo y el socket no se guardan allí</translation>
     </message>
 </context>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+24"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
         <source>Halvo Shutdown notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificación de Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -888,79 +911,82 @@ process PID, has ended</source>
 Version %1
 Shuts the computer down on a schedule.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown
+Versión %1
+Apaga el equipo según una programación.
+</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar la página web</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+139"/>
+        <location filename="../../app/FormCtrl.cpp" line="+140"/>
         <source>Halvo ShutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+12"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+11"/>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Programación</translation>
     </message>
     <message>
         <location line="-10"/>
         <location line="+10"/>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+2"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>The help file %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de ayuda %1</translation>
     </message>
 </context>
 <context>
@@ -968,33 +994,34 @@ Shuts the computer down on a schedule.
     <message>
         <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown hará que el equipo realice esta acción 
+dentro de 1 minuto :</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ejecutar ya!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer %1 min</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar (%1)</translation>
     </message>
 </context>
 <context>
@@ -1002,139 +1029,139 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormGen.cpp" line="-550"/>
         <source>Do It Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ahora mismo!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar ahora</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Do It at specific time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar en un momento determinado</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>A las</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro de</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+370"/>
         <source>for</source>
-        <translation type="unfinished"></translation>
+        <translation>durante</translation>
     </message>
     <message>
         <location line="-365"/>
         <location line="+370"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-365"/>
         <source>Choose a program by one of its windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un programa por una de sus ventanas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add a condition that must hold as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir otra condición que también deba cumplirse</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+524"/>
         <location line="+135"/>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>a. m.</translation>
     </message>
     <message>
         <location line="-636"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Remove this condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar esta condición</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no disponible: %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+57"/>
         <location line="+78"/>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>p. m.</translation>
     </message>
     <message>
         <location line="-126"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The delay must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>El retraso no puede ser negativo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The delay is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>El retraso es demasiado largo</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>set successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Programado correctamente</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora debe estar entre las 12:00:00 a. m. y las 11:59:59 p. m.</translation>
     </message>
 </context>
 <context>
@@ -1142,37 +1169,37 @@ after 1 minute :</source>
     <message>
         <location filename="../../app/FormOption.cpp" line="+31"/>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>auto startup when windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar automáticamente al iniciar la sesión</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>auto save the schedule setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar automáticamente la programación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme antes de apagar/reiniciar/cerrar sesión</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar cambios</translation>
     </message>
 </context>
 <context>
@@ -1180,32 +1207,32 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormProcessList.cpp" line="+21"/>
         <source>select the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar el programa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>processId</source>
-        <translation type="unfinished"></translation>
+        <translation>Id. de proceso</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero un elemento</translation>
     </message>
 </context>
 <context>
@@ -1213,57 +1240,57 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormSch.cpp" line="+44"/>
         <source>schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarea</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next run</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima ejecución</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+156"/>
         <source>please select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una entrada</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>please select a item</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una entrada</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar esta entrada?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
@@ -1271,128 +1298,128 @@ after 1 minute :</source>
     <message>
         <location filename="../../model/ScheduleItemDraft.cpp" line="+13"/>
         <source>Schedule item name is null</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la entrada está vacío</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>select a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una tarea</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please  select the parameter of the task</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el parámetro de la tarea</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please inpute the content of message</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el contenido del mensaje</translation>
     </message>
     <message>
         <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
-        <translation type="unfinished"></translation>
+        <translation>Se pidió modificar una entrada, pero no hay ninguna entrada</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistente</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Schedule Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la entrada:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Select the task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la tarea:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select the Time for schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la hora de ejecución</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada día</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Everyweek</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada semana</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Everymonth</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada mes</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&lt;&lt;Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente&gt;&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>new schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada de programación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>modify the schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar la entrada de programación</translation>
     </message>
     <message>
         <location line="+53"/>
         <location line="+185"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <location line="-125"/>
         <source>select program</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el programa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>message content:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido del mensaje:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
 </context>
 <context>
@@ -1401,60 +1428,60 @@ after 1 minute :</source>
         <location filename="../../app/TrayMenu.cpp" line="+15"/>
         <location line="+86"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la acción pospuesta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pospuesta: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+42"/>
+        <location filename="../../app/main.cpp" line="+43"/>
         <source>cannot start without a display (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede iniciar sin una pantalla (%1)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot start the program</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede iniciar el programa</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no running copy could be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo contactar con ninguna instancia en ejecución</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the running copy did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la instancia en ejecución no respondió</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>another copy is running but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>hay otra instancia en ejecución, pero no responde</translation>
     </message>
 </context>
 </TS>

@@ -6,82 +6,82 @@
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
         <source>in its reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>(rappel en cours)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in its reminder, due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>(rappel en cours, prévu à %1)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Missed while the computer was asleep: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqué pendant la mise en veille de l&apos;ordinateur&#xa0;: %1 à %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed while the clock changed: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqué à cause d&apos;un changement d&apos;heure&#xa0;: %1 à %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(due at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(prévu à %1)</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../../model/NextRun.cpp" line="+140"/>
         <source>in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 h %2 min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>in %1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 j %2 h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 d</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1 j</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>à %1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 at %2, in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2, dans %3 minutes</translation>
     </message>
 </context>
 <context>
@@ -90,52 +90,52 @@
         <location filename="../../model/CommandLine.cpp" line="+170"/>
         <location line="+87"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
         <location line="-78"/>
         <source>missing TASK after %1 (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>TASK manquant après %1 (valeurs possibles&#xa0;: %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--when goes with a TASK alone, not with %1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--when ne s&apos;emploie qu&apos;avec un TASK seul, pas avec %1 (voir --help)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown task &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>tâche inconnue «&#xa0;%1&#xa0;» (valeurs possibles&#xa0;: %2)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>DURATION manquante après --in (p. ex. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad duration &apos;%1&apos; (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>durée incorrecte «&#xa0;%1&#xa0;» (p. ex. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>missing time after --at (HH:MM or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>heure manquante après --at (HH:MM ou HH:MM:SS)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad time &apos;%1&apos; (HH:MM or HH:MM:SS, 00:00 to 23:59:59)</source>
-        <translation type="unfinished"></translation>
+        <translation>heure incorrecte «&#xa0;%1&#xa0;» (HH:MM ou HH:MM:SS, de 00:00 à 23:59:59)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>missing CONDITION after --when (one of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CONDITION manquante après --when (valeurs possibles&#xa0;: %1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: halvo-shutdown [OPTION]
+Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l&apos;instance en cours).
+
+  --now TASK            exécuter TASK immédiatement
+  --in DURATION TASK    exécuter TASK après DURATION (90s, 45m, 1h30m), annoncé par le rappel
+  --at HH:MM[:SS] TASK  exécuter TASK à cette heure de la journée, annoncé par le rappel
+  --when CONDITION TASK exécuter TASK quand CONDITION est remplie, annoncé par le rappel&#xa0;; plusieurs
+                        --when CONDITION avant TASK doivent toutes être remplies. Valeurs de CONDITION&#xa0;:
+%1                        (minutes sous la forme 30m, 2h ou 1h30m, jusqu&apos;à 24h)
+  --cancel              annuler l&apos;action programmée et toute action reportée, et fermer leurs
+                        rappels
+  --status              afficher ce qui est programmé, reporté ou annoncé par un rappel ouvert,
+                        ainsi que les prochaines exécutions de la planification
+  --show                afficher la fenêtre
+  --tray                démarrer dans la zone de notification, sans changer l&apos;instance en cours
+  --help                afficher ce texte
+  --version             afficher la version
+
+Valeurs possibles de TASK&#xa0;: %2
+L&apos;instance en cours traite la demande&#xa0;; sinon, une instance est lancée dans la zone de notification.
+Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2 arguments incorrects.
+</translation>
     </message>
 </context>
 <context>
@@ -171,52 +192,52 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
         <location line="+5"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
-        <translation type="unfinished"></translation>
+        <translation>cette action ne peut pas être programmée</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the conditions could not be read in time</source>
-        <translation type="unfinished"></translation>
+        <translation>les conditions n&apos;ont pas pu être lues à temps</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>not a request for the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>requête non destinée à l&apos;instance en cours</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General: nothing armed</source>
-        <translation type="unfinished"></translation>
+        <translation>Général&#xa0;: rien de programmé</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>General: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Général&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reportée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>no task</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune tâche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification «&#xa0;%1&#xa0;»&#xa0;: %2 %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2, no further run</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification «&#xa0;%1&#xa0;»&#xa0;: %2, plus d&apos;exécution prévue</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Schedule: no items</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification&#xa0;: aucun élément</translation>
     </message>
 </context>
 <context>
@@ -224,267 +245,268 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
     <message>
         <location filename="../../model/ConditionRule.cpp" line="+28"/>
         <source>reading failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de la lecture&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../model/ConditionWatch.cpp" line="+128"/>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune raison indiquée</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>mesure en cours</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>now %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>actuellement %1&#xa0;%</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>now %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>actuellement %1 Ko/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>idle %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>inactif depuis %1 s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>idle %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>inactif depuis %1 min</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the battery&apos;s charge is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>la charge de la batterie est inconnue</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>batterie %1&#xa0;%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery %1%, charging</source>
-        <translation type="unfinished"></translation>
+        <translation>batterie %1&#xa0;%, en charge</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours d&apos;exécution</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 processus en cours</translation>
     </message>
     <message>
         <location filename="../../model/Conditions.cpp" line="+17"/>
         <source>minutes must be 1m to 24h, like 30m or 2h</source>
-        <translation type="unfinished"></translation>
+        <translation>les minutes doivent aller de 1m à 24h, p. ex. 30m ou 2h</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>the program&apos;s name or process id is missing (exit:NAME or exit:PID)</source>
-        <translation type="unfinished"></translation>
+        <translation>nom du programme ou identifiant de processus manquant (exit:NAME ou exit:PID)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>every process running the program NAME, or the
 process PID, has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les processus du programme NAME, ou le
+processus PID, sont terminés</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program exits</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme se termine</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when {1} exits</source>
-        <translation type="unfinished"></translation>
+        <translation>quand {1} se termine</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>idle:MINUTES, like idle:30m</source>
-        <translation type="unfinished"></translation>
+        <translation>idle:MINUTES, p. ex. idle:30m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>no keyboard or mouse input for 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune saisie au clavier ni à la souris pendant 30 minutes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the user is idle for</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utilisateur est inactif depuis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the user is idle for {1} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quand l&apos;utilisateur est inactif depuis {1} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the processor&apos;s percent must be 1% to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>le pourcentage du processeur doit aller de 1&#xa0;% à 100&#xa0;%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cpu:PERCENT%:MINUTES, like cpu:10%:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>cpu:PERCENT%:MINUTES, p. ex. cpu:10%:5m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>the processor below 10% for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>processeur sous 10&#xa0;% pendant 5 minutes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the processor is below</source>
-        <translation type="unfinished"></translation>
+        <translation>le processeur est sous</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the processor is below {1}% for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quand le processeur est sous {1}&#xa0;% depuis {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M</source>
-        <translation type="unfinished"></translation>
+        <translation>le débit doit être en Ko/s comme 50k ou en Mo/s comme 2M, de 1k à 10240M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>net:RATE:MINUTES, like net:50k:5m or net:2M:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>net:RATE:MINUTES, p. ex. net:50k:5m ou net:2M:5m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network below 50 KB/s or 2 MB/s for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>réseau sous 50 Ko/s ou 2 Mo/s pendant 5 minutes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network is below</source>
-        <translation type="unfinished"></translation>
+        <translation>le réseau est sous</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the network is below {1} KB/s for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quand le réseau est sous {1} Ko/s depuis {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the battery&apos;s percent must be 1% to 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>le pourcentage de la batterie doit aller de 1&#xa0;% à 99&#xa0;%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery:PERCENT%, like battery:15%</source>
-        <translation type="unfinished"></translation>
+        <translation>battery:PERCENT%, p. ex. battery:15%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>on battery, at 15% or less</source>
-        <translation type="unfinished"></translation>
+        <translation>sur batterie, à 15&#xa0;% ou moins</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the battery is below</source>
-        <translation type="unfinished"></translation>
+        <translation>la batterie est sous</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the battery is below {1}%</source>
-        <translation type="unfinished"></translation>
+        <translation>quand la batterie est sous {1}&#xa0;%</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>the process id must be 1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;identifiant de processus doit aller de 1 à 4294967295</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the program&apos;s name goes without its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du programme s&apos;indique sans son dossier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the program&apos;s name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du programme contient un caractère de contrôle</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>bad condition &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>condition incorrecte «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>unknown condition &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>condition inconnue «&#xa0;%1&#xa0;» (valeurs possibles&#xa0;: %2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>attendu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the process %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le processus %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <location filename="../../model/ConditionWatch.cpp" line="-71"/>
         <source>%1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en cours d&apos;exécution</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../../pages/FormGen.cpp" line="+633"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>process %1 cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de surveiller le processus %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../../pages/FormGen.cpp" line="-20"/>
         <source>cannot tell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de vérifier la condition «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -492,7 +514,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Reminders.cpp" line="+62"/>
         <source>Reminder: %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel&#xa0;: %1 dans %2 s</translation>
     </message>
 </context>
 <context>
@@ -501,97 +523,97 @@ process PID, has ended</source>
         <location filename="../../model/AppSettings.cpp" line="+32"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <location filename="../../model/DataFolder.cpp" line="+47"/>
         <source>The program folder %1 cannot be written to, so the settings and the schedule are kept in %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du programme %1 n&apos;est pas accessible en écriture&#xa0;; les paramètres et la planification sont donc enregistrés dans %2.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The settings file %1 cannot be read: %2. The settings start from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 ne peut pas être lu&#xa0;: %2. Les paramètres par défaut sont utilisés.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The settings file %1 cannot be written: %2. Changes to the settings will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit&#xa0;: %2. Les modifications des paramètres ne seront pas conservées.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The schedule file %1 cannot be written: %2. Changes to the schedule will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de planification %1 ne peut pas être écrit&#xa0;: %2. Les modifications de la planification ne seront pas conservées.</translation>
     </message>
     <message>
         <location filename="../../model/Schedule.cpp" line="-151"/>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 élément</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible (%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 and a part that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et une partie illisible</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Copies of the stored schedule, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies de la planification enregistrée, de la plus récente à la plus ancienne&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, the file as this run found it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, le fichier tel que ce lancement l&apos;a trouvé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2, an earlier copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, une copie antérieure</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The schedule file %1 holds %2, but %3 counted %4. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de planification %1 contient %2, mais %3 en indiquait %4. Tous ont été chargés, et le nombre sera corrigé au prochain enregistrement de la planification.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The schedule file %1 holds %2, but %3 held no count. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de planification %1 contient %2, mais %3 n&apos;indiquait aucun nombre. Tous ont été chargés, et le nombre sera corrigé au prochain enregistrement de la planification.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cannot create file &quot;%1&quot;. It would hold %2, fewer than the %3 loaded and not deleted since; the stored file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». Il contiendrait %2, soit moins que les %3 chargés et non supprimés depuis&#xa0;; le fichier enregistré reste inchangé.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». L&apos;ancien fichier n&apos;a pas pu être conservé sous %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». L&apos;ancien fichier n&apos;a pas pu être conservé sous %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
 </context>
 <context>
@@ -600,212 +622,213 @@ process PID, has ended</source>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
         <source>Close all programs could not see every window.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Fermer tous les programmes&#xa0;» n&apos;a pas pu voir toutes les fenêtres.
+%1</translation>
     </message>
     <message>
         <location filename="../../model/Tasks.cpp" line="+20"/>
         <source>%1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not available on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>non disponible sur cet ordinateur</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>shutdown the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shutdown the Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le système</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trun off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le programme</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le programme</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>log off  user</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter l&apos;utilisateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Logoff user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter l&apos;utilisateur...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter ...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter le réseau</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter le réseau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer tous les programmes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer tous les programmes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer tous les programmes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>execute the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter le programme</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Run a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter une ligne de commande</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>alarm message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message d&apos;alerte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show the message</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le message</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller l&apos;ordinateur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille prolongée</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en veille prolongée</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille prolongée</translation>
     </message>
 </context>
 <context>
@@ -813,7 +836,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -821,7 +844,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -829,55 +852,55 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/SingleInstance.cpp" line="+141"/>
         <source>cannot set up %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de configurer %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot read %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it belongs to user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à l&apos;utilisateur %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its mode is %1, not 0700</source>
-        <translation type="unfinished"></translation>
+        <translation>ses droits sont %1 et non 0700</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not this user&apos;s own folder (%2); the lock and the socket are not kept there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier propre à cet utilisateur (%2)&#xa0;; le verrou et le socket n&apos;y sont pas placés</translation>
     </message>
 </context>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+24"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
         <source>Halvo Shutdown notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification de Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -888,79 +911,82 @@ process PID, has ended</source>
 Version %1
 Shuts the computer down on a schedule.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown
+Version %1
+Arrête l&apos;ordinateur selon une planification.
+</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+139"/>
+        <location filename="../../app/FormCtrl.cpp" line="+140"/>
         <source>Halvo ShutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+12"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+11"/>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
     <message>
         <location line="-10"/>
         <location line="+10"/>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+2"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>The help file %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide %1 est introuvable</translation>
     </message>
 </context>
 <context>
@@ -968,33 +994,34 @@ Shuts the computer down on a schedule.
     <message>
         <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown va exécuter cette action sur votre ordinateur 
+dans 1 minute :</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter de %1 min</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler (%1)</translation>
     </message>
 </context>
 <context>
@@ -1002,139 +1029,139 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormGen.cpp" line="-550"/>
         <source>Do It Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter immédiatement&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Do It at specific time</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter à un moment donné</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+370"/>
         <source>for</source>
-        <translation type="unfinished"></translation>
+        <translation>depuis</translation>
     </message>
     <message>
         <location line="-365"/>
         <location line="+370"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-365"/>
         <source>Choose a program by one of its windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un programme d&apos;après l&apos;une de ses fenêtres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add a condition that must hold as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une autre condition qui doit aussi être remplie</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+524"/>
         <location line="+135"/>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <location line="-636"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>et</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Remove this condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette condition</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non disponible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+57"/>
         <location line="+78"/>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <location line="-126"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The delay must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai ne doit pas être négatif</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The delay is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai est trop long</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>set successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation effectuée</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure doit être comprise entre 12:00:00 AM et 11:59:59 PM</translation>
     </message>
 </context>
 <context>
@@ -1142,37 +1169,37 @@ after 1 minute :</source>
     <message>
         <location filename="../../app/FormOption.cpp" line="+31"/>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>auto startup when windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer automatiquement au démarrage du système</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>auto save the schedule setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer automatiquement la planification</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Me prévenir avant l&apos;arrêt, le redémarrage ou la déconnexion</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1180,32 +1207,32 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormProcessList.cpp" line="+21"/>
         <source>select the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner le programme</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>processId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID du processus</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord sélectionner un élément</translation>
     </message>
 </context>
 <context>
@@ -1213,57 +1240,57 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormSch.cpp" line="+44"/>
         <source>schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâche</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next run</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine exécution</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+156"/>
         <source>please select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un élément</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>please select a item</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner un élément</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer cet élément&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
 </context>
 <context>
@@ -1271,128 +1298,128 @@ after 1 minute :</source>
     <message>
         <location filename="../../model/ScheduleItemDraft.cpp" line="+13"/>
         <source>Schedule item name is null</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom pour l&apos;élément</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>select a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner une tâche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please  select the parameter of the task</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le paramètre de la tâche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please inpute the content of message</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le texte du message</translation>
     </message>
     <message>
         <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier l&apos;élément de planification&#xa0;: élément introuvable</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Schedule Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;élément&#xa0;:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Select the task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez la tâche&#xa0;:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select the Time for schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;heure</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque jour</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Everyweek</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque semaine</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Everymonth</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mois</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&lt;&lt;Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Précédent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant&gt;&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>new schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel élément de planification</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>modify the schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;élément de planification</translation>
     </message>
     <message>
         <location line="+53"/>
         <location line="+185"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <location line="-125"/>
         <source>select program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner le programme</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>message content:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du message&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
 </context>
 <context>
@@ -1401,60 +1428,60 @@ after 1 minute :</source>
         <location filename="../../app/TrayMenu.cpp" line="+15"/>
         <location line="+86"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;action reportée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reportée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+42"/>
+        <location filename="../../app/main.cpp" line="+43"/>
         <source>cannot start without a display (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de démarrer sans affichage (%1)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot start the program</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lancer le programme</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no running copy could be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune instance en cours n&apos;a pu être jointe</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the running copy did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;instance en cours n&apos;a pas répondu</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>another copy is running but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre instance est en cours mais ne répond pas</translation>
     </message>
 </context>
 </TS>

@@ -6,82 +6,82 @@
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
         <source>in its reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>con il promemoria aperto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in its reminder, due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>con il promemoria aperto, alle %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Missed while the computer was asleep: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione non eseguita mentre il computer era in sospensione: %1 alle %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed while the clock changed: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione non eseguita per un cambio dell&apos;ora: %1 alle %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(due at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(esecuzione alle %1)</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2</translation>
     </message>
     <message>
         <location filename="../../model/NextRun.cpp" line="+140"/>
         <source>in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 h %2 min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>in %1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 g %2 h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 d</source>
-        <translation type="unfinished"></translation>
+        <translation>tra %1 g</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>alle %1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 at %2, in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alle %2, tra %3 minuti</translation>
     </message>
 </context>
 <context>
@@ -90,52 +90,52 @@
         <location filename="../../model/CommandLine.cpp" line="+170"/>
         <location line="+87"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento imprevisto &apos;%1&apos; (vedere --help)</translation>
     </message>
     <message>
         <location line="-78"/>
         <source>missing TASK after %1 (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca TASK dopo %1 (uno tra: %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--when goes with a TASK alone, not with %1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--when va usato solo con un TASK, non con %1 (vedere --help)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown task &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>task sconosciuto &apos;%1&apos; (uno tra: %2)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca DURATION dopo --in (ad es. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad duration &apos;%1&apos; (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>durata non valida &apos;%1&apos; (ad es. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>missing time after --at (HH:MM or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca l&apos;ora dopo --at (HH:MM o HH:MM:SS)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad time &apos;%1&apos; (HH:MM or HH:MM:SS, 00:00 to 23:59:59)</source>
-        <translation type="unfinished"></translation>
+        <translation>ora non valida &apos;%1&apos; (HH:MM o HH:MM:SS, da 00:00 a 23:59:59)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>missing CONDITION after --when (one of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca CONDITION dopo --when (una tra: %1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta &apos;%1&apos; (vedere --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: halvo-shutdown [OPTION]
+Senza opzioni, avvia Halvo Shutdown nell&apos;area di notifica (o mostra l&apos;istanza in esecuzione).
+
+  --now TASK            esegue TASK subito
+  --in DURATION TASK    esegue TASK dopo DURATION (90s, 45m, 1h30m), preannunciato dal promemoria
+  --at HH:MM[:SS] TASK  esegue TASK a quell&apos;ora del giorno, preannunciato dal promemoria
+  --when CONDITION TASK esegue TASK quando CONDITION è soddisfatta, preannunciato dal promemoria; se
+                        ci sono più --when CONDITION prima di TASK, devono valere tutte. CONDITION è una tra:
+%1                        (minuti come 30m, 2h o 1h30m, fino a 24h)
+  --cancel              annulla l&apos;azione temporizzata e ogni azione rimandata, e chiude i relativi
+                        promemoria
+  --status              mostra cosa è impostato, rimandato o preannunciato da un promemoria aperto, e
+                        le prossime esecuzioni della pianificazione
+  --show                mostra la finestra
+  --tray                si avvia nell&apos;area di notifica, o lascia com&apos;è l&apos;istanza in esecuzione
+  --help                mostra questo testo
+  --version             mostra la versione
+
+TASK è uno tra: %2
+L&apos;istanza in esecuzione esegue la richiesta; se non ce n&apos;è nessuna, ne viene avviata una nell&apos;area di notifica.
+Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richiesta rifiutata, 2 argomenti errati.
+</translation>
     </message>
 </context>
 <context>
@@ -171,52 +192,52 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
         <location line="+5"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;azione che si possa impostare</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the conditions could not be read in time</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere le condizioni in tempo</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>not a request for the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una richiesta per l&apos;istanza in esecuzione</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General: nothing armed</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale: nulla di impostato</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>General: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione rimandata: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>no task</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna attività</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione «%1»: %2 %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2, no further run</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione «%1»: %2, nessuna esecuzione successiva</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Schedule: no items</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione: nessuna voce</translation>
     </message>
 </context>
 <context>
@@ -224,267 +245,268 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
     <message>
         <location filename="../../model/ConditionRule.cpp" line="+28"/>
         <source>reading failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lettura non riuscita: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../model/ConditionWatch.cpp" line="+128"/>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun motivo indicato</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>misurazione in corso</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>now %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ora %1%</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>now %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>ora %1 KB/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>idle %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>inattivo da %1 s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>idle %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>inattivo da %1 min</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the battery&apos;s charge is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>carica della batteria sconosciuta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>batteria %1%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery %1%, charging</source>
-        <translation type="unfinished"></translation>
+        <translation>batteria %1%, in carica</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>terminato</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>in esecuzione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in esecuzione</translation>
     </message>
     <message>
         <location filename="../../model/Conditions.cpp" line="+17"/>
         <source>minutes must be 1m to 24h, like 30m or 2h</source>
-        <translation type="unfinished"></translation>
+        <translation>i minuti devono essere tra 1m e 24h, ad es. 30m o 2h</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>the program&apos;s name or process id is missing (exit:NAME or exit:PID)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca il nome del programma o l&apos;ID del processo (exit:NAME o exit:PID)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>every process running the program NAME, or the
 process PID, has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>sono terminati tutti i processi del programma NAME,
+o il processo PID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program exits</source>
-        <translation type="unfinished"></translation>
+        <translation>il programma termina</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when {1} exits</source>
-        <translation type="unfinished"></translation>
+        <translation>quando {1} termina</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>idle:MINUTES, like idle:30m</source>
-        <translation type="unfinished"></translation>
+        <translation>idle:MINUTES, ad es. idle:30m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>no keyboard or mouse input for 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun uso di tastiera o mouse per 30 minuti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the user is idle for</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utente è inattivo da</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the user is idle for {1} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quando l&apos;utente è inattivo da {1} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the processor&apos;s percent must be 1% to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>la percentuale del processore deve essere tra 1% e 100%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cpu:PERCENT%:MINUTES, like cpu:10%:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>cpu:PERCENT%:MINUTES, ad es. cpu:10%:5m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>the processor below 10% for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>il processore sotto il 10% per 5 minuti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the processor is below</source>
-        <translation type="unfinished"></translation>
+        <translation>il processore è sotto il</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the processor is below {1}% for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quando il processore è sotto il {1}% per {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M</source>
-        <translation type="unfinished"></translation>
+        <translation>la velocità va indicata in KB/s, come 50k, o in MB/s, come 2M, da 1k a 10240M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>net:RATE:MINUTES, like net:50k:5m or net:2M:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>net:RATE:MINUTES, ad es. net:50k:5m o net:2M:5m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network below 50 KB/s or 2 MB/s for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>la rete sotto 50 KB/s o 2 MB/s per 5 minuti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network is below</source>
-        <translation type="unfinished"></translation>
+        <translation>la rete è sotto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the network is below {1} KB/s for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>quando la rete è sotto {1} KB/s per {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the battery&apos;s percent must be 1% to 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>la percentuale della batteria deve essere tra 1% e 99%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery:PERCENT%, like battery:15%</source>
-        <translation type="unfinished"></translation>
+        <translation>battery:PERCENT%, ad es. battery:15%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>on battery, at 15% or less</source>
-        <translation type="unfinished"></translation>
+        <translation>a batteria, al 15% o meno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the battery is below</source>
-        <translation type="unfinished"></translation>
+        <translation>la batteria è sotto il</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the battery is below {1}%</source>
-        <translation type="unfinished"></translation>
+        <translation>quando la batteria è sotto il {1}%</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>the process id must be 1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID del processo deve essere tra 1 e 4294967295</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the program&apos;s name goes without its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del programma va indicato senza la cartella</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the program&apos;s name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del programma contiene un carattere di controllo</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>bad condition &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>condizione non valida &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>unknown condition &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>condizione sconosciuta &apos;%1&apos; (una tra: %2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>previsto %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the process %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il processo %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il programma %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <location filename="../../model/ConditionWatch.cpp" line="-71"/>
         <source>%1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è in esecuzione</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../../pages/FormGen.cpp" line="+633"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>process %1 cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile monitorare il processo %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../../pages/FormGen.cpp" line="-20"/>
         <source>cannot tell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile rilevare %1: %2</translation>
     </message>
 </context>
 <context>
@@ -492,7 +514,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Reminders.cpp" line="+62"/>
         <source>Reminder: %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria: %1 tra %2 s</translation>
     </message>
 </context>
 <context>
@@ -501,97 +523,97 @@ process PID, has ended</source>
         <location filename="../../model/AppSettings.cpp" line="+32"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in %1</translation>
     </message>
     <message>
         <location filename="../../model/DataFolder.cpp" line="+47"/>
         <source>The program folder %1 cannot be written to, so the settings and the schedule are kept in %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nella cartella del programma %1, perciò le impostazioni e la pianificazione vengono salvate in %2.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The settings file %1 cannot be read: %2. The settings start from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni %1: %2. Verranno usate le impostazioni predefinite.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The settings file %1 cannot be written: %2. Changes to the settings will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file delle impostazioni %1: %2. Le modifiche alle impostazioni non verranno conservate.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The schedule file %1 cannot be written: %2. Changes to the schedule will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file della pianificazione %1: %2. Le modifiche alla pianificazione non verranno conservate.</translation>
     </message>
     <message>
         <location filename="../../model/Schedule.cpp" line="-151"/>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 voce</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 voci</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile (%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 and a part that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e una parte illeggibile</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Copies of the stored schedule, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie della pianificazione salvata, dalla più recente:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, the file as this run found it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, il file com&apos;era all&apos;avvio di questa esecuzione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2, an earlier copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, una copia precedente</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The schedule file %1 holds %2, but %3 counted %4. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della pianificazione %1 contiene %2, ma %3 ne indicava %4. Sono state caricate tutte e il conteggio verrà corretto al prossimo salvataggio della pianificazione.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The schedule file %1 holds %2, but %3 held no count. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della pianificazione %1 contiene %2, ma %3 non indicava alcun conteggio. Sono state caricate tutte e il conteggio verrà corretto al prossimo salvataggio della pianificazione.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cannot create file &quot;%1&quot;. It would hold %2, fewer than the %3 loaded and not deleted since; the stored file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file &quot;%1&quot;. Conterrebbe %2, meno delle %3 caricate e non eliminate da allora; il file salvato resta invariato.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file &quot;%1&quot;. Impossibile conservare il file precedente come %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file &quot;%1&quot;. Impossibile conservare il file precedente come %2: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>
@@ -600,212 +622,213 @@ process PID, has ended</source>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
         <source>Close all programs could not see every window.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>«Chiudi tutti i programmi» non ha potuto vedere tutte le finestre.
+%1</translation>
     </message>
     <message>
         <location filename="../../model/Tasks.cpp" line="+20"/>
         <source>%1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire «%1»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire «%1»: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not available on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>non disponibile su questo computer</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>shutdown the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>arresto del sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shutdown the Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta il sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta il sistema</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta il sistema</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>spegnimento del computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trun off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni il computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni il computer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>chiusura del programma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close program</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi programma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il programma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>avvio dello screen saver</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia lo screen saver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>log off  user</source>
-        <translation type="unfinished"></translation>
+        <translation>chiusura della sessione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Logoff user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina sessione...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina sessione...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina sessione</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>disconnessione dalla rete</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti dalla rete</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>chiusura di tutti i programmi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi tutti i programmi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi tutti i programmi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>execute the program</source>
-        <translation type="unfinished"></translation>
+        <translation>esecuzione di un programma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Run a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui una riga di comando</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>riavvio del computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvia il computer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>alarm message</source>
-        <translation type="unfinished"></translation>
+        <translation>messaggio di avviso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show the message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il messaggio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>blocco del computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca il computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca il computer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>sospensione del computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi il computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ibernazione del computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Iberna il computer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Iberna</translation>
     </message>
 </context>
 <context>
@@ -813,7 +836,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -821,7 +844,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -829,55 +852,55 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/SingleInstance.cpp" line="+141"/>
         <source>cannot set up %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile predisporre %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot read %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento simbolico</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una cartella</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it belongs to user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>appartiene all&apos;utente %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its mode is %1, not 0700</source>
-        <translation type="unfinished"></translation>
+        <translation>i suoi permessi sono %1, non 0700</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not this user&apos;s own folder (%2); the lock and the socket are not kept there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella propria di questo utente (%2); il file di blocco e il socket non vengono tenuti lì</translation>
     </message>
 </context>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+24"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
         <source>Halvo Shutdown notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica di Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -888,79 +911,82 @@ process PID, has ended</source>
 Version %1
 Shuts the computer down on a schedule.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown
+Versione %1
+Spegne il computer secondo una pianificazione.
+</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il sito web</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+139"/>
+        <location filename="../../app/FormCtrl.cpp" line="+140"/>
         <source>Halvo ShutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+12"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+11"/>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Pianificazione</translation>
     </message>
     <message>
         <location line="-10"/>
         <location line="+10"/>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+2"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>The help file %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della guida %1 non è presente</translation>
     </message>
 </context>
 <context>
@@ -968,33 +994,34 @@ Shuts the computer down on a schedule.
     <message>
         <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown farà eseguire al computer questa azione 
+tra 1 minuto :</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui subito!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimanda di %1 min</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla (%1)</translation>
     </message>
 </context>
 <context>
@@ -1002,139 +1029,139 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormGen.cpp" line="-550"/>
         <source>Do It Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Subito!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui ora</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Do It at specific time</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui in un momento preciso</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+370"/>
         <source>for</source>
-        <translation type="unfinished"></translation>
+        <translation>per</translation>
     </message>
     <message>
         <location line="-365"/>
         <location line="+370"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-365"/>
         <source>Choose a program by one of its windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un programma da una delle sue finestre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add a condition that must hold as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un&apos;altra condizione che deve valere</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+524"/>
         <location line="+135"/>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <location line="-636"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Sec</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>e</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Remove this condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi questa condizione</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non disponibile: %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+57"/>
         <location line="+78"/>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <location line="-126"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The delay must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ritardo non può essere negativo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The delay is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ritardo è troppo lungo</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>set successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostato correttamente</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ora deve essere compresa tra 12:00:00 AM e 11:59:59 PM</translation>
     </message>
 </context>
 <context>
@@ -1142,37 +1169,37 @@ after 1 minute :</source>
     <message>
         <location filename="../../app/FormOption.cpp" line="+31"/>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>auto startup when windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia automaticamente all&apos;accesso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>auto save the schedule setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva automaticamente la pianificazione</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisami prima di arresto/riavvio/chiusura sessione</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla modifiche</translation>
     </message>
 </context>
 <context>
@@ -1180,32 +1207,32 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormProcessList.cpp" line="+21"/>
         <source>select the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il programma</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>window</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>processId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID processo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare prima un elemento</translation>
     </message>
 </context>
 <context>
@@ -1213,57 +1240,57 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormSch.cpp" line="+44"/>
         <source>schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Attività</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next run</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima esecuzione</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+156"/>
         <source>please select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una voce</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>please select a item</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una voce</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare questa voce?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -1271,128 +1298,128 @@ after 1 minute :</source>
     <message>
         <location filename="../../model/ScheduleItemDraft.cpp" line="+13"/>
         <source>Schedule item name is null</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della voce è vuoto</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>select a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un&apos;attività</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please  select the parameter of the task</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare il parametro dell&apos;attività</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please inpute the content of message</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il testo del messaggio</translation>
     </message>
     <message>
         <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta la modifica di una voce, ma nessuna voce è presente</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Procedura guidata</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Schedule Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della voce:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Select the task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare l&apos;attività:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select the Time for schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare l&apos;ora di esecuzione</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Everyweek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni settimana</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Everymonth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni mese</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&lt;&lt;Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Indietro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti&gt;&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>new schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova voce di pianificazione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>modify the schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica la voce di pianificazione</translation>
     </message>
     <message>
         <location line="+53"/>
         <location line="+185"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <location line="-125"/>
         <source>select program</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il programma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>message content:</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del messaggio:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
 </context>
 <context>
@@ -1401,60 +1428,60 @@ after 1 minute :</source>
         <location filename="../../app/TrayMenu.cpp" line="+15"/>
         <location line="+86"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;azione rimandata</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni...</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>azione rimandata: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+42"/>
+        <location filename="../../app/main.cpp" line="+43"/>
         <source>cannot start without a display (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare senza uno schermo (%1)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot start the program</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare il programma</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no running copy could be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile contattare un&apos;istanza in esecuzione</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the running copy did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;istanza in esecuzione non ha risposto</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>another copy is running but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>un&apos;altra istanza è in esecuzione ma non risponde</translation>
     </message>
 </context>
 </TS>

@@ -6,82 +6,82 @@
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
         <source>in its reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekuje w przypomnieniu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in its reminder, due at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekuje w przypomnieniu, termin: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Missed while the computer was asleep: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto, gdy komputer był uśpiony: %1 o %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed while the clock changed: %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto z powodu zmiany zegara: %1 o %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(due at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(termin: %1)</translation>
     </message>
     <message>
         <location line="+137"/>
         <source>&apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location filename="../../model/NextRun.cpp" line="+140"/>
         <source>in %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 min</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>in %1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 h %2 min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 h</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>in %1 d %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 d %2 h</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>in %1 d</source>
-        <translation type="unfinished"></translation>
+        <translation>za %1 d</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>at %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>o %1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 at %2, in %3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2, za %3 min</translation>
     </message>
 </context>
 <context>
@@ -90,52 +90,52 @@
         <location filename="../../model/CommandLine.cpp" line="+170"/>
         <location line="+87"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument &apos;%1&apos; (zobacz --help)</translation>
     </message>
     <message>
         <location line="-78"/>
         <source>missing TASK after %1 (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak TASK po %1 (jedno z: %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--when goes with a TASK alone, not with %1 (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--when łączy się tylko z TASK, nie z %1 (zobacz --help)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>unknown task &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznane zadanie &apos;%1&apos; (jedno z: %2)</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak DURATION po --in (np. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad duration &apos;%1&apos; (e.g. 90s, 45m, 1h30m)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowy czas trwania &apos;%1&apos; (np. 90s, 45m, 1h30m)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>missing time after --at (HH:MM or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak godziny po --at (HH:MM lub HH:MM:SS)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>bad time &apos;%1&apos; (HH:MM or HH:MM:SS, 00:00 to 23:59:59)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowa godzina &apos;%1&apos; (HH:MM lub HH:MM:SS, od 00:00 do 23:59:59)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>missing CONDITION after --when (one of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak CONDITION po --when (jeden z: %1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja &apos;%1&apos; (zobacz --help)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -161,7 +161,28 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: halvo-shutdown [OPTION]
+Bez opcji uruchamia Halvo Shutdown w obszarze powiadomień (lub pokazuje działającą kopię).
+
+  --now TASK            wykonuje TASK natychmiast
+  --in DURATION TASK    wykonuje TASK po upływie DURATION (90s, 45m, 1h30m), poprzedzone przypomnieniem
+  --at HH:MM[:SS] TASK  wykonuje TASK o podanej godzinie, poprzedzone przypomnieniem
+  --when CONDITION TASK wykonuje TASK, gdy CONDITION jest spełniony, poprzedzone przypomnieniem; przy kilku
+                        --when CONDITION przed TASK wszystkie muszą być spełnione. CONDITION to jeden z:
+%1                        (minuty w postaci 30m, 2h lub 1h30m, maksymalnie 24h)
+  --cancel              anuluje akcję ustawioną na czas i wszystkie akcje odłożone oraz zamyka ich
+                        przypomnienia
+  --status              wypisuje, co jest ustawione, odłożone lub zapowiedziane otwartym przypomnieniem,
+                        oraz najbliższe uruchomienia z harmonogramu
+  --show                pokazuje okno
+  --tray                uruchamia w obszarze powiadomień albo pozostawia działającą kopię bez zmian
+  --help                wypisuje ten tekst
+  --version             wypisuje wersję
+
+TASK to jedno z: %2
+Żądanie wykonuje działająca kopia; jeśli żadna nie działa, zostaje uruchomiona w obszarze
+powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopią lub odmowa, 2 błędne argumenty.
+</translation>
     </message>
 </context>
 <context>
@@ -171,52 +192,52 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
         <location line="+5"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest akcja, którą można ustawić</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the conditions could not be read in time</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się odczytać warunków w wyznaczonym czasie</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>not a request for the running copy</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest żądanie dla działającej kopii</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>General: nothing armed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne: nic nie ustawiono</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>General: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłożone: %1</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>no task</source>
-        <translation type="unfinished"></translation>
+        <translation>brak zadania</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonogram &apos;%1&apos;: %2 %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Schedule &apos;%1&apos;: %2, no further run</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonogram &apos;%1&apos;: %2, brak kolejnych uruchomień</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Schedule: no items</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonogram: brak pozycji</translation>
     </message>
 </context>
 <context>
@@ -224,267 +245,268 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
     <message>
         <location filename="../../model/ConditionRule.cpp" line="+28"/>
         <source>reading failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd odczytu: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../model/ConditionWatch.cpp" line="+128"/>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>nie podano przyczyny</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>measuring</source>
-        <translation type="unfinished"></translation>
+        <translation>trwa pomiar</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>now %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>teraz %1%</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>now %1 KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>teraz %1 KB/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>idle %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>bezczynność: %1 s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>idle %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>bezczynność: %1 min</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the battery&apos;s charge is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>poziom naładowania baterii jest nieznany</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>bateria %1%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery %1%, charging</source>
-        <translation type="unfinished"></translation>
+        <translation>bateria %1%, ładowanie</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>zakończony</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>running</source>
-        <translation type="unfinished"></translation>
+        <translation>działa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 running</source>
-        <translation type="unfinished"></translation>
+        <translation>działające procesy: %1</translation>
     </message>
     <message>
         <location filename="../../model/Conditions.cpp" line="+17"/>
         <source>minutes must be 1m to 24h, like 30m or 2h</source>
-        <translation type="unfinished"></translation>
+        <translation>czas musi wynosić od 1m do 24h, np. 30m lub 2h</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>the program&apos;s name or process id is missing (exit:NAME or exit:PID)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak nazwy programu lub identyfikatora procesu (exit:NAME lub exit:PID)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>every process running the program NAME, or the
 process PID, has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>zakończyły się wszystkie procesy programu NAME lub
+proces PID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program exits</source>
-        <translation type="unfinished"></translation>
+        <translation>program kończy działanie</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when {1} exits</source>
-        <translation type="unfinished"></translation>
+        <translation>po zakończeniu {1}</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>idle:MINUTES, like idle:30m</source>
-        <translation type="unfinished"></translation>
+        <translation>idle:MINUTES, np. idle:30m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>no keyboard or mouse input for 30 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>brak użycia klawiatury i myszy przez 30 minut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the user is idle for</source>
-        <translation type="unfinished"></translation>
+        <translation>użytkownik bezczynny przez</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the user is idle for {1} min</source>
-        <translation type="unfinished"></translation>
+        <translation>po {1} min bezczynności użytkownika</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the processor&apos;s percent must be 1% to 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>procent użycia procesora musi wynosić od 1% do 100%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cpu:PERCENT%:MINUTES, like cpu:10%:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>cpu:PERCENT%:MINUTES, np. cpu:10%:5m</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>the processor below 10% for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>użycie procesora poniżej 10% przez 5 minut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the processor is below</source>
-        <translation type="unfinished"></translation>
+        <translation>użycie procesora poniżej</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the processor is below {1}% for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>przy użyciu procesora poniżej {1}% przez {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the rate must be KB/s like 50k or MB/s like 2M, from 1k to 10240M</source>
-        <translation type="unfinished"></translation>
+        <translation>przepływność należy podać w KB/s, np. 50k, lub w MB/s, np. 2M, od 1k do 10240M</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>net:RATE:MINUTES, like net:50k:5m or net:2M:5m</source>
-        <translation type="unfinished"></translation>
+        <translation>net:RATE:MINUTES, np. net:50k:5m lub net:2M:5m</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network below 50 KB/s or 2 MB/s for 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>ruch sieciowy poniżej 50 KB/s lub 2 MB/s przez 5 minut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the network is below</source>
-        <translation type="unfinished"></translation>
+        <translation>ruch sieciowy poniżej</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the network is below {1} KB/s for {2} min</source>
-        <translation type="unfinished"></translation>
+        <translation>przy ruchu sieciowym poniżej {1} KB/s przez {2} min</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the battery&apos;s percent must be 1% to 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>procent naładowania baterii musi wynosić od 1% do 99%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>battery:PERCENT%, like battery:15%</source>
-        <translation type="unfinished"></translation>
+        <translation>battery:PERCENT%, np. battery:15%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>on battery, at 15% or less</source>
-        <translation type="unfinished"></translation>
+        <translation>zasilanie z baterii, naładowanej w 15% lub mniej</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the battery is below</source>
-        <translation type="unfinished"></translation>
+        <translation>poziom baterii poniżej</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>when the battery is below {1}%</source>
-        <translation type="unfinished"></translation>
+        <translation>przy poziomie baterii poniżej {1}%</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>the process id must be 1 to 4294967295</source>
-        <translation type="unfinished"></translation>
+        <translation>identyfikator procesu musi wynosić od 1 do 4294967295</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the program&apos;s name goes without its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwę programu należy podać bez folderu</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the program&apos;s name holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa programu zawiera znak sterujący</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>bad condition &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowy warunek &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>unknown condition &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany warunek &apos;%1&apos; (jeden z: %2)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>expected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano: %1</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>the process %1</source>
-        <translation type="unfinished"></translation>
+        <translation>procesu %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the program %1</source>
-        <translation type="unfinished"></translation>
+        <translation>programu %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2</translation>
     </message>
     <message>
         <location filename="../../model/ConditionWatch.cpp" line="-71"/>
         <source>%1 is not running</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 nie jest uruchomiony</translation>
     </message>
     <message>
         <location line="+46"/>
         <location filename="../../pages/FormGen.cpp" line="+633"/>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>process %1 cannot be watched</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można monitorować procesu %1</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../../pages/FormGen.cpp" line="-20"/>
         <source>cannot tell %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można sprawdzić warunku „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -492,7 +514,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Reminders.cpp" line="+62"/>
         <source>Reminder: %1 in %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypomnienie: %1 za %2 s</translation>
     </message>
 </context>
 <context>
@@ -501,97 +523,97 @@ process PID, has ended</source>
         <location filename="../../model/AppSettings.cpp" line="+32"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku %1</translation>
     </message>
     <message>
         <location filename="../../model/DataFolder.cpp" line="+47"/>
         <source>The program folder %1 cannot be written to, so the settings and the schedule are kept in %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisywać w folderze programu %1, dlatego ustawienia i harmonogram są przechowywane w %2.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The settings file %1 cannot be read: %2. The settings start from their defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku ustawień %1: %2. Używane są ustawienia domyślne.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The settings file %1 cannot be written: %2. Changes to the settings will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku ustawień %1: %2. Zmiany ustawień nie zostaną zachowane.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The schedule file %1 cannot be written: %2. Changes to the schedule will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku harmonogramu %1: %2. Zmiany w harmonogramie nie zostaną zachowane.</translation>
     </message>
     <message>
         <location filename="../../model/Schedule.cpp" line="-151"/>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 element</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elem.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać (%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 and a part that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i fragment, którego nie można odczytać</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Copies of the stored schedule, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie zapisanego harmonogramu, od najnowszej:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, the file as this run found it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, plik w stanie zastanym przy tym uruchomieniu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2, an earlier copy</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, wcześniejsza kopia</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć pliku „%1”. %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The schedule file %1 holds %2, but %3 counted %4. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik harmonogramu %1 zawiera %2, ale w %3 zapisano liczbę %4. Wczytano wszystkie, a liczba zostanie poprawiona przy następnym zapisie harmonogramu.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The schedule file %1 holds %2, but %3 held no count. All of them were loaded, and the count is set right when the schedule is next stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik harmonogramu %1 zawiera %2, ale w %3 nie zapisano liczby. Wczytano wszystkie, a liczba zostanie poprawiona przy następnym zapisie harmonogramu.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Cannot create file &quot;%1&quot;. It would hold %2, fewer than the %3 loaded and not deleted since; the stored file is left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku „%1”. Zawierałby %2, czyli mniej niż liczba wczytanych i od tamtej pory nieusuniętych (%3); zapisany plik pozostaje bez zmian.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku „%1”. Nie udało się zachować wcześniejszego pliku jako %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot create file &quot;%1&quot;. The earlier file could not be kept as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku „%1”. Nie udało się zachować wcześniejszego pliku jako %2: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku „%1”. %2</translation>
     </message>
 </context>
 <context>
@@ -600,212 +622,213 @@ process PID, has ended</source>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
         <source>Close all programs could not see every window.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja „Zamknij wszystkie programy” nie wykryła wszystkich okien.
+%1</translation>
     </message>
     <message>
         <location filename="../../model/Tasks.cpp" line="+20"/>
         <source>%1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wykonać akcji „%1”</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wykonać akcji „%1”: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>not available on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>niedostępne na tym komputerze</translation>
     </message>
     <message>
         <location line="+170"/>
         <source>shutdown the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>zamknięcie systemu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shutdown the Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij system</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the system</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij system</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shut down the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij system</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>turn off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>wyłączenie komputera</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trun off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz komputer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Power off the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz komputer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>zamknięcie programu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close program</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij program</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij program</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchomienie wygaszacza ekranu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start the screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom wygaszacz ekranu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>log off  user</source>
-        <translation type="unfinished"></translation>
+        <translation>wylogowanie użytkownika</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Logoff user...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyloguj użytkownika...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyloguj ...</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyloguj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>rozłączenie sieci</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Disconnect the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozłącz sieć</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>zamknięcie wszystkich programów</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij wszystkie programy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Close all programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij wszystkie programy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>execute the program</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchomienie programu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Run a command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom polecenie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ponowne uruchomienie komputera</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchom ponownie komputer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>alarm message</source>
-        <translation type="unfinished"></translation>
+        <translation>komunikat alarmowy</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Komunikat</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show the message</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż komunikat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>zablokowanie stacji roboczej</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the workstation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj stację roboczą</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Lock the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zablokuj komputer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>uśpienie komputera</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij komputer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Uśpij</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>hibernacja komputera</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernuj komputer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernuj</translation>
     </message>
 </context>
 <context>
@@ -813,7 +836,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -821,7 +844,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -829,55 +852,55 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/SingleInstance.cpp" line="+141"/>
         <source>cannot set up %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można przygotować %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot create %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć %1 (%2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot read %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać %1 (%2)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>jest to dowiązanie symboliczne</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest to folder</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it belongs to user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>należy do użytkownika %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its mode is %1, not 0700</source>
-        <translation type="unfinished"></translation>
+        <translation>ma uprawnienia %1 zamiast 0700</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not this user&apos;s own folder (%2); the lock and the socket are not kept there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest własnym folderem tego użytkownika (%2); blokada i gniazdo nie są w nim przechowywane</translation>
     </message>
 </context>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+24"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
         <source>Halvo Shutdown notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiadomienie Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -888,79 +911,82 @@ process PID, has ended</source>
 Version %1
 Shuts the computer down on a schedule.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown
+Wersja %1
+Wyłącza komputer według harmonogramu.
+</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwiedź stronę WWW</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+139"/>
+        <location filename="../../app/FormCtrl.cpp" line="+140"/>
         <source>Halvo ShutDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+12"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogólne</translation>
     </message>
     <message>
         <location line="-11"/>
         <location line="+11"/>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonogram</translation>
     </message>
     <message>
         <location line="-10"/>
         <location line="+10"/>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+2"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+193"/>
         <source>The help file %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak pliku pomocy %1</translation>
     </message>
 </context>
 <context>
@@ -968,33 +994,34 @@ Shuts the computer down on a schedule.
     <message>
         <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the shutdown to will make your computer to do this action 
 after 1 minute :</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer wykona następującą akcję 
+za 1 minutę :</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Execute It!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż o %1 min</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Cancel(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj (%1)</translation>
     </message>
 </context>
 <context>
@@ -1002,139 +1029,139 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormGen.cpp" line="-550"/>
         <source>Do It Now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj teraz!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj teraz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Do It at specific time</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonaj w określonym czasie</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>O godzinie</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Po upływie</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+370"/>
         <source>for</source>
-        <translation type="unfinished"></translation>
+        <translation>przez</translation>
     </message>
     <message>
         <location line="-365"/>
         <location line="+370"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-365"/>
         <source>Choose a program by one of its windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program, wskazując jedno z jego okien</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add a condition that must hold as well</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj kolejny warunek, który również musi być spełniony</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+524"/>
         <location line="+135"/>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <location line="-636"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>godz.</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw</translation>
     </message>
     <message>
         <location line="+277"/>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>i</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Remove this condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń ten warunek</translation>
     </message>
     <message>
         <location line="+157"/>
         <source>not offered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>niedostępne: %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+57"/>
         <location line="+78"/>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <location line="-126"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>The delay must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie nie może być ujemne</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The delay is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie jest za długie</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+14"/>
         <location line="+12"/>
         <source>set successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawiono pomyślnie</translation>
     </message>
     <message>
         <location line="-16"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina musi mieścić się w przedziale od 12:00:00 AM do 11:59:59 PM</translation>
     </message>
 </context>
 <context>
@@ -1142,37 +1169,37 @@ after 1 minute :</source>
     <message>
         <location filename="../../app/FormOption.cpp" line="+31"/>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamianie</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>auto startup when windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj automatycznie wraz z systemem</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>auto save the schedule setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatycznie zapisuj harmonogram</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamykanie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypominaj przed zamknięciem/ponownym uruchomieniem/wylogowaniem</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zmiany</translation>
     </message>
 </context>
 <context>
@@ -1180,32 +1207,32 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormProcessList.cpp" line="+21"/>
         <source>select the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>window</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>processId</source>
-        <translation type="unfinished"></translation>
+        <translation>ID procesu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>please select item first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz element</translation>
     </message>
 </context>
 <context>
@@ -1213,57 +1240,57 @@ after 1 minute :</source>
     <message>
         <location filename="../../pages/FormSch.cpp" line="+44"/>
         <source>schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadanie</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next run</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne uruchomienie</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location line="+156"/>
         <source>please select item</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz element</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>please select a item</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz element</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy usunąć ten element?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
 </context>
 <context>
@@ -1271,128 +1298,128 @@ after 1 minute :</source>
     <message>
         <location filename="../../model/ScheduleItemDraft.cpp" line="+13"/>
         <source>Schedule item name is null</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie podano nazwy pozycji harmonogramu</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>select a task</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz zadanie</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please  select the parameter of the task</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz parametr zadania</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>please inpute the content of message</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz treść komunikatu</translation>
     </message>
     <message>
         <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak pozycji harmonogramu do zmiany</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreator</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Schedule Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pozycji:</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Select the task:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz zadanie:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Select the Time for schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz godzinę wykonania</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednorazowo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>everyday</source>
-        <translation type="unfinished"></translation>
+        <translation>Codziennie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Everyweek</source>
-        <translation type="unfinished"></translation>
+        <translation>Co tydzień</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Everymonth</source>
-        <translation type="unfinished"></translation>
+        <translation>Co miesiąc</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&lt;&lt;Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;Wstecz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalej&gt;&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>new schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa pozycja harmonogramu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>modify the schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana pozycji harmonogramu</translation>
     </message>
     <message>
         <location line="+53"/>
         <location line="+185"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="-125"/>
         <source>select program</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz program</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>message content:</source>
-        <translation type="unfinished"></translation>
+        <translation>Treść komunikatu:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądaj</translation>
     </message>
 </context>
 <context>
@@ -1401,60 +1428,60 @@ after 1 minute :</source>
         <location filename="../../app/TrayMenu.cpp" line="+15"/>
         <location line="+86"/>
         <source>Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown</translation>
     </message>
     <message>
         <location line="-59"/>
         <source>Cancel postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj odłożoną akcję</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie...</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>postponed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>odłożone: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+42"/>
+        <location filename="../../app/main.cpp" line="+43"/>
         <source>cannot start without a display (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można uruchomić bez ekranu (%1)</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>cannot start the program</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można uruchomić programu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no running copy could be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się połączyć z żadną działającą kopią</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the running copy did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>działająca kopia nie odpowiedziała</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+95"/>
         <source>another copy is running but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>inna kopia jest uruchomiona, ale nie odpowiada</translation>
     </message>
 </context>
 </TS>
