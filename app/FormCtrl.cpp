@@ -299,6 +299,7 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
         if (FormGen)
             return FormGen;
         page = FormGen = new TFormGen(m_engine.planner(), TabSheet1);
+        FormGen->SetQuickActionStore(&m_engine.settings());
         size = TFormGen::PageSize;
         break;
     case ScheduleSheet:

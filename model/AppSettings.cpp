@@ -15,6 +15,7 @@ constexpr Key Keys[] = {{"Setting_AutoStartup", &AppSettings::AutoStartup},
                         {"Setting_AutoSave", &AppSettings::AutoSave},
                         {"Setting_Remind", &AppSettings::Remind}};
 constexpr const char* Section = "setting";
+constexpr const char* BarKey = "Setting_CountdownBar";
 
 } // namespace
 
@@ -22,6 +23,9 @@ AppSettings LoadSettings(const std::string& settingsFile) {
     AppSettings settings;
     for (const auto& key : Keys)
         settings.*key.flag = ReadProfileInteger(settingsFile, Section, key.name) != 0;
+    const long long bar = ReadProfileInteger(settingsFile, Section, BarKey);
+    if (bar == int(AppSettings::Bar::Top) || bar == int(AppSettings::Bar::Bottom))
+        settings.CountdownBar = AppSettings::Bar(bar);
     return settings;
 }
 
@@ -31,6 +35,14 @@ bool StoreSettings(const AppSettings& settings, const std::string& settingsFile,
             error = "Unable to write to " + settingsFile;
             return false;
         }
+    }
+    // Written once it is wanted, or to turn off one that was: a file of a program that never showed the bar
+    // stays as it was.
+    const bool wanted = settings.CountdownBar != AppSettings::Bar::None;
+    if ((wanted || ReadProfileInteger(settingsFile, Section, BarKey) != 0) &&
+        !WriteProfileKey(settingsFile, Section, BarKey, std::to_string(int(settings.CountdownBar)))) {
+        error = "Unable to write to " + settingsFile;
+        return false;
     }
     return true;
 }

@@ -164,6 +164,9 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
                  "read [setting] Setting_AutoStartup of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_AutoSave of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_Remind of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_CountdownBar of \"/opt/halvo/setting.ini\"",
+                 "read [quick] Name1 of \"/opt/halvo/setting.ini\"",
+                 "read [quick] Action1 of \"/opt/halvo/setting.ini\"",
              })));
 
     QVERIFY(!window.isVisible());

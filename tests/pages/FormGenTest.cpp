@@ -1,6 +1,7 @@
 #include "pages/FormGen.h"
 #include "core/Commands.h"
 #include "core/Planner.h"
+#include "core/Settings.h"
 #include "model/CommandLine.h"
 #include "model/Tasks.h"
 #include "tests/fakes/RecordingReminders.h"
@@ -32,6 +33,7 @@ struct World : WindowTestWorld<> {
     RecordingReminders reminderService;
     Reminders reminders{reminderService};
     Planner planner{reminders, [] { return true; }};
+    Settings settings;
 
     World() {
         // Past the first looks, which learn the wall clock's pace (a true one here).
@@ -605,7 +607,7 @@ void FormGenTest::everyConditionArmedStaysArmedThroughThePage() {
     activity.idle = {4 * 60000 + 5000, {}};
     activity.power = {PowerSource{true, 40.0}, {}};
     activity.processes = {{4242, "firefox"}};
-    Commands commands(w.planner, w.reminders);
+    Commands commands(w.planner, w.reminders, w.settings);
     std::vector<std::string> args;
     for (const QString& argument : arguments)
         args.push_back(argument.toStdString());
