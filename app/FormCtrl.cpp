@@ -1,5 +1,6 @@
 #include "FormCtrl.h"
 
+#include "CountdownBar.h"
 #include "FormAbout.h"
 #include "FormOption.h"
 #include "TerminationSignals.h"
@@ -86,6 +87,7 @@ TFormCtrl::TFormCtrl(Engine& engine, QWidget* parent) : QMainWindow(parent), m_e
     buildWindow();
     Tray = new TrayMenu(*this, m_engine,
                         {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});
+    Bar = std::make_unique<CountdownBar>(m_engine.planner(), m_engine.settings());
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         // Agree to the end of the session: store now, and let the window close when asked.
@@ -300,6 +302,7 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
         if (FormGen)
             return FormGen;
         page = FormGen = new TFormGen(m_engine.planner(), TabSheet1);
+        FormGen->SetQuickActionStore(&m_engine.settings());
         size = TFormGen::PageSize;
         break;
     case ScheduleSheet:

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace halvo {
 
+class CountdownBar;
 class Engine;
 class Planner;
 class TrayMenu;
@@ -61,6 +62,8 @@ public:
     static constexpr int SessionEndWaitMs = 120000;
 
     TrayMenu* Tray; // the notification area's icon and menu
+    // Along the screen's edge while an After or At action is armed and the option is on.
+    std::unique_ptr<CountdownBar> Bar;
 
     // The pages, each null until first needed.
     TFormGen* FormGen = nullptr;

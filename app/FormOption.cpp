@@ -1,12 +1,16 @@
 #include "FormOption.h"
 
 #include "AutoStart.h"
+#include "CountdownBar.h"
+#include "QuickActionsDialog.h"
 #include "core/Settings.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -42,6 +46,32 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     CheckBox_Remind = makeBox(GroupBox2, "CheckBox_Remind", tr("remind me before shutdown/restart/log off"),
                               QPoint(17, 24));
 
+    GroupBox3 = new QGroupBox(tr("countdown"), this);
+    GroupBox3->setObjectName("GroupBox3");
+    GroupBox3->setGeometry(0, 213, 459, 56);
+    CheckBox_CountdownBar = makeBox(GroupBox3, "CheckBox_CountdownBar", "", QPoint(17, 20));
+    CheckBox_CountdownBar->setText(tr("show a countdown bar at the"));
+    CheckBox_CountdownBar->adjustSize();
+    ComboBox_BarEdge = new QComboBox(GroupBox3);
+    ComboBox_BarEdge->setObjectName("ComboBox_BarEdge");
+    ComboBox_BarEdge->addItem(tr("top of the screen"), int(AppSettings::Bar::Top));
+    ComboBox_BarEdge->addItem(tr("bottom of the screen"), int(AppSettings::Bar::Bottom));
+    ComboBox_BarEdge->adjustSize();
+    ComboBox_BarEdge->move(CheckBox_CountdownBar->geometry().right() + 4, 17);
+    Label_BarUnsupported = new QLabel(tr("Wayland lets no program place a bar on the screen"), GroupBox3);
+    Label_BarUnsupported->setObjectName("Label_BarUnsupported");
+    Label_BarUnsupported->move(36, 38);
+    Label_BarUnsupported->adjustSize();
+    const bool barSupported = CountdownBar::Supported();
+    CheckBox_CountdownBar->setEnabled(barSupported);
+    ComboBox_BarEdge->setEnabled(barSupported);
+    Label_BarUnsupported->setVisible(!barSupported);
+    QuickActions = new QToolButton(GroupBox3);
+    QuickActions->setObjectName("QuickActions");
+    QuickActions->setText(tr("Quick actions..."));
+    QuickActions->setGeometry(344, 17, 105, 24);
+    connect(QuickActions, &QToolButton::clicked, this, [this] { QuickActionsClick(); });
+
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("Set"));
     SpeedButton1->setGeometry(43, 176, 129, 33);
     SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", tr("Cancel Setting"));
@@ -61,6 +91,8 @@ void TFormOption::showFlags() {
     CheckBox_AutoStartup->setChecked(values.AutoStartup);
     CheckBox_AutoSave->setChecked(values.AutoSave);
     CheckBox_Remind->setChecked(values.Remind);
+    CheckBox_CountdownBar->setChecked(values.CountdownBar != AppSettings::Bar::None);
+    ComboBox_BarEdge->setCurrentIndex(values.CountdownBar == AppSettings::Bar::Bottom ? 1 : 0);
 }
 
 void TFormOption::showEvent(QShowEvent* event) {
@@ -87,6 +119,9 @@ void TFormOption::SpeedButton1Click() {
     }
     values.AutoSave = CheckBox_AutoSave->isChecked();
     values.Remind = CheckBox_Remind->isChecked();
+    values.CountdownBar = CheckBox_CountdownBar->isChecked()
+                              ? AppSettings::Bar(ComboBox_BarEdge->currentData().toInt())
+                              : AppSettings::Bar::None;
     // Stored at once, so the file agrees with the auto-start entry even if the program never reaches
     // "Exit"; the engine stores the schedule from the moment AutoSave is on.
     std::string error;
@@ -96,6 +131,22 @@ void TFormOption::SpeedButton1Click() {
 
 void TFormOption::SpeedButton2Click() {
     showFlags();
+}
+
+void TFormOption::QuickActionsClick() {
+    QuickActionsDialog dialog(m_settings.quickActions(), this);
+    // A name that cannot be kept is said, and the list comes back as it was left.
+    while (dialogs().RunModal(dialog) == 1) {
+        std::string error;
+        auto actions = dialog.actions(error);
+        if (!actions) {
+            dialogs().Error(QString::fromStdString(error));
+            continue;
+        }
+        if (!m_settings.SetQuickActions(std::move(*actions), error))
+            dialogs().Error(QString::fromStdString(error));
+        return;
+    }
 }
 
 } // namespace halvo

@@ -1,14 +1,17 @@
 #pragma once
 
-// The Option page: the three settings as check boxes. "Set" takes the boxes into the settings, writes or
-// removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back. Only "Set"
-// acts: a box ticked without it changes nothing, not even the auto-start value.
+// The Option page: the settings as check boxes, the countdown bar's edge, and the quick actions' list. "Set"
+// takes the boxes into the settings, writes or removes the auto-start value and stores the settings; "Cancel
+// Setting" puts the boxes back. Only "Set" acts: a box ticked without it changes nothing, not even the
+// auto-start value.
 
 #include <QSize>
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QToolButton;
 
 namespace halvo {
@@ -29,13 +32,20 @@ public:
     QCheckBox* CheckBox_AutoSave;
     QGroupBox* GroupBox2; // "shutdown"
     QCheckBox* CheckBox_Remind;
-    QToolButton* SpeedButton1; // "Set"
-    QToolButton* SpeedButton2; // "Cancel Setting"
+    QGroupBox* GroupBox3;             // "countdown"
+    QCheckBox* CheckBox_CountdownBar; // "show a countdown bar at the"
+    QComboBox* ComboBox_BarEdge;      // "top of the screen", "bottom of the screen"
+    QLabel* Label_BarUnsupported;     // why the bar is not offered, where it is not
+    QToolButton* QuickActions;        // "Quick actions...": rename, delete and order them
+    QToolButton* SpeedButton1;        // "Set"
+    QToolButton* SpeedButton2;        // "Cancel Setting"
 
     void FormCreate();
     void FormShow();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // The saved quick actions in a small list; stored at once on OK, as they are no option of "Set".
+    void QuickActionsClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

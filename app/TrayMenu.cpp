@@ -3,15 +3,19 @@
 #include "core/Engine.h"
 #include "model/Agenda.h"
 #include "platform/Translate.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
-    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()) {
+    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
+      m_commands(engine.commands()), m_settings(engine.settings()) {
     PopupMenu1 = new SideCaptionMenu(tr("Halvo Shutdown"), &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -30,6 +34,11 @@ TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     Hibernate1 = trayAction("Hibernate1");
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { UpdateTrayItems(); });
     PopupMenu1->addSeparator();
+    QuickActions1 = new QMenu(tr("Quick actions"), PopupMenu1);
+    QuickActions1->setObjectName("QuickActions1");
+    PopupMenu1->addMenu(QuickActions1);
+    RefreshQuickActions();
+    connect(&m_settings, &Settings::quickActionsChanged, this, &TrayMenu::RefreshQuickActions);
     const auto add = [this](const char* name, const QString& caption, std::function<void()> handler) {
         QAction* action = PopupMenu1->addAction(caption, this, [handler] {
             if (handler)
@@ -77,6 +86,28 @@ void TrayMenu::UpdateTrayItems() {
 
 void TrayMenu::CancelPostponed1Click() {
     m_planner.cancelPostponed();
+}
+
+void TrayMenu::RefreshQuickActions() {
+    QuickActions1->clear();
+    for (const QuickAction& action : m_settings.quickActions()) {
+        const QString name = QString::fromStdString(action.name);
+        // Named as typed: an "&" is no shortcut.
+        QAction* item = QuickActions1->addAction(QString(name).replace("&", "&&"), this,
+                                                 [this, name] { QuickActionClick(name); });
+        item->setToolTip(QString::fromStdString(QuickActionCommand(action.request)));
+    }
+    QuickActions1->menuAction()->setVisible(!m_settings.quickActions().empty());
+}
+
+void TrayMenu::QuickActionClick(const QString& name) {
+    QPointer<TrayMenu> menu(this);
+    m_commands.ArmQuick(name.toStdString(), [menu, name](const CommandAnswer& answer) {
+        if (menu && !answer.ok)
+            dialogs().Error(
+                QCoreApplication::translate("TrayMenu", "The quick action \"%1\" was not armed: %2")
+                    .arg(name, QString::fromStdString(answer.text)));
+    });
 }
 
 void TrayMenu::Refresh() {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's place in the notification area: the icon, its tooltip (what is pending, a reminder's
-// countdown) and its menu (the session actions at once, cancelling the postponed actions, the window,
-// exit).
+// countdown) and its menu (the session actions at once, the saved quick actions, cancelling the postponed
+// actions, the window, exit).
 
 #include <QObject>
 #include <QString>
@@ -12,13 +12,16 @@
 #include <utility>
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace halvo {
 
+class Commands;
 class Engine;
 class Planner;
 class Reminders;
+class Settings;
 class SideCaptionMenu;
 class TrayIcon;
 
@@ -40,6 +43,7 @@ public:
     QAction* Lockthecomputer1;
     QAction* Sleep1;
     QAction* Hibernate1;
+    QMenu* QuickActions1;      // "Quick actions": the saved ones by name, shown only while there are any
     QAction* CancelPostponed1; // "Cancel postponed action", shown only while one is pending
     QAction* Setting1;
     QAction* Exit1;
@@ -52,6 +56,10 @@ public:
     void UpdateTrayItems();
     // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
     void CancelPostponed1Click();
+    // A saved quick action chosen: armed as the General page's "Set" would; a refusal is shown.
+    void QuickActionClick(const QString& name);
+    // The submenu follows the saved list.
+    void RefreshQuickActions();
     // The program's name, the General action, the postponed actions, the reminders counting down, and the
     // next schedule firing.
     QString TrayToolTip() const;
@@ -63,6 +71,8 @@ public:
 private:
     Planner& m_planner;
     const Reminders& m_reminders;
+    Commands& m_commands;
+    const Settings& m_settings;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

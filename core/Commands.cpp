@@ -2,6 +2,7 @@
 
 #include "Planner.h"
 #include "Reminders.h"
+#include "Settings.h"
 #include "model/Agenda.h"
 #include "platform/Translate.h"
 
@@ -12,8 +13,8 @@
 
 namespace halvo {
 
-Commands::Commands(Planner& planner, const Reminders& reminders)
-    : m_planner(planner), m_reminders(reminders) {}
+Commands::Commands(Planner& planner, const Reminders& reminders, const Settings& settings)
+    : m_planner(planner), m_reminders(reminders), m_settings(settings) {}
 
 void Commands::Request(const std::string& line, std::function<void(const std::string&)> answer) {
     std::string error;
@@ -36,17 +37,38 @@ void Commands::Command(const CommandRequest& request, Answer answer) {
         });
         return;
     case Verb::In:
-        if (!m_planner.armAfter(ActionSource::CommandLine, request.taskCode, request.seconds))
-            return answer({false, Translate("Commands", "not an action that can be armed")});
-        return answer({});
     case Verb::At:
-        if (!m_planner.armAt(ActionSource::CommandLine, request.taskCode, request.hour, request.minute,
-                             request.second))
-            return answer({false, Translate("Commands", "not an action that can be armed")});
-        return answer({});
+    case Verb::When:
+        return Arm(ActionSource::CommandLine, request, std::move(answer));
+    case Verb::Quick:
+        return ArmQuick(request.name, std::move(answer));
     case Verb::Cancel:
         m_planner.disarmGeneral();
         m_planner.cancelPostponed();
+        return answer({});
+    case Verb::Status:
+        return answer({true, StatusText()});
+    case Verb::Show:
+        if (m_show)
+            m_show();
+        return answer({});
+    case Verb::Help:
+    case Verb::Version:
+        break;
+    }
+    answer({false, Translate("Commands", "not a request for the running copy")});
+}
+
+void Commands::Arm(ActionSource source, const CommandRequest& request, Answer answer) {
+    using Verb = CommandRequest::Verb;
+    switch (request.verb) {
+    case Verb::In:
+        if (!m_planner.armAfter(source, request.taskCode, request.seconds))
+            return answer({false, Translate("Commands", "not an action that can be armed")});
+        return answer({});
+    case Verb::At:
+        if (!m_planner.armAt(source, request.taskCode, request.hour, request.minute, request.second))
+            return answer({false, Translate("Commands", "not an action that can be armed")});
         return answer({});
     case Verb::When: {
         // Armed only once the first readings tell that every condition can be told; most come at once, a
@@ -62,23 +84,24 @@ void Commands::Command(const CommandRequest& request, Answer answer) {
             m_planner.disarmGeneral();
             reply({false, Translate("Commands", "the conditions could not be read in time")});
         });
-        m_planner.armWhen(ActionSource::CommandLine, request.taskCode, request.conditions,
-                          [reply](const std::string& failure) {
-                              reply(failure.empty() ? CommandAnswer{} : CommandAnswer{false, failure});
-                          });
+        m_planner.armWhen(source, request.taskCode, request.conditions, [reply](const std::string& failure) {
+            reply(failure.empty() ? CommandAnswer{} : CommandAnswer{false, failure});
+        });
         return;
     }
-    case Verb::Status:
-        return answer({true, StatusText()});
-    case Verb::Show:
-        if (m_show)
-            m_show();
-        return answer({});
-    case Verb::Help:
-    case Verb::Version:
-        break;
+    default:
+        return answer({false, Translate("Commands", "not an action that can be armed")});
     }
-    answer({false, Translate("Commands", "not a request for the running copy")});
+}
+
+void Commands::ArmQuick(const std::string& name, Answer answer) {
+    const std::vector<QuickAction>& actions = m_settings.quickActions();
+    const int index = FindQuickAction(actions, name);
+    if (index < 0)
+        return answer({false, FillIn(Translate("Commands", "no quick action named '%1'"), {name})});
+    // A copy: the list may change before conditions answer.
+    const CommandRequest request = actions[std::size_t(index)].request;
+    Arm(ActionSource::GeneralPage, request, std::move(answer));
 }
 
 std::string Commands::StatusText() const {
@@ -119,7 +142,11 @@ std::string Commands::StatusText() const {
         }
     if (items == 0)
         schedule = "\n" + Translate("Commands", "Schedule: no items");
-    return text + schedule;
+    std::string quick;
+    for (const QuickAction& action : m_settings.quickActions())
+        quick += "\n" + FillIn(Translate("Commands", "Quick action '%1': %2"),
+                               {action.name, QuickActionCommand(action.request)});
+    return text + schedule + quick;
 }
 
 } // namespace halvo

@@ -5,6 +5,7 @@
 // engine directly; no page is built for them. Each answer comes from the event loop, never from a wait
 // inside it: a request that waits (conditions whose first readings are still to come) answers later.
 
+#include "model/Agenda.h"
 #include "model/CommandLine.h"
 
 #include <functional>
@@ -14,6 +15,7 @@ namespace halvo {
 
 class Planner;
 class Reminders;
+class Settings;
 
 class Commands {
 public:
@@ -21,7 +23,7 @@ public:
     static constexpr int ReadingWaitMs = 5000;
     using Answer = std::function<void(const CommandAnswer&)>;
 
-    Commands(Planner& planner, const Reminders& reminders);
+    Commands(Planner& planner, const Reminders& reminders, const Settings& settings);
 
     // Brings the window up (--show); nothing without a window.
     void SetShowWindow(std::function<void()> show) { m_show = std::move(show); }
@@ -29,13 +31,19 @@ public:
     // One request line; its answer line is handed to answer, at once or later.
     void Request(const std::string& line, std::function<void(const std::string&)> answer);
     void Command(const CommandRequest& request, Answer answer);
+    // Arms the General action as the General page's "Set" does: after a delay, at a time of day, or when
+    // conditions hold (answered once their first readings are in). Any other request is refused.
+    void Arm(ActionSource source, const CommandRequest& request, Answer answer);
+    // Arms the saved quick action called name through Arm: the tray's quick actions and --quick.
+    void ArmQuick(const std::string& name, Answer answer);
     // The General action (or "nothing armed"), the open reminders, the postponed runs, each schedule item's
-    // next run.
+    // next run, the saved quick actions.
     std::string StatusText() const;
 
 private:
     Planner& m_planner;
     const Reminders& m_reminders;
+    const Settings& m_settings;
     std::function<void()> m_show;
 };
 

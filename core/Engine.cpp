@@ -3,12 +3,15 @@
 #include "model/DataFolder.h"
 #include "model/Tasks.h"
 
+#include <QStringList>
+
 namespace halvo {
 
 Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObject* parent)
     : QObject(parent), m_reports(reports), m_reminders(reminders),
       m_schedule(m_settings, m_reminders, std::move(reports)),
-      m_planner(m_reminders, [this] { return m_settings.remind(); }), m_commands(m_planner, m_reminders) {
+      m_planner(m_reminders, [this] { return m_settings.remind(); }),
+      m_commands(m_planner, m_reminders, m_settings) {
     m_reminders.SetCountObserver([this] { emit reminderCounted(); });
     m_planner.setSchedule(&m_schedule.manager(), [this] { m_schedule.Evaluate(); });
     m_schedule.postponed = [this](const TScheduleItem& item) {
@@ -41,6 +44,16 @@ void Engine::Start() {
     if (const std::string notice = StoredFilesNotice(m_settings.autoSave());
         !notice.empty() && m_reports.notice)
         m_reports.notice(notice);
+    if (const std::vector<int>& damaged = m_settings.damagedQuickActions();
+        !damaged.empty() && m_reports.notice) {
+        QStringList numbers;
+        for (int number : damaged)
+            numbers << QString::number(number);
+        m_reports.notice(tr("The quick actions numbered %1 in %2 cannot be read and are left out; the others "
+                            "are loaded.")
+                             .arg(numbers.join(", "), QString::fromStdString(SettingsFilePath()))
+                             .toStdString());
+    }
     m_schedule.Load();
 }
 

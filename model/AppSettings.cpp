@@ -16,6 +16,7 @@ constexpr Key Keys[] = {{"Setting_AutoStartup", &AppSettings::AutoStartup},
                         {"Setting_AutoSave", &AppSettings::AutoSave},
                         {"Setting_Remind", &AppSettings::Remind}};
 constexpr const char* Section = "setting";
+constexpr const char* BarKey = "Setting_CountdownBar";
 
 } // namespace
 
@@ -23,6 +24,9 @@ AppSettings LoadSettings(const std::string& settingsFile) {
     AppSettings settings;
     for (const auto& key : Keys)
         settings.*key.flag = ReadProfileInteger(settingsFile, Section, key.name) != 0;
+    const long long bar = ReadProfileInteger(settingsFile, Section, BarKey);
+    if (bar == int(AppSettings::Bar::Top) || bar == int(AppSettings::Bar::Bottom))
+        settings.CountdownBar = AppSettings::Bar(bar);
     return settings;
 }
 
@@ -32,6 +36,14 @@ bool StoreSettings(const AppSettings& settings, const std::string& settingsFile,
             error = FillIn(Translate("Schedule", "Unable to write to %1"), {settingsFile});
             return false;
         }
+    }
+    // Written once it is wanted, or to turn off one that was: a file of a program that never showed the bar
+    // stays as it was.
+    const bool wanted = settings.CountdownBar != AppSettings::Bar::None;
+    if ((wanted || ReadProfileInteger(settingsFile, Section, BarKey) != 0) &&
+        !WriteProfileKey(settingsFile, Section, BarKey, std::to_string(int(settings.CountdownBar)))) {
+        error = FillIn(Translate("Schedule", "Unable to write to %1"), {settingsFile});
+        return false;
     }
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The three user settings, held by the main window and read and written by the pages directly.
-// Stored in section "setting" of the settings file, one key each, "1" or "0".
+// The user settings, held by the main window and read and written by the pages directly.
+// Stored in section "setting" of the settings file, one key each: the flags "1" or "0", the countdown
+// bar's edge as a number.
 
 #include <string>
 
@@ -11,13 +12,19 @@ struct AppSettings {
     bool AutoStartup = false;
     bool AutoSave = false;
     bool Remind = false;
+    // The countdown bar of an armed After or At action: none, along the screen's top or its bottom edge.
+    enum class Bar { None = 0, Top = 1, Bottom = 2 };
+    Bar CountdownBar = Bar::None;
+
+    bool operator==(const AppSettings&) const = default;
 };
 
-// Reads the three keys in order; anything missing or not a number reads false, any other number true.
+// Reads the keys in order; a flag missing or not a number reads false, any other number true; a bar other
+// than 1 or 2 reads none.
 AppSettings LoadSettings(const std::string& settingsFile);
 
-// Writes all three keys in order. Stops at the first key that cannot be written and returns false with
-// error set to "Unable to write to <settingsFile>".
+// Writes the flags in order, then the bar when one is wanted or the file holds one. Stops at the first key
+// that cannot be written and returns false with error set to "Unable to write to <settingsFile>".
 bool StoreSettings(const AppSettings& settings, const std::string& settingsFile, std::string& error);
 
 } // namespace halvo

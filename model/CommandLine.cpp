@@ -206,6 +206,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         request.verb = Verb::Status;
     } else if (option == "--show") {
         request.verb = Verb::Show;
+    } else if (option == "--quick") {
+        request.verb = Verb::Quick;
+        if (args.size() < 2 || args[1].empty())
+            return fail(Translate("CommandLine", "missing NAME after --quick (see --status for the saved quick actions)"));
+        if (args[1].find_first_of("\r\n") != std::string::npos)
+            return fail(Translate("CommandLine", "bad NAME after --quick: a name holds no line breaks"));
+        request.name = args[1];
+        used = 2;
     } else if (option == "--now") {
         request.verb = Verb::Now;
         if (!task(1))
@@ -277,8 +285,9 @@ std::string UsageText() {
             "                        (minutes as 30m, 2h or 1h30m, up to 24h)\n"
             "  --cancel              cancel the timed action and any postponed action, and close their\n"
             "                        reminders\n"
-            "  --status              print what is armed, postponed or announced by an open reminder, and\n"
-            "                        the schedule's next runs\n"
+            "  --quick NAME          arm the saved quick action NAME as the General page's Set would\n"
+            "  --status              print what is armed, postponed or announced by an open reminder, the\n"
+            "                        schedule's next runs and the saved quick actions\n"
             "  --show                show the window\n"
             "  --tray                start in the notification area, or leave the running copy as it is\n"
             "  --help                print this text\n"
@@ -312,6 +321,8 @@ std::string EncodeRequest(const CommandRequest& request) {
         return line + " cancel";
     case Verb::Status:
         return line + " status";
+    case Verb::Quick:
+        return line + " quick " + escaped(request.name);
     case Verb::Show:
     case Verb::Help:
     case Verb::Version:
@@ -376,6 +387,12 @@ std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& 
     } else if (verbIs("status", 2)) {
         request.verb = Verb::Status;
         return request;
+    } else if (verbIs("quick", 3)) {
+        request.verb = Verb::Quick;
+        if (auto name = unescaped(parts[2]); name && !name->empty()) {
+            request.name = std::move(*name);
+            return request;
+        }
     } else if (verbIs("show", 2)) {
         request.verb = Verb::Show;
         return request;

@@ -16,7 +16,7 @@
 namespace halvo {
 
 struct CommandRequest {
-    enum class Verb { Help, Version, Now, In, At, Cancel, Status, Show, When };
+    enum class Verb { Help, Version, Now, In, At, Cancel, Status, Show, When, Quick };
     Verb verb = Verb::Show;
     std::int32_t taskCode = 0;
     std::int32_t seconds = 0; // In
@@ -24,6 +24,7 @@ struct CommandRequest {
     std::int32_t minute = 0;
     std::int32_t second = 0;
     std::vector<ConditionSpec> conditions; // When: all must hold, at least one
+    std::string name;                      // Quick: the saved quick action's
 
     bool operator==(const CommandRequest&) const = default;
 };
@@ -53,7 +54,8 @@ std::optional<ClockTime> ParseClockTime(std::string_view text);
 std::string UsageText();
 
 // The protocol. A request is one line "halvo-shutdown/1 VERB [ARG...]" ("when CONDITION... TASK", each
-// condition in its text form with "\\" for a backslash and "\s" for a space); the answer is one line, "ok",
+// condition in its text form with "\\" for a backslash and "\s" for a space; "quick NAME" with the name
+// written the same way); the answer is one line, "ok",
 // "ok TEXT" or "error TEXT", with the text's line breaks written as "\n" and backslashes as "\\".
 inline constexpr const char* ProtocolPrefix = "halvo-shutdown/1";
 

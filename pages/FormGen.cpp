@@ -2,6 +2,7 @@
 
 #include "FormProcessList.h"
 #include "core/Planner.h"
+#include "core/Settings.h"
 #include "model/ConditionWatch.h"
 #include "model/Tasks.h"
 #include "platform/Platform.h"
@@ -12,6 +13,8 @@
 #include "toolkit/UpDown.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -189,6 +192,11 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     m_readingLine = new QHBoxLayout;
     m_readingLine->setSpacing(10);
     m_readingLine->addWidget(Label10, 1);
+    SaveQuick = new QToolButton(GroupBox2);
+    SaveQuick->setObjectName("SaveQuick");
+    SaveQuick->setText(tr("Save as quick action"));
+    SaveQuick->setVisible(false);
+    m_readingLine->addWidget(SaveQuick);
     m_readingLine->addWidget(SpeedButton3);
     timed->addLayout(m_readingLine);
     m_timingGrid = grid;
@@ -237,6 +245,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(SaveQuick, &QToolButton::clicked, this, [this] { SaveQuickClick(); });
     // The armed action runs what the list shows when it comes due.
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
         if (armed() && m_shownId == armed()->id && ComboBox2->currentIndex() >= 0)
@@ -679,40 +688,148 @@ std::optional<std::array<std::int32_t, 3>> TFormGen::readHourMinuteSecond(QLineE
     return values;
 }
 
+std::optional<std::int32_t> TFormGen::readDelay() {
+    const auto fields = readHourMinuteSecond(Edit1, Edit2, Edit3);
+    if (!fields)
+        return std::nullopt;
+    const auto [h, m, s] = *fields;
+    // A delay below zero would never count down to its moment, one beyond the counter's range would
+    // wrap: neither may be confirmed as set.
+    const long long total = h * 3600LL + m * 60LL + s;
+    if (total < 0) {
+        dialogs().Error(tr("The delay must not be negative"));
+        return std::nullopt;
+    }
+    if (total > std::numeric_limits<std::int32_t>::max()) {
+        dialogs().Error(tr("The delay is too long"));
+        return std::nullopt;
+    }
+    return std::int32_t(total);
+}
+
+std::optional<std::array<std::int32_t, 3>> TFormGen::readTimeOfDay() {
+    // All three fields are read before any is stored, so a typing error cannot leave an armed action
+    // with a new hour and its old minute.
+    const auto fields = readHourMinuteSecond(Edit4, Edit5, Edit6);
+    if (!fields)
+        return std::nullopt;
+    const auto [h, m, s] = *fields;
+    const std::int32_t hour = HourOf12HourClock(h, SpeedButton2->text() == tr("PM"));
+    if (hour < 0 || hour > 23 || m < 0 || m > 59 || s < 0 || s > 59) {
+        dialogs().Error(tr("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
+        return std::nullopt;
+    }
+    return std::array<std::int32_t, 3>{hour, m, s};
+}
+
+std::optional<CommandRequest> TFormGen::readShownAction() {
+    CommandRequest request;
+    request.taskCode = selectedCode(ComboBox2);
+    if (RadioButton2->isChecked()) {
+        const auto total = readDelay();
+        if (!total)
+            return std::nullopt;
+        if (*total == 0) {
+            dialogs().Error(tr("A quick action waits at least one second"));
+            return std::nullopt;
+        }
+        request.verb = CommandRequest::Verb::In;
+        request.seconds = *total;
+    } else if (RadioButton3->isChecked()) {
+        const auto time = readTimeOfDay();
+        if (!time)
+            return std::nullopt;
+        request.verb = CommandRequest::Verb::At;
+        request.hour = (*time)[0];
+        request.minute = (*time)[1];
+        request.second = (*time)[2];
+    } else if (RadioButton4->isChecked()) {
+        auto conditions = readConditions();
+        if (!conditions)
+            return std::nullopt;
+        request.verb = CommandRequest::Verb::When;
+        request.conditions = std::move(*conditions);
+    } else {
+        return std::nullopt;
+    }
+    return request;
+}
+
+void TFormGen::SaveQuickClick() {
+    if (!m_quickStore)
+        return;
+    if (ComboBox2->currentIndex() < 0 || RadioButton1->isChecked()) {
+        dialogs().Error(tr("Choose an action and After, At or When first"));
+        return;
+    }
+    const auto request = readShownAction();
+    if (!request)
+        return;
+
+    QDialog ask(this);
+    ask.setObjectName("QuickNameDialog");
+    ask.setWindowTitle(tr("Save as quick action"));
+    auto* layout = new QVBoxLayout(&ask);
+    layout->addWidget(new QLabel(tr("Name in the tray's \"Quick actions\":"), &ask));
+    auto* name = new QLineEdit(&ask);
+    name->setObjectName("QuickName");
+    name->setMaxLength(int(MaxQuickNameLength));
+    name->setText(QString::fromStdString(QuickActionCommand(*request)).remove(QRegularExpression("^--")));
+    name->selectAll();
+    layout->addWidget(name);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialogs().RunModal(ask) != 1)
+        return;
+
+    std::string error;
+    const std::string clean = CleanQuickName(name->text().toStdString(), error);
+    if (clean.empty()) {
+        dialogs().Error(QString::fromStdString(error));
+        return;
+    }
+    std::vector<QuickAction> actions = m_quickStore->quickActions();
+    const int existing = FindQuickAction(actions, clean);
+    if (existing >= 0) {
+        if (dialogs().Question(tr("Replace the quick action \"%1\"?").arg(QString::fromStdString(clean)),
+                               tr("Save as quick action")) != 1)
+            return;
+        actions[std::size_t(existing)].request = *request;
+    } else if (int(actions.size()) >= MaxQuickActions) {
+        dialogs().Error(tr("There are already %1 quick actions; delete one on the Option page first")
+                            .arg(MaxQuickActions));
+        return;
+    } else {
+        actions.push_back({clean, *request});
+    }
+    if (!m_quickStore->SetQuickActions(std::move(actions), error))
+        dialogs().Error(QString::fromStdString(error));
+    else
+        dialogs().Message(tr("Saved as quick action \"%1\"").arg(QString::fromStdString(clean)));
+}
+
+void TFormGen::SetQuickActionStore(Settings* settings) {
+    m_quickStore = settings;
+    SaveQuick->setVisible(settings != nullptr);
+}
+
 void TFormGen::SpeedButton3Click() {
     if (ComboBox2->currentIndex() < 0)
         return;
 
     if (RadioButton2->isChecked()) {
-        const auto fields = readHourMinuteSecond(Edit1, Edit2, Edit3);
-        if (!fields)
+        const auto total = readDelay();
+        if (!total)
             return;
-        const auto [h, m, s] = *fields;
-        // A delay below zero would never count down to its moment, one beyond the counter's range would
-        // wrap: neither may be confirmed as set.
-        const long long total = h * 3600LL + m * 60LL + s;
-        if (total < 0) {
-            dialogs().Error(tr("The delay must not be negative"));
-            return;
-        }
-        if (total > std::numeric_limits<std::int32_t>::max()) {
-            dialogs().Error(tr("The delay is too long"));
-            return;
-        }
-        m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), std::int32_t(total));
+        m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), *total);
         dialogs().Message(tr("set successfully"));
     } else if (RadioButton3->isChecked()) {
-        // All three fields are read before any is stored, so a typing error cannot leave an armed action
-        // with a new hour and its old minute.
-        const auto fields = readHourMinuteSecond(Edit4, Edit5, Edit6);
-        if (!fields)
+        const auto time = readTimeOfDay();
+        if (!time)
             return;
-        const auto [h, m, s] = *fields;
-        const std::int32_t hour = HourOf12HourClock(h, SpeedButton2->text() == tr("PM"));
-        if (hour < 0 || hour > 23 || m < 0 || m > 59 || s < 0 || s > 59) {
-            dialogs().Error(tr("The time of day must lie between 12:00:00 AM and 11:59:59 PM"));
-            return;
-        }
+        const auto [hour, m, s] = *time;
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message(tr("set successfully"));
     } else if (RadioButton4->isChecked()) {

@@ -7,6 +7,7 @@
 // low), with its live reading beside it; further rows add conditions that must hold as well. Nothing of it
 // is kept between runs.
 
+#include "model/CommandLine.h"
 #include "model/Conditions.h"
 
 #include <QMargins>
@@ -34,6 +35,7 @@ namespace halvo {
 
 class ConditionWatch;
 class Planner;
+class Settings;
 struct AgendaEntry;
 class UpDown;
 
@@ -78,6 +80,7 @@ public:
     UpDown* UpDown6;
     QToolButton* SpeedButton2; // "AM" / "PM"
     QToolButton* SpeedButton3; // "Set"
+    QToolButton* SaveQuick;    // "Save as quick action", shown once there is a store for them
 
     void FormCreate();
     void FormShow();
@@ -119,6 +122,13 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // The shown task and timing saved under a name the user gives, for the tray and --quick.
+    void SaveQuickClick();
+    // Where the quick actions are kept (the engine's settings); none hides "Save as quick action".
+    void SetQuickActionStore(Settings* settings);
+    // The shown task and timing as the command line would arm them; nothing (after telling the user what
+    // is wrong) for fields that do not make one, or with None chosen.
+    std::optional<CommandRequest> readShownAction();
 
     // The armed General action, also while its reminder is open; null when none is.
     const AgendaEntry* armed() const;
@@ -139,6 +149,10 @@ private:
     // The three edits' integers, read in order, or nothing after telling the user of the first that is none.
     std::optional<std::array<std::int32_t, 3>> readHourMinuteSecond(QLineEdit* hour, QLineEdit* minute,
                                                                     QLineEdit* second);
+    // The delay of After, or nothing after telling the user what is wrong with it.
+    std::optional<std::int32_t> readDelay();
+    // The hour of day, minute and second of At, or nothing after telling the user what is wrong with them.
+    std::optional<std::array<std::int32_t, 3>> readTimeOfDay();
     // The task code of the list's current item, 0 for none.
     static std::int32_t selectedCode(const QComboBox* list);
 
@@ -159,6 +173,7 @@ private:
     void showReading();
 
     Planner& m_planner;
+    Settings* m_quickStore = nullptr;
     std::vector<std::unique_ptr<ConditionRowControls>> m_rows;
     QGridLayout* m_timingGrid;
     QHBoxLayout* m_readingLine; // the rows' readings, in order, and "Set"

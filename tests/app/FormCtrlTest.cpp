@@ -122,6 +122,7 @@ class FormCtrlTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void trayQuickActionsFollowTheSavedListAndArmThem();
     void startsHiddenInTheTrayWithTheSettingsLoaded();
     void settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly();
     void firstShowingCreatesScheduleThenGeneral();
@@ -164,6 +165,9 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
                  "read [setting] Setting_AutoStartup of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_AutoSave of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_Remind of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_CountdownBar of \"/opt/halvo/setting.ini\"",
+                 "read [quick] Name1 of \"/opt/halvo/setting.ini\"",
+                 "read [quick] Action1 of \"/opt/halvo/setting.ini\"",
              })));
 
     QVERIFY(!window.isVisible());
@@ -1023,6 +1027,36 @@ void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
     QCOMPARE(QString::fromStdString(window.StatusText()),
              QString("General: shutdown the computer when the network is below 50 KB/s for 1 min "
                      "(now 20 KB/s)\nSchedule: no items"));
+}
+
+void FormCtrlTest::trayQuickActionsFollowTheSavedListAndArmThem() {
+    World w;
+    w.fake.setNow(2026, 12, 8, 21, 0, 0);
+    Program window;
+    QMenu* quick = window.Tray->QuickActions1;
+    QCOMPARE(quick->title(), QString("Quick actions"));
+    QVERIFY2(!quick->menuAction()->isVisible(), "none saved");
+    std::string error;
+    QVERIFY(window.core.settings().SetQuickActions(
+        {{"Lock & leave", ParseArguments({"--in", "90s", "lock"}).request.value()},
+         {"Bedtime", ParseArguments({"--at", "22:30", "poweroff"}).request.value()}},
+        error));
+    QVERIFY(quick->menuAction()->isVisible());
+    QStringList items;
+    for (QAction* action : quick->actions())
+        items << action->text() + " | " + action->toolTip();
+    QCOMPARE(items, QStringList({"Lock && leave | --in 1m30s lock", "Bedtime | --at 22:30 poweroff"}));
+    quick->actions().at(1)->trigger();
+    QCOMPARE(QString::fromStdString(window.StatusText()).section('\n', 0, 0),
+             QString("General: turn off the computer at 22:30:00 (in 1 h 30 min)"));
+    quick->actions().at(0)->trigger();
+    QCOMPARE(QString::fromStdString(window.StatusText()).section('\n', 0, 0),
+             QString("General: lock the workstation at 21:01:30 (in 1 min)"));
+    // Gone meanwhile (deleted from a second window): said, and the armed action stays.
+    window.Tray->QuickActionClick("Gone");
+    QCOMPARE(w.dialogs.errors,
+             QStringList{"The quick action \"Gone\" was not armed: no quick action named 'Gone'"});
+    QVERIFY(window.core.planner().agenda().General());
 }
 
 QTEST_MAIN(FormCtrlTest)

@@ -1,11 +1,15 @@
 #include "app/FormOption.h"
 #include "app/FormCtrl.h"
+#include "app/QuickActionsDialog.h"
 #include "core/Settings.h"
 #include "tests/helpers/ProgramUnderTest.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace halvo;
@@ -44,6 +48,8 @@ private slots:
     void cancelSettingPutsTheBoxesBack();
     void boxTickedWithoutSetInTheRunningProgram();
     void turningAutoSaveOnKeepsTheStoredScheduleAsACopy();
+    void countdownBarIsAnOptionOfSet();
+    void quickActionsAreRenamedDeletedAndOrderedInTheirList();
 };
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
@@ -233,6 +239,111 @@ void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     window.FormOption->SpeedButton1Click();
     QCOMPARE(w.dialogs.notices, told);
     QVERIFY(w.dialogs.errors.isEmpty());
+}
+
+void FormOptionTest::countdownBarIsAnOptionOfSet() {
+    World w;
+    Settings settings;
+    TFormOption page(settings);
+    QCOMPARE(page.CheckBox_CountdownBar->text() + " " + page.ComboBox_BarEdge->itemText(0),
+             QString("show a countdown bar at the top of the screen"));
+    QCOMPARE(page.ComboBox_BarEdge->itemText(1), QString("bottom of the screen"));
+    // Offered here: the tests' platform is no Wayland session.
+    QVERIFY(page.CheckBox_CountdownBar->isEnabled() && page.Label_BarUnsupported->isHidden());
+    QVERIFY(!page.CheckBox_CountdownBar->isChecked());
+    const std::string flags = "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n";
+    const struct {
+        bool on;
+        int edge;
+        AppSettings::Bar bar;
+        std::string stored;
+    } steps[] = {
+        {true, 1, AppSettings::Bar::Bottom, flags + "Setting_CountdownBar=2\n"},
+        {true, 0, AppSettings::Bar::Top, flags + "Setting_CountdownBar=1\n"},
+        {false, 1, AppSettings::Bar::None, flags + "Setting_CountdownBar=0\n"},
+    };
+    for (const auto& step : steps) {
+        page.CheckBox_CountdownBar->setChecked(step.on);
+        page.ComboBox_BarEdge->setCurrentIndex(step.edge);
+        page.SpeedButton1Click();
+        QCOMPARE(settings.values().CountdownBar, step.bar);
+        QCOMPARE(w.fake.storedFiles[SettingsFile], step.stored);
+    }
+    settings.Set({false, false, false, AppSettings::Bar::Bottom});
+    page.SpeedButton2Click();
+    QVERIFY(page.CheckBox_CountdownBar->isChecked());
+    QCOMPARE(page.ComboBox_BarEdge->currentIndex(), 1);
+}
+
+void FormOptionTest::quickActionsAreRenamedDeletedAndOrderedInTheirList() {
+    World w;
+    Settings settings;
+    const auto action = [](const char* name, std::vector<std::string> args) {
+        return QuickAction{name, ParseArguments(args).request.value()};
+    };
+    std::string error;
+    QVERIFY(settings.SetQuickActions({action("One", {"--in", "1h", "shutdown"}),
+                                      action("Two", {"--at", "22:30", "poweroff"}),
+                                      action("Three", {"--when", "idle:15m", "lock"})},
+                                     error));
+    TFormOption page(settings);
+    QCOMPARE(page.QuickActions->text(), QString("Quick actions..."));
+    const auto names = [&settings] {
+        QStringList list;
+        for (const QuickAction& quick : settings.quickActions())
+            list << QString::fromStdString(quick.name);
+        return list;
+    };
+    const auto shown = [](QuickActionsDialog& dialog) {
+        QStringList rows;
+        for (int i = 0; i < dialog.QuickList->topLevelItemCount(); ++i)
+            rows << dialog.QuickList->topLevelItem(i)->text(0) + " | " +
+                        dialog.QuickList->topLevelItem(i)->text(1);
+        return rows;
+    };
+    // Cancel keeps the list as it was, whatever was done in it.
+    w.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        auto& dialog = static_cast<QuickActionsDialog&>(d);
+        [&] {
+            QCOMPARE(shown(dialog), QStringList({"One | --in 1h shutdown", "Two | --at 22:30 poweroff",
+                                                 "Three | --when idle:15m lock"}));
+            QVERIFY(!dialog.UpButton->isEnabled() && dialog.DownButton->isEnabled());
+        }();
+        dialog.DeleteClick();
+        return 2;
+    });
+    page.QuickActionsClick();
+    QCOMPARE(names(), QStringList({"One", "Two", "Three"}));
+
+    // A name given twice is said, and the list comes back as it was left; then put right and kept.
+    w.dialogs.modalHandlers.push_back([](QDialog& d) {
+        auto& dialog = static_cast<QuickActionsDialog&>(d);
+        dialog.QuickList->setCurrentItem(dialog.QuickList->topLevelItem(2));
+        dialog.MoveClick(-1); // One, Three, Two
+        dialog.MoveClick(-1); // Three, One, Two
+        dialog.QuickList->setCurrentItem(dialog.QuickList->topLevelItem(1));
+        dialog.DeleteClick(); // Three, Two
+        dialog.QuickList->topLevelItem(1)->setText(0, "Three");
+        return 1;
+    });
+    w.dialogs.modalHandlers.push_back([&](QDialog& d) {
+        auto& dialog = static_cast<QuickActionsDialog&>(d);
+        [&] {
+            QCOMPARE(shown(dialog),
+                     QStringList({"Three | --when idle:15m lock", "Three | --at 22:30 poweroff"}));
+        }();
+        dialog.QuickList->topLevelItem(1)->setText(0, "  Bedtime ");
+        return 1;
+    });
+    page.QuickActionsClick();
+    QCOMPARE(w.dialogs.errors, QStringList{"The name \"Three\" is given twice"});
+    QCOMPARE(names(), QStringList({"Three", "Bedtime"}));
+    QCOMPARE(settings.quickActions()[1].request,
+             ParseArguments({"--at", "22:30", "poweroff"}).request.value());
+    QVERIFY(
+        w.fake.storedFiles[SettingsFile].starts_with("[quick]\nName1=\"Three\"\nAction1=when idle:15m "
+                                                     "lock\nName2=\"Bedtime\"\nAction2=at 22:30:00 poweroff\n"
+                                                     "Name3=\nAction3=\n"));
 }
 
 QTEST_MAIN(FormOptionTest)

@@ -11,7 +11,7 @@ using Verb = CommandRequest::Verb;
 namespace {
 
 CommandRequest req(Verb verb, int code = 0, int seconds = 0, int h = 0, int m = 0, int s = 0) {
-    return {verb, code, seconds, h, m, s, {}};
+    return {verb, code, seconds, h, m, s, {}, {}};
 }
 
 CommandRequest when(int code, const std::vector<std::string>& conditions) {
@@ -20,6 +20,12 @@ CommandRequest when(int code, const std::vector<std::string>& conditions) {
         std::string error;
         request.conditions.push_back(ParseCondition(text, error).value());
     }
+    return request;
+}
+
+CommandRequest quick(const std::string& name) {
+    CommandRequest request = req(Verb::Quick);
+    request.name = name;
     return request;
 }
 
@@ -57,6 +63,7 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
         {{"--cancel"}, req(Verb::Cancel)},
         {{"--status"}, req(Verb::Status)},
         {{"--show"}, req(Verb::Show)},
+        {{"--quick", "Lock \\ soon"}, quick("Lock \\ soon")},
         {{"--when", "net:50k:5m", "--when", "cpu:15%:5m", "shutdown"}, when(1, {"net:50k:5m", "cpu:15%:5m"})},
         {{"--when", "exit:My Render.exe", "lock"}, when(11, {"exit:My Render.exe"})},
         {{"--when", "battery:15%", "--when", "net:2M:2h", "--when", "exit:77", "poweroff"},
@@ -76,6 +83,7 @@ TEST(CommandLine, EveryFormReadsIntoItsRequestAndTravelsUnchanged) {
     }
     EXPECT_EQ(EncodeRequest(req(Verb::At, 1, 0, 7, 5, 9)), "halvo-shutdown/1 at 07:05:09 shutdown");
     EXPECT_EQ(EncodeRequest(req(Verb::In, 11, 90)), "halvo-shutdown/1 in 90 lock");
+    EXPECT_EQ(EncodeRequest(quick("Lock \\ soon")), "halvo-shutdown/1 quick Lock\\s\\\\\\ssoon");
     EXPECT_EQ(EncodeRequest(when(1, {"exit:My Render.exe", "net:2M:5m"})),
               "halvo-shutdown/1 when exit:My\\sRender.exe net:2048k:5m shutdown");
     EXPECT_FALSE(ParseArguments({}).request);
@@ -106,6 +114,9 @@ TEST(CommandLine, BadInputIsNamedAndNothingIsRequested) {
         {{"--status", "now"}, "unexpected argument 'now' (see --help)"},
         {{"--now", "lock", "lock"}, "unexpected argument 'lock' (see --help)"},
         {{"--tray", "lock"}, "unexpected argument 'lock' (see --help)"},
+        {{"--quick"}, "missing NAME after --quick (see --status for the saved quick actions)"},
+        {{"--quick", "Bed", "time"}, "unexpected argument 'time' (see --help)"},
+        {{"--quick", "Bed\ntime"}, "bad NAME after --quick: a name holds no line breaks"},
         {{"--in", "2147483648s", "lock"}, "bad duration '2147483648s' (e.g. 90s, 45m, 1h30m)"},
         {{"--when"},
          "missing CONDITION after --when (one of exit:NAME, exit:PID, idle:30m, cpu:10%:5m, net:50k:5m, "

@@ -34,9 +34,11 @@ TEST(Settings, FlagsReadByTheIntegerRuleAndStoredInOrder) {
     EXPECT_TRUE(s.AutoStartup);
     EXPECT_TRUE(s.AutoSave);
     EXPECT_FALSE(s.Remind);
-    EXPECT_EQ(fake.calls, (std::vector<std::string>{"read [setting] Setting_AutoStartup of \"" + file + "\"",
-                                                    "read [setting] Setting_AutoSave of \"" + file + "\"",
-                                                    "read [setting] Setting_Remind of \"" + file + "\""}));
+    EXPECT_EQ(fake.calls,
+              (std::vector<std::string>{"read [setting] Setting_AutoStartup of \"" + file + "\"",
+                                        "read [setting] Setting_AutoSave of \"" + file + "\"",
+                                        "read [setting] Setting_Remind of \"" + file + "\"",
+                                        "read [setting] Setting_CountdownBar of \"" + file + "\""}));
 
     std::string error;
     fake.storedFiles.erase(file);

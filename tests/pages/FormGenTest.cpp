@@ -1,7 +1,9 @@
 #include "pages/FormGen.h"
 #include "core/Commands.h"
 #include "core/Planner.h"
+#include "core/Settings.h"
 #include "model/CommandLine.h"
+#include "model/QuickActions.h"
 #include "model/Tasks.h"
 #include "tests/fakes/RecordingReminders.h"
 #include "tests/helpers/WindowTestSupport.h"
@@ -10,6 +12,7 @@
 #include "tests/fakes/FakeActivity.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +21,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <optional>
 
 using namespace halvo;
@@ -32,6 +36,7 @@ struct World : WindowTestWorld<> {
     RecordingReminders reminderService;
     Reminders reminders{reminderService};
     Planner planner{reminders, [] { return true; }};
+    Settings settings;
 
     World() {
         // Past the first looks, which learn the wall clock's pace (a true one here).
@@ -115,6 +120,7 @@ bool inNoneState(const TFormGen& page) {
 class FormGenTest : public QObject {
     Q_OBJECT
 private slots:
+    void saveAsQuickActionKeepsTheShownTaskAndTiming();
     void controlsCaptionsAndItems();
     void radioButtonsEnableTheirRowAndShowingResetsThem();
     void setWithoutChoiceOrWithNone();
@@ -605,7 +611,7 @@ void FormGenTest::everyConditionArmedStaysArmedThroughThePage() {
     activity.idle = {4 * 60000 + 5000, {}};
     activity.power = {PowerSource{true, 40.0}, {}};
     activity.processes = {{4242, "firefox"}};
-    Commands commands(w.planner, w.reminders);
+    Commands commands(w.planner, w.reminders, w.settings);
     std::vector<std::string> args;
     for (const QString& argument : arguments)
         args.push_back(argument.toStdString());
@@ -754,6 +760,107 @@ void FormGenTest::everyListIndexRunsItsOwnTask() {
         page.SpeedButton1Click();
         QCOMPARE(w.fake.calls.back(), std::string(lastCall));
     }
+}
+
+// "Save as quick action" keeps what Set would arm, under the name typed, in the command line's words; what
+// Set would refuse is refused with the same words, and a name taken is only replaced when the user agrees.
+void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
+    struct Case {
+        const char* what;
+        std::function<void(TFormGen&)> fill;
+        QString typed;
+        std::string words; // empty: nothing saved
+        QString error;
+    };
+    const auto after = [](int task, const char* h, const char* m, const char* s) {
+        return [=](TFormGen& page) {
+            page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(task));
+            page.RadioButton2->click();
+            page.Edit1->setText(h);
+            page.Edit2->setText(m);
+            page.Edit3->setText(s);
+        };
+    };
+    const Case cases[] = {
+        {"after", after(1, "1", "30", "0"), "  Evening  ", "in 5400 shutdown", ""},
+        {"at, PM",
+         [](TFormGen& page) {
+             page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(2));
+             page.RadioButton3->click();
+             page.Edit4->setText("11");
+             page.Edit5->setText("30");
+             page.Edit6->setText("15");
+             if (page.SpeedButton2->text() == "AM")
+                 page.SpeedButton2Click();
+         },
+         "Bedtime", "at 23:30:15 poweroff", ""},
+        {"when idle",
+         [](TFormGen& page) {
+             page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(11));
+             page.RadioButton4->click();
+             page.ComboBox3->setCurrentIndex(page.ComboBox3->findData(int(ConditionKind::UserIdle)));
+             page.Edit7->setText("15");
+         },
+         "Idle", "when idle:15m lock", ""},
+        {"no wait", after(11, "0", "0", "0"), "Now", "", "A quick action waits at least one second"},
+        {"bad field", after(11, "x", "0", "0"), "X", "", "'x' is not a valid integer value"},
+        {"none",
+         [](TFormGen& page) {
+             page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(11));
+             page.RadioButton1->click();
+         },
+         "None", "", "Choose an action and After, At or When first"},
+        {"empty name", after(11, "0", "5", "0"), "   ", "", "The name must not be empty"},
+    };
+    for (const Case& c : cases) {
+        World w;
+        TFormGen page(w.planner);
+        page.SetQuickActionStore(&w.settings);
+        QVERIFY(!page.SaveQuick->isHidden());
+        QCOMPARE(page.SaveQuick->text(), QString("Save as quick action"));
+        c.fill(page);
+        w.dialogs.modalHandlers.push_back([&c](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("QuickName")->setText(c.typed);
+            return 1;
+        });
+        page.SaveQuickClick();
+        QCOMPARE(w.dialogs.errors, c.error.isEmpty() ? QStringList() : QStringList{c.error});
+        QVERIFY2(!page.armed(), c.what); // saving arms nothing
+        if (c.words.empty()) {
+            QVERIFY2(w.settings.quickActions().empty(), c.what);
+            continue;
+        }
+        QCOMPARE(w.settings.quickActions().size(), std::size_t(1));
+        const QuickAction& saved = w.settings.quickActions().front();
+        QCOMPARE(QString::fromStdString(saved.name), c.typed.trimmed());
+        QCOMPARE(QString::fromStdString(QuickActionWords(saved.request)), QString::fromStdString(c.words));
+        QCOMPARE(w.dialogs.messages, QStringList{"Saved as quick action \"" + c.typed.trimmed() + "\""});
+    }
+
+    // The same name again: kept unless the user agrees to replace it.
+    World w;
+    TFormGen page(w.planner);
+    page.SetQuickActionStore(&w.settings);
+    for (const char* hours : {"1", "2", "3"}) {
+        after(11, hours, "0", "0")(page);
+        w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
+            return 1;
+        });
+        page.SaveQuickClick();
+    }
+    QCOMPARE(w.dialogs.questions, QStringList({"Save as quick action|Replace the quick action \"Later\"?",
+                                               "Save as quick action|Replace the quick action \"Later\"?"}));
+    QCOMPARE(w.settings.quickActions().size(), std::size_t(1));
+    QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
+    w.dialogs.answers = {2};
+    after(11, "4", "0", "0")(page);
+    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
+        return 1;
+    });
+    page.SaveQuickClick();
+    QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
 }
 
 QTEST_MAIN(FormGenTest)
