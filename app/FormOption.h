@@ -2,7 +2,9 @@
 
 // The Option page: the three settings as check boxes. "Set" takes the boxes into the settings, writes or
 // removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back. Only "Set"
-// acts: a box ticked without it changes nothing, not even the auto-start value.
+// acts: a box ticked without it changes nothing, not even the auto-start value. "Protect with a password"
+// acts at once: ticked, it takes a new password typed twice; unticked, it removes the password (asking for
+// it first); "Change password..." replaces it. While one is set, "Set" asks for it before changing anything.
 
 #include <QSize>
 #include <QWidget>
@@ -13,6 +15,7 @@ class QToolButton;
 
 namespace halvo {
 
+class PasswordGuard;
 class Settings;
 
 class TFormOption : public QWidget {
@@ -29,21 +32,32 @@ public:
     QCheckBox* CheckBox_AutoSave;
     QGroupBox* GroupBox2; // "shutdown"
     QCheckBox* CheckBox_Remind;
-    QToolButton* SpeedButton1; // "Set"
-    QToolButton* SpeedButton2; // "Cancel Setting"
+    QToolButton* SpeedButton1;         // "Set"
+    QToolButton* SpeedButton2;         // "Cancel Setting"
+    QCheckBox* CheckBox_Password;      // "Protect with a password"
+    QToolButton* SpeedButton_Password; // "Change password..."
+
+    // The password the page sets, changes and removes, and asks for before "Set"; none hides its controls.
+    void SetGuard(PasswordGuard* guard);
 
     void FormCreate();
     void FormShow();
     void SpeedButton1Click();
     void SpeedButton2Click();
+    void CheckBox_PasswordClick();
+    void SpeedButton_PasswordClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showFlags();
+    void showPassword();
+    // A new password typed twice; nothing changes when the dialog is cancelled.
+    void choosePassword();
 
     Settings& m_settings;
+    PasswordGuard* m_guard = nullptr;
 };
 
 } // namespace halvo

@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "model/Agenda.h"
+#include "pages/PasswordDialog.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -10,7 +11,8 @@
 namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
-    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()) {
+    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
+      m_guard(engine.guard()) {
     PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -74,6 +76,8 @@ void TrayMenu::UpdateTrayItems() {
 }
 
 void TrayMenu::CancelPostponed1Click() {
+    if (!AskPassword(m_guard, tr("cancel the postponed action")))
+        return;
     m_planner.cancelPostponed();
 }
 

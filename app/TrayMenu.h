@@ -17,6 +17,7 @@ class QWidget;
 namespace halvo {
 
 class Engine;
+class PasswordGuard;
 class Planner;
 class Reminders;
 class SideCaptionMenu;
@@ -50,7 +51,8 @@ public:
     void RunTrayTask(int taskCode);
     // Before the menu opens: an action the system does not offer (sleep, hibernate) is disabled.
     void UpdateTrayItems();
-    // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
+    // Drops every postponed action (asking for the password first when one is set), and answers the open
+    // reminder of one that came back with Cancel.
     void CancelPostponed1Click();
     // The program's name, the General action, the postponed actions, the reminders counting down, and the
     // next schedule firing.
@@ -63,6 +65,7 @@ public:
 private:
     Planner& m_planner;
     const Reminders& m_reminders;
+    PasswordGuard& m_guard;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

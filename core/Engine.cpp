@@ -8,7 +8,8 @@ namespace halvo {
 Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObject* parent)
     : QObject(parent), m_reports(reports), m_reminders(reminders),
       m_schedule(m_settings, m_reminders, std::move(reports)),
-      m_planner(m_reminders, [this] { return m_settings.remind(); }), m_commands(m_planner, m_reminders) {
+      m_planner(m_reminders, [this] { return m_settings.remind(); }),
+      m_commands(m_planner, m_reminders, m_guard) {
     m_reminders.SetCountObserver([this] { emit reminderCounted(); });
     m_planner.setSchedule(&m_schedule.manager(), [this] { m_schedule.Evaluate(); });
     m_schedule.postponed = [this](const TScheduleItem& item) {
@@ -36,6 +37,7 @@ Engine::~Engine() {
 
 void Engine::Start() {
     m_settings.Load();
+    m_guard.Load();
     // Said before anything is stored, without holding up the start.
     if (const std::string notice = StoredFilesNotice(m_settings.autoSave());
         !notice.empty() && m_reports.notice)

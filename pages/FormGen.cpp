@@ -1,6 +1,7 @@
 #include "FormGen.h"
 
 #include "FormProcessList.h"
+#include "PasswordDialog.h"
 #include "core/Planner.h"
 #include "model/ConditionWatch.h"
 #include "model/Tasks.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -237,8 +239,16 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     // The armed action runs what the list shows when it comes due.
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
-        if (armed() && m_shownId == armed()->id && ComboBox2->currentIndex() >= 0)
-            m_planner.setGeneralTask(selectedCode(ComboBox2));
+        const AgendaEntry* entry = armed();
+        if (!entry || m_shownId != entry->id || ComboBox2->currentIndex() < 0)
+            return;
+        if (entry->task && entry->task->Code != selectedCode(ComboBox2) &&
+            !mayChangeArmed(tr("change the armed action"))) {
+            const QSignalBlocker quiet(ComboBox2);
+            ComboBox2->setCurrentIndex(ComboBox2->findData(entry->task->Code));
+            return;
+        }
+        m_planner.setGeneralTask(selectedCode(ComboBox2));
     });
     connect(&m_planner, &Planner::changed, this, &TFormGen::ShowArmed);
     // Out of view the reading waits for the page to show.
@@ -695,6 +705,8 @@ void TFormGen::SpeedButton3Click() {
             dialogs().Error("The delay is too long");
             return;
         }
+        if (!mayChangeArmed(tr("replace the armed action")))
+            return;
         m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), std::int32_t(total));
         dialogs().Message("set successfully");
     } else if (RadioButton3->isChecked()) {
@@ -709,11 +721,13 @@ void TFormGen::SpeedButton3Click() {
             dialogs().Error("The time of day must lie between 12:00:00 AM and 11:59:59 PM");
             return;
         }
+        if (!mayChangeArmed(tr("replace the armed action")))
+            return;
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message("set successfully");
     } else if (RadioButton4->isChecked()) {
         auto conditions = readConditions();
-        if (!conditions)
+        if (!conditions || !mayChangeArmed(tr("replace the armed action")))
             return;
         // Armed once its first reading is in; a condition the system cannot tell is refused with the reason.
         QPointer<TFormGen> page(this);
@@ -726,9 +740,13 @@ void TFormGen::SpeedButton3Click() {
                               else
                                   dialogs().Error(QString::fromStdString(failure));
                           });
-    } else {
+    } else if (mayChangeArmed(tr("cancel the armed action"))) {
         m_planner.disarmGeneral();
     }
+}
+
+bool TFormGen::mayChangeArmed(const QString& what) {
+    return !armed() || !m_guard || AskPassword(*m_guard, what, this);
 }
 
 namespace {

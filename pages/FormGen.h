@@ -33,6 +33,7 @@ class QToolButton;
 namespace halvo {
 
 class ConditionWatch;
+class PasswordGuard;
 class Planner;
 struct AgendaEntry;
 class UpDown;
@@ -119,6 +120,8 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // Changing or disarming the armed action asks for it first; none (nullptr) asks nothing.
+    void SetGuard(PasswordGuard* guard) { m_guard = guard; }
 
     // The armed General action, also while its reminder is open; null when none is.
     const AgendaEntry* armed() const;
@@ -157,8 +160,11 @@ private:
     void probeCondition(ConditionRowControls& row);
     void stopProbes();
     void showReading();
+    // Whether what is armed may be replaced or cancelled: nothing armed, no password, or the right one.
+    bool mayChangeArmed(const QString& what);
 
     Planner& m_planner;
+    PasswordGuard* m_guard = nullptr;
     std::vector<std::unique_ptr<ConditionRowControls>> m_rows;
     QGridLayout* m_timingGrid;
     QHBoxLayout* m_readingLine; // the rows' readings, in order, and "Set"

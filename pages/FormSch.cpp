@@ -1,6 +1,7 @@
 #include "FormSch.h"
 
 #include "FormSchWizard.h"
+#include "PasswordDialog.h"
 
 #include "core/ScheduleStore.h"
 #include "model/Agenda.h"
@@ -184,6 +185,8 @@ int TFormSch::selectedRow() const {
 }
 
 void TFormSch::SpeedButton1Click() {
+    if (m_guard && !AskPassword(*m_guard, tr("add a schedule item"), this))
+        return;
     // No tick may walk over the new item while it has no task yet.
     Timer1->stop();
     TScheduleItem& item = m_schedule.BeginAdd();
@@ -206,6 +209,8 @@ void TFormSch::SpeedButton2Click() {
         dialogs().Message("please select item");
         return;
     }
+    if (m_guard && !AskPassword(*m_guard, tr("change a schedule item"), this))
+        return;
     // The wizard edits a copy that no tick sees; the item itself keeps firing as it was until OK.
     auto copy = std::make_unique<TScheduleItem>();
     copy->Assign(&m_manager.Item(row));
@@ -234,6 +239,8 @@ void TFormSch::SpeedButton3Click() {
         return;
     }
     if (dialogs().Question("do you want to delete it?", "information") != 1)
+        return;
+    if (m_guard && !AskPassword(*m_guard, tr("delete a schedule item"), this))
         return;
     m_manager.Delete(row);
     delete AdvListView1->takeTopLevelItem(row);

@@ -164,6 +164,7 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
                  "read [setting] Setting_AutoStartup of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_AutoSave of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_Remind of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_Password of \"/opt/halvo/setting.ini\"",
              })));
 
     QVERIFY(!window.isVisible());

@@ -1,5 +1,6 @@
 #include "pages/FormGen.h"
 #include "core/Commands.h"
+#include "core/PasswordGuard.h"
 #include "core/Planner.h"
 #include "model/CommandLine.h"
 #include "model/Tasks.h"
@@ -605,7 +606,8 @@ void FormGenTest::everyConditionArmedStaysArmedThroughThePage() {
     activity.idle = {4 * 60000 + 5000, {}};
     activity.power = {PowerSource{true, 40.0}, {}};
     activity.processes = {{4242, "firefox"}};
-    Commands commands(w.planner, w.reminders);
+    PasswordGuard guard;
+    Commands commands(w.planner, w.reminders, guard);
     std::vector<std::string> args;
     for (const QString& argument : arguments)
         args.push_back(argument.toStdString());
