@@ -64,7 +64,7 @@ bool Engine::StoreAll() {
 
 bool Engine::StoreSettings() {
     std::string error;
-    if (m_settings.Store(error))
+    if (m_settings.Store(error) && m_guard.Store(error))
         return true;
     if (m_reports.error)
         m_reports.error(error);

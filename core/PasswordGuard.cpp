@@ -98,6 +98,13 @@ bool PasswordGuard::Remove(std::string& error) {
     return true;
 }
 
+bool PasswordGuard::Store(std::string& error) const {
+    if (!isSet() || platform().profiles().writeKey(SettingsFilePath(), Section, Key, m_stored))
+        return true;
+    error = "Unable to write to " + SettingsFilePath();
+    return false;
+}
+
 PasswordGuard::Verdict PasswordGuard::Try(const std::string& password) {
     if (!isSet())
         return Verdict::Right;

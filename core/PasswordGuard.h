@@ -33,6 +33,9 @@ public:
     bool Set(const std::string& password, std::string& error);
     // No password from now on; false, with error, when the settings file cannot be written.
     bool Remove(std::string& error);
+    // Writes the stored form again (when the settings are stored anew, into a file that may have been
+    // removed meanwhile); nothing when no password is set.
+    bool Store(std::string& error) const;
 
     // One try: Waiting (nothing compared) while the wait after wrong tries runs.
     Verdict Try(const std::string& password);

@@ -181,8 +181,13 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
             QVERIFY2(!out.startsWith("General: nothing armed"), qPrintable(out));
         QCOMPARE(client.exitCode(), call.status);
     }
+    // A settings file removed meanwhile gets the password back with the settings at the end.
+    QVERIFY(QFile::remove(folder + "/setting.ini"));
     running.terminate();
     QVERIFY(running.waitForFinished(10000));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("\nSetting_Password=pbkdf2-sha256$1000$aGFsdm8tdGVzdC1zYWx0IQ==$"
+                                        "wWXERFzw40G0xRj63o6p12QbVKNQbQLV0QeGy54dfRQ=\n"));
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)
