@@ -10,6 +10,7 @@
 #include "model/Tasks.h"
 #include "pages/FormGen.h"
 #include "pages/FormSch.h"
+#include "pages/PasswordDialog.h"
 #include "platform/Platform.h"
 #include "toolkit/AppIcon.h"
 #include "toolkit/Dialogs.h"
@@ -86,7 +87,7 @@ TFormCtrl::TFormCtrl(Engine& engine, QWidget* parent) : QMainWindow(parent), m_e
     m_engine.commands().SetShowWindow([this] { Setting1Click(); });
     buildWindow();
     Tray = new TrayMenu(*this, m_engine,
-                        {[this] { Setting1Click(); }, [this] { Exit1Click(); }, [this] { About2Click(); }});
+                        {[this] { Setting1Click(); }, [this] { GuardedExit(); }, [this] { About2Click(); }});
     Bar = std::make_unique<CountdownBar>(m_engine.planner(), m_engine.settings());
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
@@ -96,6 +97,10 @@ TFormCtrl::TFormCtrl(Engine& engine, QWidget* parent) : QMainWindow(parent), m_e
         app->installEventFilter(this);
     }
     m_engine.planner().setEndCalledOff([this] { SessionEndCalledOff(); });
+    // What the engine guards with the password is asked for in the password dialog.
+    m_engine.guard().SetAsker([this](const std::string& what) {
+        return AskPassword(m_engine.guard(), QString::fromStdString(what), this);
+    });
     // A termination request ends the program as "Exit" does, as soon as it comes.
     SetTerminationHandler([this] {
         if (!m_exitRequested)
@@ -120,6 +125,7 @@ TFormCtrl::~TFormCtrl() {
     FormAbout = nullptr;
     FormDestroy();
     m_engine.planner().setEndCalledOff({});
+    m_engine.guard().SetAsker({});
     m_engine.commands().SetShowWindow({});
     SetTerminationHandler({});
     setDialogs(&m_unattended->previous);
@@ -303,18 +309,21 @@ QWidget* TFormCtrl::ensurePage(int sheet) {
             return FormGen;
         page = FormGen = new TFormGen(m_engine.planner(), TabSheet1);
         FormGen->SetQuickActionStore(&m_engine.settings());
+        FormGen->SetGuard(&m_engine.guard());
         size = TFormGen::PageSize;
         break;
     case ScheduleSheet:
         if (FormSch)
             return FormSch;
         page = FormSch = new TFormSch(m_engine.schedule(), TabSheet2);
+        FormSch->SetGuard(&m_engine.guard());
         size = TFormSch::PageSize;
         break;
     case OptionSheet:
         if (FormOption)
             return FormOption;
         page = FormOption = new TFormOption(m_engine.settings(), TabSheet3);
+        FormOption->SetGuard(&m_engine.guard());
         size = TFormOption::PageSize;
         break;
     case AboutSheet:
@@ -398,6 +407,11 @@ void TFormCtrl::Setting1Click() {
 void TFormCtrl::About2Click() {
     Setting1Click();
     PageControl1->setCurrentIndex(AboutSheet);
+}
+
+void TFormCtrl::GuardedExit() {
+    if (AskPassword(m_engine.guard(), tr("exit Halvo Shutdown"), this))
+        Exit1Click();
 }
 
 void TFormCtrl::Exit1Click() {

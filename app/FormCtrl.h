@@ -83,6 +83,9 @@ public:
     void Timer1Timer();
     void Setting1Click();
     void Exit1Click();
+    // The tray's "Exit": asks for the password first when one is set. A termination request and the end
+    // of the session end the program without asking.
+    void GuardedExit();
     void About2Click();
 
     // The address "Visit Homepage" opens and the About page shows: the build's HALVO_HOMEPAGE_URL, or by

@@ -3,7 +3,9 @@
 #include "AutoStart.h"
 #include "CountdownBar.h"
 #include "QuickActionsDialog.h"
+#include "core/PasswordGuard.h"
 #include "core/Settings.h"
+#include "pages/PasswordDialog.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 
@@ -79,6 +81,15 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
 
+    CheckBox_Password = makeBox(this, "CheckBox_Password", "", QPoint(17, 226));
+    CheckBox_Password->setText(tr("Protect with a password"));
+    CheckBox_Password->adjustSize();
+    SpeedButton_Password = makeFlatButton(this, "SpeedButton_Password", tr("Change password..."));
+    SpeedButton_Password->setGeometry(269, 222, 129, 27);
+    connect(CheckBox_Password, &QCheckBox::clicked, this, [this] { CheckBox_PasswordClick(); });
+    connect(SpeedButton_Password, &QToolButton::clicked, this, [this] { SpeedButton_PasswordClick(); });
+    showPassword();
+
     FormCreate();
 }
 
@@ -108,6 +119,12 @@ void TFormOption::FormShow() {
 }
 
 void TFormOption::SpeedButton1Click() {
+    const AppSettings& now = m_settings.values();
+    const bool changes = CheckBox_AutoStartup->isChecked() != now.AutoStartup ||
+                         CheckBox_AutoSave->isChecked() != now.AutoSave ||
+                         CheckBox_Remind->isChecked() != now.Remind;
+    if (changes && m_guard && !AskPassword(*m_guard, tr("change the options"), this))
+        return;
     AppSettings values = m_settings.values();
     if (CheckBox_AutoStartup->isChecked()) {
         if (!WriteRunValueShowingFaults())
@@ -147,6 +164,43 @@ void TFormOption::QuickActionsClick() {
             dialogs().Error(QString::fromStdString(error));
         return;
     }
+void TFormOption::SetGuard(PasswordGuard* guard) {
+    m_guard = guard;
+    showPassword();
+}
+
+void TFormOption::showPassword() {
+    CheckBox_Password->setVisible(m_guard != nullptr);
+    SpeedButton_Password->setVisible(m_guard != nullptr);
+    const bool set = m_guard && m_guard->isSet();
+    CheckBox_Password->setChecked(set);
+    SpeedButton_Password->setEnabled(set);
+}
+
+void TFormOption::choosePassword() {
+    NewPasswordDialog dialog(this);
+    if (dialogs().RunModal(dialog) != 1 || dialog.result() != QDialog::Accepted)
+        return;
+    std::string error;
+    if (!m_guard->Set(dialog.password().toStdString(), error))
+        dialogs().Error(QString::fromStdString(error));
+}
+
+void TFormOption::CheckBox_PasswordClick() {
+    if (m_guard && !m_guard->isSet()) {
+        choosePassword();
+    } else if (m_guard && AskPassword(*m_guard, tr("remove the password"), this)) {
+        std::string error;
+        if (!m_guard->Remove(error))
+            dialogs().Error(QString::fromStdString(error));
+    }
+    showPassword();
+}
+
+void TFormOption::SpeedButton_PasswordClick() {
+    if (m_guard && m_guard->isSet() && AskPassword(*m_guard, tr("change the password"), this))
+        choosePassword();
+    showPassword();
 }
 
 } // namespace halvo

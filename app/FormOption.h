@@ -3,7 +3,9 @@
 // The Option page: the settings as check boxes, the countdown bar's edge, and the quick actions' list. "Set"
 // takes the boxes into the settings, writes or removes the auto-start value and stores the settings; "Cancel
 // Setting" puts the boxes back. Only "Set" acts: a box ticked without it changes nothing, not even the
-// auto-start value.
+// auto-start value. "Protect with a password" acts at once: ticked, it takes a new password typed twice;
+// unticked, it removes the password (asking for it first); "Change password..." replaces it. While one is
+// set, "Set" asks for it before changing anything.
 
 #include <QSize>
 #include <QWidget>
@@ -16,6 +18,7 @@ class QToolButton;
 
 namespace halvo {
 
+class PasswordGuard;
 class Settings;
 
 class TFormOption : public QWidget {
@@ -39,6 +42,11 @@ public:
     QToolButton* QuickActions;        // "Quick actions...": rename, delete and order them
     QToolButton* SpeedButton1;        // "Set"
     QToolButton* SpeedButton2;        // "Cancel Setting"
+    QCheckBox* CheckBox_Password;      // "Protect with a password"
+    QToolButton* SpeedButton_Password; // "Change password..."
+
+    // The password the page sets, changes and removes, and asks for before "Set"; none hides its controls.
+    void SetGuard(PasswordGuard* guard);
 
     void FormCreate();
     void FormShow();
@@ -46,14 +54,20 @@ public:
     void SpeedButton2Click();
     // The saved quick actions in a small list; stored at once on OK, as they are no option of "Set".
     void QuickActionsClick();
+    void CheckBox_PasswordClick();
+    void SpeedButton_PasswordClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showFlags();
+    void showPassword();
+    // A new password typed twice; nothing changes when the dialog is cancelled.
+    void choosePassword();
 
     Settings& m_settings;
+    PasswordGuard* m_guard = nullptr;
 };
 
 } // namespace halvo

@@ -4,6 +4,7 @@
 #include "model/Agenda.h"
 #include "platform/Translate.h"
 #include "toolkit/Dialogs.h"
+#include "pages/PasswordDialog.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -15,7 +16,8 @@ namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
-      m_commands(engine.commands()), m_settings(engine.settings()) {
+      m_commands(engine.commands()), m_settings(engine.settings()),
+      m_guard(engine.guard()) {
     PopupMenu1 = new SideCaptionMenu(tr("Halvo Shutdown"), &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -85,6 +87,8 @@ void TrayMenu::UpdateTrayItems() {
 }
 
 void TrayMenu::CancelPostponed1Click() {
+    if (!AskPassword(m_guard, tr("cancel the postponed action")))
+        return;
     m_planner.cancelPostponed();
 }
 
@@ -101,6 +105,9 @@ void TrayMenu::RefreshQuickActions() {
 }
 
 void TrayMenu::QuickActionClick(const QString& name) {
+    // Arming over an armed action replaces it: as on the General page, that needs the password.
+    if (m_planner.agenda().General() && !AskPassword(m_guard, tr("replace the armed action")))
+        return;
     QPointer<TrayMenu> menu(this);
     m_commands.ArmQuick(name.toStdString(), [menu, name](const CommandAnswer& answer) {
         if (menu && !answer.ok)

@@ -19,6 +19,7 @@ namespace halvo {
 
 class Commands;
 class Engine;
+class PasswordGuard;
 class Planner;
 class Reminders;
 class Settings;
@@ -54,7 +55,8 @@ public:
     void RunTrayTask(int taskCode);
     // Before the menu opens: an action the system does not offer (sleep, hibernate) is disabled.
     void UpdateTrayItems();
-    // Drops every postponed action, and answers the open reminder of one that came back with Cancel.
+    // Drops every postponed action (asking for the password first when one is set), and answers the open
+    // reminder of one that came back with Cancel.
     void CancelPostponed1Click();
     // A saved quick action chosen: armed as the General page's "Set" would; a refusal is shown.
     void QuickActionClick(const QString& name);
@@ -73,6 +75,7 @@ private:
     const Reminders& m_reminders;
     Commands& m_commands;
     const Settings& m_settings;
+    PasswordGuard& m_guard;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

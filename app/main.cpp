@@ -18,6 +18,7 @@
 #include "toolkit/TrayIcon.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -66,6 +67,31 @@ bool startHiddenCopy() {
     return copy.startDetached();
 }
 
+// The password of --password-file or --password -, into the request; false, with a line on stderr, when it
+// cannot be read or is empty.
+bool readPassword(const halvo::ParsedArguments& arguments, halvo::CommandRequest& request) {
+    if (arguments.passwordFile.empty() && !arguments.passwordFromInput)
+        return true;
+    QFile file;
+    const QString name = arguments.passwordFromInput ? QStringLiteral("standard input")
+                                                     : QString::fromLocal8Bit(arguments.passwordFile.c_str());
+    const bool opened = arguments.passwordFromInput
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        std::fprintf(stderr, "halvo-shutdown: cannot read the password from %s (%s)\n", qPrintable(name),
+                     qPrintable(file.errorString()));
+        return false;
+    }
+    // One line is all a password is; a file given by mistake is not read whole.
+    request.password = halvo::PasswordFromText(file.readLine(4096).toStdString());
+    if (request.password.empty()) {
+        std::fprintf(stderr, "halvo-shutdown: no password in %s\n", qPrintable(name));
+        return false;
+    }
+    return true;
+}
+
 // Carries one request to the running copy (started first when none runs) and prints its answer.
 int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** argv) {
     using Delivery = halvo::SingleInstance::Delivery;
@@ -96,8 +122,9 @@ int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** arg
     }
     if (!answer->ok) {
         std::fprintf(stderr, "halvo-shutdown: %s\n", answer->text.c_str());
-        // Conditions the system cannot tell are bad input, like a malformed one.
-        return request.verb == halvo::CommandRequest::Verb::When ? 2 : 1;
+        // Conditions the system cannot tell are bad input, like a malformed one; a refusal is not.
+        const bool refused = answer->text.starts_with("refused: ");
+        return request.verb == halvo::CommandRequest::Verb::When && !refused ? 2 : 1;
     }
     if (!answer->text.empty())
         std::printf("%s\n", answer->text.c_str());
@@ -154,8 +181,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "halvo-shutdown: %s\n", qPrintable(folderError));
         return 1;
     }
-    if (arguments.request)
-        return sendToRunningCopy(*arguments.request, argc, argv);
+    if (arguments.request) {
+        halvo::CommandRequest request = *arguments.request;
+        if (!readPassword(arguments, request))
+            return 2;
+        return sendToRunningCopy(request, argc, argv);
+    }
 
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     PreferXWayland xwayland;
@@ -207,6 +238,7 @@ int main(int argc, char** argv) {
             {[](const std::string& text) { halvo::dialogs().Error(QString::fromStdString(text)); },
              [](const std::string& text) { halvo::dialogs().Notice(QString::fromStdString(text)); }});
         engine.Start();
+        reminders.SetGuard(&engine.guard());
         halvo::TFormCtrl window(engine);
         QObject::connect(&instance, &halvo::SingleInstance::showRequested, &window,
                          [&window] { window.Setting1Click(); });

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "PasswordGuard.h"
 #include "Planner.h"
 #include "Reminders.h"
 #include "Settings.h"
@@ -13,8 +14,45 @@
 
 namespace halvo {
 
-Commands::Commands(Planner& planner, const Reminders& reminders, const Settings& settings)
-    : m_planner(planner), m_reminders(reminders), m_settings(settings) {}
+Commands::Commands(Planner& planner, const Reminders& reminders, const Settings& settings, PasswordGuard& guard)
+    : m_planner(planner), m_reminders(reminders), m_settings(settings), m_guard(guard) {}
+
+std::string Commands::refusal(const CommandRequest& request) {
+    using Verb = CommandRequest::Verb;
+    if (!m_guard.isSet())
+        return {};
+    switch (request.verb) {
+    case Verb::Now:
+    case Verb::Cancel:
+        break;
+    case Verb::In:
+    case Verb::At:
+    case Verb::When:
+    case Verb::Quick:
+        // Arming when nothing is armed takes nothing away; replacing what is armed does.
+        if (!m_planner.agenda().General())
+            return {};
+        break;
+    case Verb::Status:
+    case Verb::Show:
+    case Verb::Help:
+    case Verb::Version:
+        return {};
+    }
+    if (request.password.empty())
+        return PasswordMissing;
+    switch (m_guard.Try(request.password)) {
+    case PasswordGuard::Verdict::Right:
+        return {};
+    case PasswordGuard::Verdict::Wrong:
+        return PasswordWrong;
+    case PasswordGuard::Verdict::Waiting:
+        break;
+    }
+    std::string text = PasswordWaiting;
+    text.replace(text.find("%1"), 2, std::to_string(m_guard.secondsToWait()));
+    return text;
+}
 
 void Commands::Request(const std::string& line, std::function<void(const std::string&)> answer) {
     std::string error;
@@ -27,6 +65,8 @@ void Commands::Request(const std::string& line, std::function<void(const std::st
 
 void Commands::Command(const CommandRequest& request, Answer answer) {
     using Verb = CommandRequest::Verb;
+    if (const std::string refused = refusal(request); !refused.empty())
+        return answer({false, refused});
     switch (request.verb) {
     case Verb::Now:
         // Answered first: the action may end the session before the caller reads its answer.

@@ -13,6 +13,7 @@
 
 namespace halvo {
 
+class PasswordGuard;
 class Planner;
 class Reminders;
 class Settings;
@@ -23,7 +24,15 @@ public:
     static constexpr int ReadingWaitMs = 5000;
     using Answer = std::function<void(const CommandAnswer&)>;
 
-    Commands(Planner& planner, const Reminders& reminders, const Settings& settings);
+    Commands(Planner& planner, const Reminders& reminders, const Settings& settings, PasswordGuard& guard);
+
+    // The answers of a request the password guards, given without the password, with a wrong one, or
+    // during the wait after wrong tries ("%1": the seconds).
+    static constexpr const char* PasswordMissing =
+        "refused: a password protects this; give it with --password-file FILE or --password - (read from "
+        "standard input)";
+    static constexpr const char* PasswordWrong = "refused: wrong password";
+    static constexpr const char* PasswordWaiting = "refused: too many wrong passwords; try again in %1 s";
 
     // Brings the window up (--show); nothing without a window.
     void SetShowWindow(std::function<void()> show) { m_show = std::move(show); }
@@ -41,9 +50,13 @@ public:
     std::string StatusText() const;
 
 private:
+    // Empty when the request may go on; otherwise why it is refused.
+    std::string refusal(const CommandRequest& request);
+
     Planner& m_planner;
     const Reminders& m_reminders;
     const Settings& m_settings;
+    PasswordGuard& m_guard;
     std::function<void()> m_show;
 };
 

@@ -11,7 +11,7 @@ Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObje
     : QObject(parent), m_reports(reports), m_reminders(reminders),
       m_schedule(m_settings, m_reminders, std::move(reports)),
       m_planner(m_reminders, [this] { return m_settings.remind(); }),
-      m_commands(m_planner, m_reminders, m_settings) {
+      m_commands(m_planner, m_reminders, m_settings, m_guard) {
     m_reminders.SetCountObserver([this] { emit reminderCounted(); });
     m_planner.setSchedule(&m_schedule.manager(), [this] { m_schedule.Evaluate(); });
     m_schedule.postponed = [this](const TScheduleItem& item) {
@@ -40,6 +40,7 @@ Engine::~Engine() {
 
 void Engine::Start() {
     m_settings.Load();
+    m_guard.Load();
     // Said before anything is stored, without holding up the start.
     if (const std::string notice = StoredFilesNotice(m_settings.autoSave());
         !notice.empty() && m_reports.notice)
@@ -76,7 +77,7 @@ bool Engine::StoreAll() {
 
 bool Engine::StoreSettings() {
     std::string error;
-    if (m_settings.Store(error))
+    if (m_settings.Store(error) && m_guard.Store(error))
         return true;
     if (m_reports.error)
         m_reports.error(error);

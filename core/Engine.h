@@ -7,6 +7,7 @@
 // conditions, postponed runs, missed moments), the open reminders and the command line's requests.
 
 #include "Commands.h"
+#include "PasswordGuard.h"
 #include "Planner.h"
 #include "Reminders.h"
 #include "ScheduleStore.h"
@@ -35,6 +36,9 @@ public:
     Planner& planner() { return m_planner; }
     Reminders& reminders() { return m_reminders; }
     Commands& commands() { return m_commands; }
+    // The password, when one is set, that guards cancelling, re-arming, the schedule, the options and
+    // "Exit"; a request of the command line that needs it brings it along.
+    PasswordGuard& guard() { return m_guard; }
 
     // From "Exit", a termination request or the end of the session on, nothing new runs or is announced;
     // the open reminders stay open until the end (or the session goes on after all).
@@ -58,6 +62,7 @@ private:
     Reminders m_reminders;
     ScheduleStore m_schedule;
     Planner m_planner;
+    PasswordGuard m_guard;
     Commands m_commands;
     bool m_ending = false;
 };

@@ -155,7 +155,81 @@ std::optional<ClockTime> ParseClockTime(std::string_view text) {
     return ClockTime{values[0], values[1], values[2]};
 }
 
+namespace {
+ParsedArguments parseRequest(const std::vector<std::string>& args);
+std::string encodeRequest(const CommandRequest& request);
+std::optional<CommandRequest> decodeRequest(std::string_view line, std::string& error);
+
+constexpr const char* PasswordWord = "password=";
+constexpr char HexDigits[] = "0123456789abcdef";
+
+std::string hex(const std::string& bytes) {
+    std::string text;
+    for (unsigned char c : bytes) {
+        text += HexDigits[c >> 4];
+        text += HexDigits[c & 15];
+    }
+    return text;
+}
+
+std::optional<std::string> unhex(std::string_view text) {
+    if (text.size() % 2 != 0)
+        return std::nullopt;
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const auto high = std::string_view(HexDigits).find(text[i]);
+        const auto low = std::string_view(HexDigits).find(text[i + 1]);
+        if (high == std::string_view::npos || low == std::string_view::npos)
+            return std::nullopt;
+        bytes += char(high * 16 + low);
+    }
+    return bytes;
+}
+} // namespace
+
+std::string PasswordFromText(std::string_view text) {
+    const std::size_t end = text.find_first_of("\r\n");
+    return std::string(text.substr(0, end));
+}
+
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
+    ParsedArguments password;
+    std::vector<std::string> rest;
+    const auto fail = [](std::string text) {
+        ParsedArguments result;
+        result.error = std::move(text);
+        return result;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool fromFile = word == "--password-file";
+        if (!fromFile && word != "--password" && !word.starts_with("--password=") &&
+            !word.starts_with("--password-file="))
+            rest.push_back(word);
+        else if (!password.passwordFile.empty() || password.passwordFromInput)
+            return fail("the password is given once (see --help)");
+        else if (fromFile && i + 1 < args.size() && !args[i + 1].empty())
+            password.passwordFile = args[++i];
+        else if (fromFile)
+            return fail("missing FILE after --password-file");
+        else if (word == "--password" && i + 1 < args.size() && args[i + 1] == "-" && ++i)
+            password.passwordFromInput = true;
+        else
+            return fail("the password is never taken as an argument: give --password - (read from standard "
+                        "input) or --password-file FILE");
+    }
+    ParsedArguments result = parseRequest(rest);
+    if (!result.error.empty() || (password.passwordFile.empty() && !password.passwordFromInput))
+        return result;
+    if (!result.request || result.request->verb == Verb::Help || result.request->verb == Verb::Version)
+        return fail("the password goes with a request to the running copy (see --help)");
+    result.passwordFile = password.passwordFile;
+    result.passwordFromInput = password.passwordFromInput;
+    return result;
+}
+
+namespace {
+ParsedArguments parseRequest(const std::vector<std::string>& args) {
     ParsedArguments result;
     if (args.empty())
         return result;
@@ -266,6 +340,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     result.request = request;
     return result;
 }
+} // namespace
 
 std::string UsageText() {
     // One text with the condition lines and the task words filled in, so that a translation keeps its
@@ -290,6 +365,8 @@ std::string UsageText() {
             "                        schedule's next runs and the saved quick actions\n"
             "  --show                show the window\n"
             "  --tray                start in the notification area, or leave the running copy as it is\n"
+            "  --password-file FILE  with a request the password guards, the password from FILE's first line\n"
+            "  --password -          the same, read from standard input\n"
             "  --help                print this text\n"
             "  --version             print the version\n"
             "\n"
@@ -301,6 +378,31 @@ std::string UsageText() {
 }
 
 std::string EncodeRequest(const CommandRequest& request) {
+    const std::string line = encodeRequest(request);
+    return request.password.empty() ? line : line + " " + PasswordWord + hex(request.password);
+}
+
+std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& error) {
+    std::string password;
+    std::string_view rest = line;
+    const std::size_t last = line.rfind(' ');
+    if (last != std::string_view::npos && line.substr(last + 1).starts_with(PasswordWord)) {
+        const auto given = unhex(line.substr(last + 1 + std::string_view(PasswordWord).size()));
+        if (!given || given->empty()) {
+            error = "cannot read the password of the request";
+            return std::nullopt;
+        }
+        password = *given;
+        rest = line.substr(0, last);
+    }
+    auto request = decodeRequest(rest, error);
+    if (request)
+        request->password = std::move(password);
+    return request;
+}
+
+namespace {
+std::string encodeRequest(const CommandRequest& request) {
     std::string line = ProtocolPrefix;
     const TaskKind* kind = commandKind(request.taskCode);
     const std::string task = kind ? kind->CommandName : "?";
@@ -331,7 +433,7 @@ std::string EncodeRequest(const CommandRequest& request) {
     return line + " show";
 }
 
-std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& error) {
+std::optional<CommandRequest> decodeRequest(std::string_view line, std::string& error) {
     const std::vector<std::string_view> parts = words(line);
     if (parts.empty() || parts[0] != ProtocolPrefix) {
         error = "unsupported request; expected " + std::string(ProtocolPrefix);
@@ -400,6 +502,7 @@ std::optional<CommandRequest> DecodeRequest(std::string_view line, std::string& 
     error = "cannot read request '" + std::string(line.substr(0, 200)) + "'";
     return std::nullopt;
 }
+} // namespace
 
 std::string EncodeAnswer(const CommandAnswer& answer) {
     std::string line = answer.ok ? "ok" : "error";

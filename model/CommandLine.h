@@ -25,6 +25,8 @@ struct CommandRequest {
     std::int32_t second = 0;
     std::vector<ConditionSpec> conditions; // When: all must hold, at least one
     std::string name;                      // Quick: the saved quick action's
+    // For a request the password guards; empty when none was given. Never taken from an argument.
+    std::string password;
 
     bool operator==(const CommandRequest&) const = default;
 };
@@ -35,9 +37,13 @@ struct ParsedArguments {
     // --tray: a start that leaves a copy already running as it is instead of showing its window (the
     // copy the command line starts for its request is one).
     bool trayOnly = false;
+    // Where the password comes from: --password-file FILE, or --password - (standard input).
+    std::string passwordFile;
+    bool passwordFromInput = false;
 };
 
-// args without the program's own name.
+// args without the program's own name. --password-file FILE and --password - may stand anywhere before,
+// between or after the words of a request.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 
 // "90s", "45m", "1h30m", "2h", "1h0m30s": hours, minutes and seconds in that order, each at most once,
@@ -50,13 +56,18 @@ struct ClockTime {
 };
 std::optional<ClockTime> ParseClockTime(std::string_view text);
 
+// The password in the text of a password file or of standard input: its first line, without the line
+// break.
+std::string PasswordFromText(std::string_view text);
+
 // The usage text of --help.
 std::string UsageText();
 
 // The protocol. A request is one line "halvo-shutdown/1 VERB [ARG...]" ("when CONDITION... TASK", each
 // condition in its text form with "\\" for a backslash and "\s" for a space; "quick NAME" with the name
-// written the same way); the answer is one line, "ok",
-// "ok TEXT" or "error TEXT", with the text's line breaks written as "\n" and backslashes as "\\".
+// written the same way), followed by "password=HEX" (its UTF-8 bytes in hexadecimal) when a password comes
+// with it; the answer is one line, "ok", "ok TEXT" or "error TEXT", with the text's line breaks written as
+// "\n" and backslashes as "\\".
 inline constexpr const char* ProtocolPrefix = "halvo-shutdown/1";
 
 std::string EncodeRequest(const CommandRequest& request);

@@ -1,5 +1,7 @@
 #include "FormExecuteTip.h"
 
+#include "PasswordDialog.h"
+#include "core/PasswordGuard.h"
 #include "model/Agenda.h"
 
 #include <QCloseEvent>
@@ -45,7 +47,7 @@ public:
     int SecondsLeft() const override { return m_dialog ? m_dialog->SecondsLeft() : 0; }
     void Cancel() override {
         if (m_dialog)
-            m_dialog->Button1Click();
+            m_dialog->CancelFromElsewhere();
     }
 
 private:
@@ -117,7 +119,7 @@ void TFormExecuteTip::FormCreate() {
 }
 
 void TFormExecuteTip::Button1Click() {
-    done(Cancel);
+    answerGuarded(Cancel, tr("cancel the action"));
 }
 
 void TFormExecuteTip::Button2Click() {
@@ -125,7 +127,31 @@ void TFormExecuteTip::Button2Click() {
 }
 
 void TFormExecuteTip::Button3Click() {
-    done(Postpone);
+    answerGuarded(Postpone, tr("postpone the action"));
+}
+
+void TFormExecuteTip::CancelFromElsewhere() {
+    done(Cancel);
+}
+
+void TFormExecuteTip::answerGuarded(int result, const QString& what) {
+    if (m_decided || m_asking)
+        return;
+    if (!Guard || !Guard->isSet())
+        return done(result);
+    // The countdown keeps running while the password is asked for; when it runs out, the dialog goes and
+    // its answer no longer counts. The reminder may be gone by the time the dialog returns.
+    const QPointer<TFormExecuteTip> self(this);
+    const bool given = AskPassword(*Guard, what, nullptr, &m_asking);
+    if (self && given && !m_decided)
+        done(result);
+}
+
+void TFormExecuteTip::done(int result) {
+    if (m_asking)
+        m_asking->reject();
+    m_decided = true;
+    QDialog::done(result);
 }
 
 void TFormExecuteTip::Timer1Timer() {
@@ -138,14 +164,20 @@ void TFormExecuteTip::Timer1Timer() {
 }
 
 void TFormExecuteTip::closeEvent(QCloseEvent* event) {
-    // Any close other than the two buttons (the window manager, the session) counts as cancel.
-    done(Cancel);
-    event->accept();
+    // Any close other than the two buttons (the window manager, the session) counts as cancel, and asks
+    // for the password as Cancel does.
+    if (m_decided || !Guard || !Guard->isSet()) {
+        done(Cancel);
+        event->accept();
+        return;
+    }
+    event->ignore();
+    QTimer::singleShot(0, this, &TFormExecuteTip::Button1Click);
 }
 
 void TFormExecuteTip::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        done(Cancel);
+        Button1Click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -153,6 +185,7 @@ void TFormExecuteTip::keyPressEvent(QKeyEvent* event) {
 
 std::unique_ptr<OpenReminder> ExecuteTipReminders::Open(const ReminderRequest& request, Handlers handlers) {
     auto* dialog = new TFormExecuteTip;
+    dialog->Guard = m_guard;
     dialog->Label2->setText(QString::fromStdString(request.label));
     if (!request.dueLine.empty()) {
         dialog->Label3->setText(QString::fromStdString(request.dueLine));

@@ -1,6 +1,7 @@
 #include "FormGen.h"
 
 #include "FormProcessList.h"
+#include "PasswordDialog.h"
 #include "core/Planner.h"
 #include "core/Settings.h"
 #include "model/ConditionWatch.h"
@@ -25,6 +26,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -248,8 +250,16 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     connect(SaveQuick, &QToolButton::clicked, this, [this] { SaveQuickClick(); });
     // The armed action runs what the list shows when it comes due.
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] {
-        if (armed() && m_shownId == armed()->id && ComboBox2->currentIndex() >= 0)
-            m_planner.setGeneralTask(selectedCode(ComboBox2));
+        const AgendaEntry* entry = armed();
+        if (!entry || m_shownId != entry->id || ComboBox2->currentIndex() < 0)
+            return;
+        if (entry->task && entry->task->Code != selectedCode(ComboBox2) &&
+            !mayChangeArmed(tr("change the armed action"))) {
+            const QSignalBlocker quiet(ComboBox2);
+            ComboBox2->setCurrentIndex(ComboBox2->findData(entry->task->Code));
+            return;
+        }
+        m_planner.setGeneralTask(selectedCode(ComboBox2));
     });
     connect(&m_planner, &Planner::changed, this, &TFormGen::ShowArmed);
     // Out of view the reading waits for the page to show.
@@ -823,6 +833,8 @@ void TFormGen::SpeedButton3Click() {
         const auto total = readDelay();
         if (!total)
             return;
+        if (!mayChangeArmed(tr("replace the armed action")))
+            return;
         m_planner.armAfter(ActionSource::GeneralPage, selectedCode(ComboBox2), *total);
         dialogs().Message(tr("set successfully"));
     } else if (RadioButton3->isChecked()) {
@@ -830,11 +842,13 @@ void TFormGen::SpeedButton3Click() {
         if (!time)
             return;
         const auto [hour, m, s] = *time;
+        if (!mayChangeArmed(tr("replace the armed action")))
+            return;
         m_planner.armAt(ActionSource::GeneralPage, selectedCode(ComboBox2), hour, m, s);
         dialogs().Message(tr("set successfully"));
     } else if (RadioButton4->isChecked()) {
         auto conditions = readConditions();
-        if (!conditions)
+        if (!conditions || !mayChangeArmed(tr("replace the armed action")))
             return;
         // Armed once its first reading is in; a condition the system cannot tell is refused with the reason.
         QPointer<TFormGen> page(this);
@@ -847,9 +861,13 @@ void TFormGen::SpeedButton3Click() {
                               else
                                   dialogs().Error(QString::fromStdString(failure));
                           });
-    } else {
+    } else if (mayChangeArmed(tr("cancel the armed action"))) {
         m_planner.disarmGeneral();
     }
+}
+
+bool TFormGen::mayChangeArmed(const QString& what) {
+    return !armed() || !m_guard || AskPassword(*m_guard, what, this);
 }
 
 namespace {

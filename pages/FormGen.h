@@ -34,6 +34,7 @@ class QToolButton;
 namespace halvo {
 
 class ConditionWatch;
+class PasswordGuard;
 class Planner;
 class Settings;
 struct AgendaEntry;
@@ -129,6 +130,8 @@ public:
     // The shown task and timing as the command line would arm them; nothing (after telling the user what
     // is wrong) for fields that do not make one, or with None chosen.
     std::optional<CommandRequest> readShownAction();
+    // Changing or disarming the armed action asks for it first; none (nullptr) asks nothing.
+    void SetGuard(PasswordGuard* guard) { m_guard = guard; }
 
     // The armed General action, also while its reminder is open; null when none is.
     const AgendaEntry* armed() const;
@@ -171,9 +174,12 @@ private:
     void probeCondition(ConditionRowControls& row);
     void stopProbes();
     void showReading();
+    // Whether what is armed may be replaced or cancelled: nothing armed, no password, or the right one.
+    bool mayChangeArmed(const QString& what);
 
     Planner& m_planner;
     Settings* m_quickStore = nullptr;
+    PasswordGuard* m_guard = nullptr;
     std::vector<std::unique_ptr<ConditionRowControls>> m_rows;
     QGridLayout* m_timingGrid;
     QHBoxLayout* m_readingLine; // the rows' readings, in order, and "Set"

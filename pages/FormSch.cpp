@@ -1,6 +1,7 @@
 #include "FormSch.h"
 
 #include "FormSchWizard.h"
+#include "PasswordDialog.h"
 
 #include "core/ScheduleStore.h"
 #include "model/Agenda.h"
@@ -185,6 +186,8 @@ int TFormSch::selectedRow() const {
 }
 
 void TFormSch::SpeedButton1Click() {
+    if (m_guard && !AskPassword(*m_guard, tr("add a schedule item"), this))
+        return;
     // No tick may walk over the new item while it has no task yet.
     Timer1->stop();
     TScheduleItem& item = m_schedule.BeginAdd();
@@ -207,6 +210,8 @@ void TFormSch::SpeedButton2Click() {
         dialogs().Message(tr("please select item"));
         return;
     }
+    if (m_guard && !AskPassword(*m_guard, tr("change a schedule item"), this))
+        return;
     // The wizard edits a copy that no tick sees; the item itself keeps firing as it was until OK.
     auto copy = std::make_unique<TScheduleItem>();
     copy->Assign(&m_manager.Item(row));
@@ -235,6 +240,8 @@ void TFormSch::SpeedButton3Click() {
         return;
     }
     if (dialogs().Question(tr("do you want to delete it?"), tr("information")) != 1)
+        return;
+    if (m_guard && !AskPassword(*m_guard, tr("delete a schedule item"), this))
         return;
     m_manager.Delete(row);
     delete AdvListView1->takeTopLevelItem(row);

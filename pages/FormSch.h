@@ -16,6 +16,7 @@ class QTimer;
 
 namespace halvo {
 
+class PasswordGuard;
 class ScheduleStore;
 
 class TFormSch : public QWidget {
@@ -38,6 +39,8 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // Adding, changing and deleting items ask for it first; none (nullptr) asks nothing.
+    void SetGuard(PasswordGuard* guard) { m_guard = guard; }
     // One evaluation of the schedule, then the "Next run" column.
     void Evaluate();
     void Timer1Timer() { Evaluate(); }
@@ -66,6 +69,7 @@ private:
 
     ScheduleStore& m_schedule;
     TScheduleManager& m_manager;
+    PasswordGuard* m_guard = nullptr;
 };
 
 } // namespace halvo

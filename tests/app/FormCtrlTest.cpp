@@ -168,6 +168,7 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
                  "read [setting] Setting_CountdownBar of \"/opt/halvo/setting.ini\"",
                  "read [quick] Name1 of \"/opt/halvo/setting.ini\"",
                  "read [quick] Action1 of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_Password of \"/opt/halvo/setting.ini\"",
              })));
 
     QVERIFY(!window.isVisible());

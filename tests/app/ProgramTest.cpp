@@ -8,12 +8,14 @@
 #include <QtTest>
 
 #include <csignal>
+#include <utility>
 
 class ProgramTest : public QObject {
     Q_OBJECT
 private slots:
     void withoutADisplayItSaysSoInOneLine();
     void oneCopyPerUserAndAnOrderlyEndOnTermination();
+    void theCommandLineBringsThePasswordFromAFileOrStandardInput();
 
 private:
     QProcessEnvironment isolated(const QTemporaryDir& root) const;
@@ -95,6 +97,97 @@ void ProgramTest::oneCopyPerUserAndAnOrderlyEndOnTermination() {
     third.terminate();
     QVERIFY(third.waitForFinished(10000));
     QCOMPARE(third.exitCode(), 0);
+}
+
+void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
+    QTemporaryDir root;
+    const QString folder = root.filePath("portable");
+    QDir().mkpath(folder);
+    const QString copy = folder + "/halvo-shutdown";
+    QVERIFY(QFile::copy(HALVO_PROGRAM, copy));
+    // "bedtime-21", hashed by another PBKDF2 (Python's hashlib) with few rounds: the program agrees.
+    QFile settings(folder + "/setting.ini");
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[setting]\nSetting_Password=pbkdf2-sha256$1000$aGFsdm8tdGVzdC1zYWx0IQ==$"
+                   "wWXERFzw40G0xRj63o6p12QbVKNQbQLV0QeGy54dfRQ=\n");
+    settings.close();
+    for (const auto& [name, text] : {std::pair{"right", "bedtime-21\n"}, std::pair{"wrong", "bedtime-22"}}) {
+        QFile file(root.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QProcessEnvironment env = isolated(root);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess running;
+    running.setProcessEnvironment(env);
+    running.start(copy, {"--tray"});
+    QVERIFY(running.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+
+    struct Call {
+        QStringList args;
+        QByteArray input;
+        int status;
+        QString out;
+        QString error;
+    };
+    const QString refused =
+        "halvo-shutdown: refused: a password protects this; give it with --password-file FILE "
+        "or --password - (read from standard input)\n";
+    const Call calls[] = {
+        // Arming when nothing is armed takes nothing away.
+        {{"--in", "1h", "lock"}, {}, 0, "", ""},
+        {{"--cancel"}, {}, 1, "", refused},
+        {{"--in", "2h", "lock"}, {}, 1, "", refused},
+        {{"--cancel", "--password", "bedtime-21"},
+         {},
+         2,
+         "",
+         "halvo-shutdown: the password is never taken as an argument: give --password - (read from standard "
+         "input) or --password-file FILE\n"},
+        {{"--password-file", root.filePath("wrong"), "--cancel"},
+         {},
+         1,
+         "",
+         "halvo-shutdown: refused: wrong password\n"},
+        {{"--password-file", root.filePath("missing"), "--cancel"},
+         {},
+         2,
+         "",
+         "halvo-shutdown: cannot read the password from " + root.filePath("missing") +
+             " (No such file or directory)\n"},
+        {{"--status"}, {}, 0, "General: ", ""},
+        {{"--cancel", "--password", "-"}, "bedtime-21\n", 0, "", ""},
+        {{"--status"}, {}, 0, "General: nothing armed", ""},
+        {{"--now", "screensaver", "--password-file", root.filePath("wrong")},
+         {},
+         1,
+         "",
+         "halvo-shutdown: refused: wrong password\n"},
+    };
+    for (const Call& call : calls) {
+        QProcess client;
+        client.setProcessEnvironment(env);
+        client.start(copy, call.args);
+        client.write(call.input);
+        client.closeWriteChannel();
+        QVERIFY(client.waitForFinished(15000));
+        const QString out = QString::fromLocal8Bit(client.readAllStandardOutput());
+        QCOMPARE(QString::fromLocal8Bit(client.readAllStandardError()), call.error);
+        QVERIFY2(call.out.isEmpty() ? out.isEmpty() : out.startsWith(call.out),
+                 qPrintable(call.args.join(' ') + ": " + out));
+        // Still armed after the refusals.
+        if (call.out == "General: ")
+            QVERIFY2(!out.startsWith("General: nothing armed"), qPrintable(out));
+        QCOMPARE(client.exitCode(), call.status);
+    }
+    // A settings file removed meanwhile gets the password back with the settings at the end.
+    QVERIFY(QFile::remove(folder + "/setting.ini"));
+    running.terminate();
+    QVERIFY(running.waitForFinished(10000));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(settings.readAll().contains("\nSetting_Password=pbkdf2-sha256$1000$aGFsdm8tdGVzdC1zYWx0IQ==$"
+                                        "wWXERFzw40G0xRj63o6p12QbVKNQbQLV0QeGy54dfRQ=\n"));
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

@@ -209,3 +209,65 @@ TEST(CommandLine, AnswersKeepTheirLinesInOneLine) {
     EXPECT_EQ(EncodeAnswer({true, "a\nb"}), "ok a\\nb");
     EXPECT_FALSE(DecodeAnswer("okay"));
 }
+
+TEST(CommandLine, ThePasswordComesFromAFileOrStandardInputAndTravelsOnlyAsHex) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string file;
+        bool input;
+        std::string error;
+    };
+    const std::string never = "the password is never taken as an argument: give --password - (read from "
+                              "standard input) or --password-file FILE";
+    const Case cases[] = {
+        {{"--cancel", "--password-file", "/home/a/pw"}, "/home/a/pw", false, ""},
+        {{"--password-file", "pw", "--in", "1h", "lock"}, "pw", false, ""},
+        {{"--in", "1h", "--password", "-", "lock"}, "", true, ""},
+        {{"--cancel", "--password", "secret"}, "", false, never},
+        {{"--cancel", "--password=secret"}, "", false, never},
+        {{"--cancel", "--password"}, "", false, never},
+        {{"--cancel", "--password-file"}, "", false, "missing FILE after --password-file"},
+        {{"--cancel", "--password", "-", "--password-file", "pw"},
+         "",
+         false,
+         "the password is given once (see --help)"},
+        {{"--password-file", "pw"},
+         "",
+         false,
+         "the password goes with a request to the running copy (see --help)"},
+        {{"--help", "--password", "-"},
+         "",
+         false,
+         "the password goes with a request to the running copy (see --help)"},
+        {{"--in", "1h", "--password-file", "pw"},
+         "",
+         false,
+         "missing TASK after --in (one of shutdown, poweroff, "
+         "screensaver, logoff, closeall, restart, lock, sleep, "
+         "hibernate)"},
+    };
+    for (const Case& c : cases) {
+        const ParsedArguments parsed = ParseArguments(c.args);
+        EXPECT_EQ(parsed.error, c.error) << c.args[0];
+        EXPECT_EQ(parsed.passwordFile, c.file);
+        EXPECT_EQ(parsed.passwordFromInput, c.input);
+        EXPECT_EQ(parsed.request.has_value(), c.error.empty());
+    }
+
+    // The first line only; the running copy gets it back byte for byte, spaces and all, never in clear.
+    EXPECT_EQ(PasswordFromText("bed time\r\nsecond"), "bed time");
+    EXPECT_EQ(PasswordFromText("\nx"), "");
+    CommandRequest request = req(Verb::Cancel);
+    request.password = "bed time";
+    EXPECT_EQ(EncodeRequest(request), "halvo-shutdown/1 cancel password=6265642074696d65");
+    std::string error;
+    EXPECT_EQ(DecodeRequest(EncodeRequest(request), error), request);
+    CommandRequest armed = when(11, {"idle:30m"});
+    armed.password = "p\xc3\xa4ss";
+    EXPECT_EQ(DecodeRequest(EncodeRequest(armed), error), armed);
+    for (const char* bad : {"halvo-shutdown/1 cancel password=", "halvo-shutdown/1 cancel password=6g",
+                            "halvo-shutdown/1 cancel password=626"}) {
+        EXPECT_EQ(DecodeRequest(bad, error), std::nullopt) << bad;
+        EXPECT_EQ(error, "cannot read the password of the request");
+    }
+}

@@ -1,5 +1,6 @@
 #include "pages/FormGen.h"
 #include "core/Commands.h"
+#include "core/PasswordGuard.h"
 #include "core/Planner.h"
 #include "core/Settings.h"
 #include "model/CommandLine.h"
@@ -611,7 +612,8 @@ void FormGenTest::everyConditionArmedStaysArmedThroughThePage() {
     activity.idle = {4 * 60000 + 5000, {}};
     activity.power = {PowerSource{true, 40.0}, {}};
     activity.processes = {{4242, "firefox"}};
-    Commands commands(w.planner, w.reminders, w.settings);
+    PasswordGuard guard;
+    Commands commands(w.planner, w.reminders, w.settings, guard);
     std::vector<std::string> args;
     for (const QString& argument : arguments)
         args.push_back(argument.toStdString());
