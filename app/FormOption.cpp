@@ -2,6 +2,7 @@
 
 #include "AutoStart.h"
 #include "core/Settings.h"
+#include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 
@@ -42,6 +43,25 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     CheckBox_Remind =
         makeBox(GroupBox2, "CheckBox_Remind", "remind me before shutdown/restart/log off", QPoint(17, 24));
 
+    // Below the buttons, in the room the page has left.
+    GroupBox3 = new QGroupBox(tr("awake"), this);
+    GroupBox3->setObjectName("GroupBox3");
+    GroupBox3->setGeometry(0, 212, 459, 58);
+    CheckBox_KeepAwake = makeBox(GroupBox3, "CheckBox_KeepAwake", "", QPoint(17, 16));
+    CheckBox_KeepAwake->setText(tr("keep the computer awake while an action waits"));
+    CheckBox_KeepAwake->adjustSize();
+    CheckBox_WakeFromSleep = makeBox(GroupBox3, "CheckBox_WakeFromSleep", "", QPoint(17, 35));
+    CheckBox_WakeFromSleep->setText(tr("wake the computer from sleep for scheduled actions"));
+    CheckBox_WakeFromSleep->adjustSize();
+    const std::string problem = platform().powerHolds().wakeAlarmProblem();
+    if (problem.empty()) {
+        CheckBox_WakeFromSleep->setToolTip(
+            tr("Only from sleep or hibernation: a computer that is powered off is not turned on."));
+    } else {
+        CheckBox_WakeFromSleep->setEnabled(false);
+        CheckBox_WakeFromSleep->setToolTip(tr("Not available: %1").arg(QString::fromStdString(problem)));
+    }
+
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", "Set");
     SpeedButton1->setGeometry(43, 176, 129, 33);
     SpeedButton2 = makeBoldFlatButton(this, "SpeedButton2", "Cancel Setting");
@@ -61,6 +81,8 @@ void TFormOption::showFlags() {
     CheckBox_AutoStartup->setChecked(values.AutoStartup);
     CheckBox_AutoSave->setChecked(values.AutoSave);
     CheckBox_Remind->setChecked(values.Remind);
+    CheckBox_KeepAwake->setChecked(values.KeepAwake);
+    CheckBox_WakeFromSleep->setChecked(values.WakeForSchedule && CheckBox_WakeFromSleep->isEnabled());
 }
 
 void TFormOption::showEvent(QShowEvent* event) {
@@ -87,11 +109,18 @@ void TFormOption::SpeedButton1Click() {
     }
     values.AutoSave = CheckBox_AutoSave->isChecked();
     values.Remind = CheckBox_Remind->isChecked();
+    values.KeepAwake = CheckBox_KeepAwake->isChecked();
+    const bool wakeTurnedOn = !values.WakeForSchedule && CheckBox_WakeFromSleep->isChecked();
+    values.WakeForSchedule = CheckBox_WakeFromSleep->isChecked();
     // Stored at once, so the file agrees with the auto-start entry even if the program never reaches
     // "Exit"; the engine stores the schedule from the moment AutoSave is on.
     std::string error;
     if (!m_settings.Apply(values, error))
         dialogs().Error(QString::fromStdString(error));
+    // Said once, when it is turned on: a system setting that keeps the alarms from waking the computer.
+    if (wakeTurnedOn)
+        if (const std::string caveat = platform().powerHolds().wakeAlarmCaveat(); !caveat.empty())
+            dialogs().Message(QString::fromStdString(caveat));
 }
 
 void TFormOption::SpeedButton2Click() {

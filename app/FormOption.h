@@ -1,6 +1,6 @@
 #pragma once
 
-// The Option page: the three settings as check boxes. "Set" takes the boxes into the settings, writes or
+// The Option page: the settings as check boxes. "Set" takes the boxes into the settings, writes or
 // removes the auto-start value and stores the settings; "Cancel Setting" puts the boxes back. Only "Set"
 // acts: a box ticked without it changes nothing, not even the auto-start value.
 
@@ -29,8 +29,11 @@ public:
     QCheckBox* CheckBox_AutoSave;
     QGroupBox* GroupBox2; // "shutdown"
     QCheckBox* CheckBox_Remind;
-    QToolButton* SpeedButton1; // "Set"
-    QToolButton* SpeedButton2; // "Cancel Setting"
+    QGroupBox* GroupBox3; // "awake"
+    QCheckBox* CheckBox_KeepAwake;
+    QCheckBox* CheckBox_WakeFromSleep; // disabled, with the reason as its tooltip, where no alarm can be set
+    QToolButton* SpeedButton1;         // "Set"
+    QToolButton* SpeedButton2;         // "Cancel Setting"
 
     void FormCreate();
     void FormShow();

@@ -10,7 +10,8 @@
 namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
-    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()) {
+    : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
+      m_awake(engine.awake()) {
     PopupMenu1 = new SideCaptionMenu("Halvo Shutdown", &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -123,6 +124,8 @@ QString TrayMenu::TrayToolTip() const {
             addLine(line);
         }
     }
+    if (const QString awake = m_awake.StatusLine(); !awake.isEmpty())
+        addLine(awake);
     for (const std::string& line : m_reminders.CountdownLines())
         addLine(QString::fromStdString(line));
     if (firstItem)

@@ -16,6 +16,7 @@ class QWidget;
 
 namespace halvo {
 
+class AwakeKeeper;
 class Engine;
 class Planner;
 class Reminders;
@@ -63,6 +64,7 @@ public:
 private:
     Planner& m_planner;
     const Reminders& m_reminders;
+    const AwakeKeeper& m_awake;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

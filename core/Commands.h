@@ -25,18 +25,22 @@ public:
 
     // Brings the window up (--show); nothing without a window.
     void SetShowWindow(std::function<void()> show) { m_show = std::move(show); }
+    // The line saying the computer is kept awake, empty when it is not; --status shows it after the
+    // General action.
+    void setAwakeLine(std::function<std::string()> line) { m_awakeLine = std::move(line); }
 
     // One request line; its answer line is handed to answer, at once or later.
     void Request(const std::string& line, std::function<void(const std::string&)> answer);
     void Command(const CommandRequest& request, Answer answer);
-    // The General action (or "nothing armed"), the open reminders, the postponed runs, each schedule item's
-    // next run.
+    // The General action (or "nothing armed"), whether the computer is kept awake, the open reminders, the
+    // postponed runs, each schedule item's next run.
     std::string StatusText() const;
 
 private:
     Planner& m_planner;
     const Reminders& m_reminders;
     std::function<void()> m_show;
+    std::function<std::string()> m_awakeLine;
 };
 
 } // namespace halvo

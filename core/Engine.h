@@ -6,6 +6,7 @@
 // with its evaluation, the agenda's planner (the one timer, the clock's announcements, the sampling of
 // conditions, postponed runs, missed moments), the open reminders and the command line's requests.
 
+#include "AwakeKeeper.h"
 #include "Commands.h"
 #include "Planner.h"
 #include "Reminders.h"
@@ -35,6 +36,7 @@ public:
     Planner& planner() { return m_planner; }
     Reminders& reminders() { return m_reminders; }
     Commands& commands() { return m_commands; }
+    AwakeKeeper& awake() { return m_awake; }
 
     // From "Exit", a termination request or the end of the session on, nothing new runs or is announced;
     // the open reminders stay open until the end (or the session goes on after all).
@@ -59,6 +61,7 @@ private:
     ScheduleStore m_schedule;
     Planner m_planner;
     Commands m_commands;
+    AwakeKeeper m_awake;
     bool m_ending = false;
 };
 

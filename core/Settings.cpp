@@ -6,7 +6,8 @@ namespace halvo {
 
 namespace {
 bool same(const AppSettings& a, const AppSettings& b) {
-    return a.AutoStartup == b.AutoStartup && a.AutoSave == b.AutoSave && a.Remind == b.Remind;
+    return a.AutoStartup == b.AutoStartup && a.AutoSave == b.AutoSave && a.Remind == b.Remind &&
+           a.KeepAwake == b.KeepAwake && a.WakeForSchedule == b.WakeForSchedule;
 }
 } // namespace
 
