@@ -15,6 +15,7 @@ whose setting.ini turns the option off takes nothing.
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -39,14 +40,11 @@ def bus_call(dest, path, method, *args):
 
 def inhibitors():
     """logind's inhibitors as (what, who, why, mode)."""
-    out = subprocess.run(["/usr/bin/dbus-send", "--system", "--print-reply=literal", "--dest=org.freedesktop.login1",
+    out = subprocess.run(["/usr/bin/dbus-send", "--system", "--print-reply", "--dest=org.freedesktop.login1",
                           "/org/freedesktop/login1", "org.freedesktop.login1.Manager.ListInhibitors"],
                          capture_output=True, text=True, timeout=10, check=True).stdout
-    found = []
-    for block in out.split("struct {")[1:]:
-        words = [line.strip() for line in block.splitlines() if line.strip() and line.strip() != "}"]
-        found.append(tuple(words[:4]))
-    return found
+    texts = re.findall(r'^\s*string "(.*)"$', out, re.M)
+    return [tuple(texts[i:i + 4]) for i in range(0, len(texts), 4)]
 
 
 def desktop_mock(world, name, path, interface, log, methods):
@@ -64,7 +62,8 @@ def desktop_mock(world, name, path, interface, log, methods):
 
 def calls(log, method):
     with open(log) as f:
-        return [line.split(None, 1)[1].strip() for line in f if len(line.split()) > 1 and line.split()[1] == method]
+        return [(line.split(None, 2) + [""])[2].strip() for line in f
+                if len(line.split()) > 1 and line.split()[1] == method]
 
 
 def general_text(world):
@@ -98,8 +97,11 @@ def run(world):
     # After: the hold is taken with the text --status gives the action, and let go by --cancel.
     ask(world, "--in", "2h", "lock")
     why, out = general_text(world)
-    expected = [('"idle"', '"Halvo Shutdown"', '"%s"' % why, '"block"')]
-    e2e.wait_for("logind's inhibitor", lambda: inhibitors() == expected, 10)
+    expected = [("idle", "Halvo Shutdown", why, "block")]
+    try:
+        e2e.wait_for("logind's inhibitor", lambda: inhibitors() == expected, 10)
+    except e2e.Failure:
+        raise e2e.Failure("logind holds %r, not %r" % (inhibitors(), expected))
     e2e.wait_for("GNOME's inhibitor", lambda: calls(gnome_log, "Inhibit"), 10)
     check(calls(gnome_log, "Inhibit") == ['"halvo-shutdown" 0 "%s" 4' % why],
           "GNOME's inhibitor: %r" % calls(gnome_log, "Inhibit"))
@@ -139,7 +141,7 @@ def run(world):
     # The option off: nothing is taken.
     world.app.terminate()
     world.app.wait(10)
-    with open(os.path.join(world.app_dir, "setting.ini"), "a") as f:
+    with open(os.path.join(world.app_dir, "setting.ini"), "w") as f:
         f.write("[setting]\nSetting_KeepAwake=0\n")
     world.start_program()
     ask(world, "--in", "2h", "lock")
