@@ -71,7 +71,8 @@ void AwakeKeeper::release() {
 QString AwakeKeeper::StatusLine() const {
     if (!m_heldKey)
         return {};
-    const std::optional<Waiting> waiting = whatWaits(true);
+    // Without the live reading of conditions: the General action's line carries it.
+    const std::optional<Waiting> waiting = whatWaits(false);
     if (!waiting)
         return {};
     return QCoreApplication::translate("AwakeKeeper", "Keeping the computer awake until: %1")
