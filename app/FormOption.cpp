@@ -6,6 +6,7 @@
 #include "core/PasswordGuard.h"
 #include "core/Settings.h"
 #include "pages/PasswordDialog.h"
+#include "platform/Platform.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FlatButton.h"
 
@@ -48,10 +49,27 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     CheckBox_Remind = makeBox(GroupBox2, "CheckBox_Remind", tr("remind me before shutdown/restart/log off"),
                               QPoint(17, 24));
 
+    // The room the page has: a second line in each group, and one group below the buttons for the countdown
+    // bar, the quick actions and the password.
+    CheckBox_WakeFromSleep = makeBox(GroupBox1, "CheckBox_WakeFromSleep", "", QPoint(16, 72));
+    CheckBox_WakeFromSleep->setText(tr("wake the computer from sleep for scheduled actions"));
+    CheckBox_WakeFromSleep->adjustSize();
+    const std::string problem = platform().powerHolds().wakeAlarmProblem();
+    if (problem.empty()) {
+        CheckBox_WakeFromSleep->setToolTip(
+            tr("Only from sleep or hibernation: a computer that is powered off is not turned on."));
+    } else {
+        CheckBox_WakeFromSleep->setEnabled(false);
+        CheckBox_WakeFromSleep->setToolTip(tr("Not available: %1").arg(QString::fromStdString(problem)));
+    }
+    CheckBox_KeepAwake = makeBox(GroupBox2, "CheckBox_KeepAwake", "", QPoint(17, 44));
+    CheckBox_KeepAwake->setText(tr("keep the computer awake while an action waits"));
+    CheckBox_KeepAwake->adjustSize();
+
     GroupBox3 = new QGroupBox(tr("countdown"), this);
     GroupBox3->setObjectName("GroupBox3");
-    GroupBox3->setGeometry(0, 213, 459, 56);
-    CheckBox_CountdownBar = makeBox(GroupBox3, "CheckBox_CountdownBar", "", QPoint(17, 20));
+    GroupBox3->setGeometry(0, 212, 459, 58);
+    CheckBox_CountdownBar = makeBox(GroupBox3, "CheckBox_CountdownBar", "", QPoint(17, 15));
     CheckBox_CountdownBar->setText(tr("show a countdown bar at the"));
     CheckBox_CountdownBar->adjustSize();
     ComboBox_BarEdge = new QComboBox(GroupBox3);
@@ -59,11 +77,13 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     ComboBox_BarEdge->addItem(tr("top of the screen"), int(AppSettings::Bar::Top));
     ComboBox_BarEdge->addItem(tr("bottom of the screen"), int(AppSettings::Bar::Bottom));
     ComboBox_BarEdge->adjustSize();
-    ComboBox_BarEdge->move(CheckBox_CountdownBar->geometry().right() + 4, 17);
+    ComboBox_BarEdge->move(CheckBox_CountdownBar->geometry().right() + 4, 12);
+    // Where the bar cannot be, the reason stands in the group's title line.
     Label_BarUnsupported = new QLabel(tr("Wayland lets no program place a bar on the screen"), GroupBox3);
     Label_BarUnsupported->setObjectName("Label_BarUnsupported");
-    Label_BarUnsupported->move(36, 38);
+    Label_BarUnsupported->setAutoFillBackground(true);
     Label_BarUnsupported->adjustSize();
+    Label_BarUnsupported->move(100, 0);
     const bool barSupported = CountdownBar::Supported();
     CheckBox_CountdownBar->setEnabled(barSupported);
     ComboBox_BarEdge->setEnabled(barSupported);
@@ -71,7 +91,7 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     QuickActions = new QToolButton(GroupBox3);
     QuickActions->setObjectName("QuickActions");
     QuickActions->setText(tr("Quick actions..."));
-    QuickActions->setGeometry(344, 17, 105, 24);
+    QuickActions->setGeometry(330, 11, 119, 22);
     connect(QuickActions, &QToolButton::clicked, this, [this] { QuickActionsClick(); });
 
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("Set"));
@@ -81,11 +101,11 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
 
-    CheckBox_Password = makeBox(this, "CheckBox_Password", "", QPoint(17, 226));
+    CheckBox_Password = makeBox(GroupBox3, "CheckBox_Password", "", QPoint(17, 36));
     CheckBox_Password->setText(tr("Protect with a password"));
     CheckBox_Password->adjustSize();
-    SpeedButton_Password = makeFlatButton(this, "SpeedButton_Password", tr("Change password..."));
-    SpeedButton_Password->setGeometry(269, 222, 129, 27);
+    SpeedButton_Password = makeFlatButton(GroupBox3, "SpeedButton_Password", tr("Change password..."));
+    SpeedButton_Password->setGeometry(330, 34, 119, 22);
     connect(CheckBox_Password, &QCheckBox::clicked, this, [this] { CheckBox_PasswordClick(); });
     connect(SpeedButton_Password, &QToolButton::clicked, this, [this] { SpeedButton_PasswordClick(); });
     showPassword();
@@ -104,6 +124,8 @@ void TFormOption::showFlags() {
     CheckBox_Remind->setChecked(values.Remind);
     CheckBox_CountdownBar->setChecked(values.CountdownBar != AppSettings::Bar::None);
     ComboBox_BarEdge->setCurrentIndex(values.CountdownBar == AppSettings::Bar::Bottom ? 1 : 0);
+    CheckBox_KeepAwake->setChecked(values.KeepAwake);
+    CheckBox_WakeFromSleep->setChecked(values.WakeForSchedule && CheckBox_WakeFromSleep->isEnabled());
 }
 
 void TFormOption::showEvent(QShowEvent* event) {
@@ -139,11 +161,18 @@ void TFormOption::SpeedButton1Click() {
     values.CountdownBar = CheckBox_CountdownBar->isChecked()
                               ? AppSettings::Bar(ComboBox_BarEdge->currentData().toInt())
                               : AppSettings::Bar::None;
+    values.KeepAwake = CheckBox_KeepAwake->isChecked();
+    const bool wakeTurnedOn = !values.WakeForSchedule && CheckBox_WakeFromSleep->isChecked();
+    values.WakeForSchedule = CheckBox_WakeFromSleep->isChecked();
     // Stored at once, so the file agrees with the auto-start entry even if the program never reaches
     // "Exit"; the engine stores the schedule from the moment AutoSave is on.
     std::string error;
     if (!m_settings.Apply(values, error))
         dialogs().Error(QString::fromStdString(error));
+    // Said once, when it is turned on: a system setting that keeps the alarms from waking the computer.
+    if (wakeTurnedOn)
+        if (const std::string caveat = platform().powerHolds().wakeAlarmCaveat(); !caveat.empty())
+            dialogs().Message(QString::fromStdString(caveat));
 }
 
 void TFormOption::SpeedButton2Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
-// The Option page: the settings as check boxes, the countdown bar's edge, and the quick actions' list. "Set"
+// The Option page: the settings as check boxes (keeping the computer awake and waking it among them), the
+// countdown bar's edge, and the quick actions' list. "Set"
 // takes the boxes into the settings, writes or removes the auto-start value and stores the settings; "Cancel
 // Setting" puts the boxes back. Only "Set" acts: a box ticked without it changes nothing, not even the
 // auto-start value. "Protect with a password" acts at once: ticked, it takes a new password typed twice;
@@ -35,7 +36,9 @@ public:
     QCheckBox* CheckBox_AutoSave;
     QGroupBox* GroupBox2; // "shutdown"
     QCheckBox* CheckBox_Remind;
-    QGroupBox* GroupBox3;             // "countdown"
+    QCheckBox* CheckBox_KeepAwake;     // in GroupBox2
+    QCheckBox* CheckBox_WakeFromSleep; // in GroupBox1; disabled, with the reason as its tooltip, where no alarm can be set
+    QGroupBox* GroupBox3;             // "countdown", with the quick actions and the password
     QCheckBox* CheckBox_CountdownBar; // "show a countdown bar at the"
     QComboBox* ComboBox_BarEdge;      // "top of the screen", "bottom of the screen"
     QLabel* Label_BarUnsupported;     // why the bar is not offered, where it is not

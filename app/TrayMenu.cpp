@@ -17,7 +17,7 @@ namespace halvo {
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
       m_commands(engine.commands()), m_settings(engine.settings()),
-      m_guard(engine.guard()) {
+      m_guard(engine.guard()), m_awake(engine.awake()) {
     PopupMenu1 = new SideCaptionMenu(tr("Halvo Shutdown"), &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {
@@ -164,6 +164,8 @@ QString TrayMenu::TrayToolTip() const {
             addLine(line);
         }
     }
+    if (const QString awake = m_awake.StatusLine(); !awake.isEmpty())
+        addLine(awake);
     for (const std::string& line : m_reminders.CountdownLines())
         addLine(QString::fromStdString(line));
     if (firstItem)

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace halvo {
 
+class AwakeKeeper;
 class Commands;
 class Engine;
 class PasswordGuard;
@@ -76,6 +77,7 @@ private:
     Commands& m_commands;
     const Settings& m_settings;
     PasswordGuard& m_guard;
+    const AwakeKeeper& m_awake;
     // The tooltip last made, either side of the live reading in it; none when it shows no reading.
     mutable std::optional<std::pair<QString, QString>> m_aroundReading;
 };

@@ -45,5 +45,9 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Linux backend asks logind over D-Bus; without it the session actions fail with a message.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "default-logind | logind")
+# setcap, for the post-install that gives the wake helper CAP_WAKE_ALARM.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcap2-bin")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

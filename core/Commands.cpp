@@ -167,6 +167,8 @@ std::string Commands::StatusText() const {
         }
     }
     std::string text = general;
+    if (const std::string awake = m_awakeLine ? m_awakeLine() : std::string(); !awake.empty())
+        text += "\n" + awake;
     for (const std::string& line : m_reminders.CountdownLines())
         text += "\n" + line;
     text += postponed;

@@ -36,6 +36,9 @@ public:
 
     // Brings the window up (--show); nothing without a window.
     void SetShowWindow(std::function<void()> show) { m_show = std::move(show); }
+    // The line saying the computer is kept awake, empty when it is not; --status shows it after the
+    // General action.
+    void setAwakeLine(std::function<std::string()> line) { m_awakeLine = std::move(line); }
 
     // One request line; its answer line is handed to answer, at once or later.
     void Request(const std::string& line, std::function<void(const std::string&)> answer);
@@ -45,8 +48,8 @@ public:
     void Arm(ActionSource source, const CommandRequest& request, Answer answer);
     // Arms the saved quick action called name through Arm: the tray's quick actions and --quick.
     void ArmQuick(const std::string& name, Answer answer);
-    // The General action (or "nothing armed"), the open reminders, the postponed runs, each schedule item's
-    // next run, the saved quick actions.
+    // The General action (or "nothing armed"), whether the computer is kept awake, the open reminders, the
+    // postponed runs, each schedule item's next run, the saved quick actions.
     std::string StatusText() const;
 
 private:
@@ -58,6 +61,7 @@ private:
     const Settings& m_settings;
     PasswordGuard& m_guard;
     std::function<void()> m_show;
+    std::function<std::string()> m_awakeLine;
 };
 
 } // namespace halvo

@@ -11,8 +11,10 @@ Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObje
     : QObject(parent), m_reports(reports), m_reminders(reminders),
       m_schedule(m_settings, m_reminders, std::move(reports)),
       m_planner(m_reminders, [this] { return m_settings.remind(); }),
-      m_commands(m_planner, m_reminders, m_settings, m_guard) {
+      m_commands(m_planner, m_reminders, m_settings, m_guard), m_awake(m_planner, m_reminders, m_settings) {
     m_reminders.SetCountObserver([this] { emit reminderCounted(); });
+    m_reminders.SetOpenObserver([this] { m_awake.Update(); });
+    m_commands.setAwakeLine([this] { return m_awake.StatusLine().toStdString(); });
     m_planner.setSchedule(&m_schedule.manager(), [this] { m_schedule.Evaluate(); });
     m_schedule.postponed = [this](const TScheduleItem& item) {
         m_planner.postpone(CopyTask(item.Task.get()), item.Task ? ShownTaskName(*item.Task) : std::string(),
@@ -31,6 +33,8 @@ Engine::Engine(ReminderService& reminders, ScheduleStore::Reports reports, QObje
 }
 
 Engine::~Engine() {
+    m_awake.SetEnding(true);
+    m_reminders.SetOpenObserver({});
     SetBeforeSuspend({});
     m_planner.setEnding();
     m_planner.setSchedule(nullptr, {});
@@ -62,12 +66,14 @@ void Engine::SetEnding() {
     m_ending = true;
     m_schedule.SetEnding(true);
     m_planner.setEnding();
+    m_awake.SetEnding(true);
 }
 
 void Engine::ResumeAfterEnding() {
     m_ending = false;
     m_schedule.SetEnding(false);
     m_planner.resumeAfterEnding();
+    m_awake.SetEnding(false);
 }
 
 bool Engine::StoreAll() {

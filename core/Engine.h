@@ -6,6 +6,7 @@
 // with its evaluation, the agenda's planner (the one timer, the clock's announcements, the sampling of
 // conditions, postponed runs, missed moments), the open reminders and the command line's requests.
 
+#include "AwakeKeeper.h"
 #include "Commands.h"
 #include "PasswordGuard.h"
 #include "Planner.h"
@@ -39,6 +40,7 @@ public:
     // The password, when one is set, that guards cancelling, re-arming, the schedule, the options and
     // "Exit"; a request of the command line that needs it brings it along.
     PasswordGuard& guard() { return m_guard; }
+    AwakeKeeper& awake() { return m_awake; }
 
     // From "Exit", a termination request or the end of the session on, nothing new runs or is announced;
     // the open reminders stay open until the end (or the session goes on after all).
@@ -64,6 +66,7 @@ private:
     Planner m_planner;
     PasswordGuard m_guard;
     Commands m_commands;
+    AwakeKeeper m_awake;
     bool m_ending = false;
 };
 

@@ -26,6 +26,8 @@ int Reminders::Open(ReminderRequest request, std::function<void(ReminderAnswer)>
     // Listed before it shows: the tray and --status count it down from the first moment.
     m_open.push_back({id, std::move(request.label), std::move(window)});
     shown->Show();
+    if (const auto observer = m_openedOrClosed)
+        observer();
     return id;
 }
 
@@ -41,6 +43,8 @@ void Reminders::answer(int id, ReminderAnswer reply, const std::function<void(Re
     if (replyTo)
         replyTo(reply);
     window.reset();
+    if (const auto observer = m_openedOrClosed)
+        observer();
 }
 
 void Reminders::Cancel(int id) {
@@ -53,6 +57,13 @@ void Reminders::Cancel(int id) {
 void Reminders::CloseAll() {
     std::vector<Entry> open = std::move(m_open);
     m_open.clear();
+}
+
+std::vector<std::string> Reminders::Labels() const {
+    std::vector<std::string> labels;
+    for (const Entry& entry : m_open)
+        labels.push_back(entry.label);
+    return labels;
 }
 
 std::vector<std::string> Reminders::CountdownLines() const {

@@ -67,6 +67,10 @@ public:
     std::vector<std::string> CountdownLines() const;
     // Told at each second an open reminder counts down.
     void SetCountObserver(std::function<void()> observer) { m_counted = std::move(observer); }
+    // Told once a reminder has opened, and once one has left the list and its answer has been handled.
+    void SetOpenObserver(std::function<void()> observer) { m_openedOrClosed = std::move(observer); }
+    // What the open reminders name, oldest first.
+    std::vector<std::string> Labels() const;
 
 private:
     struct Entry {
@@ -79,6 +83,7 @@ private:
     ReminderService& m_service;
     std::vector<Entry> m_open;
     std::function<void()> m_counted;
+    std::function<void()> m_openedOrClosed;
     int m_nextId = 1;
 };
 

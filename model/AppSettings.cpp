@@ -3,6 +3,8 @@
 
 #include "Profile.h"
 
+#include <optional>
+
 namespace halvo {
 
 namespace {
@@ -11,10 +13,13 @@ namespace {
 struct Key {
     const char* name;
     bool AppSettings::*flag;
+    bool byDefault;
 };
-constexpr Key Keys[] = {{"Setting_AutoStartup", &AppSettings::AutoStartup},
-                        {"Setting_AutoSave", &AppSettings::AutoSave},
-                        {"Setting_Remind", &AppSettings::Remind}};
+constexpr Key Keys[] = {{"Setting_AutoStartup", &AppSettings::AutoStartup, false},
+                        {"Setting_AutoSave", &AppSettings::AutoSave, false},
+                        {"Setting_Remind", &AppSettings::Remind, false},
+                        {"Setting_KeepAwake", &AppSettings::KeepAwake, true},
+                        {"Setting_WakeFromSleep", &AppSettings::WakeForSchedule, false}};
 constexpr const char* Section = "setting";
 constexpr const char* BarKey = "Setting_CountdownBar";
 
@@ -23,7 +28,7 @@ constexpr const char* BarKey = "Setting_CountdownBar";
 AppSettings LoadSettings(const std::string& settingsFile) {
     AppSettings settings;
     for (const auto& key : Keys)
-        settings.*key.flag = ReadProfileInteger(settingsFile, Section, key.name) != 0;
+        settings.*key.flag = ReadProfileNumber(settingsFile, Section, key.name).value_or(key.byDefault) != 0;
     const long long bar = ReadProfileInteger(settingsFile, Section, BarKey);
     if (bar == int(AppSettings::Bar::Top) || bar == int(AppSettings::Bar::Bottom))
         settings.CountdownBar = AppSettings::Bar(bar);

@@ -43,8 +43,13 @@ std::optional<long long> ParseProfileInteger(const std::string& text) {
     return negative ? -static_cast<long long>(value) : static_cast<long long>(value);
 }
 
+std::optional<long long> ReadProfileNumber(const std::string& fileName, const char* section,
+                                           const char* key) {
+    return ParseProfileInteger(platform().profiles().readKey(fileName, section, key, 2047));
+}
+
 long long ReadProfileInteger(const std::string& fileName, const char* section, const char* key) {
-    return ParseProfileInteger(platform().profiles().readKey(fileName, section, key, 2047)).value_or(0);
+    return ReadProfileNumber(fileName, section, key).value_or(0);
 }
 
 bool WriteProfileKey(const std::string& fileName, const char* section, const char* key,

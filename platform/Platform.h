@@ -176,6 +176,27 @@ public:
     virtual std::optional<std::string> ansiToUtf8(const std::string& bytes) = 0;
 };
 
+// Keeping the computer awake while something waits, and waking it from sleep when something is due.
+class PowerHolds {
+public:
+    virtual ~PowerHolds() = default;
+    // Keeps the computer from going to sleep on its own (the idle timeout) until releaseAwake(); a sleep,
+    // lock or log off the user asks for is not held back, and the screen may still blank. why names what
+    // waits, for the system's list of holds; holding again with another why replaces the hold.
+    virtual void holdAwake(const std::string& why) = 0;
+    virtual void releaseAwake() = 0;
+
+    // Why no wake alarm can be set here, in words for the user; empty when one can.
+    virtual std::string wakeAlarmProblem() = 0;
+    // What the user should know about wake alarms that may still keep one from waking the computer (a
+    // setting of the system that turns them off); empty when nothing.
+    virtual std::string wakeAlarmCaveat() = 0;
+    // Wakes the computer from sleep msFromNow milliseconds from now (never from power-off), replacing the
+    // alarm set before. False, with the system's reason in failure, when it could not be set.
+    virtual bool setWakeAlarm(std::int64_t msFromNow, std::string& failure) = 0;
+    virtual void clearWakeAlarm() = 0;
+};
+
 // One backend: every interface above.
 class Platform {
 public:
@@ -189,6 +210,7 @@ public:
     virtual WallClock& clock() = 0;
     virtual Text& text() = 0;
     virtual Activity& activity() = 0;
+    virtual PowerHolds& powerHolds() = 0;
 };
 
 // The process-wide current platform, set once in main() (nullptr unsets it); tests swap it with

@@ -5,6 +5,7 @@
 #include "Files.h"
 #include "Launcher.h"
 #include "LinuxActivity.h"
+#include "PowerHolds.h"
 #include "Processes.h"
 #include "SessionManagers.h"
 
@@ -48,6 +49,12 @@ Activity& LinuxPlatform::activity() {
     if (!m_activity)
         m_activity = std::make_unique<LinuxActivity>(m_displayName);
     return *m_activity;
+}
+
+PowerHolds& LinuxPlatform::powerHolds() {
+    if (!m_powerHolds)
+        m_powerHolds = std::make_unique<LinuxPowerHolds>(executableFolder());
+    return *m_powerHolds;
 }
 
 LinuxPlatform::~LinuxPlatform() = default;

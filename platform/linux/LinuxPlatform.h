@@ -15,6 +15,7 @@
 namespace halvo::linuxbackend {
 
 class ClockWatch;
+class LinuxPowerHolds;
 
 class LinuxPlatform final : public Platform,
                             SessionPower,
@@ -39,6 +40,7 @@ public:
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
     Activity& activity() override;
+    PowerHolds& powerHolds() override;
 
 private:
     bool shutDown(bool force) override;
@@ -110,6 +112,7 @@ private:
     std::unique_ptr<Activity> m_activity; // made when first asked for
     std::string m_refusal;
     std::unique_ptr<ClockWatch> m_clockWatch;
+    std::unique_ptr<LinuxPowerHolds> m_powerHolds; // made when first asked for
 };
 
 } // namespace halvo::linuxbackend

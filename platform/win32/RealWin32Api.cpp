@@ -38,6 +38,9 @@ constexpr auto softwareLoopback = win::IF_TYPE_SOFTWARE_LOOPBACK;
 constexpr auto app = win::WM_APP;
 constexpr auto equal = win::CSTR_EQUAL;
 constexpr auto invalidParameter = win::ERROR_INVALID_PARAMETER;
+constexpr auto continuous = win::ES_CONTINUOUS;
+constexpr auto systemRequired = win::ES_SYSTEM_REQUIRED;
+constexpr auto notSupported = win::ERROR_NOT_SUPPORTED;
 } // namespace halvo::activity_values
 
 #include <windows.h>
@@ -153,6 +156,8 @@ void ensureComOnThisThread() {
 
 using SetSuspendStateFunction = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
 using PowerAllowedFunction = BOOLEAN(WINAPI*)();
+using PowerGetActiveSchemeFunction = DWORD(WINAPI*)(HKEY, GUID**);
+using PowerReadValueIndexFunction = DWORD(WINAPI*)(HKEY, const GUID*, const GUID*, const GUID*, LPDWORD);
 using EnumProcessModulesFunction = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
 using GetModuleFileNameExFunction = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 
@@ -177,6 +182,9 @@ struct RealWin32Api::PowerLibrary {
     SetSuspendStateFunction setSuspendState = nullptr;
     PowerAllowedFunction isPwrSuspendAllowed = nullptr;
     PowerAllowedFunction isPwrHibernateAllowed = nullptr;
+    PowerGetActiveSchemeFunction powerGetActiveScheme = nullptr;
+    PowerReadValueIndexFunction powerReadACValueIndex = nullptr;
+    PowerReadValueIndexFunction powerReadDCValueIndex = nullptr;
 };
 
 RealWin32Api::RealWin32Api()
@@ -218,6 +226,12 @@ const RealWin32Api::PowerLibrary& RealWin32Api::power() {
         m_power->isPwrSuspendAllowed = lookUp<PowerAllowedFunction>(m_power->module, "IsPwrSuspendAllowed");
         m_power->isPwrHibernateAllowed =
             lookUp<PowerAllowedFunction>(m_power->module, "IsPwrHibernateAllowed");
+        m_power->powerGetActiveScheme =
+            lookUp<PowerGetActiveSchemeFunction>(m_power->module, "PowerGetActiveScheme");
+        m_power->powerReadACValueIndex =
+            lookUp<PowerReadValueIndexFunction>(m_power->module, "PowerReadACValueIndex");
+        m_power->powerReadDCValueIndex =
+            lookUp<PowerReadValueIndexFunction>(m_power->module, "PowerReadDCValueIndex");
     });
     return *m_power;
 }
@@ -1137,6 +1151,68 @@ std::uint32_t RealWin32Api::GetLastError() {
 
 std::string RealWin32Api::FormatMessageW(std::uint32_t messageId) {
     return SystemErrorText(messageId);
+}
+
+// ---- Keeping awake and waking ----
+
+static_assert(activity_values::continuous == ES_CONTINUOUS &&
+              activity_values::systemRequired == ES_SYSTEM_REQUIRED);
+static_assert(activity_values::notSupported == ERROR_NOT_SUPPORTED);
+
+std::uint32_t RealWin32Api::SetThreadExecutionState(std::uint32_t flags) {
+    return ::SetThreadExecutionState(flags);
+}
+
+Handle RealWin32Api::CreateWaitableTimerW(bool manualReset, const char* timerName) {
+    const std::wstring name = timerName ? win32::Widen(timerName) : std::wstring();
+    return handleOf(::CreateWaitableTimerW(nullptr, manualReset, timerName ? name.c_str() : nullptr));
+}
+
+bool RealWin32Api::SetWaitableTimer(Handle timer, std::int64_t dueTime, std::int32_t periodMs, bool resume) {
+    LARGE_INTEGER due;
+    due.QuadPart = dueTime;
+    return ::SetWaitableTimer(as<HANDLE>(timer), &due, periodMs, nullptr, nullptr, resume);
+}
+
+bool RealWin32Api::CancelWaitableTimer(Handle timer) {
+    return ::CancelWaitableTimer(as<HANDLE>(timer));
+}
+
+std::uint64_t RealWin32Api::GetSystemTimeAsFileTime() {
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    return (std::uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+std::uint32_t RealWin32Api::readPowerIndex(bool onMains, const char* subgroupGuid, const char* settingGuid,
+                                           std::uint32_t* value) {
+    const PowerLibrary& library = power();
+    const auto read = onMains ? library.powerReadACValueIndex : library.powerReadDCValueIndex;
+    if (!library.powerGetActiveScheme || !read)
+        return ERROR_PROC_NOT_FOUND;
+    GUID subgroup, setting;
+    if (CLSIDFromString(win32::Widen(subgroupGuid).c_str(), &subgroup) != NOERROR ||
+        CLSIDFromString(win32::Widen(settingGuid).c_str(), &setting) != NOERROR)
+        return ERROR_INVALID_PARAMETER;
+    GUID* scheme = nullptr;
+    if (const DWORD error = library.powerGetActiveScheme(nullptr, &scheme); error != ERROR_SUCCESS)
+        return error;
+    DWORD index = 0;
+    const DWORD error = read(nullptr, scheme, &subgroup, &setting, &index);
+    LocalFree(scheme);
+    if (error == ERROR_SUCCESS)
+        *value = index;
+    return error;
+}
+
+std::uint32_t RealWin32Api::PowerReadACValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                  std::uint32_t* value) {
+    return readPowerIndex(true, subgroupGuid, settingGuid, value);
+}
+
+std::uint32_t RealWin32Api::PowerReadDCValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                  std::uint32_t* value) {
+    return readPowerIndex(false, subgroupGuid, settingGuid, value);
 }
 
 std::unique_ptr<Platform> createSystemPlatform() {

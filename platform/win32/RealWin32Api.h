@@ -115,14 +115,25 @@ public:
                       std::intptr_t lParam) override;
     std::uint32_t GetLastError() override;
     std::string FormatMessageW(std::uint32_t messageId) override;
+    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override;
+    Handle CreateWaitableTimerW(bool manualReset, const char* timerName) override;
+    bool SetWaitableTimer(Handle timer, std::int64_t dueTime, std::int32_t periodMs, bool resume) override;
+    bool CancelWaitableTimer(Handle timer) override;
+    std::uint64_t GetSystemTimeAsFileTime() override;
+    std::uint32_t PowerReadACValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                        std::uint32_t* value) override;
+    std::uint32_t PowerReadDCValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                        std::uint32_t* value) override;
 
 private:
+    std::uint32_t readPowerIndex(bool onMains, const char* subgroupGuid, const char* settingGuid,
+                                 std::uint32_t* value);
     struct ProcessStatusLibrary;
     // PSAPI.dll with its two functions, loaded at the first call that needs it.
     const ProcessStatusLibrary& processStatus();
     std::unique_ptr<ProcessStatusLibrary> m_processStatus;
     struct PowerLibrary;
-    // PowrProf.dll with its three functions, loaded at the first call that needs it.
+    // PowrProf.dll with its functions, loaded at the first call that needs it.
     const PowerLibrary& power();
     std::unique_ptr<PowerLibrary> m_power;
     // The system error of the last session, power or launch request that failed; 0 after success.

@@ -90,6 +90,12 @@ constexpr std::uint32_t WM_APP = 0x8000;
 constexpr int CSTR_EQUAL = 2;
 constexpr long ERROR_INVALID_PARAMETER = 87;
 constexpr Handle INVALID_HANDLE_VALUE = static_cast<Handle>(-1);
+// Keeping awake and waking.
+constexpr std::uint32_t ES_CONTINUOUS = 0x80000000;
+constexpr std::uint32_t ES_SYSTEM_REQUIRED = 0x00000001;
+constexpr long ERROR_NOT_SUPPORTED = 50;
+constexpr const char* GUID_SLEEP_SUBGROUP = "{238C9FA8-0AAD-41ED-83F4-97BE242C8F20}";
+constexpr const char* GUID_ALLOW_RTC_WAKE = "{BD3B718A-0680-4D9D-8AB2-E1D2B4AC806D}";
 } // namespace win
 
 // The parts of one MIB_IF_ROW2 the program reads.
@@ -268,6 +274,24 @@ public:
     virtual std::uint32_t GetLastError() = 0;
     // The system's text for an error code, without the line break.
     virtual std::string FormatMessageW(std::uint32_t messageId) = 0;
+
+    // ---- Keeping awake and waking
+    // The flags before, 0 on failure.
+    virtual std::uint32_t SetThreadExecutionState(std::uint32_t flags) = 0;
+    // CreateWaitableTimerW(null security attributes, manualReset, timerName); 0 on failure.
+    virtual Handle CreateWaitableTimerW(bool manualReset, const char* timerName) = 0;
+    // dueTime: a FILETIME count of 100 ns in UTC (positive), or a relative time (negative); no completion
+    // routine.
+    virtual bool SetWaitableTimer(Handle timer, std::int64_t dueTime, std::int32_t periodMs, bool resume) = 0;
+    virtual bool CancelWaitableTimer(Handle timer) = 0;
+    // The FILETIME now, as a count of 100 ns since 1601 in UTC.
+    virtual std::uint64_t GetSystemTimeAsFileTime() = 0;
+    // A setting's index in the active power scheme (PowerGetActiveScheme), on mains (AC) and on battery
+    // (DC); the GUIDs in their braced text form. 0 (ERROR_SUCCESS) or the system's error.
+    virtual std::uint32_t PowerReadACValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                std::uint32_t* value) = 0;
+    virtual std::uint32_t PowerReadDCValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                std::uint32_t* value) = 0;
 };
 
 } // namespace halvo

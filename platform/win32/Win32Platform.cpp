@@ -12,7 +12,73 @@ Win32Platform::Win32Platform(Win32Api& api) : m_api(api) {}
 Win32Platform::Win32Platform(std::unique_ptr<Win32Api> api) : m_owned(std::move(api)), m_api(*m_owned) {}
 
 Win32Platform::~Win32Platform() {
+    clearWakeAlarm();
+    releaseAwake();
     closeClockWindow();
+}
+
+// ---- Keeping the computer awake, and waking it
+
+void Win32Platform::holdAwake(const std::string&) {
+    // The system keeps no reason for it; the display may still turn off.
+    if (m_heldAwake)
+        return;
+    m_api.SetThreadExecutionState(win::ES_CONTINUOUS | win::ES_SYSTEM_REQUIRED);
+    m_heldAwake = true;
+}
+
+void Win32Platform::releaseAwake() {
+    if (!m_heldAwake)
+        return;
+    m_api.SetThreadExecutionState(win::ES_CONTINUOUS);
+    m_heldAwake = false;
+}
+
+std::string Win32Platform::wakeAlarmCaveat() {
+    std::uint32_t onMains = 1, onBattery = 1;
+    // A setting the scheme does not have leaves wake timers as the system allows them.
+    const bool mainsOff =
+        m_api.PowerReadACValueIndex(win::GUID_SLEEP_SUBGROUP, win::GUID_ALLOW_RTC_WAKE, &onMains) == 0 &&
+        onMains == 0;
+    const bool batteryOff =
+        m_api.PowerReadDCValueIndex(win::GUID_SLEEP_SUBGROUP, win::GUID_ALLOW_RTC_WAKE, &onBattery) == 0 &&
+        onBattery == 0;
+    if (!mainsOff && !batteryOff)
+        return {};
+    const char* when = mainsOff && batteryOff ? "" : mainsOff ? " when plugged in" : " on battery";
+    return std::string("\"Allow wake timers\" is turned off in the power options of Windows") + when +
+           ": the computer will not wake for the schedule until it is turned on.";
+}
+
+bool Win32Platform::setWakeAlarm(std::int64_t msFromNow, std::string& failure) {
+    if (!m_wakeTimer) {
+        m_wakeTimer = m_api.CreateWaitableTimerW(false, nullptr);
+        if (!m_wakeTimer) {
+            failure = m_api.FormatMessageW(m_api.GetLastError());
+            return false;
+        }
+    }
+    // An absolute moment in UTC: a relative one would not count the time the computer sleeps.
+    const auto due = static_cast<std::int64_t>(m_api.GetSystemTimeAsFileTime()) + msFromNow * 10000;
+    if (!m_api.SetWaitableTimer(m_wakeTimer, due, 0, true)) {
+        failure = m_api.FormatMessageW(m_api.GetLastError());
+        return false;
+    }
+    // Set, but the computer cannot be woken by it.
+    if (m_api.GetLastError() == std::uint32_t(win::ERROR_NOT_SUPPORTED)) {
+        failure = m_api.FormatMessageW(std::uint32_t(win::ERROR_NOT_SUPPORTED));
+        clearWakeAlarm();
+        return false;
+    }
+    return true;
+}
+
+void Win32Platform::clearWakeAlarm() {
+    if (!m_wakeTimer)
+        return;
+    m_api.CancelWaitableTimer(m_wakeTimer);
+    m_api.CloseHandle(m_wakeTimer);
+    m_wakeTimer = 0;
 }
 
 // ---- What the system announces about the clock

@@ -15,7 +15,8 @@ class Win32Platform final : public Platform,
                             Files,
                             Profiles,
                             WallClock,
-                            Text {
+                            Text,
+                            PowerHolds {
 public:
     // api must outlive the backend.
     explicit Win32Platform(Win32Api& api);
@@ -32,6 +33,7 @@ public:
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
     Activity& activity() override;
+    PowerHolds& powerHolds() override { return *this; }
 
     // The Run key under the current user's registry, with the value the entry is.
     static constexpr const char* RunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -102,6 +104,14 @@ private:
         return m_api.AnsiToUtf8(bytes);
     }
 
+    // ---- PowerHolds: the thread's execution state, and one waitable timer that resumes the computer
+    void holdAwake(const std::string& why) override;
+    void releaseAwake() override;
+    std::string wakeAlarmProblem() override { return {}; }
+    std::string wakeAlarmCaveat() override;
+    bool setWakeAlarm(std::int64_t msFromNow, std::string& failure) override;
+    void clearWakeAlarm() override;
+
     bool exitWindows(std::uint32_t flags);
     Outcome writeRunValue(Handle key, const std::string& command);
 
@@ -118,6 +128,8 @@ private:
     Handle m_clockWindow = 0;
     Handle m_clockInstance = 0;
     bool m_resumeAnnounced = false; // since the last suspend: a wake brings two resume messages
+    bool m_heldAwake = false;
+    Handle m_wakeTimer = 0;
 };
 
 } // namespace halvo

@@ -165,6 +165,8 @@ void FormCtrlTest::startsHiddenInTheTrayWithTheSettingsLoaded() {
                  "read [setting] Setting_AutoStartup of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_AutoSave of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_Remind of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_KeepAwake of \"/opt/halvo/setting.ini\"",
+                 "read [setting] Setting_WakeFromSleep of \"/opt/halvo/setting.ini\"",
                  "read [setting] Setting_CountdownBar of \"/opt/halvo/setting.ini\"",
                  "read [quick] Name1 of \"/opt/halvo/setting.ini\"",
                  "read [quick] Action1 of \"/opt/halvo/setting.ini\"",
@@ -223,6 +225,7 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
     }
     QCOMPARE(w.fake.storedFiles[userSettings],
              std::string("[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
+                         "Setting_KeepAwake=1\nSetting_WakeFromSleep=0\n"
                          "[notice]\nReadOnlyProgramFolder=/opt/halvo/\n"));
     QVERIFY(!w.fake.storedFiles.count(SettingsFile));
     // Said at the first start only, in a message that holds nothing up; said again for another folder.
@@ -506,6 +509,8 @@ void FormCtrlTest::exitDestroysThePagesNewestFirstThenStoresTheSettings() {
                  "write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
                  "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
                  "write [setting] Setting_Remind = \"1\" to \"/opt/halvo/setting.ini\"",
+                 "write [setting] Setting_KeepAwake = \"1\" to \"/opt/halvo/setting.ini\"",
+                 "write [setting] Setting_WakeFromSleep = \"0\" to \"/opt/halvo/setting.ini\"",
              })));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
 }
@@ -517,10 +522,11 @@ void FormCtrlTest::exitBeforeTheWindowWasShownLeavesTheScheduleAlone() {
     w.fake.clearCalls();
     { Program window; }
     QCOMPARE(w.fake.storedFiles[ScheduleFile], before);
-    QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\n"
-                         "Setting_AutoSave=0\nSetting_Remind=0\n"));
-    QCOMPARE(w.fake.callsStartingWith("write [").size(), std::size_t(3));
+    QCOMPARE(
+        w.fake.storedFiles[SettingsFile],
+        std::string("[schManager]\ncount=1\n[setting]\nSetting_AutoStartup=0\n"
+                    "Setting_AutoSave=0\nSetting_Remind=0\nSetting_KeepAwake=1\nSetting_WakeFromSleep=0\n"));
+    QCOMPARE(w.fake.callsStartingWith("write [").size(), std::size_t(5));
 }
 
 void FormCtrlTest::storeFaultsAtTheEndGoToStderrWithoutABox() {
@@ -610,11 +616,13 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
     QVERIFY(window.sessionEnding());
     QCOMPARE(w.fake.storedFiles[SettingsFile],
              std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=1\n"
-                         "Setting_Remind=0\n"));
+                         "Setting_Remind=0\nSetting_KeepAwake=1\nSetting_WakeFromSleep=0\n"));
     QCOMPARE(lines(w.fake.callsStartingWith("write [")),
              lines({"write [setting] Setting_AutoStartup = \"0\" to \"/opt/halvo/setting.ini\"",
                     "write [setting] Setting_AutoSave = \"1\" to \"/opt/halvo/setting.ini\"",
                     "write [setting] Setting_Remind = \"0\" to \"/opt/halvo/setting.ini\"",
+                    "write [setting] Setting_KeepAwake = \"1\" to \"/opt/halvo/setting.ini\"",
+                    "write [setting] Setting_WakeFromSleep = \"0\" to \"/opt/halvo/setting.ini\"",
                     "write [schManager] count = \"0\" to \"/opt/halvo/setting.ini\""}));
     QVERIFY(w.fake.storedFiles.count(ScheduleFile));
     window.show();
@@ -701,10 +709,13 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
     QCOMPARE(window.Request("halvo-shutdown/1 at 22:30:00 shutdown"), std::string("ok"));
     QVERIFY(!window.FormGen);
     QVERIFY(w.dialogs.messages.isEmpty());
-    QCOMPARE(
-        window.Request("halvo-shutdown/1 status"),
-        std::string("ok General: shutdown the computer at 22:30:00 (in 1 h 5 min)\\nSchedule: no items"));
-    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nshutdown the computer at 22:30:00 (in 1 h 5 min)"));
+    QCOMPARE(window.Request("halvo-shutdown/1 status"),
+             std::string(
+                 "ok General: shutdown the computer at 22:30:00 (in 1 h 5 min)\\nKeeping the computer awake "
+                 "until: shutdown the computer at 22:30:00 (in 1 h 5 min)\\nSchedule: no items"));
+    QCOMPARE(tray->toolTip(),
+             QString("Halvo Shutdown\nshutdown the computer at 22:30:00 (in 1 h 5 min)\nKeeping the computer "
+                     "awake until: shutdown the computer at 22:30:00 (in 1 h 5 min)"));
     window.Setting1Click();
     QVERIFY(window.FormGen && window.FormGen->isVisible());
     QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Shutdown the Computer"));
@@ -721,7 +732,9 @@ void FormCtrlTest::commandLineRequestsArmTheGeneralPageAndTellWhatIsPending() {
                  window.FormGen->Edit3->text(),
              QString("0:1:30"));
     QCOMPARE(window.FormGen->ComboBox2->currentText(), QString("Lock the workstation"));
-    QCOMPARE(tray->toolTip(), QString("Halvo Shutdown\nlock the workstation at 21:26:30 (in 1 min)"));
+    QCOMPARE(tray->toolTip(),
+             QString("Halvo Shutdown\nlock the workstation at 21:26:30 (in 1 min)\nKeeping the computer "
+                     "awake until: lock the workstation at 21:26:30 (in 1 min)"));
 
     // Lines it cannot read are refused and change nothing.
     for (const char* line : {"halvo-shutdown/1 in 90 reboot", "halvo-shutdown/9 cancel", "cancel", "",
@@ -765,10 +778,14 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QVERIFY(w.fake.sessionRequests().empty());
     QVERIFY(!window.planner().agenda().General());
     QVERIFY(window.Tray->CancelPostponed1->isVisible());
-    QCOMPARE(tray->toolTip(),
-             QString("Halvo Shutdown\npostponed: restart the computer at 21:10:01 (in 10 min)"));
+    QCOMPARE(
+        tray->toolTip(),
+        QString(
+            "Halvo Shutdown\npostponed: restart the computer at 21:10:01 (in 10 min)\nKeeping the computer "
+            "awake until: restart the computer at 21:10:01 (in 10 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 status"),
-             std::string("ok General: nothing armed\\nPostponed: restart the computer at 21:10:01 (in 10 "
+             std::string("ok General: nothing armed\\nKeeping the computer awake until: restart the computer "
+                         "at 21:10:01 (in 10 min)\\nPostponed: restart the computer at 21:10:01 (in 10 "
                          "min)\\nSchedule: no items"));
 
     // Ten minutes later the same task comes again through a new reminder; "Execute It!" runs it.
@@ -812,7 +829,8 @@ void FormCtrlTest::postponedActionsComeBackAndCanBeCancelled() {
     QCOMPARE(item.TimeRule.CrossState, TCrossState::Passed);
     QCOMPARE(
         window.Request("halvo-shutdown/1 status"),
-        std::string("ok General: nothing armed\\nPostponed: lock the workstation at 21:40:01 (in 10 "
+        std::string("ok General: nothing armed\\nKeeping the computer awake until: lock the workstation at "
+                    "21:40:01 (in 10 min)\\nPostponed: lock the workstation at 21:40:01 (in 10 "
                     "min)\\nSchedule 'night': lock the workstation at 2026-12-09 21:30:00 (in 23 h 59 min)"));
     QCOMPARE(window.Request("halvo-shutdown/1 cancel"), std::string("ok"));
     QVERIFY(!window.planner().hasPostponed());
@@ -968,7 +986,8 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
         return lines;
     };
     const QString general = "shutdown the computer when the network is below 50 KB/s for 1 min";
-    QCOMPARE(shown(), (QStringList{"Halvo Shutdown", general + " (measuring)", "'night'"}));
+    QCOMPARE(shown(), (QStringList{"Halvo Shutdown", general + " (measuring)",
+                                   "Keeping the computer awake until: " + general, "'night'"}));
     auto* sampler = window.planner().findChild<QTimer*>("ConditionSampler");
     QVERIFY(sampler && sampler->isActive());
     window.reminderService.script.push_back([](const ReminderRequest&) { return ReminderAnswer::Cancel; });
@@ -983,7 +1002,7 @@ void FormCtrlTest::tooltipCarriesTheConditionsReading() {
         if (sample + 1 < std::size(kilobytes))
             QCOMPARE(shown(), (QStringList{"Halvo Shutdown",
                                            general + " (now " + QString::number(kilobytes[sample]) + " KB/s)",
-                                           "'night'"}));
+                                           "Keeping the computer awake until: " + general, "'night'"}));
     }
     QCOMPARE(window.reminderService.shown.size(), std::size_t(1));
     QCOMPARE(shown(), (QStringList{"Halvo Shutdown", "'night'"}));
@@ -1006,7 +1025,8 @@ void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
     QCoreApplication::processEvents();
     const QString general =
         "Halvo Shutdown\nshutdown the computer when the network is below 50 KB/s for 1 min";
-    QCOMPARE(tray->toolTip(), general + " (measuring)");
+    const QString awake = "\nKeeping the computer awake until: " + general.mid(15);
+    QCOMPARE(tray->toolTip(), general + " (measuring)" + awake);
     QVERIFY(!window.planner().findChild<QTimer*>("ConditionSampler")->isActive());
     const auto transfer = [&](std::uint64_t bytes) {
         const std::lock_guard hold(activity.countersLock);
@@ -1015,19 +1035,20 @@ void FormCtrlTest::tooltipTakesTheNewestReadingWhenItShows() {
     };
 
     transfer(100 * 1024 * 5);
-    QTRY_COMPARE_WITH_TIMEOUT(tray->toolTip(), general + " (now 100 KB/s)", 9000);
+    QTRY_COMPARE_WITH_TIMEOUT(tray->toolTip(), general + " (now 100 KB/s)" + awake, 9000);
 
     window.planner().setReadingShown(Planner::ReadingViewer::Tray, false); // as for an X11 tray's icon
     transfer(100 * 1024 * 5 + 20 * 1024 * 5);
     QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(window.planner().conditionReading()),
                               QString("now 20 KB/s"), 9000);
-    QCOMPARE(tray->toolTip(), general + " (now 100 KB/s)");
+    QCOMPARE(tray->toolTip(), general + " (now 100 KB/s)" + awake);
     QHelpEvent hover(QEvent::ToolTip, {}, {});
     QCoreApplication::sendEvent(tray, &hover);
-    QCOMPARE(tray->toolTip(), general + " (now 20 KB/s)");
+    QCOMPARE(tray->toolTip(), general + " (now 20 KB/s)" + awake);
     QCOMPARE(QString::fromStdString(window.StatusText()),
              QString("General: shutdown the computer when the network is below 50 KB/s for 1 min "
-                     "(now 20 KB/s)\nSchedule: no items"));
+                     "(now 20 KB/s)\nKeeping the computer awake until: shutdown the computer when the "
+                     "network is below 50 KB/s for 1 min\nSchedule: no items"));
 }
 
 void FormCtrlTest::trayQuickActionsFollowTheSavedListAndArmThem() {

@@ -50,6 +50,7 @@ private slots:
     void turningAutoSaveOnKeepsTheStoredScheduleAsACopy();
     void countdownBarIsAnOptionOfSet();
     void quickActionsAreRenamedDeletedAndOrderedInTheirList();
+    void theAwakeOptionsAndWhereNoWakeAlarmCanBeSet();
 };
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
@@ -136,7 +137,8 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     QVERIFY(settings.values().Remind);
     // Stored at once, so the file agrees with the entry.
     QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n"));
+             std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\nSetting_"
+                         "KeepAwake=1\nSetting_WakeFromSleep=0\n"));
     QVERIFY(w.dialogs.messages.isEmpty());
 
     w.fake.clearCalls();
@@ -149,7 +151,8 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
     page.SpeedButton1Click();
     QVERIFY(w.dialogs.errors.isEmpty());
     QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=1\n"));
+             std::string("[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=1\nSetting_"
+                         "KeepAwake=1\nSetting_WakeFromSleep=0\n"));
 
     // The file cannot be written: said so; the flags have changed all the same.
     w.fake.unwritableFiles.insert(SettingsFile);
@@ -211,7 +214,8 @@ void FormOptionTest::boxTickedWithoutSetInTheRunningProgram() {
         QCOMPARE(w.fake.autoStartEntry, Command);
     }
     QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=0\n"));
+             std::string("[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=0\nSetting_"
+                         "KeepAwake=1\nSetting_WakeFromSleep=0\n"));
     // The entry is never removed at the end.
     QCOMPARE(w.fake.autoStartEntry, Command);
 }
@@ -229,9 +233,10 @@ void FormOptionTest::turningAutoSaveOnKeepsTheStoredScheduleAsACopy() {
     // This run's schedule is stored from now on; the one it never loaded is kept, and the user told.
     QCOMPARE(w.fake.storedFiles[ScheduleFile + ".bak"], stored);
     QCOMPARE(w.fake.storedFiles[ScheduleFile], std::string());
-    QCOMPARE(w.fake.storedFiles[SettingsFile],
-             std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
-                         "Setting_AutoSave=1\nSetting_Remind=0\n"));
+    QCOMPARE(
+        w.fake.storedFiles[SettingsFile],
+        std::string("[schManager]\ncount=0\n[setting]\nSetting_AutoStartup=0\n"
+                    "Setting_AutoSave=1\nSetting_Remind=0\nSetting_KeepAwake=1\nSetting_WakeFromSleep=0\n"));
     const QStringList told{
         "Copies of the stored schedule, newest first:\n/opt/halvo/sch.cks.bak: 0 items and "
         "a part that cannot be read, the file as this run found it"};
@@ -251,7 +256,8 @@ void FormOptionTest::countdownBarIsAnOptionOfSet() {
     // Offered here: the tests' platform is no Wayland session.
     QVERIFY(page.CheckBox_CountdownBar->isEnabled() && page.Label_BarUnsupported->isHidden());
     QVERIFY(!page.CheckBox_CountdownBar->isChecked());
-    const std::string flags = "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n";
+    const std::string flags = "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n"
+                              "Setting_KeepAwake=1\nSetting_WakeFromSleep=0\n";
     const struct {
         bool on;
         int edge;
@@ -269,7 +275,7 @@ void FormOptionTest::countdownBarIsAnOptionOfSet() {
         QCOMPARE(settings.values().CountdownBar, step.bar);
         QCOMPARE(w.fake.storedFiles[SettingsFile], step.stored);
     }
-    settings.Set({false, false, false, AppSettings::Bar::Bottom});
+    settings.Set({false, false, false, true, false, AppSettings::Bar::Bottom});
     page.SpeedButton2Click();
     QVERIFY(page.CheckBox_CountdownBar->isChecked());
     QCOMPARE(page.ComboBox_BarEdge->currentIndex(), 1);
@@ -344,6 +350,65 @@ void FormOptionTest::quickActionsAreRenamedDeletedAndOrderedInTheirList() {
         w.fake.storedFiles[SettingsFile].starts_with("[quick]\nName1=\"Three\"\nAction1=when idle:15m "
                                                      "lock\nName2=\"Bedtime\"\nAction2=at 22:30:00 poweroff\n"
                                                      "Name3=\nAction3=\n"));
+void FormOptionTest::theAwakeOptionsAndWhereNoWakeAlarmCanBeSet() {
+    struct Case {
+        const char* name;
+        std::string problem, caveat;
+        bool wakeBefore;
+        QString tip;
+        QStringList messages; // after ticking both and "Set"
+        bool wakeStored;
+    };
+    const QString note = "Only from sleep or hibernation: a computer that is powered off is not turned on.";
+    const Case cases[] = {
+        {"offered", "", "", false, note, {}, true},
+        {"offered, with a caveat said once it is turned on",
+         "",
+         "Wake timers are off.",
+         false,
+         note,
+         {"Wake timers are off."},
+         true},
+        {"on already: the caveat is not said again", "", "Wake timers are off.", true, note, {}, true},
+        {"refused",
+         "The wake helper is missing.",
+         "",
+         true,
+         "Not available: The wake helper is missing.",
+         {},
+         false},
+    };
+    for (const Case& c : cases) {
+        World w;
+        w.fake.wakeProblem = c.problem;
+        w.fake.wakeCaveat = c.caveat;
+        Settings settings;
+        AppSettings values;
+        values.WakeForSchedule = c.wakeBefore;
+        settings.Set(values);
+        TFormOption page(settings);
+        QCOMPARE(page.GroupBox3->geometry(), QRect(0, 212, 459, 58));
+        QCOMPARE(page.CheckBox_KeepAwake->text(), QString("keep the computer awake while an action waits"));
+        QCOMPARE(page.CheckBox_WakeFromSleep->text(),
+                 QString("wake the computer from sleep for scheduled actions"));
+        QVERIFY(page.CheckBox_KeepAwake->isChecked()); // on by default
+        QCOMPARE(page.CheckBox_WakeFromSleep->isEnabled(), c.problem.empty());
+        QCOMPARE(page.CheckBox_WakeFromSleep->isChecked(), c.wakeBefore && c.problem.empty());
+        QCOMPARE(page.CheckBox_WakeFromSleep->toolTip(), c.tip);
+        // The boxes stay within the page.
+        QVERIFY(page.GroupBox3->geometry().bottom() < TFormOption::PageSize.height());
+        page.CheckBox_KeepAwake->setChecked(false);
+        if (page.CheckBox_WakeFromSleep->isEnabled())
+            page.CheckBox_WakeFromSleep->setChecked(true);
+        page.SpeedButton1Click();
+        QCOMPARE(w.dialogs.messages, c.messages);
+        QVERIFY(!settings.values().KeepAwake);
+        QCOMPARE(settings.values().WakeForSchedule, c.wakeStored);
+        QVERIFY2(
+            w.fake.storedFiles[SettingsFile].find(std::string("Setting_KeepAwake=0\nSetting_WakeFromSleep=") +
+                                                  (c.wakeStored ? "1" : "0")) != std::string::npos,
+            c.name);
+    }
 }
 
 QTEST_MAIN(FormOptionTest)

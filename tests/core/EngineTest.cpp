@@ -35,6 +35,7 @@ struct World {
         engine->Start();
         AppSettings remind;
         remind.Remind = true;
+        remind.KeepAwake = false; // its own test says when the computer is kept awake
         engine->settings().Set(remind);
         // Past the first looks, which learn the wall clock's pace.
         for (int look = 0; look < Planner::StartLooks; ++look)

@@ -212,4 +212,29 @@ bool RecordingPlatform::writeBackupFile(const std::string& path, const std::stri
     return writeWholeFile(path, data, error);
 }
 
+void RecordingPlatform::holdAwake(const std::string& why) {
+    record("hold awake " + quoted(why));
+    heldAwake = why;
+}
+
+void RecordingPlatform::releaseAwake() {
+    record("release awake");
+    heldAwake.reset();
+}
+
+bool RecordingPlatform::setWakeAlarm(std::int64_t msFromNow, std::string& failure) {
+    record("wake alarm in " + std::to_string(msFromNow) + " ms");
+    if (!wakeFailure.empty()) {
+        failure = wakeFailure;
+        return false;
+    }
+    wakeAlarmMs = msFromNow;
+    return true;
+}
+
+void RecordingPlatform::clearWakeAlarm() {
+    record("clear wake alarm");
+    wakeAlarmMs.reset();
+}
+
 } // namespace halvo

@@ -40,6 +40,7 @@ class RecordingPlatform : public Platform,
                           public Profiles,
                           public WallClock,
                           public Text,
+                          public PowerHolds,
                           public MemoryFiles {
 public:
     RecordingPlatform();
@@ -86,6 +87,12 @@ public:
     std::string executableFolderText = "/opt/halvo/";
     std::string userConfigFolderText = "/home/user/.config/halvo-shutdown/";
 
+    // Wake alarms: set, a reason they cannot be had here (the option is then refused), a caveat, and a
+    // reason setting one fails.
+    std::string wakeProblem;
+    std::string wakeCaveat;
+    std::string wakeFailure;
+
     // ---- what happened ----
     std::vector<std::string> calls;
     std::vector<std::uint32_t> endedProcessIds;
@@ -105,6 +112,12 @@ public:
     WallClock& clock() override { return *this; }
     Text& text() override { return *this; }
     Activity& activity() override { return activityFake; }
+    // Another's holds instead of the recorded ones (a real backend's, in its tests).
+    PowerHolds* powerHoldsInstead = nullptr;
+    PowerHolds& powerHolds() override { return powerHoldsInstead ? *powerHoldsInstead : *this; }
+    // The hold as it stands: its why while held, nothing otherwise; and the wake alarm's milliseconds.
+    std::optional<std::string> heldAwake;
+    std::optional<std::int64_t> wakeAlarmMs;
 
     bool shutDown(bool force) override;
     bool powerOff(bool force) override;
@@ -163,6 +176,14 @@ public:
     std::optional<std::string> ansiToUtf8(const std::string& bytes) override {
         return ansiConversion ? ansiConversion(bytes) : std::nullopt;
     }
+
+    // Recorded as "hold awake \"why\"", "release awake", "wake alarm in 3600000 ms", "clear wake alarm".
+    void holdAwake(const std::string& why) override;
+    void releaseAwake() override;
+    std::string wakeAlarmProblem() override { return wakeProblem; }
+    std::string wakeAlarmCaveat() override { return wakeCaveat; }
+    bool setWakeAlarm(std::int64_t msFromNow, std::string& failure) override;
+    void clearWakeAlarm() override;
 
 private:
     bool request(std::string line);

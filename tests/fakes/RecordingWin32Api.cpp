@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace halvo::win32 {
 
@@ -145,6 +146,7 @@ bool RecordingWin32Api::CloseHandle(Handle object) {
     const bool known = openHandles.erase(object) > 0;
     m_processHandles.erase(object);
     m_snapshots.erase(object);
+    waitableTimers.erase(object);
     return known;
 }
 
@@ -696,6 +698,67 @@ std::string RecordingWin32Api::FormatMessageW(std::uint32_t messageId) {
     default:
         return "System error " + dec(messageId);
     }
+}
+
+std::uint32_t RecordingWin32Api::SetThreadExecutionState(std::uint32_t flags) {
+    record("SetThreadExecutionState(" + hex(flags) + ")");
+    return std::exchange(executionState, flags);
+}
+
+Handle RecordingWin32Api::CreateWaitableTimerW(bool manualReset, const char* timerName) {
+    record("CreateWaitableTimerW(null, " + boolText(manualReset) + ", " + quoted(timerName) + ")");
+    if (!timerCreates) {
+        lastError = win::ERROR_ACCESS_DENIED;
+        return 0;
+    }
+    const Handle timer = newHandle();
+    waitableTimers[timer] = std::nullopt;
+    return timer;
+}
+
+bool RecordingWin32Api::SetWaitableTimer(Handle timer, std::int64_t dueTime, std::int32_t periodMs,
+                                         bool resume) {
+    record("SetWaitableTimer(" + dec(timer) + ", " + std::to_string(dueTime) + ", " +
+           std::to_string(periodMs) + ", " + boolText(resume) + ")");
+    const auto found = waitableTimers.find(timer);
+    if (!timerSets || found == waitableTimers.end()) {
+        lastError = win::ERROR_INVALID_PARAMETER;
+        return false;
+    }
+    found->second = dueTime;
+    // The timer is set all the same; the system only says it cannot wake the computer by it.
+    lastError = resume && !resumeSupported ? std::uint32_t(win::ERROR_NOT_SUPPORTED) : 0;
+    return true;
+}
+
+bool RecordingWin32Api::CancelWaitableTimer(Handle timer) {
+    record("CancelWaitableTimer(" + dec(timer) + ")");
+    const auto found = waitableTimers.find(timer);
+    if (found == waitableTimers.end())
+        return false;
+    found->second.reset();
+    return true;
+}
+
+namespace {
+std::uint32_t readIndex(const std::optional<std::uint32_t>& index, std::uint32_t* value) {
+    if (!index)
+        return 2; // ERROR_FILE_NOT_FOUND: no such setting in the scheme
+    *value = *index;
+    return 0;
+}
+} // namespace
+
+std::uint32_t RecordingWin32Api::PowerReadACValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                       std::uint32_t* value) {
+    record("PowerReadACValueIndex(" + quoted(subgroupGuid) + ", " + quoted(settingGuid) + ")");
+    return readIndex(wakeTimersAc, value);
+}
+
+std::uint32_t RecordingWin32Api::PowerReadDCValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                                       std::uint32_t* value) {
+    record("PowerReadDCValueIndex(" + quoted(subgroupGuid) + ", " + quoted(settingGuid) + ")");
+    return readIndex(wakeTimersDc, value);
 }
 
 } // namespace halvo::win32

@@ -196,6 +196,19 @@ public:
         std::intptr_t lParam;
     };
     std::vector<PostedMessage> postedMessages;
+    // Keeping awake and waking: the flags SetThreadExecutionState last set (0 before any), whether waitable
+    // timers are made and set, whether the system can resume by them (else ERROR_NOT_SUPPORTED after a set
+    // with resume), and the "Allow wake timers" index of the active scheme (nothing: the read fails).
+    std::uint32_t executionState = 0;
+    bool timerCreates = true;
+    bool timerSets = true;
+    bool resumeSupported = true;
+    std::uint64_t systemFileTime = 133000000000000000ULL;
+    std::optional<std::uint32_t> wakeTimersAc = 1, wakeTimersDc = 1;
+    // The timers made and not closed, with the due time each was last set to (nothing: not set, or
+    // cancelled).
+    std::map<Handle, std::optional<std::int64_t>> waitableTimers;
+
     // The system's pool runs the wait's callback (the object was signalled).
     void signalWait(Handle wait);
     // The thread's message loop dispatches the posted messages to the windows that still exist.
@@ -221,6 +234,15 @@ public:
                       std::intptr_t lParam) override;
     std::uint32_t GetLastError() override;
     std::string FormatMessageW(std::uint32_t messageId) override;
+    std::uint32_t SetThreadExecutionState(std::uint32_t flags) override;
+    Handle CreateWaitableTimerW(bool manualReset, const char* timerName) override;
+    bool SetWaitableTimer(Handle timer, std::int64_t dueTime, std::int32_t periodMs, bool resume) override;
+    bool CancelWaitableTimer(Handle timer) override;
+    std::uint64_t GetSystemTimeAsFileTime() override { return systemFileTime; } // a clock: not recorded
+    std::uint32_t PowerReadACValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                        std::uint32_t* value) override;
+    std::uint32_t PowerReadDCValueIndex(const char* subgroupGuid, const char* settingGuid,
+                                        std::uint32_t* value) override;
 
 private:
     void record(std::string line) { calls.push_back(std::move(line)); }

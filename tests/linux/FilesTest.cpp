@@ -90,7 +90,8 @@ TEST(ProfileFiles, SettingsStoreAndLoadThroughTheRealFile) {
     const std::string file = temp / "setting.ini";
     std::string error;
     ASSERT_TRUE(StoreSettings(AppSettings{true, false, true}, file, error)) << error;
-    EXPECT_EQ(ReadWhole(file), "[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n");
+    EXPECT_EQ(ReadWhole(file), "[setting]\nSetting_AutoStartup=1\nSetting_AutoSave=0\nSetting_Remind=1\n"
+                               "Setting_KeepAwake=1\nSetting_WakeFromSleep=0\n");
     const AppSettings loaded = LoadSettings(file);
     EXPECT_TRUE(loaded.AutoStartup);
     EXPECT_FALSE(loaded.AutoSave);
@@ -401,7 +402,9 @@ TEST(ProfileFiles, ALargeFileCostsTimeAndMemoryInProportionToItsSize) {
     EXPECT_EQ(WEXITSTATUS(status), 0)
         << "2: not read, 3: not stored, 4: read took a second or more, 5: out of memory";
     const std::string stored = ReadWhole(file);
-    const std::string end = "[setting]\nSetting_Remind=1\nSetting_AutoStartup=0\nSetting_AutoSave=0\n";
-    ASSERT_EQ(stored.size(), size + std::string("Setting_AutoStartup=0\nSetting_AutoSave=0\n").size());
+    const std::string added =
+        "Setting_AutoStartup=0\nSetting_AutoSave=0\nSetting_KeepAwake=1\nSetting_WakeFromSleep=0\n";
+    const std::string end = "[setting]\nSetting_Remind=1\n" + added;
+    ASSERT_EQ(stored.size(), size + added.size());
     EXPECT_EQ(stored.substr(stored.size() - end.size()), end);
 }

@@ -38,19 +38,44 @@ TEST(Settings, FlagsReadByTheIntegerRuleAndStoredInOrder) {
               (std::vector<std::string>{"read [setting] Setting_AutoStartup of \"" + file + "\"",
                                         "read [setting] Setting_AutoSave of \"" + file + "\"",
                                         "read [setting] Setting_Remind of \"" + file + "\"",
+                                        "read [setting] Setting_KeepAwake of \"" + file + "\"",
+                                        "read [setting] Setting_WakeFromSleep of \"" + file + "\"",
                                         "read [setting] Setting_CountdownBar of \"" + file + "\""}));
 
     std::string error;
     fake.storedFiles.erase(file);
     ASSERT_TRUE(StoreSettings(AppSettings{}, file, error));
     EXPECT_EQ(fake.storedFiles[file],
-              "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n");
+              "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\nSetting_KeepAwake=1\n"
+              "Setting_WakeFromSleep=0\n");
 
     fake.unwritableFiles.insert(file);
     fake.clearCalls();
     EXPECT_FALSE(StoreSettings(AppSettings{true, true, true}, file, error));
     EXPECT_EQ(error, "Unable to write to " + file);
     EXPECT_EQ(fake.calls.size(), 1u) << "the remaining keys are not written";
+}
+
+TEST(Settings, KeysAnOlderFileLacksReadAsTheirDefaults) {
+    RecordingPlatform fake;
+    ScopedPlatform guard(fake);
+    const std::string file = "/opt/halvo/setting.ini";
+    struct Case {
+        std::string lines;
+        bool keepAwake, wake;
+    };
+    const Case cases[] = {
+        {"Setting_Remind=1\n", true, false}, // a file of an earlier version
+        {"Setting_KeepAwake=0\nSetting_WakeFromSleep=1\n", false, true},
+        {"Setting_KeepAwake=off\nSetting_WakeFromSleep=\n", true, false}, // no number: the default
+        {"Setting_KeepAwake=0x0\nSetting_WakeFromSleep=2\n", false, true},
+    };
+    for (const Case& c : cases) {
+        fake.storedFiles[file] = "[setting]\n" + c.lines;
+        const AppSettings s = LoadSettings(file);
+        EXPECT_EQ(s.KeepAwake, c.keepAwake) << c.lines;
+        EXPECT_EQ(s.WakeForSchedule, c.wake) << c.lines;
+    }
 }
 
 TEST(Settings, FilesLiveBesideTheProgramOnlyWhenThatFolderIsWritable) {

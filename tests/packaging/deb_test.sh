@@ -24,13 +24,14 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends="$(field Depends)"
 # Found by dpkg-shlibdeps from the program itself: Qt's widgets, the X-Resource extension and the C library.
 names="$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//')"
-for lib in libqt6widgets6 libqt6dbus6 libqt6network6 libxcb-res0 libc6; do
+for lib in libqt6widgets6 libqt6dbus6 libqt6network6 libxcb-res0 libc6 libcap2-bin; do
     grep -qx "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 
 expected="./usr/bin/halvo-shutdown -> ../lib/halvo-shutdown/halvo-shutdown
 ./usr/lib/halvo-shutdown/AppHelp.html
 ./usr/lib/halvo-shutdown/halvo-shutdown
+./usr/lib/halvo-shutdown/halvo-wake-alarm
 ./usr/share/applications/org.example.HalvoShutdown.desktop
 ./usr/share/doc/halvo-shutdown/changelog.gz
 ./usr/share/doc/halvo-shutdown/copyright
@@ -44,6 +45,14 @@ files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub
 # Owned by root, as dpkg installs them.
 owners="$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)"
 [[ "$owners" == root/root ]] || fail "owners: $owners"
+
+# The post-install gives the wake helper its one capability, and nothing else.
+dpkg-deb -e "$deb" "$work/control"
+[[ -x "$work/control/postinst" ]] || fail "no executable postinst"
+grep -qx 'helper=/usr/lib/halvo-shutdown/halvo-wake-alarm' "$work/control/postinst" &&
+    grep -q 'setcap cap_wake_alarm+ep "$helper"' "$work/control/postinst" ||
+    fail "postinst: $(cat "$work/control/postinst")"
+[[ "$(grep -c setcap "$work/control/postinst")" == 1 ]] || fail "postinst sets more than one capability"
 
 if command -v lintian >/dev/null; then
     lintian --allow-root --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true

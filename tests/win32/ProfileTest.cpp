@@ -18,7 +18,8 @@ TEST_F(ProfileFile, TheSettingsAreWrittenAsTheSystemWritesProfilesAndReadBack) {
     std::string error;
     ASSERT_TRUE(StoreSettings(AppSettings{true, false, true}, ini, error)) << error;
     EXPECT_EQ(ReadFileBytes(ini),
-              "[setting]\r\nSetting_AutoStartup=1\r\nSetting_AutoSave=0\r\nSetting_Remind=1\r\n");
+              "[setting]\r\nSetting_AutoStartup=1\r\nSetting_AutoSave=0\r\nSetting_Remind=1\r\n"
+              "Setting_KeepAwake=1\r\nSetting_WakeFromSleep=0\r\n");
 
     // The count of the schedule lives in its own section of the same file; the flags stay as they were.
     ASSERT_TRUE(WriteProfileKey(ini, "schManager", "count", "3"));

@@ -588,3 +588,84 @@ TEST(Win32Calls, AClockWatchTheSystemRefusesHearsNothingAndLeavesNothing) {
         EXPECT_TRUE(b.api.calls.empty()) << classRefused;
     }
 }
+
+TEST(Win32Calls, KeepingAwakeSetsTheExecutionStateOnceAndPutsItBack) {
+    Backend b;
+    PowerHolds& holds = b.backend.powerHolds();
+    holds.holdAwake("lock the computer in 2 h");
+    holds.holdAwake("lock the computer in 1 h"); // another reason: the state stays as it is
+    holds.releaseAwake();
+    holds.releaseAwake();
+    EXPECT_EQ(b.api.calls,
+              (Calls{"SetThreadExecutionState(0x80000001)", "SetThreadExecutionState(0x80000000)"}));
+    EXPECT_EQ(b.api.executionState, win::ES_CONTINUOUS);
+}
+
+TEST(Win32Calls, TheWakeAlarmIsOneWaitableTimerThatResumes) {
+    Backend b;
+    PowerHolds& holds = b.backend.powerHolds();
+    std::string failure;
+    const std::int64_t now = std::int64_t(b.api.systemFileTime);
+    ASSERT_TRUE(holds.setWakeAlarm(3600000, failure)) << failure;
+    ASSERT_TRUE(holds.setWakeAlarm(60000, failure)) << failure; // moved: the same timer
+    holds.clearWakeAlarm();
+    holds.clearWakeAlarm();
+    const std::string hour = std::to_string(now + 36000000000LL), minute = std::to_string(now + 600000000LL);
+    // Absolute moments in UTC, in 100 ns.
+    EXPECT_EQ(b.api.calls, (Calls{"CreateWaitableTimerW(null, false, null)",
+                                  "SetWaitableTimer(1000, " + hour + ", 0, true)", "GetLastError()",
+                                  "SetWaitableTimer(1000, " + minute + ", 0, true)", "GetLastError()",
+                                  "CancelWaitableTimer(1000)", "CloseHandle(1000)"}));
+    EXPECT_TRUE(b.api.waitableTimers.empty()) << "a timer was left behind";
+    EXPECT_TRUE(b.api.openHandles.empty());
+}
+
+TEST(Win32Calls, AWakeAlarmTheSystemCannotHaveSaysWhy) {
+    struct Case {
+        const char* name;
+        bool creates, sets, resumes;
+        std::string failure;
+    };
+    const Case cases[] = {
+        {"no timer", false, true, true, "Access is denied."},
+        {"not set", true, false, true, "The parameter is incorrect."},
+        {"no resume", true, true, false, "System error 50"},
+    };
+    for (const Case& c : cases) {
+        Backend b;
+        b.api.timerCreates = c.creates;
+        b.api.timerSets = c.sets;
+        b.api.resumeSupported = c.resumes;
+        std::string failure;
+        EXPECT_FALSE(b.backend.powerHolds().setWakeAlarm(60000, failure)) << c.name;
+        EXPECT_EQ(failure, c.failure) << c.name;
+        b.backend.powerHolds().clearWakeAlarm();
+        EXPECT_TRUE(b.api.waitableTimers.empty()) << c.name;
+    }
+}
+
+TEST(Win32Calls, WakeTimersTurnedOffInThePowerOptionsAreSaid) {
+    const std::string read =
+        std::string("(\"") + win::GUID_SLEEP_SUBGROUP + "\", \"" + win::GUID_ALLOW_RTC_WAKE + "\")";
+    struct Case {
+        std::optional<std::uint32_t> ac, dc;
+        std::string caveat;
+    };
+    const std::string off = "\"Allow wake timers\" is turned off in the power options of Windows";
+    const std::string rest = ": the computer will not wake for the schedule until it is turned on.";
+    const Case cases[] = {
+        {1, 1, ""},
+        {2, std::nullopt, ""}, // important timers only; a scheme without the setting
+        {0, 0, off + rest},
+        {0, 1, off + " when plugged in" + rest},
+        {1, 0, off + " on battery" + rest},
+    };
+    for (const Case& c : cases) {
+        Backend b;
+        b.api.wakeTimersAc = c.ac;
+        b.api.wakeTimersDc = c.dc;
+        EXPECT_EQ(b.backend.powerHolds().wakeAlarmCaveat(), c.caveat);
+        EXPECT_EQ(b.api.calls, (Calls{"PowerReadACValueIndex" + read, "PowerReadDCValueIndex" + read}));
+        EXPECT_EQ(b.backend.powerHolds().wakeAlarmProblem(), "");
+    }
+}

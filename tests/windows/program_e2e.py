@@ -115,7 +115,10 @@ def run(world, program, probe):
     # The item has fired today: its next run is tomorrow, a little less than a day ahead.
     tomorrow = (due + datetime.timedelta(days=1)).strftime("%Y-%m-%d %H:%M:%S")
     # Ten minutes from now may be tomorrow: the date shows then.
+    # While it waits the computer is kept awake (the execution state), and --status says so.
     check(re.fullmatch(r"General: lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (10|9) min\)\n"
+                       r"Keeping the computer awake until: lock the workstation at (\d{4}-\d\d-\d\d )?"
+                       r"\d\d:\d\d:\d\d \(in (10|9) min\)\n"
                        r"Schedule 'Alarm': alarm message at %s \(in (1 d|23 h 59 min)\)\n" % tomorrow, armed)
           is not None, "--status after --in: %r" % armed)
     cli("--cancel")
