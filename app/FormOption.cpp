@@ -193,6 +193,8 @@ void TFormOption::QuickActionsClick() {
             dialogs().Error(QString::fromStdString(error));
         return;
     }
+}
+
 void TFormOption::SetGuard(PasswordGuard* guard) {
     m_guard = guard;
     showPassword();

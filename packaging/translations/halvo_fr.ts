@@ -85,15 +85,23 @@
     </message>
 </context>
 <context>
+    <name>AwakeKeeper</name>
+    <message>
+        <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
+        <source>Keeping the computer awake until: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+170"/>
-        <location line="+87"/>
+        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location line="+95"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
-        <location line="-78"/>
+        <location line="-86"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>TASK manquant après %1 (valeurs possibles&#xa0;: %2)</translation>
     </message>
@@ -108,7 +116,17 @@
         <translation>tâche inconnue «&#xa0;%1&#xa0;» (valeurs possibles&#xa0;: %2)</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+21"/>
+        <source>missing NAME after --quick (see --status for the saved quick actions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>bad NAME after --quick: a name holds no line breaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>missing DURATION after --in (e.g. 90s, 45m, 1h30m)</source>
         <translation>DURATION manquante après --in (p. ex. 90s, 45m, 1h30m)</translation>
     </message>
@@ -138,7 +156,35 @@
         <translation>option inconnue «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
+        <source>Usage: halvo-shutdown [OPTION]
+Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
+
+  --now TASK            run TASK at once
+  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
+  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
+  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
+                        --when CONDITION before TASK must all hold. CONDITION is one of:
+%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
+  --cancel              cancel the timed action and any postponed action, and close their
+                        reminders
+  --quick NAME          arm the saved quick action NAME as the General page&apos;s Set would
+  --status              print what is armed, postponed or announced by an open reminder, the
+                        schedule&apos;s next runs and the saved quick actions
+  --show                show the window
+  --tray                start in the notification area, or leave the running copy as it is
+  --password-file FILE  with a request the password guards, the password from FILE&apos;s first line
+  --password -          the same, read from standard input
+  --help                print this text
+  --version             print the version
+
+TASK is one of: %2
+The running copy carries the request out; one is started in the notification area when none
+runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: halvo-shutdown [OPTION]
 Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
 
@@ -161,7 +207,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation>Utilisation&#xa0;: halvo-shutdown [OPTION]
+        <translation type="vanished">Utilisation&#xa0;: halvo-shutdown [OPTION]
 Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l&apos;instance en cours).
 
   --now TASK            exécuter TASK immédiatement
@@ -188,24 +234,30 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+40"/>
-        <location line="+5"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location line="+4"/>
+        <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
         <source>not an action that can be armed</source>
         <translation>cette action ne peut pas être programmée</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-8"/>
         <source>the conditions could not be read in time</source>
         <translation>les conditions n&apos;ont pas pu être lues à temps</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="-26"/>
         <source>not a request for the running copy</source>
         <translation>requête non destinée à l&apos;instance en cours</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+42"/>
+        <source>no quick action named &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>General: nothing armed</source>
         <translation>Général&#xa0;: rien de programmé</translation>
     </message>
@@ -220,7 +272,7 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
         <translation>Reportée&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>no task</source>
         <translation>aucune tâche</translation>
     </message>
@@ -238,6 +290,11 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
         <location line="+4"/>
         <source>Schedule: no items</source>
         <translation>Planification&#xa0;: aucun élément</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Quick action &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -493,7 +550,7 @@ processus PID, sont terminés</translation>
     </message>
     <message>
         <location line="+46"/>
-        <location filename="../../pages/FormGen.cpp" line="+633"/>
+        <location filename="../../pages/FormGen.cpp" line="+652"/>
         <source>%1; %2</source>
         <translation>%1&#xa0;; %2</translation>
     </message>
@@ -510,9 +567,61 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>PasswordDialog</name>
+    <message>
+        <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordGuard</name>
+    <message>
+        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <source>The password must be at least %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PowerHolds</name>
+    <message>
+        <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
+        <source>The wake helper %1 is not installed with the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickActions</name>
+    <message>
+        <location filename="../../model/QuickActions.cpp" line="+87"/>
+        <source>The name must not be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The name must be at most %1 characters long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The name must not hold quotes or line breaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Reminders</name>
     <message>
-        <location filename="../../core/Reminders.cpp" line="+62"/>
+        <location filename="../../core/Reminders.cpp" line="+73"/>
         <source>Reminder: %1 in %2 s</source>
         <translation>Rappel&#xa0;: %1 dans %2 s</translation>
     </message>
@@ -520,7 +629,9 @@ processus PID, sont terminés</translation>
 <context>
     <name>Schedule</name>
     <message>
-        <location filename="../../model/AppSettings.cpp" line="+32"/>
+        <location filename="../../model/AppSettings.cpp" line="+41"/>
+        <location line="+9"/>
+        <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
@@ -832,6 +943,85 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <location filename="../../app/TrayMenu.cpp" line="+115"/>
+        <source>The quick action &quot;%1&quot; was not armed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::CountdownBar</name>
+    <message>
+        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <source>Halvo Shutdown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::Engine</name>
+    <message>
+        <location filename="../../core/Engine.cpp" line="+57"/>
+        <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::NewPasswordDialog</name>
+    <message>
+        <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
+        <source>Protect with a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>New password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Once more:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The password must be at least %1 characters long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The two passwords differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::PasswordDialog</name>
+    <message>
+        <location line="-97"/>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter the password to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <location line="+15"/>
+        <source>Wrong password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Wrong password. Try again in %n s.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>halvo::Planner</name>
     <message>
         <location filename="../../core/Planner.cpp" line="+226"/>
@@ -845,6 +1035,49 @@ processus PID, sont terminés</translation>
         <location filename="../../toolkit/Dialogs.cpp" line="+13"/>
         <source>Halvo Shutdown</source>
         <translation>Halvo Shutdown</translation>
+    </message>
+</context>
+<context>
+    <name>halvo::QuickActionsDialog</name>
+    <message>
+        <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
+        <source>Quick actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>The name &quot;%1&quot; is given twice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -930,7 +1163,7 @@ Arrête l&apos;ordinateur selon une planification.
 <context>
     <name>halvo::TFormCtrl</name>
     <message>
-        <location filename="../../app/FormCtrl.cpp" line="+140"/>
+        <location filename="../../app/FormCtrl.cpp" line="+148"/>
         <source>Halvo ShutDown</source>
         <translation>Halvo Shutdown</translation>
     </message>
@@ -984,15 +1217,20 @@ Arrête l&apos;ordinateur selon une planification.
         <translation>Heure</translation>
     </message>
     <message>
-        <location line="+193"/>
+        <location line="+197"/>
         <source>The help file %1 is missing</source>
         <translation>Le fichier d&apos;aide %1 est introuvable</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>exit Halvo Shutdown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>halvo::TFormExecuteTip</name>
     <message>
-        <location filename="../../pages/FormExecuteTip.cpp" line="+64"/>
+        <location filename="../../pages/FormExecuteTip.cpp" line="+66"/>
         <source>Halvo Shutdown</source>
         <translation>Halvo Shutdown</translation>
     </message>
@@ -1019,7 +1257,17 @@ dans 1 minute :</translation>
         <translation>Reporter de %1 min</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+40"/>
+        <source>cancel the action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>postpone the action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Cancel(%1)</source>
         <translation>Annuler (%1)</translation>
     </message>
@@ -1027,7 +1275,7 @@ dans 1 minute :</translation>
 <context>
     <name>halvo::TFormGen</name>
     <message>
-        <location filename="../../pages/FormGen.cpp" line="-550"/>
+        <location filename="../../pages/FormGen.cpp" line="-564"/>
         <source>Do It Now!</source>
         <translation>Exécuter immédiatement&#xa0;!</translation>
     </message>
@@ -1064,18 +1312,18 @@ dans 1 minute :</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+370"/>
+        <location line="+384"/>
         <source>for</source>
         <translation>depuis</translation>
     </message>
     <message>
-        <location line="-365"/>
-        <location line="+370"/>
+        <location line="-379"/>
+        <location line="+384"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
-        <location line="-365"/>
+        <location line="-379"/>
         <source>Choose a program by one of its windows</source>
         <translation>Choisir un programme d&apos;après l&apos;une de ses fenêtres</translation>
     </message>
@@ -1086,13 +1334,13 @@ dans 1 minute :</translation>
     </message>
     <message>
         <location line="+18"/>
-        <location line="+524"/>
-        <location line="+135"/>
+        <location line="+538"/>
+        <location line="+251"/>
         <source>AM</source>
         <translation>AM</translation>
     </message>
     <message>
-        <location line="-636"/>
+        <location line="-766"/>
         <location line="+3"/>
         <source>Hour</source>
         <translation>h</translation>
@@ -1115,7 +1363,19 @@ dans 1 minute :</translation>
         <translation>Appliquer</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+18"/>
+        <location line="+582"/>
+        <location line="+26"/>
+        <source>Save as quick action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-550"/>
+        <source>change the armed action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+215"/>
         <source>and</source>
         <translation>et</translation>
     </message>
@@ -1131,18 +1391,18 @@ dans 1 minute :</translation>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+57"/>
-        <location line="+78"/>
+        <location line="+54"/>
+        <location line="+197"/>
         <source>PM</source>
         <translation>PM</translation>
     </message>
     <message>
-        <location line="-126"/>
+        <location line="-242"/>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+28"/>
         <source>The delay must not be negative</source>
         <translation>Le délai ne doit pas être négatif</translation>
     </message>
@@ -1152,14 +1412,56 @@ dans 1 minute :</translation>
         <translation>Le délai est trop long</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+14"/>
+        <location line="+29"/>
+        <source>A quick action waits at least one second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Choose an action and After, At or When first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Replace the quick action &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>There are already %1 quick actions; delete one on the Option page first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Saved as quick action &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+6"/>
+        <source>replace the armed action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+9"/>
         <location line="+12"/>
         <source>set successfully</source>
         <translation>Programmation effectuée</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="+4"/>
+        <source>cancel the armed action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-135"/>
         <source>The time of day must lie between 12:00:00 AM and 11:59:59 PM</source>
         <translation>L&apos;heure doit être comprise entre 12:00:00 AM et 11:59:59 PM</translation>
     </message>
@@ -1167,7 +1469,7 @@ dans 1 minute :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+31"/>
+        <location filename="../../app/FormOption.cpp" line="+38"/>
         <source>start</source>
         <translation>Démarrage</translation>
     </message>
@@ -1192,7 +1494,57 @@ dans 1 minute :</translation>
         <translation>Me prévenir avant l&apos;arrêt, le redémarrage ou la déconnexion</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>wake the computer from sleep for scheduled actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
+        <source>Not available: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>keep the computer awake while an action waits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>countdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>show a countdown bar at the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>top of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bottom of the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Wayland lets no program place a bar on the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Quick actions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Set</source>
         <translation>Appliquer</translation>
     </message>
@@ -1200,6 +1552,31 @@ dans 1 minute :</translation>
         <location line="+2"/>
         <source>Cancel Setting</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Protect with a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Change password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>change the options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>remove the password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>change the password</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1615,7 @@ dans 1 minute :</translation>
 <context>
     <name>halvo::TFormSch</name>
     <message>
-        <location filename="../../pages/FormSch.cpp" line="+44"/>
+        <location filename="../../pages/FormSch.cpp" line="+45"/>
         <source>schedule name</source>
         <translation>Nom</translation>
     </message>
@@ -1273,12 +1650,22 @@ dans 1 minute :</translation>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="+156"/>
+        <location line="+137"/>
+        <source>add a schedule item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>please select item</source>
         <translation>Veuillez sélectionner un élément</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+3"/>
+        <source>change a schedule item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>please select a item</source>
         <translation>Veuillez sélectionner un élément</translation>
     </message>
@@ -1291,6 +1678,11 @@ dans 1 minute :</translation>
         <location line="+0"/>
         <source>information</source>
         <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>delete a schedule item</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1425,13 +1817,18 @@ dans 1 minute :</translation>
 <context>
     <name>halvo::TrayMenu</name>
     <message>
-        <location filename="../../app/TrayMenu.cpp" line="+15"/>
-        <location line="+86"/>
+        <location filename="../../app/TrayMenu.cpp" line="-94"/>
+        <location line="+118"/>
         <source>Halvo Shutdown</source>
         <translation>Halvo Shutdown</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-100"/>
+        <source>Quick actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Cancel postponed action</source>
         <translation>Annuler l&apos;action reportée</translation>
     </message>
@@ -1451,7 +1848,17 @@ dans 1 minute :</translation>
         <translation>À propos...</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+33"/>
+        <source>cancel the postponed action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>replace the armed action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>postponed: %1</source>
         <translation>reportée&#xa0;: %1</translation>
     </message>
@@ -1459,12 +1866,12 @@ dans 1 minute :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+43"/>
+        <location filename="../../app/main.cpp" line="+44"/>
         <source>cannot start without a display (%1)</source>
         <translation>impossible de démarrer sans affichage (%1)</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+63"/>
         <source>cannot start the program</source>
         <translation>impossible de lancer le programme</translation>
     </message>
@@ -1479,7 +1886,7 @@ dans 1 minute :</translation>
         <translation>l&apos;instance en cours n&apos;a pas répondu</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+100"/>
         <source>another copy is running but does not answer</source>
         <translation>une autre instance est en cours mais ne répond pas</translation>
     </message>

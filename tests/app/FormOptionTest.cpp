@@ -350,6 +350,8 @@ void FormOptionTest::quickActionsAreRenamedDeletedAndOrderedInTheirList() {
         w.fake.storedFiles[SettingsFile].starts_with("[quick]\nName1=\"Three\"\nAction1=when idle:15m "
                                                      "lock\nName2=\"Bedtime\"\nAction2=at 22:30:00 poweroff\n"
                                                      "Name3=\nAction3=\n"));
+}
+
 void FormOptionTest::theAwakeOptionsAndWhereNoWakeAlarmCanBeSet() {
     struct Case {
         const char* name;

@@ -84,7 +84,8 @@ void QuickActionsTest::surviveARestartByteForByteAndArmExactlyWhatWasSaved() {
                     "Name2=\"Bedtime\"\nAction2=at 22:30:15 poweroff\n"
                     "Name3=\"Player done, quiet net\"\nAction3=when exit:My\\sPlayer net:50k:5m poweroff\n"
                     "Name4=\"Lock when idle\"\nAction4=when idle:15m lock\n"
-                    "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n"));
+                    "[setting]\nSetting_AutoStartup=0\nSetting_AutoSave=0\nSetting_Remind=0\n"
+                    "Setting_KeepAwake=1\nSetting_WakeFromSleep=0\n"));
 
     // Twice over: each run leaves the file as it found it.
     for (int run = 0; run < 2; ++run) {
@@ -190,6 +191,7 @@ void QuickActionsTest::theCommandLineArmsAndListsThem() {
     QCOMPARE(line(EncodeRequest(request({"--quick", "Lock soon"}))), std::string("ok"));
     QCOMPARE(QString::fromStdString(w.engine->commands().StatusText()),
              QString("General: lock the workstation at 21:01:30 (in 1 min)\n"
+                     "Keeping the computer awake until: lock the workstation at 21:01:30 (in 1 min)\n"
                      "Schedule: no items\n"
                      "Quick action 'Lock soon': --in 1m30s lock\n"
                      "Quick action 'Bedtime': --at 22:30 poweroff"));

@@ -96,7 +96,9 @@ def cancel_during_the_reminder(world):
         (["--in", "1s", "poweroff"], ["--cancel"], r"General: nothing armed\nSchedule: no items\n"),
         (["--in", "1s", "restart"], ["--in", "1h", "lock"],
          # An hour from now may be tomorrow: the date shows then.
-         r"General: lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (1 h|59 min)\)\nSchedule: no items\n"),
+         # While it waits the computer is kept awake, as the line under it says.
+         r"General: (lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (1 h|59 min)\))\n"
+         r"Keeping the computer awake until: \1\nSchedule: no items\n"),
     ]
     last_opened = None
     for arm, cancel, after in cases:
@@ -106,9 +108,10 @@ def cancel_during_the_reminder(world):
         last_opened = time.monotonic()
         listed = status(world)
         # The General line keeps the action while its reminder counts down.
-        match = re.fullmatch(r"General: (.+) in its reminder, due at (?:\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d\n"
-                             r"Reminder: \1 in (\d+) s\nSchedule: no items\n", listed)
-        check(match and 50 <= int(match.group(2)) <= COUNTDOWN_S, "--status with the reminder open: %r" % listed)
+        match = re.fullmatch(r"General: ((.+) in its reminder, due at (?:\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d)\n"
+                             r"Keeping the computer awake until: \1\n"
+                             r"Reminder: \2 in (\d+) s\nSchedule: no items\n", listed)
+        check(match and 50 <= int(match.group(3)) <= COUNTDOWN_S, "--status with the reminder open: %r" % listed)
         code, out, err = cli.run_cli(world, *cancel)
         check((code, out, err) == (0, "", ""), "%r: %d %r %r" % (cancel, code, out, err))
         e2e.wait_for("the reminder to close after %r" % cancel, lambda: not shown & reminders(world, pid, icons), 3)

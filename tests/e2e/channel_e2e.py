@@ -27,7 +27,8 @@ import schedule_e2e as e2e  # noqa: E402  (the desktop and its helpers)
 from schedule_e2e import check, wait_for  # noqa: E402
 
 NOTHING_ARMED = "General: nothing armed\nSchedule: no items\n"
-LOCK_ARMED = re.compile(r"General: lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (9|10) min\)\nSchedule: no items\n")
+LOCK_ARMED = re.compile(r"General: (lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (9|10) min\))\n"
+                        r"Keeping the computer awake until: \1\nSchedule: no items\n")
 STATUS = b"halvo-shutdown/1 status\n"
 
 

@@ -110,17 +110,20 @@ def run(world, started):
     code, out, err = run_cli(world, "--at", "22:30", "shutdown")
     check((code, out, err) == (0, "", ""), "--at: %d %r %r" % (code, out, err))
     text = status()
-    check(re.fullmatch(r"General: shutdown the computer at 22:30:00 \(in 1 h [45] min\)\nSchedule: no items\n",
+    check(re.fullmatch(r"General: (shutdown the computer at 22:30:00 \(in 1 h [45] min\))\n"
+                       r"Keeping the computer awake until: \1\nSchedule: no items\n",
                        text), "after --at: %r" % text)
     # Bad input against the running copy changes nothing.
     for args, message in BAD:
         code, out, err = run_cli(world, *args)
         check((code, err) == (2, "halvo-shutdown: " + message + "\n"), "%r: %d %r" % (args, code, err))
     text = status()
-    check(re.fullmatch(r"General: shutdown the computer at 22:30:00 \(in 1 h [45] min\)\nSchedule: no items\n",
+    check(re.fullmatch(r"General: (shutdown the computer at 22:30:00 \(in 1 h [45] min\))\n"
+                       r"Keeping the computer awake until: \1\nSchedule: no items\n",
                        text), "bad input changed the state: %r" % text)
     code, out, err = run_cli(world, "--in", "1h30m", "restart")
-    check(re.fullmatch(r"General: restart the computer at 22:5\d:\d\d \(in 1 h (29|30) min\)\nSchedule: no items\n",
+    check(re.fullmatch(r"General: (restart the computer at 22:5\d:\d\d \(in 1 h (29|30) min\))\n"
+                       r"Keeping the computer awake until: \1\nSchedule: no items\n",
                        status()), "after --in: %r" % status())
     code, out, err = run_cli(world, "--cancel")
     check((code, out, err) == (0, "", ""), "--cancel: %d %r %r" % (code, out, err))

@@ -202,7 +202,9 @@ def program_exits(world, copy):
             shutil.copy2("/bin/sleep", path)
         naps.append(world.start("%s-%d" % (NAP, i), [path, "600"]))
     copy.arm("--when", "exit:" + NAP, "poweroff")
-    label = "General: turn off the computer when the program %s exits (%%s)\nSchedule: no items\n" % NAP
+    label = ("General: turn off the computer when the program %s exits (%%s)\n"
+             "Keeping the computer awake until: turn off the computer when the program %s exits\n"
+             "Schedule: no items\n" % (NAP, NAP))
     check(copy.status() == label % "2 running", "--status with two naps: %r" % copy.status())
     naps[0].kill()
     naps[0].wait(timeout=5)

@@ -35,14 +35,18 @@ SHUT_DOWN = 1
 AHEAD = 1
 # Each status is read within 50 s of its clock (21:00:10, then 21:45:10), so the minutes are exact.
 BEFORE = ("General: turn off the computer at 22:30:00 (in 1 h 29 min)\n"
+          "Keeping the computer awake until: turn off the computer at 22:30:00 (in 1 h 29 min)\n"
           "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 1 h 29 min)\n")
 # The same moment an hour to the east.
 EAST = ("General: turn off the computer at 22:30:00 (in 29 min)\n"
+        "Keeping the computer awake until: turn off the computer at 22:30:00 (in 29 min)\n"
         "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 29 min)\n")
 AFTER = ("General: turn off the computer at 22:30:00 (in 44 min)\n"
+         "Keeping the computer awake until: turn off the computer at 22:30:00 (in 44 min)\n"
          "Schedule 'Nightly': shutdown the computer at 22:30:00 (in 44 min)\n")
 # Woken at 23:00:10: the armed action is gone, the item's reminder counts down.
-WOKEN = re.compile(r"General: nothing armed\nReminder: shutdown the computer in (\d+) s\n"
+WOKEN = re.compile(r"General: nothing armed\nKeeping the computer awake until: shutdown the computer[^\n]*\n"
+                   r"Reminder: shutdown the computer in (\d+) s\n"
                    r"Schedule 'Nightly': shutdown the computer at 2026-12-09 22:30:00 \(in 23 h 29 min\)\n")
 REMINDER_S = 61
 

@@ -28,6 +28,7 @@ FAKE_START = "2026-12-08 21:00:10"
 MESSAGE = 10
 AHEAD = 1
 REMINDING = re.compile(r"General: turn off the computer in its reminder, due at 21:20:00\n"
+                       r"Keeping the computer awake until: turn off the computer in its reminder, due at 21:20:00\n"
                        r"Reminder: turn off the computer in \d+ s\n"
                        r"Schedule 'Tea': alarm message at 21:2\d:\d\d \(in \d+ (s|min)\)\n")
 

@@ -53,7 +53,7 @@ class World(xworld.XWorld):
         os.makedirs(self.app_dir)
         self.program = os.path.join(self.app_dir, "halvo-shutdown")
         shutil.copy2(program, self.program)
-        shutil.copy2(os.path.join(os.path.dirname(program), "AppHelp.html"), self.app_dir)
+        self.source_program = program
         for name, sub in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_RUNTIME_DIR", "run"),
                           ("TMPDIR", "tmp")):
             path = os.path.join(self.folder, sub)
@@ -198,6 +198,7 @@ def run(world):
     ahead = world.fake_seconds_until(*ITEM_TIME)
     check(ahead > 0.5, "the item's time passed before it was added")
 
+    shutil.copy2(os.path.join(os.path.dirname(world.source_program), "AppHelp.html"), world.app_dir)
     # While the item waits: "Visit Homepage" on the About page (two pages on from Schedule) opens the help
     # document shipped beside the program in the desktop's browser, a stand-in made the default for HTML.
     world.xdo("key", "ctrl+Tab", "ctrl+Tab")
@@ -236,7 +237,8 @@ def run(world):
     check(final == expected_record(2, True, True), "sch.cks at the end: %r" % final)
     ini = read_ini(settings)
     check(ini.get("schManager") == {"count": "1"}, "section schManager: %r" % ini.get("schManager"))
-    check(ini.get("setting") == {"Setting_AutoStartup": "0", "Setting_AutoSave": "1", "Setting_Remind": "0"},
+    check(ini.get("setting") == {"Setting_AutoStartup": "0", "Setting_AutoSave": "1", "Setting_Remind": "0",
+                                 "Setting_KeepAwake": "1", "Setting_WakeFromSleep": "0"},
           "section setting: %r" % ini.get("setting"))
     log = os.environ.get("HALVO_LOGIND_LOG")
     if log and os.path.exists(log):

@@ -11,7 +11,7 @@ using Verb = CommandRequest::Verb;
 namespace {
 
 CommandRequest req(Verb verb, int code = 0, int seconds = 0, int h = 0, int m = 0, int s = 0) {
-    return {verb, code, seconds, h, m, s, {}, {}};
+    return {verb, code, seconds, h, m, s, {}, {}, {}};
 }
 
 CommandRequest when(int code, const std::vector<std::string>& conditions) {
