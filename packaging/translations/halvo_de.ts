@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparmodus wird verhindert bis: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME fehlt nach --quick (die gespeicherten Schnellaktionen zeigt --status)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger NAME nach --quick: ein Name darf keine Zeilenumbrüche enthalten</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Aufruf: halvo-shutdown [OPTION]
+        <translation>Aufruf: halvo-shutdown [OPTION]
 Ohne Option wird Halvo Shutdown im Infobereich gestartet (oder die laufende Instanz angezeigt).
 
   --now TASK            TASK sofort ausführen
@@ -218,10 +193,13 @@ Ohne Option wird Halvo Shutdown im Infobereich gestartet (oder die laufende Inst
 %1                        (Minuten als 30m, 2h oder 1h30m, höchstens 24h)
   --cancel              die zeitgesteuerte Aktion und alle verschobenen Aktionen abbrechen
                         und ihre Erinnerungen schließen
+  --quick NAME          die gespeicherte Schnellaktion NAME planen wie „Festlegen“ auf „Allgemein“
   --status              ausgeben, was geplant, verschoben oder in einer offenen Erinnerung
-                        angekündigt ist, sowie die nächsten Ausführungen des Zeitplans
+                        angekündigt ist, nächste Ausführungen des Zeitplans und Schnellaktionen
   --show                das Fenster anzeigen
   --tray                im Infobereich starten bzw. die laufende Instanz unverändert lassen
+  --password-file FILE  bei passwortgeschützten Anfragen das Passwort aus der ersten Zeile von FILE
+  --password -          ebenso, aber von der Standardeingabe gelesen
   --help                diesen Text ausgeben
   --version             die Version ausgeben
 
@@ -254,7 +232,7 @@ Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 u
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schnellaktion namens „%1“</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 u
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktion „%1“: %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens %1 Zeichen lang sein.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfsprogramm zum Aufwecken (%1) wurde nicht mit dem Programm installiert.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hilfsprogramm zum Aufwecken kann keine Weckzeit setzen: %1. Es benötigt die Berechtigung CAP_WAKE_ALARM, die es über das Installationspaket des Programms erhält.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf nicht leer sein</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf höchstens %1 Zeichen lang sein</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf keine Anführungszeichen oder Zeilenumbrüche enthalten</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnellaktion „%1“ wurde nicht geplant: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnellaktionen mit den Nummern %1 in %2 können nicht gelesen werden und werden ausgelassen; die übrigen wurden geladen.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Passwort schützen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort muss mindestens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
 </context>
 <context>
@@ -999,25 +977,25 @@ Prozess PID ist beendet</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort ein, um %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falsches Passwort. Bitte in %n Sekunde erneut versuchen.</numerusform>
+            <numerusform>Falsches Passwort. Bitte in %n Sekunden erneut versuchen.</numerusform>
         </translation>
     </message>
 </context>
@@ -1042,42 +1020,42 @@ Prozess PID ist beendet</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktionen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name „%1“ kommt doppelt vor</translation>
     </message>
 </context>
 <context>
@@ -1224,7 +1202,7 @@ Fährt den Computer nach Zeitplan herunter.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown zu beenden</translation>
     </message>
 </context>
 <context>
@@ -1259,12 +1237,12 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aktion abzubrechen</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aktion zu verschieben</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1367,12 +1345,12 @@ in 1 Minute ausführen :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Schnellaktion speichern</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>die geplante Aktion zu ändern</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1414,39 +1392,39 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schnellaktion muss mindestens eine Sekunde warten</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Aktion und „Nach“, „Um“ oder „Wenn“ auswählen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name im Menü „Schnellaktionen“ des Infobereichs:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktion „%1“ ersetzen?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits %1 Schnellaktionen; löschen Sie zuerst eine auf der Seite „Optionen“</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Schnellaktion „%1“ gespeichert</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>die geplante Aktion zu ersetzen</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1458,7 +1436,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>die geplante Aktion abzubrechen</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1496,52 +1474,52 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer für geplante Aktionen aufwecken</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur aus dem Energiesparmodus oder Ruhezustand: Ein ausgeschalteter Computer wird nicht eingeschaltet.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verfügbar: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Energiesparmodus verhindern, solange eine Aktion wartet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown-Leiste anzeigen am</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>oberen Bildschirmrand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>unteren Bildschirmrand</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland lässt keine Leiste auf dem Bildschirm zu</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktionen...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1556,27 +1534,27 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Passwort schützen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>die Optionen zu ändern</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort zu entfernen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>das Passwort zu ändern</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1630,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Zeitplaneintrag hinzuzufügen</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1662,7 +1640,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Zeitplaneintrag zu bearbeiten</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1682,7 +1660,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Zeitplaneintrag zu löschen</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1803,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellaktionen</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1850,12 +1828,12 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>die verschobene Aktion abzubrechen</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>die geplante Aktion zu ersetzen</translation>
     </message>
     <message>
         <location line="+48"/>

@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manteniendo el equipo activo hasta: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el NOMBRE después de --quick (consulte --status para ver las acciones rápidas guardadas)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE incorrecto después de --quick: un nombre no puede contener saltos de línea</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Uso: halvo-shutdown [OPCIÓN]
+        <translation>Uso: halvo-shutdown [OPCIÓN]
 Sin opciones, inicia Halvo Shutdown en el área de notificación (o muestra la instancia en ejecución).
 
   --now TAREA            ejecuta la TAREA de inmediato
@@ -218,10 +193,13 @@ Sin opciones, inicia Halvo Shutdown en el área de notificación (o muestra la i
 %1                         (minutos como 30m, 2h o 1h30m, hasta 24h)
   --cancel               cancela la acción temporizada y cualquier acción pospuesta, y cierra sus
                          recordatorios
-  --status               muestra lo que está programado, pospuesto o anunciado por un recordatorio abierto, y
-                         las próximas ejecuciones de la programación
+  --quick NOMBRE         programa la acción rápida guardada NOMBRE como lo haría «Programar» en la página General
+  --status               muestra lo que está programado, pospuesto o anunciado por un recordatorio abierto, las
+                         próximas ejecuciones de la programación y las acciones rápidas guardadas
   --show                 muestra la ventana
   --tray                 inicia en el área de notificación, o deja la instancia en ejecución tal como está
+  --password-file RUTA   para una petición protegida por la contraseña, lee la contraseña de la primera línea de RUTA
+  --password -           lo mismo, pero leyendo la contraseña de la entrada estándar
   --help                 muestra este texto
   --version              muestra la versión
 
@@ -254,7 +232,7 @@ Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna acción rápida llamada «%1»</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción rápida «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ o el proceso PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ o el proceso PID</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos %1 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ o el proceso PID</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa auxiliar de reactivación %1 no se ha instalado junto con el programa.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa auxiliar de reactivación no puede programar una alarma: %1. Necesita la capacidad CAP_WAKE_ALARM, que le otorga el paquete del programa.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ o el proceso PID</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede estar vacío</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede tener más de %1 caracteres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede contener comillas ni saltos de línea</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ o el proceso PID</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha programado la acción rápida «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ o el proceso PID</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ o el proceso PID</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las acciones rápidas con número %1 en %2 no se pueden leer y se omiten; las demás se han cargado.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ o el proceso PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger con contraseña</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva contraseña:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña debe tener al menos %1 caracteres.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las contraseñas no coinciden.</translation>
     </message>
 </context>
 <context>
@@ -999,25 +977,25 @@ o el proceso PID</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña para %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contraseña incorrecta. Vuelva a intentarlo dentro de %n s.</numerusform>
+            <numerusform>Contraseña incorrecta. Vuelva a intentarlo dentro de %n s.</numerusform>
         </translation>
     </message>
 </context>
@@ -1042,42 +1020,42 @@ o el proceso PID</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Acciones rápidas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre «%1» está repetido</translation>
     </message>
 </context>
 <context>
@@ -1224,7 +1202,7 @@ Apaga el equipo según una programación.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>salir de Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1259,12 +1237,12 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar la acción</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>posponer la acción</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1367,12 +1345,12 @@ dentro de 1 minuto :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como acción rápida</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiar la acción programada</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1414,39 +1392,39 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Una acción rápida debe esperar al menos un segundo</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero una acción y «Dentro de», «A las» o «Cuando»</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre en «Acciones rápidas» del área de notificación:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar la acción rápida «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay %1 acciones rápidas; elimine primero una en la página Opciones</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada como acción rápida «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>reemplazar la acción programada</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1458,7 +1436,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar la acción programada</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1496,52 +1474,52 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar el equipo de la suspensión para las acciones programadas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo desde la suspensión o la hibernación: un equipo apagado no se enciende.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No disponible: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el equipo activo mientras una acción espera</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta atrás</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar una barra de cuenta atrás en la</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte superior de la pantalla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte inferior de la pantalla</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland no permite a ningún programa colocar una barra en la pantalla</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acciones rápidas...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1556,27 +1534,27 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger con contraseña</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiar las opciones</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>quitar la contraseña</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiar la contraseña</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1630,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>añadir una entrada de programación</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1662,7 +1640,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>modificar una entrada de programación</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1682,7 +1660,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminar una entrada de programación</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1803,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Acciones rápidas</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1850,12 +1828,12 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar la acción pospuesta</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>reemplazar la acción programada</translation>
     </message>
     <message>
         <location line="+48"/>

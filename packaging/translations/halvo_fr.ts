@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur maintenu éveillé jusqu'à : %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME manquant après --quick (voir --status pour les actions rapides enregistrées)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME incorrect après --quick : un nom ne peut pas contenir de saut de ligne</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,52 +182,30 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Utilisation&#xa0;: halvo-shutdown [OPTION]
-Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l&apos;instance en cours).
+        <translation>Utilisation : halvo-shutdown [OPTION]
+Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l'instance en cours).
 
   --now TASK            exécuter TASK immédiatement
   --in DURATION TASK    exécuter TASK après DURATION (90s, 45m, 1h30m), annoncé par le rappel
   --at HH:MM[:SS] TASK  exécuter TASK à cette heure de la journée, annoncé par le rappel
-  --when CONDITION TASK exécuter TASK quand CONDITION est remplie, annoncé par le rappel&#xa0;; plusieurs
-                        --when CONDITION avant TASK doivent toutes être remplies. Valeurs de CONDITION&#xa0;:
-%1                        (minutes sous la forme 30m, 2h ou 1h30m, jusqu&apos;à 24h)
-  --cancel              annuler l&apos;action programmée et toute action reportée, et fermer leurs
+  --when CONDITION TASK exécuter TASK quand CONDITION est remplie, annoncé par le rappel ; plusieurs
+                        --when CONDITION avant TASK doivent toutes être remplies. Valeurs de CONDITION :
+%1                        (minutes sous la forme 30m, 2h ou 1h30m, jusqu'à 24h)
+  --cancel              annuler l'action programmée et toute action reportée, et fermer leurs
                         rappels
+  --quick NAME          programmer l'action rapide NAME comme Appliquer dans l'onglet Général
   --status              afficher ce qui est programmé, reporté ou annoncé par un rappel ouvert,
-                        ainsi que les prochaines exécutions de la planification
+                        les prochaines exécutions planifiées et les actions rapides enregistrées
   --show                afficher la fenêtre
-  --tray                démarrer dans la zone de notification, sans changer l&apos;instance en cours
+  --tray                démarrer dans la zone de notification, sans changer l'instance en cours
+  --password-file FILE  pour une requête protégée, le mot de passe lu sur la première ligne de FILE
+  --password -          idem, mais lu sur l'entrée standard
   --help                afficher ce texte
   --version             afficher la version
 
-Valeurs possibles de TASK&#xa0;: %2
-L&apos;instance en cours traite la demande&#xa0;; sinon, une instance est lancée dans la zone de notification.
-Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2 arguments incorrects.
+Valeurs possibles de TASK : %2
+L'instance en cours traite la demande ; sinon, une instance est lancée dans la zone de notification.
+Code de retour : 0 effectué, 1 instance injoignable ou demande refusée, 2 arguments incorrects.
 </translation>
     </message>
 </context>
@@ -254,7 +232,7 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune action rapide nommée « %1 »</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Action rapide « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe doit comporter au moins %1 caractères.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'outil de réveil %1 n'est pas installé avec le programme.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'outil de réveil ne peut pas programmer d'alarme : %1. Il a besoin de la capacité CAP_WAKE_ALARM, que lui accorde le paquet du programme.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne doit pas être vide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom doit comporter au plus %1 caractères</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne doit contenir ni guillemets ni sauts de ligne</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L'action rapide « %1 » n'a pas été programmée : %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown : %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les actions rapides numéro %1 de %2 sont illisibles et ont été ignorées ; les autres ont été chargées.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger par mot de passe</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation :</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe doit comporter au moins %1 caractères.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe ne correspondent pas.</translation>
     </message>
 </context>
 <context>
@@ -999,25 +977,25 @@ processus PID, sont terminés</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe pour %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mot de passe incorrect. Réessayez dans %n seconde.</numerusform>
+            <numerusform>Mot de passe incorrect. Réessayez dans %n secondes.</numerusform>
         </translation>
     </message>
 </context>
@@ -1042,42 +1020,42 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions rapides</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom « %1 » est utilisé deux fois</translation>
     </message>
 </context>
 <context>
@@ -1224,7 +1202,7 @@ Arrête l&apos;ordinateur selon une planification.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>quitter Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1259,12 +1237,12 @@ dans 1 minute :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler l'action</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>reporter l'action</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1367,12 +1345,12 @@ dans 1 minute :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en action rapide</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier l'action programmée</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1414,39 +1392,39 @@ dans 1 minute :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Une action rapide doit attendre au moins une seconde</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d'abord une action et « Après », « À » ou « Quand »</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom dans le menu « Actions rapides » de la zone de notification :</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer l'action rapide « %1 » ?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà %1 actions rapides ; supprimez-en d'abord une dans l'onglet Options</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Action rapide « %1 » enregistrée</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacer l'action programmée</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1458,7 +1436,7 @@ dans 1 minute :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler l'action programmée</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1496,52 +1474,52 @@ dans 1 minute :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveiller l'ordinateur pour les actions programmées</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniquement depuis la veille ou la veille prolongée : un ordinateur éteint n'est pas allumé.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disponible : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêcher la mise en veille tant qu'une action attend</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte à rebours</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une barre en</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>haut de l'écran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>bas de l'écran</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland interdit aux programmes d'afficher une barre</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions rapides...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1556,27 +1534,27 @@ dans 1 minute :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger par mot de passe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier les options</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer le mot de passe</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>changer le mot de passe</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1630,7 @@ dans 1 minute :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouter un élément de planification</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1662,7 +1640,7 @@ dans 1 minute :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier un élément de planification</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1682,7 +1660,7 @@ dans 1 minute :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer un élément de planification</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1803,7 @@ dans 1 minute :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions rapides</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1850,12 +1828,12 @@ dans 1 minute :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler l'action reportée</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacer l'action programmée</translation>
     </message>
     <message>
         <location line="+48"/>

@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer resta attivo fino a: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>manca NAME dopo --quick (vedere --status per le azioni rapide salvate)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME non valido dopo --quick: un nome non può contenere interruzioni di riga</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Uso: halvo-shutdown [OPTION]
+        <translation>Uso: halvo-shutdown [OPTION]
 Senza opzioni, avvia Halvo Shutdown nell&apos;area di notifica (o mostra l&apos;istanza in esecuzione).
 
   --now TASK            esegue TASK subito
@@ -218,10 +193,13 @@ Senza opzioni, avvia Halvo Shutdown nell&apos;area di notifica (o mostra l&apos;
 %1                        (minuti come 30m, 2h o 1h30m, fino a 24h)
   --cancel              annulla l&apos;azione temporizzata e ogni azione rimandata, e chiude i relativi
                         promemoria
-  --status              mostra cosa è impostato, rimandato o preannunciato da un promemoria aperto, e
-                        le prossime esecuzioni della pianificazione
+  --quick NAME          imposta l&apos;azione rapida salvata NAME come farebbe «Imposta» nella pagina Generale
+  --status              mostra cosa è impostato, rimandato o preannunciato da un promemoria aperto, le
+                        prossime esecuzioni della pianificazione e le azioni rapide salvate
   --show                mostra la finestra
   --tray                si avvia nell&apos;area di notifica, o lascia com&apos;è l&apos;istanza in esecuzione
+  --password-file FILE  per una richiesta protetta dalla password, legge la password dalla prima riga di FILE
+  --password -          come sopra, ma legge la password dallo standard input
   --help                mostra questo testo
   --version             mostra la versione
 
@@ -254,7 +232,7 @@ Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richies
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna azione rapida di nome «%1»</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richies
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione rapida «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ o il processo PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ o il processo PID</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password deve contenere almeno %1 caratteri.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ o il processo PID</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma ausiliario di risveglio %1 non è installato insieme al programma.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma ausiliario di risveglio non può impostare una sveglia: %1. Richiede la capacità CAP_WAKE_ALARM, che gli viene assegnata dal pacchetto del programma.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ o il processo PID</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome non può essere vuoto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome non può superare i %1 caratteri</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome non può contenere virgolette o interruzioni di riga</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ o il processo PID</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;azione rapida «%1» non è stata impostata: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ o il processo PID</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ o il processo PID</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le azioni rapide numero %1 in %2 non sono leggibili e vengono escluse; le altre sono state caricate.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ o il processo PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteggi con password</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova password:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password deve contenere almeno %1 caratteri.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le password non corrispondono.</translation>
     </message>
 </context>
 <context>
@@ -999,25 +977,25 @@ o il processo PID</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire la password per %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Password errata.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Password errata. Riprovare tra %n s.</numerusform>
+            <numerusform>Password errata. Riprovare tra %n s.</numerusform>
         </translation>
     </message>
 </context>
@@ -1042,42 +1020,42 @@ o il processo PID</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Azioni rapide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome «%1» è ripetuto</translation>
     </message>
 </context>
 <context>
@@ -1224,7 +1202,7 @@ Spegne il computer secondo una pianificazione.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>uscire da Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1259,12 +1237,12 @@ tra 1 minuto :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>annullare l&apos;azione</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>rimandare l&apos;azione</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1367,12 +1345,12 @@ tra 1 minuto :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come azione rapida</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>modificare l&apos;azione impostata</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1414,39 +1392,39 @@ tra 1 minuto :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;azione rapida deve attendere almeno un secondo</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere prima un&apos;azione e «Tra», «Alle» o «Quando»</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome in «Azioni rapide» dell&apos;area di notifica:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire l&apos;azione rapida «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono già %1 azioni rapide; eliminarne prima una nella pagina Opzioni</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvata come azione rapida «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>sostituire l&apos;azione impostata</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1458,7 +1436,7 @@ tra 1 minuto :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>annullare l&apos;azione impostata</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1496,52 +1474,52 @@ tra 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Riattiva il computer dalla sospensione per le azioni pianificate</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo dalla sospensione o dall&apos;ibernazione: un computer spento non viene acceso.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non disponibile: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni attivo il computer mentre un&apos;azione è in attesa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Conto alla rovescia</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra una barra del conto alla rovescia nella</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte superiore dello schermo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte inferiore dello schermo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland non consente ai programmi di posizionare una barra sullo schermo</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Azioni rapide...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1556,27 +1534,27 @@ tra 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteggi con password</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia password...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>modificare le opzioni</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>rimuovere la password</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiare la password</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1630,7 @@ tra 1 minuto :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiungere una voce di pianificazione</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1662,7 +1640,7 @@ tra 1 minuto :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>modificare una voce di pianificazione</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1682,7 +1660,7 @@ tra 1 minuto :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminare una voce di pianificazione</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1803,7 @@ tra 1 minuto :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Azioni rapide</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1850,12 +1828,12 @@ tra 1 minuto :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>annullare l&apos;azione rimandata</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>sostituire l&apos;azione impostata</translation>
     </message>
     <message>
         <location line="+48"/>

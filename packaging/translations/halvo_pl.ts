@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utrzymywanie komputera w stanie aktywnym do: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak NAME po --quick (zapisane szybkie akcje pokazuje --status)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>nieprawidłowa wartość NAME po --quick: nazwa nie może zawierać znaków nowego wiersza</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Użycie: halvo-shutdown [OPTION]
+        <translation>Użycie: halvo-shutdown [OPTION]
 Bez opcji uruchamia Halvo Shutdown w obszarze powiadomień (lub pokazuje działającą kopię).
 
   --now TASK            wykonuje TASK natychmiast
@@ -218,10 +193,13 @@ Bez opcji uruchamia Halvo Shutdown w obszarze powiadomień (lub pokazuje działa
 %1                        (minuty w postaci 30m, 2h lub 1h30m, maksymalnie 24h)
   --cancel              anuluje akcję ustawioną na czas i wszystkie akcje odłożone oraz zamyka ich
                         przypomnienia
+  --quick NAME          ustawia zapisaną szybką akcję NAME tak jak przycisk Ustaw na stronie Ogólne
   --status              wypisuje, co jest ustawione, odłożone lub zapowiedziane otwartym przypomnieniem,
-                        oraz najbliższe uruchomienia z harmonogramu
+                        najbliższe uruchomienia z harmonogramu oraz zapisane szybkie akcje
   --show                pokazuje okno
   --tray                uruchamia w obszarze powiadomień albo pozostawia działającą kopię bez zmian
+  --password-file FILE  przy żądaniu chronionym hasłem odczytuje hasło z pierwszego wiersza FILE
+  --password -          to samo, ale hasło jest odczytywane ze standardowego wejścia
   --help                wypisuje ten tekst
   --version             wypisuje wersję
 
@@ -254,7 +232,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>brak szybkiej akcji o nazwie '%1'</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybka akcja '%1': %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ proces PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ proces PID</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło musi składać się z co najmniej %1 znaków.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ proces PID</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program pomocniczy do wybudzania %1 nie został zainstalowany razem z programem.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program pomocniczy do wybudzania nie może ustawić alarmu: %1. Wymaga uprawnienia CAP_WAKE_ALARM, które nadaje mu pakiet programu.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ proces PID</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa nie może być pusta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa może składać się z najwyżej %1 znaków</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa nie może zawierać cudzysłowów ani znaków nowego wiersza</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ proces PID</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybka akcja „%1” nie została ustawiona: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ proces PID</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ proces PID</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać szybkich akcji o numerach %1 w %2, dlatego zostały pominięte; pozostałe wczytano.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ proces PID</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Chroń hasłem</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe hasło:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtórz hasło:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło musi składać się z co najmniej %1 znaków.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasła nie są zgodne.</translation>
     </message>
 </context>
 <context>
@@ -999,26 +977,26 @@ proces PID</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz hasło, aby %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe hasło.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nieprawidłowe hasło. Spróbuj ponownie za %n s.</numerusform>
+            <numerusform>Nieprawidłowe hasło. Spróbuj ponownie za %n s.</numerusform>
+            <numerusform>Nieprawidłowe hasło. Spróbuj ponownie za %n s.</numerusform>
         </translation>
     </message>
 </context>
@@ -1043,42 +1021,42 @@ proces PID</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkie akcje</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Akcja</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>W górę</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>W dół</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa „%1” występuje dwukrotnie</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1203,7 @@ Wyłącza komputer według harmonogramu.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>zakończyć Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1260,12 +1238,12 @@ za 1 minutę :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>anulować akcję</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>odłożyć akcję</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1368,12 +1346,12 @@ za 1 minutę :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako szybką akcję</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>zmienić ustawioną akcję</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1415,39 +1393,39 @@ za 1 minutę :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybka akcja musi czekać co najmniej jedną sekundę</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw wybierz akcję oraz „Po upływie”, „O godzinie” lub „Gdy”</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa w menu „Szybkie akcje” zasobnika:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpić szybką akcję „%1”?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Osiągnięto limit szybkich akcji (%1); najpierw usuń jedną na stronie Opcje</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano jako szybką akcję „%1”</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>zastąpić ustawioną akcję</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1459,7 +1437,7 @@ za 1 minutę :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>anulować ustawioną akcję</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1497,52 +1475,52 @@ za 1 minutę :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybudzaj komputer z uśpienia, aby wykonać zaplanowane akcje</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko z uśpienia lub hibernacji: wyłączony komputer nie zostanie włączony.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedostępne: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie usypiaj komputera, gdy akcja oczekuje</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Odliczanie</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuj pasek odliczania</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>u góry ekranu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>u dołu ekranu</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland nie pozwala programom umieszczać paska na ekranie</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkie akcje...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1557,27 +1535,27 @@ za 1 minutę :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Chroń hasłem</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień hasło...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>zmienić opcje</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>usunąć hasło</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>zmienić hasło</translation>
     </message>
 </context>
 <context>
@@ -1653,7 +1631,7 @@ za 1 minutę :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>dodać pozycję harmonogramu</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1663,7 +1641,7 @@ za 1 minutę :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>zmienić pozycję harmonogramu</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1683,7 +1661,7 @@ za 1 minutę :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>usunąć pozycję harmonogramu</translation>
     </message>
 </context>
 <context>
@@ -1826,7 +1804,7 @@ za 1 minutę :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Szybkie akcje</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1851,12 +1829,12 @@ za 1 minutę :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>anulować odłożoną akcję</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>zastąpić ustawioną akcję</translation>
     </message>
     <message>
         <location line="+48"/>

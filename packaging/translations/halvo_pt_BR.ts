@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantendo o computador ativo até: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta NAME após --quick (veja --status para as ações rápidas salvas)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME inválido após --quick: um nome não pode conter quebras de linha</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Uso: halvo-shutdown [OPTION]
+        <translation>Uso: halvo-shutdown [OPTION]
 Sem uma opção, inicia o Halvo Shutdown na área de notificação (ou mostra a instância em execução).
 
   --now TASK            executa TASK imediatamente
@@ -218,10 +193,13 @@ Sem uma opção, inicia o Halvo Shutdown na área de notificação (ou mostra a 
 %1                        (minutos como 30m, 2h ou 1h30m, até 24h)
   --cancel              cancela a ação programada e qualquer ação adiada, e fecha os seus
                         lembretes
-  --status              mostra o que está programado, adiado ou anunciado por um lembrete aberto, e
-                        as próximas execuções do agendamento
+  --quick NAME          programa a ação rápida salva NAME, como faria o botão Definir da página Geral
+  --status              mostra o que está programado, adiado ou anunciado por um lembrete aberto, as
+                        próximas execuções do agendamento e as ações rápidas salvas
   --show                mostra a janela
   --tray                inicia na área de notificação, ou deixa a instância em execução como está
+  --password-file FILE  para um pedido protegido pela senha, lê a senha da primeira linha de FILE
+  --password -          o mesmo, lendo a senha da entrada padrão
   --help                mostra este texto
   --version             mostra a versão
 
@@ -254,7 +232,7 @@ notificação. Status de saída: 0 concluído, 1 instância inacessível ou pedi
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma ação rápida chamada '%1'</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ notificação. Status de saída: 0 concluído, 1 instância inacessível ou pedi
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ação rápida '%1': %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha deve ter pelo menos %1 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>O auxiliar de despertar %1 não está instalado com o programa.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O auxiliar de despertar não consegue definir um alarme: %1. Ele precisa da capacidade CAP_WAKE_ALARM, que o pacote do programa lhe concede.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome não pode ficar vazio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome deve ter no máximo %1 caracteres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome não pode conter aspas nem quebras de linha</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A ação rápida "%1" não foi programada: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler as ações rápidas de número %1 em %2; elas foram ignoradas e as demais foram carregadas.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger com senha</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova senha:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar senha:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha deve ter pelo menos %1 caracteres.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>As senhas não coincidem.</translation>
     </message>
 </context>
 <context>
@@ -999,25 +977,25 @@ processo PID, terminaram</translation>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha para %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha incorreta.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Senha incorreta. Tente novamente em %n s.</numerusform>
+            <numerusform>Senha incorreta. Tente novamente em %n s.</numerusform>
         </translation>
     </message>
 </context>
@@ -1042,42 +1020,42 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ações rápidas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Ação</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descer</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome "%1" aparece duas vezes</translation>
     </message>
 </context>
 <context>
@@ -1224,7 +1202,7 @@ Desliga o computador conforme um agendamento.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>sair do Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1259,12 +1237,12 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar a ação</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>adiar a ação</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1367,12 +1345,12 @@ daqui a 1 minuto :</translation>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como ação rápida</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>alterar a ação programada</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1414,39 +1392,39 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma ação rápida deve aguardar pelo menos um segundo</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha primeiro uma ação e Após, Às ou Quando</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome em "Ações rápidas" na bandeja:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir a ação rápida "%1"?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existem %1 ações rápidas; exclua uma na página Opções primeiro</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva como ação rápida "%1"</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>substituir a ação programada</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1458,7 +1436,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar a ação programada</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1496,52 +1474,52 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertar o computador da suspensão para ações agendadas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente da suspensão ou hibernação: um computador desligado não é ligado.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indisponível: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o computador ativo enquanto uma ação aguarda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagem regressiva</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar uma barra de contagem regressiva na</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte superior da tela</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>parte inferior da tela</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>O Wayland não permite que programas posicionem uma barra na tela</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ações rápidas...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1556,27 +1534,27 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger com senha</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar senha...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>alterar as opções</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>remover a senha</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>alterar a senha</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1630,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>adicionar um item de agendamento</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1662,7 +1640,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>alterar um item de agendamento</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1682,7 +1660,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>excluir um item de agendamento</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1803,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ações rápidas</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1850,12 +1828,12 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelar a ação adiada</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>substituir a ação programada</translation>
     </message>
     <message>
         <location line="+48"/>

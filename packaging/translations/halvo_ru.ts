@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Спящий режим заблокирован до: %1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>после --quick отсутствует NAME (сохранённые быстрые действия выводит --status)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>неверное NAME после --quick: название не может содержать переводов строк</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">Использование: halvo-shutdown [OPTION]
+        <translation>Использование: halvo-shutdown [OPTION]
 Без параметров запускает Halvo Shutdown в области уведомлений (или показывает уже запущенную копию).
 
   --now TASK            выполнить TASK немедленно
@@ -218,10 +193,13 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
 %1                        (минуты в виде 30m, 2h или 1h30m, не более 24h)
   --cancel              отменить запланированное действие и все отложенные действия и закрыть их
                         напоминания
+  --quick NAME          запланировать сохранённое быстрое действие NAME, как «Установить» на странице «Общие»
   --status              вывести, что запланировано, отложено или ожидает в открытом напоминании,
-                        а также ближайшие запуски по расписанию
+                        ближайшие запуски по расписанию и сохранённые быстрые действия
   --show                показать окно
   --tray                запустить в области уведомлений или оставить запущенную копию как есть
+  --password-file FILE  для запроса, защищённого паролем: взять пароль из первой строки файла FILE
+  --password -          то же, но пароль читается со стандартного ввода
   --help                вывести эту справку
   --version             вывести версию
 
@@ -254,7 +232,7 @@ TASK — одно из: %2
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>нет быстрого действия с названием «%1»</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ TASK — одно из: %2
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрое действие «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ process PID, has ended</source>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">ОК</translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль должен содержать не менее %1 символов.</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ process PID, has ended</source>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вспомогательная программа пробуждения %1 не установлена вместе с программой.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вспомогательной программе пробуждения не удаётся установить таймер пробуждения: %1. Ей нужна привилегия CAP_WAKE_ALARM, которую выдаёт пакет программы.</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ process PID, has ended</source>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Название не может быть пустым</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>Название должно содержать не более %1 символов</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Название не должно содержать кавычек и переводов строк</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрое действие «%1» не запланировано: %2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать быстрые действия с номерами %1 в %2, они пропущены; остальные загружены.</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ process PID, has ended</source>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Защита паролем</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё раз:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль должен содержать не менее %1 символов.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароли не совпадают.</translation>
     </message>
 </context>
 <context>
@@ -999,26 +977,26 @@ process PID, has ended</source>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите пароль, чтобы %1.</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный пароль.</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Неверный пароль. Повторите попытку через %n с.</numerusform>
+            <numerusform>Неверный пароль. Повторите попытку через %n с.</numerusform>
+            <numerusform>Неверный пароль. Повторите попытку через %n с.</numerusform>
         </translation>
     </message>
 </context>
@@ -1043,42 +1021,42 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрые действия</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Действие</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Название «%1» указано дважды</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1203,7 @@ Shuts the computer down on a schedule.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>выйти из Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1260,12 +1238,12 @@ after 1 minute :</source>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>отменить действие</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>отложить действие</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1368,12 +1346,12 @@ after 1 minute :</source>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>В быстрые действия</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>изменить запланированное действие</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1415,39 +1393,39 @@ after 1 minute :</source>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка быстрого действия должна быть не менее одной секунды</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите действие и вариант «Через», «Время» или «Когда»</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название в меню «Быстрые действия» в области уведомлений:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить быстрое действие «%1»?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрых действий уже %1; сначала удалите одно из них на странице «Параметры»</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено как быстрое действие «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>заменить запланированное действие</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1459,7 +1437,7 @@ after 1 minute :</source>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>отменить запланированное действие</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1497,52 +1475,52 @@ after 1 minute :</source>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводить компьютер из спящего режима для заданий</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только из спящего режима или гибернации: выключенный компьютер не включается.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Недоступно: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>Не допускать спящего режима, пока действие ожидает</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный отсчёт</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать полосу отсчёта</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>вверху экрана</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>внизу экрана</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland не даёт программам размещать полосу на экране</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрые действия...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1557,27 +1535,27 @@ after 1 minute :</source>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>Защищать паролем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить пароль...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>изменить параметры</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>удалить пароль</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>сменить пароль</translation>
     </message>
 </context>
 <context>
@@ -1653,7 +1631,7 @@ after 1 minute :</source>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>добавить задание</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1663,7 +1641,7 @@ after 1 minute :</source>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>изменить задание</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1683,7 +1661,7 @@ after 1 minute :</source>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>удалить задание</translation>
     </message>
 </context>
 <context>
@@ -1826,7 +1804,7 @@ after 1 minute :</source>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрые действия</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1851,12 +1829,12 @@ after 1 minute :</source>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>отменить отложенное действие</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>заменить запланированное действие</translation>
     </message>
     <message>
         <location line="+48"/>

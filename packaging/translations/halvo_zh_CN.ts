@@ -89,7 +89,7 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在阻止计算机睡眠，直到：%1</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <location line="+21"/>
         <source>missing NAME after --quick (see --status for the saved quick actions)</source>
-        <translation type="unfinished"></translation>
+        <translation>--quick 之后缺少 NAME（已保存的快速操作可通过 --status 查看）</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>--quick 之后的 NAME 无效：名称不能包含换行符</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,32 +182,7 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: halvo-shutdown [OPTION]
-Without an option, starts Halvo Shutdown in the notification area (or shows the running copy).
-
-  --now TASK            run TASK at once
-  --in DURATION TASK    run TASK after DURATION (90s, 45m, 1h30m), announced by the reminder
-  --at HH:MM[:SS] TASK  run TASK at that time of day, announced by the reminder
-  --when CONDITION TASK run TASK when CONDITION holds, announced by the reminder; several
-                        --when CONDITION before TASK must all hold. CONDITION is one of:
-%1                        (minutes as 30m, 2h or 1h30m, up to 24h)
-  --cancel              cancel the timed action and any postponed action, and close their
-                        reminders
-  --status              print what is armed, postponed or announced by an open reminder, and
-                        the schedule&apos;s next runs
-  --show                show the window
-  --tray                start in the notification area, or leave the running copy as it is
-  --help                print this text
-  --version             print the version
-
-TASK is one of: %2
-The running copy carries the request out; one is started in the notification area when none
-runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
-</source>
-        <translation type="vanished">用法：halvo-shutdown [OPTION]
+        <translation>用法：halvo-shutdown [OPTION]
 不带选项时，在通知区域中启动 Halvo Shutdown（或显示正在运行的实例）。
 
   --now TASK            立即执行 TASK
@@ -218,10 +193,13 @@ runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2
 %1                        （分钟数写作 30m、2h 或 1h30m，最多 24h）
   --cancel              取消定时操作和所有已推迟的操作，并关闭相应的
                         提醒
+  --quick NAME          设定已保存的快速操作 NAME，效果与“常规”页中的“设置”相同
   --status              输出已设定、已推迟或正在提醒的操作，以及
-                        计划的下次运行时间
+                        计划的下次运行时间和已保存的快速操作
   --show                显示窗口
   --tray                在通知区域中启动；若已有实例在运行，则保持其不变
+  --password-file FILE  用于受密码保护的请求：从 FILE 的第一行读取密码
+  --password -          同上，但从标准输入读取密码
   --help                输出此帮助文本
   --version             输出版本信息
 
@@ -254,7 +232,7 @@ TASK 为以下之一：%2
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>没有名为“%1”的快速操作</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -294,7 +272,7 @@ TASK 为以下之一：%2
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>快速操作“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -571,12 +549,12 @@ process PID, has ended</source>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
         <source>OK</source>
-        <translation type="unfinished">确定</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -584,7 +562,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/PasswordGuard.cpp" line="+74"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>密码长度至少为 %1 个字符。</translation>
     </message>
 </context>
 <context>
@@ -592,12 +570,12 @@ process PID, has ended</source>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>唤醒辅助程序 %1 未随本程序一起安装。</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation type="unfinished"></translation>
+        <translation>唤醒辅助程序无法设置唤醒定时器：%1。它需要 CAP_WAKE_ALARM 能力，该能力由本程序的软件包授予。</translation>
     </message>
 </context>
 <context>
@@ -605,17 +583,17 @@ process PID, has ended</source>
     <message>
         <location filename="../../model/QuickActions.cpp" line="+87"/>
         <source>The name must not be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>名称不能为空</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The name must be at most %1 characters long</source>
-        <translation type="unfinished"></translation>
+        <translation>名称不能超过 %1 个字符</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The name must not hold quotes or line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>名称不能包含引号或换行符</translation>
     </message>
 </context>
 <context>
@@ -947,7 +925,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>未能设定快速操作“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -955,7 +933,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halvo Shutdown：%1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +941,7 @@ process PID, has ended</source>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %2 中编号为 %1 的快速操作，已将其忽略；其他快速操作已加载。</translation>
     </message>
 </context>
 <context>
@@ -971,27 +949,27 @@ process PID, has ended</source>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+95"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>设置密码保护</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>新密码：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>确认密码：</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The password must be at least %1 characters long.</source>
-        <translation type="unfinished"></translation>
+        <translation>密码长度至少为 %1 个字符。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The two passwords differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>两次输入的密码不一致。</translation>
     </message>
 </context>
 <context>
@@ -999,24 +977,24 @@ process PID, has ended</source>
     <message>
         <location line="-97"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>密码</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter the password to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入密码以%1。</translation>
     </message>
     <message>
         <location line="+31"/>
         <location line="+15"/>
         <source>Wrong password.</source>
-        <translation type="unfinished"></translation>
+        <translation>密码错误。</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>Wrong password. Try again in %n s.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>密码错误。请在 %n 秒后重试。</numerusform>
         </translation>
     </message>
 </context>
@@ -1041,42 +1019,42 @@ process PID, has ended</source>
     <message>
         <location filename="../../app/QuickActionsDialog.cpp" line="+19"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>快速操作</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>重命名</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>名称“%1”重复</translation>
     </message>
 </context>
 <context>
@@ -1223,7 +1201,7 @@ Shuts the computer down on a schedule.
     <message>
         <location line="+34"/>
         <source>exit Halvo Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>退出 Halvo Shutdown</translation>
     </message>
 </context>
 <context>
@@ -1258,12 +1236,12 @@ after 1 minute :</source>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation type="unfinished"></translation>
+        <translation>取消操作</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation type="unfinished"></translation>
+        <translation>推迟操作</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1366,12 +1344,12 @@ after 1 minute :</source>
         <location line="+582"/>
         <location line="+26"/>
         <source>Save as quick action</source>
-        <translation type="unfinished"></translation>
+        <translation>保存为快速操作</translation>
     </message>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>更改已设定的操作</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1413,39 +1391,39 @@ after 1 minute :</source>
     <message>
         <location line="+29"/>
         <source>A quick action waits at least one second</source>
-        <translation type="unfinished"></translation>
+        <translation>快速操作至少需要等待一秒</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation type="unfinished"></translation>
+        <translation>请先选择操作以及“延时”、“时间”或“条件”</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>在通知区域“快速操作”菜单中显示的名称：</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>要替换快速操作“%1”吗？</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation type="unfinished"></translation>
+        <translation>已有 %1 个快速操作；请先在“选项”页中删除一个</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存为快速操作“%1”</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>替换已设定的操作</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1457,7 +1435,7 @@ after 1 minute :</source>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>取消已设定的操作</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1495,52 +1473,52 @@ after 1 minute :</source>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation type="unfinished"></translation>
+        <translation>从睡眠中唤醒计算机以执行计划项</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation type="unfinished"></translation>
+        <translation>仅能从睡眠或休眠状态唤醒：已关闭电源的计算机不会被开启。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不可用：%1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation type="unfinished"></translation>
+        <translation>操作等待执行期间阻止计算机睡眠</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>倒计时</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation type="unfinished"></translation>
+        <translation>显示倒计时条，位于</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕顶部</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕底部</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wayland 不允许程序在屏幕上放置倒计时条</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Quick actions...</source>
-        <translation type="unfinished"></translation>
+        <translation>快速操作...</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1555,27 +1533,27 @@ after 1 minute :</source>
     <message>
         <location line="+6"/>
         <source>Protect with a password</source>
-        <translation type="unfinished"></translation>
+        <translation>使用密码保护</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation type="unfinished"></translation>
+        <translation>更改密码...</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>change the options</source>
-        <translation type="unfinished"></translation>
+        <translation>更改选项</translation>
     </message>
     <message>
         <location line="+75"/>
         <source>remove the password</source>
-        <translation type="unfinished"></translation>
+        <translation>移除密码</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>change the password</source>
-        <translation type="unfinished"></translation>
+        <translation>更改密码</translation>
     </message>
 </context>
 <context>
@@ -1651,7 +1629,7 @@ after 1 minute :</source>
     <message>
         <location line="+137"/>
         <source>add a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>添加计划项</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1661,7 +1639,7 @@ after 1 minute :</source>
     <message>
         <location line="+3"/>
         <source>change a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>修改计划项</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1681,7 +1659,7 @@ after 1 minute :</source>
     <message>
         <location line="+2"/>
         <source>delete a schedule item</source>
-        <translation type="unfinished"></translation>
+        <translation>删除计划项</translation>
     </message>
 </context>
 <context>
@@ -1824,7 +1802,7 @@ after 1 minute :</source>
     <message>
         <location line="-100"/>
         <source>Quick actions</source>
-        <translation type="unfinished"></translation>
+        <translation>快速操作</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1849,12 +1827,12 @@ after 1 minute :</source>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation type="unfinished"></translation>
+        <translation>取消已推迟的操作</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation type="unfinished"></translation>
+        <translation>替换已设定的操作</translation>
     </message>
     <message>
         <location line="+48"/>

@@ -129,8 +129,9 @@ def cancel_during_the_reminder(world):
     world.xdo("key", "Tab", "space")
     e2e.wait_for("the reminder to close after Postpone", lambda: not shown & reminders(world, pid, icons), 3)
     listed = status(world)
-    check(re.fullmatch(r"General: nothing armed\nPostponed: lock the workstation at (\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d "
-                       r"\(in (9|10) min\)\nSchedule: no items\n", listed), "--status after Postpone: %r" % listed)
+    check(re.fullmatch(r"General: nothing armed\nKeeping the computer awake until: (lock the workstation at "
+                       r"(\d{4}-\d\d-\d\d )?\d\d:\d\d:\d\d \(in (9|10) min\))\nPostponed: \1\nSchedule: no items\n",
+                       listed), "--status after Postpone: %r" % listed)
     code, out, err = cli.run_cli(world, "--cancel")
     check(code == 0, "--cancel of the postponed action: %d %r" % (code, err))
     listed = status(world)

@@ -247,7 +247,10 @@ def battery(world, copy):
 
 def reading(copy, pattern, what):
     """The number in copy's live reading as --status shows it, once its line matches pattern."""
-    match = re.fullmatch(pattern + r"\nSchedule: no items\n", copy.status())
+    # The line of the computer kept awake names the same action, without its reading.
+    general = re.sub(r" \\\((now|idle) .*", "", pattern[len("General: "):])
+    match = re.fullmatch(pattern + r"\nKeeping the computer awake until: " + general + r"\nSchedule: no items\n",
+                         copy.status())
     check(match, "%s: --status %s: %r" % (copy.name, what, copy.status()))
     return int(match.group(1))
 

@@ -127,12 +127,16 @@ private slots:
             if (!message.type.isEmpty() || message.translation.isEmpty())
                 continue;
             QStringList faults;
-            if (placeholders(message.translation) != placeholders(message.source))
-                faults << QStringLiteral("placeholders");
-            if (message.translation.count(QLatin1Char('\n')) != message.source.count(QLatin1Char('\n')))
-                faults << QStringLiteral("line breaks");
-            if (hasAccelerator(message.translation) != hasAccelerator(message.source))
-                faults << QStringLiteral("accelerator");
+            // Each form of a plural one is a whole text of its own.
+            for (const QString& text : message.forms.isEmpty() ? QStringList{message.translation} : message.forms) {
+                if (placeholders(text) != placeholders(message.source))
+                    faults << QStringLiteral("placeholders");
+                if (text.count(QLatin1Char('\n')) != message.source.count(QLatin1Char('\n')))
+                    faults << QStringLiteral("line breaks");
+                if (hasAccelerator(text) != hasAccelerator(message.source))
+                    faults << QStringLiteral("accelerator");
+            }
+            faults.removeDuplicates();
             if (!faults.isEmpty())
                 wrong << faults.join(QLatin1Char('+')) + QStringLiteral(" of ") + key(message);
         }

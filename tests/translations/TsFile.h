@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 namespace halvo {
@@ -12,8 +13,9 @@ namespace halvo {
 struct TsMessage {
     QString context;
     QString source;
-    QString translation;
-    QString type; // "unfinished", "vanished", "obsolete", or empty when finished
+    QString translation; // of a plural one, its first form
+    QString type;        // "unfinished", "vanished", "obsolete", or empty when finished
+    QStringList forms;   // a plural one's forms, each a whole text
 };
 
 // Every message of the file at path; empty when it cannot be read.
@@ -25,6 +27,7 @@ inline QList<TsMessage> ReadTsFile(const QString& path) {
     QXmlStreamReader xml(&file);
     QString context;
     TsMessage message;
+    bool numerus = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) {
             if (xml.isEndElement() && xml.name() == u"message")
@@ -34,12 +37,18 @@ inline QList<TsMessage> ReadTsFile(const QString& path) {
         if (xml.name() == u"name") {
             context = xml.readElementText();
         } else if (xml.name() == u"message") {
-            message = TsMessage{context, {}, {}, {}};
+            message = TsMessage{context, {}, {}, {}, {}};
+            numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
         } else if (xml.name() == u"source") {
             message.source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
+            // A plural one holds its forms as elements of their own.
+            if (!numerus)
+                message.translation = xml.readElementText();
+        } else if (xml.name() == u"numerusform") {
+            message.forms << xml.readElementText();
+            message.translation = message.forms.first();
         }
     }
     return messages;
