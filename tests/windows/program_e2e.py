@@ -48,7 +48,7 @@ def record(item_time, cross_state, active, due_today):
 
 def settings_file(auto_startup):
     return (b"[setting]\r\nSetting_AutoStartup=%d\r\nSetting_AutoSave=1\r\nSetting_Remind=0\r\n"
-            b"[schManager]\r\ncount=1\r\n" % auto_startup)
+            b"Setting_KeepAwake=1\r\nSetting_WakeFromSleep=0\r\n[schManager]\r\ncount=1\r\n" % auto_startup)
 
 
 def read(path):
