@@ -17,6 +17,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace halvo {
 
 namespace {
@@ -91,7 +93,9 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     QuickActions = new QToolButton(GroupBox3);
     QuickActions->setObjectName("QuickActions");
     QuickActions->setText(tr("Quick actions..."));
-    QuickActions->setGeometry(330, 11, 119, 22);
+    // At the right end of the line, clear of the edge's list however wide its words are.
+    const int quickLeft = std::max(330, ComboBox_BarEdge->geometry().right() + 6);
+    QuickActions->setGeometry(quickLeft, 11, 449 - quickLeft, 22);
     connect(QuickActions, &QToolButton::clicked, this, [this] { QuickActionsClick(); });
 
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("Set"));
