@@ -37,14 +37,15 @@ public:
     QGroupBox* GroupBox2; // "shutdown"
     QCheckBox* CheckBox_Remind;
     QCheckBox* CheckBox_KeepAwake;     // in GroupBox2
-    QCheckBox* CheckBox_WakeFromSleep; // in GroupBox1; disabled, with the reason as its tooltip, where no alarm can be set
-    QGroupBox* GroupBox3;             // "countdown", with the quick actions and the password
-    QCheckBox* CheckBox_CountdownBar; // "show a countdown bar at the"
-    QComboBox* ComboBox_BarEdge;      // "top of the screen", "bottom of the screen"
-    QLabel* Label_BarUnsupported;     // why the bar is not offered, where it is not
-    QToolButton* QuickActions;        // "Quick actions...": rename, delete and order them
-    QToolButton* SpeedButton1;        // "Set"
-    QToolButton* SpeedButton2;        // "Cancel Setting"
+    QCheckBox* CheckBox_WakeFromSleep; // in GroupBox1; disabled, with the reason as its tooltip, where no
+                                       // alarm can be set
+    QGroupBox* GroupBox3;              // "countdown", with the quick actions and the password
+    QCheckBox* CheckBox_CountdownBar;  // "show a countdown bar at the"
+    QComboBox* ComboBox_BarEdge;       // "top of the screen", "bottom of the screen"
+    QLabel* Label_BarUnsupported;      // why the bar is not offered, where it is not
+    QToolButton* QuickActions;         // "Quick actions...": rename, delete and order them
+    QToolButton* SpeedButton1;         // "Set"
+    QToolButton* SpeedButton2;         // "Cancel Setting"
     QCheckBox* CheckBox_Password;      // "Protect with a password"
     QToolButton* SpeedButton_Password; // "Change password..."
 

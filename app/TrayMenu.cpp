@@ -2,9 +2,9 @@
 
 #include "core/Engine.h"
 #include "model/Agenda.h"
+#include "pages/PasswordDialog.h"
 #include "platform/Translate.h"
 #include "toolkit/Dialogs.h"
-#include "pages/PasswordDialog.h"
 #include "toolkit/SideCaptionMenu.h"
 #include "toolkit/TrayIcon.h"
 
@@ -16,8 +16,8 @@ namespace halvo {
 
 TrayMenu::TrayMenu(QWidget& window, Engine& engine, Window handlers)
     : QObject(&window), m_planner(engine.planner()), m_reminders(engine.reminders()),
-      m_commands(engine.commands()), m_settings(engine.settings()),
-      m_guard(engine.guard()), m_awake(engine.awake()) {
+      m_commands(engine.commands()), m_settings(engine.settings()), m_guard(engine.guard()),
+      m_awake(engine.awake()) {
     PopupMenu1 = new SideCaptionMenu(tr("Halvo Shutdown"), &window);
     PopupMenu1->setObjectName("PopupMenu1");
     for (const TaskKind* kind : TrayKinds()) {

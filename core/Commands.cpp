@@ -14,7 +14,8 @@
 
 namespace halvo {
 
-Commands::Commands(Planner& planner, const Reminders& reminders, const Settings& settings, PasswordGuard& guard)
+Commands::Commands(Planner& planner, const Reminders& reminders, const Settings& settings,
+                   PasswordGuard& guard)
     : m_planner(planner), m_reminders(reminders), m_settings(settings), m_guard(guard) {}
 
 std::string Commands::refusal(const CommandRequest& request) {

@@ -283,7 +283,8 @@ ParsedArguments parseRequest(const std::vector<std::string>& args) {
     } else if (option == "--quick") {
         request.verb = Verb::Quick;
         if (args.size() < 2 || args[1].empty())
-            return fail(Translate("CommandLine", "missing NAME after --quick (see --status for the saved quick actions)"));
+            return fail(Translate("CommandLine",
+                                  "missing NAME after --quick (see --status for the saved quick actions)"));
         if (args[1].find_first_of("\r\n") != std::string::npos)
             return fail(Translate("CommandLine", "bad NAME after --quick: a name holds no line breaks"));
         request.name = args[1];
@@ -365,7 +366,8 @@ std::string UsageText() {
             "                        schedule's next runs and the saved quick actions\n"
             "  --show                show the window\n"
             "  --tray                start in the notification area, or leave the running copy as it is\n"
-            "  --password-file FILE  with a request the password guards, the password from FILE's first line\n"
+            "  --password-file FILE  with a request the password guards, the password from FILE's first "
+            "line\n"
             "  --password -          the same, read from standard input\n"
             "  --help                print this text\n"
             "  --version             print the version\n"

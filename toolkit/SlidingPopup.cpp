@@ -23,7 +23,8 @@ void SlidingPopup::setPlacedPastWindowManager(bool past) {
 }
 
 SlidingPopup::SlidingPopup(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus |
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus |
                           (placedPastWindowManager ? Qt::X11BypassWindowManagerHint : Qt::Widget)),
       m_caption(new QLabel(this)), m_body(new QLabel(this)),
       m_slide(new QPropertyAnimation(this, "pos", this)) {

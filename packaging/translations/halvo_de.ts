@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>TASK fehlt nach %1 (möglich: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>NAME fehlt nach --quick (die gespeicherten Schnellaktionen zeigt --status)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>ungültiger NAME nach --quick: ein Name darf keine Zeilenumbrüche enthalten</translation>
     </message>
@@ -212,7 +212,7 @@ Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 u
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -1104,7 +1104,7 @@ Prozess PID ist beendet</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Benachrichtigung von Halvo Shutdown</translation>
     </message>
@@ -1447,7 +1447,7 @@ in 1 Minute ausführen :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Programmstart</translation>
     </message>
@@ -1522,7 +1522,7 @@ in 1 Minute ausführen :</translation>
         <translation>Schnellaktionen...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Übernehmen</translation>
     </message>

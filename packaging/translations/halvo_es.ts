@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argumento inesperado &apos;%1&apos; (consulte --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>falta la TAREA después de %1 (una de: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>falta el NOMBRE después de --quick (consulte --status para ver las acciones rápidas guardadas)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>NOMBRE incorrecto después de --quick: un nombre no puede contener saltos de línea</translation>
     </message>
@@ -212,7 +212,7 @@ Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -1104,7 +1104,7 @@ o el proceso PID</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Notificación de Halvo Shutdown</translation>
     </message>
@@ -1447,7 +1447,7 @@ dentro de 1 minuto :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Inicio</translation>
     </message>
@@ -1522,7 +1522,7 @@ dentro de 1 minuto :</translation>
         <translation>Acciones rápidas...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Aplicar</translation>
     </message>

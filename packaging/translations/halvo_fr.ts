@@ -89,19 +89,19 @@
     <message>
         <location filename="../../core/AwakeKeeper.cpp" line="+78"/>
         <source>Keeping the computer awake until: %1</source>
-        <translation>Ordinateur maintenu éveillé jusqu'à : %1</translation>
+        <translation>Ordinateur maintenu éveillé jusqu&apos;à&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>TASK manquant après %1 (valeurs possibles&#xa0;: %2)</translation>
     </message>
@@ -121,9 +121,9 @@
         <translation>NAME manquant après --quick (voir --status pour les actions rapides enregistrées)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
-        <translation>NAME incorrect après --quick : un nom ne peut pas contenir de saut de ligne</translation>
+        <translation>NAME incorrect après --quick&#xa0;: un nom ne peut pas contenir de saut de ligne</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -182,37 +182,37 @@ TASK is one of: %2
 The running copy carries the request out; one is started in the notification area when none
 runs. Exit status: 0 done, 1 the running copy could not be reached or refused, 2 bad arguments.
 </source>
-        <translation>Utilisation : halvo-shutdown [OPTION]
-Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l'instance en cours).
+        <translation>Utilisation&#xa0;: halvo-shutdown [OPTION]
+Sans option, lance Halvo Shutdown dans la zone de notification (ou affiche l&apos;instance en cours).
 
   --now TASK            exécuter TASK immédiatement
   --in DURATION TASK    exécuter TASK après DURATION (90s, 45m, 1h30m), annoncé par le rappel
   --at HH:MM[:SS] TASK  exécuter TASK à cette heure de la journée, annoncé par le rappel
-  --when CONDITION TASK exécuter TASK quand CONDITION est remplie, annoncé par le rappel ; plusieurs
-                        --when CONDITION avant TASK doivent toutes être remplies. Valeurs de CONDITION :
-%1                        (minutes sous la forme 30m, 2h ou 1h30m, jusqu'à 24h)
-  --cancel              annuler l'action programmée et toute action reportée, et fermer leurs
+  --when CONDITION TASK exécuter TASK quand CONDITION est remplie, annoncé par le rappel&#xa0;; plusieurs
+                        --when CONDITION avant TASK doivent toutes être remplies. Valeurs de CONDITION&#xa0;:
+%1                        (minutes sous la forme 30m, 2h ou 1h30m, jusqu&apos;à 24h)
+  --cancel              annuler l&apos;action programmée et toute action reportée, et fermer leurs
                         rappels
-  --quick NAME          programmer l'action rapide NAME comme Appliquer dans l'onglet Général
+  --quick NAME          programmer l&apos;action rapide NAME comme Appliquer dans l&apos;onglet Général
   --status              afficher ce qui est programmé, reporté ou annoncé par un rappel ouvert,
                         les prochaines exécutions planifiées et les actions rapides enregistrées
   --show                afficher la fenêtre
-  --tray                démarrer dans la zone de notification, sans changer l'instance en cours
+  --tray                démarrer dans la zone de notification, sans changer l&apos;instance en cours
   --password-file FILE  pour une requête protégée, le mot de passe lu sur la première ligne de FILE
-  --password -          idem, mais lu sur l'entrée standard
+  --password -          idem, mais lu sur l&apos;entrée standard
   --help                afficher ce texte
   --version             afficher la version
 
-Valeurs possibles de TASK : %2
-L'instance en cours traite la demande ; sinon, une instance est lancée dans la zone de notification.
-Code de retour : 0 effectué, 1 instance injoignable ou demande refusée, 2 arguments incorrects.
+Valeurs possibles de TASK&#xa0;: %2
+L&apos;instance en cours traite la demande&#xa0;; sinon, une instance est lancée dans la zone de notification.
+Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2 arguments incorrects.
 </translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -232,7 +232,7 @@ Code de retour : 0 effectué, 1 instance injoignable ou demande refusée, 2 arg
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation>aucune action rapide nommée « %1 »</translation>
+        <translation>aucune action rapide nommée «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -272,7 +272,7 @@ Code de retour : 0 effectué, 1 instance injoignable ou demande refusée, 2 arg
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation>Action rapide « %1 » : %2</translation>
+        <translation>Action rapide «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -570,12 +570,12 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../platform/linux/PowerHolds.cpp" line="+191"/>
         <source>The wake helper %1 is not installed with the program.</source>
-        <translation>L'outil de réveil %1 n'est pas installé avec le programme.</translation>
+        <translation>L&apos;outil de réveil %1 n&apos;est pas installé avec le programme.</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>The wake helper cannot set an alarm: %1. It needs the capability CAP_WAKE_ALARM, which the program&apos;s package gives it.</source>
-        <translation>L'outil de réveil ne peut pas programmer d'alarme : %1. Il a besoin de la capacité CAP_WAKE_ALARM, que lui accorde le paquet du programme.</translation>
+        <translation>L&apos;outil de réveil ne peut pas programmer d&apos;alarme&#xa0;: %1. Il a besoin de la capacité CAP_WAKE_ALARM, que lui accorde le paquet du programme.</translation>
     </message>
 </context>
 <context>
@@ -925,7 +925,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation>L'action rapide « %1 » n'a pas été programmée : %2</translation>
+        <translation>L&apos;action rapide «&#xa0;%1&#xa0;» n&apos;a pas été programmée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -933,7 +933,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../app/CountdownBar.cpp" line="+105"/>
         <source>Halvo Shutdown: %1</source>
-        <translation>Halvo Shutdown : %1</translation>
+        <translation>Halvo Shutdown&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -941,7 +941,7 @@ processus PID, sont terminés</translation>
     <message>
         <location filename="../../core/Engine.cpp" line="+57"/>
         <source>The quick actions numbered %1 in %2 cannot be read and are left out; the others are loaded.</source>
-        <translation>Les actions rapides numéro %1 de %2 sont illisibles et ont été ignorées ; les autres ont été chargées.</translation>
+        <translation>Les actions rapides numéro %1 de %2 sont illisibles et ont été ignorées&#xa0;; les autres ont été chargées.</translation>
     </message>
 </context>
 <context>
@@ -954,12 +954,12 @@ processus PID, sont terminés</translation>
     <message>
         <location line="+5"/>
         <source>New password:</source>
-        <translation>Nouveau mot de passe :</translation>
+        <translation>Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Once more:</source>
-        <translation>Confirmation :</translation>
+        <translation>Confirmation&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1055,7 +1055,7 @@ processus PID, sont terminés</translation>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation>Le nom « %1 » est utilisé deux fois</translation>
+        <translation>Le nom «&#xa0;%1&#xa0;» est utilisé deux fois</translation>
     </message>
 </context>
 <context>
@@ -1104,7 +1104,7 @@ processus PID, sont terminés</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Notification de Halvo Shutdown</translation>
     </message>
@@ -1237,12 +1237,12 @@ dans 1 minute :</translation>
     <message>
         <location line="+40"/>
         <source>cancel the action</source>
-        <translation>annuler l'action</translation>
+        <translation>annuler l&apos;action</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>postpone the action</source>
-        <translation>reporter l'action</translation>
+        <translation>reporter l&apos;action</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -1350,7 +1350,7 @@ dans 1 minute :</translation>
     <message>
         <location line="-550"/>
         <source>change the armed action</source>
-        <translation>modifier l'action programmée</translation>
+        <translation>modifier l&apos;action programmée</translation>
     </message>
     <message>
         <location line="+215"/>
@@ -1397,34 +1397,34 @@ dans 1 minute :</translation>
     <message>
         <location line="+29"/>
         <source>Choose an action and After, At or When first</source>
-        <translation>Choisissez d'abord une action et « Après », « À » ou « Quand »</translation>
+        <translation>Choisissez d&apos;abord une action et «&#xa0;Après&#xa0;», «&#xa0;À&#xa0;» ou «&#xa0;Quand&#xa0;»</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation>Nom dans le menu « Actions rapides » de la zone de notification :</translation>
+        <translation>Nom dans le menu «&#xa0;Actions rapides&#xa0;» de la zone de notification&#xa0;:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation>Remplacer l'action rapide « %1 » ?</translation>
+        <translation>Remplacer l&apos;action rapide «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>There are already %1 quick actions; delete one on the Option page first</source>
-        <translation>Il existe déjà %1 actions rapides ; supprimez-en d'abord une dans l'onglet Options</translation>
+        <translation>Il existe déjà %1 actions rapides&#xa0;; supprimez-en d&apos;abord une dans l&apos;onglet Options</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation>Action rapide « %1 » enregistrée</translation>
+        <translation>Action rapide «&#xa0;%1&#xa0;» enregistrée</translation>
     </message>
     <message>
         <location line="+16"/>
         <location line="+9"/>
         <location line="+6"/>
         <source>replace the armed action</source>
-        <translation>remplacer l'action programmée</translation>
+        <translation>remplacer l&apos;action programmée</translation>
     </message>
     <message>
         <location line="-12"/>
@@ -1436,7 +1436,7 @@ dans 1 minute :</translation>
     <message>
         <location line="+4"/>
         <source>cancel the armed action</source>
-        <translation>annuler l'action programmée</translation>
+        <translation>annuler l&apos;action programmée</translation>
     </message>
     <message>
         <location line="-135"/>
@@ -1447,7 +1447,7 @@ dans 1 minute :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Démarrage</translation>
     </message>
@@ -1474,22 +1474,22 @@ dans 1 minute :</translation>
     <message>
         <location line="+6"/>
         <source>wake the computer from sleep for scheduled actions</source>
-        <translation>Réveiller l'ordinateur pour les actions programmées</translation>
+        <translation>Réveiller l&apos;ordinateur pour les actions programmées</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Only from sleep or hibernation: a computer that is powered off is not turned on.</source>
-        <translation>Uniquement depuis la veille ou la veille prolongée : un ordinateur éteint n'est pas allumé.</translation>
+        <translation>Uniquement depuis la veille ou la veille prolongée&#xa0;: un ordinateur éteint n&apos;est pas allumé.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not available: %1</source>
-        <translation>Non disponible : %1</translation>
+        <translation>Non disponible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>keep the computer awake while an action waits</source>
-        <translation>Empêcher la mise en veille tant qu'une action attend</translation>
+        <translation>Empêcher la mise en veille tant qu&apos;une action attend</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1504,17 +1504,17 @@ dans 1 minute :</translation>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation>haut de l'écran</translation>
+        <translation>haut de l&apos;écran</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation>bas de l'écran</translation>
+        <translation>bas de l&apos;écran</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Wayland lets no program place a bar on the screen</source>
-        <translation>Wayland interdit aux programmes d'afficher une barre</translation>
+        <translation>Wayland interdit aux programmes d&apos;afficher une barre</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1522,7 +1522,7 @@ dans 1 minute :</translation>
         <translation>Actions rapides...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Appliquer</translation>
     </message>
@@ -1828,12 +1828,12 @@ dans 1 minute :</translation>
     <message>
         <location line="+33"/>
         <source>cancel the postponed action</source>
-        <translation>annuler l'action reportée</translation>
+        <translation>annuler l&apos;action reportée</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>replace the armed action</source>
-        <translation>remplacer l'action programmée</translation>
+        <translation>remplacer l&apos;action programmée</translation>
     </message>
     <message>
         <location line="+48"/>

@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argomento imprevisto &apos;%1&apos; (vedere --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>manca TASK dopo %1 (uno tra: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>manca NAME dopo --quick (vedere --status per le azioni rapide salvate)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>NAME non valido dopo --quick: un nome non può contenere interruzioni di riga</translation>
     </message>
@@ -212,7 +212,7 @@ Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richies
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -1104,7 +1104,7 @@ o il processo PID</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Notifica di Halvo Shutdown</translation>
     </message>
@@ -1447,7 +1447,7 @@ tra 1 minuto :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Avvio</translation>
     </message>
@@ -1522,7 +1522,7 @@ tra 1 minuto :</translation>
         <translation>Azioni rapide...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Applica</translation>
     </message>

@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>nieoczekiwany argument &apos;%1&apos; (zobacz --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>brak TASK po %1 (jedno z: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>brak NAME po --quick (zapisane szybkie akcje pokazuje --status)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>nieprawidłowa wartość NAME po --quick: nazwa nie może zawierać znaków nowego wiersza</translation>
     </message>
@@ -212,7 +212,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -232,7 +232,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation>brak szybkiej akcji o nazwie '%1'</translation>
+        <translation>brak szybkiej akcji o nazwie &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -272,7 +272,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation>Szybka akcja '%1': %2</translation>
+        <translation>Szybka akcja &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -1105,7 +1105,7 @@ proces PID</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Powiadomienie Halvo Shutdown</translation>
     </message>
@@ -1448,7 +1448,7 @@ za 1 minutę :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Uruchamianie</translation>
     </message>
@@ -1523,7 +1523,7 @@ za 1 minutę :</translation>
         <translation>Szybkie akcje...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Zastosuj</translation>
     </message>

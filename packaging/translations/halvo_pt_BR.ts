@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argumento inesperado &apos;%1&apos; (veja --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>falta TASK após %1 (uma de: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>falta NAME após --quick (veja --status para as ações rápidas salvas)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>NAME inválido após --quick: um nome não pode conter quebras de linha</translation>
     </message>
@@ -212,7 +212,7 @@ notificação. Status de saída: 0 concluído, 1 instância inacessível ou pedi
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -232,7 +232,7 @@ notificação. Status de saída: 0 concluído, 1 instância inacessível ou pedi
     <message>
         <location line="+42"/>
         <source>no quick action named &apos;%1&apos;</source>
-        <translation>nenhuma ação rápida chamada '%1'</translation>
+        <translation>nenhuma ação rápida chamada &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -272,7 +272,7 @@ notificação. Status de saída: 0 concluído, 1 instância inacessível ou pedi
     <message>
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
-        <translation>Ação rápida '%1': %2</translation>
+        <translation>Ação rápida &apos;%1&apos;: %2</translation>
     </message>
 </context>
 <context>
@@ -925,7 +925,7 @@ processo PID, terminaram</translation>
     <message>
         <location filename="../../app/TrayMenu.cpp" line="+115"/>
         <source>The quick action &quot;%1&quot; was not armed: %2</source>
-        <translation>A ação rápida "%1" não foi programada: %2</translation>
+        <translation>A ação rápida &quot;%1&quot; não foi programada: %2</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1055,7 @@ processo PID, terminaram</translation>
     <message>
         <location line="+64"/>
         <source>The name &quot;%1&quot; is given twice</source>
-        <translation>O nome "%1" aparece duas vezes</translation>
+        <translation>O nome &quot;%1&quot; aparece duas vezes</translation>
     </message>
 </context>
 <context>
@@ -1104,7 +1104,7 @@ processo PID, terminaram</translation>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Notificação do Halvo Shutdown</translation>
     </message>
@@ -1402,12 +1402,12 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+11"/>
         <source>Name in the tray&apos;s &quot;Quick actions&quot;:</source>
-        <translation>Nome em "Ações rápidas" na bandeja:</translation>
+        <translation>Nome em &quot;Ações rápidas&quot; na bandeja:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Replace the quick action &quot;%1&quot;?</source>
-        <translation>Substituir a ação rápida "%1"?</translation>
+        <translation>Substituir a ação rápida &quot;%1&quot;?</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1417,7 +1417,7 @@ daqui a 1 minuto :</translation>
     <message>
         <location line="+9"/>
         <source>Saved as quick action &quot;%1&quot;</source>
-        <translation>Salva como ação rápida "%1"</translation>
+        <translation>Salva como ação rápida &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1447,7 +1447,7 @@ daqui a 1 minuto :</translation>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Inicialização</translation>
     </message>
@@ -1522,7 +1522,7 @@ daqui a 1 minuto :</translation>
         <translation>Ações rápidas...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Aplicar</translation>
     </message>

@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>лишний аргумент «%1» (см. --help)</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>после %1 отсутствует TASK (допустимо: %2)</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>после --quick отсутствует NAME (сохранённые быстрые действия выводит --status)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>неверное NAME после --quick: название не может содержать переводов строк</translation>
     </message>
@@ -212,7 +212,7 @@ TASK — одно из: %2
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -1105,7 +1105,7 @@ process PID, has ended</source>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Уведомление Halvo Shutdown</translation>
     </message>
@@ -1448,7 +1448,7 @@ after 1 minute :</source>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>Запуск</translation>
     </message>
@@ -1523,7 +1523,7 @@ after 1 minute :</source>
         <translation>Быстрые действия...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>Применить</translation>
     </message>

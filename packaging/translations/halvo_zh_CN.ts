@@ -96,12 +96,12 @@
     <name>CommandLine</name>
     <message>
         <location filename="../../model/CommandLine.cpp" line="+244"/>
-        <location line="+95"/>
+        <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>意外的参数“%1”（参见 --help）</translation>
     </message>
     <message>
-        <location line="-86"/>
+        <location line="-87"/>
         <source>missing TASK after %1 (one of %2)</source>
         <translation>%1 之后缺少 TASK（可选值：%2）</translation>
     </message>
@@ -121,7 +121,7 @@
         <translation>--quick 之后缺少 NAME（已保存的快速操作可通过 --status 查看）</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>bad NAME after --quick: a name holds no line breaks</source>
         <translation>--quick 之后的 NAME 无效：名称不能包含换行符</translation>
     </message>
@@ -212,7 +212,7 @@ TASK 为以下之一：%2
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+107"/>
+        <location filename="../../core/Commands.cpp" line="+108"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -1103,7 +1103,7 @@ process PID, has ended</source>
 <context>
     <name>halvo::SlidingPopup</name>
     <message>
-        <location filename="../../toolkit/SlidingPopup.cpp" line="+32"/>
+        <location filename="../../toolkit/SlidingPopup.cpp" line="+33"/>
         <source>Halvo Shutdown notification</source>
         <translation>Halvo Shutdown 通知</translation>
     </message>
@@ -1446,7 +1446,7 @@ after 1 minute :</source>
 <context>
     <name>halvo::TFormOption</name>
     <message>
-        <location filename="../../app/FormOption.cpp" line="+38"/>
+        <location filename="../../app/FormOption.cpp" line="+40"/>
         <source>start</source>
         <translation>启动</translation>
     </message>
@@ -1521,7 +1521,7 @@ after 1 minute :</source>
         <translation>快速操作...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Set</source>
         <translation>应用</translation>
     </message>

@@ -55,8 +55,11 @@ Run runProgram(const QStringList& arguments) {
     if (!program.waitForFinished(20000))
         return run;
     run.exitCode = program.exitCode();
-    run.out = QString::fromUtf8(program.readAllStandardOutput());
-    run.err = QString::fromUtf8(program.readAllStandardError());
+    // A Windows console writes its line breaks as CR LF.
+    run.out = QString::fromUtf8(program.readAllStandardOutput())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    run.err = QString::fromUtf8(program.readAllStandardError())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return run;
 }
 

@@ -128,7 +128,8 @@ private slots:
                 continue;
             QStringList faults;
             // Each form of a plural one is a whole text of its own.
-            for (const QString& text : message.forms.isEmpty() ? QStringList{message.translation} : message.forms) {
+            for (const QString& text :
+                 message.forms.isEmpty() ? QStringList{message.translation} : message.forms) {
                 if (placeholders(text) != placeholders(message.source))
                     faults << QStringLiteral("placeholders");
                 if (text.count(QLatin1Char('\n')) != message.source.count(QLatin1Char('\n')))
