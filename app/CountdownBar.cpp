@@ -22,7 +22,7 @@ CountdownBar::CountdownBar(Planner& planner, const Settings& settings)
                            Qt::X11BypassWindowManagerHint),
       m_planner(planner), m_settings(settings) {
     setObjectName("CountdownBar");
-    setWindowTitle("Halvo Shutdown countdown");
+    setWindowTitle(tr("Halvo Shutdown countdown"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

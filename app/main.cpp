@@ -6,6 +6,7 @@
 #include "TerminationSignals.h"
 #include "Translations.h"
 #include "TrayMenu.h"
+#include "core/Commands.h"
 #include "core/Engine.h"
 #include "model/CommandLine.h"
 #include "pages/FormExecuteTip.h"
@@ -73,20 +74,22 @@ bool readPassword(const halvo::ParsedArguments& arguments, halvo::CommandRequest
     if (arguments.passwordFile.empty() && !arguments.passwordFromInput)
         return true;
     QFile file;
-    const QString name = arguments.passwordFromInput ? QStringLiteral("standard input")
+    const QString name = arguments.passwordFromInput ? QCoreApplication::translate("main", "standard input")
                                                      : QString::fromLocal8Bit(arguments.passwordFile.c_str());
     const bool opened = arguments.passwordFromInput
                             ? file.open(stdin, QIODevice::ReadOnly)
                             : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
-        std::fprintf(stderr, "halvo-shutdown: cannot read the password from %s (%s)\n", qPrintable(name),
-                     qPrintable(file.errorString()));
+        std::fprintf(stderr, "halvo-shutdown: %s\n",
+                     qPrintable(QCoreApplication::translate("main", "cannot read the password from %1 (%2)")
+                                    .arg(name, file.errorString())));
         return false;
     }
     // One line is all a password is; a file given by mistake is not read whole.
     request.password = halvo::PasswordFromText(file.readLine(4096).toStdString());
     if (request.password.empty()) {
-        std::fprintf(stderr, "halvo-shutdown: no password in %s\n", qPrintable(name));
+        std::fprintf(stderr, "halvo-shutdown: %s\n",
+                     qPrintable(QCoreApplication::translate("main", "no password in %1").arg(name)));
         return false;
     }
     return true;
@@ -121,9 +124,13 @@ int sendToRunningCopy(const halvo::CommandRequest& request, int argc, char** arg
         return 1;
     }
     if (!answer->ok) {
-        std::fprintf(stderr, "halvo-shutdown: %s\n", answer->text.c_str());
         // Conditions the system cannot tell are bad input, like a malformed one; a refusal is not.
-        const bool refused = answer->text.starts_with("refused: ");
+        const std::string_view marker = halvo::Commands::RefusedMarker;
+        const bool refused = answer->text.starts_with(marker);
+        const std::string text = refused ? halvo::FillIn(halvo::Translate("main", "refused: %1"),
+                                                         {answer->text.substr(marker.size())})
+                                         : answer->text;
+        std::fprintf(stderr, "halvo-shutdown: %s\n", text.c_str());
         return request.verb == halvo::CommandRequest::Verb::When && !refused ? 2 : 1;
     }
     if (!answer->text.empty())

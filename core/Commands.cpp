@@ -41,18 +41,17 @@ std::string Commands::refusal(const CommandRequest& request) {
         return {};
     }
     if (request.password.empty())
-        return PasswordMissing;
+        return RefusedMarker + Translate("Commands", PasswordMissing);
     switch (m_guard.Try(request.password)) {
     case PasswordGuard::Verdict::Right:
         return {};
     case PasswordGuard::Verdict::Wrong:
-        return PasswordWrong;
+        return RefusedMarker + Translate("Commands", PasswordWrong);
     case PasswordGuard::Verdict::Waiting:
         break;
     }
-    std::string text = PasswordWaiting;
-    text.replace(text.find("%1"), 2, std::to_string(m_guard.secondsToWait()));
-    return text;
+    return RefusedMarker +
+           FillIn(Translate("Commands", PasswordWaiting), {std::to_string(m_guard.secondsToWait())});
 }
 
 void Commands::Request(const std::string& line, std::function<void(const std::string&)> answer) {

@@ -7,6 +7,7 @@
 
 #include "model/Agenda.h"
 #include "model/CommandLine.h"
+#include "platform/Translate.h"
 
 #include <functional>
 #include <string>
@@ -26,13 +27,16 @@ public:
 
     Commands(Planner& planner, const Reminders& reminders, const Settings& settings, PasswordGuard& guard);
 
-    // The answers of a request the password guards, given without the password, with a wrong one, or
-    // during the wait after wrong tries ("%1": the seconds).
+    // Opens every refusal, untranslated: the command line tells a refusal from bad input by it.
+    static constexpr const char* RefusedMarker = "refused: ";
+    // What follows the marker when a request the password guards comes without the password, with a wrong
+    // one, or during the wait after wrong tries ("%1": the seconds).
     static constexpr const char* PasswordMissing =
-        "refused: a password protects this; give it with --password-file FILE or --password - (read from "
-        "standard input)";
-    static constexpr const char* PasswordWrong = "refused: wrong password";
-    static constexpr const char* PasswordWaiting = "refused: too many wrong passwords; try again in %1 s";
+        HALVO_TRANSLATE_NOOP("Commands", "a password protects this; give it with --password-file FILE or "
+                                         "--password - (read from standard input)");
+    static constexpr const char* PasswordWrong = HALVO_TRANSLATE_NOOP("Commands", "wrong password");
+    static constexpr const char* PasswordWaiting =
+        HALVO_TRANSLATE_NOOP("Commands", "too many wrong passwords; try again in %1 s");
 
     // Brings the window up (--show); nothing without a window.
     void SetShowWindow(std::function<void()> show) { m_show = std::move(show); }

@@ -2,6 +2,7 @@
 
 #include "model/DataFolder.h"
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -78,7 +79,7 @@ bool PasswordGuard::Set(const std::string& password, std::string& error) {
     }
     const std::string stored = Hash(password);
     if (!platform().profiles().writeKey(SettingsFilePath(), Section, Key, stored)) {
-        error = "Unable to write to " + SettingsFilePath();
+        error = FillIn(Translate("Schedule", "Unable to write to %1"), {SettingsFilePath()});
         return false;
     }
     m_stored = stored;
@@ -89,7 +90,7 @@ bool PasswordGuard::Set(const std::string& password, std::string& error) {
 
 bool PasswordGuard::Remove(std::string& error) {
     if (!platform().profiles().writeKey(SettingsFilePath(), Section, Key, "")) {
-        error = "Unable to write to " + SettingsFilePath();
+        error = FillIn(Translate("Schedule", "Unable to write to %1"), {SettingsFilePath()});
         return false;
     }
     m_stored.clear();
@@ -101,7 +102,7 @@ bool PasswordGuard::Remove(std::string& error) {
 bool PasswordGuard::Store(std::string& error) const {
     if (!isSet() || platform().profiles().writeKey(SettingsFilePath(), Section, Key, m_stored))
         return true;
-    error = "Unable to write to " + SettingsFilePath();
+    error = FillIn(Translate("Schedule", "Unable to write to %1"), {SettingsFilePath()});
     return false;
 }
 

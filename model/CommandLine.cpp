@@ -207,22 +207,24 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             !word.starts_with("--password-file="))
             rest.push_back(word);
         else if (!password.passwordFile.empty() || password.passwordFromInput)
-            return fail("the password is given once (see --help)");
+            return fail(Translate("CommandLine", "the password is given once (see --help)"));
         else if (fromFile && i + 1 < args.size() && !args[i + 1].empty())
             password.passwordFile = args[++i];
         else if (fromFile)
-            return fail("missing FILE after --password-file");
+            return fail(Translate("CommandLine", "missing FILE after --password-file"));
         else if (word == "--password" && i + 1 < args.size() && args[i + 1] == "-" && ++i)
             password.passwordFromInput = true;
         else
-            return fail("the password is never taken as an argument: give --password - (read from standard "
-                        "input) or --password-file FILE");
+            return fail(Translate("CommandLine",
+                                  "the password is never taken as an argument: give --password - "
+                                  "(read from standard input) or --password-file FILE"));
     }
     ParsedArguments result = parseRequest(rest);
     if (!result.error.empty() || (password.passwordFile.empty() && !password.passwordFromInput))
         return result;
     if (!result.request || result.request->verb == Verb::Help || result.request->verb == Verb::Version)
-        return fail("the password goes with a request to the running copy (see --help)");
+        return fail(
+            Translate("CommandLine", "the password goes with a request to the running copy (see --help)"));
     result.passwordFile = password.passwordFile;
     result.passwordFromInput = password.passwordFromInput;
     return result;

@@ -1,6 +1,7 @@
 #include "RunValue.h"
 
 #include "platform/Platform.h"
+#include "platform/Translate.h"
 
 namespace halvo {
 
@@ -15,11 +16,11 @@ std::string faultOf(AutoStart::Outcome outcome) {
     case AutoStart::Outcome::Done:
         return {};
     case AutoStart::Outcome::NotACommand:
-        return std::string("Invalid data type for '") + RunValueName + "'";
+        return FillIn(Translate("RunValue", "Invalid data type for '%1'"), {RunValueName});
     case AutoStart::Outcome::NotWritten:
         break;
     }
-    return std::string("Failed to set data for '") + RunValueName + "'";
+    return FillIn(Translate("RunValue", "Failed to set data for '%1'"), {RunValueName});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ScheduleFile.h"
 
 #include "TextEncoding.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <bit>
@@ -33,9 +34,9 @@ constexpr std::string_view TaskPropertyName = "TaskProperty";
 constexpr std::string_view TimeRulePropertyName = "SPTimeProperty";
 constexpr std::string_view OtherPropertyName = "OtherProperty";
 
-constexpr std::string_view StreamReadError = "Stream read error";
-constexpr std::string_view InvalidStreamFormat = "Invalid stream format";
-constexpr std::string_view InvalidPropertyValue = "Invalid property value";
+constexpr const char* StreamReadError = HALVO_TRANSLATE_NOOP("ScheduleFile", "Stream read error");
+constexpr const char* InvalidStreamFormat = HALVO_TRANSLATE_NOOP("ScheduleFile", "Invalid stream format");
+constexpr const char* InvalidPropertyValue = HALVO_TRANSLATE_NOOP("ScheduleFile", "Invalid property value");
 
 // The data ended before what had to be read.
 struct EndOfDataFault {};
@@ -57,13 +58,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 std::string propertyFault(std::string_view name, std::string_view fault) {
-    std::string text = "Error reading ";
-    text += ClassName;
-    text += '.';
-    text += name;
-    text += ": ";
-    text += fault;
-    return text;
+    return FillIn(Translate("ScheduleFile", "Error reading %1.%2: %3"), {ClassName, name, fault});
 }
 
 } // namespace
@@ -232,11 +227,13 @@ std::string ScheduleReader::ReadRecord(TScheduleItem& item) {
                     readOtherProperty(item);
                 else
                     return propertyFault(SingleByteTextToUtf8(name),
-                                         "Property " + SingleByteTextToUtf8(name) + " does not exist");
+                                         FillIn(Translate("ScheduleFile", "Property %1 does not exist"),
+                                                {SingleByteTextToUtf8(name)}));
             } catch (const EndOfDataFault&) {
-                return propertyFault(SingleByteTextToUtf8(name), StreamReadError);
+                return propertyFault(SingleByteTextToUtf8(name), Translate("ScheduleFile", StreamReadError));
             } catch (const InvalidValueFault&) {
-                return propertyFault(SingleByteTextToUtf8(name), InvalidPropertyValue);
+                return propertyFault(SingleByteTextToUtf8(name),
+                                     Translate("ScheduleFile", InvalidPropertyValue));
             }
         }
         readByte(); // the end of the property list, seen above
@@ -245,9 +242,9 @@ std::string ScheduleReader::ReadRecord(TScheduleItem& item) {
             throw FormatFault{};
         return {};
     } catch (const EndOfDataFault&) {
-        return std::string(StreamReadError);
+        return Translate("ScheduleFile", StreamReadError);
     } catch (const FormatFault&) {
-        return std::string(InvalidStreamFormat);
+        return Translate("ScheduleFile", InvalidStreamFormat);
     }
 }
 

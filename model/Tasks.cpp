@@ -153,7 +153,8 @@ void TExecuteTask::Run() {
         return;
     // A program whose opening quote is not closed was cut at its first blank; the system then reports
     // the piece as missing, which would point the user at the wrong fault.
-    reportRefusal(Code, programQuoteIsOpen(CommandLine) ? "the quote is not closed" : failure);
+    reportRefusal(Code, programQuoteIsOpen(CommandLine) ? Translate("Launcher", "the quote is not closed")
+                                                        : failure);
 }
 
 void TRestartTask::Run() {

@@ -9,6 +9,7 @@
 #include "toolkit/RadioSelection.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QGridLayout>
@@ -47,12 +48,16 @@ QRadioButton* makeRadioButton(QWidget* parent, const char* name, const QString& 
 }
 
 // An editable list of days: a typed text is matched against the entries, never added to them.
-QComboBox* makeDayBox(QWidget* parent, const char* name, const QStringList& entries) {
+// Each entry is shown in the user's language and stored as its source text, so a stored schedule reads the
+// same whatever the language it was made in.
+QComboBox* makeDayBox(QWidget* parent, const char* name, const QStringList& entries,
+                      const char* context = nullptr) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(entries);
+    for (const QString& entry : entries)
+        box->addItem(context ? QCoreApplication::translate(context, qPrintable(entry)) : entry, entry);
     box->setCurrentIndex(-1);
     return box;
 }
@@ -68,7 +73,9 @@ void turnOff(QRadioButton* button) {
 
 // The day box's text with the entry it names, so a typed day and the stored number cannot disagree.
 ScheduleItemDraft::DayChoice dayChoice(const QComboBox& box) {
-    return {box.currentText().toStdString(), box.findText(box.currentText(), Qt::MatchFixedString)};
+    const int entry = box.findText(box.currentText(), Qt::MatchFixedString);
+    const QString text = entry >= 0 ? box.itemData(entry).toString() : box.currentText();
+    return {text.toStdString(), entry};
 }
 
 QTime timeOfDay(long long secondOfDay) {
@@ -192,8 +199,13 @@ QWidget* TFormSchWizard::buildTimePage() {
     DateTimePicker2->setDate(QDate(2005, 8, 3));
     RadioButton2 = makeRadioButton(GroupBox2, "RadioButton2", tr("everyday"));
     RadioButton3 = makeRadioButton(GroupBox2, "RadioButton3", tr("Everyweek"));
-    ComboBox2 = makeDayBox(GroupBox2, "ComboBox2",
-                           {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"});
+    ComboBox2 = makeDayBox(
+        GroupBox2, "ComboBox2",
+        {QT_TRANSLATE_NOOP("FormSchWizard", "Sunday"), QT_TRANSLATE_NOOP("FormSchWizard", "Monday"),
+         QT_TRANSLATE_NOOP("FormSchWizard", "Tuesday"), QT_TRANSLATE_NOOP("FormSchWizard", "Wednesday"),
+         QT_TRANSLATE_NOOP("FormSchWizard", "Thursday"), QT_TRANSLATE_NOOP("FormSchWizard", "Friday"),
+         QT_TRANSLATE_NOOP("FormSchWizard", "Saturday")},
+        "FormSchWizard");
     RadioButton4 = makeRadioButton(GroupBox2, "RadioButton4", tr("Everymonth"));
     QStringList days;
     for (int day = 1; day <= 31; ++day)

@@ -1,5 +1,7 @@
 #include "DesktopSession.h"
 
+#include "platform/Translate.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -65,7 +67,8 @@ std::string blockingInhibitor(const QString& what) {
         list >> whatList >> who >> why >> mode >> uid >> pid;
         list.endStructure();
         if (found.empty() && mode == QStringLiteral("block") && whatList.split(u':').contains(what))
-            found = ("blocked by " + who + ": " + why).toStdString();
+            found = FillIn(Translate("DesktopSession", "blocked by %1: %2"),
+                           {who.toStdString(), why.toStdString()});
     }
     list.endArray();
     return found;
@@ -155,7 +158,7 @@ bool DesktopSession::CanHibernate() {
 bool DesktopSession::TerminateOwnSession() {
     const std::string id = OwnSessionId();
     if (id.empty()) {
-        m_refusal = "no login session of this user is known";
+        m_refusal = Translate("DesktopSession", "no login session of this user is known");
         return false;
     }
     return accepted(callLogind(QStringLiteral("TerminateSession"), {QString::fromStdString(id)}), {});
@@ -164,7 +167,7 @@ bool DesktopSession::TerminateOwnSession() {
 bool DesktopSession::LockOwnSession() {
     const std::string id = OwnSessionId();
     if (id.empty()) {
-        m_refusal = "no login session of this user is known";
+        m_refusal = Translate("DesktopSession", "no login session of this user is known");
         return false;
     }
     return accepted(callLogind(QStringLiteral("LockSession"), {QString::fromStdString(id)}), {});

@@ -1,5 +1,7 @@
 #include "Files.h"
 
+#include "platform/Translate.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -79,7 +81,7 @@ bool ReadFile(const std::string& path, std::string& data, std::string& error, in
             ::close(fd);
         if (errorNumber)
             *errorNumber = e;
-        error = e == EINVAL ? "not a regular file" : reason(e);
+        error = e == EINVAL ? Translate("Files", "not a regular file") : reason(e);
         return false;
     }
     std::string content;
@@ -138,12 +140,13 @@ bool destinationOf(const std::string& path, Destination& out, std::string& error
     if (S_ISLNK(out.info.st_mode)) {
         // A link someone else made may lead anywhere they like, to a file of ours as well.
         if (out.info.st_uid != ::geteuid()) {
-            error = "It is a symbolic link made by another user";
+            error = Translate("Files", "It is a symbolic link made by another user");
             return false;
         }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (!resolved) {
-            error = "It is a symbolic link that leads to no file (" + reason(errno) + ")";
+            error = FillIn(Translate("Files", "It is a symbolic link that leads to no file (%1)"),
+                           {reason(errno)});
             return false;
         }
         out.target = resolved;
@@ -153,18 +156,20 @@ bool destinationOf(const std::string& path, Destination& out, std::string& error
             return false;
         }
         if (!S_ISREG(out.info.st_mode)) {
-            error = "It is a symbolic link to " + out.target + ", which is not a regular file";
+            error = FillIn(Translate("Files", "It is a symbolic link to %1, which is not a regular file"),
+                           {out.target});
             return false;
         }
         if (out.info.st_uid != ::geteuid()) {
-            error = "It is a symbolic link to " + out.target + ", which belongs to another user";
+            error = FillIn(Translate("Files", "It is a symbolic link to %1, which belongs to another user"),
+                           {out.target});
             return false;
         }
     } else if (S_ISDIR(out.info.st_mode)) {
         error = reason(EISDIR);
         return false;
     } else if (!S_ISREG(out.info.st_mode)) {
-        error = "It is not a regular file";
+        error = Translate("Files", "It is not a regular file");
         return false;
     }
     // A file its owner made read-only stays as it is, though the folder would allow replacing it.

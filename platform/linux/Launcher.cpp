@@ -1,5 +1,7 @@
 #include "Launcher.h"
 
+#include "platform/Translate.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -80,14 +82,15 @@ struct Lookup {
 Lookup examine(const std::string& path, bool onPath) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return errno == EACCES && !onPath ? Lookup{{}, "cannot run " + path + ": " + errorText(EACCES)}
-                                          : Lookup{};
+        return errno == EACCES && !onPath
+                   ? Lookup{{}, FillIn(Translate("Launcher", "cannot run %1: %2"), {path, errorText(EACCES)})}
+                   : Lookup{};
     if (!S_ISREG(info.st_mode))
         return {};
     if (::access(path.c_str(), X_OK) == 0)
         return {path, {}};
     if (onPath || looksLikeProgram(path))
-        return {{}, "not executable: " + path};
+        return {{}, FillIn(Translate("Launcher", "not executable: %1"), {path})};
     return {};
 }
 
@@ -282,28 +285,30 @@ int StartDetached(const std::vector<std::string>& argv, const std::string& direc
 
 std::string ShellOpen(const std::string& file, const std::string& parameters, const std::string& directory) {
     if (file.empty())
-        return "no program given";
+        return Translate("Launcher", "no program given");
     if (!directory.empty() && !isFolder(directory))
-        return "folder not found: " + directory;
+        return FillIn(Translate("Launcher", "folder not found: %1"), {directory});
 
     if (!looksLikeAddress(file)) {
         const Lookup found = lookUp(file, directory);
         if (!found.program.empty()) {
             const auto words = SplitShellWords(parameters);
             if (!words)
-                return "the quote is not closed";
+                return Translate("Launcher", "the quote is not closed");
             std::vector<std::string> argv{found.program};
             argv.insert(argv.end(), words->begin(), words->end());
             const int e = StartDetached(argv, directory);
             if (e != 0)
-                return "cannot run " + found.program + ": " + errorText(e);
+                return FillIn(Translate("Launcher", "cannot run %1: %2"), {found.program, errorText(e)});
             return {};
         }
         if (!found.refusal.empty())
             return found.refusal;
         if (!exists(inDirectory(file, directory)))
-            return file.find('/') == std::string::npos ? "program not found on PATH: " + file
-                                                       : "program not found: " + file;
+            return FillIn(file.find('/') == std::string::npos
+                              ? Translate("Launcher", "program not found on PATH: %1")
+                              : Translate("Launcher", "program not found: %1"),
+                          {file});
     }
 
     // A document, a folder or an address: the desktop's default application. Its parameters would mean
@@ -311,10 +316,10 @@ std::string ShellOpen(const std::string& file, const std::string& parameters, co
     const std::string target = looksLikeAddress(file) ? file : inDirectory(file, directory);
     const std::string opener = FindProgram("xdg-open", {});
     if (opener.empty())
-        return "no application to open " + target + " (xdg-open is missing)";
+        return FillIn(Translate("Launcher", "no application to open %1 (xdg-open is missing)"), {target});
     const int e = StartDetached({opener, target}, directory);
     if (e != 0)
-        return "cannot run " + opener + ": " + errorText(e);
+        return FillIn(Translate("Launcher", "cannot run %1: %2"), {opener, errorText(e)});
     return {};
 }
 

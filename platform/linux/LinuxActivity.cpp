@@ -2,6 +2,7 @@
 
 #include "Files.h"
 #include "Processes.h"
+#include "platform/Translate.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -42,9 +43,9 @@ namespace {
 // A peer that has not answered within this is treated as absent; samples come every few seconds.
 constexpr int kBusTimeoutMs = 3000;
 
-const char* const kNoIdleSource =
-    "Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle";
-const char* const kNoBattery = "This computer has no battery";
+const char* const kNoIdleSource = HALVO_TRANSLATE_NOOP(
+    "Activity", "Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle");
+const char* const kNoBattery = HALVO_TRANSLATE_NOOP("Activity", "This computer has no battery");
 
 // The desktops' idle services on the session bus, asked in this order; both answer in milliseconds.
 struct IdleService {
@@ -292,7 +293,8 @@ Reading<std::vector<InterfaceBytes>> LinuxActivity::readNetworkBytes() {
             interfaces.push_back({std::string(name), value[0], value[8]});
     }
     if (!readable)
-        return {std::nullopt, path + " has a line that cannot be read: " + std::string(line)};
+        return {std::nullopt,
+                FillIn(Translate("Activity", "%1 has a line that cannot be read: %2"), {path, line})};
     if (changed)
         m_loopback = std::move(fresh);
     else
@@ -360,7 +362,7 @@ void LinuxActivity::userIdle(std::function<void(Reading<std::int64_t>)> answer) 
 
 void LinuxActivity::askIdleServices(std::size_t tried, std::function<void(Reading<std::int64_t>)> answer) {
     if (tried >= std::size(kIdleServices))
-        return answer({std::nullopt, kNoIdleSource});
+        return answer({std::nullopt, Translate("Activity", kNoIdleSource)});
     // The service that answered last is asked first, then the others in their order: on KDE the GNOME
     // service is not asked in vain at every sample.
     const std::size_t index = tried == 0 ? m_idleService : tried - 1 < m_idleService ? tried - 1 : tried;
@@ -407,19 +409,23 @@ void LinuxActivity::powerSource(std::function<void(Reading<PowerSource>)> answer
                 const QString error = reply.errorName();
                 if (error == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
                     error == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner"))
-                    return answer({std::nullopt, "UPower is not running, so the battery cannot be read"});
-                return answer({std::nullopt, "UPower did not answer: " + reply.errorMessage().toStdString()});
+                    return answer(
+                        {std::nullopt,
+                         Translate("Activity", "UPower is not running, so the battery cannot be read")});
+                return answer({std::nullopt, FillIn(Translate("Activity", "UPower did not answer: %1"),
+                                                    {reply.errorMessage().toStdString()})});
             }
             const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().first());
             // The display device stands for all batteries together; a desktop computer has an empty one.
             enum : uint { Battery = 2, Ups = 3, Discharging = 2, Empty = 3, PendingDischarge = 6 };
             const uint type = properties.value(QStringLiteral("Type")).toUInt();
             if (!properties.value(QStringLiteral("IsPresent")).toBool() || (type != Battery && type != Ups))
-                return answer({std::nullopt, kNoBattery});
+                return answer({std::nullopt, Translate("Activity", kNoBattery)});
             bool ok = false;
             const double percent = properties.value(QStringLiteral("Percentage")).toDouble(&ok);
             if (!ok)
-                return answer({std::nullopt, "UPower does not tell the battery's charge"});
+                return answer(
+                    {std::nullopt, Translate("Activity", "UPower does not tell the battery's charge")});
             const uint state = properties.value(QStringLiteral("State")).toUInt();
             PowerSource source;
             source.onBattery = state == Discharging || state == Empty || state == PendingDischarge;
@@ -465,17 +471,18 @@ bool LinuxActivity::watchProcess(std::uint32_t processId, std::function<void()> 
     const std::string id = std::to_string(processId);
     struct stat status {};
     if (processId == 0 || processId > 0x7fffffffu || ::stat((m_proc + "/" + id).c_str(), &status) != 0) {
-        failure = "No process with id " + id + " is running";
+        failure = FillIn(Translate("Activity", "No process with id %1 is running"), {id});
         return false;
     }
     if (status.st_uid != ::getuid()) {
-        failure = "Process " + id + " belongs to another user";
+        failure = FillIn(Translate("Activity", "Process %1 belongs to another user"), {id});
         return false;
     }
     const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(processId), 0));
     if (pidfd < 0) {
-        failure = errno == ESRCH ? "No process with id " + id + " is running"
-                                 : "Process " + id + " cannot be watched: " + std::strerror(errno);
+        failure = errno == ESRCH ? FillIn(Translate("Activity", "No process with id %1 is running"), {id})
+                                 : FillIn(Translate("Activity", "Process %1 cannot be watched: %2"),
+                                          {id, std::strerror(errno)});
         return false;
     }
     stopWatching(processId);

@@ -10,6 +10,7 @@
 #include "SessionManagers.h"
 
 #include "platform/IniFile.h"
+#include "platform/Translate.h"
 #include "platform/Utf8.h"
 
 #include <algorithm>
@@ -146,23 +147,30 @@ constexpr std::size_t kLongestTitle = 100;
 std::string cannotListNotice(Compositor compositor) {
     switch (compositor) {
     case Compositor::KWin:
-        return "KWin did not list its windows: only the windows of X11 programs are seen.";
+        return Translate("LinuxPlatform",
+                         "KWin did not list its windows: only the windows of X11 programs are seen.");
     case Compositor::Sway:
-        return "sway did not list its windows: only the windows of X11 programs are seen.";
+        return Translate("LinuxPlatform",
+                         "sway did not list its windows: only the windows of X11 programs are seen.");
     case Compositor::GnomeShell:
-        return "The windows of this desktop cannot be listed: install the \"Window Calls\" extension of "
-               "GNOME "
-               "Shell and switch it on. Until then only the windows of X11 programs are seen.";
+        return Translate(
+            "LinuxPlatform",
+            "The windows of this desktop cannot be listed: install the \"Window Calls\" extension "
+            "of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.");
     default:
-        return "This desktop lists its windows to no other program: only the windows of X11 programs are "
-               "seen.";
+        return Translate("LinuxPlatform",
+                         "This desktop lists its windows to no other program: only the windows "
+                         "of X11 programs are seen.");
     }
 }
 
 std::string unnamedNotice(std::size_t count) {
-    return count == 1 ? "1 window is left out: the desktop does not say which program shows it."
-                      : std::to_string(count) + " windows are left out: the desktop does not say which "
-                                                "programs show them.";
+    return count == 1
+               ? Translate("LinuxPlatform", "1 window is left out: the desktop does not say which program "
+                                            "shows it.")
+               : FillIn(Translate("LinuxPlatform", "%1 windows are left out: the desktop does not say which "
+                                                   "programs show them."),
+                        {std::to_string(count)});
 }
 
 } // namespace

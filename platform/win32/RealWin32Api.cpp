@@ -2,6 +2,7 @@
 
 #include "TextConversion.h"
 #include "Win32Platform.h"
+#include "platform/Translate.h"
 #include "platform/Utf8.h"
 
 // The interface's numbers, taken before <windows.h> turns their names into macros, to be checked
@@ -796,7 +797,7 @@ std::string SystemErrorText(unsigned long errorCode) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
         text.pop_back();
     if (text.empty())
-        text = "System error " + std::to_string(errorCode);
+        text = FillIn(Translate("Win32", "System error %1"), {std::to_string(errorCode)});
     return text;
 }
 
@@ -865,7 +866,8 @@ namespace {
 
 // A link or junction is never replaced nor written through: which file it leads to, and whose, is not
 // this program's to decide, so the store fails and says why.
-constexpr const char* LinkRefusal = "It is a symbolic link or junction, which this program does not replace";
+constexpr const char* LinkRefusal =
+    HALVO_TRANSLATE_NOOP("Win32", "It is a symbolic link or junction, which this program does not replace");
 
 // Writes data to a new file beside path, flushed, then moved over path in one step: path holds the old or
 // the whole new content, whatever happens in between. The new file is made by this call alone (never
@@ -874,7 +876,7 @@ bool replaceWholeFile(const std::string& path, const std::string& data, std::str
     const std::wstring target = win32::Widen(path);
     const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
     if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        error = LinkRefusal;
+        error = Translate("Win32", LinkRefusal);
         return false;
     }
     // A file its owner made read-only stays as it is (Windows refuses the move onto it; Wine does not).
@@ -957,7 +959,7 @@ std::string RealWin32Api::WriteProblem(const std::string& path) {
                    : SystemErrorText(ERROR_ACCESS_DENIED);
     }
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        return LinkRefusal;
+        return Translate("Win32", LinkRefusal);
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
         return SystemErrorText(ERROR_ACCESS_DENIED);
     // Opened for writing as the replacement will need it, sharing everything so no other program notices.

@@ -1,5 +1,7 @@
 #include "Win32Activity.h"
 
+#include "platform/Translate.h"
+
 #include <set>
 
 namespace halvo {
@@ -90,13 +92,14 @@ void Win32Activity::powerSource(std::function<void(Reading<PowerSource>)> answer
     }
     // 255, unknown, has the no-battery bit set as well: it is told apart first.
     if (status.batteryFlag == Unknown)
-        answer({std::nullopt, "The system does not know the battery's state"});
+        answer({std::nullopt, Translate("Activity", "The system does not know the battery's state")});
     else if (status.batteryFlag & NoSystemBattery)
-        answer({std::nullopt, "This computer has no battery"});
+        answer({std::nullopt, Translate("Activity", "This computer has no battery")});
     else if (status.batteryLifePercent > 100)
-        answer({std::nullopt, "The system does not know the battery's charge"});
+        answer({std::nullopt, Translate("Activity", "The system does not know the battery's charge")});
     else if (status.acLineStatus != AcOffline && status.acLineStatus != AcOnline)
-        answer({std::nullopt, "The system does not know whether the computer runs on battery"});
+        answer({std::nullopt,
+                Translate("Activity", "The system does not know whether the computer runs on battery")});
     else
         answer({PowerSource{status.acLineStatus == AcOffline, double(status.batteryLifePercent)}, {}});
 }
@@ -149,7 +152,8 @@ bool Win32Activity::watchProcess(std::uint32_t processId, std::function<void()> 
     if (!process) {
         const std::uint32_t error = m_api.GetLastError();
         failure = error == win::ERROR_INVALID_PARAMETER
-                      ? "There is no process with the id " + std::to_string(processId)
+                      ? FillIn(Translate("Activity", "There is no process with the id %1"),
+                               {std::to_string(processId)})
                       : m_api.FormatMessageW(error);
         return false;
     }
@@ -159,7 +163,8 @@ bool Win32Activity::watchProcess(std::uint32_t processId, std::function<void()> 
     if (m_api.ProcessIdToSessionId(m_api.GetCurrentProcessId(), &ownSession) &&
         m_api.ProcessIdToSessionId(processId, &session) && session != ownSession) {
         m_api.CloseHandle(process);
-        failure = "The process " + std::to_string(processId) + " belongs to another user";
+        failure = FillIn(Translate("Activity", "The process %1 belongs to another user"),
+                         {std::to_string(processId)});
         return false;
     }
     const std::uint64_t number = m_nextNumber++;

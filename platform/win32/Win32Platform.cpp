@@ -1,6 +1,7 @@
 #include "Win32Platform.h"
 
 #include "Win32Activity.h"
+#include "platform/Translate.h"
 
 #include <cctype>
 #include <cstring>
@@ -45,9 +46,16 @@ std::string Win32Platform::wakeAlarmCaveat() {
         onBattery == 0;
     if (!mainsOff && !batteryOff)
         return {};
-    const char* when = mainsOff && batteryOff ? "" : mainsOff ? " when plugged in" : " on battery";
-    return std::string("\"Allow wake timers\" is turned off in the power options of Windows") + when +
-           ": the computer will not wake for the schedule until it is turned on.";
+    if (mainsOff && batteryOff)
+        return Translate("Win32", "\"Allow wake timers\" is turned off in the power options of Windows: the "
+                                  "computer will not wake for the schedule until it is turned on.");
+    if (mainsOff)
+        return Translate("Win32",
+                         "\"Allow wake timers\" is turned off in the power options of Windows when "
+                         "plugged in: the computer will not wake for the schedule until it is turned on.");
+    return Translate("Win32",
+                     "\"Allow wake timers\" is turned off in the power options of Windows on battery: "
+                     "the computer will not wake for the schedule until it is turned on.");
 }
 
 bool Win32Platform::setWakeAlarm(std::int64_t msFromNow, std::string& failure) {

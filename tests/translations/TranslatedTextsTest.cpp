@@ -8,15 +8,19 @@
 #include "app/TrayMenu.h"
 #include "model/Tasks.h"
 #include "pages/FormExecuteTip.h"
+#include "pages/FormSchWizard.h"
 #include "platform/Translate.h"
 #include "tests/helpers/ProgramUnderTest.h"
 #include "tests/translations/TsFile.h"
 #include "toolkit/SideCaptionMenu.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace halvo;
@@ -108,6 +112,32 @@ private slots:
         QCOMPARE(tip.Button1->text(), translated("halvo::TFormExecuteTip", "Cancel(%1)").arg(60));
     }
 
+    // The weekly days read in the language, while the schedule keeps the English day, as a schedule made in
+    // another language does.
+    void scheduleWizardDays() {
+        WindowTestWorld<> world;
+        TScheduleItem item;
+        TFormSchWizard w;
+        w.SetScheduleItem(&item);
+        w.SetIsNew(true);
+        w.show();
+        const char* const days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                    "Thursday", "Friday", "Saturday"};
+        QStringList expected, shown;
+        for (const char* day : days)
+            expected << translated("FormSchWizard", day);
+        for (int i = 0; i < w.ComboBox2->count(); ++i)
+            shown << w.ComboBox2->itemText(i);
+        QCOMPARE(shown, expected);
+        w.SetActivePage(TFormSchWizard::TimePage);
+        w.RadioButton3->click();
+        w.ComboBox2->setEditText(expected[5]);
+        w.SpeedButton2->click();
+        QCOMPARE(item.TimeRule.Day, 6);
+        QVERIFY2(QString::fromStdString(item.TimeRule.DisplayText).endsWith(u":EveryWeek:Friday"),
+                 item.TimeRule.DisplayText.c_str());
+    }
+
     // --help and a bad argument from the real program, which prints them before it has any window.
     void commandLine() {
         const Run help = runProgram({QStringLiteral("--help")});
@@ -123,11 +153,23 @@ private slots:
                  QString::fromStdString(FillIn(usage.toStdString(), {ConditionHelpLines(), TaskWords()})));
         QCOMPARE(help.err, QString());
 
-        const Run bad = runProgram({QStringLiteral("--bogus")});
-        QCOMPARE(bad.exitCode, 2);
-        QCOMPARE(bad.err, QStringLiteral("halvo-shutdown: ") +
-                              translated("CommandLine", "unknown option '%1' (see --help)").arg("--bogus") +
-                              QLatin1Char('\n'));
+        // Bad arguments, one refused by the command line itself and one by the password's rules.
+        const struct {
+            QStringList arguments;
+            QString error;
+        } bad[] = {
+            {{QStringLiteral("--bogus")},
+             translated("CommandLine", "unknown option '%1' (see --help)").arg("--bogus")},
+            {{QStringLiteral("--password"), QStringLiteral("secret"), QStringLiteral("--status")},
+             translated("CommandLine",
+                        "the password is never taken as an argument: give --password - (read from "
+                        "standard input) or --password-file FILE")},
+        };
+        for (const auto& row : bad) {
+            const Run run = runProgram(row.arguments);
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.err, QStringLiteral("halvo-shutdown: ") + row.error + QLatin1Char('\n'));
+        }
     }
 
 private:
