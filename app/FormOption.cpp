@@ -90,13 +90,6 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     CheckBox_CountdownBar->setEnabled(barSupported);
     ComboBox_BarEdge->setEnabled(barSupported);
     Label_BarUnsupported->setVisible(!barSupported);
-    QuickActions = new QToolButton(GroupBox3);
-    QuickActions->setObjectName("QuickActions");
-    QuickActions->setText(tr("Quick actions..."));
-    // At the right end of the line, clear of the edge's list however wide its words are.
-    const int quickLeft = std::max(330, ComboBox_BarEdge->geometry().right() + 6);
-    QuickActions->setGeometry(quickLeft, 11, 449 - quickLeft, 22);
-    connect(QuickActions, &QToolButton::clicked, this, [this] { QuickActionsClick(); });
 
     SpeedButton1 = makeBoldFlatButton(this, "SpeedButton1", tr("Set"));
     SpeedButton1->setGeometry(43, 176, 129, 33);
@@ -109,7 +102,17 @@ TFormOption::TFormOption(Settings& settings, QWidget* parent) : QWidget(parent),
     CheckBox_Password->setText(tr("Protect with a password"));
     CheckBox_Password->adjustSize();
     SpeedButton_Password = makeFlatButton(GroupBox3, "SpeedButton_Password", tr("Change password..."));
-    SpeedButton_Password->setGeometry(330, 34, 119, 22);
+    // At the right end, as wide as its words need.
+    const int passwordWidth = std::max(119, SpeedButton_Password->sizeHint().width());
+    SpeedButton_Password->setGeometry(449 - passwordWidth, 34, passwordWidth, 22);
+    QuickActions = new QToolButton(GroupBox3);
+    QuickActions->setObjectName("QuickActions");
+    QuickActions->setText(tr("Quick actions..."));
+    // On the password's line, left of its button and clear of its box however wide their words are.
+    const int quickLeft = std::max(CheckBox_Password->geometry().right() + 6,
+                                   443 - passwordWidth - QuickActions->sizeHint().width());
+    QuickActions->setGeometry(quickLeft, 34, 443 - passwordWidth - quickLeft, 22);
+    connect(QuickActions, &QToolButton::clicked, this, [this] { QuickActionsClick(); });
     connect(CheckBox_Password, &QCheckBox::clicked, this, [this] { CheckBox_PasswordClick(); });
     connect(SpeedButton_Password, &QToolButton::clicked, this, [this] { SpeedButton_PasswordClick(); });
     showPassword();

@@ -40,6 +40,13 @@ namespace halvo {
 
 namespace {
 
+// A choice of condition gives up room to the words around it, which some languages make long; its list
+// still shows every choice whole.
+void yieldRoom(QComboBox& choice) {
+    choice.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice.setMinimumContentsLength(8);
+}
+
 QComboBox* makeList(QWidget* parent, const char* name, bool withEmptyItem) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
@@ -91,6 +98,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     RadioButton4->setObjectName("RadioButton4");
     ComboBox3 = new QComboBox(GroupBox4);
     ComboBox3->setObjectName("ComboBox3");
+    yieldRoom(*ComboBox3);
     for (const ConditionKind kind : ConditionKinds())
         ComboBox3->addItem(QString::fromStdString(Translate("Conditions", ConditionChoiceText(kind))),
                            int(kind));
@@ -138,7 +146,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
 
     // Radio buttons on the left, each row's fields beside its button.
     auto* grid = new QGridLayout(GroupBox4);
-    grid->setHorizontalSpacing(4);
+    grid->setHorizontalSpacing(3);
     grid->addWidget(RadioButton1, 0, 0);
     grid->addWidget(RadioButton2, 1, 0);
     grid->addWidget(RadioButton3, 2, 0);
@@ -151,7 +159,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
         field->addWidget(upDown);
         field->addSpacing(4);
         field->addWidget(new QLabel(caption));
-        field->addSpacing(10);
+        field->addSpacing(6);
         grid->addLayout(field, row, column);
     };
     grid->addWidget(SpeedButton2, 2, 1);
@@ -164,7 +172,7 @@ TFormGen::TFormGen(Planner& planner, QWidget* parent) : QWidget(parent), m_plann
     // The condition's row: the choice over the first two columns, then its value and its minutes.
     grid->addWidget(ComboBox3, 3, 1, 1, 2);
     auto* value = new QHBoxLayout;
-    value->setSpacing(3);
+    value->setSpacing(2);
     value->addWidget(Edit7);
     value->addWidget(SpeedButton4);
     value->addWidget(Label7);
@@ -474,6 +482,7 @@ void TFormGen::addConditionRow() {
     named(row->joiner, "ConditionAnd");
     row->choice = new QComboBox(GroupBox4);
     named(row->choice, "ConditionChoice");
+    yieldRoom(*row->choice);
     row->line = named(new QWidget(GroupBox4), "ConditionLine");
     row->value = new QLineEdit(row->line);
     named(row->value, "ConditionValue");
@@ -502,7 +511,7 @@ void TFormGen::addConditionRow() {
     // Laid out as the first row's controls are, beneath them.
     auto* value = new QHBoxLayout(row->line);
     value->setContentsMargins(0, 0, 0, 0);
-    value->setSpacing(3);
+    value->setSpacing(2);
     for (QWidget* field : {static_cast<QWidget*>(row->value), static_cast<QWidget*>(row->picker),
                            static_cast<QWidget*>(row->unit), static_cast<QWidget*>(row->forLabel),
                            static_cast<QWidget*>(row->minutes), static_cast<QWidget*>(row->minutesUnit)})

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Activity</name>
+    <message>
+        <location filename="../../platform/linux/LinuxActivity.cpp" line="+46"/>
+        <source>Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle</source>
+        <translation>Weder der X-Server noch die Arbeitsumgebung (GNOME oder KDE) gibt an, wie lange der Benutzer schon inaktiv ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="+97"/>
+        <source>This computer has no battery</source>
+        <translation>Dieser Computer hat keinen Akku</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>%1 has a line that cannot be read: %2</source>
+        <translation>%1 enthält eine nicht lesbare Zeile: %2</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>UPower is not running, so the battery cannot be read</source>
+        <translation>UPower läuft nicht, daher kann der Akku nicht abgefragt werden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPower did not answer: %1</source>
+        <translation>UPower hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UPower does not tell the battery&apos;s charge</source>
+        <translation>UPower liefert keinen Ladestand des Akkus</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+9"/>
+        <source>No process with id %1 is running</source>
+        <translation>Es läuft kein Prozess mit der ID %1</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Process %1 belongs to another user</source>
+        <translation>Prozess %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Process %1 cannot be watched: %2</source>
+        <translation>Prozess %1 kann nicht überwacht werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="-2"/>
+        <source>The system does not know the battery&apos;s state</source>
+        <translation>Das System kennt den Zustand des Akkus nicht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system does not know the battery&apos;s charge</source>
+        <translation>Das System kennt den Ladestand des Akkus nicht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system does not know whether the computer runs on battery</source>
+        <translation>Das System weiß nicht, ob der Computer im Akkubetrieb läuft</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>There is no process with the id %1</source>
+        <translation>Es gibt keinen Prozess mit der ID %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The process %1 belongs to another user</source>
+        <translation>Der Prozess %1 gehört einem anderen Benutzer</translation>
+    </message>
+</context>
+<context>
     <name>Agenda</name>
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
@@ -95,7 +170,27 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location filename="../../model/CommandLine.cpp" line="+210"/>
+        <source>the password is given once (see --help)</source>
+        <translation>das Passwort darf nur einmal angegeben werden (siehe --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>missing FILE after --password-file</source>
+        <translation>FILE fehlt nach --password-file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the password is never taken as an argument: give --password - (read from standard input) or --password-file FILE</source>
+        <translation>das Passwort wird nie als Argument angenommen: verwenden Sie --password - (von der Standardeingabe gelesen) oder --password-file FILE</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the password goes with a request to the running copy (see --help)</source>
+        <translation>ein Passwort ist nur zusammen mit einer Anfrage an die laufende Instanz möglich (siehe --help)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
@@ -212,7 +307,7 @@ Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 u
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+108"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -273,6 +368,21 @@ Exit-Status: 0 erledigt, 1 laufende Instanz nicht erreichbar oder abgelehnt, 2 u
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
         <translation>Schnellaktion „%1“: %2</translation>
+    </message>
+    <message>
+        <location filename="../../core/Commands.h" line="+35"/>
+        <source>a password protects this; give it with --password-file FILE or --password - (read from standard input)</source>
+        <translation>dies ist durch ein Passwort geschützt; geben Sie es mit --password-file FILE oder --password - (von der Standardeingabe gelesen) an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>wrong password</source>
+        <translation>falsches Passwort</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>too many wrong passwords; try again in %1 s</source>
+        <translation>zu viele falsche Passwörter; bitte in %1 Sek. erneut versuchen</translation>
     </message>
 </context>
 <context>
@@ -545,6 +655,170 @@ Prozess PID ist beendet</translation>
     </message>
 </context>
 <context>
+    <name>DesktopSession</name>
+    <message>
+        <location filename="../../platform/linux/DesktopSession.cpp" line="+70"/>
+        <source>blocked by %1: %2</source>
+        <translation>blockiert durch %1: %2</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+9"/>
+        <source>no login session of this user is known</source>
+        <translation>keine Anmeldesitzung dieses Benutzers bekannt</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../../platform/linux/Files.cpp" line="+84"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>It is a symbolic link made by another user</source>
+        <translation>Es handelt sich um einen symbolischen Link, den ein anderer Benutzer angelegt hat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link that leads to no file (%1)</source>
+        <translation>Es handelt sich um einen symbolischen Link, der auf keine Datei verweist (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>It is a symbolic link to %1, which is not a regular file</source>
+        <translation>Es handelt sich um einen symbolischen Link auf %1; das Ziel ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link to %1, which belongs to another user</source>
+        <translation>Es handelt sich um einen symbolischen Link auf %1; das Ziel gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>It is not a regular file</source>
+        <translation>Es handelt sich nicht um eine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FormSchWizard</name>
+    <message>
+        <location filename="../../pages/FormSchWizard.cpp" line="+204"/>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <location filename="../../model/Tasks.cpp" line="+156"/>
+        <location filename="../../platform/linux/Launcher.cpp" line="+297"/>
+        <source>the quote is not closed</source>
+        <translation>ein Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/Launcher.cpp" line="-211"/>
+        <location line="+216"/>
+        <location line="+20"/>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>not executable: %1</source>
+        <translation>nicht ausführbar: %1</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>no program given</source>
+        <translation>kein Programm angegeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>folder not found: %1</source>
+        <translation>Ordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>program not found on PATH: %1</source>
+        <translation>Programm nicht im PATH gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program not found: %1</source>
+        <translation>Programm nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no application to open %1 (xdg-open is missing)</source>
+        <translation>keine Anwendung zum Öffnen von %1 (xdg-open fehlt)</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <location filename="../../platform/linux/LinuxPlatform.cpp" line="+150"/>
+        <source>KWin did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>KWin hat seine Fenster nicht aufgelistet: Nur die Fenster von X11-Programmen werden erkannt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>sway did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>sway hat seine Fenster nicht aufgelistet: Nur die Fenster von X11-Programmen werden erkannt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The windows of this desktop cannot be listed: install the &quot;Window Calls&quot; extension of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.</source>
+        <translation>Die Fenster dieser Arbeitsumgebung können nicht aufgelistet werden: Installieren und aktivieren Sie die GNOME-Shell-Erweiterung „Window Calls“. Bis dahin werden nur die Fenster von X11-Programmen erkannt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This desktop lists its windows to no other program: only the windows of X11 programs are seen.</source>
+        <translation>Diese Arbeitsumgebung gibt ihre Fensterliste an kein anderes Programm weiter: Nur die Fenster von X11-Programmen werden erkannt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>1 window is left out: the desktop does not say which program shows it.</source>
+        <translation>1 Fenster wird ausgelassen: Die Arbeitsumgebung gibt nicht an, zu welchem Programm es gehört.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 windows are left out: the desktop does not say which programs show them.</source>
+        <translation>%1 Fenster werden ausgelassen: Die Arbeitsumgebung gibt nicht an, zu welchen Programmen sie gehören.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
@@ -560,7 +834,7 @@ Prozess PID ist beendet</translation>
 <context>
     <name>PasswordGuard</name>
     <message>
-        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+75"/>
         <source>The password must be at least %1 characters long.</source>
         <translation>Das Passwort muss mindestens %1 Zeichen lang sein.</translation>
     </message>
@@ -605,12 +879,28 @@ Prozess PID ist beendet</translation>
     </message>
 </context>
 <context>
+    <name>RunValue</name>
+    <message>
+        <location filename="../../model/RunValue.cpp" line="+19"/>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für „%1“</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Daten für „%1“ konnten nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
         <location filename="../../model/AppSettings.cpp" line="+41"/>
         <location line="+9"/>
         <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+7"/>
+        <location line="+11"/>
+        <location line="+12"/>
         <source>Unable to write to %1</source>
         <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
@@ -706,6 +996,34 @@ Prozess PID ist beendet</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleFile</name>
+    <message>
+        <location filename="../../model/ScheduleFile.cpp" line="+37"/>
+        <source>Stream read error</source>
+        <translation>Fehler beim Lesen des Datenstroms</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream format</source>
+        <translation>Ungültiges Datenstromformat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Error reading %1.%2: %3</source>
+        <translation>Fehler beim Lesen von %1.%2: %3</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>Property %1 does not exist</source>
+        <translation>Eigenschaft %1 existiert nicht</translation>
+    </message>
+</context>
+<context>
     <name>Tasks</name>
     <message>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
@@ -715,7 +1033,7 @@ Prozess PID ist beendet</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../../model/Tasks.cpp" line="+20"/>
+        <location filename="../../model/Tasks.cpp" line="-136"/>
         <source>%1 failed</source>
         <translation>„%1“ ist fehlgeschlagen</translation>
     </message>
@@ -730,7 +1048,7 @@ Prozess PID ist beendet</translation>
         <translation>auf diesem Computer nicht verfügbar</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>shutdown the computer</source>
         <translation>Computer herunterfahren</translation>
     </message>
@@ -929,9 +1247,42 @@ Prozess PID ist beendet</translation>
     </message>
 </context>
 <context>
+    <name>Win32</name>
+    <message>
+        <location filename="../../platform/win32/RealWin32Api.cpp" line="+800"/>
+        <source>System error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>It is a symbolic link or junction, which this program does not replace</source>
+        <translation>Es handelt sich um einen symbolischen Link oder eine Verzeichnisverbindung; solche ersetzt dieses Programm nicht</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Platform.cpp" line="+50"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>„Zeitgeber zur Aktivierung zulassen“ ist in den Energieoptionen von Windows deaktiviert: Der Computer wird für den Zeitplan erst aufgeweckt, wenn diese Einstellung aktiviert ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows when plugged in: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>„Zeitgeber zur Aktivierung zulassen“ ist in den Energieoptionen von Windows für den Netzbetrieb deaktiviert: Der Computer wird für den Zeitplan erst aufgeweckt, wenn diese Einstellung aktiviert ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows on battery: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>„Zeitgeber zur Aktivierung zulassen“ ist in den Energieoptionen von Windows für den Akkubetrieb deaktiviert: Der Computer wird für den Zeitplan erst aufgeweckt, wenn diese Einstellung aktiviert ist.</translation>
+    </message>
+</context>
+<context>
     <name>halvo::CountdownBar</name>
     <message>
-        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <location filename="../../app/CountdownBar.cpp" line="+25"/>
+        <source>Halvo Shutdown countdown</source>
+        <translation>Countdown von Halvo Shutdown</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Halvo Shutdown: %1</source>
         <translation>Halvo Shutdown: %1</translation>
     </message>
@@ -1232,7 +1583,7 @@ in 1 Minute ausführen :</translation>
     <message>
         <location line="+2"/>
         <source>Postpone %1 min</source>
-        <translation>Um %1 Min. verschieben</translation>
+        <translation>%1 Min. später</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -1517,12 +1868,12 @@ in 1 Minute ausführen :</translation>
         <translation>Wayland lässt keine Leiste auf dem Bildschirm zu</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>Quick actions...</source>
         <translation>Schnellaktionen...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-14"/>
         <source>Set</source>
         <translation>Übernehmen</translation>
     </message>
@@ -1542,7 +1893,7 @@ in 1 Minute ausführen :</translation>
         <translation>Passwort ändern...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>change the options</source>
         <translation>die Optionen zu ändern</translation>
     </message>
@@ -1686,12 +2037,12 @@ in 1 Minute ausführen :</translation>
         <translation>Bitte den Text der Meldung eingeben</translation>
     </message>
     <message>
-        <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
+        <location filename="../../pages/FormSchWizard.cpp" line="-173"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
         <translation>Der Zeitplaneintrag soll bearbeitet werden, ist aber nicht vorhanden</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Wizard</source>
         <translation>Assistent</translation>
     </message>
@@ -1736,7 +2087,7 @@ in 1 Minute ausführen :</translation>
         <translation>Wöchentlich</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Everymonth</source>
         <translation>Monatlich</translation>
     </message>
@@ -1844,12 +2195,27 @@ in 1 Minute ausführen :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+44"/>
+        <location filename="../../app/main.cpp" line="+45"/>
         <source>cannot start without a display (%1)</source>
         <translation>Start ohne grafische Anzeige nicht möglich (%1)</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+32"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the password from %1 (%2)</source>
+        <translation>das Passwort kann nicht gelesen werden (%1: %2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no password in %1</source>
+        <translation>kein Passwort gefunden (%1)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>cannot start the program</source>
         <translation>Programm kann nicht gestartet werden</translation>
     </message>
@@ -1864,7 +2230,12 @@ in 1 Minute ausführen :</translation>
         <translation>die laufende Instanz hat nicht geantwortet</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+7"/>
+        <source>refused: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <source>another copy is running but does not answer</source>
         <translation>eine andere Instanz läuft, antwortet aber nicht</translation>
     </message>

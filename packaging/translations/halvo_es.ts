@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Activity</name>
+    <message>
+        <location filename="../../platform/linux/LinuxActivity.cpp" line="+46"/>
+        <source>Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle</source>
+        <translation>Ni el servidor X ni el escritorio (GNOME o KDE) indican cuánto tiempo lleva inactivo el usuario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="+97"/>
+        <source>This computer has no battery</source>
+        <translation>Este equipo no tiene batería</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>%1 has a line that cannot be read: %2</source>
+        <translation>%1 contiene una línea ilegible: %2</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>UPower is not running, so the battery cannot be read</source>
+        <translation>UPower no se está ejecutando, así que no se puede leer el estado de la batería</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPower did not answer: %1</source>
+        <translation>UPower no respondió: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UPower does not tell the battery&apos;s charge</source>
+        <translation>UPower no indica la carga de la batería</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+9"/>
+        <source>No process with id %1 is running</source>
+        <translation>No se está ejecutando ningún proceso con el id. %1</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Process %1 belongs to another user</source>
+        <translation>El proceso %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Process %1 cannot be watched: %2</source>
+        <translation>No se puede vigilar el proceso %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="-2"/>
+        <source>The system does not know the battery&apos;s state</source>
+        <translation>El sistema no conoce el estado de la batería</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system does not know the battery&apos;s charge</source>
+        <translation>El sistema no conoce la carga de la batería</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system does not know whether the computer runs on battery</source>
+        <translation>El sistema no sabe si el equipo funciona con batería</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>There is no process with the id %1</source>
+        <translation>No hay ningún proceso con el id. %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The process %1 belongs to another user</source>
+        <translation>El proceso %1 pertenece a otro usuario</translation>
+    </message>
+</context>
+<context>
     <name>Agenda</name>
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
@@ -95,7 +170,27 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location filename="../../model/CommandLine.cpp" line="+210"/>
+        <source>the password is given once (see --help)</source>
+        <translation>la contraseña solo se puede indicar una vez (consulte --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>missing FILE after --password-file</source>
+        <translation>falta la RUTA después de --password-file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the password is never taken as an argument: give --password - (read from standard input) or --password-file FILE</source>
+        <translation>la contraseña nunca se acepta como argumento: use --password - (leída de la entrada estándar) o --password-file RUTA</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the password goes with a request to the running copy (see --help)</source>
+        <translation>la contraseña solo se usa con una petición a la instancia en ejecución (consulte --help)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argumento inesperado &apos;%1&apos; (consulte --help)</translation>
@@ -212,7 +307,7 @@ Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+108"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -273,6 +368,21 @@ Estado de salida: 0 hecho, 1 no se pudo contactar con la instancia en ejecución
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
         <translation>Acción rápida «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../../core/Commands.h" line="+35"/>
+        <source>a password protects this; give it with --password-file FILE or --password - (read from standard input)</source>
+        <translation>esta operación está protegida con contraseña; indíquela con --password-file RUTA o --password - (leída de la entrada estándar)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>wrong password</source>
+        <translation>contraseña incorrecta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>too many wrong passwords; try again in %1 s</source>
+        <translation>demasiadas contraseñas incorrectas; vuelva a intentarlo dentro de %1 s</translation>
     </message>
 </context>
 <context>
@@ -545,6 +655,170 @@ o el proceso PID</translation>
     </message>
 </context>
 <context>
+    <name>DesktopSession</name>
+    <message>
+        <location filename="../../platform/linux/DesktopSession.cpp" line="+70"/>
+        <source>blocked by %1: %2</source>
+        <translation>impedido por %1: %2</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+9"/>
+        <source>no login session of this user is known</source>
+        <translation>no se conoce ninguna sesión iniciada por este usuario</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../../platform/linux/Files.cpp" line="+84"/>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>It is a symbolic link made by another user</source>
+        <translation>Es un enlace simbólico creado por otro usuario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link that leads to no file (%1)</source>
+        <translation>Es un enlace simbólico que no lleva a ningún archivo (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>It is a symbolic link to %1, which is not a regular file</source>
+        <translation>Es un enlace simbólico a %1, que no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link to %1, which belongs to another user</source>
+        <translation>Es un enlace simbólico a %1, que pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>It is not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>FormSchWizard</name>
+    <message>
+        <location filename="../../pages/FormSchWizard.cpp" line="+204"/>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <location filename="../../model/Tasks.cpp" line="+156"/>
+        <location filename="../../platform/linux/Launcher.cpp" line="+297"/>
+        <source>the quote is not closed</source>
+        <translation>faltan las comillas de cierre</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/Launcher.cpp" line="-211"/>
+        <location line="+216"/>
+        <location line="+20"/>
+        <source>cannot run %1: %2</source>
+        <translation>no se puede ejecutar %1: %2</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>not executable: %1</source>
+        <translation>no es ejecutable: %1</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>no program given</source>
+        <translation>no se ha indicado ningún programa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>folder not found: %1</source>
+        <translation>no se encuentra la carpeta: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>program not found on PATH: %1</source>
+        <translation>no se encuentra el programa en PATH: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program not found: %1</source>
+        <translation>no se encuentra el programa: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no application to open %1 (xdg-open is missing)</source>
+        <translation>no hay ninguna aplicación para abrir %1 (falta xdg-open)</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <location filename="../../platform/linux/LinuxPlatform.cpp" line="+150"/>
+        <source>KWin did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>KWin no ha facilitado la lista de sus ventanas: solo se ven las ventanas de los programas X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>sway did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>sway no ha facilitado la lista de sus ventanas: solo se ven las ventanas de los programas X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The windows of this desktop cannot be listed: install the &quot;Window Calls&quot; extension of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.</source>
+        <translation>No se pueden enumerar las ventanas de este escritorio: instale la extensión «Window Calls» de GNOME Shell y actívela. Hasta entonces, solo se ven las ventanas de los programas X11.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This desktop lists its windows to no other program: only the windows of X11 programs are seen.</source>
+        <translation>Este escritorio no facilita la lista de sus ventanas a otros programas: solo se ven las ventanas de los programas X11.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>1 window is left out: the desktop does not say which program shows it.</source>
+        <translation>Se omite 1 ventana: el escritorio no indica qué programa la muestra.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 windows are left out: the desktop does not say which programs show them.</source>
+        <translation>Se omiten %1 ventanas: el escritorio no indica qué programas las muestran.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
@@ -560,7 +834,7 @@ o el proceso PID</translation>
 <context>
     <name>PasswordGuard</name>
     <message>
-        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+75"/>
         <source>The password must be at least %1 characters long.</source>
         <translation>La contraseña debe tener al menos %1 caracteres.</translation>
     </message>
@@ -605,12 +879,28 @@ o el proceso PID</translation>
     </message>
 </context>
 <context>
+    <name>RunValue</name>
+    <message>
+        <location filename="../../model/RunValue.cpp" line="+19"/>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para «%1»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron establecer los datos de «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
         <location filename="../../model/AppSettings.cpp" line="+41"/>
         <location line="+9"/>
         <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+7"/>
+        <location line="+11"/>
+        <location line="+12"/>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
@@ -706,6 +996,34 @@ o el proceso PID</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleFile</name>
+    <message>
+        <location filename="../../model/ScheduleFile.cpp" line="+37"/>
+        <source>Stream read error</source>
+        <translation>Error de lectura del flujo de datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream format</source>
+        <translation>Formato del flujo de datos no válido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid property value</source>
+        <translation>Valor de propiedad no válido</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Error reading %1.%2: %3</source>
+        <translation>Error al leer %1.%2: %3</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>Property %1 does not exist</source>
+        <translation>La propiedad %1 no existe</translation>
+    </message>
+</context>
+<context>
     <name>Tasks</name>
     <message>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
@@ -715,7 +1033,7 @@ o el proceso PID</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../../model/Tasks.cpp" line="+20"/>
+        <location filename="../../model/Tasks.cpp" line="-136"/>
         <source>%1 failed</source>
         <translation>No se pudo realizar «%1»</translation>
     </message>
@@ -730,7 +1048,7 @@ o el proceso PID</translation>
         <translation>no disponible en este equipo</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>shutdown the computer</source>
         <translation>apagar el sistema</translation>
     </message>
@@ -929,9 +1247,42 @@ o el proceso PID</translation>
     </message>
 </context>
 <context>
+    <name>Win32</name>
+    <message>
+        <location filename="../../platform/win32/RealWin32Api.cpp" line="+800"/>
+        <source>System error %1</source>
+        <translation>Error del sistema %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>It is a symbolic link or junction, which this program does not replace</source>
+        <translation>Es un enlace simbólico o un punto de unión, que este programa no reemplaza</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Platform.cpp" line="+50"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Permitir temporizadores de reactivación» está desactivado en las opciones de energía de Windows: el equipo no se reactivará para la programación hasta que se active esta opción.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows when plugged in: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Permitir temporizadores de reactivación» está desactivado en las opciones de energía de Windows cuando el equipo está conectado a la corriente: el equipo no se reactivará para la programación hasta que se active esta opción.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows on battery: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Permitir temporizadores de reactivación» está desactivado en las opciones de energía de Windows cuando el equipo funciona con batería: el equipo no se reactivará para la programación hasta que se active esta opción.</translation>
+    </message>
+</context>
+<context>
     <name>halvo::CountdownBar</name>
     <message>
-        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <location filename="../../app/CountdownBar.cpp" line="+25"/>
+        <source>Halvo Shutdown countdown</source>
+        <translation>Cuenta atrás de Halvo Shutdown</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Halvo Shutdown: %1</source>
         <translation>Halvo Shutdown: %1</translation>
     </message>
@@ -1292,7 +1643,7 @@ dentro de 1 minuto :</translation>
         <location line="+13"/>
         <location line="+384"/>
         <source>for</source>
-        <translation>durante</translation>
+        <translation>por</translation>
     </message>
     <message>
         <location line="-379"/>
@@ -1499,7 +1850,7 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation>Mostrar una barra de cuenta atrás en la</translation>
+        <translation>Barra de cuenta atrás en la</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1517,12 +1868,12 @@ dentro de 1 minuto :</translation>
         <translation>Wayland no permite a ningún programa colocar una barra en la pantalla</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>Quick actions...</source>
         <translation>Acciones rápidas...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-14"/>
         <source>Set</source>
         <translation>Aplicar</translation>
     </message>
@@ -1539,10 +1890,10 @@ dentro de 1 minuto :</translation>
     <message>
         <location line="+2"/>
         <source>Change password...</source>
-        <translation>Cambiar contraseña...</translation>
+        <translation>Cambiar...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>change the options</source>
         <translation>cambiar las opciones</translation>
     </message>
@@ -1686,12 +2037,12 @@ dentro de 1 minuto :</translation>
         <translation>Escriba el contenido del mensaje</translation>
     </message>
     <message>
-        <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
+        <location filename="../../pages/FormSchWizard.cpp" line="-173"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
         <translation>Se pidió modificar una entrada, pero no hay ninguna entrada</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Wizard</source>
         <translation>Asistente</translation>
     </message>
@@ -1736,7 +2087,7 @@ dentro de 1 minuto :</translation>
         <translation>Cada semana</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Everymonth</source>
         <translation>Cada mes</translation>
     </message>
@@ -1844,12 +2195,27 @@ dentro de 1 minuto :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+44"/>
+        <location filename="../../app/main.cpp" line="+45"/>
         <source>cannot start without a display (%1)</source>
         <translation>no se puede iniciar sin una pantalla (%1)</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+32"/>
+        <source>standard input</source>
+        <translation>la entrada estándar</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the password from %1 (%2)</source>
+        <translation>no se puede leer la contraseña de %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no password in %1</source>
+        <translation>no hay ninguna contraseña en %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>cannot start the program</source>
         <translation>no se puede iniciar el programa</translation>
     </message>
@@ -1864,7 +2230,12 @@ dentro de 1 minuto :</translation>
         <translation>la instancia en ejecución no respondió</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+7"/>
+        <source>refused: %1</source>
+        <translation>petición rechazada: %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <source>another copy is running but does not answer</source>
         <translation>hay otra instancia en ejecución, pero no responde</translation>
     </message>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Activity</name>
+    <message>
+        <location filename="../../platform/linux/LinuxActivity.cpp" line="+46"/>
+        <source>Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle</source>
+        <translation>Ni le serveur X ni l&apos;environnement de bureau (GNOME ou KDE) n&apos;indiquent depuis combien de temps l&apos;utilisateur est inactif</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="+97"/>
+        <source>This computer has no battery</source>
+        <translation>Cet ordinateur n&apos;a pas de batterie</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>%1 has a line that cannot be read: %2</source>
+        <translation>%1 contient une ligne illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>UPower is not running, so the battery cannot be read</source>
+        <translation>UPower n&apos;est pas lancé, la batterie ne peut donc pas être lue</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPower did not answer: %1</source>
+        <translation>UPower n&apos;a pas répondu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UPower does not tell the battery&apos;s charge</source>
+        <translation>UPower n&apos;indique pas la charge de la batterie</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+9"/>
+        <source>No process with id %1 is running</source>
+        <translation>Aucun processus avec l&apos;identifiant %1 n&apos;est en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Process %1 belongs to another user</source>
+        <translation>Le processus %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Process %1 cannot be watched: %2</source>
+        <translation>Impossible de surveiller le processus %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="-2"/>
+        <source>The system does not know the battery&apos;s state</source>
+        <translation>Le système ne connaît pas l&apos;état de la batterie</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system does not know the battery&apos;s charge</source>
+        <translation>Le système ne connaît pas la charge de la batterie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system does not know whether the computer runs on battery</source>
+        <translation>Le système ne sait pas si l&apos;ordinateur fonctionne sur batterie</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>There is no process with the id %1</source>
+        <translation>Il n&apos;existe aucun processus avec l&apos;identifiant %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The process %1 belongs to another user</source>
+        <translation>Le processus %1 appartient à un autre utilisateur</translation>
+    </message>
+</context>
+<context>
     <name>Agenda</name>
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
@@ -95,7 +170,27 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location filename="../../model/CommandLine.cpp" line="+210"/>
+        <source>the password is given once (see --help)</source>
+        <translation>le mot de passe ne peut être indiqué qu&apos;une seule fois (voir --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>missing FILE after --password-file</source>
+        <translation>FILE manquant après --password-file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the password is never taken as an argument: give --password - (read from standard input) or --password-file FILE</source>
+        <translation>le mot de passe n&apos;est jamais accepté en argument&#xa0;: utilisez --password - (lecture depuis l&apos;entrée standard) ou --password-file FILE</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the password goes with a request to the running copy (see --help)</source>
+        <translation>le mot de passe ne s&apos;emploie qu&apos;avec une requête adressée à l&apos;instance en cours (voir --help)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;» (voir --help)</translation>
@@ -212,7 +307,7 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+108"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -273,6 +368,21 @@ Code de retour&#xa0;: 0 effectué, 1 instance injoignable ou demande refusée, 2
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
         <translation>Action rapide «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../../core/Commands.h" line="+35"/>
+        <source>a password protects this; give it with --password-file FILE or --password - (read from standard input)</source>
+        <translation>cette action est protégée par un mot de passe&#xa0;; indiquez-le avec --password-file FILE ou --password - (lecture depuis l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>wrong password</source>
+        <translation>mot de passe incorrect</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>too many wrong passwords; try again in %1 s</source>
+        <translation>trop de mots de passe incorrects&#xa0;; réessayez dans %1 s</translation>
     </message>
 </context>
 <context>
@@ -545,6 +655,170 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>DesktopSession</name>
+    <message>
+        <location filename="../../platform/linux/DesktopSession.cpp" line="+70"/>
+        <source>blocked by %1: %2</source>
+        <translation>bloqué par %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+9"/>
+        <source>no login session of this user is known</source>
+        <translation>aucune session ouverte n&apos;est connue pour cet utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../../platform/linux/Files.cpp" line="+84"/>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>It is a symbolic link made by another user</source>
+        <translation>Il s&apos;agit d&apos;un lien symbolique créé par un autre utilisateur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link that leads to no file (%1)</source>
+        <translation>Il s&apos;agit d&apos;un lien symbolique qui ne mène à aucun fichier (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>It is a symbolic link to %1, which is not a regular file</source>
+        <translation>Il s&apos;agit d&apos;un lien symbolique vers %1, qui n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link to %1, which belongs to another user</source>
+        <translation>Il s&apos;agit d&apos;un lien symbolique vers %1, qui appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>It is not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>FormSchWizard</name>
+    <message>
+        <location filename="../../pages/FormSchWizard.cpp" line="+204"/>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <location filename="../../model/Tasks.cpp" line="+156"/>
+        <location filename="../../platform/linux/Launcher.cpp" line="+297"/>
+        <source>the quote is not closed</source>
+        <translation>un guillemet n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/Launcher.cpp" line="-211"/>
+        <location line="+216"/>
+        <location line="+20"/>
+        <source>cannot run %1: %2</source>
+        <translation>impossible d&apos;exécuter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>not executable: %1</source>
+        <translation>non exécutable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>no program given</source>
+        <translation>aucun programme indiqué</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>folder not found: %1</source>
+        <translation>dossier introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>program not found on PATH: %1</source>
+        <translation>programme introuvable dans le PATH&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program not found: %1</source>
+        <translation>programme introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no application to open %1 (xdg-open is missing)</source>
+        <translation>aucune application pour ouvrir %1 (xdg-open est absent)</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <location filename="../../platform/linux/LinuxPlatform.cpp" line="+150"/>
+        <source>KWin did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>KWin n&apos;a pas fourni la liste de ses fenêtres&#xa0;: seules les fenêtres des programmes X11 sont visibles.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>sway did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>sway n&apos;a pas fourni la liste de ses fenêtres&#xa0;: seules les fenêtres des programmes X11 sont visibles.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The windows of this desktop cannot be listed: install the &quot;Window Calls&quot; extension of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.</source>
+        <translation>Les fenêtres de cet environnement de bureau ne peuvent pas être listées&#xa0;: installez l&apos;extension «&#xa0;Window Calls&#xa0;» de GNOME Shell et activez-la. D&apos;ici là, seules les fenêtres des programmes X11 sont visibles.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This desktop lists its windows to no other program: only the windows of X11 programs are seen.</source>
+        <translation>Cet environnement de bureau ne communique la liste de ses fenêtres à aucun autre programme&#xa0;: seules les fenêtres des programmes X11 sont visibles.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>1 window is left out: the desktop does not say which program shows it.</source>
+        <translation>1 fenêtre est ignorée&#xa0;: l&apos;environnement de bureau n&apos;indique pas quel programme l&apos;affiche.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 windows are left out: the desktop does not say which programs show them.</source>
+        <translation>%1 fenêtres sont ignorées&#xa0;: l&apos;environnement de bureau n&apos;indique pas quels programmes les affichent.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
@@ -560,7 +834,7 @@ processus PID, sont terminés</translation>
 <context>
     <name>PasswordGuard</name>
     <message>
-        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+75"/>
         <source>The password must be at least %1 characters long.</source>
         <translation>Le mot de passe doit comporter au moins %1 caractères.</translation>
     </message>
@@ -605,12 +879,28 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>RunValue</name>
+    <message>
+        <location filename="../../model/RunValue.cpp" line="+19"/>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
         <location filename="../../model/AppSettings.cpp" line="+41"/>
         <location line="+9"/>
         <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+7"/>
+        <location line="+11"/>
+        <location line="+12"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
@@ -706,6 +996,34 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleFile</name>
+    <message>
+        <location filename="../../model/ScheduleFile.cpp" line="+37"/>
+        <source>Stream read error</source>
+        <translation>Erreur de lecture du flux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream format</source>
+        <translation>Format de flux non valide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid property value</source>
+        <translation>Valeur de propriété non valide</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Error reading %1.%2: %3</source>
+        <translation>Erreur lors de la lecture de %1.%2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>Property %1 does not exist</source>
+        <translation>La propriété %1 n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
     <name>Tasks</name>
     <message>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
@@ -715,7 +1033,7 @@ processus PID, sont terminés</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../../model/Tasks.cpp" line="+20"/>
+        <location filename="../../model/Tasks.cpp" line="-136"/>
         <source>%1 failed</source>
         <translation>Échec de «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -730,7 +1048,7 @@ processus PID, sont terminés</translation>
         <translation>non disponible sur cet ordinateur</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>shutdown the computer</source>
         <translation>Arrêter l&apos;ordinateur</translation>
     </message>
@@ -929,9 +1247,42 @@ processus PID, sont terminés</translation>
     </message>
 </context>
 <context>
+    <name>Win32</name>
+    <message>
+        <location filename="../../platform/win32/RealWin32Api.cpp" line="+800"/>
+        <source>System error %1</source>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>It is a symbolic link or junction, which this program does not replace</source>
+        <translation>Il s&apos;agit d&apos;un lien symbolique ou d&apos;une jonction, que ce programme ne remplace pas</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Platform.cpp" line="+50"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«&#xa0;Autoriser les minuteurs de sortie de veille&#xa0;» est désactivé dans les options d&apos;alimentation de Windows&#xa0;: l&apos;ordinateur ne sera pas réveillé pour la planification tant que ce paramètre ne sera pas activé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows when plugged in: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«&#xa0;Autoriser les minuteurs de sortie de veille&#xa0;» est désactivé dans les options d&apos;alimentation de Windows pour le fonctionnement sur secteur&#xa0;: l&apos;ordinateur ne sera pas réveillé pour la planification tant que ce paramètre ne sera pas activé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows on battery: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«&#xa0;Autoriser les minuteurs de sortie de veille&#xa0;» est désactivé dans les options d&apos;alimentation de Windows pour le fonctionnement sur batterie&#xa0;: l&apos;ordinateur ne sera pas réveillé pour la planification tant que ce paramètre ne sera pas activé.</translation>
+    </message>
+</context>
+<context>
     <name>halvo::CountdownBar</name>
     <message>
-        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <location filename="../../app/CountdownBar.cpp" line="+25"/>
+        <source>Halvo Shutdown countdown</source>
+        <translation>Compte à rebours de Halvo Shutdown</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Halvo Shutdown: %1</source>
         <translation>Halvo Shutdown&#xa0;: %1</translation>
     </message>
@@ -1517,12 +1868,12 @@ dans 1 minute :</translation>
         <translation>Wayland interdit aux programmes d&apos;afficher une barre</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>Quick actions...</source>
         <translation>Actions rapides...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-14"/>
         <source>Set</source>
         <translation>Appliquer</translation>
     </message>
@@ -1542,7 +1893,7 @@ dans 1 minute :</translation>
         <translation>Mot de passe...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>change the options</source>
         <translation>modifier les options</translation>
     </message>
@@ -1686,12 +2037,12 @@ dans 1 minute :</translation>
         <translation>Veuillez saisir le texte du message</translation>
     </message>
     <message>
-        <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
+        <location filename="../../pages/FormSchWizard.cpp" line="-173"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
         <translation>Impossible de modifier l&apos;élément de planification&#xa0;: élément introuvable</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Wizard</source>
         <translation>Assistant</translation>
     </message>
@@ -1736,7 +2087,7 @@ dans 1 minute :</translation>
         <translation>Chaque semaine</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Everymonth</source>
         <translation>Chaque mois</translation>
     </message>
@@ -1844,12 +2195,27 @@ dans 1 minute :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+44"/>
+        <location filename="../../app/main.cpp" line="+45"/>
         <source>cannot start without a display (%1)</source>
         <translation>impossible de démarrer sans affichage (%1)</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+32"/>
+        <source>standard input</source>
+        <translation>l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the password from %1 (%2)</source>
+        <translation>impossible de lire le mot de passe depuis %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no password in %1</source>
+        <translation>aucun mot de passe dans %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>cannot start the program</source>
         <translation>impossible de lancer le programme</translation>
     </message>
@@ -1864,7 +2230,12 @@ dans 1 minute :</translation>
         <translation>l&apos;instance en cours n&apos;a pas répondu</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+7"/>
+        <source>refused: %1</source>
+        <translation>refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <source>another copy is running but does not answer</source>
         <translation>une autre instance est en cours mais ne répond pas</translation>
     </message>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Activity</name>
+    <message>
+        <location filename="../../platform/linux/LinuxActivity.cpp" line="+46"/>
+        <source>Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle</source>
+        <translation>Né il server X né il desktop (GNOME o KDE) indicano da quanto tempo l&apos;utente è inattivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="+97"/>
+        <source>This computer has no battery</source>
+        <translation>Questo computer non ha una batteria</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>%1 has a line that cannot be read: %2</source>
+        <translation>%1 contiene una riga illeggibile: %2</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>UPower is not running, so the battery cannot be read</source>
+        <translation>UPower non è in esecuzione, perciò è impossibile leggere lo stato della batteria</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPower did not answer: %1</source>
+        <translation>UPower non ha risposto: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UPower does not tell the battery&apos;s charge</source>
+        <translation>UPower non indica la carica della batteria</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+9"/>
+        <source>No process with id %1 is running</source>
+        <translation>Nessun processo con ID %1 in esecuzione</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Process %1 belongs to another user</source>
+        <translation>Il processo %1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Process %1 cannot be watched: %2</source>
+        <translation>Impossibile monitorare il processo %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="-2"/>
+        <source>The system does not know the battery&apos;s state</source>
+        <translation>Il sistema non conosce lo stato della batteria</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system does not know the battery&apos;s charge</source>
+        <translation>Il sistema non conosce la carica della batteria</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system does not know whether the computer runs on battery</source>
+        <translation>Il sistema non sa se il computer è alimentato a batteria</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>There is no process with the id %1</source>
+        <translation>Non esiste alcun processo con ID %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The process %1 belongs to another user</source>
+        <translation>Il processo %1 appartiene a un altro utente</translation>
+    </message>
+</context>
+<context>
     <name>Agenda</name>
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
@@ -95,7 +170,27 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location filename="../../model/CommandLine.cpp" line="+210"/>
+        <source>the password is given once (see --help)</source>
+        <translation>la password può essere indicata una sola volta (vedere --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>missing FILE after --password-file</source>
+        <translation>manca FILE dopo --password-file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the password is never taken as an argument: give --password - (read from standard input) or --password-file FILE</source>
+        <translation>la password non viene mai accettata come argomento: usare --password - (lettura dallo standard input) o --password-file FILE</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the password goes with a request to the running copy (see --help)</source>
+        <translation>la password si usa solo con una richiesta all&apos;istanza in esecuzione (vedere --help)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>argomento imprevisto &apos;%1&apos; (vedere --help)</translation>
@@ -212,7 +307,7 @@ Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richies
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+108"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -273,6 +368,21 @@ Stato di uscita: 0 eseguito, 1 istanza in esecuzione non raggiungibile o richies
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
         <translation>Azione rapida «%1»: %2</translation>
+    </message>
+    <message>
+        <location filename="../../core/Commands.h" line="+35"/>
+        <source>a password protects this; give it with --password-file FILE or --password - (read from standard input)</source>
+        <translation>operazione protetta da password; indicarla con --password-file FILE o --password - (lettura dallo standard input)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>wrong password</source>
+        <translation>password errata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>too many wrong passwords; try again in %1 s</source>
+        <translation>troppe password errate; riprovare tra %1 s</translation>
     </message>
 </context>
 <context>
@@ -545,6 +655,170 @@ o il processo PID</translation>
     </message>
 </context>
 <context>
+    <name>DesktopSession</name>
+    <message>
+        <location filename="../../platform/linux/DesktopSession.cpp" line="+70"/>
+        <source>blocked by %1: %2</source>
+        <translation>impedito da %1: %2</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+9"/>
+        <source>no login session of this user is known</source>
+        <translation>nessuna sessione nota per questo utente</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../../platform/linux/Files.cpp" line="+84"/>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>It is a symbolic link made by another user</source>
+        <translation>È un collegamento simbolico creato da un altro utente</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link that leads to no file (%1)</source>
+        <translation>È un collegamento simbolico che non porta ad alcun file (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>It is a symbolic link to %1, which is not a regular file</source>
+        <translation>È un collegamento simbolico a %1, che non è un file regolare</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link to %1, which belongs to another user</source>
+        <translation>È un collegamento simbolico a %1, che appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>It is not a regular file</source>
+        <translation>Non è un file regolare</translation>
+    </message>
+</context>
+<context>
+    <name>FormSchWizard</name>
+    <message>
+        <location filename="../../pages/FormSchWizard.cpp" line="+204"/>
+        <source>Sunday</source>
+        <translation>Domenica</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Lunedì</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Martedì</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Mercoledì</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Giovedì</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Venerdì</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Sabato</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <location filename="../../model/Tasks.cpp" line="+156"/>
+        <location filename="../../platform/linux/Launcher.cpp" line="+297"/>
+        <source>the quote is not closed</source>
+        <translation>mancano le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/Launcher.cpp" line="-211"/>
+        <location line="+216"/>
+        <location line="+20"/>
+        <source>cannot run %1: %2</source>
+        <translation>impossibile eseguire %1: %2</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>not executable: %1</source>
+        <translation>non eseguibile: %1</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>no program given</source>
+        <translation>nessun programma indicato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>folder not found: %1</source>
+        <translation>cartella non trovata: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>program not found on PATH: %1</source>
+        <translation>programma non trovato nel PATH: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program not found: %1</source>
+        <translation>programma non trovato: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no application to open %1 (xdg-open is missing)</source>
+        <translation>nessuna applicazione per aprire %1 (manca xdg-open)</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <location filename="../../platform/linux/LinuxPlatform.cpp" line="+150"/>
+        <source>KWin did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>KWin non ha fornito l&apos;elenco delle sue finestre: sono visibili solo le finestre dei programmi X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>sway did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>sway non ha fornito l&apos;elenco delle sue finestre: sono visibili solo le finestre dei programmi X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The windows of this desktop cannot be listed: install the &quot;Window Calls&quot; extension of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.</source>
+        <translation>Impossibile elencare le finestre di questo desktop: installare l&apos;estensione «Window Calls» di GNOME Shell e attivarla. Fino ad allora sono visibili solo le finestre dei programmi X11.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This desktop lists its windows to no other program: only the windows of X11 programs are seen.</source>
+        <translation>Questo desktop non fornisce l&apos;elenco delle sue finestre ad altri programmi: sono visibili solo le finestre dei programmi X11.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>1 window is left out: the desktop does not say which program shows it.</source>
+        <translation>1 finestra esclusa: il desktop non indica quale programma la mostra.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 windows are left out: the desktop does not say which programs show them.</source>
+        <translation>%1 finestre escluse: il desktop non indica quali programmi le mostrano.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
@@ -560,7 +834,7 @@ o il processo PID</translation>
 <context>
     <name>PasswordGuard</name>
     <message>
-        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+75"/>
         <source>The password must be at least %1 characters long.</source>
         <translation>La password deve contenere almeno %1 caratteri.</translation>
     </message>
@@ -605,12 +879,28 @@ o il processo PID</translation>
     </message>
 </context>
 <context>
+    <name>RunValue</name>
+    <message>
+        <location filename="../../model/RunValue.cpp" line="+19"/>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo di dati non valido per «%1»</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Impossibile impostare i dati per «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
         <location filename="../../model/AppSettings.cpp" line="+41"/>
         <location line="+9"/>
         <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+7"/>
+        <location line="+11"/>
+        <location line="+12"/>
         <source>Unable to write to %1</source>
         <translation>Impossibile scrivere in %1</translation>
     </message>
@@ -706,6 +996,34 @@ o il processo PID</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleFile</name>
+    <message>
+        <location filename="../../model/ScheduleFile.cpp" line="+37"/>
+        <source>Stream read error</source>
+        <translation>Errore di lettura del flusso di dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream format</source>
+        <translation>Formato del flusso di dati non valido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid property value</source>
+        <translation>Valore della proprietà non valido</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Error reading %1.%2: %3</source>
+        <translation>Errore durante la lettura di %1.%2: %3</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>Property %1 does not exist</source>
+        <translation>La proprietà %1 non esiste</translation>
+    </message>
+</context>
+<context>
     <name>Tasks</name>
     <message>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
@@ -715,7 +1033,7 @@ o il processo PID</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../../model/Tasks.cpp" line="+20"/>
+        <location filename="../../model/Tasks.cpp" line="-136"/>
         <source>%1 failed</source>
         <translation>Impossibile eseguire «%1»</translation>
     </message>
@@ -730,7 +1048,7 @@ o il processo PID</translation>
         <translation>non disponibile su questo computer</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>shutdown the computer</source>
         <translation>arresto del sistema</translation>
     </message>
@@ -929,9 +1247,42 @@ o il processo PID</translation>
     </message>
 </context>
 <context>
+    <name>Win32</name>
+    <message>
+        <location filename="../../platform/win32/RealWin32Api.cpp" line="+800"/>
+        <source>System error %1</source>
+        <translation>Errore di sistema %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>It is a symbolic link or junction, which this program does not replace</source>
+        <translation>È un collegamento simbolico o una giunzione, che questo programma non sostituisce</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Platform.cpp" line="+50"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Consenti timer di riattivazione» è disattivato nelle opzioni risparmio energia di Windows: il computer non si riattiverà per la pianificazione finché l&apos;opzione non verrà attivata.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows when plugged in: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Consenti timer di riattivazione» è disattivato nelle opzioni risparmio energia di Windows per l&apos;alimentazione da rete elettrica: il computer non si riattiverà per la pianificazione finché l&apos;opzione non verrà attivata.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows on battery: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>«Consenti timer di riattivazione» è disattivato nelle opzioni risparmio energia di Windows per l&apos;alimentazione a batteria: il computer non si riattiverà per la pianificazione finché l&apos;opzione non verrà attivata.</translation>
+    </message>
+</context>
+<context>
     <name>halvo::CountdownBar</name>
     <message>
-        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <location filename="../../app/CountdownBar.cpp" line="+25"/>
+        <source>Halvo Shutdown countdown</source>
+        <translation>Conto alla rovescia di Halvo Shutdown</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Halvo Shutdown: %1</source>
         <translation>Halvo Shutdown: %1</translation>
     </message>
@@ -1499,17 +1850,17 @@ tra 1 minuto :</translation>
     <message>
         <location line="+4"/>
         <source>show a countdown bar at the</source>
-        <translation>Mostra una barra del conto alla rovescia nella</translation>
+        <translation>Barra del conto alla rovescia in</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>top of the screen</source>
-        <translation>parte superiore dello schermo</translation>
+        <translation>alto sullo schermo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bottom of the screen</source>
-        <translation>parte inferiore dello schermo</translation>
+        <translation>basso sullo schermo</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1517,12 +1868,12 @@ tra 1 minuto :</translation>
         <translation>Wayland non consente ai programmi di posizionare una barra sullo schermo</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>Quick actions...</source>
         <translation>Azioni rapide...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-14"/>
         <source>Set</source>
         <translation>Applica</translation>
     </message>
@@ -1542,7 +1893,7 @@ tra 1 minuto :</translation>
         <translation>Cambia password...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>change the options</source>
         <translation>modificare le opzioni</translation>
     </message>
@@ -1686,12 +2037,12 @@ tra 1 minuto :</translation>
         <translation>Inserire il testo del messaggio</translation>
     </message>
     <message>
-        <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
+        <location filename="../../pages/FormSchWizard.cpp" line="-173"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
         <translation>Richiesta la modifica di una voce, ma nessuna voce è presente</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Wizard</source>
         <translation>Procedura guidata</translation>
     </message>
@@ -1736,7 +2087,7 @@ tra 1 minuto :</translation>
         <translation>Ogni settimana</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Everymonth</source>
         <translation>Ogni mese</translation>
     </message>
@@ -1844,12 +2195,27 @@ tra 1 minuto :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+44"/>
+        <location filename="../../app/main.cpp" line="+45"/>
         <source>cannot start without a display (%1)</source>
         <translation>impossibile avviare senza uno schermo (%1)</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+32"/>
+        <source>standard input</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the password from %1 (%2)</source>
+        <translation>impossibile leggere la password da %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no password in %1</source>
+        <translation>nessuna password in %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>cannot start the program</source>
         <translation>impossibile avviare il programma</translation>
     </message>
@@ -1864,7 +2230,12 @@ tra 1 minuto :</translation>
         <translation>l&apos;istanza in esecuzione non ha risposto</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+7"/>
+        <source>refused: %1</source>
+        <translation>richiesta rifiutata: %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <source>another copy is running but does not answer</source>
         <translation>un&apos;altra istanza è in esecuzione ma non risponde</translation>
     </message>

@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Activity</name>
+    <message>
+        <location filename="../../platform/linux/LinuxActivity.cpp" line="+46"/>
+        <source>Neither the X server nor the desktop (GNOME or KDE) tells how long the user has been idle</source>
+        <translation>Ani serwer X, ani środowisko graficzne (GNOME lub KDE) nie podaje, jak długo użytkownik jest bezczynny</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="+97"/>
+        <source>This computer has no battery</source>
+        <translation>Ten komputer nie ma baterii</translation>
+    </message>
+    <message>
+        <location line="+249"/>
+        <source>%1 has a line that cannot be read: %2</source>
+        <translation>%1 zawiera wiersz, którego nie można odczytać: %2</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <source>UPower is not running, so the battery cannot be read</source>
+        <translation>Usługa UPower nie działa, więc nie można odczytać stanu baterii</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>UPower did not answer: %1</source>
+        <translation>Usługa UPower nie odpowiedziała: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>UPower does not tell the battery&apos;s charge</source>
+        <translation>Usługa UPower nie podaje poziomu naładowania baterii</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <location line="+9"/>
+        <source>No process with id %1 is running</source>
+        <translation>Nie działa żaden proces o identyfikatorze %1</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Process %1 belongs to another user</source>
+        <translation>Proces %1 należy do innego użytkownika</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Process %1 cannot be watched: %2</source>
+        <translation>Nie można monitorować procesu %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Activity.cpp" line="-2"/>
+        <source>The system does not know the battery&apos;s state</source>
+        <translation>System nie podaje stanu baterii</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system does not know the battery&apos;s charge</source>
+        <translation>System nie podaje poziomu naładowania baterii</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The system does not know whether the computer runs on battery</source>
+        <translation>System nie podaje, czy komputer jest zasilany z baterii</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>There is no process with the id %1</source>
+        <translation>Nie ma procesu o identyfikatorze %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The process %1 belongs to another user</source>
+        <translation>Proces %1 należy do innego użytkownika</translation>
+    </message>
+</context>
+<context>
     <name>Agenda</name>
     <message>
         <location filename="../../model/Agenda.cpp" line="+44"/>
@@ -95,7 +170,27 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../../model/CommandLine.cpp" line="+244"/>
+        <location filename="../../model/CommandLine.cpp" line="+210"/>
+        <source>the password is given once (see --help)</source>
+        <translation>hasło można podać tylko raz (zobacz --help)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>missing FILE after --password-file</source>
+        <translation>brak FILE po --password-file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the password is never taken as an argument: give --password - (read from standard input) or --password-file FILE</source>
+        <translation>hasło nigdy nie jest przyjmowane jako argument: użyj --password - (odczyt ze standardowego wejścia) lub --password-file FILE</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the password goes with a request to the running copy (see --help)</source>
+        <translation>hasło podaje się tylko wraz z żądaniem do działającej kopii (zobacz --help)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <location line="+96"/>
         <source>unexpected argument &apos;%1&apos; (see --help)</source>
         <translation>nieoczekiwany argument &apos;%1&apos; (zobacz --help)</translation>
@@ -212,7 +307,7 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
 <context>
     <name>Commands</name>
     <message>
-        <location filename="../../core/Commands.cpp" line="+108"/>
+        <location filename="../../core/Commands.cpp" line="+107"/>
         <location line="+4"/>
         <location line="+22"/>
         <location filename="../../core/Planner.cpp" line="+99"/>
@@ -273,6 +368,21 @@ powiadomień. Kod wyjścia: 0 wykonano, 1 brak połączenia z działającą kopi
         <location line="+3"/>
         <source>Quick action &apos;%1&apos;: %2</source>
         <translation>Szybka akcja &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location filename="../../core/Commands.h" line="+35"/>
+        <source>a password protects this; give it with --password-file FILE or --password - (read from standard input)</source>
+        <translation>ta operacja jest chroniona hasłem; podaj je za pomocą --password-file FILE lub --password - (odczyt ze standardowego wejścia)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>wrong password</source>
+        <translation>nieprawidłowe hasło</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>too many wrong passwords; try again in %1 s</source>
+        <translation>zbyt wiele nieprawidłowych haseł; spróbuj ponownie za %1 s</translation>
     </message>
 </context>
 <context>
@@ -545,6 +655,170 @@ proces PID</translation>
     </message>
 </context>
 <context>
+    <name>DesktopSession</name>
+    <message>
+        <location filename="../../platform/linux/DesktopSession.cpp" line="+70"/>
+        <source>blocked by %1: %2</source>
+        <translation>zablokowane przez %1: %2</translation>
+    </message>
+    <message>
+        <location line="+91"/>
+        <location line="+9"/>
+        <source>no login session of this user is known</source>
+        <translation>nie znaleziono sesji logowania tego użytkownika</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../../platform/linux/Files.cpp" line="+84"/>
+        <source>not a regular file</source>
+        <translation>nie jest to zwykły plik</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>It is a symbolic link made by another user</source>
+        <translation>Jest to dowiązanie symboliczne utworzone przez innego użytkownika</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link that leads to no file (%1)</source>
+        <translation>Jest to dowiązanie symboliczne, które nie prowadzi do żadnego pliku (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>It is a symbolic link to %1, which is not a regular file</source>
+        <translation>Jest to dowiązanie symboliczne do %1, a to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>It is a symbolic link to %1, which belongs to another user</source>
+        <translation>Jest to dowiązanie symboliczne do %1, a ten plik należy do innego użytkownika</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>It is not a regular file</source>
+        <translation>Nie jest to zwykły plik</translation>
+    </message>
+</context>
+<context>
+    <name>FormSchWizard</name>
+    <message>
+        <location filename="../../pages/FormSchWizard.cpp" line="+204"/>
+        <source>Sunday</source>
+        <translation>Niedziela</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Poniedziałek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Wtorek</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wednesday</source>
+        <translation>Środa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Czwartek</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Piątek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Sobota</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <location filename="../../model/Tasks.cpp" line="+156"/>
+        <location filename="../../platform/linux/Launcher.cpp" line="+297"/>
+        <source>the quote is not closed</source>
+        <translation>cudzysłów nie został zamknięty</translation>
+    </message>
+    <message>
+        <location filename="../../platform/linux/Launcher.cpp" line="-211"/>
+        <location line="+216"/>
+        <location line="+20"/>
+        <source>cannot run %1: %2</source>
+        <translation>nie można uruchomić %1: %2</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>not executable: %1</source>
+        <translation>nie jest plikiem wykonywalnym: %1</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>no program given</source>
+        <translation>nie podano programu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>folder not found: %1</source>
+        <translation>nie znaleziono folderu: %1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>program not found on PATH: %1</source>
+        <translation>nie znaleziono programu w PATH: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>program not found: %1</source>
+        <translation>nie znaleziono programu: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no application to open %1 (xdg-open is missing)</source>
+        <translation>brak aplikacji, która otworzy %1 (brak programu xdg-open)</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxPlatform</name>
+    <message>
+        <location filename="../../platform/linux/LinuxPlatform.cpp" line="+150"/>
+        <source>KWin did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>KWin nie podał listy swoich okien: widoczne są tylko okna programów X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>sway did not list its windows: only the windows of X11 programs are seen.</source>
+        <translation>sway nie podał listy swoich okien: widoczne są tylko okna programów X11.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The windows of this desktop cannot be listed: install the &quot;Window Calls&quot; extension of GNOME Shell and switch it on. Until then only the windows of X11 programs are seen.</source>
+        <translation>Nie można pobrać listy okien tego środowiska graficznego: zainstaluj rozszerzenie „Window Calls” dla GNOME Shell i włącz je. Do tego czasu widoczne są tylko okna programów X11.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>This desktop lists its windows to no other program: only the windows of X11 programs are seen.</source>
+        <translation>To środowisko graficzne nie udostępnia listy swoich okien innym programom: widoczne są tylko okna programów X11.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>1 window is left out: the desktop does not say which program shows it.</source>
+        <translation>Pominięto 1 okno: środowisko graficzne nie podaje, który program je wyświetla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 windows are left out: the desktop does not say which programs show them.</source>
+        <translation>Pominięto okna (%1): środowisko graficzne nie podaje, które programy je wyświetlają.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordDialog</name>
     <message>
         <location filename="../../pages/PasswordDialog.cpp" line="+28"/>
@@ -560,7 +834,7 @@ proces PID</translation>
 <context>
     <name>PasswordGuard</name>
     <message>
-        <location filename="../../core/PasswordGuard.cpp" line="+74"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+75"/>
         <source>The password must be at least %1 characters long.</source>
         <translation>Hasło musi składać się z co najmniej %1 znaków.</translation>
     </message>
@@ -605,12 +879,28 @@ proces PID</translation>
     </message>
 </context>
 <context>
+    <name>RunValue</name>
+    <message>
+        <location filename="../../model/RunValue.cpp" line="+19"/>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Nieprawidłowy typ danych dla &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Nie udało się ustawić danych dla &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>Schedule</name>
     <message>
         <location filename="../../model/AppSettings.cpp" line="+41"/>
         <location line="+9"/>
         <location filename="../../model/QuickActions.cpp" line="+38"/>
         <location filename="../../model/Schedule.cpp" line="+278"/>
+        <location filename="../../core/PasswordGuard.cpp" line="+7"/>
+        <location line="+11"/>
+        <location line="+12"/>
         <source>Unable to write to %1</source>
         <translation>Nie można zapisać pliku %1</translation>
     </message>
@@ -706,6 +996,34 @@ proces PID</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleFile</name>
+    <message>
+        <location filename="../../model/ScheduleFile.cpp" line="+37"/>
+        <source>Stream read error</source>
+        <translation>Błąd odczytu strumienia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid stream format</source>
+        <translation>Nieprawidłowy format strumienia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Invalid property value</source>
+        <translation>Nieprawidłowa wartość właściwości</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Error reading %1.%2: %3</source>
+        <translation>Błąd odczytu %1.%2: %3</translation>
+    </message>
+    <message>
+        <location line="+169"/>
+        <source>Property %1 does not exist</source>
+        <translation>Właściwość %1 nie istnieje</translation>
+    </message>
+</context>
+<context>
     <name>Tasks</name>
     <message>
         <location filename="../../model/ProcessRoutines.cpp" line="+40"/>
@@ -715,7 +1033,7 @@ proces PID</translation>
 %1</translation>
     </message>
     <message>
-        <location filename="../../model/Tasks.cpp" line="+20"/>
+        <location filename="../../model/Tasks.cpp" line="-136"/>
         <source>%1 failed</source>
         <translation>Nie udało się wykonać akcji „%1”</translation>
     </message>
@@ -730,7 +1048,7 @@ proces PID</translation>
         <translation>niedostępne na tym komputerze</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+171"/>
         <source>shutdown the computer</source>
         <translation>zamknięcie systemu</translation>
     </message>
@@ -929,9 +1247,42 @@ proces PID</translation>
     </message>
 </context>
 <context>
+    <name>Win32</name>
+    <message>
+        <location filename="../../platform/win32/RealWin32Api.cpp" line="+800"/>
+        <source>System error %1</source>
+        <translation>Błąd systemowy %1</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>It is a symbolic link or junction, which this program does not replace</source>
+        <translation>Jest to dowiązanie symboliczne lub punkt połączenia, którego ten program nie zastępuje</translation>
+    </message>
+    <message>
+        <location filename="../../platform/win32/Win32Platform.cpp" line="+50"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>Opcja „Zezwalaj na czasomierze wznawiania” jest wyłączona w opcjach zasilania systemu Windows: komputer nie będzie wybudzany na potrzeby harmonogramu, dopóki nie zostanie ona włączona.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows when plugged in: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>Opcja „Zezwalaj na czasomierze wznawiania” jest wyłączona w opcjach zasilania systemu Windows dla zasilania sieciowego: komputer nie będzie wybudzany na potrzeby harmonogramu, dopóki nie zostanie ona włączona.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;Allow wake timers&quot; is turned off in the power options of Windows on battery: the computer will not wake for the schedule until it is turned on.</source>
+        <translation>Opcja „Zezwalaj na czasomierze wznawiania” jest wyłączona w opcjach zasilania systemu Windows dla zasilania z baterii: komputer nie będzie wybudzany na potrzeby harmonogramu, dopóki nie zostanie ona włączona.</translation>
+    </message>
+</context>
+<context>
     <name>halvo::CountdownBar</name>
     <message>
-        <location filename="../../app/CountdownBar.cpp" line="+105"/>
+        <location filename="../../app/CountdownBar.cpp" line="+25"/>
+        <source>Halvo Shutdown countdown</source>
+        <translation>Halvo Shutdown – odliczanie</translation>
+    </message>
+    <message>
+        <location line="+80"/>
         <source>Halvo Shutdown: %1</source>
         <translation>Halvo Shutdown: %1</translation>
     </message>
@@ -1131,7 +1482,7 @@ Wyłącza komputer według harmonogramu.
     <message>
         <location line="+21"/>
         <source>Visit Homepage</source>
-        <translation>Odwiedź stronę WWW</translation>
+        <translation>Odwiedź stronę</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1293,7 +1644,7 @@ za 1 minutę :</translation>
         <location line="+13"/>
         <location line="+384"/>
         <source>for</source>
-        <translation>przez</translation>
+        <translation>od</translation>
     </message>
     <message>
         <location line="-379"/>
@@ -1322,7 +1673,7 @@ za 1 minutę :</translation>
         <location line="-766"/>
         <location line="+3"/>
         <source>Hour</source>
-        <translation>godz.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <location line="-2"/>
@@ -1470,7 +1821,7 @@ za 1 minutę :</translation>
     <message>
         <location line="+3"/>
         <source>remind me before shutdown/restart/log off</source>
-        <translation>Przypominaj przed zamknięciem/ponownym uruchomieniem/wylogowaniem</translation>
+        <translation>Przypominaj przed zamknięciem/restartem/wylogowaniem</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1518,12 +1869,12 @@ za 1 minutę :</translation>
         <translation>Wayland nie pozwala programom umieszczać paska na ekranie</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>Quick actions...</source>
         <translation>Szybkie akcje...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-14"/>
         <source>Set</source>
         <translation>Zastosuj</translation>
     </message>
@@ -1543,7 +1894,7 @@ za 1 minutę :</translation>
         <translation>Zmień hasło...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+49"/>
         <source>change the options</source>
         <translation>zmienić opcje</translation>
     </message>
@@ -1687,12 +2038,12 @@ za 1 minutę :</translation>
         <translation>Wpisz treść komunikatu</translation>
     </message>
     <message>
-        <location filename="../../pages/FormSchWizard.cpp" line="+33"/>
+        <location filename="../../pages/FormSchWizard.cpp" line="-173"/>
         <source>modify the scheduleItem,but _ScheduleItem=nil</source>
         <translation>Brak pozycji harmonogramu do zmiany</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+73"/>
         <source>Wizard</source>
         <translation>Kreator</translation>
     </message>
@@ -1737,7 +2088,7 @@ za 1 minutę :</translation>
         <translation>Co tydzień</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Everymonth</source>
         <translation>Co miesiąc</translation>
     </message>
@@ -1845,12 +2196,27 @@ za 1 minutę :</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../../app/main.cpp" line="+44"/>
+        <location filename="../../app/main.cpp" line="+45"/>
         <source>cannot start without a display (%1)</source>
         <translation>nie można uruchomić bez ekranu (%1)</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+32"/>
+        <source>standard input</source>
+        <translation>standardowe wejście</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot read the password from %1 (%2)</source>
+        <translation>nie można odczytać hasła: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no password in %1</source>
+        <translation>%1 nie zawiera hasła</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>cannot start the program</source>
         <translation>nie można uruchomić programu</translation>
     </message>
@@ -1865,7 +2231,12 @@ za 1 minutę :</translation>
         <translation>działająca kopia nie odpowiedziała</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+7"/>
+        <source>refused: %1</source>
+        <translation>odrzucono: %1</translation>
+    </message>
+    <message>
+        <location line="+97"/>
         <source>another copy is running but does not answer</source>
         <translation>inna kopia jest uruchomiona, ale nie odpowiada</translation>
     </message>

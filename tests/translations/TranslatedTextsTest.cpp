@@ -14,12 +14,14 @@
 #include "tests/translations/TsFile.h"
 #include "toolkit/SideCaptionMenu.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <QtTest>
 
@@ -138,6 +140,35 @@ private slots:
                  item.TimeRule.DisplayText.c_str());
     }
 
+    // Every label and button of the main window's pages, the schedule wizard's pages and the reminder shows
+    // its whole text in the language: none wider than the control that holds it.
+    void textsFitTheirControls() {
+        WindowTestWorld<> world;
+        EngineParts parts;
+        QStringList clipped;
+        TFormCtrl window(parts.core);
+        window.show();
+        for (int sheet = 0; sheet < window.PageControl1->count(); ++sheet) {
+            window.PageControl1->setCurrentIndex(sheet);
+            clipped << clippedTexts(*window.PageControl1->currentWidget());
+        }
+        TScheduleItem item;
+        TFormSchWizard wizard;
+        wizard.SetScheduleItem(&item);
+        wizard.SetIsNew(true);
+        wizard.show();
+        for (int page = TFormSchWizard::SchNamePage; page <= TFormSchWizard::TimePage; ++page) {
+            wizard.SetActivePage(page);
+            clipped << clippedTexts(wizard);
+        }
+        ExecuteTipReminders reminders;
+        const auto open = reminders.Open({ShownTaskName(*TaskFromCode(2)), {}}, {});
+        reminders.openWindows().front()->show();
+        reminders.openWindows().front()->Timer1Timer(); // the countdown on its cancel button
+        clipped << clippedTexts(*reminders.openWindows().front());
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    }
+
     // --help and a bad argument from the real program, which prints them before it has any window.
     void commandLine() {
         const Run help = runProgram({QStringLiteral("--help")});
@@ -173,6 +204,56 @@ private slots:
     }
 
 private:
+    // The shown labels and buttons of window whose text is wider than the room they have for it.
+    // With HALVO_GRAB_DIR set, each window checked is also saved there as a picture to look at.
+    static QStringList clippedTexts(QWidget& window) {
+        QCoreApplication::processEvents();
+        if (const QString folder = qEnvironmentVariable("HALVO_GRAB_DIR"); !folder.isEmpty())
+            window.window()->grab().save(QStringLiteral("%1/%2-%3.png")
+                                             .arg(folder, language(), window.objectName())
+                                             .replace(u' ', u'_'));
+        QStringList found;
+        // Too little room for the text, or the control itself reaching past the edge of what holds it.
+        const auto check = [&found](const QWidget& control, QString text, int room) {
+            text.remove(u'&');
+            const int needed = control.fontMetrics().horizontalAdvance(text);
+            if (!text.isEmpty() && needed > room)
+                found << QStringLiteral("%1 \"%2\": %3 px for %4 px")
+                             .arg(control.objectName(), text)
+                             .arg(room)
+                             .arg(needed);
+            const QWidget* holder = control.parentWidget();
+            if (holder && control.geometry().right() > holder->rect().right())
+                found << QStringLiteral("%1 \"%2\": reaches %3 px past the edge of %4")
+                             .arg(control.objectName(), text)
+                             .arg(control.geometry().right() - holder->rect().right())
+                             .arg(holder->objectName());
+        };
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (label->isVisibleTo(&window) && !label->wordWrap() && !label->text().contains(u'\n') &&
+                label->textFormat() != Qt::RichText)
+                check(*label, label->text(), label->contentsRect().width());
+        for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            if (!button->isVisibleTo(&window))
+                continue;
+            // The room beside a box's or a radio button's mark, or inside a push button's frame.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const bool marked = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+            const QRect room = marked ? button->style()->subElementRect(qobject_cast<QCheckBox*>(button)
+                                                                            ? QStyle::SE_CheckBoxContents
+                                                                            : QStyle::SE_RadioButtonContents,
+                                                                        &option, button)
+                                      : button->rect();
+            check(*button, button->text(), room.width());
+        }
+        for (QComboBox* list : window.findChildren<QComboBox*>())
+            if (list->isVisibleTo(&window))
+                check(*list, list->currentText(), list->width());
+        return found;
+    }
+
     static std::string TaskWords() {
         std::string words;
         for (const TaskKind& kind : TaskCatalogue())
