@@ -3,12 +3,22 @@
 
 set(HALVO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/halvo-shutdown)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${HALVO_DOC_DIR})
-# Debian wants the change log compressed, without a time stamp, so the package builds the same each time.
+# Who answers for the package, as Debian writes it ("Name <mail>"): the packager's own, taken from the
+# DEBFULLNAME and DEBEMAIL that Debian's tools read, or given as HALVO_MAINTAINER. The project has no mailbox
+# of its own; without either, the field names the documentation domain that stands for none.
+if(DEFINED ENV{DEBEMAIL} AND NOT "$ENV{DEBEMAIL}" STREQUAL "")
+    set(halvo_default_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+else()
+    set(halvo_default_maintainer "Halvo Shutdown developers <halvo-shutdown@example.org>")
+endif()
+set(HALVO_MAINTAINER "${halvo_default_maintainer}" CACHE STRING "The Debian package's maintainer: Name <mail>")
+# Debian wants the change log compressed, without a time stamp, so the package builds the same each time;
+# its entries are signed by the maintainer.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
 set(HALVO_CHANGELOG_GZ ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 add_custom_command(OUTPUT ${HALVO_CHANGELOG_GZ}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-    COMMAND sh -c "gzip -9nc '${PROJECT_SOURCE_DIR}/packaging/debian/changelog' > '${HALVO_CHANGELOG_GZ}'"
-    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
+    COMMAND sh -c "gzip -9nc '${CMAKE_BINARY_DIR}/packaging/changelog' > '${HALVO_CHANGELOG_GZ}'"
+    DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
     VERBATIM)
 add_custom_target(halvo-changelog ALL DEPENDS ${HALVO_CHANGELOG_GZ})
 install(FILES ${HALVO_CHANGELOG_GZ} DESTINATION ${HALVO_DOC_DIR})
@@ -25,7 +35,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME halvo-shutdown)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Halvo Shutdown developers")
-set(CPACK_PACKAGE_CONTACT "Halvo Shutdown developers <halvo-shutdown@example.org>")
+set(CPACK_PACKAGE_CONTACT "${HALVO_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shut down, restart, log off or lock the computer on a schedule")
 set(CPACK_PACKAGE_DESCRIPTION
     "Halvo Shutdown lives in the notification area and ends or interrupts work at

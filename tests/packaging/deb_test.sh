@@ -21,6 +21,12 @@ deb="$work/out/halvo-shutdown_2.01_amd64.deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Package)" == halvo-shutdown && "$(field Version)" == 2.01 && "$(field Architecture)" == amd64 ]] ||
     fail "control: $(dpkg-deb -f "$deb")"
+# The maintainer the build was given, in the control data and signing the change log's entry.
+maintainer="$(sed -n 's/^HALVO_MAINTAINER:STRING=//p' "$BUILD/CMakeCache.txt")"
+[[ -n "$maintainer" && "$(field Maintainer)" == "$maintainer" ]] ||
+    fail "Maintainer '$(field Maintainer)', the build's '$maintainer'"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/halvo-shutdown/changelog.gz | gzip -d |
+    grep -qxF " -- $maintainer  Tue, 08 Dec 2026 12:00:00 +0000" || fail "the change log is not signed by $maintainer"
 depends="$(field Depends)"
 # Found by dpkg-shlibdeps from the program itself: Qt's widgets, the X-Resource extension and the C library.
 names="$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//')"
