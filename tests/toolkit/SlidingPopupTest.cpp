@@ -131,7 +131,8 @@ void SlidingPopupTest::realDurations() {
     QVERIFY2(slidIn >= 380 && slidIn < 1000, qPrintable(QString::number(slidIn)));
     QVERIFY(waitForPhase(popup, SlidingPopup::Phase::SlidingOut, 4000));
     const qint64 stayed = clock.elapsed();
-    QVERIFY2(stayed >= 1990 && stayed < 2600, qPrintable(QString::number(stayed)));
+    // Never early; late only by what a busy machine delays a timer (a stay counted twice would pass 3500).
+    QVERIFY2(stayed >= 1990 && stayed < 3500, qPrintable(QString::number(stayed)));
     QVERIFY(waitForPhase(popup, SlidingPopup::Phase::Hidden, 2000));
     QVERIFY(clock.elapsed() - stayed >= 380);
 }
