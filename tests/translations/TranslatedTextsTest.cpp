@@ -4,11 +4,13 @@
 // test holds whatever the translators write; it fails while they are not written.
 
 #include "app/FormCtrl.h"
+#include "app/QuickActionsDialog.h"
 #include "app/Translations.h"
 #include "app/TrayMenu.h"
 #include "model/Tasks.h"
 #include "pages/FormExecuteTip.h"
 #include "pages/FormSchWizard.h"
+#include "pages/PasswordDialog.h"
 #include "platform/Translate.h"
 #include "tests/helpers/ProgramUnderTest.h"
 #include "tests/translations/TsFile.h"
@@ -166,6 +168,16 @@ private slots:
         reminders.openWindows().front()->show();
         reminders.openWindows().front()->Timer1Timer(); // the countdown on its cancel button
         clipped << clippedTexts(*reminders.openWindows().front());
+        // The dialogs of the password and of the quick actions, each with the words it opens with.
+        PasswordDialog password(parts.core.guard(), translated("halvo::TFormOption", "change the options"));
+        NewPasswordDialog newPassword;
+        newPassword.show();
+        clipped << clippedTexts(newPassword);
+        password.show();
+        clipped << clippedTexts(password);
+        QuickActionsDialog quick({});
+        quick.show();
+        clipped << clippedTexts(quick);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
     }
 
