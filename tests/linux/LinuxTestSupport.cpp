@@ -290,6 +290,11 @@ std::string ReadWhole(const std::string& path) {
     return out.str();
 }
 
+bool KilledBySigkill(ChildProcess& child) {
+    const auto status = child.waitExit(5s);
+    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
+}
+
 CallLog::CallLog(std::string path) : m_path(std::move(path)), m_seen(ReadWhole(m_path).size()) {}
 
 std::string CallLog::pathIn(const char* variable) {

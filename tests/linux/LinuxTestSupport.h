@@ -126,6 +126,9 @@ private:
 // session bus too) is the private one of tests/helpers/private-session.sh.
 std::string PrivateBusProblem(bool withSession);
 
+// Whether the child ends within five seconds, killed by SIGKILL.
+bool KilledBySigkill(ChildProcess& child);
+
 // Children of ours that are zombies right now.
 std::vector<pid_t> ZombieChildren();
 
