@@ -63,14 +63,12 @@ void Engine::Start() {
 }
 
 void Engine::SetEnding() {
-    m_ending = true;
     m_schedule.SetEnding(true);
     m_planner.setEnding();
     m_awake.SetEnding(true);
 }
 
 void Engine::ResumeAfterEnding() {
-    m_ending = false;
     m_schedule.SetEnding(false);
     m_planner.resumeAfterEnding();
     m_awake.SetEnding(false);

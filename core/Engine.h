@@ -45,7 +45,6 @@ public:
     // From "Exit", a termination request or the end of the session on, nothing new runs or is announced;
     // the open reminders stay open until the end (or the session goes on after all).
     void SetEnding();
-    bool ending() const { return m_ending; }
     // The session goes on after all: what is pending runs again.
     void ResumeAfterEnding();
     // The schedule, then the settings, are stored: at the end of the program or of the session. A fault is
@@ -67,7 +66,6 @@ private:
     PasswordGuard m_guard;
     Commands m_commands;
     AwakeKeeper m_awake;
-    bool m_ending = false;
 };
 
 } // namespace halvo

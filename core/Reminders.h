@@ -62,7 +62,6 @@ public:
     void Cancel(int id);
     // The windows go without an answer: the program is ending.
     void CloseAll();
-    std::size_t Count() const { return m_open.size(); }
     // "Reminder: turn off the computer in 58 s", a line each, oldest first.
     std::vector<std::string> CountdownLines() const;
     // Told at each second an open reminder counts down.

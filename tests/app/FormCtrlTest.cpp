@@ -95,11 +95,6 @@ private:
     int m_saved;
 };
 
-// The calls that would end, interrupt or lock the session.
-std::vector<std::string> sessionRequests(const RecordingPlatform& platform) {
-    return platform.sessionRequests();
-}
-
 // The main window with its event filter in reach, to hand it what the platform sends at the session's end.
 struct ExposedFormCtrl : Program {
     using Program::eventFilter;
@@ -913,13 +908,13 @@ void FormCtrlTest::cancellingAnActionClosesItsOpenReminder() {
         QVERIFY2(window.reminderService.shown.size() == 1, c.name);
         // The tray offers to cancel a postponed action while its reminder is open.
         QCOMPARE(trayOffersCancel, c.open == &postponed);
-        QVERIFY2(sessionRequests(w.fake).empty() == c.closes, c.name);
+        QVERIFY2(w.fake.sessionRequests().empty() == c.closes, c.name);
         QVERIFY2(window.StatusText().find("Reminder:") == std::string::npos, c.name);
         if (c.closes) {
             QVERIFY2(!window.planner().hasPostponed() && !window.Tray->CancelPostponed1->isVisible(), c.name);
             for (int minute = 0; minute < 20; ++minute)
                 pass(window, w, 60000);
-            QVERIFY2(sessionRequests(w.fake).empty(), c.name);
+            QVERIFY2(w.fake.sessionRequests().empty(), c.name);
         }
     }
 }

@@ -143,6 +143,16 @@ void PasswordTest::everyGuardedPath() {
         p.FormSch->AdvListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{"night"}));
         p.FormSch->AdvListView1->topLevelItem(0)->setSelected(true);
     };
+    // An action the command line armed for an hour, and the General page showing it.
+    const auto generalPageOnArmed = [&] {
+        planner.armAfter(ActionSource::CommandLine, 1, 3600);
+        p.General1Click();
+    };
+    // The General page armed an action for an hour; then the command line asks.
+    const auto requestOverGeneralPage = [&](const std::string& words) {
+        planner.armAfter(ActionSource::GeneralPage, 1, 3600);
+        request(words);
+    };
     bool wizardOpened = false;
     const auto wizardWatch = [&] {
         w.dialogs.modalHandlers.push_back([&wizardOpened](QDialog& dialog) {
@@ -162,8 +172,7 @@ void PasswordTest::everyGuardedPath() {
         {"General re-arm",
          {"replace the armed action",
           [&] {
-              planner.armAfter(ActionSource::CommandLine, 1, 3600);
-              p.General1Click();
+              generalPageOnArmed();
               p.FormGen->RadioButton2->click();
               p.FormGen->Edit1->setText("2");
               p.FormGen->Edit2->setText("0");
@@ -174,8 +183,7 @@ void PasswordTest::everyGuardedPath() {
         {"General disarm",
          {"cancel the armed action",
           [&] {
-              planner.armAfter(ActionSource::CommandLine, 1, 3600);
-              p.General1Click();
+              generalPageOnArmed();
               p.FormGen->RadioButton1->click();
               p.FormGen->SpeedButton3Click();
           },
@@ -183,8 +191,7 @@ void PasswordTest::everyGuardedPath() {
         {"General task",
          {"change the armed action",
           [&] {
-              planner.armAfter(ActionSource::CommandLine, 1, 3600);
-              p.General1Click();
+              generalPageOnArmed();
               p.FormGen->ComboBox2->setCurrentIndex(p.FormGen->ComboBox2->findData(11));
           },
           [&] {
@@ -233,12 +240,7 @@ void PasswordTest::everyGuardedPath() {
           },
           [&] { return p.FormOption->CheckBox_Remind->isChecked() == p.Settings().Remind; }}},
         {"--cancel",
-         {QString(),
-          [&] {
-              planner.armAfter(ActionSource::GeneralPage, 1, 3600);
-              request("cancel");
-          },
-          [&] { return !planner.agenda().General(); }}},
+         {QString(), [&] { requestOverGeneralPage("cancel"); }, [&] { return !planner.agenda().General(); }}},
         {"--now",
          {QString(), [&] { request("now lock"); },
           [&] {
@@ -247,18 +249,10 @@ void PasswordTest::everyGuardedPath() {
                      std::find(w.platform.calls.begin(), w.platform.calls.end(), "lock");
           }}},
         {"--in replacing",
-         {QString(),
-          [&] {
-              planner.armAfter(ActionSource::GeneralPage, 1, 3600);
-              request("in 7200 shutdown");
-          },
+         {QString(), [&] { requestOverGeneralPage("in 7200 shutdown"); },
           [&] { return armedSeconds() == 7200; }}},
         {"--at replacing",
-         {QString(),
-          [&] {
-              planner.armAfter(ActionSource::GeneralPage, 1, 3600);
-              request("at 23:00:00 shutdown");
-          },
+         {QString(), [&] { requestOverGeneralPage("at 23:00:00 shutdown"); },
           [&] {
               const AgendaEntry* armed = planner.agenda().General();
               return armed && armed->timing->mode == GeneralTiming::Mode::At && armed->timing->hour == 23;
@@ -267,8 +261,7 @@ void PasswordTest::everyGuardedPath() {
          {QString(),
           [&] {
               w.platform.activityFake.idle = {60000, {}};
-              planner.armAfter(ActionSource::GeneralPage, 1, 3600);
-              request("when idle:15m lock");
+              requestOverGeneralPage("when idle:15m lock");
           },
           [&] { return planner.agenda().General() && planner.agenda().General()->task->Code == 11; }}},
     };

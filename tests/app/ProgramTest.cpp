@@ -16,12 +16,12 @@ private slots:
     void withoutADisplayItSaysSoInOneLine();
     void oneCopyPerUserAndAnOrderlyEndOnTermination();
     void theCommandLineBringsThePasswordFromAFileOrStandardInput();
-
-private:
-    QProcessEnvironment isolated(const QTemporaryDir& root) const;
 };
 
-QProcessEnvironment ProgramTest::isolated(const QTemporaryDir& root) const {
+namespace {
+
+// No display and no reachable bus; folders of the test's own.
+QProcessEnvironment isolated(const QTemporaryDir& root) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS",
                              "DBUS_SYSTEM_BUS_ADDRESS", "DBUS_STARTER_ADDRESS", "XDG_RUNTIME_DIR"})
@@ -37,6 +37,31 @@ QProcessEnvironment ProgramTest::isolated(const QTemporaryDir& root) const {
     return env;
 }
 
+// A copy of the program of its own, so its settings land in a folder of this test; on Qt's offscreen
+// platform.
+struct PortableCopy {
+    QTemporaryDir root;
+    QString folder = root.filePath("portable");
+    QString program = folder + "/halvo-shutdown";
+    QProcessEnvironment env = isolated(root);
+    bool copied = QDir().mkpath(folder) && QFile::copy(HALVO_PROGRAM, program);
+
+    PortableCopy() { env.insert("QT_QPA_PLATFORM", "offscreen"); }
+    void launch(QProcess& process, const QStringList& args = {}) {
+        process.setProcessEnvironment(env);
+        process.start(program, args);
+    }
+    // Started as the running copy: true once it listens for later copies.
+    bool startRunning(QProcess& process, const QStringList& args = {}) {
+        launch(process, args);
+        return process.waitForStarted(5000) &&
+               QTest::qWaitFor([this] { return QFile::exists(root.filePath("run/halvo-shutdown.socket")); },
+                               10000);
+    }
+};
+
+} // namespace
+
 void ProgramTest::withoutADisplayItSaysSoInOneLine() {
     QTemporaryDir root;
     QProcess program;
@@ -51,24 +76,13 @@ void ProgramTest::withoutADisplayItSaysSoInOneLine() {
 }
 
 void ProgramTest::oneCopyPerUserAndAnOrderlyEndOnTermination() {
-    QTemporaryDir root;
-    // A copy of its own, so its settings land in a folder of this test.
-    const QString folder = root.filePath("portable");
-    QDir().mkpath(folder);
-    const QString copy = folder + "/halvo-shutdown";
-    QVERIFY(QFile::copy(HALVO_PROGRAM, copy));
-    QProcessEnvironment env = isolated(root);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-
+    PortableCopy copy;
+    QVERIFY(copy.copied);
     QProcess first;
-    first.setProcessEnvironment(env);
-    first.start(copy, {});
-    QVERIFY(first.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+    QVERIFY(copy.startRunning(first));
 
     QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(copy, {});
+    copy.launch(second);
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);
@@ -78,21 +92,18 @@ void ProgramTest::oneCopyPerUserAndAnOrderlyEndOnTermination() {
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
-    QFile settings(folder + "/setting.ini");
+    QFile settings(copy.folder + "/setting.ini");
     QVERIFY(settings.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(settings.readAll());
     QVERIFY2(text.contains("[setting]") && text.contains("Setting_AutoStartup=0") &&
                  text.contains("Setting_AutoSave=0") && text.contains("Setting_Remind=0"),
              qPrintable(text));
     // Nothing went to the user's configuration folder.
-    QVERIFY(!QFile::exists(root.filePath("config/halvo-shutdown")));
+    QVERIFY(!QFile::exists(copy.root.filePath("config/halvo-shutdown")));
 
     // The lock went with it: the next start is the running copy again.
     QProcess third;
-    third.setProcessEnvironment(env);
-    third.start(copy, {});
-    QVERIFY(third.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+    QVERIFY(copy.startRunning(third));
     QCOMPARE(third.state(), QProcess::Running);
     third.terminate();
     QVERIFY(third.waitForFinished(10000));
@@ -100,13 +111,11 @@ void ProgramTest::oneCopyPerUserAndAnOrderlyEndOnTermination() {
 }
 
 void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
-    QTemporaryDir root;
-    const QString folder = root.filePath("portable");
-    QDir().mkpath(folder);
-    const QString copy = folder + "/halvo-shutdown";
-    QVERIFY(QFile::copy(HALVO_PROGRAM, copy));
+    PortableCopy copy;
+    QVERIFY(copy.copied);
+    const QTemporaryDir& root = copy.root;
     // "bedtime-21", hashed by another PBKDF2 (Python's hashlib) with few rounds: the program agrees.
-    QFile settings(folder + "/setting.ini");
+    QFile settings(copy.folder + "/setting.ini");
     QVERIFY(settings.open(QIODevice::WriteOnly));
     settings.write("[setting]\nSetting_Password=pbkdf2-sha256$1000$aGFsdm8tdGVzdC1zYWx0IQ==$"
                    "wWXERFzw40G0xRj63o6p12QbVKNQbQLV0QeGy54dfRQ=\n");
@@ -116,13 +125,8 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
-    QProcessEnvironment env = isolated(root);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
     QProcess running;
-    running.setProcessEnvironment(env);
-    running.start(copy, {"--tray"});
-    QVERIFY(running.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.filePath("run/halvo-shutdown.socket")), 10000);
+    QVERIFY(copy.startRunning(running, {"--tray"}));
 
     struct Call {
         QStringList args;
@@ -167,8 +171,7 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
     };
     for (const Call& call : calls) {
         QProcess client;
-        client.setProcessEnvironment(env);
-        client.start(copy, call.args);
+        copy.launch(client, call.args);
         client.write(call.input);
         client.closeWriteChannel();
         QVERIFY(client.waitForFinished(15000));
@@ -182,7 +185,7 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
         QCOMPARE(client.exitCode(), call.status);
     }
     // A settings file removed meanwhile gets the password back with the settings at the end.
-    QVERIFY(QFile::remove(folder + "/setting.ini"));
+    QVERIFY(QFile::remove(copy.folder + "/setting.ini"));
     running.terminate();
     QVERIFY(running.waitForFinished(10000));
     QVERIFY(settings.open(QIODevice::ReadOnly));

@@ -38,8 +38,21 @@ template <typename Call> auto fromLaterCopy(Call call) {
     return result.get();
 }
 
-bool askFromLaterCopy(SingleInstance& later, int timeoutMs) {
-    return fromLaterCopy([&] { return later.askRunningCopyToShow(timeoutMs); });
+// A later copy finds the lock taken and asks the running copy to show.
+bool laterCopyAsksToShow(const QString& folder) {
+    SingleInstance later(folder);
+    return !later.claim(0) && fromLaterCopy([&] { return later.askRunningCopyToShow(2000); });
+}
+
+// A later copy's request and the running copy's answer; "(no answer)" when none came within timeoutMs.
+std::string requestFromLaterCopy(const QString& folder, const std::string& line, int timeoutMs = 2000) {
+    return fromLaterCopy([&] {
+        SingleInstance later(folder);
+        std::string answer;
+        return later.sendRequest(line, answer, timeoutMs) == SingleInstance::Delivery::Answered
+                   ? answer
+                   : std::string("(no answer)");
+    });
 }
 
 std::string echo(const std::string& line) {
@@ -75,17 +88,11 @@ void SingleInstanceTest::secondCopyAsksTheFirstToShow() {
     first.setRequestHandler(echo);
     QSignalSpy shows(&first, &SingleInstance::showRequested);
 
-    SingleInstance second(folder.path());
-    QVERIFY(!second.claim(0));
-    QVERIFY(askFromLaterCopy(second, 2000));
-    QVERIFY(shows.wait(2000));
-    QCOMPARE(shows.size(), 1);
-
-    SingleInstance third(folder.path());
-    QVERIFY(!third.claim(0));
-    QVERIFY(askFromLaterCopy(third, 2000));
-    QVERIFY(shows.wait(2000));
-    QCOMPARE(shows.size(), 2);
+    for (int later = 1; later <= 2; ++later) {
+        QVERIFY(laterCopyAsksToShow(folder.path()));
+        QVERIFY(shows.wait(2000));
+        QCOMPARE(shows.size(), later);
+    }
 }
 
 void SingleInstanceTest::lockLeftByADeadCopyIsTakenOver() {
@@ -114,9 +121,7 @@ void SingleInstanceTest::lockLeftByADeadCopyIsTakenOver() {
     QVERIFY(next.claim());
     next.setRequestHandler(echo);
     QSignalSpy shows(&next, &SingleInstance::showRequested);
-    SingleInstance later(folder.path());
-    QVERIFY(!later.claim(0));
-    QVERIFY(askFromLaterCopy(later, 2000));
+    QVERIFY(laterCopyAsksToShow(folder.path()));
     QVERIFY(shows.wait(2000));
 }
 
@@ -215,11 +220,8 @@ void SingleInstanceTest::clientsCannotHoldOrFillTheCopy() {
         }
 
         // Another client is served as before.
-        SingleInstance later(folder.path());
-        std::string answer;
-        QCOMPARE(fromLaterCopy([&] { return later.sendRequest("halvo-shutdown/1 status", answer, 2000); }),
-                 SingleInstance::Delivery::Answered);
-        QCOMPARE(answer.size(), std::size_t(2003));
+        QCOMPARE(requestFromLaterCopy(folder.path(), "halvo-shutdown/1 status"),
+                 "ok " + std::string(2000, 'x'));
     }
 }
 
@@ -259,11 +261,8 @@ void SingleInstanceTest::listensAgainAfterAFailedAccept() {
 
     client.reset();
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(running.socketPath()), 2000);
-    SingleInstance later(folder.path());
-    std::string answer;
-    QCOMPARE(fromLaterCopy([&] { return later.sendRequest("halvo-shutdown/1 cancel", answer, 2000); }),
-             SingleInstance::Delivery::Answered);
-    QCOMPARE(answer, std::string("ok halvo-shutdown/1 cancel"));
+    QCOMPARE(requestFromLaterCopy(folder.path(), "halvo-shutdown/1 cancel"),
+             std::string("ok halvo-shutdown/1 cancel"));
 #endif
 }
 
@@ -305,13 +304,8 @@ void SingleInstanceTest::theSocketComesBackWhenItsFileIsTakenAway() {
         c.takeAway(running.socketPath());
 
         // Soon served again, without the copy being asked anything.
-        QTRY_VERIFY2_WITH_TIMEOUT(fromLaterCopy([&] {
-                                      SingleInstance later(folder.path());
-                                      std::string answer;
-                                      return later.sendRequest("halvo-shutdown/1 status", answer, 200) ==
-                                                 SingleInstance::Delivery::Answered &&
-                                             answer == "ok halvo-shutdown/1 status";
-                                  }),
+        QTRY_VERIFY2_WITH_TIMEOUT(requestFromLaterCopy(folder.path(), "halvo-shutdown/1 status", 200) ==
+                                      "ok halvo-shutdown/1 status",
                                   c.name, 1500);
     }
 #endif

@@ -2,61 +2,21 @@
 // the hold and lets it go, the schedule alone does not; the alarm follows the agenda, the settings and the
 // clock.
 
-#include "core/Engine.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingReminders.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/EngineWorld.h"
 
 #include <QtTest>
-
-#include <memory>
-#include <optional>
 
 using namespace halvo;
 
 namespace {
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingReminders reminders;
-    std::unique_ptr<Engine> engine;
-
+// Reminders left open, always asked for; what the engine asked of the platform on the way forgotten.
+struct World : EngineWorld {
     explicit World(AppSettings settings = {}) {
-        fake.setNow(2026, 12, 8, 21, 0, 0);
         reminders.keepOpen = true;
-        engine = std::make_unique<Engine>(reminders, ScheduleStore::Reports{});
-        engine->Start();
         settings.Remind = true;
-        engine->settings().Set(settings);
-        for (int look = 0; look < Planner::StartLooks; ++look)
-            engine->planner().wake();
+        start(settings);
         fake.clearCalls();
-    }
-    std::string request(const std::string& line) {
-        const auto answer = std::make_shared<std::optional<std::string>>();
-        engine->commands().Request("halvo-shutdown/1 " + line,
-                                   [answer](const std::string& a) { *answer = a; });
-        for (int i = 0; i < 100 && !*answer; ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return answer->value_or("(no answer)");
-    }
-    void pass(long long ms) {
-        fake.advanceMilliseconds(ms);
-        engine->planner().wake();
-        QCoreApplication::processEvents();
-    }
-    void addDailyItem(int hour, int minute) {
-        TScheduleItem& item = engine->schedule().manager().Add();
-        item.ItemName = "night";
-        item.Task = TaskFromCode(4);
-        item.TimeRule.Period = TPeriod::EveryDay;
-        item.TimeRule.TimeOfDay = EncodeTime(hour, minute, 0);
-        item.TimeRule.DisplayText = "daily";
-        item.TimeRule.CrossState = TCrossState::Ahead;
-        engine->schedule().ItemsChanged();
     }
     // What the engine asked of the hold and the alarm since the last look, then forgotten.
     std::vector<std::string> asked() {
@@ -90,7 +50,7 @@ private slots:
 void AwakeKeeperTest::whatWaitsHoldsTheComputerAwake() {
     World w;
     // The schedule alone holds nothing: a daily item would keep a laptop awake all day.
-    w.addDailyItem(23, 0);
+    w.addDailyItem("night", 4, 23, 0);
     QCOMPARE(w.asked(), Calls{});
 
     QCOMPARE(w.request("in 7200 lock"), std::string("ok"));
@@ -159,7 +119,7 @@ void AwakeKeeperTest::theWakeAlarmFollowsTheAgendaAndTheClock() {
     wake.KeepAwake = false;
     World w(wake);
     QCOMPARE(w.asked(), Calls{});
-    w.addDailyItem(22, 0);
+    w.addDailyItem("night", 4, 22, 0);
     QCOMPARE(w.asked(), Calls{"wake alarm in 3600000 ms"});
     QCOMPARE(w.engine->awake().AlarmInMs(), std::optional<std::int64_t>(3600000));
     // An armed moment before it comes first; cancelled, the item's moment again.

@@ -1,15 +1,11 @@
 // The engine without any window: the fake platform, a recording reminder service and the command line's
 // requests. Reminders are left open as a user leaves them, and answered (or run out) in any order.
 
-#include "core/Engine.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingReminders.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/EngineWorld.h"
 
 #include <QtTest>
 
-#include <memory>
-#include <optional>
+#include <algorithm>
 
 using namespace halvo;
 
@@ -17,74 +13,15 @@ namespace {
 
 const std::string Lock = "lock";
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingReminders reminders;
-    std::vector<std::string> reported;
-    std::unique_ptr<Engine> engine;
-
+// Reminders left open as a user leaves them; each asks before its action runs, and the computer is kept
+// awake only where its own test says so.
+struct World : EngineWorld {
     World() {
-        fake.setNow(2026, 12, 8, 21, 0, 0);
         reminders.keepOpen = true;
-        engine = std::make_unique<Engine>(
-            reminders, ScheduleStore::Reports{[this](const std::string& text) { reported.push_back(text); },
-                                              [this](const std::string& text) { reported.push_back(text); }});
-        engine->Start();
         AppSettings remind;
         remind.Remind = true;
-        remind.KeepAwake = false; // its own test says when the computer is kept awake
-        engine->settings().Set(remind);
-        // Past the first looks, which learn the wall clock's pace.
-        for (int look = 0; look < Planner::StartLooks; ++look)
-            engine->planner().wake();
-    }
-    // One request line and its answer line, as the socket hands them over.
-    std::string request(const std::string& line) {
-        const auto answer = std::make_shared<std::optional<std::string>>();
-        engine->commands().Request("halvo-shutdown/1 " + line,
-                                   [answer](const std::string& a) { *answer = a; });
-        QElapsedTimer waited;
-        waited.start();
-        while (!*answer && waited.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return answer->value_or("(no answer)");
-    }
-    // Time goes by, then the planner looks, as its timer would; the reminders it starts open.
-    void pass(long long ms) {
-        fake.advanceMilliseconds(ms);
-        engine->planner().wake();
-        QCoreApplication::processEvents();
-    }
-    // A second of every open reminder's countdown, on the clock too.
-    void second() {
-        fake.advanceMilliseconds(1000);
-        reminders.count();
-        QCoreApplication::processEvents();
-    }
-    void addDailyItem(const std::string& name, int taskCode, int hour, int minute) {
-        TScheduleItem& item = engine->schedule().manager().Add();
-        item.ItemName = name;
-        item.Task = TaskFromCode(taskCode);
-        item.TimeRule.Period = TPeriod::EveryDay;
-        item.TimeRule.TimeOfDay = EncodeTime(hour, minute, 0);
-        item.TimeRule.DisplayText = "daily";
-        item.TimeRule.CrossState = TCrossState::Ahead;
-        engine->schedule().ItemsChanged();
-    }
-    std::vector<std::string> openLabels() const {
-        std::vector<std::string> labels;
-        for (std::size_t i = 0; i < reminders.openCount(); ++i)
-            labels.push_back(reminders.open(i).label);
-        return labels;
-    }
-    std::size_t indexOf(const std::string& label) const {
-        for (std::size_t i = 0; i < reminders.openCount(); ++i)
-            if (reminders.open(i).label == label)
-                return i;
-        return std::size_t(-1);
+        remind.KeepAwake = false;
+        start(remind);
     }
 };
 

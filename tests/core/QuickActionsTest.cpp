@@ -2,14 +2,10 @@
 // armed exactly as saved by the one function the tray and --quick share, and a damaged section that costs
 // only its damaged entries.
 
-#include "core/Engine.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingReminders.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/EngineWorld.h"
 
 #include <QtTest>
 
-#include <memory>
 #include <optional>
 
 using namespace halvo;
@@ -18,31 +14,13 @@ namespace {
 
 const std::string SettingsFile = "/opt/halvo/setting.ini";
 
-struct World {
-    RecordingPlatform fake;
-    ScopedPlatform platformGuard{fake};
-    RecordingUi ui;
-    ScopedUi uiGuard{ui};
-    RecordingReminders reminders;
-    std::vector<std::string> reported;
-    std::unique_ptr<Engine> engine;
-
+// Something to wait for in each kind of condition.
+struct World : EngineWorld {
     World() {
-        fake.setNow(2026, 12, 8, 21, 0, 0);
         fake.activityFake.idle = {60000, {}};
         fake.activityFake.network = {std::vector<InterfaceBytes>{{"eth0", 0, 0}}, {}};
         fake.activityFake.processes = {{4242, "My Player"}};
         start();
-    }
-    // The program starts again on the files the last run left.
-    void start() {
-        engine.reset();
-        engine = std::make_unique<Engine>(
-            reminders, ScheduleStore::Reports{[this](const std::string& text) { reported.push_back(text); },
-                                              [this](const std::string& text) { reported.push_back(text); }});
-        engine->Start();
-        for (int look = 0; look < Planner::StartLooks; ++look)
-            engine->planner().wake();
     }
     std::optional<CommandAnswer> armQuick(const std::string& name) {
         std::optional<CommandAnswer> answer;
@@ -180,11 +158,7 @@ void QuickActionsTest::theCommandLineArmsAndListsThem() {
     QVERIFY(w.engine->settings().SetQuickActions({{"Lock soon", request({"--in", "90s", "lock"})},
                                                   {"Bedtime", request({"--at", "22:30", "poweroff"})}},
                                                  error));
-    const auto line = [&w](const std::string& request) {
-        std::optional<std::string> answer;
-        w.engine->commands().Request(request, [&answer](const std::string& reply) { answer = reply; });
-        return answer.value_or("(no answer)");
-    };
+    const auto line = [&w](const std::string& request) { return AnswerTo(w.engine->commands(), request); };
     QCOMPARE(line(EncodeRequest(request({"--quick", "Nobody"}))),
              std::string("error no quick action named 'Nobody'"));
     QVERIFY(!w.engine->planner().agenda().General());

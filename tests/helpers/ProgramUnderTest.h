@@ -6,14 +6,11 @@
 #include "app/FormCtrl.h"
 #include "core/Engine.h"
 #include "tests/fakes/RecordingReminders.h"
+#include "tests/helpers/EngineWorld.h"
 #include "tests/helpers/WindowTestSupport.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalBlocker>
 
-#include <memory>
-#include <optional>
 #include <string>
 
 namespace halvo {
@@ -29,15 +26,7 @@ struct EngineParts {
 struct Program : EngineParts, TFormCtrl {
     Program() : TFormCtrl(core) {}
     // One request line and its answer line, as the socket hands them over.
-    std::string Request(const std::string& line) {
-        const auto answer = std::make_shared<std::optional<std::string>>();
-        core.commands().Request(line, [answer](const std::string& reply) { *answer = reply; });
-        QElapsedTimer waited;
-        waited.start();
-        while (!*answer && waited.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return answer->value_or("(no answer)");
-    }
+    std::string Request(const std::string& line) { return AnswerTo(core.commands(), line); }
     std::string StatusText() { return core.commands().StatusText(); }
     const AppSettings& Settings() { return core.settings().values(); }
     void setSetting(bool AppSettings::*flag, bool on);

@@ -290,6 +290,50 @@ std::string ReadWhole(const std::string& path) {
     return out.str();
 }
 
+bool KilledBySigkill(ChildProcess& child) {
+    const auto status = child.waitExit(5s);
+    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
+}
+
+CallLog::CallLog(std::string path) : m_path(std::move(path)), m_seen(ReadWhole(m_path).size()) {}
+
+std::string CallLog::pathIn(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value ? value : "";
+}
+
+std::vector<std::string> CallLog::newCalls() {
+    const std::string text = ReadWhole(m_path);
+    std::vector<std::string> calls;
+    std::size_t pos = m_seen;
+    for (std::size_t end; (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
+        std::string call = text.substr(pos, end - pos);
+        call = call.substr(call.find(' ') + 1);
+        while (!call.empty() && call.back() == ' ') // a call without arguments
+            call.pop_back();
+        const std::string method = call.substr(0, call.find(' '));
+        if (method != "Get" && method != "GetAll" && method != "Set" && method != "emit")
+            calls.push_back(call);
+    }
+    m_seen = pos;
+    return calls;
+}
+
+std::string PrivateBusProblem(bool withSession) {
+    const char* folder = std::getenv("HALVO_PRIVATE_SESSION_DIR");
+    if (!folder)
+        return "no private session: HALVO_PRIVATE_SESSION_DIR is not set";
+    const std::string privateBus = std::string("unix:path=") + folder + "/bus";
+    for (const char* variable : {"DBUS_SYSTEM_BUS_ADDRESS", "DBUS_SESSION_BUS_ADDRESS"}) {
+        if (!withSession && std::string(variable) == "DBUS_SESSION_BUS_ADDRESS")
+            continue;
+        const char* address = std::getenv(variable);
+        if (!address || std::string(address).rfind(privateBus, 0) != 0)
+            return std::string(variable) + " is not the private bus: " + (address ? address : "(not set)");
+    }
+    return {};
+}
+
 void WriteWhole(const std::string& path, const std::string& data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << data;

@@ -107,6 +107,28 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 std::optional<bool> RunAsNobody(const std::function<bool()>& check);
 constexpr uid_t kNobody = 65534;
 
+// The method calls a dbusmock mock has logged since the last look, without their time stamps: "PowerOff
+// False". Property traffic (Get, GetAll, Set and the signals it emits) is the mock's own business and left
+// out.
+class CallLog {
+public:
+    explicit CallLog(std::string path);
+    // The path in the environment variable, empty when it is not set.
+    static std::string pathIn(const char* variable);
+    std::vector<std::string> newCalls();
+
+private:
+    std::string m_path;
+    std::size_t m_seen = 0;
+};
+
+// What is wrong with the buses the test talks to: empty when the system bus (and with withSession the
+// session bus too) is the private one of tests/helpers/private-session.sh.
+std::string PrivateBusProblem(bool withSession);
+
+// Whether the child ends within five seconds, killed by SIGKILL.
+bool KilledBySigkill(ChildProcess& child);
+
 // Children of ours that are zombies right now.
 std::vector<pid_t> ZombieChildren();
 

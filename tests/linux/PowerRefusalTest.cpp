@@ -57,33 +57,10 @@ QString refusing(const char* message) {
 
 class PowerRefusal : public testing::Test {
 protected:
-    void SetUp() override {
-        const char* folder = std::getenv("HALVO_PRIVATE_SESSION_DIR");
-        const char* system = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
-        ASSERT_TRUE(folder && system);
-        ASSERT_EQ(std::string(system).rfind(std::string("unix:path=") + folder + "/bus", 0), 0u) << system;
-        m_logSeen = ReadWhole(logPath()).size();
-    }
-
-    static std::string logPath() { return std::getenv("HALVO_LOGIND_LOG"); }
+    void SetUp() override { ASSERT_EQ(PrivateBusProblem(false), ""); }
 
     // The logind methods called since the last look, without time stamps and property traffic.
-    Lines logindCalls() {
-        const std::string text = ReadWhole(logPath());
-        Lines calls;
-        std::size_t pos = m_logSeen;
-        for (std::size_t end; (end = text.find('\n', pos)) != std::string::npos; pos = end + 1) {
-            std::string call = text.substr(pos, end - pos);
-            call = call.substr(call.find(' ') + 1);
-            while (!call.empty() && call.back() == ' ')
-                call.pop_back();
-            const std::string method = call.substr(0, call.find(' '));
-            if (method != "Get" && method != "GetAll" && method != "Set" && method != "emit")
-                calls.push_back(call);
-        }
-        m_logSeen = pos;
-        return calls;
-    }
+    Lines logindCalls() { return m_logind.newCalls(); }
 
     // The texts of the popups shown since the last look.
     Lines popups() {
@@ -98,7 +75,7 @@ protected:
     ScopedPlatform guard{backend};
     RecordingUi ui;
     ScopedUi uiGuard{ui};
-    std::size_t m_logSeen = 0;
+    CallLog m_logind{CallLog::pathIn("HALVO_LOGIND_LOG")};
 };
 
 } // namespace

@@ -22,11 +22,6 @@ std::string sleepProgram() {
     return std::filesystem::canonical("/bin/sleep").string();
 }
 
-bool killedBySigkill(ChildProcess& child) {
-    const auto status = child.waitExit(5s);
-    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
-}
-
 } // namespace
 
 TEST(Processes, AChildsProgramFileAndItsEnd) {
@@ -37,7 +32,7 @@ TEST(Processes, AChildsProgramFileAndItsEnd) {
     EXPECT_EQ(processes.programFile(pid), sleepProgram());
     EXPECT_TRUE(child.running());
     processes.endProcess(pid);
-    EXPECT_TRUE(killedBySigkill(child));
+    EXPECT_TRUE(KilledBySigkill(child));
     EXPECT_EQ(processes.ownProcessId(), static_cast<std::uint32_t>(::getpid()));
 }
 

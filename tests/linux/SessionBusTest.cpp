@@ -36,38 +36,6 @@ namespace {
 const QString kLogind = QStringLiteral("org.freedesktop.login1");
 const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
 
-// The method calls a mock has logged since the last look, without their time stamps: "PowerOff False".
-// Property traffic (Get, GetAll, Set and the signals it emits) is the mock's own business and left out.
-class CallLog {
-public:
-    explicit CallLog(std::string path) : m_path(std::move(path)) { m_seen = ReadWhole(m_path).size(); }
-    static std::string pathIn(const char* variable) {
-        return std::getenv(variable) ? std::getenv(variable) : "";
-    }
-    std::vector<std::string> newCalls() {
-        const std::string text = ReadWhole(m_path);
-        std::vector<std::string> lines;
-        std::size_t pos = m_seen;
-        while (pos < text.size()) {
-            const auto end = text.find('\n', pos);
-            if (end == std::string::npos)
-                break;
-            const std::string line = text.substr(pos, end - pos);
-            const std::string call = line.substr(line.find(' ') + 1);
-            const std::string method = call.substr(0, call.find(' '));
-            if (method != "Get" && method != "GetAll" && method != "Set" && method != "emit")
-                lines.push_back(call);
-            pos = end + 1;
-        }
-        m_seen = pos;
-        return lines;
-    }
-
-private:
-    std::string m_path;
-    std::size_t m_seen = 0;
-};
-
 QDBusMessage callMock(const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments) {
     QDBusMessage call = QDBusMessage::createMethodCall(kLogind, path, interface, method);
@@ -81,15 +49,7 @@ void expectReply(const QDBusMessage& reply) {
 
 class SessionBus : public testing::Test {
 protected:
-    void SetUp() override {
-        const char* folder = std::getenv("HALVO_PRIVATE_SESSION_DIR");
-        const char* system = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
-        const char* session = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-        ASSERT_TRUE(folder && system && session);
-        const std::string privateBus = std::string("unix:path=") + folder + "/bus";
-        ASSERT_EQ(std::string(system).rfind(privateBus, 0), 0u) << system;
-        ASSERT_EQ(std::string(session).rfind(privateBus, 0), 0u) << session;
-    }
+    void SetUp() override { ASSERT_EQ(PrivateBusProblem(true), ""); }
 
     LinuxPlatform backend{"", true};
     ScopedPlatform guard{backend};

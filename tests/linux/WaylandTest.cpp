@@ -56,11 +56,6 @@ bool nameOwned(const char* name) {
     return reply.isValid() && reply.value();
 }
 
-bool killedBySigkill(ChildProcess& process) {
-    const auto status = process.waitExit(5s);
-    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
-}
-
 // XWayland puts its socket there, as every X server does; a container may lack the folder.
 void ensureX11SocketFolder() {
     if (::mkdir("/tmp/.X11-unix", 01777) == 0)
@@ -294,9 +289,9 @@ TEST_P(Compositors, ListPickerAndCloseAllSeeExactlyTheTestsWindows) {
     }
 
     CloseAllPrograms();
-    EXPECT_TRUE(killedBySigkill(alpha.process()));
-    EXPECT_TRUE(killedBySigkill(bravo.process()));
-    EXPECT_TRUE(killedBySigkill(xray.process()));
+    EXPECT_TRUE(KilledBySigkill(alpha.process()));
+    EXPECT_TRUE(KilledBySigkill(bravo.process()));
+    EXPECT_TRUE(KilledBySigkill(xray.process()));
     EXPECT_TRUE(session->running());
     EXPECT_TRUE(ui.popups.empty());
 }
@@ -397,7 +392,7 @@ TEST(GnomeShell, TheExtensionsListOrItsAbsenceIsShownAndClosed) {
         for (int program = 1; program <= 3; ++program) {
             const bool ended = std::find(c.ended.begin(), c.ended.end(), program) != c.ended.end();
             if (ended)
-                EXPECT_TRUE(killedBySigkill(programs[program - 1])) << program;
+                EXPECT_TRUE(KilledBySigkill(programs[program - 1])) << program;
             else
                 EXPECT_FALSE(programs[program - 1].waitExit(100ms)) << program;
         }

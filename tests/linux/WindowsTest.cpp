@@ -169,11 +169,6 @@ bool survives(ChildProcess& process) {
     return !process.waitExit(300ms) && ::kill(process.pid(), 0) == 0;
 }
 
-bool killedBySigkill(ChildProcess& process) {
-    const auto status = process.waitExit(5s);
-    return status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGKILL;
-}
-
 // Four processes lay out their windows from the bottom up; the test then checks what the backend
 // collects and that close-all ends exactly the processes the neighbour rule names.
 void checkWindowsAndCloseAll(const std::string& display) {
@@ -220,8 +215,8 @@ void checkWindowsAndCloseAll(const std::string& display) {
 
     // B ends a run at Bravo (long), A at Alpha, B again at Bravo 2; C is last and D never listed.
     CloseAllPrograms();
-    EXPECT_TRUE(killedBySigkill(a.process()));
-    EXPECT_TRUE(killedBySigkill(b.process()));
+    EXPECT_TRUE(KilledBySigkill(a.process()));
+    EXPECT_TRUE(KilledBySigkill(b.process()));
     std::this_thread::sleep_for(100ms);
     EXPECT_TRUE(c.process().running());
     EXPECT_TRUE(d.process().running());
@@ -258,7 +253,7 @@ TEST(X11Windows, ACloseProgramTaskEndsTheProcessOfItsWindow) {
     task.Run();
     task.ProcessId = static_cast<std::uint32_t>(editor.pid());
     task.Run();
-    EXPECT_TRUE(killedBySigkill(editor.process()));
+    EXPECT_TRUE(KilledBySigkill(editor.process()));
     EXPECT_TRUE(other.process().running());
 }
 
@@ -317,7 +312,7 @@ TEST(X11Windows, AWindowOfARemoteClientHasNoLocalProcess) {
     // Runs: top, the two remote windows, bottom. The top's run ends at a window of another process.
     ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
     CloseAllPrograms();
-    EXPECT_TRUE(killedBySigkill(top.process()));
+    EXPECT_TRUE(KilledBySigkill(top.process()));
     EXPECT_TRUE(survives(bystander));
     EXPECT_TRUE(remote.process().running());
     EXPECT_TRUE(bottom.process().running());
@@ -345,7 +340,7 @@ TEST(X11Windows, WithoutXResourceOnlyAWindowOfThisMachineNamesItsProcess) {
 
     ASSERT_EQ(CollectTopLevelWindows().size(), 4u);
     CloseAllPrograms();
-    EXPECT_TRUE(killedBySigkill(top.process()));
+    EXPECT_TRUE(KilledBySigkill(top.process()));
     EXPECT_TRUE(survives(bystander));
     EXPECT_TRUE(claims.process().running());
     EXPECT_TRUE(bottom.process().running());

@@ -2,8 +2,7 @@
 // several reminders open at once.
 
 #include "model/ScheduleEvaluator.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/FakeWorldTest.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +29,8 @@ ReminderAnswer AnswerOf(int result) {
                          : ReminderAnswer::Cancel;
 }
 
-class ScheduleEvaluation : public ::testing::Test {
+class ScheduleEvaluation : public FakeWorldTest {
 protected:
-    RecordingPlatform fake;
-    RecordingUi recordingUi;
-    ScopedPlatform platformGuard{fake};
-    ScopedUi uiGuard{recordingUi};
     TScheduleManager manager;
     bool remind = false;
     ReminderScript script;

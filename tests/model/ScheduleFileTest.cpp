@@ -2,8 +2,7 @@
 // damaged records with their exact texts.
 
 #include "model/ScheduleFile.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/FakeWorldTest.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +59,8 @@ struct Record {
     }
 };
 
-class ScheduleFile : public ::testing::Test {
+class ScheduleFile : public FakeWorldTest {
 protected:
-    RecordingPlatform fake;
-    RecordingUi recordingUi;
-    ScopedPlatform platformGuard{fake};
-    ScopedUi uiGuard{recordingUi};
-
     // The fault of reading data as one record (empty on success), the item in *item when asked for.
     std::string read(const std::string& data, std::unique_ptr<TScheduleItem>* item = nullptr) {
         ScheduleReader reader(data);

@@ -3,8 +3,7 @@
 
 #include "model/ScheduleFile.h"
 #include "platform/IniFile.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/FakeWorldTest.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +47,8 @@ std::vector<std::string> namesOf(const TScheduleManager& manager) {
     return names;
 }
 
-class ScheduleStorage : public ::testing::Test {
+class ScheduleStorage : public FakeWorldTest {
 protected:
-    RecordingPlatform fake;
-    RecordingUi recordingUi;
-    ScopedPlatform platformGuard{fake};
-    ScopedUi uiGuard{recordingUi};
     const std::string schedulePath = "/opt/halvo/sch.cks";
     const std::string settingsPath = "/opt/halvo/setting.ini";
     const std::string backupPath = "/opt/halvo/sch.cks.bak";

@@ -1,8 +1,7 @@
 // The time rule's crossing detector and due-day rule, the item copy and the manager's ownership.
 
 #include "model/Schedule.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/FakeWorldTest.h"
 
 #include <gtest/gtest.h>
 
@@ -155,13 +154,7 @@ TEST(TimeRule, StoredValuesAsTheProgramCountsThem) {
     EXPECT_EQ(rule.TimeOfDay, EncodeTime(22, 30, 0));
 }
 
-class ScheduleItemCopy : public ::testing::Test {
-protected:
-    RecordingPlatform fake;
-    RecordingUi recordingUi;
-    ScopedPlatform platformGuard{fake};
-    ScopedUi uiGuard{recordingUi};
-};
+class ScheduleItemCopy : public FakeWorldTest {};
 
 TEST_F(ScheduleItemCopy, CopiesRuleTaskAndFlagsButNotTheEvaluationState) {
     TScheduleItem source;

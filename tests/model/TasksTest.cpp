@@ -1,11 +1,9 @@
 #include "model/Tasks.h"
-#include "tests/fakes/RecordingPlatform.h"
-#include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/FakeWorldTest.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <typeinfo>
 
 using namespace halvo;
@@ -13,13 +11,7 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-class TaskRun : public ::testing::Test {
-protected:
-    RecordingPlatform fake;
-    RecordingUi recordingUi;
-    ScopedPlatform platformGuard{fake};
-    ScopedUi uiGuard{recordingUi};
-};
+class TaskRun : public FakeWorldTest {};
 
 } // namespace
 
@@ -149,54 +141,68 @@ TEST(TaskCatalogue, NewTasksHaveEmptyParametersAndCopiesShareNothing) {
 }
 
 // What each kind asks of the system; shut down and power off are forced, restart and log off leave programs
-// the chance to keep unsaved work.
-TEST(TaskActions, EachKindAsksTheSystemForItsAction) {
+// the chance to keep unsaved work. Every action that ends the session says so when the system refuses it,
+// and not a word when it is accepted.
+TEST(TaskActions, EachKindAsksTheSystemForItsActionAndSaysWhenRefused) {
     RecordingUi recordingUi;
     ScopedUi uiGuard{recordingUi};
-    const std::vector<std::pair<int, Calls>> requestsOfCode = {{1, {"shut down, forced"}},
-                                                               {2, {"power off, forced"}},
-                                                               {9, {"restart"}},
-                                                               {5, {"log off"}},
-                                                               {11, {"lock"}},
-                                                               {12, {"sleep"}},
-                                                               {13, {"hibernate"}},
-                                                               {4, {"start the screen saver"}},
-                                                               {6, {}},
-                                                               {7, {}},
-                                                               {10, {}}};
-    for (const auto& [code, requests] : requestsOfCode) {
+    struct Case {
+        int code;
+        Calls requests;
+        std::string refused; // the popup's text when the system says "Permission denied"
+    };
+    const std::vector<Case> cases = {
+        {1, {"shut down, forced"}, "Shut down the computer failed: Permission denied"},
+        {2, {"power off, forced"}, "Power off the computer failed: Permission denied"},
+        {9, {"restart"}, "Restart the computer failed: Permission denied"},
+        {5, {"log off"}, "Log off failed: Permission denied"},
+        {11, {"lock"}, "Lock the computer failed: Permission denied"},
+        {12, {"sleep"}, "Sleep the computer failed: Permission denied"},
+        {13, {"hibernate"}, "Hibernate the computer failed: Permission denied"},
+        {4, {"start the screen saver"}, ""},
+        {6, {}, ""},
+        {7, {}, ""},
+        {10, {}, ""}};
+    for (const Case& c : cases) {
+        {
+            RecordingPlatform fake;
+            ScopedPlatform guard(fake);
+            recordingUi.popups.clear();
+            TaskFromCode(c.code)->Run();
+            EXPECT_EQ(fake.calls, c.requests) << "task code " << c.code;
+            if (c.refused.empty())
+                continue;
+            EXPECT_TRUE(recordingUi.popups.empty()) << c.code;
+        }
         RecordingPlatform fake;
         ScopedPlatform guard(fake);
-        TaskFromCode(code)->Run();
-        EXPECT_EQ(fake.calls, requests) << "task code " << code;
+        fake.refusal = "Permission denied";
+        TaskFromCode(c.code)->Run();
+        ASSERT_EQ(recordingUi.popups.size(), 1u) << c.code;
+        EXPECT_EQ(recordingUi.popups[0]->shownTexts, Calls{c.refused});
     }
     EXPECT_EQ(recordingUi.messages, (std::vector<std::string>{"TDisconnectNetTask"}));
 }
 
-TEST_F(TaskRun, ExecuteTrimsAndCutsAtTheFirstBlankOnly) {
-    TExecuteTask task;
-    task.CommandLine = "  notepad  readme.txt ";
-    task.Run();
-    task.CommandLine = "\t\r\ncalc\x01";
-    task.Run();
-    task.CommandLine = "";
-    task.Run();
-    EXPECT_EQ(fake.calls, (Calls{"run \"notepad\" with \" readme.txt\"", "run \"calc\"", "run \"\""}));
-}
-
-TEST_F(TaskRun, ExecuteTakesAQuotedProgramWhole) {
-    TExecuteTask task;
-    task.CommandLine = "\"C:\\Program Files\\App\\app.exe\" --open \"my file.txt\"";
-    task.Run();
-    task.CommandLine = " \"/home/me/My Apps/run\" ";
-    task.Run();
-    task.CommandLine = "\"unterminated quote";
-    task.Run();
-    task.CommandLine = "\"C:\\a b\"--x y";
-    task.Run();
-    EXPECT_EQ(fake.calls, (Calls{"run \"C:\\Program Files\\App\\app.exe\" with \"--open \"my file.txt\"\"",
-                                 "run \"/home/me/My Apps/run\"", "run \"\"unterminated\" with \"quote\"",
-                                 "run \"C:\\a b\" with \"--x y\""}));
+// Trimmed and cut at the first blank only; a quoted program is taken whole.
+TEST_F(TaskRun, ExecuteRunsTheProgramItsLineNames) {
+    const std::vector<std::pair<std::string, std::string>> runOfLine = {
+        {"  notepad  readme.txt ", "run \"notepad\" with \" readme.txt\""},
+        {"\t\r\ncalc\x01", "run \"calc\""},
+        {"", "run \"\""},
+        {"\"C:\\Program Files\\App\\app.exe\" --open \"my file.txt\"",
+         "run \"C:\\Program Files\\App\\app.exe\" with \"--open \"my file.txt\"\""},
+        {" \"/home/me/My Apps/run\" ", "run \"/home/me/My Apps/run\""},
+        {"\"unterminated quote", "run \"\"unterminated\" with \"quote\""},
+        {"\"C:\\a b\"--x y", "run \"C:\\a b\" with \"--x y\""},
+    };
+    for (const auto& [line, run] : runOfLine) {
+        fake.clearCalls();
+        TExecuteTask task;
+        task.CommandLine = line;
+        task.Run();
+        EXPECT_EQ(fake.calls, Calls{run}) << line;
+    }
 }
 
 TEST_F(TaskRun, ExecuteThatCannotStartSaysWhyInThePopup) {
@@ -283,35 +289,4 @@ TEST_F(TaskRun, SleepAndHibernateAskFirstAndStoreFirst) {
     EXPECT_EQ(recordingUi.popups[1]->shownTexts,
               Calls{"Hibernate the computer failed: not available on this computer"});
     SetBeforeSuspend({});
-}
-
-TEST(TaskRefusal, EveryActionThatEndsTheSessionSaysWhenTheSystemRefuses) {
-    RecordingUi recordingUi;
-    ScopedUi uiGuard{recordingUi};
-    const std::map<int, std::string> refusalOfCode = {
-        {1, "Shut down the computer failed: Permission denied"},
-        {2, "Power off the computer failed: Permission denied"},
-        {5, "Log off failed: Permission denied"},
-        {9, "Restart the computer failed: Permission denied"},
-        {11, "Lock the computer failed: Permission denied"},
-        {12, "Sleep the computer failed: Permission denied"},
-        {13, "Hibernate the computer failed: Permission denied"}};
-    for (const TaskKind& kind : TaskCatalogue()) {
-        if (!refusalOfCode.count(kind.Code))
-            continue;
-        // Accepted: not a word.
-        {
-            RecordingPlatform fake;
-            ScopedPlatform guard(fake);
-            recordingUi.popups.clear();
-            kind.Create()->Run();
-            EXPECT_TRUE(recordingUi.popups.empty()) << kind.Code;
-        }
-        RecordingPlatform fake;
-        ScopedPlatform guard(fake);
-        fake.refusal = "Permission denied";
-        kind.Create()->Run();
-        ASSERT_EQ(recordingUi.popups.size(), 1u) << kind.Code;
-        EXPECT_EQ(recordingUi.popups[0]->shownTexts, Calls{refusalOfCode.at(kind.Code)});
-    }
 }

@@ -352,18 +352,12 @@ void FormGenTest::twelveHourRule_data() {
     QTest::addColumn<QString>("amPm");
     QTest::addColumn<QString>("hour");
     QTest::addColumn<int>("armedHour");
-    QTest::newRow("AM 12 is midnight") << "AM"
-                                       << "12" << 0;
-    QTest::newRow("AM 1") << "AM"
-                          << "1" << 1;
-    QTest::newRow("AM 11") << "AM"
-                           << "11" << 11;
-    QTest::newRow("PM 12 is noon") << "PM"
-                                   << "12" << 12;
-    QTest::newRow("PM 1") << "PM"
-                          << "1" << 13;
-    QTest::newRow("PM 11") << "PM"
-                           << "11" << 23;
+    QTest::newRow("AM 12 is midnight") << QString("AM") << QString("12") << 0;
+    QTest::newRow("AM 1") << QString("AM") << QString("1") << 1;
+    QTest::newRow("AM 11") << QString("AM") << QString("11") << 11;
+    QTest::newRow("PM 12 is noon") << QString("PM") << QString("12") << 12;
+    QTest::newRow("PM 1") << QString("PM") << QString("1") << 13;
+    QTest::newRow("PM 11") << QString("PM") << QString("11") << 23;
 }
 
 void FormGenTest::twelveHourRule() {

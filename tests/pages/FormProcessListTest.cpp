@@ -26,12 +26,8 @@ class FormProcessListTest : public QObject {
 private slots:
     void listHasItsColumnsAndButtons();
     void fewerThanTwoWindowsGiveAnEmptyList();
-    void oneRowPerRunEndUnderItsLastTitle();
-    void processesThatCannotBeLookedIntoAreLeftOut();
-    void ownWindowsAreNotOffered();
-    void okHandsOverTheSelectedRow();
-    void okWithoutSelectionTellsTheUserAndStaysOpen();
-    void cancelAndCloseBoxHandOverNothing();
+    void whichWindowsAreOffered();
+    void onlyOkOnASelectedRowHandsItOver();
 };
 
 void FormProcessListTest::listHasItsColumnsAndButtons() {
@@ -64,108 +60,113 @@ void FormProcessListTest::fewerThanTwoWindowsGiveAnEmptyList() {
     QVERIFY(world.platform.calls.empty());
 }
 
-void FormProcessListTest::oneRowPerRunEndUnderItsLastTitle() {
-    World world;
-    // A, A, B, A, C: rows for A (its second title), B and A again; C, being last, is never offered.
-    world.platform.addWindow(1, "A one", 100);
-    world.platform.addWindow(2, "A two", 100);
-    world.platform.addWindow(3, "B", 200);
-    world.platform.addWindow(4, "A three", 100);
-    world.platform.addWindow(5, "C", 300);
-    world.platform.addProcess(100, "/usr/bin/a");
-    world.platform.addProcess(200, "/usr/bin/b");
-    world.platform.addProcess(300, "/usr/bin/c");
-    world.platform.clearCalls();
-    TFormProcessList picker;
-    QCOMPARE(rows(*picker.ListView1), QStringList({"A two|100", "B|200", "A three|100"}));
-
-    // Each run end's process is looked into once per row; nothing is ended.
-    QCOMPARE(lines(world.platform.calls),
-             lines({"look into process 100", "look into process 200", "look into process 100"}));
+// Which windows are offered: a row for each run of windows of one process, under the run's last title;
+// never the last window (the desktop), a process that cannot be looked into, or the program's own. Each run
+// end's process is looked into once per row; nothing is ended.
+void FormProcessListTest::whichWindowsAreOffered() {
+    const std::uint32_t Ours = 0; // stands for the program's own process
+    struct Window {
+        const char* title;
+        std::uint32_t process;
+    };
+    struct Process {
+        std::uint32_t id;
+        std::string programFile; // empty: cannot be looked into
+    };
+    struct Case {
+        const char* name;
+        std::vector<Window> windows;
+        std::vector<Process> processes;
+        QStringList rows;
+        std::vector<std::string> lookedInto; // empty: not compared
+    };
+    const std::vector<Case> cases = {
+        {"A, A, B, A, C: A under its second title, B and A again; C, being last, never",
+         {{"A one", 100}, {"A two", 100}, {"B", 200}, {"A three", 100}, {"C", 300}},
+         {{100, "/usr/bin/a"}, {200, "/usr/bin/b"}, {300, "/usr/bin/c"}},
+         {"A two|100", "B|200", "A three|100"},
+         {"look into process 100", "look into process 200", "look into process 100"}},
+        {"processes that cannot be looked into are left out",
+         {{"System", 1}, {"Other user", 2}, {"No module", 3}, {"Mine", 4}, {"Last", 5}},
+         {{2, ""}, {4, "/usr/bin/mine"}},
+         {"Mine|4"},
+         {}},
+        {"the program's own windows, an alarm message among them, are not offered",
+         {{"Editor", 100},
+          {"Halvo ShutDown", Ours},
+          {"Terminal", 200},
+          {"Time to go", Ours},
+          {"Desktop", 300}},
+         {{100, "/usr/bin/editor"}, {200, "/usr/bin/xterm"}, {Ours, "/opt/halvo/halvo-shutdown"}},
+         {"Editor|100", "Terminal|200"},
+         {"look into process 100", "look into process 200"}},
+    };
+    for (const Case& c : cases) {
+        World world;
+        const auto process = [&world](std::uint32_t id) {
+            return id == Ours ? world.platform.currentProcessId : id;
+        };
+        WindowId window = 0;
+        for (const Window& w : c.windows)
+            world.platform.addWindow(++window, w.title, process(w.process));
+        for (const Process& p : c.processes)
+            world.platform.addProcess(process(p.id), p.programFile);
+        world.platform.clearCalls();
+        TFormProcessList picker;
+        QCOMPARE(rows(*picker.ListView1), c.rows);
+        if (!c.lookedInto.empty())
+            QCOMPARE(lines(world.platform.calls), lines(c.lookedInto));
+    }
 }
 
-void FormProcessListTest::processesThatCannotBeLookedIntoAreLeftOut() {
-    World world;
-    world.platform.addWindow(1, "System", 1);
-    world.platform.addWindow(2, "Other user", 2);
-    world.platform.addWindow(3, "No module", 3);
-    world.platform.addWindow(4, "Mine", 4);
-    world.platform.addWindow(5, "Last", 5);
-    world.platform.addProcess(2); // cannot be looked into
-    world.platform.addProcess(4, "/usr/bin/mine");
-    TFormProcessList picker;
-    QCOMPARE(rows(*picker.ListView1), QStringList({"Mine|4"}));
-}
-
-void FormProcessListTest::ownWindowsAreNotOffered() {
-    World world;
-    const std::uint32_t own = world.platform.currentProcessId;
-    world.platform.addWindow(1, "Editor", 100);
-    world.platform.addWindow(2, "Halvo ShutDown", own);
-    world.platform.addWindow(3, "Terminal", 200);
-    world.platform.addWindow(4, "Time to go", own); // an alarm message of ours
-    world.platform.addWindow(5, "Desktop", 300);
-    world.platform.addProcess(100, "/usr/bin/editor");
-    world.platform.addProcess(200, "/usr/bin/xterm");
-    world.platform.addProcess(own, "/opt/halvo/halvo-shutdown");
-    world.platform.clearCalls();
-    TFormProcessList picker;
-    QCOMPARE(rows(*picker.ListView1), QStringList({"Editor|100", "Terminal|200"}));
-    QCOMPARE(lines(world.platform.calls), lines({"look into process 100", "look into process 200"}));
-}
-
-void FormProcessListTest::okHandsOverTheSelectedRow() {
-    World world;
-    world.platform.addWindow(1, "Report.odt - Writer", 1234);
-    world.platform.addWindow(2, "Terminal", 77);
-    world.platform.addWindow(3, "Desktop", 1);
-    world.platform.addProcess(1234, "/usr/lib/office/soffice.bin");
-    world.platform.addProcess(77, "/usr/bin/xterm");
-    TFormProcessList picker;
-    picker.show();
-    picker.ListView1->topLevelItem(0)->setSelected(true);
-    picker.SpeedButton1->click();
-    QCOMPARE(picker.result(), 1);
-    QCOMPARE(picker.SelectedProcessId, 1234u);
-    QCOMPARE(picker.SelectedWindowText, std::string("Report.odt - Writer"));
-    QVERIFY(world.dialogs.messages.isEmpty());
-}
-
-void FormProcessListTest::okWithoutSelectionTellsTheUserAndStaysOpen() {
-    World world;
-    world.platform.addWindow(1, "Terminal", 77);
-    world.platform.addWindow(2, "Desktop", 1);
-    world.platform.addProcess(77, "/usr/bin/xterm");
-    TFormProcessList picker;
-    picker.show();
-    picker.SpeedButton1Click();
-    QCOMPARE(world.dialogs.messages, QStringList({"please select item first"}));
-    QVERIFY(picker.isVisible());
-    QCOMPARE(picker.result(), 0);
-    QCOMPARE(picker.SelectedProcessId, 0u);
-    QVERIFY(picker.SelectedWindowText.empty());
-}
-
-void FormProcessListTest::cancelAndCloseBoxHandOverNothing() {
-    World world;
-    world.platform.addWindow(1, "Terminal", 77);
-    world.platform.addWindow(2, "Desktop", 1);
-    world.platform.addProcess(77, "/usr/bin/xterm");
-    {
+// However the picker is left, only OK on a selected row hands that row over; OK without one asks for it,
+// and the picker stays open.
+void FormProcessListTest::onlyOkOnASelectedRowHandsItOver() {
+    enum class Leave { Ok, Cancel, CloseBox };
+    struct Case {
+        const char* name;
+        bool select; // the first row
+        Leave leave;
+        int result;
+        std::uint32_t processId;
+        std::string windowText;
+        QStringList messages;
+        bool stillShown;
+    };
+    const std::vector<Case> cases = {
+        {"OK on a row", true, Leave::Ok, 1, 1234, "Report.odt - Writer", {}, false},
+        {"OK without a row", false, Leave::Ok, 0, 0, "", {"please select item first"}, true},
+        {"Cancel", true, Leave::Cancel, 2, 0, "", {}, false},
+        {"the close box", true, Leave::CloseBox, 2, 0, "", {}, false},
+    };
+    for (const Case& c : cases) {
+        World world;
+        world.platform.addWindow(1, "Report.odt - Writer", 1234);
+        world.platform.addWindow(2, "Terminal", 77);
+        world.platform.addWindow(3, "Desktop", 1);
+        world.platform.addProcess(1234, "/usr/lib/office/soffice.bin");
+        world.platform.addProcess(77, "/usr/bin/xterm");
         TFormProcessList picker;
         picker.show();
-        picker.ListView1->topLevelItem(0)->setSelected(true);
-        picker.SpeedButton2->click();
-        QCOMPARE(picker.result(), 2);
-        QCOMPARE(picker.SelectedProcessId, 0u);
-        QVERIFY(picker.SelectedWindowText.empty());
+        if (c.select)
+            picker.ListView1->topLevelItem(0)->setSelected(true);
+        switch (c.leave) {
+        case Leave::Ok:
+            picker.SpeedButton1->click();
+            break;
+        case Leave::Cancel:
+            picker.SpeedButton2->click();
+            break;
+        case Leave::CloseBox:
+            picker.close();
+            break;
+        }
+        QVERIFY2(picker.result() == c.result, c.name);
+        QVERIFY2(picker.SelectedProcessId == c.processId, c.name);
+        QVERIFY2(picker.SelectedWindowText == c.windowText, c.name);
+        QVERIFY2(world.dialogs.messages == c.messages, c.name);
+        QVERIFY2(picker.isVisible() == c.stillShown, c.name);
     }
-    TFormProcessList picker;
-    picker.show();
-    picker.ListView1->topLevelItem(0)->setSelected(true);
-    picker.close();
-    QCOMPARE(picker.result(), 2);
-    QCOMPARE(picker.SelectedProcessId, 0u);
 }
 
 QTEST_MAIN(FormProcessListTest)
