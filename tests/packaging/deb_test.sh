@@ -52,6 +52,15 @@ files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub
 owners="$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)"
 [[ "$owners" == root/root ]] || fail "owners: $owners"
 
+# The menu entry is valid and speaks each of the program's languages.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.HalvoShutdown.desktop >"$work/entry.desktop"
+desktop-file-validate "$work/entry.desktop" >"$work/validate.log" 2>&1 || { cat "$work/validate.log" >&2; fail "desktop entry"; }
+for language in de fr es it pt_BR ru pl zh_CN; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$work/entry.desktop" || fail "the desktop entry has no $key[$language]"
+    done
+done
+
 # The post-install gives the wake helper its one capability, and nothing else.
 dpkg-deb -e "$deb" "$work/control"
 [[ -x "$work/control/postinst" ]] || fail "no executable postinst"
