@@ -61,6 +61,12 @@ for language in de fr es it pt_BR ru pl zh_CN; do
     done
 done
 
+# The metainfo holds its summary in each language.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/metainfo/org.example.HalvoShutdown.metainfo.xml >"$work/metainfo.xml"
+for language in de fr es it pt_BR ru pl zh_CN; do
+    grep -q "<summary xml:lang=\"$language\">." "$work/metainfo.xml" || fail "the metainfo has no summary in $language"
+done
+
 # The post-install gives the wake helper its one capability, and nothing else.
 dpkg-deb -e "$deb" "$work/control"
 [[ -x "$work/control/postinst" ]] || fail "no executable postinst"
