@@ -15,6 +15,10 @@ JOBS="$(nproc)"
 # Compiled objects are kept outside the clone, so a fresh clone builds from them.
 export CCACHE_DIR="${CCACHE_DIR:-${HALVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown}/ccache}"
 export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
+# rcc stamps every file it embeds with its modification time, which is new in each clone (the .qm files are
+# even made anew by the build): stamped with the commit's time, the resources compile the same everywhere.
+QT_RCC_SOURCE_DATE_OVERRIDE="${QT_RCC_SOURCE_DATE_OVERRIDE:-$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 1)}"
+export QT_RCC_SOURCE_DATE_OVERRIDE
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config ccache
