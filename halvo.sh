@@ -73,11 +73,16 @@ run)
     exec "$BUILD/app/halvo-shutdown" "$@"
     ;;
 test)
+    started=$SECONDS
     setup && build
+    built=$SECONDS
     log="$(mktemp)"
     status=0
     (cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300) 2>&1 | tee "$log" || status=1
+    tested=$SECONDS
     windows test 2>&1 | tee -a "$log" || status=1
+    echo "halvo: native build $((built - started)) s, native tests $((tested - built)) s," \
+        "Windows build and tests $((SECONDS - tested)) s"
     # One closing line over both runs (native and Wine).
     awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
          END { printf "tests: %d passed, %d failed\n", total - failed, failed }' "$log"
