@@ -15,6 +15,10 @@ JOBS="$(nproc)"
 # Compiled objects are kept outside the clone, so a fresh clone builds from them.
 export CCACHE_DIR="${CCACHE_DIR:-${HALVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown}/ccache}"
 export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
+# rcc stamps every file it embeds with its modification time, which is new in each clone (the .qm files are
+# even made anew by the build): stamped with the commit's time, the resources compile the same everywhere.
+QT_RCC_SOURCE_DATE_OVERRIDE="${QT_RCC_SOURCE_DATE_OVERRIDE:-$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 1)}"
+export QT_RCC_SOURCE_DATE_OVERRIDE
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config ccache
@@ -69,11 +73,16 @@ run)
     exec "$BUILD/app/halvo-shutdown" "$@"
     ;;
 test)
+    started=$SECONDS
     setup && build
+    built=$SECONDS
     log="$(mktemp)"
     status=0
     (cd "$BUILD" && ctest --output-on-failure -j "$JOBS" --timeout 300) 2>&1 | tee "$log" || status=1
+    tested=$SECONDS
     windows test 2>&1 | tee -a "$log" || status=1
+    echo "halvo: native build $((built - started)) s, native tests $((tested - built)) s," \
+        "Windows build and tests $((SECONDS - tested)) s"
     # One closing line over both runs (native and Wine).
     awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
          END { printf "tests: %d passed, %d failed\n", total - failed, failed }' "$log"

@@ -24,6 +24,10 @@ WITH_QT="${HALVO_WINDOWS_QT:-1}"
 # Compiled objects are kept outside the clone, so a fresh clone builds from them.
 export CCACHE_DIR="${CCACHE_DIR:-${HALVO_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/halvo-shutdown}/ccache}"
 export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
+# rcc stamps every file it embeds with its modification time, which is new in each clone (the .qm files are
+# even made anew by the build): stamped with the commit's time, the resources compile the same everywhere.
+QT_RCC_SOURCE_DATE_OVERRIDE="${QT_RCC_SOURCE_DATE_OVERRIDE:-$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null || echo 1)}"
+export QT_RCC_SOURCE_DATE_OVERRIDE
 LAUNCHER=()
 command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
@@ -51,32 +55,49 @@ build() {
     cmake --build "$BUILD" -j "$JOBS"
 }
 
-run_tests() {
+# Global, for the exit trap: this run's folder with its Wine prefixes, and the job that makes the prefix.
+work=""
+prefix=""
+wine_job=""
+
+cleanup() {
+    [[ -n "$wine_job" ]] && kill "$wine_job" 2>/dev/null
+    # Only this run's wineservers are asked to end: they are found through this run's prefixes.
+    if [[ -n "$prefix" ]]; then
+        WINEPREFIX="$prefix" "$WINESERVER" -k >/dev/null 2>&1 || true
+    fi
+    [[ -n "$work" ]] && rm -rf "$work"
+    return 0
+}
+
+# A fresh prefix, set to Windows 10 (Qt 6 refuses older ones), kept as the template that the program's own
+# end-to-end and installer tests copy into prefixes of their own. Made in the background while the build
+# runs: Wine's first start takes half a minute of mostly waiting.
+start_wine_prefix() {
     [[ -x "$WINE" ]] || die "$WINE is missing (./halvo.sh setup installs wine64)"
     command -v xvfb-run >/dev/null || die "xvfb-run is missing (./halvo.sh setup installs xvfb)"
-
-    # Global: the exit trap needs it after this function has returned.
     work="$(mktemp -d "${TMPDIR:-/tmp}/halvo-wine.XXXXXX")"
     prefix="$work/prefix"
-    # Only this run's wineservers are asked to end: they are found through this run's prefixes.
-    cleanup() {
-        WINEPREFIX="$prefix" "$WINESERVER" -k >/dev/null 2>&1 || true
-        rm -rf "$work"
-    }
     trap cleanup EXIT
-
     export WINEDEBUG=-all WINEARCH=win64
     # No Mono and Gecko: their installers would open dialogs in the fresh prefix, and no test needs them.
     export WINEDLLOVERRIDES="mscoree=;mshtml="
-    # A fresh prefix, set to Windows 10 (Qt 6 refuses older ones), kept as the template that the
-    # program's own end-to-end and installer tests copy into prefixes of their own.
     export HALVO_WINE_TEMPLATE="$work/template"
-    WINEPREFIX="$prefix" timeout 120 "$WINE" wineboot --init >/dev/null 2>&1 ||
-        echo "windows.sh: wineboot did not finish" >&2
-    WINEPREFIX="$prefix" timeout 60 "$WINE" winecfg /v win10 >/dev/null 2>&1 ||
-        echo "windows.sh: winecfg /v win10 did not finish" >&2
-    WINEPREFIX="$prefix" timeout 60 "$WINESERVER" -w || true
-    cp -a "$prefix" "$HALVO_WINE_TEMPLATE"
+    (
+        WINEPREFIX="$prefix" timeout 120 "$WINE" wineboot --init >/dev/null 2>&1 ||
+            echo "windows.sh: wineboot did not finish" >&2
+        WINEPREFIX="$prefix" timeout 60 "$WINE" winecfg /v win10 >/dev/null 2>&1 ||
+            echo "windows.sh: winecfg /v win10 did not finish" >&2
+        WINEPREFIX="$prefix" timeout 60 "$WINESERVER" -w || true
+        cp -a "$prefix" "$HALVO_WINE_TEMPLATE"
+    ) </dev/null &
+    wine_job=$!
+}
+
+run_tests() {
+    wait "$wine_job" || true
+    wine_job=""
+    [[ -d "$HALVO_WINE_TEMPLATE" ]] || die "the Wine prefix was not made"
     export WINEPREFIX="$prefix"
 
     # Wine's own windows must not meet the tests' windows: no window manager, nothing else on the display.
@@ -106,6 +127,7 @@ package() {
 case "${1:-test}" in
 build) build ;;
 test)
+    start_wine_prefix
     build
     run_tests
     ;;

@@ -184,7 +184,7 @@ def main():
         run(world, started)
         return 0
     except (Failure, subprocess.TimeoutExpired, OSError) as failure:
-        shot = world.screenshot("failure") if world.display else None
+        shot = world.screenshot("commandline-failure") if world.display else None
         print("e2e: FAILED: %s%s" % (failure, " (screen: %s)" % shot if shot else ""), file=sys.stderr)
         return 1
     finally:

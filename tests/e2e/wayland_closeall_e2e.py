@@ -22,9 +22,9 @@ mocks must all still run, with only Delta's window left; "--status" still answer
 with no schedule items, and logind was asked for nothing.
 
 sway will not run as root, and its XWayland lets in only the user it runs for: sway, the clients and the
-program run as nobody (setpriv), so the program could end no process but nobody's, on a private bus of
-nobody's own started here as both its session and its system bus (nobody cannot reach the bus of
-private-session.sh; closing programs needs no logind). Without root sway is left out, and says why.
+program run as nobody (setpriv), so the program could end no process but nobody's. nobody cannot reach
+the bus of the test's private-session.sh: sway runs inside a private-session.sh of nobody's own, whose bus
+and logind mock the program on sway uses. Without root sway is left out, and says why.
 
 Then, on each, the program's own windows: the reminder ("--in 1s lock", cancelled right after) and the
 notification popup (a "Message" schedule item a few seconds after the start of a second run on a faked
@@ -54,6 +54,7 @@ from xworld import Failure  # noqa: E402
 
 DEADLINE = time.monotonic() + 100
 KWIN = "/usr/bin/kwin_wayland"
+PRIVATE_SESSION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "helpers", "private-session.sh")
 FAKETIME_LIBRARY = "/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1"
 ENDING = ("PowerOff", "Reboot", "Halt", "Suspend", "Hibernate", "HybridSleep", "TerminateSession",
           "TerminateUser", "KillSession", "KillUser", "LockSession", "LockSessions")
@@ -190,7 +191,6 @@ class World(xworld.XWorld):
         self.env["LC_ALL"] = "C"
         self.kwin = None
         self.sway = None
-        self.bus = None
         self.runtime = os.path.join(self.folder, "kwin-runtime")  # the compositor's, its clients' too
         self.app = None
         self.program = None
@@ -239,12 +239,7 @@ class World(xworld.XWorld):
         kwin = os.path.join(self.folder, "kwin_wayland")
         shutil.copyfile(KWIN, kwin)
         os.chmod(kwin, 0o755)
-        report = os.path.join(self.folder, "displays")
-        reporter = os.path.join(self.folder, "report-displays.sh")
-        with open(reporter, "w") as f:
-            f.write('#!/bin/sh\necho "$WAYLAND_DISPLAY $DISPLAY" > %s.new && mv %s.new %s\n'
-                    % (report, report, report))
-        os.chmod(reporter, 0o755)
+        reporter, report = self.session_reporter(self.folder)
         env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, HOME=os.path.join(self.folder, "kwin-home"),
                    XDG_CONFIG_HOME=os.path.join(self.folder, "kwin-config"),
                    XDG_DATA_HOME=os.path.join(self.folder, "kwin-data"),
@@ -252,77 +247,54 @@ class World(xworld.XWorld):
         self.kwin = self.start("kwin", [kwin, "--virtual", "--no-lockscreen", "--xwayland", "--socket",
                                         "halvo-e2e-%d" % os.getpid(), "--width", "1024", "--height", "768",
                                         reporter], env=env)
-
-        def displays():
-            check(self.kwin.poll() is None, "kwin_wayland ended at start:\n" + self.output("kwin")[-2000:])
-            try:
-                with open(report) as f:
-                    return f.read().split()
-            except OSError:
-                return None
-        wayland, display = wait_for("KWin and its XWayland", lambda: (displays() or [None, None])[1] and
-                                    displays(), 30)
-        self.display = display
-        self.wayland_display = wayland
+        self.wait_for_session(self.kwin, "kwin", report)
         wait_for("org.kde.KWin on the private bus", lambda: self.bus_name_owned("org.kde.KWin"), 10)
 
-    # ---- sway, headless, as nobody, with a private bus of nobody's own (nobody cannot reach the bus of
-    # private-session.sh; its logind mock is not needed for closing programs)
+    # ---- sway, headless, as nobody, inside a private-session.sh of nobody's own (nobody cannot reach the bus of
+    # the test's)
 
     def start_sway(self):
         if not os.path.isdir("/tmp/.X11-unix"):
             os.mkdir("/tmp/.X11-unix")
             os.chmod("/tmp/.X11-unix", 0o1777)
         self.runtime = self.nobody_folder("sway-runtime")
-        reports = self.nobody_folder("reports")
-        bus_folder = self.nobody_folder("bus")
-        report = os.path.join(reports, "displays")
-        reporter = os.path.join(self.folder, "report-displays.sh")
-        with open(reporter, "w") as f:
-            f.write('#!/bin/sh\necho "$WAYLAND_DISPLAY $DISPLAY" > %s.new && mv %s.new %s\n'
-                    % (report, report, report))
-        os.chmod(reporter, 0o755)
+        reporter, report = self.session_reporter(self.nobody_folder("reports"))
         config = os.path.join(self.folder, "sway-config")
         with open(config, "w") as f:
             f.write("xwayland force\nexec %s\n" % reporter)
         os.chmod(config, 0o644)
-        bus_config = os.path.join(self.folder, "bus.conf")
-        socket_path = os.path.join(bus_folder, "socket")
-        with open(bus_config, "w") as f:
-            f.write("""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=%s</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-""" % socket_path)
-        os.chmod(bus_config, 0o644)
-        self.bus = self.start("nobody-bus", self.user_prefix + ["/usr/bin/dbus-daemon", "--config-file=" + bus_config,
-                                                             "--nofork", "--nopidfile"])
-        wait_for("nobody's bus", lambda: os.path.exists(socket_path), 10)
-        self.bus_address = "unix:path=" + socket_path
         self.sway_socket = os.path.join(self.runtime, "sway-ipc.sock")
         env = dict(self.env, XDG_RUNTIME_DIR=self.runtime, HOME=self.runtime, SWAYSOCK=self.sway_socket,
-                   WLR_BACKENDS="headless", WLR_RENDERER="pixman", WLR_LIBINPUT_NO_DEVICES="1")
-        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        self.sway = self.start("sway", self.user_prefix + ["/usr/bin/sway", "-c", config], env=env)
+                   TMPDIR=self.nobody_folder("bus"), WLR_BACKENDS="headless", WLR_RENDERER="pixman",
+                   WLR_LIBINPUT_NO_DEVICES="1")
+        self.sway = self.start("sway", self.user_prefix + [PRIVATE_SESSION, "/usr/bin/sway", "-c", config], env=env)
+        self.wait_for_session(self.sway, "sway", report)
+        wait_for("sway's socket", lambda: os.path.exists(self.sway_socket), 10)
 
-        def displays():
-            check(self.sway.poll() is None, "sway ended at start:\n" + self.output("sway")[-2000:])
+    # ---- either compositor's session
+
+    def session_reporter(self, folder):
+        """A script the compositor starts once it is up, and the file in folder where it writes what it was
+        given: the Wayland display, XWayland's display, the private bus and its logind mock's log."""
+        report = os.path.join(folder, "session")
+        reporter = os.path.join(self.folder, "report-session.sh")
+        with open(reporter, "w") as f:
+            f.write('#!/bin/sh\nprintf "%%s\\n" "$WAYLAND_DISPLAY" "$DISPLAY" "$DBUS_SESSION_BUS_ADDRESS" '
+                    '"$HALVO_LOGIND_LOG" > %s.new && mv %s.new %s\n' % (report, report, report))
+        os.chmod(reporter, 0o755)
+        return reporter, report
+
+    def wait_for_session(self, compositor, name, report):
+        def reported():
+            check(compositor.poll() is None, "%s ended at start:\n%s" % (name, self.output(name)[-2000:]))
             try:
                 with open(report) as f:
-                    return f.read().split()
+                    lines = f.read().splitlines()
             except OSError:
                 return None
-        self.wayland_display, self.display = wait_for(
-            "sway and its XWayland", lambda: (displays() or [None, None])[1] and displays(), 30)
-        wait_for("sway's socket", lambda: os.path.exists(self.sway_socket), 10)
+            return lines if len(lines) == 4 and all(lines) else None
+        self.wayland_display, self.display, self.bus_address, self.logind_log = wait_for(
+            "%s and its XWayland" % name, reported, 30)
 
     def sway_tree(self):
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as ipc:
@@ -420,10 +392,10 @@ print("%s end");
 
     def start_program(self, env=None):
         env = dict(self.app_env, WAYLAND_DISPLAY=os.path.join(self.runtime, self.wayland_display),
-                   DISPLAY=self.display, **(env or {}))
+                   DISPLAY=self.display, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
+                   DBUS_SYSTEM_BUS_ADDRESS=self.bus_address, **(env or {}))
         if self.compositor == "sway":
-            env.update(SWAYSOCK=self.sway_socket, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
-                       DBUS_SYSTEM_BUS_ADDRESS=self.bus_address)
+            env["SWAYSOCK"] = self.sway_socket
         self.run_env = env
         # A preloaded library goes into the program only, not into setpriv, which runs as root before it.
         preload = ["/usr/bin/env", "LD_PRELOAD=" + env.pop("LD_PRELOAD")] if "LD_PRELOAD" in env else []
@@ -521,9 +493,10 @@ def write_png(path, width, height, stride, image_format, data):
                 chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
 
 
-def logind_calls(names):
-    log = os.environ.get("HALVO_LOGIND_LOG")
-    if not log or not os.path.exists(log):
+def logind_calls(world, names):
+    """The calls of names at the logind mock of the compositor's session."""
+    log = world.logind_log
+    if not os.path.exists(log):
         return []
     with open(log) as f:
         return [line for line in f if len(line.split()) > 1 and line.split()[1] in names]
@@ -557,17 +530,15 @@ def close_all(world):
                    ("xray", "Xray on XWayland")], "the clients' windows in %s: %r" % (name, seen))
 
     # What must go on running: the compositor with its XWayland, the program, Delta, the private buses and
-    # the mocks.
+    # the mocks (sway's are children of its private-session.sh).
     compositor = world.compositor_process()
     keep = {compositor.pid: name, world.app.pid: "halvo-shutdown", delta.pid: "delta"}
     keep.update((pid, name + "'s child") for pid in descendants_of(compositor.pid))
     keep.update((pid, name + "'s XWayland") for pid in xwayland_of(world.display))
     keep.update((pid, "private-session's child") for pid in children_of(os.getppid()) if pid != os.getpid())
-    if world.bus:
-        keep[world.bus.pid] = "nobody's bus"
     check(any(what == name + "'s XWayland" for what in keep.values()), "%s has no XWayland process" % name)
     check(all(alive(pid) for pid in keep), "ended before close-all: %r" % keep)
-    before = len(logind_calls(ENDING))
+    before = len(logind_calls(world, ENDING))
 
     started = time.monotonic()
     code, out, err = world.cli("--now", "closeall")
@@ -589,7 +560,7 @@ def close_all(world):
     check(world.compositor_answers(), "%s no longer answers" % name)
     text = world.status()
     check(text == IDLE_STATUS, "--status after close-all: %r" % text)
-    check(len(logind_calls(ENDING)) == before, "logind was asked to end something: %r" % logind_calls(ENDING))
+    check(len(logind_calls(world, ENDING)) == before, "logind was asked to end something: %r" % logind_calls(world, ENDING))
     # Delta's window is still there and the three clients' are gone.
     left = sorted(caption for pid, caption in world.window_pids() if pid != world.app.pid)
     check(left == ["Delta"], "%s's windows after close-all: %r" % (name, left))
@@ -611,7 +582,7 @@ def placement(world, folder, program):
     wait_for("the reminder to close",
              lambda: not set(reminder) & set(world.x_windows("--onlyvisible", "--name", "^Halvo Shutdown$")), 5)
     check(world.status() == IDLE_STATUS, "--status after --cancel: %r" % world.status())
-    check(not logind_calls(("LockSession", "LockSessions")), "the cancelled lock reached logind")
+    check(not logind_calls(world, ("LockSession", "LockSessions")), "the cancelled lock reached logind")
     print("e2e wayland: %s: screenshot %s" % (world.compositor, shot))
     world.stop_program()
 

@@ -90,14 +90,19 @@ class XWorld:
             return ""
 
     def stop(self):
+        # A wrapper such as private-session.sh stops what it started before it ends itself: it gets longer
+        # than a plain process would need. A process that outlives even SIGKILL is reported, not waited for.
         for name, process in reversed(self.started):
             if process.poll() is None:
                 process.terminate()
                 try:
-                    process.wait(timeout=3)
+                    process.wait(timeout=10)
                 except subprocess.TimeoutExpired:
                     process.kill()
-                    process.wait(timeout=3)
+                    try:
+                        process.wait(timeout=10)
+                    except subprocess.TimeoutExpired:
+                        print("xworld: %s (%d) is still there after SIGKILL" % (name, process.pid), file=sys.stderr)
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def start_display(self, window_manager=True, screen=(1024, 768)):
