@@ -72,6 +72,12 @@ struct World : WindowTestWorld<> {
     std::vector<std::string> exits() const { return fake.sessionRequests(); }
 };
 
+// The world and the General page on its planner.
+struct PageWorld {
+    World w;
+    TFormGen page{w.planner};
+};
+
 void choose(QComboBox* list, const char* text) {
     list->setCurrentIndex(list->findText(text));
 }
@@ -144,8 +150,7 @@ private slots:
 };
 
 void FormGenTest::controlsCaptionsAndItems() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     QCOMPARE(page.size(), QSize(460, 269));
     QCOMPARE(page.GroupBox1->title(), QString("Do It Now!"));
     QCOMPARE(page.GroupBox2->title(), QString("Do It at specific time"));
@@ -190,8 +195,7 @@ void FormGenTest::controlsCaptionsAndItems() {
 }
 
 void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
@@ -232,8 +236,7 @@ void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
 }
 
 void FormGenTest::setWithoutChoiceOrWithNone() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     armAfter(page, "0", "0", "5");
     QVERIFY(w.dialogs.messages.isEmpty());
     QVERIFY(!page.armed());
@@ -251,8 +254,7 @@ void FormGenTest::setWithoutChoiceOrWithNone() {
 }
 
 void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "1", "30", "15");
     QCOMPARE(armedDelay(page), 5415);
@@ -298,8 +300,7 @@ void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
 }
 
 void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAt(page, "PM", "1", "5", "0");
     QCOMPARE(armedTime(page), 13 * 3600 + 5 * 60);
@@ -325,8 +326,7 @@ void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
 }
 
 void FormGenTest::unreachableDelaysAndTimesAreRefused() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     // A negative delay would never come, nor a time the clock never shows; "set successfully" would be a
     // lie.
@@ -364,16 +364,14 @@ void FormGenTest::twelveHourRule() {
     QFETCH(QString, amPm);
     QFETCH(QString, hour);
     QFETCH(int, armedHour);
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Lock the workstation");
     armAt(page, qPrintable(amPm), qPrintable(hour), "5", "9");
     QCOMPARE(armedTime(page), armedHour * 3600 + 5 * 60 + 9);
 }
 
 void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Logoff user...");
     w.fake.setNow(2026, 12, 8, 13, 4, 58, 400);
     armAt(page, "PM", "1", "5", "0");
@@ -447,8 +445,7 @@ void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
 void FormGenTest::atTwelveAmFiresAtMidnight() {
     // 12:00:00 AM, in the first second of the day and a second late.
     for (const int lateSeconds : {0, 1}) {
-        World w;
-        TFormGen page(w.planner);
+        auto&& [w, page] = PageWorld();
         choose(page.ComboBox2, "Lock the workstation");
         w.fake.setNow(2026, 12, 8, 23, 59, 58, 3);
         armAt(page, "AM", "12", "0", "0");
@@ -463,8 +460,7 @@ void FormGenTest::atTwelveAmFiresAtMidnight() {
 }
 
 void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "1");
     // Changed after Set: the new item is announced and would run.
@@ -483,8 +479,7 @@ void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
 }
 
 void FormGenTest::commandLineArmsWhatThePageShows() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     QVERIFY(w.planner.armAt(ActionSource::CommandLine, TShutDownTask().Code, 22, 30, 5));
     QVERIFY(page.RadioButton3->isChecked() && page.Edit4->isEnabled());
     QCOMPARE(page.ComboBox2->currentText(), QString("Shutdown the Computer"));
@@ -694,8 +689,7 @@ void FormGenTest::conditionRowsAreAddedAndRemoved() {
 }
 
 void FormGenTest::aClockFakedToRunFastIsFollowed() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Lock the workstation");
     w.fake.setNow(2026, 12, 8, 21, 0, 0);
     armAt(page, "PM", "9", "30", "0");
@@ -724,8 +718,7 @@ void FormGenTest::aClockFakedToRunFastIsFollowed() {
 }
 
 void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.SpeedButton1Click(); // nothing chosen
     choose(page.ComboBox1, "");
     page.SpeedButton1Click(); // the empty item
@@ -739,8 +732,7 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
 }
 
 void FormGenTest::everyListIndexRunsItsOwnTask() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     const std::pair<const char*, const char*> lastCallOfItem[] = {
         {"Shutdown the Computer", "shut down, forced"},
         {"Trun off the computer", "power off, forced"},
@@ -809,8 +801,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
         {"empty name", after(11, "0", "5", "0"), "   ", "", "The name must not be empty"},
     };
     for (const Case& c : cases) {
-        World w;
-        TFormGen page(w.planner);
+        auto&& [w, page] = PageWorld();
         page.SetQuickActionStore(&w.settings);
         QVERIFY(!page.SaveQuick->isHidden());
         QCOMPARE(page.SaveQuick->text(), QString("Save as quick action"));
@@ -834,8 +825,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     }
 
     // The same name again: kept unless the user agrees to replace it.
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.SetQuickActionStore(&w.settings);
     for (const char* hours : {"1", "2", "3"}) {
         after(11, hours, "0", "0")(page);
