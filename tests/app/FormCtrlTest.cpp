@@ -58,6 +58,12 @@ struct World : WindowTestWorld<> {
     }
 };
 
+// The world and the program started in it, as most tests begin.
+struct Started {
+    World w;
+    Program window;
+};
+
 QStringList menuCaptions(const QMenu* menu) {
     QStringList captions;
     for (const QAction* action : menu->actions())
@@ -236,8 +242,7 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     QVERIFY(window.isVisible());
     QVERIFY(window.FormSch && window.FormGen);
@@ -302,8 +307,7 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
 }
 
 void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     // "About..." on a hidden window: shown, General created on the way, then About in front.
     window.About2Click();
     QVERIFY(window.isVisible());
@@ -337,8 +341,7 @@ void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
 }
 
 void FormCtrlTest::closingAndMinimizingHide() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.close());
@@ -413,8 +416,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
 }
 
 void FormCtrlTest::statusLineClock() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     QCOMPARE(window.Label2->text(), QString("Time"));
     w.fake.setNow(2026, 12, 8, 10, 0, 1);
     window.Timer1Timer();
@@ -434,8 +436,7 @@ void FormCtrlTest::statusLineClock() {
 }
 
 void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     w.fake.clearCalls();
     window.help2Click();
@@ -449,8 +450,7 @@ void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
 }
 
 void FormCtrlTest::aboutPage() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.About2Click();
     TFormAbout& about = *window.FormAbout;
     QCOMPARE(about.Label2->text(), QString("Halvo Shutdown\nVersion 2.01\n"
@@ -637,8 +637,7 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
 }
 
 void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     window.SessionEnding();
     pass(window, w, 1000); // due while the session ends: nothing runs, nothing is asked

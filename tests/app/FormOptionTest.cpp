@@ -35,6 +35,14 @@ struct World : WindowTestWorld<> {
     }
 };
 
+// The world, the settings set to flags, and the Option page on them.
+struct OptionPage {
+    explicit OptionPage(const AppSettings& flags = {}) : page((settings.Set(flags), settings)) {}
+    World w;
+    Settings settings;
+    TFormOption page;
+};
+
 } // namespace
 
 class FormOptionTest : public QObject {
@@ -54,10 +62,7 @@ private slots:
 };
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{true, false, true});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{true, false, true});
     QCOMPARE(page.size(), QSize(460, 270));
     QCOMPARE(page.GroupBox1->title(), QString("start"));
     QCOMPARE(page.GroupBox1->geometry(), QRect(0, 2, 459, 95));
@@ -83,10 +88,7 @@ void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
 }
 
 void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     page.show();
     QVERIFY(w.autoStartCalls().empty()); // unticked: the entry stays untouched
 
@@ -106,10 +108,7 @@ void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
 }
 
 void FormOptionTest::otherValuesAtShowing() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{true, false, false});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{true, false, false});
     // An entry for another copy stays.
     w.fake.autoStartEntry = "\"/usr/bin/halvo-shutdown\"";
     page.FormShow();
@@ -122,10 +121,7 @@ void FormOptionTest::otherValuesAtShowing() {
 }
 
 void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     w.fake.autoStartEntry = "\"/elsewhere/halvo-shutdown\"";
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_Remind->setChecked(true);
@@ -163,10 +159,7 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
 }
 
 void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     w.fake.autoStartWritable = false;
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(true);
@@ -179,10 +172,7 @@ void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
 }
 
 void FormOptionTest::cancelSettingPutsTheBoxesBack() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{false, true, false});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{false, true, false});
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(false);
     page.CheckBox_Remind->setChecked(true);
