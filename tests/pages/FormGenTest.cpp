@@ -82,22 +82,30 @@ void choose(QComboBox* list, const char* text) {
     list->setCurrentIndex(list->findText(text));
 }
 
-void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
+// "After" or "At" with the time typed, not yet Set.
+void fillAfter(TFormGen& page, const char* h, const char* m, const char* s) {
     page.RadioButton2->click();
     page.Edit1->setText(h);
     page.Edit2->setText(m);
     page.Edit3->setText(s);
-    page.SpeedButton3Click();
-    QCoreApplication::processEvents(); // a delay of 0 comes due at once
 }
-
-void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
+void fillAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
     page.RadioButton3->click();
     if (page.SpeedButton2->text() != amPm)
         page.SpeedButton2Click();
     page.Edit4->setText(h);
     page.Edit5->setText(m);
     page.Edit6->setText(s);
+}
+
+void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
+    fillAfter(page, h, m, s);
+    page.SpeedButton3Click();
+    QCoreApplication::processEvents(); // a delay of 0 comes due at once
+}
+
+void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
+    fillAt(page, amPm, h, m, s);
     page.SpeedButton3Click();
 }
 
@@ -763,23 +771,22 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     const auto after = [](int task, const char* h, const char* m, const char* s) {
         return [=](TFormGen& page) {
             page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(task));
-            page.RadioButton2->click();
-            page.Edit1->setText(h);
-            page.Edit2->setText(m);
-            page.Edit3->setText(s);
+            fillAfter(page, h, m, s);
         };
+    };
+    // The name typed into the dialog that asks for it, and OK.
+    const auto typeName = [](World& w, const QString& name) {
+        w.dialogs.modalHandlers.push_back([name](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("QuickName")->setText(name);
+            return 1;
+        });
     };
     const Case cases[] = {
         {"after", after(1, "1", "30", "0"), "  Evening  ", "in 5400 shutdown", ""},
         {"at, PM",
          [](TFormGen& page) {
              page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(2));
-             page.RadioButton3->click();
-             page.Edit4->setText("11");
-             page.Edit5->setText("30");
-             page.Edit6->setText("15");
-             if (page.SpeedButton2->text() == "AM")
-                 page.SpeedButton2Click();
+             fillAt(page, "PM", "11", "30", "15");
          },
          "Bedtime", "at 23:30:15 poweroff", ""},
         {"when idle",
@@ -806,10 +813,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
         QVERIFY(!page.SaveQuick->isHidden());
         QCOMPARE(page.SaveQuick->text(), QString("Save as quick action"));
         c.fill(page);
-        w.dialogs.modalHandlers.push_back([&c](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("QuickName")->setText(c.typed);
-            return 1;
-        });
+        typeName(w, c.typed);
         page.SaveQuickClick();
         QCOMPARE(w.dialogs.errors, c.error.isEmpty() ? QStringList() : QStringList{c.error});
         QVERIFY2(!page.armed(), c.what); // saving arms nothing
@@ -829,10 +833,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     page.SetQuickActionStore(&w.settings);
     for (const char* hours : {"1", "2", "3"}) {
         after(11, hours, "0", "0")(page);
-        w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
-            return 1;
-        });
+        typeName(w, "Later");
         page.SaveQuickClick();
     }
     QCOMPARE(w.dialogs.questions, QStringList({"Save as quick action|Replace the quick action \"Later\"?",
@@ -841,10 +842,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
     w.dialogs.answers = {2};
     after(11, "4", "0", "0")(page);
-    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
-        return 1;
-    });
+    typeName(w, "Later");
     page.SaveQuickClick();
     QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
 }
