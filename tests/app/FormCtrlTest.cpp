@@ -38,9 +38,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SettingsFile = "/opt/halvo/setting.ini";
-const std::string ScheduleFile = "/opt/halvo/sch.cks";
-
 struct World : WindowTestWorld<> {
     RecordingPlatform& fake = platform; // the name these tests know the platform by
 

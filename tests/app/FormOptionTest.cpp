@@ -16,8 +16,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SettingsFile = "/opt/halvo/setting.ini";
-const std::string ScheduleFile = "/opt/halvo/sch.cks";
 const std::string Command = "\"/opt/halvo/halvo-shutdown\"";
 const std::string Ensure = "ensure auto-start \"" + Command + "\"";
 const std::string Write = "write auto-start \"" + Command + "\"";

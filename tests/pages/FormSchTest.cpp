@@ -26,9 +26,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SchedulePath = "/opt/halvo/sch.cks";
-const std::string SettingsPath = "/opt/halvo/setting.ini";
-
 // The fake platform, user interface and dialogs for one test, with the settings the schedule works on.
 struct World : WindowTestWorld<> {
     Settings settings;
@@ -46,13 +43,13 @@ struct World : WindowTestWorld<> {
     }
 
     std::string count() const {
-        const auto it = platform.storedFiles.find(SettingsPath);
+        const auto it = platform.storedFiles.find(SettingsFile);
         if (it == platform.storedFiles.end())
             return "(no file)";
         return ini::GetValue(it->second, "schManager", "count").value_or("(no key)");
     }
     std::string schedule() const {
-        const auto it = platform.storedFiles.find(SchedulePath);
+        const auto it = platform.storedFiles.find(ScheduleFile);
         return it == platform.storedFiles.end() ? "(no file)" : it->second;
     }
 };
@@ -540,7 +537,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"b", "Lock the workstation"});
     }
     const std::string stored = world.schedule();
-    const std::string settings = world.platform.storedFiles[SettingsPath];
+    const std::string settings = world.platform.storedFiles[SettingsFile];
     world.platform.clearCalls();
 
     // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
@@ -559,9 +556,9 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QVERIFY(store.Store()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
-    QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
+    QCOMPARE(world.platform.storedFiles[SettingsFile], settings);
     QVERIFY(world.platform.callsStartingWith("write [").empty());
-    QVERIFY(!world.platform.storedFiles.count(SchedulePath + ".bak"));
+    QVERIFY(!world.platform.storedFiles.count(ScheduleFile + ".bak"));
 
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
     // the user is told once.
@@ -571,7 +568,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         QCOMPARE(world.schedule(), stored);
         world.setAutoSave(true);
         QVERIFY(store.Store()); // what "Set" does
-        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
+        QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
         QCOMPARE(
             world.dialogs.notices,
@@ -579,7 +576,7 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"f"});
         QCOMPARE(world.count(), std::string("2"));
     }
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], stored);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
 
@@ -594,8 +591,8 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         addItem(world, page, Entry{"whole"});
     }
     const std::string one = world.schedule();
-    world.platform.storedFiles[SchedulePath] += "XXXX and more";
-    world.platform.writeKey(SettingsPath, "schManager", "count", "2");
+    world.platform.storedFiles[ScheduleFile] += "XXXX and more";
+    world.platform.writeKey(SettingsFile, "schManager", "count", "2");
     const std::string damaged = world.schedule();
 
     {
@@ -612,11 +609,11 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
         page.show();
         QVERIFY(page.Timer1->isActive());
-        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], damaged);
+        QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], damaged);
         QVERIFY(world.ui.popups.empty());
     }
 
-    world.platform.unreadableFiles.insert(SchedulePath);
+    world.platform.unreadableFiles.insert(ScheduleFile);
     world.dialogs.notices.clear();
     {
         Run runSecond(world);
@@ -632,12 +629,12 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
              QStringList({CopiesKept + "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it\n"
                                        "/opt/halvo/sch.cks.bak.1: 1 item and a part that cannot be read, an "
                                        "earlier copy"}));
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak.1"], damaged);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak.1"], damaged);
 
     // Whole records beyond the count all load; the user hears once that the count is set right.
-    world.platform.storedFiles[SchedulePath] = one + one + one;
-    world.platform.writeKey(SettingsPath, "schManager", "count", "1");
+    world.platform.storedFiles[ScheduleFile] = one + one + one;
+    world.platform.writeKey(SettingsFile, "schManager", "count", "1");
     world.dialogs.notices.clear();
     {
         Run runCounted(world);
@@ -654,7 +651,7 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     Run runAgain(world);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], one);
 }
 
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
@@ -718,7 +715,7 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
 
 void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     World world;
-    world.platform.unwritableFiles.insert(SchedulePath);
+    world.platform.unwritableFiles.insert(ScheduleFile);
     world.platform.setNow(2026, 12, 8, 11, 59, 59, 0);
     auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"noon", "Execute", "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
