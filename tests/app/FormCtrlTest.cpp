@@ -38,9 +38,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SettingsFile = "/opt/halvo/setting.ini";
-const std::string ScheduleFile = "/opt/halvo/sch.cks";
-
 struct World : WindowTestWorld<> {
     RecordingPlatform& fake = platform; // the name these tests know the platform by
 
@@ -56,6 +53,12 @@ struct World : WindowTestWorld<> {
         manager.SetSettingsPath(SettingsFile);
         QCOMPARE(manager.SaveSchedule(ScheduleFile), std::string());
     }
+};
+
+// The world and the program started in it, as most tests begin.
+struct Started {
+    World w;
+    Program window;
 };
 
 QStringList menuCaptions(const QMenu* menu) {
@@ -236,8 +239,7 @@ void FormCtrlTest::settingsLiveInTheUserFolderWhenTheProgramFolderIsReadOnly() {
 }
 
 void FormCtrlTest::firstShowingCreatesScheduleThenGeneral() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     QVERIFY(window.isVisible());
     QVERIFY(window.FormSch && window.FormGen);
@@ -302,8 +304,7 @@ void FormCtrlTest::savedScheduleRunsFromTheStartWhenAutoSaveIsSet() {
 }
 
 void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     // "About..." on a hidden window: shown, General created on the way, then About in front.
     window.About2Click();
     QVERIFY(window.isVisible());
@@ -337,8 +338,7 @@ void FormCtrlTest::aboutAndMenusSwitchPagesAndCreateThemOnDemand() {
 }
 
 void FormCtrlTest::closingAndMinimizingHide() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.close());
@@ -413,8 +413,7 @@ void FormCtrlTest::traySleepsOnlyWhereOfferedAndReportsRefusals() {
 }
 
 void FormCtrlTest::statusLineClock() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     QCOMPARE(window.Label2->text(), QString("Time"));
     w.fake.setNow(2026, 12, 8, 10, 0, 1);
     window.Timer1Timer();
@@ -434,8 +433,7 @@ void FormCtrlTest::statusLineClock() {
 }
 
 void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.Setting1Click();
     w.fake.clearCalls();
     window.help2Click();
@@ -449,8 +447,7 @@ void FormCtrlTest::helpOpensTheDocumentBesideTheProgram() {
 }
 
 void FormCtrlTest::aboutPage() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     window.About2Click();
     TFormAbout& about = *window.FormAbout;
     QCOMPARE(about.Label2->text(), QString("Halvo Shutdown\nVersion 2.01\n"
@@ -637,8 +634,7 @@ void FormCtrlTest::agreesToTheEndOfTheSession() {
 }
 
 void FormCtrlTest::goesOnWhenTheEndOfTheSessionIsCalledOff() {
-    World w;
-    Program window;
+    auto&& [w, window] = Started();
     QCOMPARE(window.Request("halvo-shutdown/1 in 1 restart"), std::string("ok"));
     window.SessionEnding();
     pass(window, w, 1000); // due while the session ends: nothing runs, nothing is asked

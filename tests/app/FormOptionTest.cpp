@@ -16,8 +16,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SettingsFile = "/opt/halvo/setting.ini";
-const std::string ScheduleFile = "/opt/halvo/sch.cks";
 const std::string Command = "\"/opt/halvo/halvo-shutdown\"";
 const std::string Ensure = "ensure auto-start \"" + Command + "\"";
 const std::string Write = "write auto-start \"" + Command + "\"";
@@ -33,6 +31,14 @@ struct World : WindowTestWorld<> {
                 out.push_back(call);
         return out;
     }
+};
+
+// The world, the settings set to flags, and the Option page on them.
+struct OptionPage {
+    explicit OptionPage(const AppSettings& flags = {}) : page((settings.Set(flags), settings)) {}
+    World w;
+    Settings settings;
+    TFormOption page;
 };
 
 } // namespace
@@ -54,10 +60,7 @@ private slots:
 };
 
 void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{true, false, true});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{true, false, true});
     QCOMPARE(page.size(), QSize(460, 270));
     QCOMPARE(page.GroupBox1->title(), QString("start"));
     QCOMPARE(page.GroupBox1->geometry(), QRect(0, 2, 459, 95));
@@ -83,10 +86,7 @@ void FormOptionTest::controlsAndTheBoxesFromTheFlags() {
 }
 
 void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     page.show();
     QVERIFY(w.autoStartCalls().empty()); // unticked: the entry stays untouched
 
@@ -106,10 +106,7 @@ void FormOptionTest::showingWithTheFlagSetKeepsTheRunValueInPlace() {
 }
 
 void FormOptionTest::otherValuesAtShowing() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{true, false, false});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{true, false, false});
     // An entry for another copy stays.
     w.fake.autoStartEntry = "\"/usr/bin/halvo-shutdown\"";
     page.FormShow();
@@ -122,10 +119,7 @@ void FormOptionTest::otherValuesAtShowing() {
 }
 
 void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     w.fake.autoStartEntry = "\"/elsewhere/halvo-shutdown\"";
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_Remind->setChecked(true);
@@ -163,10 +157,7 @@ void FormOptionTest::setWritesOrRemovesTheRunValueAndStoresTheFlags() {
 }
 
 void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage();
     w.fake.autoStartWritable = false;
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(true);
@@ -179,10 +170,7 @@ void FormOptionTest::setStopsWhenTheValueCannotBeWritten() {
 }
 
 void FormOptionTest::cancelSettingPutsTheBoxesBack() {
-    World w;
-    Settings settings;
-    settings.Set(AppSettings{false, true, false});
-    TFormOption page(settings);
+    auto&& [w, settings, page] = OptionPage(AppSettings{false, true, false});
     page.CheckBox_AutoStartup->setChecked(true);
     page.CheckBox_AutoSave->setChecked(false);
     page.CheckBox_Remind->setChecked(true);

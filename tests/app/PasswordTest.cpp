@@ -29,7 +29,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SettingsFile = "/opt/halvo/setting.ini";
 const std::string Right = "bedtime-21";
 const std::string Wrong = "bedtime-22";
 

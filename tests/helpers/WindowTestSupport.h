@@ -15,6 +15,10 @@
 
 namespace halvo {
 
+// Where the program keeps its settings and its schedule on the recording platform: beside the program.
+inline const std::string SettingsFile = "/opt/halvo/setting.ini";
+inline const std::string ScheduleFile = "/opt/halvo/sch.cks";
+
 // Recorded calls as one text, so a difference shows in full.
 inline QString lines(const std::vector<std::string>& calls) {
     QStringList out;

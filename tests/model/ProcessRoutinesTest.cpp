@@ -3,58 +3,48 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace halvo;
 using Calls = std::vector<std::string>;
 
-namespace {
-
-class Windows : public ::testing::Test {
-protected:
-    RecordingPlatform fake;
-    ScopedPlatform guard{fake};
-
-    void processes(std::initializer_list<std::uint32_t> ids) {
-        for (auto id : ids)
+TEST(Windows, CloseAllEndsEachRunsProcessOnceAndSparesTheLastAndItsOwn) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint32_t> processes;
+        std::vector<std::pair<std::string, std::uint32_t>> windows; // title and process, top first
+        std::uint32_t ownProcess;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"the first of two adjacent processes once, the last spared",
+         {10, 20},
+         {{"A1", 10}, {"A2", 10}, {"B", 20}},
+         4242,
+         {"end process 10"}},
+        {"A B A: A, then B, and not A twice",
+         {10, 20},
+         {{"A", 10}, {"B", 20}, {"A again", 10}},
+         4242,
+         {"end process 10", "end process 20"}},
+        {"no window", {10}, {}, 4242, {}},
+        {"one window", {10}, {{"only", 10}}, 4242, {}},
+        {"its own process passed over",
+         {10, 30},
+         {{"A", 10}, {"Halvo ShutDown", 20}, {"system", 40}, {"C", 30}, {"last", 50}},
+         20,
+         {"end process 10", "end process 40", "end process 30"}},
+    };
+    for (const Case& c : cases) {
+        RecordingPlatform fake;
+        ScopedPlatform guard{fake};
+        fake.currentProcessId = c.ownProcess;
+        for (const std::uint32_t id : c.processes)
             fake.addProcess(id, "/usr/bin/p" + std::to_string(id));
+        WindowId window = 0;
+        for (const auto& [title, process] : c.windows)
+            fake.addWindow(++window, title, process);
+        CloseAllPrograms();
+        EXPECT_EQ(fake.calls, c.calls) << c.name;
     }
-};
-
-} // namespace
-
-TEST_F(Windows, CloseAllEndsTheFirstOfTwoAdjacentProcessesOnceAndSparesTheLast) {
-    processes({10, 20});
-    fake.addWindow(1, "A1", 10);
-    fake.addWindow(2, "A2", 10);
-    fake.addWindow(3, "B", 20);
-    CloseAllPrograms();
-    EXPECT_EQ(fake.calls, Calls{"end process 10"});
-}
-
-TEST_F(Windows, CloseAllOnABAEndsAThenBAndNotATwice) {
-    processes({10, 20});
-    fake.addWindow(1, "A", 10);
-    fake.addWindow(2, "B", 20);
-    fake.addWindow(3, "A again", 10);
-    CloseAllPrograms();
-    EXPECT_EQ(fake.calls, (Calls{"end process 10", "end process 20"}));
-}
-
-TEST_F(Windows, CloseAllWithFewerThanTwoWindowsEndsNothing) {
-    processes({10});
-    CloseAllPrograms();
-    fake.addWindow(1, "only", 10);
-    CloseAllPrograms();
-    EXPECT_TRUE(fake.calls.empty());
-}
-
-TEST_F(Windows, CloseAllPassesOverOurOwnProcess) {
-    processes({10, 30});
-    fake.currentProcessId = 20;
-    fake.addWindow(1, "A", 10);
-    fake.addWindow(2, "Halvo ShutDown", 20);
-    fake.addWindow(3, "system", 40);
-    fake.addWindow(4, "C", 30);
-    fake.addWindow(5, "last", 50);
-    CloseAllPrograms();
-    EXPECT_EQ(fake.calls, (Calls{"end process 10", "end process 40", "end process 30"}));
 }

@@ -72,26 +72,40 @@ struct World : WindowTestWorld<> {
     std::vector<std::string> exits() const { return fake.sessionRequests(); }
 };
 
+// The world and the General page on its planner.
+struct PageWorld {
+    World w;
+    TFormGen page{w.planner};
+};
+
 void choose(QComboBox* list, const char* text) {
     list->setCurrentIndex(list->findText(text));
 }
 
-void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
+// "After" or "At" with the time typed, not yet Set.
+void fillAfter(TFormGen& page, const char* h, const char* m, const char* s) {
     page.RadioButton2->click();
     page.Edit1->setText(h);
     page.Edit2->setText(m);
     page.Edit3->setText(s);
-    page.SpeedButton3Click();
-    QCoreApplication::processEvents(); // a delay of 0 comes due at once
 }
-
-void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
+void fillAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
     page.RadioButton3->click();
     if (page.SpeedButton2->text() != amPm)
         page.SpeedButton2Click();
     page.Edit4->setText(h);
     page.Edit5->setText(m);
     page.Edit6->setText(s);
+}
+
+void armAfter(TFormGen& page, const char* h, const char* m, const char* s) {
+    fillAfter(page, h, m, s);
+    page.SpeedButton3Click();
+    QCoreApplication::processEvents(); // a delay of 0 comes due at once
+}
+
+void armAt(TFormGen& page, const char* amPm, const char* h, const char* m, const char* s) {
+    fillAt(page, amPm, h, m, s);
     page.SpeedButton3Click();
 }
 
@@ -144,8 +158,7 @@ private slots:
 };
 
 void FormGenTest::controlsCaptionsAndItems() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     QCOMPARE(page.size(), QSize(460, 269));
     QCOMPARE(page.GroupBox1->title(), QString("Do It Now!"));
     QCOMPARE(page.GroupBox2->title(), QString("Do It at specific time"));
@@ -190,8 +203,7 @@ void FormGenTest::controlsCaptionsAndItems() {
 }
 
 void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
@@ -232,8 +244,7 @@ void FormGenTest::radioButtonsEnableTheirRowAndShowingResetsThem() {
 }
 
 void FormGenTest::setWithoutChoiceOrWithNone() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     armAfter(page, "0", "0", "5");
     QVERIFY(w.dialogs.messages.isEmpty());
     QVERIFY(!page.armed());
@@ -251,8 +262,7 @@ void FormGenTest::setWithoutChoiceOrWithNone() {
 }
 
 void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "1", "30", "15");
     QCOMPARE(armedDelay(page), 5415);
@@ -298,8 +308,7 @@ void FormGenTest::afterCountsTimeAsleepAndNotTheClockSetByHand() {
 }
 
 void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAt(page, "PM", "1", "5", "0");
     QCOMPARE(armedTime(page), 13 * 3600 + 5 * 60);
@@ -325,8 +334,7 @@ void FormGenTest::invalidIntegerStopsSetAndKeepsTheArmedAction() {
 }
 
 void FormGenTest::unreachableDelaysAndTimesAreRefused() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     // A negative delay would never come, nor a time the clock never shows; "set successfully" would be a
     // lie.
@@ -364,16 +372,14 @@ void FormGenTest::twelveHourRule() {
     QFETCH(QString, amPm);
     QFETCH(QString, hour);
     QFETCH(int, armedHour);
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Lock the workstation");
     armAt(page, qPrintable(amPm), qPrintable(hour), "5", "9");
     QCOMPARE(armedTime(page), armedHour * 3600 + 5 * 60 + 9);
 }
 
 void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Logoff user...");
     w.fake.setNow(2026, 12, 8, 13, 4, 58, 400);
     armAt(page, "PM", "1", "5", "0");
@@ -447,8 +453,7 @@ void FormGenTest::atFiresAtItsTimeAndIsMissedWhenLongGone() {
 void FormGenTest::atTwelveAmFiresAtMidnight() {
     // 12:00:00 AM, in the first second of the day and a second late.
     for (const int lateSeconds : {0, 1}) {
-        World w;
-        TFormGen page(w.planner);
+        auto&& [w, page] = PageWorld();
         choose(page.ComboBox2, "Lock the workstation");
         w.fake.setNow(2026, 12, 8, 23, 59, 58, 3);
         armAt(page, "AM", "12", "0", "0");
@@ -463,8 +468,7 @@ void FormGenTest::atTwelveAmFiresAtMidnight() {
 }
 
 void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Shutdown the Computer");
     armAfter(page, "0", "0", "1");
     // Changed after Set: the new item is announced and would run.
@@ -483,8 +487,7 @@ void FormGenTest::reminderShowsTheTaskNameAndTheListIsReadWhenItFires() {
 }
 
 void FormGenTest::commandLineArmsWhatThePageShows() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     QVERIFY(w.planner.armAt(ActionSource::CommandLine, TShutDownTask().Code, 22, 30, 5));
     QVERIFY(page.RadioButton3->isChecked() && page.Edit4->isEnabled());
     QCOMPARE(page.ComboBox2->currentText(), QString("Shutdown the Computer"));
@@ -694,8 +697,7 @@ void FormGenTest::conditionRowsAreAddedAndRemoved() {
 }
 
 void FormGenTest::aClockFakedToRunFastIsFollowed() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     choose(page.ComboBox2, "Lock the workstation");
     w.fake.setNow(2026, 12, 8, 21, 0, 0);
     armAt(page, "PM", "9", "30", "0");
@@ -724,8 +726,7 @@ void FormGenTest::aClockFakedToRunFastIsFollowed() {
 }
 
 void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.SpeedButton1Click(); // nothing chosen
     choose(page.ComboBox1, "");
     page.SpeedButton1Click(); // the empty item
@@ -739,8 +740,7 @@ void FormGenTest::doItNowRunsAtOnceWithoutReminder() {
 }
 
 void FormGenTest::everyListIndexRunsItsOwnTask() {
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     const std::pair<const char*, const char*> lastCallOfItem[] = {
         {"Shutdown the Computer", "shut down, forced"},
         {"Trun off the computer", "power off, forced"},
@@ -771,23 +771,22 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     const auto after = [](int task, const char* h, const char* m, const char* s) {
         return [=](TFormGen& page) {
             page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(task));
-            page.RadioButton2->click();
-            page.Edit1->setText(h);
-            page.Edit2->setText(m);
-            page.Edit3->setText(s);
+            fillAfter(page, h, m, s);
         };
+    };
+    // The name typed into the dialog that asks for it, and OK.
+    const auto typeName = [](World& w, const QString& name) {
+        w.dialogs.modalHandlers.push_back([name](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("QuickName")->setText(name);
+            return 1;
+        });
     };
     const Case cases[] = {
         {"after", after(1, "1", "30", "0"), "  Evening  ", "in 5400 shutdown", ""},
         {"at, PM",
          [](TFormGen& page) {
              page.ComboBox2->setCurrentIndex(page.ComboBox2->findData(2));
-             page.RadioButton3->click();
-             page.Edit4->setText("11");
-             page.Edit5->setText("30");
-             page.Edit6->setText("15");
-             if (page.SpeedButton2->text() == "AM")
-                 page.SpeedButton2Click();
+             fillAt(page, "PM", "11", "30", "15");
          },
          "Bedtime", "at 23:30:15 poweroff", ""},
         {"when idle",
@@ -809,16 +808,12 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
         {"empty name", after(11, "0", "5", "0"), "   ", "", "The name must not be empty"},
     };
     for (const Case& c : cases) {
-        World w;
-        TFormGen page(w.planner);
+        auto&& [w, page] = PageWorld();
         page.SetQuickActionStore(&w.settings);
         QVERIFY(!page.SaveQuick->isHidden());
         QCOMPARE(page.SaveQuick->text(), QString("Save as quick action"));
         c.fill(page);
-        w.dialogs.modalHandlers.push_back([&c](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("QuickName")->setText(c.typed);
-            return 1;
-        });
+        typeName(w, c.typed);
         page.SaveQuickClick();
         QCOMPARE(w.dialogs.errors, c.error.isEmpty() ? QStringList() : QStringList{c.error});
         QVERIFY2(!page.armed(), c.what); // saving arms nothing
@@ -834,15 +829,11 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     }
 
     // The same name again: kept unless the user agrees to replace it.
-    World w;
-    TFormGen page(w.planner);
+    auto&& [w, page] = PageWorld();
     page.SetQuickActionStore(&w.settings);
     for (const char* hours : {"1", "2", "3"}) {
         after(11, hours, "0", "0")(page);
-        w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
-            return 1;
-        });
+        typeName(w, "Later");
         page.SaveQuickClick();
     }
     QCOMPARE(w.dialogs.questions, QStringList({"Save as quick action|Replace the quick action \"Later\"?",
@@ -851,10 +842,7 @@ void FormGenTest::saveAsQuickActionKeepsTheShownTaskAndTiming() {
     QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
     w.dialogs.answers = {2};
     after(11, "4", "0", "0")(page);
-    w.dialogs.modalHandlers.push_back([](QDialog& dialog) {
-        dialog.findChild<QLineEdit*>("QuickName")->setText("Later");
-        return 1;
-    });
+    typeName(w, "Later");
     page.SaveQuickClick();
     QCOMPARE(w.settings.quickActions().front().request.seconds, 3 * 3600);
 }

@@ -26,9 +26,6 @@ using namespace halvo;
 
 namespace {
 
-const std::string SchedulePath = "/opt/halvo/sch.cks";
-const std::string SettingsPath = "/opt/halvo/setting.ini";
-
 // The fake platform, user interface and dialogs for one test, with the settings the schedule works on.
 struct World : WindowTestWorld<> {
     Settings settings;
@@ -46,13 +43,13 @@ struct World : WindowTestWorld<> {
     }
 
     std::string count() const {
-        const auto it = platform.storedFiles.find(SettingsPath);
+        const auto it = platform.storedFiles.find(SettingsFile);
         if (it == platform.storedFiles.end())
             return "(no file)";
         return ini::GetValue(it->second, "schManager", "count").value_or("(no key)");
     }
     std::string schedule() const {
-        const auto it = platform.storedFiles.find(SchedulePath);
+        const auto it = platform.storedFiles.find(ScheduleFile);
         return it == platform.storedFiles.end() ? "(no file)" : it->second;
     }
 };
@@ -182,8 +179,7 @@ private slots:
 
 void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     QTreeWidget& list = *page.AdvListView1;
     QCOMPARE(list.objectName(), QString("AdvListView1"));
     QCOMPARE(list.columnCount(), 4);
@@ -228,8 +224,7 @@ void FormSchTest::listHasItsColumnsAndNoInPlaceEditing() {
 
 void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     page.show();
     addItem(world, page, Entry{"First"});
     const std::string storedBefore = world.schedule();
@@ -258,7 +253,7 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
         w.ComboBox1->setCurrentIndex(w.ComboBox1->findText("Shutdown the Computer"));
         w.SpeedButton2->click(); // the item now has a task and a name
         // The session ends while the wizard is open: only confirmed items reach the file.
-        storedWhileOpen = run.store.Store();
+        storedWhileOpen = store.Store();
         storedDuring = world.schedule();
         countStoredDuring = world.count();
         w.close(); // the close box
@@ -283,8 +278,7 @@ void FormSchTest::addThenCloseBoxLeavesScheduleAsBefore() {
 
 void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     QCOMPARE(world.schedule(), std::string("(no file)"));
     addItem(world, page, Entry{"Night"});
 
@@ -328,8 +322,7 @@ void FormSchTest::addThenCompleteAppendsRowAndStoresTheExactRecord() {
 
 void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"one"});
     addItem(world, page, Entry{"two", "Restart the computer"});
     addItem(world, page, Entry{"three", "Message", {}, "wake up\nnow\n"});
@@ -388,8 +381,7 @@ void FormSchTest::deleteMiddleOfThreeThenModifyEditsTheFormerThird() {
 
 void FormSchTest::deleteAsksAndCancelKeepsEverything() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"keep"});
     const std::string stored = world.schedule();
     world.dialogs.answers = {2};
@@ -409,8 +401,7 @@ void FormSchTest::deleteAsksAndCancelKeepsEverything() {
 
 void FormSchTest::modifyThenCancelLeavesTheItem() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"Night"});
     const std::string stored = world.schedule();
     world.platform.clearCalls();
@@ -446,8 +437,7 @@ void FormSchTest::modifyThenCancelLeavesTheItem() {
 
 void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"run", "Execute", "\"/opt/my tools/backup\" --all"});
     addItem(world, page, Entry{"say", "Message", {}, "line one\n\nline three\n"});
     auto passThrough = [](QDialog& d) {
@@ -473,8 +463,7 @@ void FormSchTest::modifyWithoutParameterChangesKeepsCommandLineAndMessage() {
 
 void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     page.SpeedButton2Click();
     page.SpeedButton3Click();
     addItem(world, page, Entry{"only"});
@@ -491,8 +480,7 @@ void FormSchTest::modifyAndDeleteWithoutSelectionOnlyTellTheUser() {
 void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup", "\n", QTime(22, 30, 0)});
     page.Timer1Timer();
     world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
@@ -521,8 +509,7 @@ void FormSchTest::modifiedItemStartsOverAndNeverRunsAtOnce() {
 void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     World world;
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         addItem(world, page, Entry{"a"});
         addItem(world, page, Entry{"b", "Lock the workstation"});
         // A change the wizard does not make reaches the file at the latest when the page goes.
@@ -530,8 +517,7 @@ void FormSchTest::loadsAtCreationOnlyWithAutoSaveAndStoresAtDestruction() {
     }
     QCOMPARE(world.count(), std::string("2"));
 
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     QCOMPARE(page.manager().Count(), 2);
     QCOMPARE(rowTexts(*page.AdvListView1, 0),
              QStringList({"a", "shutdown the computer", "22:30:00:EveryDay"}));
@@ -546,20 +532,18 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 59, 3);
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         addItem(world, page, Entry{"a"});
         addItem(world, page, Entry{"b", "Lock the workstation"});
     }
     const std::string stored = world.schedule();
-    const std::string settings = world.platform.storedFiles[SettingsPath];
+    const std::string settings = world.platform.storedFiles[SettingsFile];
     world.platform.clearCalls();
 
     // A run without AutoSave: nothing is read, and adding, deleting, firing and ending write nothing.
     world.setAutoSave(false);
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         QCOMPARE(page.manager().Count(), 0);
         addItem(world, page, Entry{"c", "Execute", "/usr/bin/true", "\n", QTime(22, 30, 0)});
         addItem(world, page, Entry{"d"});
@@ -569,23 +553,22 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         world.platform.setNow(2026, 12, 8, 22, 30, 0, 3);
         page.Timer1Timer();
         QCOMPARE(world.platform.callsStartingWith("run ").size(), std::size_t(1));
-        QVERIFY(run.store.Store()); // the session ends
+        QVERIFY(store.Store()); // the session ends
     }
     QCOMPARE(world.schedule(), stored);
-    QCOMPARE(world.platform.storedFiles[SettingsPath], settings);
+    QCOMPARE(world.platform.storedFiles[SettingsFile], settings);
     QVERIFY(world.platform.callsStartingWith("write [").empty());
-    QVERIFY(!world.platform.storedFiles.count(SchedulePath + ".bak"));
+    QVERIFY(!world.platform.storedFiles.count(ScheduleFile + ".bak"));
 
     // Turned on in a run that did not load the file: the stored file is kept before it is replaced, and
     // the user is told once.
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         addItem(world, page, Entry{"e"});
         QCOMPARE(world.schedule(), stored);
         world.setAutoSave(true);
-        QVERIFY(run.store.Store()); // what "Set" does
-        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
+        QVERIFY(store.Store()); // what "Set" does
+        QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], stored);
         QCOMPARE(world.count(), std::string("1"));
         QCOMPARE(
             world.dialogs.notices,
@@ -593,30 +576,27 @@ void FormSchTest::withoutAutoSaveTheStoredScheduleStaysByteForByte() {
         addItem(world, page, Entry{"f"});
         QCOMPARE(world.count(), std::string("2"));
     }
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], stored);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], stored);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
 
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     QCOMPARE(rowTexts(*page.AdvListView1, 1)[0], QString("f"));
 }
 
 void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     World world;
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         addItem(world, page, Entry{"whole"});
     }
     const std::string one = world.schedule();
-    world.platform.storedFiles[SchedulePath] += "XXXX and more";
-    world.platform.writeKey(SettingsPath, "schManager", "count", "2");
+    world.platform.storedFiles[ScheduleFile] += "XXXX and more";
+    world.platform.writeKey(SettingsFile, "schManager", "count", "2");
     const std::string damaged = world.schedule();
 
     {
-        Run run(world);
-        TFormSch& page = run.page;
+        auto&& [store, page] = Run(world);
         // The fault's own text, and where the file that could not be read was kept, in a message that
         // holds nothing up.
         QCOMPARE(world.dialogs.notices,
@@ -629,11 +609,11 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
         QCOMPARE(rowTexts(*page.AdvListView1, 0)[0], QString("whole"));
         page.show();
         QVERIFY(page.Timer1->isActive());
-        QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], damaged);
+        QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], damaged);
         QVERIFY(world.ui.popups.empty());
     }
 
-    world.platform.unreadableFiles.insert(SchedulePath);
+    world.platform.unreadableFiles.insert(ScheduleFile);
     world.dialogs.notices.clear();
     {
         Run runSecond(world);
@@ -649,12 +629,12 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
              QStringList({CopiesKept + "/opt/halvo/sch.cks.bak: 1 item, the file as this run found it\n"
                                        "/opt/halvo/sch.cks.bak.1: 1 item and a part that cannot be read, an "
                                        "earlier copy"}));
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak.1"], damaged);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak.1"], damaged);
 
     // Whole records beyond the count all load; the user hears once that the count is set right.
-    world.platform.storedFiles[SchedulePath] = one + one + one;
-    world.platform.writeKey(SettingsPath, "schManager", "count", "1");
+    world.platform.storedFiles[ScheduleFile] = one + one + one;
+    world.platform.writeKey(SettingsFile, "schManager", "count", "1");
     world.dialogs.notices.clear();
     {
         Run runCounted(world);
@@ -671,14 +651,13 @@ void FormSchTest::loadFaultIsShownAndCompleteItemsStay() {
     Run runAgain(world);
     QCOMPARE(world.dialogs.notices.size(), 1);
     QVERIFY(world.dialogs.errors.isEmpty());
-    QCOMPARE(world.platform.storedFiles[SchedulePath + ".bak"], one);
+    QCOMPARE(world.platform.storedFiles[ScheduleFile + ".bak"], one);
 }
 
 void FormSchTest::firingStoresTheScheduleBeforeTheTaskRuns() {
     World world;
     world.platform.setNow(2026, 12, 8, 22, 29, 58, 500);
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"backup", "Execute", "/usr/bin/backup --now", "\n", QTime(22, 30, 0)});
     page.Timer1Timer(); // the time still lies ahead
     QCOMPARE(page.manager().Item(0).TimeRule.CrossState, TCrossState::Ahead);
@@ -708,8 +687,7 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
     values.Remind = true;
     world.settings.Set(values);
     world.platform.setNow(2026, 12, 8, 7, 59, 59, 0);
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"wake", "Execute", "/usr/bin/alarm", "\n", QTime(8, 0, 0)});
     addItem(world, page, Entry{"lock", "Lock the workstation", {}, "\n", QTime(8, 0, 0)});
     page.Timer1Timer();
@@ -737,15 +715,14 @@ void FormSchTest::firingWithReminderRunsOnlyAfterOk() {
 
 void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
     World world;
-    world.platform.unwritableFiles.insert(SchedulePath);
+    world.platform.unwritableFiles.insert(ScheduleFile);
     world.platform.setNow(2026, 12, 8, 11, 59, 59, 0);
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     addItem(world, page, Entry{"noon", "Execute", "/usr/bin/lunch", "\n", QTime(12, 0, 0)});
     const QString fault = "Cannot create file \"/opt/halvo/sch.cks\". Access is denied";
     QCOMPARE(world.dialogs.errors, QStringList({fault}));
     QCOMPARE(rowCount(*page.AdvListView1), 1); // the item is in the schedule all the same
-    QVERIFY(!run.store.Store());
+    QVERIFY(!store.Store());
     QCOMPARE(world.dialogs.errors.size(), 2);
 
     page.Timer1Timer();
@@ -759,8 +736,7 @@ void FormSchTest::storeFaultsAreReportedWithoutHoldingUpTheTask() {
 void FormSchTest::timerAimsJustPastTheNextSecond() {
     World world;
     world.platform.setNow(2026, 12, 8, 10, 0, 0, 250);
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     QVERIFY(!page.Timer1->isActive()); // hidden, its rows have nothing to show
     page.show();
     QVERIFY(page.Timer1->isActive());
@@ -776,8 +752,7 @@ void FormSchTest::timerAimsJustPastTheNextSecond() {
 
 void FormSchTest::listKeysReachTheButtons() {
     World world;
-    Run run(world);
-    TFormSch& page = run.page;
+    auto&& [store, page] = Run(world);
     page.show();
     QVERIFY(QTest::qWaitForWindowActive(&page));
     QCOMPARE(QApplication::focusWidget(), page.AdvListView1);

@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <functional>
+
 using namespace halvo;
 
 namespace {
@@ -27,6 +29,20 @@ QStringList entries(const QComboBox& box) {
         out << box.itemText(i);
     return out;
 }
+
+// A world and a new item with a shown wizard on it; prepare, when given, sets the clock or the item first.
+struct NewWizard {
+    explicit NewWizard(const std::function<void(World&, TScheduleItem&)>& prepare = nullptr) {
+        if (prepare)
+            prepare(world, item);
+        w.SetScheduleItem(&item);
+        w.SetIsNew(true);
+        w.show();
+    }
+    World world;
+    TScheduleItem item;
+    TFormSchWizard w;
+};
 
 // A shown wizard on item, new or not.
 struct Wizard {
@@ -120,10 +136,7 @@ void FormSchWizardTest::newWizardShowsItsPagesAndControls() {
 }
 
 void FormSchWizardTest::nameChecksAndTheNewNameClearedOnReturn() {
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.SpeedButton2->click();
     QCOMPARE(world.dialogs.messages, QStringList({"Schedule item name is null"}));
     QCOMPARE(w.ActivePage(), 0);
@@ -144,10 +157,7 @@ void FormSchWizardTest::nameChecksAndTheNewNameClearedOnReturn() {
 }
 
 void FormSchWizardTest::taskChecksAndParameterControls() {
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.Edit1->setText("x");
     w.SpeedButton2->click();
     QVERIFY(!w.Label_Para->isVisible() && !w.Edit_Para->isVisible() && !w.SpeedButton4->isVisible() &&
@@ -188,11 +198,7 @@ void FormSchWizardTest::taskChecksAndParameterControls() {
 }
 
 void FormSchWizardTest::buildTaskMakesAFreshTaskWithItsParameters() {
-    World world;
-    TScheduleItem item;
-    item.UnknownTaskCode = 42;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard([](World&, TScheduleItem& item) { item.UnknownTaskCode = 42; });
     choose(w, "Execute");
     w.Edit_Para->setText("/bin/true");
     w.BuildTask();
@@ -230,10 +236,7 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
     const QString spaced = "/opt/My Tools/backup now", spacedShown = spaced;
     const QString plain = "/usr/bin/rsync", plainShown = plain;
 #endif
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.Edit1->setText("run");
     w.SpeedButton2->click();
     choose(w, "Execute");
@@ -263,13 +266,11 @@ void FormSchWizardTest::browseForExecuteQuotesPathsWithBlanks() {
 }
 
 void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
-    World world;
-    world.platform.addWindow(1, "Mail", 555);
-    world.platform.addWindow(2, "Desktop", 1);
-    world.platform.addProcess(555, "/usr/bin/mail");
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard([](World& world, TScheduleItem&) {
+        world.platform.addWindow(1, "Mail", 555);
+        world.platform.addWindow(2, "Desktop", 1);
+        world.platform.addProcess(555, "/usr/bin/mail");
+    });
     choose(w, "Close program");
 
     world.dialogs.modalHandlers.push_back([](QDialog& d) {
@@ -298,11 +299,9 @@ void FormSchWizardTest::browseForCloseProgramTakesThePickersChoice() {
 }
 
 void FormSchWizardTest::periodButtonsWriteThePeriodAndTodaysDefault() {
-    World world;
-    world.platform.setNow(2026, 12, 9, 9, 0, 0); // a Wednesday
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard([](World& world, TScheduleItem&) {
+        world.platform.setNow(2026, 12, 9, 9, 0, 0); // a Wednesday
+    });
     w.SetActivePage(TFormSchWizard::TimePage);
     QVERIFY(w.RadioButton2->isChecked());
 
@@ -337,12 +336,10 @@ void FormSchWizardTest::periodButtonsWriteThePeriodAndTodaysDefault() {
 }
 
 void FormSchWizardTest::timePageStoresDayAndDisplayText() {
-    World world;
-    world.platform.setNow(2026, 12, 9, 9, 0, 0); // Wednesday the 9th
-    TScheduleItem item;
-    item.TimeRule.CrossState = TCrossState::Passed;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard([](World& world, TScheduleItem& item) {
+        world.platform.setNow(2026, 12, 9, 9, 0, 0); // Wednesday the 9th
+        item.TimeRule.CrossState = TCrossState::Passed;
+    });
     w.SetActivePage(TFormSchWizard::TimePage);
 
     w.RadioButton3->click();
@@ -379,10 +376,7 @@ void FormSchWizardTest::timePageStoresDayAndDisplayText() {
 }
 
 void FormSchWizardTest::typedDayAndStoredDayAgree() {
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.SetActivePage(TFormSchWizard::TimePage);
     w.RadioButton3->click();
     w.ComboBox2->setEditText("Friday");
@@ -399,10 +393,7 @@ void FormSchWizardTest::typedDayAndStoredDayAgree() {
 }
 
 void FormSchWizardTest::newWizardStartsTimePageFromEveryday() {
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.SetActivePage(TFormSchWizard::TimePage);
     w.RadioButton3->click();
     w.DateTimePicker1->setTime(QTime(5, 4, 3));
@@ -416,10 +407,7 @@ void FormSchWizardTest::newWizardStartsTimePageFromEveryday() {
 }
 
 void FormSchWizardTest::prevAfterCompleteStillCompletesFromAnEarlierPage() {
-    World world;
-    TScheduleItem item;
-    Wizard wiz(item, true);
-    TFormSchWizard& w = wiz.w;
+    auto&& [world, item, w] = NewWizard();
     w.Edit1->setText("n");
     w.SpeedButton2->click();
     choose(w, "Restart the computer");
