@@ -44,7 +44,7 @@ struct PortableCopy {
     QString folder = root.filePath("portable");
     QString program = folder + "/halvo-shutdown";
     QProcessEnvironment env = isolated(root);
-    bool copied = QDir().mkpath(folder) && QFile::copy(HALVO_PROGRAM, program);
+    bool copied = QDir().mkpath(folder) && QFile::copy(TestPath("HALVO_PROGRAM"), program);
 
     PortableCopy() { env.insert("QT_QPA_PLATFORM", "offscreen"); }
     void launch(QProcess& process, const QStringList& args = {}) {
@@ -66,7 +66,7 @@ void ProgramTest::withoutADisplayItSaysSoInOneLine() {
     QTemporaryDir root;
     QProcess program;
     program.setProcessEnvironment(isolated(root));
-    program.start(HALVO_PROGRAM, {});
+    program.start(TestPath("HALVO_PROGRAM"), {});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort
     QCOMPARE(program.exitCode(), 2);
@@ -195,3 +195,4 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
 
 QTEST_GUILESS_MAIN(ProgramTest)
 #include "ProgramTest.moc"
+#include "tests/helpers/TestPaths.h"

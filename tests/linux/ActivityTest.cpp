@@ -6,6 +6,7 @@
 #include "LinuxTestSupport.h"
 
 #include "platform/linux/LinuxActivity.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -534,7 +535,7 @@ TEST(Activity, NetworkBytesCountTrafficOnEveryInterfaceButLoopback) {
     std::this_thread::sleep_for(200ms);
 
     const auto read = [&] {
-        ChildProcess reader(inA({HALVO_ACTIVITY_READER}));
+        ChildProcess reader(inA({TestPath("HALVO_ACTIVITY_READER")}));
         std::map<std::string, std::pair<std::uint64_t, std::uint64_t>> counters;
         while (const auto line = reader.readLine(10s)) {
             std::istringstream fields(*line);

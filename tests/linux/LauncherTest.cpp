@@ -9,6 +9,7 @@
 #include "platform/linux/Launcher.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,8 @@ protected:
     void SetUp() override {
         // A folder of stand-ins first on PATH: the recorder under its own name and as xdg-open.
         std::filesystem::create_directory(bin);
-        std::filesystem::create_symlink(HALVO_ARGS_RECORDER, bin + "/halvo-args-recorder");
-        std::filesystem::create_symlink(HALVO_ARGS_RECORDER, bin + "/xdg-open");
+        std::filesystem::create_symlink(TestPath("HALVO_ARGS_RECORDER"), bin + "/halvo-args-recorder");
+        std::filesystem::create_symlink(TestPath("HALVO_ARGS_RECORDER"), bin + "/xdg-open");
         environment.set("PATH",
                         bin + ":" + std::string(std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin"));
         environment.set("HALVO_ARGS_FILE", record);
@@ -78,7 +79,7 @@ protected:
 TEST_F(Launching, ShellSyntaxInParametersArrivesAsPlainWords) {
     const std::string parameters =
         R"(one "two words" 'three;$(touch pwned)' $(touch pwned2) four;five \"six\" `touch pwned3` | seven > out)";
-    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, parameters, temp.path()), "");
+    EXPECT_EQ(ShellOpen(TestPath("HALVO_ARGS_RECORDER"), parameters, temp.path()), "");
     const auto run = started();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->arguments, (Words{"one", "two words", "three;$(touch pwned)", "$(touch", "pwned2)",
@@ -106,7 +107,7 @@ TEST_F(Launching, AnExecuteTaskRunsItsCommandLineOrSaysWhyItCannot) {
     WriteWhole(bin + "/halvo-plain", "#!/bin/sh\ntouch ran\n");
     WriteWhole(temp / "garbage", "not a program\n");
     std::filesystem::permissions(temp / "garbage", std::filesystem::perms::owner_all);
-    std::filesystem::copy_file(HALVO_ARGS_RECORDER, temp / "recorder");
+    std::filesystem::copy_file(TestPath("HALVO_ARGS_RECORDER"), temp / "recorder");
     std::filesystem::permissions(temp / "recorder", std::filesystem::perms::owner_read);
     const std::string failed = "Run a command line failed: ";
     const struct {
@@ -184,9 +185,9 @@ TEST_F(Launching, FailuresSayWhyAndStartNothing) {
     EXPECT_EQ(ShellOpen(missing, "", ""), "program not found: " + missing);
     EXPECT_EQ(ShellOpen("no-such-program-anywhere", "", ""),
               "program not found on PATH: no-such-program-anywhere");
-    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "", missing), "folder not found: " + missing);
+    EXPECT_EQ(ShellOpen(TestPath("HALVO_ARGS_RECORDER"), "", missing), "folder not found: " + missing);
     // An unbalanced quote would leave the words to guesswork: nothing runs.
-    EXPECT_EQ(ShellOpen(HALVO_ARGS_RECORDER, "it's", ""), "the quote is not closed");
+    EXPECT_EQ(ShellOpen(TestPath("HALVO_ARGS_RECORDER"), "it's", ""), "the quote is not closed");
     EXPECT_TRUE(nothingStarted());
 
     environment.set("PATH", "/nonexistent");

@@ -1,6 +1,8 @@
 // The main of the tests that talk to D-Bus: they run only inside a private D-Bus world with the logind
 // and screen-saver mocks (tests/helpers/private-session.sh), never against the machine's own buses.
 
+#include "tests/helpers/TestPaths.h"
+
 #ifdef HALVO_PRIVATE_SESSION_WIDGETS
 #include <QApplication>
 #else
@@ -26,11 +28,11 @@ int main(int argc, char** argv) {
         char path[4096] = {};
         if (::readlink("/proc/self/exe", path, sizeof path - 1) > 0)
             self = path;
-        std::vector<char*> arguments{const_cast<char*>(HALVO_PRIVATE_SESSION), self.data()};
+        std::vector<char*> arguments{const_cast<char*>(TestPath("HALVO_PRIVATE_SESSION")), self.data()};
         for (int i = 1; i < argc; ++i)
             arguments.push_back(argv[i]);
         arguments.push_back(nullptr);
-        ::execv(HALVO_PRIVATE_SESSION, arguments.data());
+        ::execv(TestPath("HALVO_PRIVATE_SESSION"), arguments.data());
         std::perror("private-session.sh");
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "platform/linux/PowerHolds.h"
 #include "tests/fakes/RecordingPlatform.h"
 #include "tests/fakes/RecordingReminders.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -24,7 +25,7 @@ using namespace halvo;
 
 namespace {
 
-const std::string AppFolder = HALVO_APP_FOLDER "/";
+const std::string AppFolder = std::string(TestPath("HALVO_APP_FOLDER")) + "/";
 constexpr const char* InnerRun = "HALVO_WAKE_TEST_INNER";
 
 // The helper this process started, by its name; 0 when none runs.

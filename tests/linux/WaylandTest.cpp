@@ -10,6 +10,7 @@
 #include "pages/FormProcessList.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "tests/fakes/RecordingUi.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -196,7 +197,7 @@ class Client {
 public:
     Client(Session& session, bool wayland) : m_wayland(wayland) {
         std::vector<std::string> argv = session.clientPrefix;
-        argv.push_back(wayland ? HALVO_WAYLAND_WINDOW_HELPER : HALVO_X11_WINDOW_HELPER);
+        argv.push_back(TestPath(wayland ? "HALVO_WAYLAND_WINDOW_HELPER" : "HALVO_X11_WINDOW_HELPER"));
         std::map<std::string, std::string> environment = session.clientEnvironment;
         environment["QT_QPA_PLATFORM"] = "wayland";
         environment["DBUS_SESSION_BUS_ADDRESS"] = "disabled:";

@@ -7,6 +7,7 @@
 #include "model/ProcessRoutines.h"
 #include "model/Tasks.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
@@ -115,7 +116,7 @@ private:
 class WindowHelper {
 public:
     explicit WindowHelper(const std::string& display)
-        : m_process({HALVO_X11_WINDOW_HELPER}, {{"DISPLAY", display}}) {}
+        : m_process({TestPath("HALVO_X11_WINDOW_HELPER")}, {{"DISPLAY", display}}) {}
 
     pid_t pid() const { return m_process.pid(); }
     ChildProcess& process() { return m_process; }

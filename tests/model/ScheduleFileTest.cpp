@@ -3,6 +3,7 @@
 
 #include "model/ScheduleFile.h"
 #include "tests/helpers/FakeWorldTest.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ using namespace halvo;
 namespace {
 
 std::string readDataFile(const std::string& name) {
-    std::ifstream in(std::string(HALVO_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    std::ifstream in(std::string(TestPath("HALVO_TEST_DATA_DIR")) + "/" + name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 

@@ -4,6 +4,7 @@
 #include "model/ScheduleFile.h"
 #include "platform/IniFile.h"
 #include "tests/helpers/FakeWorldTest.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ void writeFile(const fs::path& path, const std::string& data) {
 }
 
 std::string nightRecord() {
-    return readFile(fs::path(HALVO_TEST_DATA_DIR) / "night.cks");
+    return readFile(fs::path(TestPath("HALVO_TEST_DATA_DIR")) / "night.cks");
 }
 
 std::string namedRecord(const std::string& name, int code) {
@@ -356,7 +357,7 @@ TEST_F(ScheduleOnDisk, StoredFileAndSettingsKeepEveryOtherLine) {
     const fs::path schedule = folder / "sch.cks";
     writeFile(settings,
               "; kept comment\r\n[Setting]\r\nSetting_Remind=1\r\n[SCHMANAGER]\r\nCount=7\r\nother=x\r\n");
-    fs::copy_file(fs::path(HALVO_TEST_DATA_DIR) / "night.cks", schedule);
+    fs::copy_file(fs::path(TestPath("HALVO_TEST_DATA_DIR")) / "night.cks", schedule);
     writeFile(folder / "extra.cks", "");
 
     TScheduleManager manager;

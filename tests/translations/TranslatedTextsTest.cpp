@@ -37,7 +37,7 @@ QString language() {
 
 const QList<TsMessage>& messages() {
     static const QList<TsMessage> read =
-        ReadTsFile(QStringLiteral(HALVO_TRANSLATIONS_DIR "/halvo_%1.ts").arg(language()));
+        ReadTsFile(QStringLiteral("%1/halvo_%2.ts").arg(TestPath("HALVO_TRANSLATIONS_DIR")).arg(language()));
     return read;
 }
 
@@ -58,7 +58,7 @@ struct Run {
 };
 Run runProgram(const QStringList& arguments) {
     QProcess program;
-    program.start(QStringLiteral(HALVO_PROGRAM), arguments);
+    program.start(QString::fromLocal8Bit(TestPath("HALVO_PROGRAM")), arguments);
     Run run;
     if (!program.waitForFinished(20000))
         return run;
@@ -285,3 +285,4 @@ int main(int argc, char** argv) {
 }
 
 #include "TranslatedTextsTest.moc"
+#include "tests/helpers/TestPaths.h"

@@ -16,7 +16,7 @@ using namespace halvo;
 namespace {
 
 QString tsPath(const QString& language) {
-    return QStringLiteral(HALVO_TRANSLATIONS_DIR "/halvo_%1.ts").arg(language);
+    return QStringLiteral("%1/halvo_%2.ts").arg(TestPath("HALVO_TRANSLATIONS_DIR"), language);
 }
 
 QString key(const TsMessage& message) {
@@ -63,13 +63,14 @@ private slots:
         QVERIFY(m_scanFolder.isValid());
         QProcess scan;
         scan.setProcessChannelMode(QProcess::MergedChannels);
-        scan.start(
-            QStringLiteral(HALVO_CMAKE),
-            {QStringLiteral("-DLUPDATE=" HALVO_LUPDATE), QStringLiteral("-DSOURCE_DIR=" HALVO_SOURCE_DIR),
-             QStringLiteral("-DDIRS=") +
-                 QStringLiteral(HALVO_TRANSLATED_DIRS).replace(QLatin1Char(','), QLatin1Char(';')),
-             QStringLiteral("-DLANGUAGES=en"), QStringLiteral("-DTRANSLATIONS_DIR=") + m_scanFolder.path(),
-             QStringLiteral("-P"), QStringLiteral(HALVO_SOURCE_DIR "/cmake/UpdateTranslations.cmake")});
+        scan.start(QString::fromLocal8Bit(TestPath("HALVO_CMAKE")),
+                   {QStringLiteral("-DLUPDATE=%1").arg(TestPath("HALVO_LUPDATE")),
+                    QStringLiteral("-DSOURCE_DIR=%1").arg(TestPath("HALVO_SOURCE_DIR")),
+                    QStringLiteral("-DDIRS=") + QString::fromLocal8Bit(TestPath("HALVO_TRANSLATED_DIRS"))
+                                                    .replace(QLatin1Char(','), QLatin1Char(';')),
+                    QStringLiteral("-DLANGUAGES=en"),
+                    QStringLiteral("-DTRANSLATIONS_DIR=") + m_scanFolder.path(), QStringLiteral("-P"),
+                    QStringLiteral("%1/cmake/UpdateTranslations.cmake").arg(TestPath("HALVO_SOURCE_DIR"))});
         QVERIFY(scan.waitForFinished(120000));
         QVERIFY2(scan.exitCode() == 0, scan.readAll().constData());
         m_scanned = ReadTsFile(m_scanFolder.filePath(QStringLiteral("halvo_en.ts")));
@@ -148,3 +149,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TranslationFilesTest)
 #include "TranslationFilesTest.moc"
+#include "tests/helpers/TestPaths.h"

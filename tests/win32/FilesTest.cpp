@@ -4,6 +4,7 @@
 #include "Win32TestSupport.h"
 
 #include "model/Schedule.h"
+#include "tests/helpers/TestPaths.h"
 
 #include <algorithm>
 
@@ -109,7 +110,7 @@ TEST_F(Files, ReadOnlyFilesAndFoldersAreNamedBeforeAWriteAndLeftAsTheyAre) {
 }
 
 TEST_F(Files, CopiesOfADamagedScheduleMoveBackAGenerationOnDisk) {
-    const std::string night = ReadFileBytes(std::string(HALVO_TEST_DATA_DIR) + "/night.cks");
+    const std::string night = ReadFileBytes(std::string(TestPath("HALVO_TEST_DATA_DIR")) + "/night.cks");
     const std::string stored = folder.file("sch.cks");
     TScheduleManager manager;
     manager.SetSettingsPath(folder.file("setting.ini"));
@@ -127,7 +128,7 @@ TEST_F(Files, CopiesOfADamagedScheduleMoveBackAGenerationOnDisk) {
 
 TEST_F(Files, TheScheduleFileIsTheSameBytesOnThisSystem) {
     // The worked example's record, and its count written as a person might, in hexadecimal.
-    const std::string night = ReadFileBytes(std::string(HALVO_TEST_DATA_DIR) + "/night.cks");
+    const std::string night = ReadFileBytes(std::string(TestPath("HALVO_TEST_DATA_DIR")) + "/night.cks");
     ASSERT_EQ(night.size(), 118u);
     const std::string stored = folder.file("sch.cks");
     const std::string settings = folder.file("setting.ini");

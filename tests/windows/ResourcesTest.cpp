@@ -1,6 +1,8 @@
 // The Windows program as Explorer and the loader see it: a GUI program with its icon, its version
 // information and its manifest, that needs no DLL beyond those of Windows itself.
 
+#include "tests/helpers/TestPaths.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +12,12 @@
 
 namespace {
 
-const wchar_t* const Program = L"" HALVO_PROGRAM;
+// The program's path, in the wide characters Windows takes.
+const std::wstring ProgramPath = [] {
+    const std::string path = TestPath("HALVO_PROGRAM");
+    return std::wstring(path.begin(), path.end());
+}();
+const wchar_t* const Program = ProgramPath.c_str();
 
 std::wstring versionString(const std::wstring& name) {
     DWORD ignored = 0;
