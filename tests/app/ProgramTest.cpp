@@ -1,6 +1,8 @@
 // The real program, started as a user would start it (on Qt's offscreen platform, with its own folders
 // and no reachable D-Bus, so nothing of this machine is touched).
 
+#include "tests/helpers/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -195,4 +197,3 @@ void ProgramTest::theCommandLineBringsThePasswordFromAFileOrStandardInput() {
 
 QTEST_GUILESS_MAIN(ProgramTest)
 #include "ProgramTest.moc"
-#include "tests/helpers/TestPaths.h"

@@ -13,6 +13,7 @@
 #include "pages/PasswordDialog.h"
 #include "platform/Translate.h"
 #include "tests/helpers/ProgramUnderTest.h"
+#include "tests/helpers/TestPaths.h"
 #include "tests/translations/TsFile.h"
 #include "toolkit/SideCaptionMenu.h"
 
@@ -285,4 +286,3 @@ int main(int argc, char** argv) {
 }
 
 #include "TranslatedTextsTest.moc"
-#include "tests/helpers/TestPaths.h"

@@ -2,6 +2,7 @@
 // and each translation keeping what the program fills in or the user presses (placeholders, line breaks,
 // accelerators).
 
+#include "tests/helpers/TestPaths.h"
 #include "tests/translations/TsFile.h"
 
 #include <QDir>
@@ -149,4 +150,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TranslationFilesTest)
 #include "TranslationFilesTest.moc"
-#include "tests/helpers/TestPaths.h"
