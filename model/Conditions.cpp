@@ -13,7 +13,7 @@ using Kind = ConditionKind;
 using Field = ConditionFieldKind;
 using Read = ConditionReading;
 
-const char* const MinutesRefusal =
+constexpr const char* MinutesRefusal =
     HALVO_TRANSLATE_NOOP("Conditions", "minutes must be 1m to 24h, like 30m or 2h");
 constexpr ConditionField QuietMinutes{Field::Minutes, MaxConditionMinutes,
                                       HALVO_TRANSLATE_NOOP("Conditions", "min"), "5", MinutesRefusal};
